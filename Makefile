@@ -1,0 +1,35 @@
+# The project's entry points. Each target installs what is missing and builds what changed.
+.PHONY: deps dev release run test bench format format-check
+
+CLANG_FORMAT ?= clang-format
+SOURCES = $(shell git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
+
+deps:
+	@scripts/install-deps
+
+build/dev/CMakeCache.txt: | deps
+	@cmake --preset dev >/dev/null
+
+build/release/CMakeCache.txt: | deps
+	@cmake --preset release >/dev/null
+
+dev: deps build/dev/CMakeCache.txt
+	@cmake --build --preset dev
+
+release: deps build/release/CMakeCache.txt
+	@cmake --build --preset release
+
+run: release
+	@scripts/run
+
+test: dev format-check
+	@ctest --preset dev
+
+bench: release
+	@scripts/bench
+
+format: deps
+	@$(CLANG_FORMAT) -i $(SOURCES)
+
+format-check: deps
+	@$(CLANG_FORMAT) --dry-run --Werror $(SOURCES) && echo "clang-format: clean"
