@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace kestrova::app {
+
+// The four persisted values: "language", "model", "TvMode" and the "Company" marker.
+// On Windows they live in the machine-wide registry key of the program; elsewhere in a
+// per-user INI file, or in the INI file that KESTROVA_SETTINGS names. Every operation reports
+// success or failure; the callers ignore failures and fall back to defaults.
+class PreferencesStore {
+public:
+    PreferencesStore();                                // the platform's store
+    explicit PreferencesStore(const QString& iniFile); // a given INI file
+    ~PreferencesStore();
+
+    QString location() const;
+
+    // Whether the store exists at all; creating it is what marks a first start.
+    bool exists() const;
+
+    std::optional<int> readLanguage() const;
+    bool writeLanguage(int language);
+    std::optional<int> readModel() const;
+    bool writeModel(int model);
+    std::optional<std::uint16_t> readTvMode() const;
+    bool writeTvMode(std::uint16_t tvMode);
+    bool hasCompany() const;
+    bool writeCompany();
+
+    static const QString companyName;
+
+private:
+    std::optional<std::uint16_t> readNumber(const QString& name) const;
+    bool writeNumber(const QString& name, std::uint16_t value);
+    bool sync();
+
+    std::unique_ptr<QSettings> settings_;
+};
+
+// The INI file KESTROVA_SETTINGS names, or an empty text when it is not set.
+QString settingsFileFromEnvironment();
+
+} // namespace kestrova::app

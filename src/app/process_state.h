@@ -1,0 +1,27 @@
+#pragma once
+
+#include "i18n/language.h"
+
+#include <cstdint>
+
+namespace kestrova::app {
+
+constexpr int modelCount = 7;
+
+constexpr bool isValidModel(int model) {
+    return model >= 1 && model <= modelCount;
+}
+
+// What the whole program shares while it runs: the language, its two flags, the camera model
+// and the TV mode the records carry.
+struct ProcessState {
+    i18n::LanguageState languageState;
+    int model = 1;
+    std::uint16_t tvMode = 0;
+
+    int language() const { return languageState.language; }
+    // The language byte every settings record carries.
+    int recordLanguage() const { return languageState.chosenLanguage(); }
+};
+
+} // namespace kestrova::app

@@ -1,0 +1,47 @@
+#include "app/startup.h"
+
+#include "app/preferences_store.h"
+
+namespace kestrova::app {
+
+ProcessState startUp(PreferencesStore& store, std::uint16_t systemLanguageId,
+                     StoreDefaults defaults) {
+    const bool write = defaults == StoreDefaults::Write;
+    using namespace i18n;
+    const bool systemIsChinese = systemLanguageId == langIdChinesePrc;
+    const int defaultLanguage = defaultLanguageFor(systemLanguageId);
+
+    int language = defaultLanguage;
+    if (!store.exists()) {
+        if (write)
+            store.writeLanguage(defaultLanguage);
+    } else if (const auto stored = store.readLanguage()) {
+        // A number edited by hand outside 1..11 has no texts: fall back to the default.
+        language = isValidLanguage(*stored) ? *stored : defaultLanguage;
+    }
+
+    ProcessState state;
+    state.languageState = languageAtStart(language, systemIsChinese);
+
+    if (const auto model = store.readModel()) {
+        state.model = isValidModel(*model) ? *model : 1;
+    } else {
+        state.model = 1;
+        if (write)
+            store.writeModel(1);
+    }
+
+    if (const auto tvMode = store.readTvMode()) {
+        state.tvMode = *tvMode;
+    } else {
+        state.tvMode = 0;
+        if (write)
+            store.writeTvMode(0);
+    }
+
+    if (write && !store.hasCompany())
+        store.writeCompany();
+    return state;
+}
+
+} // namespace kestrova::app

@@ -1,0 +1,145 @@
+#include "cli/camera_values.h"
+
+#include "app/camera_models.h"
+#include "app/routing.h"
+#include "camera/camera_setting_table.h"
+#include "cli/cli_error.h"
+#include "common/range_check.h"
+#include "i18n/messages.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <cmath>
+
+namespace kestrova::cli {
+
+namespace {
+
+using camera::CameraSettingInfo;
+
+QString nameOf(const CameraSettingInfo& info) {
+    return QString::fromLatin1(info.name.data(), static_cast<qsizetype>(info.name.size()));
+}
+
+QString allSettingNames() {
+    QStringList names;
+    for (const auto& info : camera::cameraSettingTable())
+        names << nameOf(info);
+    return names.join(QStringLiteral(", "));
+}
+
+QString describe(const QJsonValue& value) {
+    if (value.isString())
+        return u'"' + value.toString() + u'"';
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1));
+}
+
+// A whole number from a JSON number or from text; nothing for any other kind of value.
+std::optional<int> wholeNumber(const QJsonValue& value) {
+    if (value.isDouble()) {
+        const double number = value.toDouble();
+        if (std::floor(number) != number || std::abs(number) > 1e9)
+            return std::nullopt;
+        return static_cast<int>(number);
+    }
+    if (value.isString())
+        return parseInteger(value.toString());
+    return std::nullopt;
+}
+
+} // namespace
+
+CameraValues::CameraValues(camera::CameraSettings& settings, int model, int language)
+    : settings_(settings)
+    , model_(model)
+    , language_(language) {}
+
+void CameraValues::applyProfile(const QJsonObject& profile) {
+    for (auto it = profile.begin(); it != profile.end(); ++it) {
+        if (camera::findCameraSetting(it.key().toStdString()))
+            apply(it.key(), it.value());
+    }
+}
+
+void CameraValues::applyAssignment(const QString& assignment) {
+    const auto equals = assignment.indexOf(u'=');
+    if (equals <= 0)
+        fail(ExitBadInput, QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment));
+    apply(assignment.left(equals).trimmed(), QJsonValue(assignment.mid(equals + 1).trimmed()));
+}
+
+void CameraValues::apply(const QString& name, const QJsonValue& value) {
+    const CameraSettingInfo* info = camera::findCameraSetting(name.toStdString());
+    if (!info)
+        fail(ExitBadInput, QStringLiteral("unknown setting \"%1\"; the settings are: %2")
+                               .arg(name, allSettingNames()));
+    const CameraForm form = app::cameraFormFor(model_);
+    if (!info->onForm(form))
+        fail(ExitBadInput, QStringLiteral("%1: model %2 (%3) has no such setting")
+                               .arg(name)
+                               .arg(model_)
+                               .arg(app::modelName(model_)));
+    if (!value.isString() && !value.isDouble())
+        fail(ExitBadInput,
+             QStringLiteral("%1: expected a number or a text, got %2").arg(name, describe(value)));
+
+    int& field = settings_.*(info->member);
+    if (info->kind == CameraSettingInfo::Integer) {
+        const auto number = wholeNumber(value);
+        if (!number)
+            fail(ExitBadInput,
+                 QStringLiteral("%1: %2 (got %3)")
+                     .arg(name, i18n::messageFor(i18n::Message::EnterInteger, language_),
+                          describe(value)));
+        if (!info->range.contains(*number))
+            fail(ExitBadInput, QStringLiteral("%1: %2 (got %3)")
+                                   .arg(name,
+                                        i18n::integerRangeMessage(info->range.lower,
+                                                                  info->range.upper, language_),
+                                        describe(value)));
+        field = *number;
+        return;
+    }
+
+    const QStringList entries = camera::englishEntries(*info, form, model_);
+    if (value.isString()) {
+        const QString text = value.toString().trimmed();
+        for (qsizetype at = 0; at < entries.size(); ++at) {
+            if (entries[at].compare(text, Qt::CaseInsensitive) == 0) {
+                field = static_cast<int>(at);
+                return;
+            }
+        }
+    }
+    const auto position = wholeNumber(value);
+    if (!position || *position < 0 || *position >= entries.size())
+        fail(ExitBadInput,
+             QStringLiteral("%1: %2 is not allowed; use a position 0..%3 or one of: %4")
+                 .arg(name, describe(value))
+                 .arg(entries.size() - 1)
+                 .arg(entries.join(QStringLiteral(", "))));
+    field = *position;
+}
+
+QJsonObject readProfile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(ExitBadInput,
+             QStringLiteral("cannot read the profile %1: %2").arg(path, file.errorString()));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        fail(ExitBadInput, QStringLiteral("the profile %1 is not valid JSON: %2 at offset %3")
+                               .arg(path, error.errorString())
+                               .arg(error.offset));
+    if (!document.isObject())
+        fail(ExitBadInput,
+             QStringLiteral("the profile %1 must hold one JSON object of settings").arg(path));
+    return document.object();
+}
+
+} // namespace kestrova::cli

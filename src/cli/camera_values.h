@@ -1,0 +1,34 @@
+#pragma once
+
+#include "camera/camera_settings.h"
+
+#include <QJsonObject>
+#include <QStringList>
+
+namespace kestrova::cli {
+
+// Applies named values to the settings of one model's camera form, as a profile or --set gives
+// them. Every bad name or value ends the command with ExitBadInput; nothing is half-applied
+// because the caller writes nothing until all values are in.
+class CameraValues {
+public:
+    CameraValues(camera::CameraSettings& settings, int model, int language);
+
+    // A JSON object as "inspect --json" prints it; fields that are not settings are ignored.
+    void applyProfile(const QJsonObject& profile);
+
+    // "NAME=VALUE"
+    void applyAssignment(const QString& assignment);
+
+private:
+    void apply(const QString& name, const QJsonValue& value);
+
+    camera::CameraSettings& settings_;
+    int model_;
+    int language_;
+};
+
+// Reads a JSON profile file, or ends the command with a clear error.
+QJsonObject readProfile(const QString& path);
+
+} // namespace kestrova::cli

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QCommandLineParser>
+
+namespace kestrova::cli {
+
+// Parses a command's arguments; prints its help and ends on --help, ends with ExitBadInput on
+// unknown flags or a wrong number of arguments.
+void parseCommand(QCommandLineParser& parser, const QStringList& arguments,
+                  qsizetype positionalCount);
+
+} // namespace kestrova::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+namespace kestrova::cli {
+
+// Each takes the command's own arguments (the program name first) and returns the exit
+// status; bad input ends it with a CliError.
+int runMenu(const QStringList& arguments);
+int runFactoryReset(const QStringList& arguments);
+int runInspect(const QStringList& arguments);
+
+} // namespace kestrova::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/process_state.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace kestrova::cli {
+
+// --model, --language, --chinese-requested and --tv-mode: what the desktop program would read
+// from the preferences at start, unless given on the command line.
+struct ProcessOptions {
+    QCommandLineOption model{QStringLiteral("model"), QStringLiteral("Camera model 1..7."),
+                             QStringLiteral("N")};
+    QCommandLineOption language{QStringLiteral("language"),
+                                QStringLiteral("Language 1..11 (default: the stored one)."),
+                                QStringLiteral("N")};
+    QCommandLineOption chineseRequested{
+        QStringLiteral("chinese-requested"),
+        QStringLiteral("The user chose Chinese: the record's language byte is 1.")};
+    QCommandLineOption tvMode{QStringLiteral("tv-mode"),
+                              QStringLiteral("TV mode 0..65535 (default: the stored one)."),
+                              QStringLiteral("N")};
+
+    void addTo(QCommandLineParser& parser, bool withModel);
+
+    // The process state from the preferences store and the system language, then the flags.
+    app::ProcessState resolve(const QCommandLineParser& parser) const;
+};
+
+// A whole number from a flag, within bounds, or a clear error naming the flag.
+int integerFlag(const QCommandLineParser& parser, const QCommandLineOption& option, int lower,
+                int upper);
+
+// The model that --model names; required.
+int requiredModel(const QCommandLineParser& parser, const QCommandLineOption& option);
+
+} // namespace kestrova::cli
