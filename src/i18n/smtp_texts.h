@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/form_variants.h"
+#include "i18n/control_caption.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <span>
+
+namespace kestrova::i18n {
+
+// Option lists of the SMTP forms, by control number. Their hour lists take hourOptions() and
+// hourDefault from mms_texts.h, like the MMS forms.
+constexpr int smtpModeListId = 1087;
+constexpr int smtpSendListId = 1114; // form B only; on form A 1114 is the "Phone No" label
+constexpr int smtpHourListId(SmtpForm form) {
+    return form == SmtpForm::A ? 1135 : 1115;
+}
+
+// Positions selected when an SMTP form opens.
+constexpr int smtpModeDefault = 0;
+constexpr int smtpSendDefault = 1;
+
+// The caption rows of the SMTP forms (controlIds[0] for form A, [1] for form B), in the order the
+// forms set them.
+std::span<const VariantCaptionRow> smtpCaptionRows();
+
+// The captions an SMTP form sets when it opens, entry language - 1 of each row; a language
+// outside 1..11 reads English.
+QList<ControlCaption> smtpCaptions(SmtpForm form, int language);
+
+// The mode list and form B's send list; a language outside 1..11 reads English.
+QStringList smtpModeOptions(int language);
+QStringList smtpSendOptions(int language);
+
+} // namespace kestrova::i18n
