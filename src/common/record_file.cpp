@@ -70,9 +70,11 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName,
     WriteResult result;
     result.path = recordFilePath(folder, fileName);
 
+    // Unbuffered, so a full card fails the write itself: a buffered write's error can surface
+    // only while committing, and some Qt versions rename the short file over the old one then.
     QSaveFile file(result.path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(result, folder, errno, bytes.size(), file.errorString());
     errno = 0;
     if (file.write(bytes) != bytes.size()) {

@@ -46,7 +46,9 @@ constexpr std::array messages{
     MessageText{EnterInteger, "msg.enter_integer", "Please enter an integer.", "请键入一个整数。"},
     MessageText{StandardRange, "msg.standard_range", "Please enter an integer between %1 and %2.", "“请填入一个在%1和%2之间的整数。”"},
     MessageText{MaxCharacters, "msg.max_characters", "Please enter no more than %1 characters.", "“请填入不多于%1个的字符。”"},
-    MessageText{WriteFailed, "msg.write_failed", "The file %1 could not be written: %2 The settings on the card were not changed.", "无法写入文件 %1：%2 存储卡上的设置没有改变。"},
+    MessageText{WriteFailed, "msg.write_failed", "The file %1 could not be written: %2", "无法写入文件 %1：%2"},
+    MessageText{CardUnchanged, "msg.card_unchanged", "The settings on the card were not changed.", "存储卡上的设置没有改变。"},
+    MessageText{WriteAgain, "msg.write_again", "Generate the file again before using the card.", "请重新生成该文件后再使用存储卡。"},
     MessageText{ReasonFolderMissing, "msg.reason_folder_missing", "the folder does not exist or the card was removed.", "文件夹不存在或存储卡已被取出。"},
     MessageText{ReasonReadOnly, "msg.reason_read_only", "the card is read-only or locked.", "存储卡是只读的或已被锁定。"},
     MessageText{ReasonCardFull, "msg.reason_card_full", "the card is full.", "存储卡已满。"},
@@ -116,7 +118,11 @@ QString writeFailureMessage(const WriteResult& result, int language) {
                                                               : result.systemText + u'.';
         break;
     }
-    return messageFor(WriteFailed, language).arg(result.path, reason);
+    // Only a file that was read back wrong may have replaced the old one.
+    const Message tail =
+        result.failure == WriteFailure::ReadBackDiffers ? WriteAgain : CardUnchanged;
+    return messageFor(WriteFailed, language).arg(result.path, reason) + u' ' +
+           messageFor(tail, language);
 }
 
 } // namespace kestrova::i18n

@@ -49,6 +49,8 @@ enum class Message {
     MaxCharacters, // %1: the limit
     // A settings file that could not be put in place.
     WriteFailed, // %1: the file, %2: the reason
+    CardUnchanged,
+    WriteAgain,
     ReasonFolderMissing,
     ReasonReadOnly,
     ReasonCardFull,

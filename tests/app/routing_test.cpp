@@ -10,8 +10,7 @@ using namespace kestrova::app;
 class RoutingTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void routing_data()
-    {
+    void routing_data() {
         QTest::addColumn<int>("model");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("camera");
@@ -28,8 +27,7 @@ private Q_SLOTS:
         QTest::newRow("7") << 7 << "Kes SigmaMG" << B << A << B << true;
         QTest::newRow("out of range") << 9 << "" << C << B << A << true;
     }
-    void routing()
-    {
+    void routing() {
         QFETCH(int, model);
         QFETCH(QString, name);
         QFETCH(int, camera);

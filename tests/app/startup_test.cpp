@@ -16,8 +16,7 @@ struct Stored {
     QString language, model, tvMode, company;
 };
 
-void writeIni(const QString& path, const Stored& stored)
-{
+void writeIni(const QString& path, const Stored& stored) {
     QSettings ini(path, QSettings::IniFormat);
     const auto put = [&ini](const char* key, const QString& value) {
         if (!value.isEmpty())
@@ -29,8 +28,7 @@ void writeIni(const QString& path, const Stored& stored)
     put("Company", stored.company);
 }
 
-Stored readIni(const QString& path)
-{
+Stored readIni(const QString& path) {
     QSettings ini(path, QSettings::IniFormat);
     return {ini.value(QStringLiteral("language")).toString(),
             ini.value(QStringLiteral("model")).toString(),
@@ -43,8 +41,7 @@ Stored readIni(const QString& path)
 class StartUpTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void startUp_data()
-    {
+    void startUp_data() {
         QTest::addColumn<bool>("fileExists");
         QTest::addColumn<QStringList>("before"); // language, model, TvMode
         QTest::addColumn<int>("systemId");
@@ -109,8 +106,7 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("2"), QStringLiteral("7"), QStringLiteral("1")};
     }
 
-    void startUp()
-    {
+    void startUp() {
         QFETCH(bool, fileExists);
         QFETCH(QStringList, before);
         QFETCH(int, systemId);
@@ -140,8 +136,7 @@ private Q_SLOTS:
         QVERIFY(!stored.company.isEmpty());
     }
 
-    void firstStartWritesTheCompanyMarker()
-    {
+    void firstStartWritesTheCompanyMarker() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("prefs.ini"));
         PreferencesStore store(path);
@@ -149,8 +144,7 @@ private Q_SLOTS:
         QCOMPARE(readIni(path).company, QStringLiteral("Kestrova Imaging Co., Ltd"));
     }
 
-    void readingOnlyLeavesTheStoreAlone()
-    {
+    void readingOnlyLeavesTheStoreAlone() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("prefs.ini"));
         PreferencesStore store(path);
@@ -160,8 +154,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
     }
 
-    void unusableStoreFallsBackSilently()
-    {
+    void unusableStoreFallsBackSilently() {
         // A regular file where the store's folder should be: nothing can be read or written.
         QTemporaryDir dir;
         QFile blocker(dir.filePath(QStringLiteral("blocker")));
@@ -175,8 +168,7 @@ private Q_SLOTS:
         QVERIFY(!store.writeModel(4));
     }
 
-    void writesAreReadBackByTheNextStart()
-    {
+    void writesAreReadBackByTheNextStart() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("prefs.ini"));
         {
@@ -193,8 +185,7 @@ private Q_SLOTS:
         QCOMPARE(state.model, 6);
     }
 
-    void environmentNamesTheIniFile()
-    {
+    void environmentNamesTheIniFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("portable.ini"));
         qputenv("KESTROVA_SETTINGS", path.toLocal8Bit());

@@ -13,8 +13,7 @@ Q_DECLARE_METATYPE(kestrova::CameraForm)
 class CameraSettingsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void capture_data()
-    {
+    void capture_data() {
         QTest::addColumn<QDateTime>("clock");
         QTest::addColumn<int>("year");
         const QTime t(7, 8, 9);
@@ -23,8 +22,7 @@ private Q_SLOTS:
         QTest::newRow("2031 stays") << QDateTime(QDate(2031, 6, 1), t) << 2031;
         QTest::newRow("2040 becomes 2031") << QDateTime(QDate(2040, 6, 1), t) << 2031;
     }
-    void capture()
-    {
+    void capture() {
         QFETCH(QDateTime, clock);
         QFETCH(int, year);
         const CapturedTime time = CapturedTime::capture(clock);
@@ -34,28 +32,24 @@ private Q_SLOTS:
         QCOMPARE(time.second, 9);
     }
 
-    void clockTexts_data()
-    {
+    void clockTexts_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("text");
         QTest::newRow("year first") << 0 << "2012/05/06 07:08:09";
         QTest::newRow("month first") << 1 << "05/06/2012 07:08:09";
         QTest::newRow("day first") << 2 << "06/05/2012 07:08:09";
     }
-    void clockTexts()
-    {
+    void clockTexts() {
         QFETCH(int, format);
         QFETCH(QString, text);
         QCOMPARE(clockText({2012, 5, 6, 7, 8, 9}, format).value(), text);
     }
-    void noClockTextWithoutFormat()
-    {
+    void noClockTextWithoutFormat() {
         QVERIFY(!clockText({2012, 5, 6, 7, 8, 9}, -1));
         QVERIFY(!clockText({2012, 5, 6, 7, 8, 9}, 3));
     }
 
-    void corrections_data()
-    {
+    void corrections_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("unit");
@@ -77,8 +71,7 @@ private Q_SLOTS:
         QTest::newRow("timer2 minute 99") << "timer2_stop_minute" << 99 << 1 << 0;
         QTest::newRow("timer2 minute -1") << "timer2_stop_minute" << -1 << 1 << 0;
     }
-    void corrections()
-    {
+    void corrections() {
         QFETCH(QString, field);
         QFETCH(int, value);
         QFETCH(int, unit);
@@ -95,8 +88,7 @@ private Q_SLOTS:
         QCOMPARE(s.*(it->member), corrected);
     }
 
-    void unitSwitchToMinutes()
-    {
+    void unitSwitchToMinutes() {
         CameraSettings s;
         s.interval_unit = intervalSeconds;
         s.interval_value = 0;
@@ -107,20 +99,21 @@ private Q_SLOTS:
         QCOMPARE(s.interval_value, 1);
     }
 
-    void takeOrder_data()
-    {
+    void takeOrder_data() {
         QTest::addColumn<CameraForm>("form");
         QTest::addColumn<QString>("order");
         const QString common = QStringLiteral(
             "video_length interval_value time_lapse_minute time_lapse_second time_lapse_hour "
             "timer_stop_minute timer_stop_hour timer_start_hour timer_start_minute clock folder "
             "timer2_stop_minute timer2_stop_hour ");
-        QTest::newRow("A") << CameraForm::A << common + QStringLiteral("timer2_start_minute timer2_start_hour");
-        QTest::newRow("B") << CameraForm::B << common + QStringLiteral("timer2_start_hour timer2_start_minute");
-        QTest::newRow("C") << CameraForm::C << common + QStringLiteral("timer2_start_minute timer2_start_hour");
+        QTest::newRow("A") << CameraForm::A
+                           << common + QStringLiteral("timer2_start_minute timer2_start_hour");
+        QTest::newRow("B") << CameraForm::B
+                           << common + QStringLiteral("timer2_start_hour timer2_start_minute");
+        QTest::newRow("C") << CameraForm::C
+                           << common + QStringLiteral("timer2_start_minute timer2_start_hour");
     }
-    void takeOrder()
-    {
+    void takeOrder() {
         QFETCH(CameraForm, form);
         QFETCH(QString, order);
         QStringList names;
@@ -142,8 +135,7 @@ private Q_SLOTS:
         }
     }
 
-    void atOpenAndDefault()
-    {
+    void atOpenAndDefault() {
         QCOMPARE(CameraSettings::atOpen(CameraForm::B).video_size, 1);
         QCOMPARE(CameraSettings::atOpen(CameraForm::A).video_size, 0);
         CameraSettings s = CameraSettings::atOpen(CameraForm::B);
@@ -173,25 +165,29 @@ private Q_SLOTS:
         QCOMPARE(s.date_format, 2);
     }
 
-    void listsByModel_data()
-    {
+    void listsByModel_data() {
         QTest::addColumn<CameraForm>("form");
         QTest::addColumn<int>("model");
         QTest::addColumn<QString>("images");
         QTest::addColumn<QString>("videos");
         QTest::addColumn<int>("modes");
         const auto A = CameraForm::A, B = CameraForm::B, C = CameraForm::C;
-        QTest::newRow("1") << C << 1 << "5MP 12MP 1.3MP" << "640x480 320x240" << 3;
-        QTest::newRow("3") << C << 3 << "5MP 12MP 1.3MP" << "640x480 320x240" << 3;
-        QTest::newRow("5") << C << 5 << "12MP 5MP 1.3MP" << "1280x720 640x480 320x240" << 3;
-        QTest::newRow("6") << A << 6 << "12MP 5MP 1.3MP" << "1280x720 640x480 320x240" << 3;
-        QTest::newRow("2") << B << 2 << "12MP 5MP 2MP" << "1440x1080 1280x720 640x480" << 3;
-        QTest::newRow("7") << B << 7 << "12MP 5MP 2MP" << "1440x1080 1280x720 640x480" << 3;
-        QTest::newRow("form C, other model") << C << 2 << "5MP 12MP 1.3MP" << "640x480 320x240"
-                                             << 2;
+        QTest::newRow("1") << C << 1 << "5MP 12MP 1.3MP"
+                           << "640x480 320x240" << 3;
+        QTest::newRow("3") << C << 3 << "5MP 12MP 1.3MP"
+                           << "640x480 320x240" << 3;
+        QTest::newRow("5") << C << 5 << "12MP 5MP 1.3MP"
+                           << "1280x720 640x480 320x240" << 3;
+        QTest::newRow("6") << A << 6 << "12MP 5MP 1.3MP"
+                           << "1280x720 640x480 320x240" << 3;
+        QTest::newRow("2") << B << 2 << "12MP 5MP 2MP"
+                           << "1440x1080 1280x720 640x480" << 3;
+        QTest::newRow("7") << B << 7 << "12MP 5MP 2MP"
+                           << "1440x1080 1280x720 640x480" << 3;
+        QTest::newRow("form C, other model") << C << 2 << "5MP 12MP 1.3MP"
+                                             << "640x480 320x240" << 2;
     }
-    void listsByModel()
-    {
+    void listsByModel() {
         QFETCH(CameraForm, form);
         QFETCH(int, model);
         QFETCH(QString, images);
@@ -202,8 +198,7 @@ private Q_SLOTS:
         QCOMPARE(cameraModeCount(form, model), modes);
     }
 
-    void serialCharacterList()
-    {
+    void serialCharacterList() {
         const QStringList& list = serialCharacters();
         QCOMPARE(list.size(), 36);
         QCOMPARE(list[0], QStringLiteral("0"));

@@ -8,8 +8,7 @@ using namespace kestrova::camera;
 
 namespace {
 
-QByteArray hex(const char* text)
-{
+QByteArray hex(const char* text) {
     return QByteArray::fromHex(QByteArray(text));
 }
 
@@ -22,24 +21,25 @@ Q_DECLARE_METATYPE(kestrova::CameraForm)
 class MenuRecordTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void formCDefaults()
-    {
+    void formCDefaults() {
         const auto record =
             buildMenuRecord(CameraForm::C, CameraSettings::atOpen(CameraForm::C), may2012, 2, 0);
         const QByteArray expected = hex("00000000090001000001010000000205060708090000000000000000"
                                         "0002") +
-                                    QByteArray(20, '\0') + hex("0000000000" "00" "EE10" "0D0A");
+                                    QByteArray(20, '\0') +
+                                    hex("0000000000"
+                                        "00"
+                                        "EE10"
+                                        "0D0A");
         QCOMPARE(toByteArray(record).toHex(' '), expected.toHex(' '));
     }
 
-    void factoryReset()
-    {
+    void factoryReset() {
         const QByteArray expected = hex("FFFFFFFF") + QByteArray(52, '\0') + hex("90880D0A");
         QCOMPARE(toByteArray(buildFactoryResetRecord()), expected);
     }
 
-    void singleBytes_data()
-    {
+    void singleBytes_data() {
         QTest::addColumn<CameraForm>("form");
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("offset");
@@ -72,8 +72,7 @@ private Q_SLOTS:
         QTest::newRow("language byte") << C << "chinese requested" << 29 << 1;
         QTest::newRow("tv mode low byte") << C << "tv mode 0x0102" << 30 << 2;
     }
-    void singleBytes()
-    {
+    void singleBytes() {
         QFETCH(CameraForm, form);
         QFETCH(QString, change);
         QFETCH(int, offset);
@@ -126,15 +125,13 @@ private Q_SLOTS:
         QVERIFY(checkMenuRecord(toByteArray(record)).intact());
     }
 
-    void decodeIsTheInverse_data()
-    {
+    void decodeIsTheInverse_data() {
         QTest::addColumn<CameraForm>("form");
         QTest::newRow("A") << CameraForm::A;
         QTest::newRow("B") << CameraForm::B;
         QTest::newRow("C") << CameraForm::C;
     }
-    void decodeIsTheInverse()
-    {
+    void decodeIsTheInverse() {
         QFETCH(CameraForm, form);
         CameraSettings s = CameraSettings::atOpen(form);
         s.camera_mode = 2;
@@ -150,8 +147,7 @@ private Q_SLOTS:
         s.timer2_stop_hour = 5;
         s.beep_sound = 0;
         s.sd_cycle = 1;
-        const DecodedMenu decoded =
-            decodeMenuRecord(buildMenuRecord(form, s, may2012, 7, 1), form);
+        const DecodedMenu decoded = decodeMenuRecord(buildMenuRecord(form, s, may2012, 7, 1), form);
         CameraSettings expected = s;
         if (form != CameraForm::B) {
             expected.beep_sound = CameraSettings{}.beep_sound;
@@ -163,8 +159,7 @@ private Q_SLOTS:
         QCOMPARE(decoded.tvModeByte, 1);
     }
 
-    void damage_data()
-    {
+    void damage_data() {
         QTest::addColumn<int>("offset");
         QTest::addColumn<bool>("crcOk");
         QTest::addColumn<bool>("intact");
@@ -173,8 +168,7 @@ private Q_SLOTS:
         QTest::newRow("crc") << 57 << false << false;
         QTest::newRow("line end") << 59 << true << false;
     }
-    void damage()
-    {
+    void damage() {
         QFETCH(int, offset);
         QFETCH(bool, crcOk);
         QFETCH(bool, intact);
@@ -186,8 +180,7 @@ private Q_SLOTS:
         QCOMPARE(check.intact(), intact);
     }
 
-    void wrongSizeIsDamaged()
-    {
+    void wrongSizeIsDamaged() {
         const QByteArray bytes = toByteArray(buildFactoryResetRecord());
         QVERIFY(!checkMenuRecord(bytes.left(59)).intact());
         QVERIFY(!checkMenuRecord(bytes + bytes).intact());

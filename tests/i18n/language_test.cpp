@@ -8,8 +8,7 @@ using namespace kestrova::i18n;
 class LanguageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void systemLanguage_data()
-    {
+    void systemLanguage_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("languageId");
         QTest::addColumn<int>("defaultLanguage");
@@ -20,8 +19,7 @@ private Q_SLOTS:
         QTest::newRow("en_US") << "en_US" << 0x0409 << 2;
         QTest::newRow("ja_JP") << "ja_JP" << 0x0409 << 2;
     }
-    void systemLanguage()
-    {
+    void systemLanguage() {
         QFETCH(QString, locale);
         QFETCH(int, languageId);
         QFETCH(int, defaultLanguage);
@@ -30,8 +28,7 @@ private Q_SLOTS:
         QCOMPARE(defaultLanguageFor(id), defaultLanguage);
     }
 
-    void chooseRow_data()
-    {
+    void chooseRow_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("systemIsChinese");
         QTest::addColumn<bool>("chineseRequested");
@@ -40,19 +37,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("newRequested");
         QTest::addColumn<int>("chosen");
         QTest::addColumn<QString>("row0");
-        QTest::newRow("Chinese row, other system") << 3 << false << false << 0 << 2 << true << 1
-                                                   << "Chinese";
-        QTest::newRow("Chinese row, Chinese system") << 2 << true << false << 0 << 1 << true << 1
-                                                     << "中文";
-        QTest::newRow("another row after Chinese") << 2 << false << true << 4 << 5 << false << 5
-                                                   << "Chinese";
-        QTest::newRow("English on a Chinese system") << 1 << true << true << 1 << 2 << false << 2
-                                                     << "Chinese";
-        QTest::newRow("Lithuanian") << 2 << false << false << 10 << 11 << false << 11
-                                    << "Chinese";
+        QTest::newRow("Chinese row, other system")
+            << 3 << false << false << 0 << 2 << true << 1 << "Chinese";
+        QTest::newRow("Chinese row, Chinese system")
+            << 2 << true << false << 0 << 1 << true << 1 << "中文";
+        QTest::newRow("another row after Chinese")
+            << 2 << false << true << 4 << 5 << false << 5 << "Chinese";
+        QTest::newRow("English on a Chinese system")
+            << 1 << true << true << 1 << 2 << false << 2 << "Chinese";
+        QTest::newRow("Lithuanian") << 2 << false << false << 10 << 11 << false << 11 << "Chinese";
     }
-    void chooseRow()
-    {
+    void chooseRow() {
         QFETCH(int, language);
         QFETCH(bool, systemIsChinese);
         QFETCH(bool, chineseRequested);
@@ -73,8 +68,7 @@ private Q_SLOTS:
         QCOMPARE(rows[10], QStringLiteral("Lithuanian"));
     }
 
-    void startRule()
-    {
+    void startRule() {
         LanguageState state = languageAtStart(1, false);
         QCOMPARE(state.language, 2);
         QVERIFY(state.chineseRequested);
@@ -91,8 +85,7 @@ private Q_SLOTS:
         QCOMPARE(selectedLanguageRow({12, false, false}), -1);
     }
 
-    void textLanguageFallsBackToEnglish()
-    {
+    void textLanguageFallsBackToEnglish() {
         QCOMPARE(textLanguage(0), 2);
         QCOMPARE(textLanguage(12), 2);
         QCOMPARE(textLanguage(10), 10);

@@ -1,0 +1,124 @@
+#include "support/process_runner.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kestrova::test;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray oldMenu = QByteArray(4, '\x11') + QByteArray(52, '\0') + "\x12\x34\r\n";
+
+// Whether this machine lets us make a private mount namespace (root, or user namespaces).
+bool canUnshare() {
+    return runProgram(QStringLiteral("unshare"),
+                      {QStringLiteral("-m"), QStringLiteral("--propagation"),
+                       QStringLiteral("private"), QStringLiteral("true")},
+                      QString())
+               .exitCode == 0;
+}
+
+} // namespace
+
+// Cards that cannot take the file: the command must say why, exit 1, and leave the card as it was.
+class WriteFailureTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString settings() const { return dir.filePath(QStringLiteral("prefs.ini")); }
+
+private Q_SLOTS:
+    void regularFileWhereTheFolderShouldBe() {
+        const QString card = dir.filePath(QStringLiteral("not-a-folder"));
+        QVERIFY(writeFile(card, "x"));
+        const auto result = runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
+                                         QStringLiteral("1"), QStringLiteral("--out"), card},
+                                        settings());
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.out, QString());
+        QCOMPARE(result.err.trimmed(),
+                 QStringLiteral("kestrova: The file ") + card + QStringLiteral("/menu.dat") +
+                     QStringLiteral(" could not be written: the folder does not exist or the card "
+                                    "was removed. The settings on the card were not changed."));
+        QCOMPARE(readAll(card), QByteArray("x"));
+    }
+
+    void chineseMessageForChineseUsers() {
+        const QString card = dir.filePath(QStringLiteral("missing"));
+        QProcessEnvironment chinese;
+        chinese.insert(QStringLiteral("LC_ALL"), QStringLiteral("zh_CN.UTF-8"));
+        chinese.insert(QStringLiteral("LANG"), QStringLiteral("zh_CN.UTF-8"));
+        const auto result = runKestrova({QStringLiteral("factory-reset"), QStringLiteral("--out"),
+                                         card, QStringLiteral("--language"), QStringLiteral("1")},
+                                        settings(), chinese);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("无法写入文件 ") + card +
+                                     QStringLiteral("/menu.dat：文件夹不存在或存储卡已被取出。")),
+                 qPrintable(result.err));
+    }
+
+    void lockedOrFullCard_data() {
+        QTest::addColumn<QString>("mount");
+        QTest::addColumn<QString>("reason");
+        // A read-only bind mount stands for a card whose lock switch is on.
+        QTest::newRow("locked card")
+            << "mount --bind \"$CARD\" \"$CARD\" && mount -o remount,bind,ro \"$CARD\""
+            << "the card is read-only or locked.";
+        // One page of tmpfs, taken by the old file: no room for the new one.
+        QTest::newRow("full card") << "mount -t tmpfs -o size=4k tmpfs \"$CARD\" && cp \"$OLD\" "
+                                      "\"$CARD/menu.dat\" && cp \"$OLD\" \"$CARD/filler\" || true"
+                                   << "the card is full.";
+    }
+    void lockedOrFullCard() {
+        QFETCH(QString, mount);
+        QFETCH(QString, reason);
+        if (!canUnshare())
+            QSKIP("this machine does not allow a private mount namespace (unshare -m)");
+
+        const QString card = dir.filePath(QStringLiteral("card-") + QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(card));
+        const QString old = dir.filePath(QStringLiteral("old-menu.dat"));
+        QVERIFY(writeFile(old, oldMenu));
+        QVERIFY(writeFile(card + QStringLiteral("/menu.dat"), oldMenu));
+
+        // Everything is checked inside the namespace, where the mount exists.
+        const QString script =
+            mount +
+            QStringLiteral("\n\"$KESTROVA\" menu --model 7 --out \"$CARD\"; echo \"exit=$?\"\n"
+                           "cmp -s \"$OLD\" \"$CARD/menu.dat\" && echo old-file-intact\n"
+                           "ls -A \"$CARD\" | grep -v -x -e menu.dat -e filler -e lost+found "
+                           "|| echo no-leftovers\n");
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("CARD"), card);
+        environment.insert(QStringLiteral("OLD"), old);
+        environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
+        const auto result = runProgram(QStringLiteral("unshare"),
+                                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
+                                        QStringLiteral("private"), QStringLiteral("sh"),
+                                        QStringLiteral("-c"), script},
+                                       settings(), environment);
+        QVERIFY2(result.out.contains(QStringLiteral("exit=1")),
+                 qPrintable(result.out + result.err));
+        QVERIFY2(result.err.contains(QStringLiteral("The file ") + card +
+                                     QStringLiteral("/menu.dat could not be written: ") + reason),
+                 qPrintable(result.err));
+        QVERIFY2(result.out.contains(QStringLiteral("old-file-intact")), qPrintable(result.out));
+        QVERIFY2(result.out.contains(QStringLiteral("no-leftovers")), qPrintable(result.out));
+    }
+};
+
+KESTROVA_TEST(WriteFailureTest)
+#include "write_failure_test.moc"
