@@ -9,5 +9,6 @@ namespace kestrova::cli {
 int runMenu(const QStringList& arguments);
 int runFactoryReset(const QStringList& arguments);
 int runInspect(const QStringList& arguments);
+int runPreferences(const QStringList& arguments);
 
 } // namespace kestrova::cli

@@ -15,6 +15,7 @@ const QString usage = QStringLiteral(
     "NAME=VALUE]...\n"
     "  kestrova factory-reset [--out DIR]\n"
     "  kestrova inspect FILE [--model N] [--json]\n"
+    "  kestrova preferences\n"
     "  kestrova --help | --version\n"
     "\n"
     "Writes the settings files a Kestrova trail camera reads from its SD card, and checks them.\n"
@@ -43,6 +44,8 @@ int run(const QStringList& arguments) {
         return runFactoryReset(commandArguments);
     if (command == QStringLiteral("inspect"))
         return runInspect(commandArguments);
+    if (command == QStringLiteral("preferences"))
+        return runPreferences(commandArguments);
     printErrorLine(QStringLiteral("kestrova: unknown command \"%1\"\n\n%2").arg(command, usage));
     return ExitBadInput;
 }

@@ -365,6 +365,20 @@ private Q_SLOTS:
         QVERIFY(result.err.contains(QStringLiteral("cannot read")));
     }
 
+    void preferencesShowWhatTheProgramReads() {
+        {
+            QSettings ini(settings(), QSettings::IniFormat);
+            ini.setValue(QStringLiteral("language"), 1);
+            ini.setValue(QStringLiteral("model"), 6);
+            ini.setValue(QStringLiteral("TvMode"), 3);
+        }
+        const auto result = runKestrova({QStringLiteral("preferences")}, settings());
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QStringLiteral("preferences: ") + settings() +
+                                 QStringLiteral("\nlanguage: 1 (Chinese)\nmodel: 6 (Kes OmegaMG)\n"
+                                                "tv_mode: 3\n"));
+    }
+
     void helpAndVersion() {
         const auto version = runKestrova({QStringLiteral("--version")}, settings());
         QCOMPARE(version.exitCode, 0);

@@ -1,0 +1,29 @@
+#include "app/camera_models.h"
+#include "app/preferences_store.h"
+#include "cli/cli_error.h"
+#include "cli/command_parser.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/process_options.h"
+
+namespace kestrova::cli {
+
+int runPreferences(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints where the preferences are kept and what the desktop program reads from them at "
+        "start. Changes nothing."));
+    parseCommand(parser, arguments, 0);
+    const ProcessOptions process;
+    const app::ProcessState state = process.resolve(parser);
+    const QStringList languages = i18n::languageListRows({i18n::English, false, false});
+    printLine(QStringLiteral("preferences: %1").arg(app::PreferencesStore().location()));
+    printLine(QStringLiteral("language: %1 (%2)")
+                  .arg(state.recordLanguage())
+                  .arg(languages.value(state.recordLanguage() - 1)));
+    printLine(QStringLiteral("model: %1 (%2)").arg(state.model).arg(app::modelName(state.model)));
+    printLine(QStringLiteral("tv_mode: %1").arg(state.tvMode));
+    return ExitOk;
+}
+
+} // namespace kestrova::cli
