@@ -1,6 +1,11 @@
 #include "support/test_registry.h"
 
 #include <QCoreApplication>
+#ifdef KESTROVA_GUI_TESTS
+#include "qt/theme.h"
+
+#include <QApplication>
+#endif
 #include <QTest>
 
 namespace kestrova::test {
@@ -15,6 +20,7 @@ std::vector<TestFactory>& registeredTests() {
 int main(int argc, char** argv) {
 #ifdef KESTROVA_GUI_TESTS
     QApplication app(argc, argv);
+    kestrova::qt::applyTheme(app);
 #else
     QCoreApplication app(argc, argv);
 #endif

@@ -1,0 +1,100 @@
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "app/camera_models.h"
+#include "app/preferences_store.h"
+#include "app/routing.h"
+#include "i18n/main_texts.h"
+#include "res/main_templates.h"
+
+namespace kestrova::app {
+
+using namespace res::main_window;
+
+MainWindow::MainWindow(ProcessState& state, PreferencesStore& store, const SetupForms& forms,
+                       dialog::Host& host)
+    : FormModel(res::mainWindowTemplate(), host)
+    , state_(state)
+    , store_(store)
+    , forms_(forms) {}
+
+void MainWindow::initialise() {
+    dialog().setCaption(QStringLiteral("Kestrova"));
+    applyCaptions();
+    fillLanguageList();
+    dialog().setEntries(modelList, modelNames(), state_.model - 1);
+    updateButtons();
+}
+
+void MainWindow::applyCaptions() {
+    for (const auto& caption : i18n::mainCaptions(state_.language()))
+        dialog().setControlCaption(caption.controlId, caption.text);
+}
+
+void MainWindow::fillLanguageList() {
+    dialog().setEntries(languageList, i18n::languageListRows(state_.languageState),
+                        i18n::selectedLanguageRow(state_.languageState));
+}
+
+void MainWindow::updateButtons() {
+    dialog().setEnabled(cameraSetup, static_cast<bool>(forms_.camera));
+    dialog().setEnabled(mmsSetup, static_cast<bool>(forms_.mms));
+    dialog().setEnabled(smtpSetup, static_cast<bool>(forms_.smtp) && hasSmtp(state_.model));
+}
+
+void MainWindow::listChanged(int id) {
+    const int row = dialog().selection(id);
+    if (row < 0)
+        return;
+    if (id == languageList) {
+        state_.languageState = i18n::chooseLanguageRow(state_.languageState, row);
+        dialog().setEntries(languageList, i18n::languageListRows(state_.languageState), row);
+        applyCaptions();
+        store_.writeLanguage(state_.recordLanguage());
+    } else if (id == modelList) {
+        state_.model = row + 1;
+        store_.writeModel(state_.model);
+        updateButtons();
+    }
+}
+
+void MainWindow::buttonPressed(int id) {
+    const auto open = [this](SetupForm form) {
+        chosen_ = form;
+        end(dialog::DialogResult::Accepted);
+    };
+    switch (id) {
+    case cameraSetup:
+        open(SetupForm::Camera);
+        break;
+    case mmsSetup:
+        open(SetupForm::Mms);
+        break;
+    case smtpSetup:
+        open(SetupForm::Smtp);
+        break;
+    case update:
+        host().openUrl(QString::fromLatin1(downloadPageUrl));
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::enterPressed() {
+    // The main window has no default button: Enter closes it, like the close box.
+    end(dialog::DialogResult::Accepted);
+}
+
+std::vector<dialog::MenuAction> MainWindow::contextMenu() const {
+    return {{copyrightCommand, QStringLiteral("CopyRight")}};
+}
+
+void MainWindow::contextActionChosen(int command) {
+    if ((command & ~0xF) != copyrightCommand)
+        return;
+    AboutBox about(host());
+    host().runModal(about);
+}
+
+} // namespace kestrova::app

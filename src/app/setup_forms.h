@@ -1,0 +1,26 @@
+#pragma once
+
+#include "dialog/form_context.h"
+#include "dialog/form_model.h"
+
+#include <functional>
+#include <memory>
+
+namespace kestrova::app {
+
+enum class SetupForm { Camera, Mms, Smtp };
+
+using FormFactory =
+    std::function<std::unique_ptr<dialog::FormModel>(const dialog::FormContext&, dialog::Host&)>;
+
+// How each setup button makes its form for the current model. A button whose form has no
+// factory is not offered.
+struct SetupForms {
+    FormFactory camera;
+    FormFactory mms;
+    FormFactory smtp;
+
+    const FormFactory& factory(SetupForm form) const;
+};
+
+} // namespace kestrova::app

@@ -1,0 +1,35 @@
+#include "app/window_chain.h"
+
+#include "app/main_window.h"
+
+namespace kestrova::app {
+
+WindowChain::WindowChain(ProcessState& state, PreferencesStore& store, const SetupForms& forms,
+                         dialog::DialogRunner& runner, dialog::Host& host)
+    : state_(state)
+    , store_(store)
+    , forms_(forms)
+    , runner_(runner)
+    , host_(host) {}
+
+void WindowChain::run() {
+    for (;;) {
+        std::optional<SetupForm> chosen;
+        {
+            MainWindow mainWindow(state_, store_, forms_, host_);
+            runner_.run(mainWindow);
+            chosen = mainWindow.chosenForm();
+        }
+        if (!chosen)
+            return;
+        const FormFactory& factory = forms_.factory(*chosen);
+        if (!factory)
+            continue;
+        const dialog::FormContext context{state_.languageState, state_.model, state_.tvMode};
+        const auto form = factory(context, host_);
+        // However the form ends, a fresh main window follows.
+        runner_.run(*form);
+    }
+}
+
+} // namespace kestrova::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/process_state.h"
+#include "app/setup_forms.h"
+#include "dialog/form_model.h"
+
+namespace kestrova::app {
+
+class PreferencesStore;
+
+// One window at a time: the main window, then the form it asked for, then a fresh main
+// window, until the user closes a main window.
+class WindowChain {
+public:
+    WindowChain(ProcessState& state, PreferencesStore& store, const SetupForms& forms,
+                dialog::DialogRunner& runner, dialog::Host& host);
+
+    void run();
+
+private:
+    ProcessState& state_;
+    PreferencesStore& store_;
+    const SetupForms& forms_;
+    dialog::DialogRunner& runner_;
+    dialog::Host& host_;
+};
+
+} // namespace kestrova::app

@@ -1,0 +1,85 @@
+#include "dialog/dialog.h"
+
+#include <stdexcept>
+
+namespace kestrova::dialog {
+
+Dialog::Dialog(const DialogTemplate& dialogTemplate)
+    : template_(&dialogTemplate)
+    , caption_(dialogTemplate.caption) {
+    for (const ControlTemplate& c : dialogTemplate.controls) {
+        ControlState state;
+        state.kind = c.kind;
+        state.caption = c.caption;
+        state.digitsOnly = c.style & DigitsOnly;
+        state.masked = c.style & Masked;
+        state.readOnly = c.style & ReadOnly;
+        controls_.emplace(c.id, state);
+    }
+}
+
+const ControlState& Dialog::control(int id) const {
+    const auto found = controls_.find(id);
+    if (found == controls_.end())
+        throw std::out_of_range("dialog " + std::to_string(template_->id) + " has no control " +
+                                std::to_string(id));
+    return found->second;
+}
+
+ControlState& Dialog::mutableControl(int id) {
+    return const_cast<ControlState&>(control(id));
+}
+
+void Dialog::setControlCaption(int id, const QString& caption) {
+    mutableControl(id).caption = caption;
+}
+
+void Dialog::clearList(int id) {
+    ControlState& c = mutableControl(id);
+    c.entries.clear();
+    c.selection = -1;
+}
+
+void Dialog::addEntry(int id, const QString& entry) {
+    mutableControl(id).entries.append(entry);
+}
+
+void Dialog::setEntries(int id, const QStringList& entries, int selection) {
+    ControlState& c = mutableControl(id);
+    c.entries = entries;
+    c.selection = -1;
+    select(id, selection);
+}
+
+void Dialog::select(int id, int position) {
+    ControlState& c = mutableControl(id);
+    c.selection = position >= 0 && position < c.entries.size() ? position : -1;
+}
+
+void Dialog::setText(int id, const QString& text) {
+    ControlState& c = mutableControl(id);
+    c.text = text;
+}
+
+void Dialog::setLimit(int id, int limit) {
+    mutableControl(id).limit = limit;
+}
+
+void Dialog::setReadOnly(int id, bool readOnly) {
+    mutableControl(id).readOnly = readOnly;
+}
+
+void Dialog::setEnabled(int id, bool enabled) {
+    mutableControl(id).enabled = enabled;
+}
+
+void Dialog::userSelected(int id, int position) {
+    select(id, position);
+}
+
+void Dialog::userEdited(int id, const QString& text) {
+    ControlState& c = mutableControl(id);
+    c.text = c.limit > 0 ? text.left(c.limit) : text;
+}
+
+} // namespace kestrova::dialog

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "dialog/dialog_template.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+
+namespace kestrova::dialog {
+
+// The state of one control, as the form model sees it and the window shows it.
+struct ControlState {
+    ControlKind kind = ControlKind::Label;
+    QString caption;     // labels, buttons, group boxes
+    QStringList entries; // lists
+    int selection = -1;  // lists: the selected position, -1 for none
+    QString text;        // edits
+    int limit = 0;       // edits: the most characters that can be typed, 0 for no limit
+    bool digitsOnly = false;
+    bool masked = false;
+    bool readOnly = false;
+    bool enabled = true;
+};
+
+// Every control of one window, by resource number, plus the window's caption and focus.
+// Models change it; the window shows it after every event.
+class Dialog {
+public:
+    explicit Dialog(const DialogTemplate& dialogTemplate);
+
+    const DialogTemplate& dialogTemplate() const { return *template_; }
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption) { caption_ = caption; }
+
+    bool has(int id) const { return controls_.contains(id); }
+    const ControlState& control(int id) const;
+
+    // Labels, buttons and group boxes.
+    void setControlCaption(int id, const QString& caption);
+    QString controlCaption(int id) const { return control(id).caption; }
+
+    // Lists.
+    void clearList(int id);
+    void addEntry(int id, const QString& entry);
+    void setEntries(int id, const QStringList& entries, int selection);
+    void select(int id, int position); // out of range selects nothing
+    int selection(int id) const { return control(id).selection; }
+    QStringList entries(int id) const { return control(id).entries; }
+
+    // Edits. The limit holds for typing only: a text the program sets is kept whole.
+    void setText(int id, const QString& text);
+    QString text(int id) const { return control(id).text; }
+    void setLimit(int id, int limit);
+    void setReadOnly(int id, bool readOnly);
+
+    void setEnabled(int id, bool enabled);
+
+    // The control the model last moved the focus to; each move counts, so moving it to the same
+    // control again is seen too.
+    int focus() const { return focus_; }
+    int focusMoves() const { return focusMoves_; }
+    void setFocus(int id) {
+        focus_ = id;
+        ++focusMoves_;
+    }
+
+    // What the user did in the window, applied before the model hears of it.
+    void userSelected(int id, int position);
+    void userEdited(int id, const QString& text);
+
+private:
+    ControlState& mutableControl(int id);
+
+    const DialogTemplate* template_;
+    QString caption_;
+    std::map<int, ControlState> controls_;
+    int focus_ = 0;
+    int focusMoves_ = 0;
+};
+
+} // namespace kestrova::dialog

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace kestrova::dialog {
+
+enum class ControlKind {
+    Label,
+    Button,
+    Edit,
+    List,     // drop-down list without typing
+    GroupBox, // a captioned frame drawn around other controls
+    Frame,    // a sunken frame drawn around other controls
+    Icon,     // the application icon
+};
+
+// Style bits a template gives a control.
+enum Style : unsigned {
+    NoStyle = 0,
+    Centred = 1u << 0,
+    DigitsOnly = 1u << 1,
+    Masked = 1u << 2,
+    ReadOnly = 1u << 3,
+    DefaultButton = 1u << 4, // pressed by Enter
+    CancelButton = 1u << 5,  // pressed by Escape and the close box
+    RightAligned = 1u << 6,
+};
+
+// A rectangle in dialog units: a quarter of the font's average character width across, an
+// eighth of its height down.
+struct UnitRect {
+    int x, y, width, height;
+    int right() const { return x + width; }
+    int bottom() const { return y + height; }
+    bool contains(const UnitRect& o) const {
+        return o.x >= x && o.y >= y && o.right() <= right() && o.bottom() <= bottom();
+    }
+    bool intersects(const UnitRect& o) const {
+        return o.x < right() && x < o.right() && o.y < bottom() && y < o.bottom();
+    }
+};
+
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    UnitRect rect;
+    QString caption; // the template's own (English) caption
+    unsigned style = NoStyle;
+    int labelFor = 0;       // a label: the control it names, for screen readers and tab order
+    QString accessibleName; // a control that no label names
+};
+
+struct DialogTemplate {
+    int id;
+    int width;
+    int height;
+    QString caption;
+    std::vector<ControlTemplate> controls;
+
+    const ControlTemplate* control(int controlId) const;
+};
+
+} // namespace kestrova::dialog

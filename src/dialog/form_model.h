@@ -1,0 +1,67 @@
+#pragma once
+
+#include "dialog/dialog.h"
+#include "dialog/host.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace kestrova::dialog {
+
+// An entry of a window's context menu.
+struct MenuAction {
+    int command;
+    QString text;
+};
+
+// A window's behaviour: it owns the state of every control and reacts to the user's events.
+// The window that shows it only mirrors that state and forwards events.
+class FormModel {
+public:
+    FormModel(const DialogTemplate& dialogTemplate, Host& host);
+    virtual ~FormModel() = default;
+
+    Dialog& dialog() { return dialog_; }
+    const Dialog& dialog() const { return dialog_; }
+    Host& host() { return host_; }
+
+    // Called once, after the window's controls exist and before it is shown.
+    virtual void initialise() {}
+
+    // The user's events. Lists and edits have already been updated in the dialog.
+    virtual void listChanged(int /*id*/) {}
+    virtual void editChanged(int /*id*/) {}
+    virtual void buttonPressed(int /*id*/) {}
+
+    // Escape, the close box or the window's cancel button. By default the window closes.
+    virtual void closeRequested() { end(DialogResult::Cancelled); }
+
+    // Enter presses the default button, unless another button has the focus (the window
+    // handles that case itself).
+    virtual void enterPressed();
+
+    virtual std::vector<MenuAction> contextMenu() const { return {}; }
+    virtual void contextActionChosen(int /*command*/) {}
+
+    // Set once the window should close; the window closes after the event that set it.
+    std::optional<DialogResult> result() const { return result_; }
+
+protected:
+    void end(DialogResult result) { result_ = result; }
+
+private:
+    Dialog dialog_;
+    Host& host_;
+    std::optional<DialogResult> result_;
+};
+
+// Runs a window for a model until the model ends it; the window chain is built on it.
+class DialogRunner {
+public:
+    virtual ~DialogRunner() = default;
+    virtual DialogResult run(FormModel& model) = 0;
+};
+
+} // namespace kestrova::dialog

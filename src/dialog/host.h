@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace kestrova {
+class Clock;
+}
+
+namespace kestrova::dialog {
+
+class FormModel;
+
+enum class DialogResult { Accepted, Cancelled };
+
+// What a form model may ask of the world outside: the only way it shows anything but its own
+// controls or reaches the system.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A modal message box with the program's caption and icon and an OK button.
+    virtual void showMessage(const QString& text) = 0;
+
+    // The system's folder browser, starting at `start`; nothing when the user cancels.
+    virtual std::optional<QString> browseForFolder(const QString& start) = 0;
+
+    virtual void openUrl(const QString& url) = 0;
+
+    virtual const Clock& clock() const = 0;
+
+    // Runs another window modally on top of the current one (the About box).
+    virtual DialogResult runModal(FormModel& model) = 0;
+};
+
+} // namespace kestrova::dialog

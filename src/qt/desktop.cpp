@@ -1,0 +1,32 @@
+#include "qt/desktop.h"
+
+#include "app/preferences_store.h"
+#include "app/setup_forms.h"
+#include "app/startup.h"
+#include "app/window_chain.h"
+#include "qt/qt_host.h"
+#include "qt/theme.h"
+
+#include <QApplication>
+#include <QLocale>
+
+namespace kestrova::qt {
+
+app::SetupForms desktopForms() {
+    return {};
+}
+
+int runDesktop(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrova"));
+    applyTheme(application);
+
+    app::PreferencesStore store;
+    app::ProcessState state = app::startUp(store, i18n::languageIdOf(QLocale::system()));
+    const app::SetupForms forms = desktopForms();
+    QtHost host;
+    app::WindowChain(state, store, forms, host, host).run();
+    return 0;
+}
+
+} // namespace kestrova::qt

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace kestrova::qt {
+
+// Starts the desktop program: reads the preferences, then shows the main window and its forms
+// until the user closes a main window. Returns the process exit status.
+int runDesktop(int argc, char** argv);
+
+} // namespace kestrova::qt

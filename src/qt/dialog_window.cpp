@@ -1,0 +1,305 @@
+#include "qt/dialog_window.h"
+
+#include "qt/theme.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace kestrova::qt {
+
+using dialog::ControlKind;
+using dialog::ControlTemplate;
+
+namespace {
+
+bool takesFocus(ControlKind kind) {
+    return kind == ControlKind::Button || kind == ControlKind::Edit || kind == ControlKind::List;
+}
+
+} // namespace
+
+DialogWindow::DialogWindow(dialog::FormModel& model, QWidget* parent)
+    : QDialog(parent)
+    , model_(model) {
+    // Dialog units as dialog templates have always had them: the average width of the
+    // alphabet and the height of the font.
+    const QFontMetrics metrics(font());
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    baseWidth_ = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+    baseHeight_ = metrics.height();
+
+    const dialog::DialogTemplate& dialogTemplate = model_.dialog().dialogTemplate();
+    setFixedSize(toPixels({0, 0, dialogTemplate.width, dialogTemplate.height}).size());
+    setWindowIcon(applicationIcon());
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    createControls();
+    setTabOrder();
+    model_.initialise();
+    showModelState();
+}
+
+QRect DialogWindow::toPixels(const dialog::UnitRect& r) const {
+    const auto x = [this](int units) { return (units * baseWidth_ + 2) / 4; };
+    const auto y = [this](int units) { return (units * baseHeight_ + 4) / 8; };
+    return QRect(x(r.x), y(r.y), x(r.right()) - x(r.x), y(r.bottom()) - y(r.y));
+}
+
+QWidget* DialogWindow::widget(int controlId) const {
+    const auto found = widgets_.find(controlId);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+void DialogWindow::createControls() {
+    const auto& controls = model_.dialog().dialogTemplate().controls;
+    for (const ControlTemplate& control : controls)
+        widgets_[control.id] = createControl(control);
+    for (const ControlTemplate& control : controls) {
+        if (control.kind == ControlKind::Label && control.labelFor != 0) {
+            auto* label = static_cast<QLabel*>(widgets_[control.id]);
+            label->setBuddy(widget(control.labelFor));
+            labelsFor_[control.labelFor] = label;
+        }
+        if (!control.accessibleName.isEmpty())
+            widgets_[control.id]->setAccessibleName(control.accessibleName);
+    }
+    // Frames are drawn behind the controls they surround.
+    for (const ControlTemplate& control : controls) {
+        if (control.kind == ControlKind::Frame || control.kind == ControlKind::GroupBox)
+            widgets_[control.id]->lower();
+    }
+}
+
+QWidget* DialogWindow::createControl(const ControlTemplate& control) {
+    QWidget* w = nullptr;
+    const int id = control.id;
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(this);
+        if (control.style & dialog::Centred)
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        else if (control.style & dialog::RightAligned)
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        else
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        w = label;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(this);
+        button->setDefault(control.style & dialog::DefaultButton);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, id] { dispatch([this, id] { model_.buttonPressed(id); }); });
+        w = button;
+        break;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(this);
+        if (control.style & dialog::Centred)
+            edit->setAlignment(Qt::AlignHCenter);
+        if (control.style & dialog::DigitsOnly)
+            edit->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        if (control.style & dialog::Masked)
+            edit->setEchoMode(QLineEdit::Password);
+        connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+            dispatch([this, id, text] {
+                model_.dialog().userEdited(id, text);
+                model_.editChanged(id);
+            });
+        });
+        w = edit;
+        break;
+    }
+    case ControlKind::List: {
+        auto* list = new QComboBox(this);
+        list->setMaxVisibleItems(20);
+        connect(list, &QComboBox::activated, this, [this, id](int position) {
+            dispatch([this, id, position] {
+                model_.dialog().userSelected(id, position);
+                model_.listChanged(id);
+            });
+        });
+        w = list;
+        break;
+    }
+    case ControlKind::GroupBox:
+        w = new QGroupBox(this);
+        break;
+    case ControlKind::Frame: {
+        auto* frame = new QFrame(this);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        w = frame;
+        break;
+    }
+    case ControlKind::Icon: {
+        auto* icon = new QLabel(this);
+        const QRect r = toPixels(control.rect);
+        icon->setPixmap(applicationIcon().pixmap(r.size()));
+        w = icon;
+        break;
+    }
+    }
+    w->setObjectName(QStringLiteral("control%1").arg(id));
+    w->setGeometry(toPixels(control.rect));
+    if (control.kind == ControlKind::List) {
+        // A drop-down list is as tall as its closed box, centred on the template's line.
+        const QRect r = toPixels(control.rect);
+        const int height = w->sizeHint().height();
+        w->setGeometry(r.x(), r.y() + (r.height() - height) / 2, r.width(), height);
+    }
+    if (!takesFocus(control.kind))
+        w->setFocusPolicy(Qt::NoFocus);
+    return w;
+}
+
+void DialogWindow::setTabOrder() {
+    std::vector<const ControlTemplate*> order;
+    for (const ControlTemplate& control : model_.dialog().dialogTemplate().controls) {
+        if (takesFocus(control.kind))
+            order.push_back(&control);
+    }
+    // Top to bottom, then left to right; controls on one line share a band of 6 units.
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+        const int bandA = a->rect.y / 6, bandB = b->rect.y / 6;
+        return bandA != bandB ? bandA < bandB : a->rect.x < b->rect.x;
+    });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(widget(order[i - 1]->id), widget(order[i]->id));
+}
+
+void DialogWindow::dispatch(const std::function<void()>& event) {
+    if (closing_)
+        return;
+    event();
+    showModelState();
+    if (const auto result = model_.result()) {
+        closing_ = true;
+        done(*result == dialog::DialogResult::Accepted ? QDialog::Accepted : QDialog::Rejected);
+    }
+}
+
+void DialogWindow::showModelState() {
+    const dialog::Dialog& state = model_.dialog();
+    setWindowTitle(state.caption());
+    for (const ControlTemplate& control : state.dialogTemplate().controls)
+        showControl(control);
+    if (state.focusMoves() != shownFocusMoves_) {
+        shownFocusMoves_ = state.focusMoves();
+        if (QWidget* w = widget(state.focus())) {
+            w->setFocus(Qt::OtherFocusReason);
+            if (auto* edit = qobject_cast<QLineEdit*>(w))
+                edit->selectAll();
+        }
+    }
+}
+
+void DialogWindow::showControl(const ControlTemplate& control) {
+    const dialog::ControlState& state = model_.dialog().control(control.id);
+    QWidget* w = widget(control.id);
+    const QSignalBlocker blocker(w);
+    w->setEnabled(state.enabled);
+    switch (control.kind) {
+    case ControlKind::Label:
+        static_cast<QLabel*>(w)->setText(state.caption);
+        if (control.labelFor != 0)
+            widget(control.labelFor)->setAccessibleName(state.caption);
+        break;
+    case ControlKind::Button:
+        static_cast<QPushButton*>(w)->setText(state.caption);
+        w->setAccessibleName(state.caption);
+        break;
+    case ControlKind::GroupBox:
+        static_cast<QGroupBox*>(w)->setTitle(state.caption);
+        break;
+    case ControlKind::Edit: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        // The limit holds for typing only, as the program may set a longer text.
+        edit->setMaxLength(std::max<int>(
+            {state.limit > 0 ? state.limit : 32767, static_cast<int>(state.text.size())}));
+        if (edit->text() != state.text)
+            edit->setText(state.text);
+        edit->setReadOnly(state.readOnly);
+        break;
+    }
+    case ControlKind::List: {
+        auto* list = static_cast<QComboBox*>(w);
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->itemText(i);
+        if (shown != state.entries) {
+            list->clear();
+            list->addItems(state.entries);
+        }
+        list->setCurrentIndex(state.selection);
+        break;
+    }
+    case ControlKind::Frame:
+    case ControlKind::Icon:
+        break;
+    }
+}
+
+dialog::DialogResult DialogWindow::runModal() {
+    exec();
+    return model_.result().value_or(dialog::DialogResult::Cancelled);
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+            dispatch([this] { model_.closeRequested(); });
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+                button->click();
+            else
+                dispatch([this] { model_.enterPressed(); });
+            return;
+        default:
+            break;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    // The close box asks the model; the window closes only when the model ends it.
+    event->ignore();
+    dispatch([this] { model_.closeRequested(); });
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+    const auto actions = model_.contextMenu();
+    if (actions.empty())
+        return;
+    QMenu menu(this);
+    for (const auto& action : actions) {
+        const int command = action.command;
+        menu.addAction(action.text, this, [this, command] {
+            dispatch([this, command] { model_.contextActionChosen(command); });
+        });
+    }
+    menu.exec(event->globalPos());
+}
+
+} // namespace kestrova::qt

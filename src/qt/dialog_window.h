@@ -1,0 +1,50 @@
+#pragma once
+
+#include "dialog/form_model.h"
+
+#include <QDialog>
+
+#include <map>
+
+class QLabel;
+
+namespace kestrova::qt {
+
+// A window built from a dialog template and bound to its form model: it shows the model's
+// control state after every event and forwards the user's events to the model.
+class DialogWindow final : public QDialog {
+    Q_OBJECT
+public:
+    explicit DialogWindow(dialog::FormModel& model, QWidget* parent = nullptr);
+
+    // Runs the window modally until the model ends it.
+    dialog::DialogResult runModal();
+
+    QWidget* widget(int controlId) const;
+
+    // Converts a rectangle in dialog units to pixels for this window's font.
+    QRect toPixels(const dialog::UnitRect& rect) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void createControls();
+    QWidget* createControl(const dialog::ControlTemplate& control);
+    void setTabOrder();
+    void dispatch(const std::function<void()>& event);
+    void showModelState();
+    void showControl(const dialog::ControlTemplate& control);
+
+    dialog::FormModel& model_;
+    std::map<int, QWidget*> widgets_;
+    std::map<int, QLabel*> labelsFor_; // the label that names a control
+    int shownFocusMoves_ = 0;
+    int baseWidth_ = 0;
+    int baseHeight_ = 0;
+    bool closing_ = false;
+};
+
+} // namespace kestrova::qt

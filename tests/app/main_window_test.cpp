@@ -1,0 +1,264 @@
+#include "app/main_window.h"
+#include "app/preferences_store.h"
+#include "app/startup.h"
+#include "app/window_chain.h"
+#include "res/main_templates.h"
+#include "support/fake_host.h"
+#include "support/test_registry.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kestrova;
+using namespace kestrova::app;
+using namespace kestrova::res::main_window;
+using kestrova::test::FakeHost;
+
+namespace {
+
+// A form that only knows how to leave: Exit ends it.
+class ExitOnlyForm final : public dialog::FormModel {
+public:
+    ExitOnlyForm(const dialog::FormContext& context, dialog::Host& host, QStringList& log,
+                 const QString& name)
+        : FormModel(res::aboutBoxTemplate(), host) {
+        log << QStringLiteral("%1 model %2 language %3")
+                   .arg(name)
+                   .arg(context.model)
+                   .arg(context.language.language);
+    }
+    void buttonPressed(int) override { end(dialog::DialogResult::Cancelled); }
+};
+
+FormFactory exitOnly(QStringList& log, const QString& name) {
+    return [&log, name](const dialog::FormContext& context, dialog::Host& host) {
+        return std::make_unique<ExitOnlyForm>(context, host, log, name);
+    };
+}
+
+// Plays a script of user actions against each window the chain opens.
+class ScriptedRunner final : public dialog::DialogRunner {
+public:
+    using Step = std::function<void(dialog::FormModel&)>;
+    std::vector<Step> steps;
+    int windowsRun = 0;
+
+    dialog::DialogResult run(dialog::FormModel& model) override {
+        model.initialise();
+        if (windowsRun >= static_cast<int>(steps.size()))
+            throw std::runtime_error("the chain opened more windows than the script has");
+        steps[windowsRun++](model);
+        if (!model.result())
+            throw std::runtime_error("a window was left open");
+        return *model.result();
+    }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString iniPath() const { return dir.filePath(QStringLiteral("prefs.ini")); }
+    QString stored(const char* key) const {
+        return QSettings(iniPath(), QSettings::IniFormat).value(QLatin1String(key)).toString();
+    }
+
+private Q_SLOTS:
+    void init() { QFile::remove(iniPath()); }
+
+    void opensWithTheCurrentState() {
+        PreferencesStore store(iniPath());
+        ProcessState state{{9, false, false}, 5, 0};
+        FakeHost host;
+        QStringList log;
+        const SetupForms forms{exitOnly(log, QStringLiteral("camera")), {}, {}};
+        MainWindow window(state, store, forms, host);
+        window.initialise();
+        const dialog::Dialog& d = window.dialog();
+        QCOMPARE(d.caption(), QStringLiteral("Kestrova"));
+        QCOMPARE(d.controlCaption(languageLabel), QStringLiteral("Zvolit Jazyk"));
+        QCOMPARE(d.controlCaption(modelLabel), QStringLiteral("Fotopast Model"));
+        QCOMPARE(d.controlCaption(update), QStringLiteral("Stisknete pro update"));
+        QCOMPARE(d.controlCaption(cameraSetup), QStringLiteral("Nastaveni"));
+        QCOMPARE(d.controlCaption(version), QStringLiteral("Version:1.3.010"));
+        QCOMPARE(d.selection(languageList), 8);
+        QCOMPARE(d.entries(languageList).size(), 11);
+        QCOMPARE(d.selection(modelList), 4);
+        QCOMPARE(d.entries(modelList).at(4), QStringLiteral("Kes KappaMG"));
+        // Only forms that exist are offered.
+        QVERIFY(d.control(cameraSetup).enabled);
+        QVERIFY(!d.control(mmsSetup).enabled);
+        QVERIFY(!d.control(smtpSetup).enabled);
+    }
+
+    void smtpButtonPerModel_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("enabled");
+        for (int row = 0; row < 7; ++row)
+            QTest::addRow("model %d", row + 1) << row << (row >= 2);
+    }
+    void smtpButtonPerModel() {
+        QFETCH(int, row);
+        QFETCH(bool, enabled);
+        PreferencesStore store(iniPath());
+        ProcessState state;
+        FakeHost host;
+        QStringList log;
+        const SetupForms forms{exitOnly(log, QStringLiteral("camera")),
+                               exitOnly(log, QStringLiteral("mms")),
+                               exitOnly(log, QStringLiteral("smtp"))};
+        MainWindow window(state, store, forms, host);
+        window.initialise();
+        window.dialog().userSelected(modelList, row);
+        window.listChanged(modelList);
+        QCOMPARE(state.model, row + 1);
+        QCOMPARE(stored("model"), QString::number(row + 1));
+        QCOMPARE(window.dialog().control(smtpSetup).enabled, enabled);
+        QVERIFY(window.dialog().control(cameraSetup).enabled);
+        QVERIFY(window.dialog().control(mmsSetup).enabled);
+    }
+
+    void languageRows_data() {
+        QTest::addColumn<bool>("systemIsChinese");
+        QTest::addColumn<int>("startLanguage");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("row0");
+        QTest::addColumn<QString>("cameraCaption");
+        QTest::addColumn<QString>("storedLanguage");
+        QTest::newRow("Chinese row, other system") << false << 3 << 0 << "Chinese"
+                                                   << "Camera Setup"
+                                                   << "1";
+        QTest::newRow("Chinese row, Chinese system") << true << 2 << 0 << "中文"
+                                                     << "相机设置"
+                                                     << "1";
+        QTest::newRow("German row") << false << 2 << 2 << "Chinese"
+                                    << "Kamera Installation"
+                                    << "3";
+        QTest::newRow("English after Chinese on a Chinese system") << true << 1 << 1 << "Chinese"
+                                                                   << "Camera Setup"
+                                                                   << "2";
+    }
+    void languageRows() {
+        QFETCH(bool, systemIsChinese);
+        QFETCH(int, startLanguage);
+        QFETCH(int, row);
+        QFETCH(QString, row0);
+        QFETCH(QString, cameraCaption);
+        QFETCH(QString, storedLanguage);
+        PreferencesStore store(iniPath());
+        ProcessState state{{startLanguage, systemIsChinese, false}, 1, 0};
+        FakeHost host;
+        const SetupForms forms;
+        MainWindow window(state, store, forms, host);
+        window.initialise();
+        window.dialog().userSelected(languageList, row);
+        window.listChanged(languageList);
+        QCOMPARE(window.dialog().entries(languageList).at(0), row0);
+        QCOMPARE(window.dialog().selection(languageList), row);
+        QCOMPARE(window.dialog().controlCaption(cameraSetup), cameraCaption);
+        QCOMPARE(stored("language"), storedLanguage);
+    }
+
+    void chineseChoiceSurvivesARestart() {
+        {
+            PreferencesStore store(iniPath());
+            ProcessState state = startUp(store, 0x0409);
+            FakeHost host;
+            const SetupForms forms;
+            MainWindow window(state, store, forms, host);
+            window.initialise();
+            window.dialog().userSelected(languageList, 0);
+            window.listChanged(languageList);
+        }
+        PreferencesStore store(iniPath());
+        ProcessState state = startUp(store, 0x0409);
+        FakeHost host;
+        const SetupForms forms;
+        MainWindow window(state, store, forms, host);
+        window.initialise();
+        QCOMPARE(window.dialog().selection(languageList), 0);
+        QCOMPARE(window.dialog().entries(languageList).at(0), QStringLiteral("Chinese"));
+        QCOMPARE(window.dialog().controlCaption(cameraSetup), QStringLiteral("Camera Setup"));
+    }
+
+    void updateButtonAndCopyright() {
+        PreferencesStore store(iniPath());
+        ProcessState state;
+        FakeHost host;
+        const SetupForms forms;
+        MainWindow window(state, store, forms, host);
+        window.initialise();
+        window.buttonPressed(update);
+        QCOMPARE(host.openedUrls, QStringList{QString::fromLatin1(downloadPageUrl)});
+        QVERIFY(!window.result());
+
+        const auto menu = window.contextMenu();
+        QCOMPARE(menu.size(), std::size_t(1));
+        QCOMPARE(menu[0].text, QStringLiteral("CopyRight"));
+        window.contextActionChosen(menu[0].command);
+        QCOMPARE(host.modalCaptions, QStringList{QStringLiteral("About Setup")});
+        window.contextActionChosen(17); // the low four bits do not matter
+        QCOMPARE(host.modalCaptions.size(), 2);
+        window.contextActionChosen(32);
+        QCOMPARE(host.modalCaptions.size(), 2);
+        QVERIFY(!window.result());
+    }
+
+    void closeEscapeAndEnterEndTheMainWindow() {
+        PreferencesStore store(iniPath());
+        ProcessState state;
+        FakeHost host;
+        const SetupForms forms;
+        for (int way = 0; way < 2; ++way) {
+            MainWindow window(state, store, forms, host);
+            window.initialise();
+            way == 0 ? window.closeRequested() : window.enterPressed();
+            QVERIFY(window.result());
+            QVERIFY(!window.chosenForm());
+        }
+    }
+
+    void chainRoutesAndEndsInOneStep() {
+        PreferencesStore store(iniPath());
+        ProcessState state{{2, false, false}, 7, 0};
+        FakeHost host;
+        QStringList log;
+        const SetupForms forms{exitOnly(log, QStringLiteral("camera")),
+                               exitOnly(log, QStringLiteral("mms")),
+                               exitOnly(log, QStringLiteral("smtp"))};
+        ScriptedRunner runner;
+        const auto press = [](int button) {
+            return [button](dialog::FormModel& model) { model.buttonPressed(button); };
+        };
+        const auto chooseModel = [](int row, int button) {
+            return [row, button](dialog::FormModel& model) {
+                model.dialog().userSelected(modelList, row);
+                model.listChanged(modelList);
+                model.buttonPressed(button);
+            };
+        };
+        runner.steps = {press(cameraSetup),
+                        press(2),
+                        chooseModel(0, mmsSetup),
+                        press(2),
+                        press(smtpSetup), // disabled for model 1: pressing does nothing
+                        [](dialog::FormModel& model) { model.closeRequested(); }};
+        // The smtp press on a disabled button leaves the window open; close it in the same step.
+        runner.steps[4] = [](dialog::FormModel& model) {
+            if (model.dialog().control(smtpSetup).enabled)
+                model.buttonPressed(smtpSetup);
+            model.closeRequested();
+        };
+        runner.steps.pop_back();
+        WindowChain(state, store, forms, runner, host).run();
+        QCOMPARE(runner.windowsRun, 5);
+        QCOMPARE(log, (QStringList{QStringLiteral("camera model 7 language 2"),
+                                   QStringLiteral("mms model 1 language 2")}));
+    }
+};
+
+KESTROVA_TEST(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,197 @@
+#include "app/main_window.h"
+#include "app/preferences_store.h"
+#include "qt/dialog_window.h"
+#include "res/main_templates.h"
+#include "support/fake_host.h"
+#include "support/test_registry.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kestrova;
+using namespace kestrova::res::main_window;
+using kestrova::test::FakeHost;
+
+namespace {
+
+// A small window with every kind of edit, to see the window keep the edit rules.
+const dialog::DialogTemplate& editsTemplate() {
+    using namespace dialog;
+    static const DialogTemplate t{
+        900,
+        200,
+        80,
+        QStringLiteral("Edits"),
+        {
+            {1, ControlKind::Label, {5, 5, 60, 10}, QStringLiteral("Digits"), NoStyle, 2},
+            {2, ControlKind::Edit, {70, 5, 60, 12}, {}, DigitsOnly | Centred},
+            {3, ControlKind::Edit, {70, 20, 60, 12}, {}, Masked, 0, QStringLiteral("Secret")},
+            {4, ControlKind::Edit, {70, 35, 60, 12}, {}},
+            {5, ControlKind::Button, {140, 60, 50, 14}, QStringLiteral("Go"), DefaultButton},
+        }};
+    return t;
+}
+
+class EditsModel final : public dialog::FormModel {
+public:
+    explicit EditsModel(dialog::Host& host)
+        : FormModel(editsTemplate(), host) {}
+    void initialise() override {
+        dialog().setLimit(4, 5);
+        dialog().setText(4, QStringLiteral("C:\\"));
+    }
+    void editChanged(int id) override { changes << id; }
+    void buttonPressed(int id) override {
+        pressed << id;
+        dialog().setText(4, QStringLiteral("a text longer than the limit"));
+        dialog().setFocus(2);
+    }
+    QList<int> changes, pressed;
+};
+
+} // namespace
+
+class DialogWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString iniPath() const { return dir.filePath(QStringLiteral("prefs.ini")); }
+
+private Q_SLOTS:
+    void mainWindowShowsTheModel() {
+        app::PreferencesStore store(iniPath());
+        app::ProcessState state{{3, false, false}, 2, 0};
+        FakeHost host;
+        const app::SetupForms forms;
+        app::MainWindow model(state, store, forms, host);
+        qt::DialogWindow window(model);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QCOMPARE(window.windowTitle(), QStringLiteral("Kestrova"));
+        auto* version = qobject_cast<QLabel*>(window.widget(res::main_window::version));
+        QCOMPARE(version->text(), QStringLiteral("Version:1.3.010"));
+        auto* languages = qobject_cast<QComboBox*>(window.widget(languageList));
+        QCOMPARE(languages->count(), 11);
+        QCOMPARE(languages->currentIndex(), 2);
+        auto* camera = qobject_cast<QPushButton*>(window.widget(cameraSetup));
+        QCOMPARE(camera->text(), QStringLiteral("Kamera Installation"));
+        QVERIFY(!window.widget(smtpSetup)->isEnabled());
+
+        // Every control lies inside the window and the window has the template's proportions.
+        for (const auto& control : res::mainWindowTemplate().controls)
+            QVERIFY(window.rect().contains(window.widget(control.id)->geometry()));
+
+        // Choosing English with the keyboard relabels the window and stores the choice.
+        languages->setFocus();
+        QTest::keyClick(languages, Qt::Key_Up);
+        QCOMPARE(languages->currentIndex(), 1);
+        QCOMPARE(camera->text(), QStringLiteral("Camera Setup"));
+        QCOMPARE(
+            QSettings(iniPath(), QSettings::IniFormat).value(QStringLiteral("language")).toInt(),
+            2);
+
+        auto* models = qobject_cast<QComboBox*>(window.widget(modelList));
+        models->setFocus();
+        QTest::keyClick(models, Qt::Key_Down);
+        QCOMPARE(state.model, 3);
+        QVERIFY(!window.widget(smtpSetup)->isEnabled()); // no SMTP form exists yet
+
+        QTest::mouseClick(window.widget(update), Qt::LeftButton);
+        QCOMPARE(host.openedUrls.size(), 1);
+    }
+
+    void colours() {
+        app::PreferencesStore store(iniPath());
+        app::ProcessState state;
+        FakeHost host;
+        const app::SetupForms forms;
+        app::MainWindow model(state, store, forms, host);
+        qt::DialogWindow window(model);
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(111, 153, 224));
+        QCOMPARE(window.widget(languageLabel)->palette().color(QPalette::WindowText),
+                 QColor(Qt::white));
+        QVERIFY(!window.windowIcon().isNull());
+    }
+
+    void accessibilityAndTabOrder() {
+        app::PreferencesStore store(iniPath());
+        app::ProcessState state;
+        FakeHost host;
+        const app::SetupForms forms;
+        app::MainWindow model(state, store, forms, host);
+        qt::DialogWindow window(model);
+        auto* label = qobject_cast<QLabel*>(window.widget(languageLabel));
+        QCOMPARE(label->buddy(), window.widget(languageList));
+        QCOMPARE(window.widget(languageList)->accessibleName(), QStringLiteral("Select Language"));
+        QCOMPARE(window.widget(modelList)->accessibleName(), QStringLiteral("Camera Model"));
+        QCOMPARE(window.widget(mmsSetup)->accessibleName(), QStringLiteral("MMS Setup"));
+
+        QList<int> order;
+        QWidget* w = window.widget(languageList);
+        for (int step = 0; step < 100 && order.size() < 6; ++step) {
+            for (const auto& control : res::mainWindowTemplate().controls) {
+                if (window.widget(control.id) == w && (w->focusPolicy() & Qt::TabFocus))
+                    order << control.id;
+            }
+            w = w->nextInFocusChain();
+        }
+        QCOMPARE(order,
+                 (QList<int>{languageList, modelList, cameraSetup, mmsSetup, smtpSetup, update}));
+    }
+
+    void editsKeepTheirRules() {
+        FakeHost host;
+        EditsModel model(host);
+        qt::DialogWindow window(model);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* digits = qobject_cast<QLineEdit*>(window.widget(2));
+        auto* secret = qobject_cast<QLineEdit*>(window.widget(3));
+        auto* limited = qobject_cast<QLineEdit*>(window.widget(4));
+
+        QTest::keyClicks(digits, QStringLiteral("1a2-3"));
+        QCOMPARE(digits->text(), QStringLiteral("123"));
+        QCOMPARE(model.dialog().text(2), QStringLiteral("123"));
+        QCOMPARE(model.changes.count(2), 3);
+        QCOMPARE(digits->accessibleName(), QStringLiteral("Digits"));
+
+        QCOMPARE(secret->echoMode(), QLineEdit::Password);
+        QCOMPARE(secret->accessibleName(), QStringLiteral("Secret"));
+
+        QCOMPARE(limited->text(), QStringLiteral("C:\\"));
+        limited->setFocus();
+        limited->end(false);
+        QTest::keyClicks(limited, QStringLiteral("abcdef"));
+        QCOMPARE(limited->text(), QStringLiteral("C:\\ab"));
+
+        // Enter in an edit presses the default button; the model's texts and focus are shown.
+        QTest::keyClick(limited, Qt::Key_Return);
+        QCOMPARE(model.pressed, QList<int>{5});
+        QCOMPARE(limited->text(), QStringLiteral("a text longer than the limit"));
+        QCOMPARE(QApplication::focusWidget(), digits);
+        // Showing the model's text does not come back as the user's edit.
+        QCOMPARE(model.changes.count(4), 2);
+    }
+
+    void escapeAsksTheModel() {
+        FakeHost host;
+        EditsModel model(host);
+        qt::DialogWindow window(model);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy finished(&window, &QDialog::finished);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(model.result(), std::optional(dialog::DialogResult::Cancelled));
+    }
+};
+
+KESTROVA_TEST(DialogWindowTest)
+#include "dialog_window_test.moc"
