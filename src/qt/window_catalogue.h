@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/process_state.h"
+#include "dialog/form_model.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace kestrova::app {
+class PreferencesStore;
+struct SetupForms;
+} // namespace kestrova::app
+
+namespace kestrova::qt {
+
+// Every window the program can show, each made for a given state: the screenshots and the
+// benchmarks go over all of them.
+struct CatalogueEntry {
+    QString name;
+    std::function<std::unique_ptr<dialog::FormModel>(app::ProcessState&, dialog::Host&)> make;
+};
+
+std::vector<CatalogueEntry> windowCatalogue(app::PreferencesStore& store,
+                                            const app::SetupForms& forms);
+
+} // namespace kestrova::qt

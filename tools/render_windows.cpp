@@ -1,0 +1,93 @@
+// Renders every window of the program in every language into PNG files, for people to look at.
+#include "app/preferences_store.h"
+#include "common/clock.h"
+#include "app/setup_forms.h"
+#include "i18n/language.h"
+#include "i18n/messages.h"
+#include "qt/desktop.h"
+#include "qt/dialog_window.h"
+#include "qt/theme.h"
+#include "qt/window_catalogue.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+using namespace kestrova;
+
+// Shows nothing modal: the screenshots are of the windows themselves.
+class SilentHost final : public dialog::Host {
+public:
+    void showMessage(const QString&) override {}
+    std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
+    void openUrl(const QString&) override {}
+    const Clock& clock() const override { return clock_; }
+    dialog::DialogResult runModal(dialog::FormModel&) override
+    {
+        return dialog::DialogResult::Cancelled;
+    }
+
+private:
+    SystemClock clock_;
+};
+
+const char* languageTag(int language)
+{
+    static const char* tags[] = {"zh", "en", "de", "fi", "it", "fr", "hu", "sl", "cs", "ja", "lt"};
+    return tags[language - 1];
+}
+
+bool save(QWidget& widget, const QString& path)
+{
+    widget.show();
+    if (!QTest::qWaitForWindowExposed(&widget))
+        return false;
+    QApplication::processEvents();
+    return widget.grab().save(path);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    qt::applyTheme(application);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(out);
+
+    QTemporaryDir preferences;
+    app::PreferencesStore store(preferences.filePath(QStringLiteral("prefs.ini")));
+    const app::SetupForms forms = qt::desktopForms();
+    SilentHost host;
+    int written = 0;
+    for (const auto& entry : qt::windowCatalogue(store, forms)) {
+        for (int language = 1; language <= i18n::languageCount; ++language) {
+            app::ProcessState state{{language, language == i18n::Chinese, false}, 7, 0};
+            const auto model = entry.make(state, host);
+            qt::DialogWindow window(*model);
+            const QString path = QStringLiteral("%1/%2-%3.png")
+                                     .arg(out, entry.name, QLatin1String(languageTag(language)));
+            if (!save(window, path)) {
+                std::fprintf(stderr, "could not render %s\n", qPrintable(path));
+                return 1;
+            }
+            ++written;
+        }
+    }
+    for (const int language : {i18n::English, i18n::Chinese}) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"),
+                        i18n::integerRangeMessage(1, 60, language), QMessageBox::Ok);
+        box.setIconPixmap(qt::messageIcon().pixmap(32, 32));
+        if (!save(box, QStringLiteral("%1/message-%2.png").arg(out, QLatin1String(languageTag(language)))))
+            return 1;
+        ++written;
+    }
+    std::printf("%d screenshots in %s\n", written, qPrintable(out));
+    return 0;
+}
