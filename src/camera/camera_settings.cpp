@@ -17,6 +17,9 @@ void CameraSettings::resetToFactory() {
     video_length = 10;
     time_stamp = 0;
     interval_unit = intervalMinutes;
+    // The interval value is kept, but 0 minutes is no interval at all.
+    if (interval_value == 0)
+        interval_value = 1;
     sense_level = 0;
     side_pir = 1;
     timer = 0;

@@ -1,9 +1,11 @@
 #include "qt/desktop.h"
 
 #include "app/preferences_store.h"
+#include "app/routing.h"
 #include "app/setup_forms.h"
 #include "app/startup.h"
 #include "app/window_chain.h"
+#include "camera/camera_form_model.h"
 #include "qt/qt_host.h"
 #include "qt/theme.h"
 
@@ -13,7 +15,12 @@
 namespace kestrova::qt {
 
 app::SetupForms desktopForms() {
-    return {};
+    app::SetupForms forms;
+    forms.camera = [](const dialog::FormContext& context, dialog::Host& host) {
+        return std::make_unique<camera::CameraFormModel>(app::cameraFormFor(context.model), context,
+                                                         host);
+    };
+    return forms;
 }
 
 int runDesktop(int argc, char** argv) {

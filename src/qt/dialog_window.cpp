@@ -232,7 +232,14 @@ void DialogWindow::showControl(const ControlTemplate& control) {
             {state.limit > 0 ? state.limit : 32767, static_cast<int>(state.text.size())}));
         if (edit->text() != state.text)
             edit->setText(state.text);
-        edit->setReadOnly(state.readOnly);
+        if (edit->isReadOnly() != state.readOnly) {
+            edit->setReadOnly(state.readOnly);
+            // A locked field looks locked: grey instead of white.
+            QPalette palette = this->palette();
+            if (state.readOnly)
+                palette.setColor(QPalette::Base, QColor(226, 226, 226));
+            edit->setPalette(palette);
+        }
         break;
     }
     case ControlKind::List: {

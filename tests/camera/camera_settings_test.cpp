@@ -163,6 +163,13 @@ private Q_SLOTS:
         QCOMPARE(s.beep_sound, 0);
         QCOMPARE(s.sd_cycle, 1);
         QCOMPARE(s.date_format, 2);
+
+        // 0 seconds kept as 0 minutes would be no interval at all.
+        s.interval_unit = intervalSeconds;
+        s.interval_value = 0;
+        s.resetToFactory();
+        QCOMPARE(s.interval_unit, intervalMinutes);
+        QCOMPARE(s.interval_value, 1);
     }
 
     void listsByModel_data() {

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "camera/camera_settings.h"
+#include "camera/captured_time.h"
+#include "camera/menu_record.h"
+#include "common/form_variants.h"
+#include "dialog/form_context.h"
+#include "dialog/form_model.h"
+#include "i18n/messages.h"
+
+#include <QString>
+
+#include <initializer_list>
+
+namespace kestrova::camera {
+
+// The window title of a camera form for a camera model.
+QString cameraFormTitle(CameraForm form, int model);
+
+// A camera setup form (A, B or C): edits one set of camera settings and writes them as
+// "menu.dat" into a folder the user chooses, or writes the factory reset record instead.
+// The lists are read where they are needed; the numeric fields, the clock text and the folder
+// are taken from the controls in one pass that checks them in a fixed order.
+class CameraFormModel final : public dialog::FormModel {
+public:
+    // Takes the values the form opens with and captures the PC time.
+    CameraFormModel(CameraForm form, const dialog::FormContext& context, dialog::Host& host);
+
+    void initialise() override;
+    void listChanged(int id) override;
+    void editChanged(int id) override;
+    void buttonPressed(int id) override;
+
+    CameraForm form() const { return form_; }
+
+    // What Generate would write now: the lists as they stand with the numbers as last taken.
+    CameraSettings settings() const;
+    const CapturedTime& capturedTime() const { return captured_; }
+    QString targetFolder() const { return targetFolder_; }
+
+private:
+    // Copies every numeric field, the clock text and the folder into the settings in the
+    // fixed order; the first failing check shows its message, moves the focus to its field and
+    // ends the taking.
+    bool takeValues();
+    // Brings out-of-range numbers back into range; whether anything changed.
+    bool correctValues();
+    void takeAndCorrect();
+    void showValues();
+
+    void setReadOnly(std::initializer_list<int> fields, bool readOnly);
+    void setEnabled(std::initializer_list<int> controls, bool enabled);
+    void fillLists();
+    void captureTime();
+    void chooseFolder();
+    void generate();
+    void restoreDefaults();
+    void writeMenuFile(const QString& folder, const MenuRecord& record, i18n::Message success);
+    void fail(int field, const QString& message);
+    int fieldOf(int CameraSettings::*member) const;
+    bool isNumericField(int id) const;
+
+    CameraForm form_;
+    dialog::FormContext context_;
+    CameraSettings settings_; // only its numbers are kept up to date; the lists hold the rest
+    CapturedTime captured_;
+    QString clockText_;
+    QString targetFolder_;
+};
+
+} // namespace kestrova::camera

@@ -1,0 +1,156 @@
+#include "app/setup_forms.h"
+#include "camera/camera_form_model.h"
+#include "common/record_file.h"
+#include "qt/desktop.h"
+#include "qt/dialog_window.h"
+#include "res/camera_templates.h"
+#include "support/fake_host.h"
+#include "support/test_registry.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kestrova;
+using namespace kestrova::res::camera_form;
+using kestrova::test::FakeHost;
+
+Q_DECLARE_METATYPE(kestrova::CameraForm)
+
+namespace {
+
+// One camera form as the desktop program makes it, in a real window.
+struct OpenForm {
+    FakeHost host;
+    std::unique_ptr<dialog::FormModel> model;
+    std::unique_ptr<qt::DialogWindow> window;
+
+    OpenForm(int cameraModel, int language = 2) {
+        const app::SetupForms forms = qt::desktopForms();
+        const dialog::FormContext context{{language, false, false}, cameraModel, 0};
+        model = forms.camera(context, host);
+        window = std::make_unique<qt::DialogWindow>(*model);
+        window->show();
+    }
+
+    QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(window->widget(id)); }
+    QComboBox* list(int id) const { return qobject_cast<QComboBox*>(window->widget(id)); }
+
+    void typeOver(int id, const QString& text) const {
+        QLineEdit* field = edit(id);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+    void chooseNext(int id) const {
+        QComboBox* box = list(id);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+    }
+};
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class CameraFormWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString menuFile() const { return recordFilePath(dir.path(), QStringLiteral("menu.dat")); }
+
+private Q_SLOTS:
+    void init() { QFile::remove(menuFile()); }
+
+    void typeAndGenerate_data() {
+        QTest::addColumn<CameraForm>("form");
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("A") << CameraForm::A << 6 << "Kestrova Omega"
+                           << "Camera menu configuration file is generated";
+        QTest::newRow("B") << CameraForm::B << 7 << "Kestrova Sigma"
+                           << "Configuration file is generated";
+        QTest::newRow("C") << CameraForm::C << 1 << "Kestrova Lambda"
+                           << "Camera menu configuration file is generated";
+    }
+    void typeAndGenerate() {
+        QFETCH(CameraForm, form);
+        QFETCH(int, model);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        OpenForm f(model);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QCOMPARE(f.window->windowTitle(), title);
+        // Screen readers hear the label that names a field, or the field's own name.
+        QCOMPARE(f.edit(videoLength)->accessibleName(), QStringLiteral("Video Length"));
+        QCOMPARE(f.edit(folderField)->accessibleName(), QStringLiteral("Target folder"));
+
+        f.typeOver(videoLength, QStringLiteral("30"));
+        QCOMPARE(f.edit(videoLength)->text(), QStringLiteral("30"));
+
+        QVERIFY(f.edit(timerStartHour)->isReadOnly());
+        f.chooseNext(timer);
+        QVERIFY(!f.edit(timerStartHour)->isReadOnly());
+        f.typeOver(timerStartHour, QStringLiteral("18"));
+
+        QVERIFY(!f.list(serialChar2)->isEnabled());
+        f.chooseNext(serialNo);
+        QVERIFY(f.list(serialChar2)->isEnabled());
+        f.chooseNext(serialChar2);
+        f.chooseNext(serialChar2);
+
+        f.typeOver(folderField, dir.path());
+        QTest::mouseClick(f.window->widget(generateButton), Qt::LeftButton);
+
+        camera::CameraSettings expected = camera::CameraSettings::atOpen(form);
+        expected.video_length = 30;
+        expected.timer = 1;
+        expected.timer_start_hour = 18;
+        expected.serial_no = 1;
+        expected.serial_char2 = 2;
+        const auto record = camera::buildMenuRecord(form, expected, {2012, 5, 6, 7, 8, 9}, 2, 0);
+        QCOMPARE(readAll(menuFile()).toHex(' '), camera::toByteArray(record).toHex(' '));
+        QCOMPARE(f.host.messages, QStringList{message});
+        QVERIFY(f.window->isVisible());
+    }
+
+    void outOfRangeIsCorrectedInTheWindow() {
+        OpenForm f(5, 3);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.typeOver(videoLength, QStringLiteral("75"));
+        QCOMPARE(f.host.messages,
+                 QStringList{QStringLiteral("Please enter an integer between 1 and 60!")});
+        QCOMPARE(f.edit(videoLength)->text(), QStringLiteral("10"));
+        QCOMPARE(QApplication::focusWidget(), f.edit(videoLength));
+    }
+
+    void enterInAFieldGenerates() {
+        OpenForm f(2);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.typeOver(folderField, dir.path());
+        f.typeOver(intervalValue, QStringLiteral("7"));
+        QTest::keyClick(f.edit(intervalValue), Qt::Key_Return);
+        QCOMPARE(quint8(readAll(menuFile()).at(6)), quint8(7));
+        QCOMPARE(f.host.messages.size(), 1);
+    }
+
+    void escapeClosesTheForm() {
+        OpenForm f(3);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.edit(videoLength)->setFocus();
+        QTest::keyClick(f.window.get(), Qt::Key_Escape);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.model->result() == dialog::DialogResult::Cancelled);
+        QVERIFY(!QFile::exists(menuFile()));
+    }
+};
+
+KESTROVA_TEST(CameraFormWindowTest)
+#include "camera_form_window_test.moc"
