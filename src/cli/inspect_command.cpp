@@ -1,197 +1,44 @@
-#include "app/camera_models.h"
-#include "app/routing.h"
-#include "camera/camera_setting_table.h"
-#include "camera/menu_record.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/file_report.h"
 #include "cli/process_options.h"
-#include "i18n/language.h"
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QJsonObject>
-
-#include <optional>
 
 namespace kestrova::cli {
 
 namespace {
 
-QString hex16(std::uint16_t value) {
-    return QStringLiteral("0x%1")
-        .arg(value, 4, 16, QLatin1Char('0'))
-        .toUpper()
-        .replace(QStringLiteral("0X"), QStringLiteral("0x"));
-}
-
-QString languageName(int number) {
-    if (!i18n::isValidLanguage(number))
-        return QStringLiteral("unknown");
-    const i18n::LanguageState english{i18n::English, false, false};
-    return i18n::languageListRows(english)[number - 1];
-}
-
-QString twoDigits(int value) {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-}
-
-QString isoClock(const camera::CapturedTime& t) {
-    return QStringLiteral("%1-%2-%3T%4:%5:%6")
-        .arg(t.year)
-        .arg(twoDigits(t.month), twoDigits(t.day), twoDigits(t.hour), twoDigits(t.minute),
-             twoDigits(t.second));
-}
-
-// One decoded menu record, as text lines and as a JSON profile.
-class MenuReport {
+// A file that is none of the settings files.
+class UnknownFileReport final : public FileReport {
 public:
-    MenuReport(const QByteArray& bytes, std::optional<int> model)
-        : check_(camera::checkMenuRecord(bytes))
-        , model_(model)
-        , form_(model ? std::optional(app::cameraFormFor(*model)) : std::nullopt)
-        , record_(camera::toMenuRecord(bytes)) {}
-
-    bool damaged() const { return !check_.intact(); }
-
-    QStringList lines() const {
-        QStringList out;
-        out << QStringLiteral("kind: %1").arg(kind());
-        out << QStringLiteral("size: %1")
-                   .arg(check_.sizeOk ? QStringLiteral("60 bytes (ok)") : QStringLiteral("wrong"));
-        if (!check_.sizeOk)
-            return out;
-        out << QStringLiteral("crc: stored %1, computed %2 (%3)")
-                   .arg(hex16(check_.storedCrc), hex16(check_.computedCrc),
-                        check_.crcOk ? QStringLiteral("ok") : QStringLiteral("DAMAGED"));
-        out << QStringLiteral("padding: %1")
-                   .arg(check_.paddingOk ? QStringLiteral("zero (ok)")
-                                         : QStringLiteral("not zero (DAMAGED)"));
-        out << QStringLiteral("line end: %1")
-                   .arg(check_.lineEndOk ? QStringLiteral("CR LF (ok)")
-                                         : QStringLiteral("missing (DAMAGED)"));
-        if (check_.factoryReset)
-            return out;
-        if (model_)
-            out << QStringLiteral("model: %1 (%2), camera form %3")
-                       .arg(*model_)
-                       .arg(app::modelName(*model_))
-                       .arg(formLetter());
-        const camera::DecodedMenu menu = decoded();
-        for (const auto& info : camera::cameraSettingTable()) {
-            if (!shown(info))
-                continue;
-            const QString name = QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
-            if (info.name == "interval_unit")
-                continue;
-            if (info.name == "interval_value") {
-                const bool seconds = menu.settings.interval_unit == camera::intervalSeconds;
-                out << QStringLiteral("interval: %1 %2")
-                           .arg(menu.settings.interval_value)
-                           .arg(seconds ? QStringLiteral("s") : QStringLiteral("min"));
-                continue;
-            }
-            out << QStringLiteral("%1: %2").arg(name, textValue(info, menu.settings));
-        }
-        if (!form_)
-            out << QStringLiteral("bytes 31-37: %1 (their meaning depends on the camera form: "
-                                  "give --model)")
-                       .arg(rawBytes(31, 37));
-        out << QStringLiteral("clock: %1").arg(isoClock(menu.clock).replace(u'T', u' '));
-        out << QStringLiteral("menu_language: %1 (%2)")
-                   .arg(menu.languageByte)
-                   .arg(languageName(menu.languageByte));
-        out << QStringLiteral("tv_mode: %1").arg(menu.tvModeByte);
-        return out;
+    explicit UnknownFileReport(qsizetype size)
+        : size_(size) {}
+    bool damaged() const override { return true; }
+    QStringList lines() const override {
+        return {QStringLiteral("kind: damaged"),
+                QStringLiteral("not a settings file: %1 bytes; a menu.dat has 60").arg(size_)};
     }
-
-    QJsonObject json() const {
-        QJsonObject object;
-        object[QStringLiteral("kind")] = kind();
-        object[QStringLiteral("crc_ok")] = check_.sizeOk && check_.crcOk;
-        object[QStringLiteral("intact")] = check_.intact();
-        if (!check_.sizeOk || check_.factoryReset)
-            return object;
-        if (model_)
-            object[QStringLiteral("model")] = *model_;
-        const camera::DecodedMenu menu = decoded();
-        for (const auto& info : camera::cameraSettingTable()) {
-            if (!shown(info))
-                continue;
-            const QString name = QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
-            const int value = menu.settings.*(info.member);
-            const QStringList entries = listEntries(info);
-            if (info.kind == camera::CameraSettingInfo::List && value >= 0 &&
-                value < entries.size())
-                object[name] = entries[value];
-            else
-                object[name] = value;
-        }
-        object[QStringLiteral("clock")] = isoClock(menu.clock);
-        object[QStringLiteral("menu_language")] = menu.languageByte;
-        object[QStringLiteral("tv_mode")] = menu.tvModeByte;
-        return object;
+    QJsonObject json() const override {
+        return {{QStringLiteral("kind"), QStringLiteral("damaged")},
+                {QStringLiteral("crc_ok"), false},
+                {QStringLiteral("intact"), false}};
     }
 
 private:
-    QString kind() const {
-        if (!check_.sizeOk)
-            return QStringLiteral("damaged");
-        return check_.factoryReset ? QStringLiteral("factory-reset") : QStringLiteral("menu");
-    }
-
-    QChar formLetter() const { return QChar(u'A' + static_cast<int>(*form_)); }
-
-    camera::DecodedMenu decoded() const {
-        // Without a model the form is unknown: decode bytes 0..30, which every form shares.
-        return camera::decodeMenuRecord(record_, form_.value_or(CameraForm::C));
-    }
-
-    // Settings of other forms are left out; without a model, the form-dependent ones too.
-    bool shown(const camera::CameraSettingInfo& info) const {
-        if (form_)
-            return info.onForm(*form_);
-        return info.onFormA && info.onFormB && info.onFormC && !info.name.starts_with("timer2");
-    }
-
-    QStringList listEntries(const camera::CameraSettingInfo& info) const {
-        if (info.kind != camera::CameraSettingInfo::List)
-            return {};
-        // Image and video sizes differ by model; without one, only their positions are known.
-        if (!model_ &&
-            (info.optionKey == "options.image_size" || info.optionKey == "options.video_size"))
-            return {};
-        const CameraForm form = form_.value_or(CameraForm::B);
-        return camera::englishEntries(info, form, model_.value_or(7));
-    }
-
-    QString textValue(const camera::CameraSettingInfo& info,
-                      const camera::CameraSettings& settings) const {
-        const int value = settings.*(info.member);
-        if (info.kind == camera::CameraSettingInfo::Integer)
-            return info.name == "video_length" ? QStringLiteral("%1 s").arg(value)
-                                               : QString::number(value);
-        const QStringList entries = listEntries(info);
-        if (value >= 0 && value < entries.size())
-            return entries[value];
-        if (entries.isEmpty())
-            return QStringLiteral("position %1 (give --model for its text)").arg(value);
-        return QStringLiteral("position %1 (not in the list: DAMAGED?)").arg(value);
-    }
-
-    QString rawBytes(int from, int to) const {
-        QStringList bytes;
-        for (int i = from; i <= to; ++i)
-            bytes << QStringLiteral("%1").arg(record_[i], 2, 16, QLatin1Char('0')).toUpper();
-        return bytes.join(u' ');
-    }
-
-    camera::MenuRecordCheck check_;
-    std::optional<int> model_;
-    std::optional<CameraForm> form_;
-    camera::MenuRecord record_;
+    qsizetype size_;
 };
+
+// Which kind of file this is: by its size first, which differs between the kinds.
+std::unique_ptr<FileReport> reportFor(const QString& /*path*/, const QByteArray& bytes,
+                                      std::optional<int> model) {
+    if (bytes.size() == 60)
+        return menuReport(bytes, model);
+    return std::make_unique<UnknownFileReport>(bytes.size());
+}
 
 } // namespace
 
@@ -217,19 +64,16 @@ int runInspect(const QStringList& arguments) {
         fail(ExitWriteFailed, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
 
-    const MenuReport report(bytes, model);
+    const auto report = reportFor(path, bytes, model);
     if (parser.isSet(jsonOption)) {
-        printLine(QString::fromUtf8(QJsonDocument(report.json()).toJson(QJsonDocument::Indented))
+        printLine(QString::fromUtf8(QJsonDocument(report->json()).toJson(QJsonDocument::Indented))
                       .trimmed());
     } else {
         printLine(QStringLiteral("file: %1").arg(path));
-        for (const QString& line : report.lines())
+        for (const QString& line : report->lines())
             printLine(line);
-        if (report.damaged() && bytes.size() != 60)
-            printLine(
-                QStringLiteral("not a menu record: %1 bytes, a menu.dat has 60").arg(bytes.size()));
     }
-    return report.damaged() ? ExitDamaged : ExitOk;
+    return report->damaged() ? ExitDamaged : ExitOk;
 }
 
 } // namespace kestrova::cli

@@ -343,8 +343,9 @@ private Q_SLOTS:
         flipped[4] = 29;
         QTest::newRow("damaged body")
             << flipped << QStringList{} << 3 << QStringList{"(DAMAGED)", "video_length: 30 s"};
-        QTest::newRow("short file") << lambdaDefaults().left(59) << QStringList{} << 3
-                                    << QStringList{"kind: damaged", "not a menu record: 59 bytes"};
+        QTest::newRow("short file")
+            << lambdaDefaults().left(59) << QStringList{} << 3
+            << QStringList{"kind: damaged", "not a settings file: 59 bytes"};
     }
     void inspect() {
         QFETCH(QByteArray, bytes);

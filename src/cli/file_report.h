@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace kestrova::cli {
+
+// What inspect prints of one settings file.
+class FileReport {
+public:
+    virtual ~FileReport() = default;
+    virtual bool damaged() const = 0;
+    virtual QStringList lines() const = 0; // "name: value" lines
+    virtual QJsonObject json() const = 0;  // the same, usable as a profile
+};
+
+// A "menu.dat"; the model tells which form's layout and lists apply.
+std::unique_ptr<FileReport> menuReport(const QByteArray& bytes, std::optional<int> model);
+
+} // namespace kestrova::cli
