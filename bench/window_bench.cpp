@@ -2,9 +2,9 @@
 // shown, and opening each window.
 #include "app/preferences_store.h"
 #include "app/setup_forms.h"
-#include "common/clock.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
+#include "qt/silent_host.h"
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 
@@ -45,20 +45,6 @@ void installQuitWhenShown() {
 }
 Q_COREAPP_STARTUP_FUNCTION(installQuitWhenShown)
 
-class SilentHost final : public dialog::Host {
-public:
-    void showMessage(const QString&) override {}
-    std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
-    const Clock& clock() const override { return clock_; }
-    dialog::DialogResult runModal(dialog::FormModel&) override {
-        return dialog::DialogResult::Cancelled;
-    }
-
-private:
-    SystemClock clock_;
-};
-
 bool startUpTime(const char* self) {
     const int runs = 30;
     std::vector<double> times;
@@ -84,7 +70,7 @@ bool windowOpenTimes() {
     QTemporaryDir preferences;
     app::PreferencesStore store(preferences.filePath(QStringLiteral("prefs.ini")));
     const app::SetupForms forms = qt::desktopForms();
-    SilentHost host;
+    qt::SilentHost host;
     bool ok = true;
     for (const auto& entry : qt::windowCatalogue(store, forms)) {
         std::vector<double> times;

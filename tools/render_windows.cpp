@@ -1,11 +1,11 @@
 // Renders every window of the program in every language into PNG files, for people to look at.
 #include "app/preferences_store.h"
-#include "common/clock.h"
 #include "app/setup_forms.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
+#include "qt/silent_host.h"
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 
@@ -21,30 +21,12 @@ namespace {
 
 using namespace kestrova;
 
-// Shows nothing modal: the screenshots are of the windows themselves.
-class SilentHost final : public dialog::Host {
-public:
-    void showMessage(const QString&) override {}
-    std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
-    const Clock& clock() const override { return clock_; }
-    dialog::DialogResult runModal(dialog::FormModel&) override
-    {
-        return dialog::DialogResult::Cancelled;
-    }
-
-private:
-    SystemClock clock_;
-};
-
-const char* languageTag(int language)
-{
+const char* languageTag(int language) {
     static const char* tags[] = {"zh", "en", "de", "fi", "it", "fr", "hu", "sl", "cs", "ja", "lt"};
     return tags[language - 1];
 }
 
-bool save(QWidget& widget, const QString& path)
-{
+bool save(QWidget& widget, const QString& path) {
     widget.show();
     if (!QTest::qWaitForWindowExposed(&widget))
         return false;
@@ -54,8 +36,7 @@ bool save(QWidget& widget, const QString& path)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     qt::applyTheme(application);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
@@ -64,7 +45,7 @@ int main(int argc, char** argv)
     QTemporaryDir preferences;
     app::PreferencesStore store(preferences.filePath(QStringLiteral("prefs.ini")));
     const app::SetupForms forms = qt::desktopForms();
-    SilentHost host;
+    qt::SilentHost host;
     int written = 0;
     for (const auto& entry : qt::windowCatalogue(store, forms)) {
         for (int language = 1; language <= i18n::languageCount; ++language) {
@@ -84,7 +65,9 @@ int main(int argc, char** argv)
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"),
                         i18n::integerRangeMessage(1, 60, language), QMessageBox::Ok);
         box.setIconPixmap(qt::messageIcon().pixmap(32, 32));
-        if (!save(box, QStringLiteral("%1/message-%2.png").arg(out, QLatin1String(languageTag(language)))))
+        if (!save(
+                box,
+                QStringLiteral("%1/message-%2.png").arg(out, QLatin1String(languageTag(language)))))
             return 1;
         ++written;
     }

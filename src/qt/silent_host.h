@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/clock.h"
+#include "dialog/host.h"
+
+namespace kestrova::qt {
+
+// A host that shows nothing modal, for rendering and timing windows without anyone to answer.
+class SilentHost final : public dialog::Host {
+public:
+    void showMessage(const QString&) override {}
+    std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
+    void openUrl(const QString&) override {}
+    const Clock& clock() const override { return clock_; }
+    dialog::DialogResult runModal(dialog::FormModel&) override {
+        return dialog::DialogResult::Cancelled;
+    }
+
+private:
+    SystemClock clock_;
+};
+
+} // namespace kestrova::qt
