@@ -7,6 +7,7 @@
 #include "qt/silent_host.h"
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
+#include "res/camera_templates.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -92,6 +93,59 @@ bool windowOpenTimes() {
     return ok;
 }
 
+// Notes when a message is shown, to time Generate up to its message.
+class TimingHost final : public dialog::Host {
+public:
+    QElapsedTimer pressed;
+    double messageAfterMs = -1;
+    void showMessage(const QString&) override { messageAfterMs = pressed.nsecsElapsed() / 1e6; }
+    std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
+    void openUrl(const QString&) override {}
+    const Clock& clock() const override { return clock_; }
+    dialog::DialogResult runModal(dialog::FormModel&) override {
+        return dialog::DialogResult::Cancelled;
+    }
+
+private:
+    SystemClock clock_;
+};
+
+bool cameraGenerateTimes() {
+    QTemporaryDir preferences, card;
+    app::PreferencesStore store(preferences.filePath(QStringLiteral("prefs.ini")));
+    const app::SetupForms forms = qt::desktopForms();
+    bool ok = true;
+    for (const auto& entry : qt::windowCatalogue(store, forms)) {
+        if (!entry.name.startsWith(QStringLiteral("camera")))
+            continue;
+        TimingHost host;
+        app::ProcessState state{{i18n::English, false, false}, 7, 0};
+        const auto model = entry.make(state, host);
+        qt::DialogWindow window(*model);
+        window.show();
+        QTest::qWaitForWindowExposed(&window);
+        model->dialog().userEdited(res::camera_form::folderField, card.path());
+        model->editChanged(res::camera_form::folderField);
+        auto* generate = window.widget(res::camera_form::generateButton);
+        std::vector<double> times;
+        for (int i = 0; i < 30; ++i) {
+            host.messageAfterMs = -1;
+            host.pressed.start();
+            QTest::mouseClick(generate, Qt::LeftButton);
+            if (host.messageAfterMs < 0) {
+                std::printf("generate %s: no message shown\n", qPrintable(entry.name));
+                return false;
+            }
+            times.push_back(host.messageAfterMs);
+        }
+        const double ms = median(times);
+        std::printf("generate %-18s median %5.1f ms to the message (target at most 20 ms) %s\n",
+                    qPrintable(entry.name), ms, ms <= 20 ? "ok" : "TOO SLOW");
+        ok = ok && ms <= 20;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -101,5 +155,6 @@ int main(int argc, char** argv) {
     qt::applyTheme(application);
     const bool startUp = startUpTime(argv[0]);
     const bool windows = windowOpenTimes();
-    return startUp && windows ? 0 : 1;
+    const bool generate = cameraGenerateTimes();
+    return startUp && windows && generate ? 0 : 1;
 }
