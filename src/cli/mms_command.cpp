@@ -1,0 +1,380 @@
+#include "app/routing.h"
+#include "cli/camera_values.h"
+#include "cli/cli_error.h"
+#include "cli/command_parser.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/process_options.h"
+#include "common/range_check.h"
+#include "common/record_file.h"
+#include "i18n/language.h"
+#include "i18n/messages.h"
+#include "i18n/mms_texts.h"
+#include "mms/mms_checks.h"
+#include "mms/mms_record.h"
+#include "mms/operator_presets.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <map>
+#include <optional>
+
+namespace kestrova::cli {
+
+namespace {
+
+using mms::MmsSettings;
+
+struct TextSetting {
+    const char* name;
+    QString MmsSettings::*member;
+    bool network; // one of the six texts an operator preset gives in "auto" mode
+};
+
+const TextSetting textSettings[] = {
+    {"url", &MmsSettings::url, true},         {"apn", &MmsSettings::apn, true},
+    {"gateway", &MmsSettings::gateway, true}, {"port", &MmsSettings::port, true},
+    {"account", &MmsSettings::account, true}, {"password", &MmsSettings::password, true},
+    {"phone1", &MmsSettings::phone1, false},  {"email", &MmsSettings::email, false},
+    {"phone2", &MmsSettings::phone2, false},  {"phone3", &MmsSettings::phone3, false},
+};
+
+// Every name the command takes, in the order of the form.
+const QStringList settingNames{
+    QStringLiteral("mode"),          QStringLiteral("status"),  QStringLiteral("pictures_per_day"),
+    QStringLiteral("remote_hours"),  QStringLiteral("country"), QStringLiteral("operator"),
+    QStringLiteral("url"),           QStringLiteral("bearer"),  QStringLiteral("apn"),
+    QStringLiteral("gateway"),       QStringLiteral("port"),    QStringLiteral("phone1"),
+    QStringLiteral("international"), QStringLiteral("email"),   QStringLiteral("account"),
+    QStringLiteral("password"),      QStringLiteral("phone2"),  QStringLiteral("phone3"),
+};
+
+// The setting names of the command for the field names of the record.
+QString settingName(const QString& field) {
+    return field == mms::mmsFieldName(mms::MmsField::PicturesPerDay)
+               ? QStringLiteral("pictures_per_day")
+               : field;
+}
+
+QString shown(const QJsonValue& value) {
+    if (value.isString())
+        return u'"' + value.toString() + u'"';
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1));
+}
+
+std::optional<int> wholeNumber(const QJsonValue& value) {
+    if (value.isDouble()) {
+        const double number = value.toDouble();
+        if (std::floor(number) != number || std::abs(number) > 1e9)
+            return std::nullopt;
+        return static_cast<int>(number);
+    }
+    if (value.isString())
+        return parseInteger(value.toString());
+    return std::nullopt;
+}
+
+// A list setting: an entry's text (blanks and case aside) or its position.
+std::optional<int> position(const QJsonValue& value, const QStringList& entries) {
+    if (value.isString()) {
+        const QString text = value.toString().trimmed();
+        for (qsizetype at = 0; at < entries.size(); ++at) {
+            if (entries[at].trimmed().compare(text, Qt::CaseInsensitive) == 0)
+                return static_cast<int>(at);
+        }
+    }
+    const auto number = wholeNumber(value);
+    if (number && *number >= 0 && *number < entries.size())
+        return number;
+    return std::nullopt;
+}
+
+[[noreturn]] void notAllowed(const QString& name, const QJsonValue& value,
+                             const QStringList& entries) {
+    fail(ExitBadInput, QStringLiteral("%1: %2 is not allowed; use a position 0..%3 or one of: %4")
+                           .arg(name, shown(value))
+                           .arg(entries.size() - 1)
+                           .arg(entries.join(QStringLiteral(", "))));
+}
+
+// The named values of a profile and the --set flags, checked together once all are in, as
+// several depend on others (the operator on the country, the network texts on the mode).
+class MmsValues {
+public:
+    MmsValues(int model, int language)
+        : model_(model)
+        , form_(app::mmsFormFor(model))
+        , language_(language) {}
+
+    // A JSON object as "inspect --json" prints it; fields that are not settings are ignored.
+    void applyProfile(const QJsonObject& profile) {
+        for (auto it = profile.begin(); it != profile.end(); ++it) {
+            if (settingNames.contains(it.key()))
+                values_[it.key()] = it.value();
+        }
+    }
+
+    void applyAssignment(const QString& assignment) {
+        const auto equals = assignment.indexOf(u'=');
+        if (equals <= 0)
+            fail(ExitBadInput,
+                 QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment));
+        const QString name = assignment.left(equals).trimmed();
+        if (!settingNames.contains(name))
+            fail(ExitBadInput, QStringLiteral("unknown setting \"%1\"; the settings are: %2")
+                                   .arg(name, settingNames.join(QStringLiteral(", "))));
+        // Texts are taken as typed, blanks included.
+        values_[name] = QJsonValue(assignment.mid(equals + 1));
+    }
+
+    // The settings as the form's fields would hold them, before any preset is applied.
+    MmsSettings settings() const {
+        MmsSettings s;
+        s.automatic = mode();
+        s.status = list(QStringLiteral("status"),
+                        i18n::mmsSendOptions(form_, model_, i18n::English), s.status);
+        s.bearer =
+            list(QStringLiteral("bearer"),
+                 s.automatic ? i18n::mmsApnOptions() : i18n::mmsManualApnOptions(), s.bearer);
+        s.picturesPerDay = picturesPerDay();
+        s.remoteHours = remoteHours();
+        s.international =
+            list(QStringLiteral("international"),
+                 {QStringLiteral("domestic"), QStringLiteral("international")}, s.international);
+        if (s.automatic) {
+            s.country = country();
+            s.operatorCode = operatorOf(s.country);
+        } else {
+            refuseInManual(QStringLiteral("country"));
+            refuseInManual(QStringLiteral("operator"));
+            s.country = mms::manualCountry;
+            s.operatorCode = 0;
+        }
+        for (const TextSetting& setting : textSettings)
+            s.*setting.member = text(QString::fromLatin1(setting.name));
+        if (s.automatic)
+            checkAgainstPreset(s);
+        checkPhoneLength(s);
+        checkRecipientBoxes(s);
+        return s;
+    }
+
+private:
+    const QJsonValue* given(const QString& name) const {
+        const auto found = values_.find(name);
+        return found == values_.end() ? nullptr : &found->second;
+    }
+
+    int mode() const {
+        const QStringList entries{QStringLiteral("auto"), QStringLiteral("manual")};
+        // Position 0 of the form's list is "Auto"; the record's flag is 1 for it.
+        return list(QStringLiteral("mode"), entries, 0) == 0 ? 1 : 0;
+    }
+
+    int list(const QString& name, const QStringList& entries, int fallback) const {
+        const QJsonValue* value = given(name);
+        if (!value)
+            return fallback;
+        if (value->isBool() && entries.size() == 2)
+            return value->toBool() ? 1 : 0;
+        const auto at = position(*value, entries);
+        if (!at) {
+            if (name == u"bearer" && entries.size() == 1 &&
+                position(*value, i18n::mmsManualApnOptions()))
+                fail(ExitBadInput, QStringLiteral("bearer: %1 only in manual mode; in auto mode "
+                                                  "the list holds only APN")
+                                       .arg(shown(*value)));
+            notAllowed(name, *value, entries);
+        }
+        return *at;
+    }
+
+    int picturesPerDay() const {
+        const QJsonValue* value = given(QStringLiteral("pictures_per_day"));
+        if (!value)
+            return 0;
+        const auto number = wholeNumber(*value);
+        if (!number)
+            fail(ExitBadInput,
+                 QStringLiteral("pictures_per_day: %1 (got %2)")
+                     .arg(i18n::messageFor(i18n::Message::EnterInteger, language_), shown(*value)));
+        if (*number < 0 || *number > 99)
+            fail(ExitBadInput,
+                 QStringLiteral("pictures_per_day: %1 (got %2)")
+                     .arg(i18n::integerRangeMessage(0, 99, language_), shown(*value)));
+        return *number;
+    }
+
+    int remoteHours() const {
+        const QJsonValue* value = given(QStringLiteral("remote_hours"));
+        if (!value)
+            return mms::remoteOff;
+        if (value->isString() &&
+            value->toString().trimmed().compare(QStringLiteral("off"), Qt::CaseInsensitive) == 0)
+            return mms::remoteOff;
+        const auto hours = wholeNumber(*value);
+        if (!hours || *hours < 0 || *hours > 24)
+            fail(ExitBadInput, QStringLiteral("remote_hours: %1 is not allowed; use 0..24 or off")
+                                   .arg(shown(*value)));
+        return *hours;
+    }
+
+    void refuseInManual(const QString& name) const {
+        if (given(name))
+            fail(ExitBadInput,
+                 QStringLiteral("%1: only in auto mode; manual mode writes country 0x80 and "
+                                "operator 0")
+                     .arg(name));
+    }
+
+    int country() const {
+        const QJsonValue* value = given(QStringLiteral("country"));
+        if (!value)
+            return 0;
+        QStringList names = mms::mmsCountryNames(i18n::English);
+        if (const auto at = position(*value, names))
+            return *at;
+        // The Chinese form's name of the first country.
+        if (position(*value, {mms::mmsCountryNames(i18n::Chinese).constFirst()}))
+            return 0;
+        notAllowed(QStringLiteral("country"), *value, names);
+    }
+
+    int operatorOf(int country) const {
+        const QJsonValue* value = given(QStringLiteral("operator"));
+        if (!value)
+            return 0;
+        const QStringList names = mms::mmsOperatorNames(country, i18n::English);
+        if (const auto at = position(*value, names))
+            return *at;
+        if (const auto at = position(*value, mms::mmsOperatorNames(country, i18n::Chinese)))
+            return *at;
+        fail(ExitBadInput,
+             QStringLiteral("operator: %1 is not an operator of %2; use a position 0..%3 or one "
+                            "of: %4")
+                 .arg(shown(*value), mms::mmsCountryNames(i18n::English)[country])
+                 .arg(names.size() - 1)
+                 .arg(names.join(QStringLiteral(", "))));
+    }
+
+    QString text(const QString& name) const {
+        const QJsonValue* value = given(name);
+        if (!value)
+            return {};
+        if (!value->isString())
+            fail(ExitBadInput,
+                 QStringLiteral("%1: expected a text in quotes, got %2").arg(name, shown(*value)));
+        return value->toString();
+    }
+
+    // In "auto" mode the preset gives the network texts; one given anyway must agree with it,
+    // as "inspect --json" of an auto-mode file prints them.
+    void checkAgainstPreset(MmsSettings& s) const {
+        MmsSettings preset = s;
+        mms::applyOperatorPreset(preset);
+        for (const TextSetting& setting : textSettings) {
+            const QString name = QString::fromLatin1(setting.name);
+            if (!setting.network || !given(name))
+                continue;
+            if (s.*setting.member != preset.*setting.member)
+                fail(ExitBadInput,
+                     QStringLiteral("%1: in auto mode the preset of %2 gives \"%3\"; use "
+                                    "mode=manual to type the network settings")
+                         .arg(name,
+                              mms::mmsOperatorNames(s.country, i18n::English).value(s.operatorCode),
+                              preset.*setting.member));
+            (s.*setting.member).clear();
+        }
+    }
+
+    // The form measures "Phone No" whenever it reads its fields.
+    void checkPhoneLength(const MmsSettings& s) const {
+        const int limit = mms::phoneDigitLimit(form_, s.international == 1);
+        if (s.phone1.size() > limit)
+            fail(ExitBadInput,
+                 QStringLiteral("phone1: %1").arg(i18n::maxPhoneDigitsMessage(limit, language_)));
+    }
+
+    // The form opens the "Phone or Email" boxes one after the other, each once the box before
+    // holds 5 or more characters.
+    void checkRecipientBoxes(const MmsSettings& s) const {
+        if (!s.phone2.isEmpty() && s.phone1.size() < mms::minRecipientLength &&
+            s.email.size() < mms::minRecipientLength)
+            fail(ExitBadInput, QStringLiteral("phone2: needs phone1 or email of 5 or more "
+                                              "characters first"));
+        if (!s.phone3.isEmpty() && s.phone2.size() < mms::minRecipientLength)
+            fail(ExitBadInput,
+                 QStringLiteral("phone3: needs phone2 of 5 or more characters first"));
+    }
+
+    int model_;
+    MmsForm form_;
+    int language_;
+    std::map<QString, QJsonValue> values_;
+};
+
+const QCommandLineOption outOption{QStringLiteral("out"),
+                                   QStringLiteral("Folder to write into (default: this one)."),
+                                   QStringLiteral("DIR"), QStringLiteral(".")};
+
+} // namespace
+
+int runMms(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes setup.dat, the MMS sending settings, for one camera model.\n"
+        "Starts from the values the model's MMS form opens with, then applies the profile,\n"
+        "then each --set in order, and makes the checks the form's Generate makes. In auto\n"
+        "mode the operator preset gives the network settings."));
+    ProcessOptions process;
+    process.addTo(parser, true);
+    parser.addOption(outOption);
+    const QCommandLineOption profileOption{
+        QStringLiteral("profile"),
+        QStringLiteral("Settings from a JSON object (as inspect --json prints)."),
+        QStringLiteral("FILE.json")};
+    const QCommandLineOption setOption{
+        QStringLiteral("set"),
+        QStringLiteral("One setting: a list takes its position or English entry, a text as "
+                       "typed. Names: %1.")
+            .arg(settingNames.join(QStringLiteral(", "))),
+        QStringLiteral("NAME=VALUE")};
+    parser.addOptions({profileOption, setOption});
+    parseCommand(parser, arguments, 0);
+
+    const int model = requiredModel(parser, process.model);
+    const app::ProcessState state = process.resolve(parser);
+    const int language = state.language();
+
+    MmsValues values(model, language);
+    if (parser.isSet(profileOption))
+        values.applyProfile(readProfile(parser.value(profileOption)));
+    for (const QString& assignment : parser.values(setOption))
+        values.applyAssignment(assignment);
+    MmsSettings settings = values.settings();
+
+    const int statusCount = mms::mmsStatusCount(app::mmsFormFor(model), model);
+    if (const auto failure = mms::checkGenerate(settings, statusCount))
+        fail(ExitBadInput,
+             QStringLiteral("%1: %2").arg(settingName(mms::mmsFieldName(failure->field)),
+                                          i18n::messageFor(failure->message, language)));
+    mms::applyOperatorPreset(settings);
+    const mms::RecordBytes record =
+        mms::buildMmsRecord(settings, state.recordLanguage(), state.tvMode);
+    if (!record.ok())
+        fail(ExitBadInput,
+             mms::fieldErrorMessage(*record.error, settingName(record.error->field), language));
+
+    const WriteResult result = writeRecordFile(parser.value(outOption),
+                                               QString::fromLatin1(mms::mmsFileName), record.bytes);
+    if (!result.ok())
+        fail(ExitWriteFailed, i18n::writeFailureMessage(result, language));
+    printLine(result.path);
+    return ExitOk;
+}
+
+} // namespace kestrova::cli

@@ -1,0 +1,200 @@
+#include "mms/mms_checks.h"
+
+#include "i18n/language.h"
+#include "i18n/mms_texts.h"
+#include "mms/operator_presets.h"
+
+#include <array>
+
+namespace kestrova::mms {
+
+namespace {
+
+using i18n::Message;
+
+struct FieldName {
+    MmsField field;
+    const char16_t* name;
+};
+
+constexpr std::array<FieldName, 11> fieldNames{{
+    {MmsField::Url, u"url"},
+    {MmsField::Apn, u"apn"},
+    {MmsField::Gateway, u"gateway"},
+    {MmsField::Port, u"port"},
+    {MmsField::Account, u"account"},
+    {MmsField::Password, u"password"},
+    {MmsField::Phone1, u"phone1"},
+    {MmsField::Email, u"email"},
+    {MmsField::Phone2, u"phone2"},
+    {MmsField::Phone3, u"phone3"},
+    {MmsField::PicturesPerDay, u"picturesPerDay"},
+}};
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// 1 to 4 characters: something was typed, but too little to be a number.
+bool isStub(const QString& text) {
+    return !text.isEmpty() && text.size() < minRecipientLength;
+}
+
+// Whether any character from `from` on is not a digit (or, when plusAllowed, a "+").
+bool hasForeignCharacter(const QString& text, qsizetype from, bool plusAllowed) {
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!isDigit(c) && !(plusAllowed && c == u'+'))
+            return true;
+    }
+    return false;
+}
+
+bool isLongEnough(const QString& text) {
+    return text.size() >= minRecipientLength;
+}
+
+// "Phone No" may begin with anything when it is international (a "+" in practice).
+bool phoneHasNonDigit(const MmsSettings& s) {
+    return isLongEnough(s.phone1) && hasForeignCharacter(s.phone1, s.international == 1 ? 1 : 0,
+                                                         /*plusAllowed=*/false);
+}
+
+std::optional<GenerateFailure> lengthChecks(const MmsSettings& s) {
+    if (isStub(s.phone1))
+        return GenerateFailure{Message::PhoneError01, MmsField::Phone1};
+    if (isStub(s.phone2))
+        return GenerateFailure{Message::PhoneError02, MmsField::Phone2};
+    if (isStub(s.phone3))
+        return GenerateFailure{Message::PhoneError03, MmsField::Phone3};
+    return std::nullopt;
+}
+
+std::optional<GenerateFailure> smsOnlyChecks(const MmsSettings& s) {
+    if (auto failure = lengthChecks(s))
+        return failure;
+    if (phoneHasNonDigit(s))
+        return GenerateFailure{Message::PhoneDigitsOnly, MmsField::Phone1};
+    // An SMS goes to phone numbers only: an e-mail address fails here.
+    const std::pair<const QString*, MmsField> recipients[] = {{&s.phone2, MmsField::Phone2},
+                                                              {&s.phone3, MmsField::Phone3}};
+    for (const auto& [text, field] : recipients) {
+        if (isLongEnough(*text) && hasForeignCharacter(*text, 0, true))
+            return GenerateFailure{Message::RecheckPhone, field};
+    }
+    return std::nullopt;
+}
+
+std::optional<GenerateFailure> mmsChecks(const MmsSettings& s) {
+    if (s.phone1.isEmpty() && s.email.isEmpty())
+        return GenerateFailure{Message::PhoneEmailError, MmsField::Phone1};
+    if (auto failure = lengthChecks(s))
+        return failure;
+    if (phoneHasNonDigit(s))
+        return GenerateFailure{Message::PhoneDigitsOnly, MmsField::Phone1};
+    // A text with "@" counts as an e-mail address and is not looked at further.
+    const std::pair<const QString*, MmsField> recipients[] = {{&s.phone2, MmsField::Phone2},
+                                                              {&s.phone3, MmsField::Phone3}};
+    for (const auto& [text, field] : recipients) {
+        if (isLongEnough(*text) && !text->contains(u'@') && hasForeignCharacter(*text, 0, true))
+            return GenerateFailure{Message::RecheckPhoneEmail, field};
+    }
+    if (!s.email.isEmpty()) {
+        if (!s.email.contains(u'@'))
+            return GenerateFailure{Message::EmailNoAt, MmsField::Email};
+        if (!s.email.contains(u'.'))
+            return GenerateFailure{Message::EmailNoDot, MmsField::Email};
+    }
+    if (s.automatic == 0) {
+        if (s.url.isEmpty())
+            return GenerateFailure{Message::UrlError, MmsField::Url};
+        if (s.apn.isEmpty())
+            return GenerateFailure{Message::ApnError, MmsField::Apn};
+        if (s.gateway.isEmpty())
+            return GenerateFailure{Message::GatewayError, MmsField::Gateway};
+        if (s.port.isEmpty())
+            return GenerateFailure{Message::PortError, MmsField::Port};
+        if (!s.gateway.contains(u'.'))
+            return GenerateFailure{Message::PortDotError, MmsField::Gateway};
+    }
+    return std::nullopt;
+}
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A character as the user can recognise it: control characters by their code.
+QString shownCharacter(const QString& character) {
+    const char16_t code = character.isEmpty() ? 0 : character[0].unicode();
+    if (code < 0x20 || code == 0x7F)
+        return QStringLiteral("U+") +
+               QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return character;
+}
+
+} // namespace
+
+QString mmsFieldName(MmsField field) {
+    for (const FieldName& entry : fieldNames) {
+        if (entry.field == field)
+            return QString::fromUtf16(entry.name);
+    }
+    return {};
+}
+
+std::optional<MmsField> mmsFieldNamed(const QString& name) {
+    for (const FieldName& entry : fieldNames) {
+        if (name == QString::fromUtf16(entry.name))
+            return entry.field;
+    }
+    return std::nullopt;
+}
+
+int mmsStatusCount(MmsForm form, int model) {
+    return static_cast<int>(i18n::mmsSendOptions(form, model, i18n::English).size());
+}
+
+std::optional<GenerateFailure> checkGenerate(const MmsSettings& settings, int statusCount) {
+    const bool smsOnly = isSmsOnly(settings.status, statusCount);
+    if (auto failure = smsOnly ? smsOnlyChecks(settings) : mmsChecks(settings))
+        return failure;
+    // Remote control takes its orders from "Phone No", so it needs one.
+    if (settings.remoteHours != remoteOff && settings.phone1.size() < minRecipientLength)
+        return GenerateFailure{Message::SetPhone1, MmsField::Phone1};
+    return std::nullopt;
+}
+
+void applyOperatorPreset(MmsSettings& settings) {
+    if (settings.automatic != 1)
+        return;
+    const OperatorPreset preset = mmsPreset(settings.country, settings.operatorCode);
+    settings.url = utf8(preset.url);
+    settings.apn = utf8(preset.apn);
+    settings.gateway = utf8(preset.gateway);
+    settings.port = utf8(preset.port);
+    settings.account = utf8(preset.account);
+    settings.password = utf8(preset.password);
+}
+
+QString fieldErrorMessage(const FieldError& error, const QString& fieldName, int language) {
+    switch (error.reason) {
+    case FieldError::Reason::TooLong:
+        return i18n::messageFor(Message::FieldTooLong, language)
+            .arg(fieldName, QString::number(error.actual), QString::number(error.upper));
+    case FieldError::Reason::NotEncodable:
+        return i18n::messageFor(Message::FieldNotEncodable, language)
+            .arg(fieldName, shownCharacter(error.character));
+    case FieldError::Reason::ContainsZero:
+        return i18n::messageFor(Message::FieldNotEncodable, language)
+            .arg(fieldName, shownCharacter(QString(QChar(0))));
+    case FieldError::Reason::OutOfRange:
+        break;
+    }
+    if (error.field == mmsFieldName(MmsField::PicturesPerDay))
+        return i18n::integerRangeMessage(error.lower, error.upper, language);
+    // The lists cannot hold other numbers out of range; should one slip through, say which.
+    return describe(error);
+}
+
+} // namespace kestrova::mms

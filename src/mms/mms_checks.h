@@ -1,0 +1,72 @@
+#pragma once
+
+#include "common/form_variants.h"
+#include "i18n/messages.h"
+#include "mms/mms_settings.h"
+#include "mms/record_field.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace kestrova::mms {
+
+// The settings a Generate check can point at.
+enum class MmsField {
+    Url,
+    Apn,
+    Gateway,
+    Port,
+    Account,
+    Password,
+    Phone1, // "Phone No"
+    Email,
+    Phone2, // first "Phone or Email"
+    Phone3, // second "Phone or Email"
+    PicturesPerDay,
+};
+
+// The name the settings structure (and the record's field errors) use for a field.
+QString mmsFieldName(MmsField field);
+std::optional<MmsField> mmsFieldNamed(const QString& name);
+
+// The first check Generate fails: its message and the field it is about.
+struct GenerateFailure {
+    i18n::Message message;
+    MmsField field;
+
+    bool operator==(const GenerateFailure&) const = default;
+};
+
+// The number of entries of the "MMS Status" list: form B gives models 1 and 3 a QVGA entry.
+int mmsStatusCount(MmsForm form, int model);
+
+// "SMS" is the last entry of the status list, whichever list the model has.
+constexpr bool isSmsOnly(int status, int statusCount) {
+    return status == statusCount - 1;
+}
+
+// The most characters "Phone No" may hold.
+constexpr int phoneDigitLimit(MmsForm form, bool international) {
+    if (international)
+        return 32;
+    return form == MmsForm::A ? 12 : 11;
+}
+
+// Texts shorter than this count as not entered for the recipient rules; longer ones as entered.
+inline constexpr int minRecipientLength = 5;
+
+// Every check Generate makes before writing, in its order: the SMS-only list or the other list,
+// then the remote-control check (which needs a "Phone No" of 5 or more characters). Runs on the
+// settings as typed, before any preset is applied. nullopt when every check passes.
+std::optional<GenerateFailure> checkGenerate(const MmsSettings& settings, int statusCount);
+
+// In "Auto" mode the six network texts come from the chosen operator's preset; "Manual" keeps
+// what was typed.
+void applyOperatorPreset(MmsSettings& settings);
+
+// The message for a setting the record could not take. fieldName is how the user knows the
+// field: its caption in the form, its setting name on the command line.
+QString fieldErrorMessage(const FieldError& error, const QString& fieldName, int language);
+
+} // namespace kestrova::mms

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "common/form_variants.h"
+#include "dialog/form_context.h"
+#include "dialog/form_model.h"
+#include "mms/mms_checks.h"
+#include "mms/mms_settings.h"
+
+#include <QString>
+
+#include <initializer_list>
+
+namespace kestrova::mms {
+
+// The window title of an MMS form for a camera model.
+QString mmsFormTitle(MmsForm form, int model);
+
+// An MMS setup form (A or B): how the camera sends pictures, the network it sends them through
+// (an operator preset or typed by hand) and to whom; Generate writes "setup.dat".
+// The ten texts, the folder and the picture count are kept as stored values, taken from the
+// controls in one fixed order after each change and put back where a handler says so; the lists
+// are read where they are needed.
+class MmsFormModel final : public dialog::FormModel {
+public:
+    MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host);
+
+    void initialise() override;
+    void listChanged(int id) override;
+    void editChanged(int id) override;
+    void buttonPressed(int id) override;
+
+    MmsForm form() const { return form_; }
+
+    // The stored values with the lists as they stand: what Generate checks. The network texts are
+    // the typed ones (empty in "Auto" mode); country and operator are the record's codes as last
+    // set.
+    MmsSettings settings() const;
+    QString targetFolder() const { return folder_; }
+    bool isAuto() const;
+    bool isSmsOnly() const;
+    // The most characters "Phone No" may hold with the scope as it stands.
+    int phoneLimit() const;
+
+private:
+    enum class Pattern { Auto, Manual, Sms };
+
+    // Copies the controls into the stored values in the fixed order; the first failing field
+    // check shows its message, moves the focus to its field and ends the reading there.
+    bool readControls();
+    void writeBack();
+
+    void applyPattern(Pattern pattern);
+    void applyModePattern();
+    void setReadOnly(std::initializer_list<int> fields, bool readOnly);
+    void closeRecipients(bool second, bool third);
+    void fillLists();
+    void fillForAuto();
+    void fillForManual();
+
+    void modeChanged();
+    void statusChanged();
+    void countryChanged();
+    void scopeChanged();
+    void phoneChanged();
+    void emailChanged();
+    void firstRecipientChanged();
+    void picturesChanged();
+    void chooseFolder();
+    void generate();
+
+    void fail(int field, const QString& message);
+    int controlOf(MmsField field) const;
+    QString captionOf(MmsField field) const;
+
+    MmsForm form_;
+    dialog::FormContext context_;
+    MmsSettings stored_; // the texts, the picture count, the scope and the record's codes
+    QString folder_;
+};
+
+} // namespace kestrova::mms

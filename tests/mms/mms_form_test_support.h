@@ -1,0 +1,72 @@
+#pragma once
+
+#include "mms/mms_form_model.h"
+#include "res/mms_templates.h"
+#include "support/fake_host.h"
+
+#include <QFile>
+
+#include <memory>
+
+namespace kestrova::test {
+
+// One MMS form driven as the window would drive it: the user's change first lands in the
+// control, then the model hears of it.
+struct MmsFormDriver {
+    FakeHost host;
+    std::unique_ptr<mms::MmsFormModel> model;
+
+    explicit MmsFormDriver(int cameraModel, int language = 2, bool chineseRequested = false,
+                           std::uint16_t tvMode = 0) {
+        const MmsForm form =
+            cameraModel == 2 || cameraModel == 4 || cameraModel == 7 ? MmsForm::A : MmsForm::B;
+        const dialog::FormContext context{
+            {language, language == i18n::Chinese, chineseRequested}, cameraModel, tvMode};
+        model = std::make_unique<mms::MmsFormModel>(form, context, host);
+        model->initialise();
+    }
+
+    dialog::Dialog& dialog() { return model->dialog(); }
+    // Types a text as the user does, one character after the other: each one is a change.
+    void type(int id, const QString& text) {
+        QString shown = dialog().text(id);
+        for (const QChar c : text) {
+            shown += c;
+            edit(id, shown);
+            shown = dialog().text(id);
+        }
+    }
+    // Replaces the whole text in one change, as pasting over a selection does.
+    void edit(int id, const QString& text) {
+        dialog().userEdited(id, text);
+        model->editChanged(id);
+    }
+    void choose(int id, int position) {
+        dialog().userSelected(id, position);
+        model->listChanged(id);
+    }
+    void press(int id) { model->buttonPressed(id); }
+    QString text(int id) { return dialog().text(id); }
+    bool readOnly(int id) { return dialog().control(id).readOnly; }
+
+    int hourList() const { return res::mmsHourControls(model->form()).list; }
+    int smsPosition() {
+        return static_cast<int>(dialog().entries(res::mms_form::statusList).size()) - 1;
+    }
+
+    void selectFolder(const QString& folder) {
+        host.folderAnswers.push_back(folder);
+        press(res::mms_form::selectButton);
+    }
+    void generate() { press(res::mms_form::generateButton); }
+    QString lastMessage() const {
+        return host.messages.isEmpty() ? QString() : host.messages.last();
+    }
+};
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace kestrova::test

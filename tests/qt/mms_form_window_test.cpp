@@ -1,0 +1,174 @@
+#include "app/setup_forms.h"
+#include "common/record_file.h"
+#include "mms/mms_checks.h"
+#include "mms/mms_record.h"
+#include "qt/desktop.h"
+#include "qt/dialog_window.h"
+#include "res/mms_templates.h"
+#include "support/fake_host.h"
+#include "support/test_registry.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kestrova;
+using namespace kestrova::res::mms_form;
+using kestrova::test::FakeHost;
+
+namespace {
+
+// One MMS form as the desktop program makes it, in a real window.
+struct OpenForm {
+    FakeHost host;
+    std::unique_ptr<dialog::FormModel> model;
+    std::unique_ptr<qt::DialogWindow> window;
+
+    explicit OpenForm(int cameraModel, int language = 2) {
+        const app::SetupForms forms = qt::desktopForms();
+        const dialog::FormContext context{{language, language == 1, false}, cameraModel, 0};
+        model = forms.mms(context, host);
+        window = std::make_unique<qt::DialogWindow>(*model);
+        window->show();
+    }
+
+    QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(window->widget(id)); }
+    QComboBox* list(int id) const { return qobject_cast<QComboBox*>(window->widget(id)); }
+
+    void typeInto(int id, const QString& text) const {
+        QLineEdit* field = edit(id);
+        field->setFocus();
+        QTest::keyClicks(field, text);
+    }
+    void chooseNext(int id) const {
+        QComboBox* box = list(id);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+    }
+};
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class MmsFormWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString setupFile() const { return recordFilePath(dir.path(), QStringLiteral("setup.dat")); }
+
+private Q_SLOTS:
+    void init() { QFile::remove(setupFile()); }
+
+    void typeAndGenerate_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("hourList");
+        QTest::newRow("A") << 7 << "Kestrova Sigma" << 1061;
+        QTest::newRow("B") << 6 << "Kestrova Omega" << 1134;
+    }
+    void typeAndGenerate() {
+        QFETCH(int, model);
+        QFETCH(QString, title);
+        QFETCH(int, hourList);
+        OpenForm f(model);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QCOMPARE(f.window->windowTitle(), title);
+        QCOMPARE(qobject_cast<QGroupBox*>(f.window->widget(groupBox))->title(),
+                 QStringLiteral("MMS"));
+        // Screen readers hear the label that names a field, or the field's own name.
+        QCOMPARE(f.edit(phoneField)->accessibleName(), QStringLiteral("Phone No"));
+        QCOMPARE(f.edit(recipient3Field)->accessibleName(), QStringLiteral("Phone or Email"));
+        QCOMPARE(f.edit(apnField)->accessibleName(), QStringLiteral("APN"));
+        QCOMPARE(f.edit(folderField)->accessibleName(), QStringLiteral("Target folder"));
+        QCOMPARE(f.list(hourList)->accessibleName(), QStringLiteral("SMS Remote Control"));
+
+        QVERIFY(f.edit(urlField)->isReadOnly());
+        QVERIFY(f.edit(recipient2Field)->isReadOnly());
+        QVERIFY(f.edit(folderField)->isReadOnly());
+        f.typeInto(phoneField, QStringLiteral("13800138000"));
+        QVERIFY(!f.edit(recipient2Field)->isReadOnly());
+        f.typeInto(recipient2Field, QStringLiteral("+4915112345"));
+        f.chooseNext(countryList);
+        QCOMPARE(f.list(operatorList)->itemText(0), QStringLiteral("T-Mobile"));
+        f.chooseNext(operatorList);
+
+        f.host.folderAnswers.push_back(dir.path());
+        QTest::mouseClick(f.window->widget(selectButton), Qt::LeftButton);
+        QCOMPARE(f.edit(folderField)->text(), dir.path());
+        QTest::mouseClick(f.window->widget(generateButton), Qt::LeftButton);
+
+        mms::MmsSettings expected;
+        expected.country = 1;
+        expected.operatorCode = 1;
+        expected.phone1 = QStringLiteral("13800138000");
+        expected.phone2 = QStringLiteral("+4915112345");
+        mms::applyOperatorPreset(expected);
+        const mms::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
+        QCOMPARE(readAll(setupFile()).toHex(' '), record.bytes.toHex(' '));
+        QCOMPARE(
+            f.host.messages,
+            QStringList{"MMS configuration file (URL|APN|Gateway|Port ...) has been generated"});
+        QVERIFY(f.window->isVisible());
+        // The preset never shows.
+        QCOMPARE(f.edit(urlField)->text(), QString());
+        QCOMPARE(f.edit(apnField)->text(), QString());
+    }
+
+    void manualModeUnlocksTheNetwork() {
+        OpenForm f(2);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.chooseNext(modeList);
+        QCOMPARE(f.list(modeList)->currentText(), QStringLiteral("Manual"));
+        QCOMPARE(f.list(countryList)->count(), 1);
+        QCOMPARE(f.list(countryList)->currentText(), QStringLiteral("Other"));
+        QCOMPARE(f.list(bearerList)->count(), 2);
+        for (int id : {urlField, apnField, gatewayField, portField, accountField, passwordField})
+            QVERIFY2(!f.edit(id)->isReadOnly(), qPrintable(QString::number(id)));
+        f.chooseNext(statusList); // "SMS"
+        for (int id : {urlField, apnField, emailField})
+            QVERIFY2(f.edit(id)->isReadOnly(), qPrintable(QString::number(id)));
+        QVERIFY(!f.edit(phoneField)->isReadOnly());
+    }
+
+    void digitLimitEmptiesTheBox() {
+        OpenForm f(5, 1);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.typeInto(phoneField, QStringLiteral("123456789012"));
+        QCOMPARE(f.host.messages, QStringList{"最大允许手机号码位数 11!"});
+        QCOMPARE(f.edit(phoneField)->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), f.edit(phoneField));
+    }
+
+    void pictureCountIsReset() {
+        OpenForm f(3);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QLineEdit* pictures = f.edit(picturesField);
+        QCOMPARE(pictures->text(), QStringLiteral("0"));
+        pictures->setFocus();
+        pictures->selectAll();
+        QTest::keyClicks(pictures, QStringLiteral("150"));
+        QCOMPARE(f.host.messages.last(),
+                 QStringLiteral("Please enter an integer between 0 and 99!"));
+        QCOMPARE(pictures->text(), QStringLiteral("0"));
+    }
+
+    void escapeClosesTheForm() {
+        OpenForm f(1);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.edit(phoneField)->setFocus();
+        QTest::keyClick(f.window.get(), Qt::Key_Escape);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.model->result() == dialog::DialogResult::Cancelled);
+        QVERIFY(!QFile::exists(setupFile()));
+    }
+};
+
+KESTROVA_TEST(MmsFormWindowTest)
+#include "mms_form_window_test.moc"
