@@ -82,7 +82,8 @@ bool windowOpenTimes() {
             const auto model = entry.make(state, host);
             qt::DialogWindow window(*model);
             window.show();
-            QTest::qWaitForWindowExposed(&window);
+            if (!QTest::qWaitForWindowExposed(&window))
+                return false;
             times.push_back(timer.nsecsElapsed() / 1e6);
         }
         const double ms = median(times);
@@ -123,7 +124,8 @@ bool cameraGenerateTimes() {
         const auto model = entry.make(state, host);
         qt::DialogWindow window(*model);
         window.show();
-        QTest::qWaitForWindowExposed(&window);
+        if (!QTest::qWaitForWindowExposed(&window))
+            return false;
         model->dialog().userEdited(res::camera_form::folderField, card.path());
         model->editChanged(res::camera_form::folderField);
         auto* generate = window.widget(res::camera_form::generateButton);

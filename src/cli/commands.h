@@ -10,5 +10,7 @@ int runMenu(const QStringList& arguments);
 int runFactoryReset(const QStringList& arguments);
 int runInspect(const QStringList& arguments);
 int runPreferences(const QStringList& arguments);
+int runMms(const QStringList& arguments);
+int runSmtp(const QStringList& arguments);
 
 } // namespace kestrova::cli

@@ -21,4 +21,10 @@ public:
 // A "menu.dat"; the model tells which form's layout and lists apply.
 std::unique_ptr<FileReport> menuReport(const QByteArray& bytes, std::optional<int> model);
 
+// A "setup.dat"; the model names the status entries beyond "Off" and "VGA".
+std::unique_ptr<FileReport> mmsReport(const QByteArray& bytes, std::optional<int> model);
+
+// A "smtp.dat"; the model tells which form's header applies, else the header itself does.
+std::unique_ptr<FileReport> smtpReport(const QByteArray& bytes, std::optional<int> model);
+
 } // namespace kestrova::cli

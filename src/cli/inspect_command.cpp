@@ -4,8 +4,12 @@
 #include "cli/console.h"
 #include "cli/file_report.h"
 #include "cli/process_options.h"
+#include "mms/block_container.h"
+#include "mms/mms_record.h"
+#include "smtp/smtp_record.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 
 namespace kestrova::cli {
@@ -33,10 +37,27 @@ private:
 };
 
 // Which kind of file this is: by its size first, which differs between the kinds.
-std::unique_ptr<FileReport> reportFor(const QString& /*path*/, const QByteArray& bytes,
+std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& bytes,
                                       std::optional<int> model) {
     if (bytes.size() == 60)
         return menuReport(bytes, model);
+    // "setup.dat" by its name, or renamed when its check value holds with its own adjustment.
+    if (bytes.size() == mms::containerSize) {
+        const QString name = QFileInfo(path).fileName();
+        const auto named = [&name](const char* fileName) {
+            return name.compare(QLatin1String(fileName), Qt::CaseInsensitive) == 0;
+        };
+        if (named(mms::mmsFileName) ||
+            (!named(smtp::smtpFileName) && mms::decodeMmsRecord(bytes).check.checkValueOk))
+            return mmsReport(bytes, model);
+    }
+    // "smtp.dat" and "setup.dat" share their size; the name tells them apart, or for a renamed
+    // file the check value, which only "smtp.dat" adjusts by 15.
+    if (bytes.size() == mms::containerSize &&
+        (QFileInfo(path).fileName().compare(QLatin1String(smtp::smtpFileName),
+                                            Qt::CaseInsensitive) == 0 ||
+         mms::openContainer(bytes).checkValueOk(smtp::smtpAdjustment)))
+        return smtpReport(bytes, model);
     return std::make_unique<UnknownFileReport>(bytes.size());
 }
 

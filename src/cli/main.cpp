@@ -14,6 +14,10 @@ const QString usage = QStringLiteral(
     "                [--chinese-requested] [--tv-mode N] [--profile FILE.json] [--set "
     "NAME=VALUE]...\n"
     "  kestrova factory-reset [--out DIR]\n"
+    "  kestrova mms --model N [--out DIR] [--language N] [--chinese-requested] [--tv-mode N]\n"
+    "               [--profile FILE.json] [--set NAME=VALUE]...\n"
+    "  kestrova smtp --model N [--out DIR] [--language N] [--chinese-requested]\n"
+    "                [--profile FILE.json] [--set NAME=VALUE]...\n"
     "  kestrova inspect FILE [--model N] [--json]\n"
     "  kestrova preferences\n"
     "  kestrova --help | --version\n"
@@ -42,6 +46,10 @@ int run(const QStringList& arguments) {
         return runMenu(commandArguments);
     if (command == QStringLiteral("factory-reset"))
         return runFactoryReset(commandArguments);
+    if (command == QStringLiteral("mms"))
+        return runMms(commandArguments);
+    if (command == QStringLiteral("smtp"))
+        return runSmtp(commandArguments);
     if (command == QStringLiteral("inspect"))
         return runInspect(commandArguments);
     if (command == QStringLiteral("preferences"))

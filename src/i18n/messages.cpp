@@ -53,6 +53,8 @@ constexpr std::array messages{
     MessageText{ReasonReadOnly, "msg.reason_read_only", "the card is read-only or locked.", "存储卡是只读的或已被锁定。"},
     MessageText{ReasonCardFull, "msg.reason_card_full", "the card is full.", "存储卡已满。"},
     MessageText{ReasonReadBackDiffers, "msg.reason_read_back_differs", "the file read back from the card differs from what was written.", "从存储卡读回的文件与写入的内容不一致。"},
+    MessageText{FieldTooLong, "msg.field_too_long", "%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.", "%1：该内容在相机上占用 %2 个字节，最多只能容纳 %3 个字节。每个汉字占 2 个字节。"},
+    MessageText{FieldNotEncodable, "msg.field_not_encodable", "%1: the character \"%2\" cannot be stored on the camera. Please remove it.", "%1：字符“%2”无法保存到相机中，请删除该字符。"},
 };
 // clang-format on
 

@@ -55,6 +55,9 @@ enum class Message {
     ReasonReadOnly,
     ReasonCardFull,
     ReasonReadBackDiffers,
+    // A text typed into a setup form that the camera's record cannot hold.
+    FieldTooLong,      // %1: the field, %2: the bytes it takes, %3: the bytes that fit
+    FieldNotEncodable, // %1: the field, %2: the character
 };
 
 struct MessageText {

@@ -6,8 +6,10 @@
 #include "app/startup.h"
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
+#include "mms/mms_form_model.h"
 #include "qt/qt_host.h"
 #include "qt/theme.h"
+#include "smtp/smtp_form_model.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -19,6 +21,13 @@ app::SetupForms desktopForms() {
     forms.camera = [](const dialog::FormContext& context, dialog::Host& host) {
         return std::make_unique<camera::CameraFormModel>(app::cameraFormFor(context.model), context,
                                                          host);
+    };
+    forms.mms = [](const dialog::FormContext& context, dialog::Host& host) {
+        return std::make_unique<mms::MmsFormModel>(app::mmsFormFor(context.model), context, host);
+    };
+    forms.smtp = [](const dialog::FormContext& context, dialog::Host& host) {
+        return std::make_unique<smtp::SmtpFormModel>(app::smtpFormFor(context.model), context,
+                                                     host);
     };
     return forms;
 }

@@ -1,0 +1,173 @@
+#include "smtp/smtp_checks.h"
+
+#include "common/text_encoding.h"
+#include "i18n/language.h"
+#include "smtp/gprs_presets.h"
+
+#include <array>
+
+namespace kestrova::smtp {
+
+using i18n::Message;
+
+namespace {
+
+bool isShort(const QString& text, int shortest) {
+    return cp936Length(text) < shortest;
+}
+
+// The "@" and "." the user typed, wherever they stand.
+bool lacks(const QString& text, char16_t character) {
+    return !text.contains(QChar(character));
+}
+
+QString fromAscii(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct FieldNames {
+    SmtpField field;
+    const char16_t* recordName; // as the record's refusals spell it; nullptr for list settings
+    const char* english;
+    const char* chinese;
+};
+
+// The English names follow the form's captions; the two "Password" fields take their box's
+// caption so they can be told apart.
+// clang-format off
+constexpr std::array<FieldNames, 15> fieldNames{{
+    {SmtpField::Apn, u"apn", "APN", "APN"},
+    {SmtpField::Account, u"account", "Account", "帐号"},
+    {SmtpField::GprsPassword, u"gprsPassword", "Password (GPRS Setting)", "密码 (GPRS Setting)"},
+    {SmtpField::Server, u"server", "Smtp Server", "Smtp 服务器"},
+    {SmtpField::Port, u"port", "Port", "Smtp端口"},
+    {SmtpField::Sender, u"sender", "Sender Email", "发送人Email"},
+    {SmtpField::SenderPassword, u"senderPassword", "Password (Sender)", "发送人密码"},
+    {SmtpField::Recipient, u"recipient", "Email 01", "Email 01"},
+    {SmtpField::Phone, u"phone", "Phone No", "手机号码"},
+    {SmtpField::PicturesPerDay, u"picturesPerDay", "Picture No./ day", "拍摄张数/每天"},
+    {SmtpField::Mode, u"automatic", "Smtp Mode", "Smtp 模式"},
+    {SmtpField::Country, u"country", "Country", "国家"},
+    {SmtpField::Operator, u"operator", "Operator", "运营商"},
+    {SmtpField::RemoteHours, u"remoteHours", "SMS Remote Control", "短信远程控制"},
+    {SmtpField::Status, u"status", "SMTP Status", "SMTP Status"},
+}};
+// clang-format on
+
+const FieldNames& namesOf(SmtpField field) {
+    return fieldNames[static_cast<std::size_t>(field)];
+}
+
+} // namespace
+
+int cp936Length(const QString& text) {
+    const Cp936Text encoded = encodeCp936(text);
+    if (encoded.ok())
+        return static_cast<int>(encoded.bytes.size());
+    int length = 0;
+    for (const QChar c : text) {
+        // A surrogate pair is one character: count its first half only.
+        if (!c.isLowSurrogate())
+            length += c.unicode() < 0x80 ? 1 : 2;
+    }
+    return length;
+}
+
+std::optional<CheckFailure> firstFailedCheck(const SmtpSettings& s, SmtpForm form) {
+    struct Check {
+        bool failed;
+        Message message;
+        SmtpField field;
+    };
+    const bool manual = s.automatic == 0;
+    const bool remoteOn = s.remoteHours != remoteOff;
+    const Check checks[] = {
+        {manual && isShort(s.apn, shortestText), Message::EnterApn, SmtpField::Apn},
+        {isShort(s.server, shortestText), Message::EnterSmtpServer, SmtpField::Server},
+        {isShort(s.port, shortestText), Message::EnterPort, SmtpField::Port},
+        {isShort(s.sender, shortestText), Message::EnterEmail, SmtpField::Sender},
+        {lacks(s.sender, u'@'), Message::EmailNoAt, SmtpField::Sender},
+        {lacks(s.sender, u'.'), Message::EmailNoDot, SmtpField::Sender},
+        {isShort(s.senderPassword, shortestText), Message::EnterSenderPassword,
+         SmtpField::SenderPassword},
+        {isShort(s.recipient, shortestText), Message::EnterEmail, SmtpField::Recipient},
+        {lacks(s.recipient, u'@'), Message::EmailNoAt, SmtpField::Recipient},
+        {lacks(s.recipient, u'.'), Message::EmailNoDot, SmtpField::Recipient},
+        {form == SmtpForm::B && !s.phone.isEmpty() && isShort(s.phone, shortestPhone),
+         Message::PhoneError, SmtpField::Phone},
+        {remoteOn && isShort(s.phone, shortestPhone), Message::PhoneError, SmtpField::Phone},
+    };
+    for (int step = 1; const Check& check : checks) {
+        if (check.failed)
+            return CheckFailure{step, check.message, check.field};
+        ++step;
+    }
+    return std::nullopt;
+}
+
+SmtpSettings withGprsPreset(SmtpSettings settings) {
+    if (settings.automatic == 0)
+        return settings;
+    const GprsPreset preset = gprsPreset(settings.country, settings.operatorCode);
+    settings.apn = fromAscii(preset.apn);
+    settings.account = fromAscii(preset.user);
+    settings.gprsPassword = fromAscii(preset.password);
+    return settings;
+}
+
+std::optional<SmtpField> fieldOf(const FieldError& error) {
+    for (const FieldNames& names : fieldNames) {
+        if (error.field == QStringView(names.recordName))
+            return names.field;
+    }
+    return std::nullopt;
+}
+
+QString fieldName(SmtpField field, int language) {
+    const FieldNames& names = namesOf(field);
+    return QString::fromUtf8(language == i18n::Chinese ? names.chinese : names.english);
+}
+
+QString fieldErrorMessage(const FieldError& error, int language) {
+    const auto field = fieldOf(error);
+    const QString name = field ? fieldName(*field, language) : error.field;
+    switch (error.reason) {
+    case FieldError::Reason::TooLong:
+        return i18n::messageFor(Message::FieldTooLong, language)
+            .arg(name)
+            .arg(error.actual)
+            .arg(error.upper);
+    case FieldError::Reason::NotEncodable:
+        return i18n::messageFor(Message::FieldNotEncodable, language).arg(name, error.character);
+    case FieldError::Reason::ContainsZero:
+        // Shown by its code: the character itself would end the message.
+        return i18n::messageFor(Message::FieldNotEncodable, language)
+            .arg(name, QStringLiteral("U+0000"));
+    case FieldError::Reason::OutOfRange:
+        break;
+    }
+    const QString separator =
+        language == i18n::Chinese ? QStringLiteral("：") : QStringLiteral(": ");
+    return name + separator + i18n::integerRangeMessage(error.lower, error.upper, language);
+}
+
+PreparedSmtpFile prepareSmtpFile(const SmtpSettings& settings, SmtpForm form, int languageByte,
+                                 int textLanguage) {
+    PreparedSmtpFile prepared;
+    const SmtpSettings written = withGprsPreset(settings);
+    if (const auto failure = firstFailedCheck(written, form)) {
+        prepared.refusal = SmtpRefusal{
+            failure->field, i18n::messageFor(failure->message, textLanguage), failure->step};
+        return prepared;
+    }
+    const RecordBytes record = buildSmtpRecord(written, form, languageByte);
+    if (record.error) {
+        prepared.refusal =
+            SmtpRefusal{fieldOf(*record.error), fieldErrorMessage(*record.error, textLanguage), 0};
+        return prepared;
+    }
+    prepared.bytes = record.bytes;
+    return prepared;
+}
+
+} // namespace kestrova::smtp

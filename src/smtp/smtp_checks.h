@@ -1,0 +1,87 @@
+#pragma once
+
+#include "common/form_variants.h"
+#include "i18n/messages.h"
+#include "smtp/smtp_record.h"
+#include "smtp/smtp_settings.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace kestrova::smtp {
+
+// The settings of an SMTP form that a check or a refusal can point at.
+enum class SmtpField {
+    Apn,
+    Account,
+    GprsPassword,
+    Server,
+    Port,
+    Sender,
+    SenderPassword,
+    Recipient,
+    Phone,
+    PicturesPerDay,
+    Mode,
+    Country,
+    Operator,
+    RemoteHours,
+    Status,
+};
+
+// The first of Generate's checks that the settings fail.
+struct CheckFailure {
+    int step; // 1..12, in the order the checks run
+    i18n::Message message;
+    SmtpField field;
+
+    bool operator==(const CheckFailure&) const = default;
+};
+
+// The shortest texts the camera can work with, in bytes.
+inline constexpr int shortestText = 2;
+inline constexpr int shortestPhone = 5;
+
+// Length of a text in code page 936, as the camera counts it: one byte for ASCII, two for every
+// other character (one the code page lacks counts as two as well; the record refuses it later).
+int cp936Length(const QString& text);
+
+// Generate's twelve checks in their order: the first failure, or nothing when all pass. "Auto"
+// mode never tests the APN; only form B tests a short phone number on its own.
+std::optional<CheckFailure> firstFailedCheck(const SmtpSettings& settings, SmtpForm form);
+
+// The settings as Generate writes them: in "Auto" mode the APN, account and GPRS password are
+// those of the chosen operator's preset; in "Manual" mode they are left as typed.
+SmtpSettings withGprsPreset(SmtpSettings settings);
+
+// Which setting a record's refusal names; nothing for the language byte, which is the
+// process's rather than a setting of the form.
+std::optional<SmtpField> fieldOf(const FieldError& error);
+
+// The name of a setting in a message, Chinese when the language is 1, English otherwise.
+QString fieldName(SmtpField field, int language);
+
+// A text the record cannot hold, as a message that names its field.
+QString fieldErrorMessage(const FieldError& error, int language);
+
+// Why Generate wrote nothing.
+struct SmtpRefusal {
+    std::optional<SmtpField> field;
+    QString message;
+    int step = 0; // the check that failed, 0 when the record refused a text
+};
+
+struct PreparedSmtpFile {
+    QByteArray bytes;
+    std::optional<SmtpRefusal> refusal;
+};
+
+// Everything Generate does before writing, shared by the form and the command: the preset in
+// "Auto" mode, the twelve checks, then the record with its own refusals. Messages are in the
+// given display language; languageByte goes into the record.
+PreparedSmtpFile prepareSmtpFile(const SmtpSettings& settings, SmtpForm form, int languageByte,
+                                 int textLanguage);
+
+} // namespace kestrova::smtp

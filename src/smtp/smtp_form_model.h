@@ -1,0 +1,60 @@
+#pragma once
+
+#include "common/form_variants.h"
+#include "dialog/form_context.h"
+#include "dialog/form_model.h"
+#include "smtp/smtp_checks.h"
+#include "smtp/smtp_settings.h"
+
+#include <QString>
+
+namespace kestrova::smtp {
+
+// The window title of an SMTP form for a camera model.
+QString smtpFormTitle(SmtpForm form, int model);
+
+// The control that shows a setting on a form, where a failing check puts the focus.
+int controlOf(SmtpField field, SmtpForm form);
+
+// An SMTP setup form (A or B): the GPRS access, the mail server and accounts, the daily picture
+// limit and the SMS remote control, written as "smtp.dat" into a folder the user chooses. The
+// lists are read where they are needed; the edits are copied into the settings whenever any of
+// them changes.
+class SmtpFormModel final : public dialog::FormModel {
+public:
+    SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host);
+
+    void initialise() override;
+    void listChanged(int id) override;
+    void editChanged(int id) override;
+    void buttonPressed(int id) override;
+
+    SmtpForm form() const { return form_; }
+    bool isAutomatic() const;
+
+    // The lists as they stand with the edits as last taken: what Generate checks, before it
+    // takes the preset in "Auto" mode.
+    SmtpSettings settings() const;
+    QString targetFolder() const { return targetFolder_; }
+
+private:
+    // Copies the folder and every edit into the settings; the first failing check shows its
+    // message, moves the focus to its field and ends the taking.
+    bool takeValues();
+    void showValues();
+
+    void setGprsReadOnly(bool readOnly);
+    void fillCountries();
+    void fillOperators();
+    void changeMode();
+    void chooseFolder();
+    void generate();
+    void fail(int field, const QString& message);
+
+    SmtpForm form_;
+    dialog::FormContext context_;
+    SmtpSettings settings_; // the texts and pictures per day; the lists hold the rest
+    QString targetFolder_;
+};
+
+} // namespace kestrova::smtp
