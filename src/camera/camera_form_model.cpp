@@ -5,6 +5,7 @@
 #include "common/clock.h"
 #include "common/range_check.h"
 #include "common/record_file.h"
+#include "dialog/settings_file.h"
 #include "i18n/camera_texts.h"
 #include "res/camera_templates.h"
 
@@ -295,8 +296,7 @@ void CameraFormModel::captureTime() {
 }
 
 void CameraFormModel::chooseFolder() {
-    const auto chosen = host().browseForFolder(targetFolder_);
-    targetFolder_ = chosen && !chosen->isEmpty() ? *chosen : defaultTargetFolder();
+    targetFolder_ = dialog::browseForTargetFolder(host(), targetFolder_);
     showValues();
 }
 
@@ -336,11 +336,8 @@ void CameraFormModel::restoreDefaults() {
 
 void CameraFormModel::writeMenuFile(const QString& folder, const MenuRecord& record,
                                     Message success) {
-    const int language = context_.textLanguage();
-    const WriteResult result =
-        writeRecordFile(folder, QString::fromLatin1(menuFileName), toByteArray(record));
-    host().showMessage(result.ok() ? i18n::messageFor(success, language)
-                                   : i18n::writeFailureMessage(result, language));
+    dialog::writeSettingsFile(host(), folder, menuFileName, toByteArray(record), success,
+                              context_.textLanguage());
 }
 
 } // namespace kestrova::camera

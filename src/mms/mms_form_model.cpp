@@ -2,6 +2,7 @@
 
 #include "common/range_check.h"
 #include "common/record_file.h"
+#include "dialog/settings_file.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_record.h"
 #include "mms/operator_presets.h"
@@ -339,8 +340,7 @@ void MmsFormModel::picturesChanged() {
 }
 
 void MmsFormModel::chooseFolder() {
-    const auto chosen = host().browseForFolder(folder_);
-    folder_ = chosen && !chosen->isEmpty() ? *chosen : defaultTargetFolder();
+    folder_ = dialog::browseForTargetFolder(host(), folder_);
     writeBack();
 }
 
@@ -411,10 +411,8 @@ void MmsFormModel::generate() {
 
     // The folder as the box shows it now.
     folder_ = dialog().text(folderField);
-    const WriteResult result =
-        writeRecordFile(folder_, QString::fromLatin1(mmsFileName), bytes.bytes);
-    host().showMessage(result.ok() ? i18n::messageFor(Message::MmsGenerated, language)
-                                   : i18n::writeFailureMessage(result, language));
+    dialog::writeSettingsFile(host(), folder_, mmsFileName, bytes.bytes, Message::MmsGenerated,
+                              language);
 }
 
 } // namespace kestrova::mms

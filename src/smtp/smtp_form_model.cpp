@@ -2,6 +2,7 @@
 
 #include "common/range_check.h"
 #include "common/record_file.h"
+#include "dialog/settings_file.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
 #include "res/smtp_templates.h"
@@ -248,8 +249,7 @@ void SmtpFormModel::changeMode() {
 }
 
 void SmtpFormModel::chooseFolder() {
-    const auto chosen = host().browseForFolder(targetFolder_);
-    targetFolder_ = chosen && !chosen->isEmpty() ? *chosen : defaultTargetFolder();
+    targetFolder_ = dialog::browseForTargetFolder(host(), targetFolder_);
     showValues();
 }
 
@@ -267,10 +267,8 @@ void SmtpFormModel::generate() {
             dialog().setFocus(controlOf(*prepared.refusal->field, form_));
         return;
     }
-    const WriteResult result =
-        writeRecordFile(targetFolder_, QString::fromLatin1(smtpFileName), prepared.bytes);
-    host().showMessage(result.ok() ? i18n::messageFor(Message::SmtpGenerated, language)
-                                   : i18n::writeFailureMessage(result, language));
+    dialog::writeSettingsFile(host(), targetFolder_, smtpFileName, prepared.bytes,
+                              Message::SmtpGenerated, language);
 }
 
 } // namespace kestrova::smtp

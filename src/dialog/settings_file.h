@@ -1,0 +1,20 @@
+#pragma once
+
+#include "dialog/host.h"
+#include "i18n/messages.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace kestrova::dialog {
+
+// The folder the user picked in the system's folder browser, or the default folder when the
+// browser gave none.
+QString browseForTargetFolder(Host& host, const QString& current);
+
+// Writes a settings file into the folder and tells the user how it went: the success message
+// once the file is in place, or what kept it from the card.
+bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
+                       const QByteArray& bytes, i18n::Message success, int language);
+
+} // namespace kestrova::dialog
