@@ -1,4 +1,5 @@
 #include "cli/camera_values.h"
+#include "cli/json_values.h"
 
 #include "app/camera_models.h"
 #include "app/routing.h"
@@ -29,26 +30,6 @@ QString allSettingNames() {
     for (const auto& info : camera::cameraSettingTable())
         names << nameOf(info);
     return names.join(QStringLiteral(", "));
-}
-
-QString describe(const QJsonValue& value) {
-    if (value.isString())
-        return u'"' + value.toString() + u'"';
-    return QString::fromUtf8(
-        QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1));
-}
-
-// A whole number from a JSON number or from text; nothing for any other kind of value.
-std::optional<int> wholeNumber(const QJsonValue& value) {
-    if (value.isDouble()) {
-        const double number = value.toDouble();
-        if (std::floor(number) != number || std::abs(number) > 1e9)
-            return std::nullopt;
-        return static_cast<int>(number);
-    }
-    if (value.isString())
-        return parseInteger(value.toString());
-    return std::nullopt;
 }
 
 } // namespace

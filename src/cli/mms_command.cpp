@@ -4,6 +4,7 @@
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "common/range_check.h"
 #include "common/record_file.h"
@@ -59,25 +60,6 @@ QString settingName(const QString& field) {
                : field;
 }
 
-QString shown(const QJsonValue& value) {
-    if (value.isString())
-        return u'"' + value.toString() + u'"';
-    return QString::fromUtf8(
-        QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1));
-}
-
-std::optional<int> wholeNumber(const QJsonValue& value) {
-    if (value.isDouble()) {
-        const double number = value.toDouble();
-        if (std::floor(number) != number || std::abs(number) > 1e9)
-            return std::nullopt;
-        return static_cast<int>(number);
-    }
-    if (value.isString())
-        return parseInteger(value.toString());
-    return std::nullopt;
-}
-
 // A list setting: an entry's text (blanks and case aside) or its position.
 std::optional<int> position(const QJsonValue& value, const QStringList& entries) {
     if (value.isString()) {
@@ -96,7 +78,7 @@ std::optional<int> position(const QJsonValue& value, const QStringList& entries)
 [[noreturn]] void notAllowed(const QString& name, const QJsonValue& value,
                              const QStringList& entries) {
     fail(ExitBadInput, QStringLiteral("%1: %2 is not allowed; use a position 0..%3 or one of: %4")
-                           .arg(name, shown(value))
+                           .arg(name, describe(value))
                            .arg(entries.size() - 1)
                            .arg(entries.join(QStringLiteral(", "))));
 }
@@ -187,7 +169,7 @@ private:
                 position(*value, i18n::mmsManualApnOptions()))
                 fail(ExitBadInput, QStringLiteral("bearer: %1 only in manual mode; in auto mode "
                                                   "the list holds only APN")
-                                       .arg(shown(*value)));
+                                       .arg(describe(*value)));
             notAllowed(name, *value, entries);
         }
         return *at;
@@ -199,13 +181,13 @@ private:
             return 0;
         const auto number = wholeNumber(*value);
         if (!number)
-            fail(ExitBadInput,
-                 QStringLiteral("pictures_per_day: %1 (got %2)")
-                     .arg(i18n::messageFor(i18n::Message::EnterInteger, language_), shown(*value)));
+            fail(ExitBadInput, QStringLiteral("pictures_per_day: %1 (got %2)")
+                                   .arg(i18n::messageFor(i18n::Message::EnterInteger, language_),
+                                        describe(*value)));
         if (*number < 0 || *number > 99)
             fail(ExitBadInput,
                  QStringLiteral("pictures_per_day: %1 (got %2)")
-                     .arg(i18n::integerRangeMessage(0, 99, language_), shown(*value)));
+                     .arg(i18n::integerRangeMessage(0, 99, language_), describe(*value)));
         return *number;
     }
 
@@ -219,7 +201,7 @@ private:
         const auto hours = wholeNumber(*value);
         if (!hours || *hours < 0 || *hours > 24)
             fail(ExitBadInput, QStringLiteral("remote_hours: %1 is not allowed; use 0..24 or off")
-                                   .arg(shown(*value)));
+                                   .arg(describe(*value)));
         return *hours;
     }
 
@@ -256,7 +238,7 @@ private:
         fail(ExitBadInput,
              QStringLiteral("operator: %1 is not an operator of %2; use a position 0..%3 or one "
                             "of: %4")
-                 .arg(shown(*value), mms::mmsCountryNames(i18n::English)[country])
+                 .arg(describe(*value), mms::mmsCountryNames(i18n::English)[country])
                  .arg(names.size() - 1)
                  .arg(names.join(QStringLiteral(", "))));
     }
@@ -266,8 +248,8 @@ private:
         if (!value)
             return {};
         if (!value->isString())
-            fail(ExitBadInput,
-                 QStringLiteral("%1: expected a text in quotes, got %2").arg(name, shown(*value)));
+            fail(ExitBadInput, QStringLiteral("%1: expected a text in quotes, got %2")
+                                   .arg(name, describe(*value)));
         return value->toString();
     }
 

@@ -5,6 +5,7 @@
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "common/range_check.h"
 #include "common/record_file.h"
@@ -85,25 +86,6 @@ QString allSettingNames() {
     for (const SettingName& setting : settingNames)
         names << QLatin1String(setting.name);
     return names.join(QStringLiteral(", "));
-}
-
-QString describe(const QJsonValue& value) {
-    if (value.isString())
-        return u'"' + value.toString() + u'"';
-    return QString::fromUtf8(
-        QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1));
-}
-
-std::optional<int> wholeNumber(const QJsonValue& value) {
-    if (value.isDouble()) {
-        const double number = value.toDouble();
-        if (std::floor(number) != number || std::abs(number) > 1e9)
-            return std::nullopt;
-        return static_cast<int>(number);
-    }
-    if (value.isString())
-        return parseInteger(value.toString());
-    return std::nullopt;
 }
 
 // The only entry of the country and operator lists in "Manual" mode.
