@@ -64,7 +64,9 @@ public:
         return id;
     }
 
-    void list(int id, const UnitRect& rect) { add(id, ControlKind::List, rect); }
+    void list(int id, const UnitRect& rect, const QString& accessibleName = {}) {
+        add(id, ControlKind::List, rect, {}, NoStyle, 0, accessibleName);
+    }
 
     void field(int id, const UnitRect& rect, unsigned style = numeric) {
         add(id, ControlKind::Edit, rect, {}, style);
@@ -94,7 +96,7 @@ public:
     void intervalPair(int x, int y) {
         pairFrame(x, y, intervalLabel, QStringLiteral("Interval"), intervalValue);
         field(intervalValue, {x + 68, y + 4, 26, 13});
-        list(intervalUnit, {x + 96, y + 4, 38, 14});
+        list(intervalUnit, {x + 96, y + 4, 38, 14}, QStringLiteral("Interval unit"));
     }
 
     void clockRow(int y) {
@@ -139,8 +141,9 @@ public:
               serialNo);
         list(serialNo, {rowListX, y + 4, rowListWidth, 14});
         int x = startHourX;
+        int position = 1;
         for (int id : {serialChar1, serialChar2, serialChar3, serialChar4}) {
-            list(id, {x, y + 4, 30, 14});
+            list(id, {x, y + 4, 30, 14}, QStringLiteral("Serial character %1").arg(position++));
             x += 32;
         }
     }

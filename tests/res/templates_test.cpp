@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 
 Q_DECLARE_METATYPE(const kestrova::dialog::DialogTemplate*)
@@ -47,6 +48,18 @@ private Q_SLOTS:
                          qPrintable(QStringLiteral("label %1 names no control").arg(c.id)));
             }
         }
+        // Screen readers need a name for every list and edit: a label's or the template's own.
+        QStringList unnamed;
+        for (const ControlTemplate& c : t.controls) {
+            if (c.kind != ControlKind::List && c.kind != ControlKind::Edit)
+                continue;
+            const bool labelled =
+                std::any_of(t.controls.begin(), t.controls.end(),
+                            [&c](const ControlTemplate& l) { return l.labelFor == c.id; });
+            if (!labelled && c.accessibleName.isEmpty())
+                unnamed << QString::number(c.id);
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("no name: ") + unnamed.join(u' ')));
         for (std::size_t i = 0; i < t.controls.size(); ++i) {
             for (std::size_t j = i + 1; j < t.controls.size(); ++j) {
                 const ControlTemplate& a = t.controls[i];
