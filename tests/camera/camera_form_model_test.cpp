@@ -1,15 +1,16 @@
 #include "camera/camera_form_test_support.h"
 #include "common/record_file.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
+using kestrova::test::fileBytes;
 using namespace kestrova;
 using namespace kestrova::res::camera_form;
 using kestrova::test::CameraFormDriver;
-using kestrova::test::readFile;
 
 Q_DECLARE_METATYPE(kestrova::CameraForm)
 
@@ -385,7 +386,7 @@ private Q_SLOTS:
         f.host.fixedClock.time = QDateTime(QDate(2013, 1, 2), QTime(3, 4, 5));
         // The record carries the time captured when the form was made, not the time of writing.
         f.press(generateButton);
-        QCOMPARE(readFile(menuFile()).mid(14, 6).toHex(), QByteArray("020506070809"));
+        QCOMPARE(fileBytes(menuFile()).mid(14, 6).toHex(), QByteArray("020506070809"));
         f.press(getTime);
         QCOMPARE(f.text(clockField), QStringLiteral("2013/01/02 03:04:05"));
         f.host.fixedClock.time = QDateTime(QDate(2040, 11, 12), QTime(13, 14, 15));
@@ -394,7 +395,7 @@ private Q_SLOTS:
         f.choose(dateFormat, 1);
         QCOMPARE(f.text(clockField), QStringLiteral("11/12/2031 13:14:15"));
         f.press(generateButton);
-        QCOMPARE(readFile(menuFile()).mid(14, 6).toHex(), QByteArray("150b0c0d0e0f"));
+        QCOMPARE(fileBytes(menuFile()).mid(14, 6).toHex(), QByteArray("150b0c0d0e0f"));
     }
 
     void generateWritesTheOpeningValues() {
@@ -405,12 +406,12 @@ private Q_SLOTS:
         const QByteArray expected =
             QByteArray::fromHex("000000000900010000010100000002050607080900000000000000000002") +
             QByteArray(26, '\0') + QByteArray::fromHex("EE100D0A");
-        QCOMPARE(readFile(menuFile()).toHex(' '), expected.toHex(' '));
+        QCOMPARE(fileBytes(menuFile()).toHex(' '), expected.toHex(' '));
         QCOMPARE(f.host.messages,
                  QStringList{QStringLiteral("Camera menu configuration file is generated")});
         // Twice: the same file again, the message again, the form still open.
         f.press(generateButton);
-        QCOMPARE(readFile(menuFile()), expected);
+        QCOMPARE(fileBytes(menuFile()), expected);
         QCOMPARE(f.host.messages.size(), 2);
         QVERIFY(!f.model->result());
     }
@@ -429,7 +430,7 @@ private Q_SLOTS:
         f.choose(1052, 1);
         f.type(1051, QStringLiteral("45"));
         f.press(generateButton);
-        const QByteArray bytes = readFile(menuFile());
+        const QByteArray bytes = fileBytes(menuFile());
         QCOMPARE(bytes.size(), 60);
         QCOMPARE(bytes.toHex().left(10), QByteArray("020000001d"));
         QCOMPARE(quint8(bytes[6]), quint8(0x9E));
@@ -442,7 +443,7 @@ private Q_SLOTS:
         CameraFormDriver f(CameraForm::A, 6, 2, true);
         f.selectFolder(card());
         f.press(generateButton);
-        const QByteArray bytes = readFile(menuFile());
+        const QByteArray bytes = fileBytes(menuFile());
         QCOMPARE(int(bytes[29]), 1);
         QCOMPARE(int(bytes[9]), 1); // form A: side PIR always on
         QCOMPARE(f.host.messages.last(),
@@ -455,7 +456,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(typed));
         f.dialog().userEdited(folderField, typed); // no event: the field alone counts
         f.press(generateButton);
-        QCOMPARE(readFile(recordFilePath(typed, menuName)).size(), 60);
+        QCOMPARE(fileBytes(recordFilePath(typed, menuName)).size(), 60);
 
         // Typed, then something that shows the values: the typed folder stays.
         const QString other = card() + QStringLiteral("/other");
@@ -464,7 +465,7 @@ private Q_SLOTS:
         f.press(getTime);
         QCOMPARE(f.text(folderField), other);
         f.model->enterPressed();
-        QCOMPARE(readFile(recordFilePath(other, menuName)).size(), 60);
+        QCOMPARE(fileBytes(recordFilePath(other, menuName)).size(), 60);
         QCOMPARE(f.host.messages.size(), 2);
     }
 
@@ -533,7 +534,7 @@ private Q_SLOTS:
 
         QCOMPARE(f.host.messages.size(), messagesBefore + 2);
         QCOMPARE(f.host.messages.last(), message);
-        QCOMPARE(readFile(menuFile()), factoryRecord());
+        QCOMPARE(fileBytes(menuFile()), factoryRecord());
         for (int id : {cameraMode, imageSize, videoSize, pictureNo, timeStamp, senseLevel, timer,
                        serialNo, serialChar1, serialChar4})
             QCOMPARE(f.dialog().selection(id), 0);

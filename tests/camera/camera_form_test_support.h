@@ -3,6 +3,7 @@
 #include "camera/camera_form_model.h"
 #include "res/camera_templates.h"
 #include "support/fake_host.h"
+#include "support/test_files.h"
 
 #include <QFile>
 
@@ -42,10 +43,5 @@ struct CameraFormDriver {
         press(res::camera_form::selectButton);
     }
 };
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace kestrova::test

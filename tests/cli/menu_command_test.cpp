@@ -1,4 +1,5 @@
 #include "support/process_runner.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -12,17 +13,6 @@
 using namespace kestrova::test;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
 
 const QString fixedTime = QStringLiteral("2012-05-06T07:08:09");
 
@@ -57,7 +47,7 @@ private Q_SLOTS:
                         settings());
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out.trimmed(), menuFile());
-        QCOMPARE(readAll(menuFile()).toHex(' '), lambdaDefaults().toHex(' '));
+        QCOMPARE(fileBytes(menuFile()).toHex(' '), lambdaDefaults().toHex(' '));
         // The command reads the preferences but does not create them.
         QVERIFY(!QFile::exists(settings()));
     }
@@ -106,7 +96,7 @@ private Q_SLOTS:
             arguments << QStringLiteral("--set") << set;
         const auto result = runKestrova(arguments, settings());
         QVERIFY2(result.exitCode == 0, qPrintable(result.err));
-        const QByteArray bytes = readAll(menuFile());
+        const QByteArray bytes = fileBytes(menuFile());
         QCOMPARE(bytes.size(), 60);
         QCOMPARE(int(quint8(bytes[offset])), byte);
     }
@@ -211,7 +201,7 @@ private Q_SLOTS:
                             flags,
                         settings());
         QVERIFY2(result.exitCode == 0, qPrintable(result.err));
-        const QByteArray bytes = readAll(menuFile());
+        const QByteArray bytes = fileBytes(menuFile());
         QCOMPARE(int(quint8(bytes[29])), languageByte);
         QCOMPARE(int(quint8(bytes[30])), tvModeByte);
     }
@@ -243,7 +233,7 @@ private Q_SLOTS:
                                 QStringLiteral("--set"),
                                 QStringLiteral("serial_char2=K")};
         QCOMPARE(runKestrova(first, settings()).exitCode, 0);
-        const QByteArray original = readAll(menuFile());
+        const QByteArray original = fileBytes(menuFile());
 
         const auto inspected =
             runKestrova({QStringLiteral("inspect"), menuFile(), QStringLiteral("--model"),
@@ -251,7 +241,7 @@ private Q_SLOTS:
                         settings());
         QCOMPARE(inspected.exitCode, 0);
         const QString profile = dir.filePath(QStringLiteral("profile.json"));
-        writeFile(profile, inspected.out.toUtf8());
+        QVERIFY(writeFile(profile, inspected.out.toUtf8()));
 
         const QString other = dir.filePath(QStringLiteral("other"));
         QVERIFY(QDir().mkpath(other));
@@ -261,7 +251,7 @@ private Q_SLOTS:
                          QStringLiteral("--profile"), profile},
                         settings());
         QVERIFY2(copied.exitCode == 0, qPrintable(copied.err));
-        QCOMPARE(readAll(other + QStringLiteral("/menu.dat")), original);
+        QCOMPARE(fileBytes(other + QStringLiteral("/menu.dat")), original);
     }
 
     void badProfiles_data() {
@@ -282,7 +272,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, json);
         QFETCH(QString, message);
         const QString profile = dir.filePath(QStringLiteral("bad.json"));
-        writeFile(profile, json);
+        QVERIFY(writeFile(profile, json));
         const auto result =
             runKestrova({QStringLiteral("menu"), QStringLiteral("--model"), QStringLiteral("1"),
                          QStringLiteral("--out"), card(), QStringLiteral("--profile"), profile},
@@ -301,15 +291,15 @@ private Q_SLOTS:
                          QStringLiteral("--out"), card(), QStringLiteral("--profile"), profile},
                         settings());
         QVERIFY2(result.exitCode == 0, qPrintable(result.err));
-        QCOMPARE(int(quint8(readAll(menuFile())[4])), 59);
+        QCOMPARE(int(quint8(fileBytes(menuFile())[4])), 59);
     }
 
     void factoryReset() {
-        writeFile(menuFile(), QByteArray(100, 'x'));
+        QVERIFY(writeFile(menuFile(), QByteArray(100, 'x')));
         const auto result = runKestrova(
             {QStringLiteral("factory-reset"), QStringLiteral("--out"), card()}, settings());
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(readAll(menuFile()),
+        QCOMPARE(fileBytes(menuFile()),
                  QByteArray(4, '\xFF') + QByteArray(52, '\0') + QByteArray("\x90\x88\r\n", 4));
     }
 
@@ -352,7 +342,7 @@ private Q_SLOTS:
         QFETCH(QStringList, flags);
         QFETCH(int, exitCode);
         QFETCH(QStringList, lines);
-        writeFile(menuFile(), bytes);
+        QVERIFY(writeFile(menuFile(), bytes));
         const auto result =
             runKestrova(QStringList{QStringLiteral("inspect"), menuFile()} + flags, settings());
         QCOMPARE(result.exitCode, exitCode);

@@ -2,6 +2,7 @@
 #include "camera/camera_form_test_support.h"
 #include "common/record_file.h"
 #include "support/process_runner.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -147,10 +148,10 @@ private Q_SLOTS:
         QVERIFY2(result.exitCode == 0, qPrintable(result.err));
 
         const QString name = QStringLiteral("menu.dat");
-        const QByteArray formBytes = test::readFile(recordFilePath(fromForm, name));
+        const QByteArray formBytes = test::fileBytes(recordFilePath(fromForm, name));
         QCOMPARE(formBytes.size(), 60);
         QCOMPARE(formBytes.toHex(' '),
-                 test::readFile(recordFilePath(fromCommand, name)).toHex(' '));
+                 test::fileBytes(recordFilePath(fromCommand, name)).toHex(' '));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 #include "support/process_runner.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -17,11 +18,6 @@ using namespace kestrova::test;
 using namespace kestrova::res::mms_form;
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QString presetText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -2,6 +2,7 @@
 #include "common/record_file.h"
 #include "smtp/smtp_form_test_support.h"
 #include "support/process_runner.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using kestrova::test::writeFile;
 using namespace kestrova;
 using namespace kestrova::res::smtp_form;
 using kestrova::test::fileBytes;
@@ -19,12 +21,6 @@ using kestrova::test::SmtpFormDriver;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
 
 // What every Generate needs, as --set arguments.
 const QStringList mail{"server=smtp.example.com", "port=25", "sender=trailcam@example.com",
@@ -302,7 +298,7 @@ private Q_SLOTS:
 
     void writeFailure() {
         const QString notAFolder = dir.filePath(u"not-a-folder"_s);
-        writeFile(notAFolder, "x");
+        QVERIFY(writeFile(notAFolder, "x"));
         const auto result = runKestrova(
             withSets({u"smtp"_s, u"--model"_s, u"5"_s, u"--out"_s, notAFolder}, mail), settings());
         QCOMPARE(result.exitCode, 1);
@@ -355,7 +351,7 @@ private Q_SLOTS:
         const auto inspected = runKestrova(inspect, settings());
         QVERIFY2(inspected.exitCode == 0, qPrintable(inspected.out + inspected.err));
         const QString profile = dir.filePath(u"profile.json"_s);
-        writeFile(profile, inspected.out.toUtf8());
+        QVERIFY(writeFile(profile, inspected.out.toUtf8()));
 
         const QString other = dir.filePath(u"other"_s);
         QDir(other).removeRecursively();
@@ -427,7 +423,7 @@ private Q_SLOTS:
         QCOMPARE(runKestrova(withSets(smtpCommand(7), mail), settings()).exitCode, 0);
         QByteArray bytes = fileBytes(smtpFile());
         bytes[offset] = static_cast<char>(bytes[offset] ^ 0x01);
-        writeFile(smtpFile(), bytes);
+        QVERIFY(writeFile(smtpFile(), bytes));
         const auto result = runKestrova({u"inspect"_s, smtpFile()}, settings());
         QCOMPARE(result.exitCode, 3);
         QVERIFY2(result.out.contains(u"kind: smtp"_s), qPrintable(result.out));

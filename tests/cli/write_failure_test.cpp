@@ -1,4 +1,5 @@
 #include "support/process_runner.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -9,16 +10,6 @@
 using namespace kestrova::test;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const QByteArray oldMenu = QByteArray(4, '\x11') + QByteArray(52, '\0') + "\x12\x34\r\n";
 
@@ -53,7 +44,7 @@ private Q_SLOTS:
                  QStringLiteral("kestrova: The file ") + card + QStringLiteral("/menu.dat") +
                      QStringLiteral(" could not be written: the folder does not exist or the card "
                                     "was removed. The settings on the card were not changed."));
-        QCOMPARE(readAll(card), QByteArray("x"));
+        QCOMPARE(fileBytes(card), QByteArray("x"));
     }
 
     void chineseMessageForChineseUsers() {

@@ -1,5 +1,6 @@
 #include "common/record_file.h"
 #include "i18n/messages.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -7,20 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using kestrova::test::fileBytes;
+using kestrova::test::writeFile;
 using namespace kestrova;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const QByteArray record = QByteArray("\x01\x02\x03", 3) + QByteArray(55, '\0') + "\r\n";
 
@@ -34,7 +26,7 @@ private Q_SLOTS:
         const WriteResult result = writeRecordFile(dir.path(), QStringLiteral("menu.dat"), record);
         QVERIFY(result.ok());
         QCOMPARE(result.path, dir.path() + QDir::separator() + QStringLiteral("menu.dat"));
-        QCOMPARE(readAll(result.path), record);
+        QCOMPARE(fileBytes(result.path), record);
         // Nothing but the file itself is left behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("menu.dat")});
@@ -43,9 +35,9 @@ private Q_SLOTS:
     void replacesALongerFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("menu.dat"));
-        writeFile(path, QByteArray(500, 'x'));
+        QVERIFY(writeFile(path, QByteArray(500, 'x')));
         QVERIFY(writeRecordFile(dir.path(), QStringLiteral("menu.dat"), record).ok());
-        QCOMPARE(readAll(path), record);
+        QCOMPARE(fileBytes(path), record);
     }
 
     void joinsWithOneSeparator() {
@@ -80,7 +72,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QString folder = dir.filePath(QStringLiteral("card"));
         if (setup == u"file-as-folder")
-            writeFile(folder, QByteArray("not a folder"));
+            QVERIFY(writeFile(folder, QByteArray("not a folder")));
         if (setup == u"folder-as-file") {
             QVERIFY(QDir().mkpath(folder + QStringLiteral("/menu.dat")));
         }
@@ -106,7 +98,7 @@ private Q_SLOTS:
             QVERIFY(englishMessage.contains(result.systemText));
         }
         if (setup == u"file-as-folder")
-            QCOMPARE(readAll(folder), QByteArray("not a folder"));
+            QCOMPARE(fileBytes(folder), QByteArray("not a folder"));
     }
 
     void successHasNoMessage() { QVERIFY(i18n::writeFailureMessage(WriteResult{}, 2).isEmpty()); }

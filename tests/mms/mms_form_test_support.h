@@ -3,6 +3,7 @@
 #include "mms/mms_form_model.h"
 #include "res/mms_templates.h"
 #include "support/fake_host.h"
+#include "support/test_files.h"
 
 #include <QFile>
 
@@ -63,10 +64,5 @@ struct MmsFormDriver {
         return host.messages.isEmpty() ? QString() : host.messages.last();
     }
 };
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace kestrova::test

@@ -3,8 +3,10 @@
 #include "common/record_file.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
+#include "qt/open_form.h"
 #include "res/camera_templates.h"
 #include "support/fake_host.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QComboBox>
@@ -14,50 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using kestrova::test::fileBytes;
 using namespace kestrova;
+using kestrova::test::OpenForm;
 using namespace kestrova::res::camera_form;
 using kestrova::test::FakeHost;
 
 Q_DECLARE_METATYPE(kestrova::CameraForm)
-
-namespace {
-
-// One camera form as the desktop program makes it, in a real window.
-struct OpenForm {
-    FakeHost host;
-    std::unique_ptr<dialog::FormModel> model;
-    std::unique_ptr<qt::DialogWindow> window;
-
-    OpenForm(int cameraModel, int language = 2) {
-        const app::SetupForms forms = qt::desktopForms();
-        const dialog::FormContext context{{language, false, false}, cameraModel, 0};
-        model = forms.camera(context, host);
-        window = std::make_unique<qt::DialogWindow>(*model);
-        window->show();
-    }
-
-    QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(window->widget(id)); }
-    QComboBox* list(int id) const { return qobject_cast<QComboBox*>(window->widget(id)); }
-
-    void typeOver(int id, const QString& text) const {
-        QLineEdit* field = edit(id);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-    }
-    void chooseNext(int id) const {
-        QComboBox* box = list(id);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Down);
-    }
-};
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class CameraFormWindowTest : public QObject {
     Q_OBJECT
@@ -85,7 +50,7 @@ private Q_SLOTS:
         QFETCH(int, model);
         QFETCH(QString, title);
         QFETCH(QString, message);
-        OpenForm f(model);
+        OpenForm f(app::SetupForm::Camera, model);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QCOMPARE(f.window->windowTitle(), title);
         // Screen readers hear the label that names a field, or the field's own name.
@@ -116,13 +81,13 @@ private Q_SLOTS:
         expected.serial_no = 1;
         expected.serial_char2 = 2;
         const auto record = camera::buildMenuRecord(form, expected, {2012, 5, 6, 7, 8, 9}, 2, 0);
-        QCOMPARE(readAll(menuFile()).toHex(' '), camera::toByteArray(record).toHex(' '));
+        QCOMPARE(fileBytes(menuFile()).toHex(' '), camera::toByteArray(record).toHex(' '));
         QCOMPARE(f.host.messages, QStringList{message});
         QVERIFY(f.window->isVisible());
     }
 
     void outOfRangeIsCorrectedInTheWindow() {
-        OpenForm f(5, 3);
+        OpenForm f(app::SetupForm::Camera, 5, 3);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.typeOver(videoLength, QStringLiteral("75"));
         QCOMPARE(f.host.messages,
@@ -132,17 +97,17 @@ private Q_SLOTS:
     }
 
     void enterInAFieldGenerates() {
-        OpenForm f(2);
+        OpenForm f(app::SetupForm::Camera, 2);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.typeOver(folderField, dir.path());
         f.typeOver(intervalValue, QStringLiteral("7"));
         QTest::keyClick(f.edit(intervalValue), Qt::Key_Return);
-        QCOMPARE(quint8(readAll(menuFile()).at(6)), quint8(7));
+        QCOMPARE(quint8(fileBytes(menuFile()).at(6)), quint8(7));
         QCOMPARE(f.host.messages.size(), 1);
     }
 
     void escapeClosesTheForm() {
-        OpenForm f(3);
+        OpenForm f(app::SetupForm::Camera, 3);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.edit(videoLength)->setFocus();
         QTest::keyClick(f.window.get(), Qt::Key_Escape);

@@ -4,8 +4,10 @@
 #include "mms/mms_record.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
+#include "qt/open_form.h"
 #include "res/mms_templates.h"
 #include "support/fake_host.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QComboBox>
@@ -15,46 +17,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using kestrova::test::fileBytes;
 using namespace kestrova;
+using kestrova::test::OpenForm;
 using namespace kestrova::res::mms_form;
 using kestrova::test::FakeHost;
 
 namespace {
 
 // One MMS form as the desktop program makes it, in a real window.
-struct OpenForm {
-    FakeHost host;
-    std::unique_ptr<dialog::FormModel> model;
-    std::unique_ptr<qt::DialogWindow> window;
-
-    explicit OpenForm(int cameraModel, int language = 2) {
-        const app::SetupForms forms = qt::desktopForms();
-        const dialog::FormContext context{{language, language == 1, false}, cameraModel, 0};
-        model = forms.mms(context, host);
-        window = std::make_unique<qt::DialogWindow>(*model);
-        window->show();
-    }
-
-    QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(window->widget(id)); }
-    QComboBox* list(int id) const { return qobject_cast<QComboBox*>(window->widget(id)); }
-
-    void typeInto(int id, const QString& text) const {
-        QLineEdit* field = edit(id);
-        field->setFocus();
-        QTest::keyClicks(field, text);
-    }
-    void chooseNext(int id) const {
-        QComboBox* box = list(id);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Down);
-    }
-};
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class MmsFormWindowTest : public QObject {
@@ -77,7 +48,7 @@ private Q_SLOTS:
         QFETCH(int, model);
         QFETCH(QString, title);
         QFETCH(int, hourList);
-        OpenForm f(model);
+        OpenForm f(app::SetupForm::Mms, model);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QCOMPARE(f.window->windowTitle(), title);
         QCOMPARE(qobject_cast<QGroupBox*>(f.window->widget(groupBox))->title(),
@@ -111,7 +82,7 @@ private Q_SLOTS:
         expected.phone2 = QStringLiteral("+4915112345");
         mms::applyOperatorPreset(expected);
         const mms::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
-        QCOMPARE(readAll(setupFile()).toHex(' '), record.bytes.toHex(' '));
+        QCOMPARE(fileBytes(setupFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(
             f.host.messages,
             QStringList{"MMS configuration file (URL|APN|Gateway|Port ...) has been generated"});
@@ -122,7 +93,7 @@ private Q_SLOTS:
     }
 
     void manualModeUnlocksTheNetwork() {
-        OpenForm f(2);
+        OpenForm f(app::SetupForm::Mms, 2);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.chooseNext(modeList);
         QCOMPARE(f.list(modeList)->currentText(), QStringLiteral("Manual"));
@@ -138,7 +109,7 @@ private Q_SLOTS:
     }
 
     void digitLimitEmptiesTheBox() {
-        OpenForm f(5, 1);
+        OpenForm f(app::SetupForm::Mms, 5, 1);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.typeInto(phoneField, QStringLiteral("123456789012"));
         QCOMPARE(f.host.messages, QStringList{"最大允许手机号码位数 11!"});
@@ -147,7 +118,7 @@ private Q_SLOTS:
     }
 
     void pictureCountIsReset() {
-        OpenForm f(3);
+        OpenForm f(app::SetupForm::Mms, 3);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QLineEdit* pictures = f.edit(picturesField);
         QCOMPARE(pictures->text(), QStringLiteral("0"));
@@ -160,7 +131,7 @@ private Q_SLOTS:
     }
 
     void escapeClosesTheForm() {
-        OpenForm f(1);
+        OpenForm f(app::SetupForm::Mms, 1);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.edit(phoneField)->setFocus();
         QTest::keyClick(f.window.get(), Qt::Key_Escape);

@@ -2,9 +2,11 @@
 #include "common/record_file.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
+#include "qt/open_form.h"
 #include "res/smtp_templates.h"
 #include "smtp/smtp_checks.h"
 #include "support/fake_host.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QApplication>
@@ -15,7 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using kestrova::test::fileBytes;
 using namespace kestrova;
+using kestrova::test::OpenForm;
 using namespace kestrova::res::smtp_form;
 using kestrova::test::FakeHost;
 using namespace Qt::StringLiterals;
@@ -25,40 +29,6 @@ Q_DECLARE_METATYPE(kestrova::SmtpForm)
 namespace {
 
 // One SMTP form as the desktop program makes it, in a real window.
-struct OpenForm {
-    FakeHost host;
-    std::unique_ptr<dialog::FormModel> model;
-    std::unique_ptr<qt::DialogWindow> window;
-
-    explicit OpenForm(int cameraModel, int language = 2) {
-        const app::SetupForms forms = qt::desktopForms();
-        const dialog::FormContext context{{language, false, false}, cameraModel, 0};
-        model = forms.smtp(context, host);
-        window = std::make_unique<qt::DialogWindow>(*model);
-        window->show();
-    }
-
-    QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(window->widget(id)); }
-    QComboBox* list(int id) const { return qobject_cast<QComboBox*>(window->widget(id)); }
-
-    void typeOver(int id, const QString& text) const {
-        QLineEdit* field = edit(id);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-    }
-    void chooseNext(int id) const {
-        QComboBox* box = list(id);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Down);
-    }
-};
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class SmtpFormWindowTest : public QObject {
@@ -89,7 +59,7 @@ private Q_SLOTS:
         QFETCH(SmtpForm, form);
         QFETCH(int, model);
         QFETCH(QString, title);
-        OpenForm f(model);
+        OpenForm f(app::SetupForm::Smtp, model);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QCOMPARE(f.window->windowTitle(), title);
         // Screen readers hear the label that names a field, or the field's own name.
@@ -126,13 +96,13 @@ private Q_SLOTS:
         expected.phone = u"13800138000"_s;
         const auto record = smtp::buildSmtpRecord(expected, form, 2);
         QVERIFY(record.ok());
-        QCOMPARE(readAll(smtpFile()).toHex(' '), record.bytes.toHex(' '));
+        QCOMPARE(fileBytes(smtpFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(f.host.messages, QStringList{u"SMTP configuration file has been generated"_s});
         QVERIFY(f.window->isVisible());
     }
 
     void tooManyPicturesAreCorrectedInTheWindow() {
-        OpenForm f(4, 3);
+        OpenForm f(app::SetupForm::Smtp, 4, 3);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.typeOver(picturesField, u"100"_s);
         QCOMPARE(f.host.messages, QStringList{u"Please enter an integer between 0 and 99!"_s});
@@ -141,7 +111,7 @@ private Q_SLOTS:
     }
 
     void modeSwitchEmptiesTheWindowFields() {
-        OpenForm f(6);
+        OpenForm f(app::SetupForm::Smtp, 6);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         typeMail(f);
         f.typeOver(phoneField, u"13800138000"_s);
@@ -153,18 +123,18 @@ private Q_SLOTS:
     }
 
     void enterInAFieldGenerates() {
-        OpenForm f(3);
+        OpenForm f(app::SetupForm::Smtp, 3);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         typeMail(f);
         f.typeOver(folderField, dir.path());
         QTest::keyClick(f.edit(recipientField), Qt::Key_Return);
-        QCOMPARE(readAll(smtpFile()).size(), 720);
+        QCOMPARE(fileBytes(smtpFile()).size(), 720);
         QCOMPARE(f.host.messages.size(), 1);
         QVERIFY(f.window->isVisible());
     }
 
     void escapeClosesTheForm() {
-        OpenForm f(7);
+        OpenForm f(app::SetupForm::Smtp, 7);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.edit(serverField)->setFocus();
         QTest::keyClick(f.window.get(), Qt::Key_Escape);

@@ -3,6 +3,7 @@
 #include "res/smtp_templates.h"
 #include "smtp/smtp_form_model.h"
 #include "support/fake_host.h"
+#include "support/test_files.h"
 
 #include <QFile>
 
@@ -53,11 +54,6 @@ struct SmtpFormDriver {
         type(recipientField, QStringLiteral("owner@example.org"));
     }
 };
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A byte of "smtp.dat" as it was before scrambling.
 inline int plainByte(const QByteArray& file, int offset) {
