@@ -3,6 +3,7 @@
 #include "mms/mms_form_model.h"
 #include "res/mms_templates.h"
 #include "support/fake_host.h"
+#include "support/form_driver.h"
 #include "support/test_files.h"
 
 #include <QFile>
@@ -11,12 +12,7 @@
 
 namespace kestrova::test {
 
-// One MMS form driven as the window would drive it: the user's change first lands in the
-// control, then the model hears of it.
-struct MmsFormDriver {
-    FakeHost host;
-    std::unique_ptr<mms::MmsFormModel> model;
-
+struct MmsFormDriver : FormDriver<mms::MmsFormModel> {
     explicit MmsFormDriver(int cameraModel, int language = 2, bool chineseRequested = false,
                            std::uint16_t tvMode = 0) {
         const MmsForm form =
@@ -27,7 +23,6 @@ struct MmsFormDriver {
         model->initialise();
     }
 
-    dialog::Dialog& dialog() { return model->dialog(); }
     // Types a text as the user does, one character after the other: each one is a change.
     void type(int id, const QString& text) {
         QString shown = dialog().text(id);
@@ -37,18 +32,6 @@ struct MmsFormDriver {
             shown = dialog().text(id);
         }
     }
-    // Replaces the whole text in one change, as pasting over a selection does.
-    void edit(int id, const QString& text) {
-        dialog().userEdited(id, text);
-        model->editChanged(id);
-    }
-    void choose(int id, int position) {
-        dialog().userSelected(id, position);
-        model->listChanged(id);
-    }
-    void press(int id) { model->buttonPressed(id); }
-    QString text(int id) { return dialog().text(id); }
-    bool readOnly(int id) { return dialog().control(id).readOnly; }
 
     int hourList() const { return res::mmsHourControls(model->form()).list; }
     int smsPosition() {
@@ -56,8 +39,7 @@ struct MmsFormDriver {
     }
 
     void selectFolder(const QString& folder) {
-        host.folderAnswers.push_back(folder);
-        press(res::mms_form::selectButton);
+        FormDriver::selectFolder(res::mms_form::selectButton, folder);
     }
     void generate() { press(res::mms_form::generateButton); }
     QString lastMessage() const {

@@ -3,6 +3,7 @@
 #include "res/smtp_templates.h"
 #include "smtp/smtp_form_model.h"
 #include "support/fake_host.h"
+#include "support/form_driver.h"
 #include "support/test_files.h"
 
 #include <QFile>
@@ -11,12 +12,7 @@
 
 namespace kestrova::test {
 
-// One SMTP form driven as the window would drive it: the user's change first lands in the
-// control, then the model hears of it.
-struct SmtpFormDriver {
-    FakeHost host;
-    std::unique_ptr<smtp::SmtpFormModel> model;
-
+struct SmtpFormDriver : FormDriver<smtp::SmtpFormModel> {
     explicit SmtpFormDriver(SmtpForm form, int cameraModel, int language = 2,
                             bool chineseRequested = false) {
         const dialog::FormContext context{
@@ -25,23 +21,10 @@ struct SmtpFormDriver {
         model->initialise();
     }
 
-    dialog::Dialog& dialog() { return model->dialog(); }
     SmtpForm form() const { return model->form(); }
-    void type(int id, const QString& text) {
-        dialog().userEdited(id, text);
-        model->editChanged(id);
-    }
-    void choose(int id, int position) {
-        dialog().userSelected(id, position);
-        model->listChanged(id);
-    }
-    void press(int id) { model->buttonPressed(id); }
-    QString text(int id) { return dialog().text(id); }
-
-    // Points the form at a folder the way the user would: through Select.
+    void type(int id, const QString& text) { edit(id, text); }
     void selectFolder(const QString& folder) {
-        host.folderAnswers.push_back(folder);
-        press(res::smtp_form::selectButton);
+        FormDriver::selectFolder(res::smtp_form::selectButton, folder);
     }
 
     // The mail fields every Generate needs, valid and short.
