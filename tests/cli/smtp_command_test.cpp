@@ -14,7 +14,7 @@ using kestrova::test::writeFile;
 using namespace kestrova;
 using namespace kestrova::res::smtp_form;
 using kestrova::test::fileBytes;
-using kestrova::test::plainByte;
+using kestrova::test::plainAt;
 using kestrova::test::plainText;
 using kestrova::test::runKestrova;
 using kestrova::test::SmtpFormDriver;
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QVERIFY2(result.exitCode == 0, qPrintable(result.err));
         const QByteArray bytes = fileBytes(smtpFile());
         QCOMPARE(bytes.size(), 720);
-        QCOMPARE(plainByte(bytes, offset), plain);
+        QCOMPARE(plainAt(bytes, offset), plain);
     }
 
     void addressLimitFollowsTheForm() {

@@ -1,10 +1,12 @@
 #include "common/crc16.h"
 #include "mms/mms_record.h"
+#include "support/container_bytes.h"
 #include "support/test_registry.h"
 
 #include <QTest>
 
 using namespace kestrova;
+using namespace kestrova::test;
 using namespace kestrova::mms;
 using namespace Qt::StringLiterals;
 
@@ -14,32 +16,11 @@ QByteArray hex(const char* text) {
     return QByteArray::fromHex(QByteArray(text));
 }
 
-// The transform written out on its own: complement, then swap the halves.
-int scrambled(int plain) {
-    const int complement = ~plain & 0xFF;
-    return ((complement & 0x0F) << 4) | (complement >> 4);
-}
-
-// A file byte as it was before scrambling.
-int plainAt(const QByteArray& file, int offset) {
-    const int byte = static_cast<unsigned char>(file.at(offset));
-    return offset < 660 && offset % 60 < 50 ? scrambled(byte) : byte;
-}
-
 QByteArray build(const MmsSettings& settings, int languageByte = 2, std::uint16_t tvMode = 0) {
     const RecordBytes record = buildMmsRecord(settings, languageByte, tvMode);
     if (!record.ok())
         qWarning("%s", qPrintable(describe(*record.error)));
     return record.bytes;
-}
-
-std::uint16_t crcOfDataBlocks(const QByteArray& file) {
-    return crc16({reinterpret_cast<const std::uint8_t*>(file.constData()), 660});
-}
-
-int storedCheckValue(const QByteArray& file) {
-    return static_cast<unsigned char>(file.at(716)) |
-           (static_cast<unsigned char>(file.at(717)) << 8);
 }
 
 // A filled-in manual configuration.

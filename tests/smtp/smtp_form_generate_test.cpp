@@ -11,7 +11,7 @@
 using namespace kestrova;
 using namespace kestrova::res::smtp_form;
 using kestrova::test::fileBytes;
-using kestrova::test::plainByte;
+using kestrova::test::plainAt;
 using kestrova::test::plainText;
 using kestrova::test::SmtpFormDriver;
 using namespace Qt::StringLiterals;
@@ -122,11 +122,11 @@ private Q_SLOTS:
         QCOMPARE(bytes.size(), 720);
         QByteArray plain;
         for (int offset = 0; offset < 9; ++offset)
-            plain += char(plainByte(bytes, offset));
+            plain += char(plainAt(bytes, offset));
         QCOMPARE(plain.toHex(' '), header.toHex(' '));
-        QCOMPARE(plainByte(bytes, 55), automatic);
+        QCOMPARE(plainAt(bytes, 55), automatic);
         for (int offset = 9; offset < 55; ++offset)
-            QCOMPARE(plainByte(bytes, offset), 0);
+            QCOMPARE(plainAt(bytes, offset), 0);
         QCOMPARE(bytes.right(2), QByteArray("\r\n"));
     }
 
@@ -184,8 +184,8 @@ private Q_SLOTS:
             QCOMPARE(QString::fromLatin1(plainText(bytes, 60)), ascii(preset.apn));
             QCOMPARE(QString::fromLatin1(plainText(bytes, 120)), ascii(preset.user));
             QCOMPARE(QString::fromLatin1(plainText(bytes, 180)), ascii(preset.password));
-            QCOMPARE(plainByte(bytes, 1), operatorIndex);
-            QCOMPARE(plainByte(bytes, 2), country);
+            QCOMPARE(plainAt(bytes, 1), operatorIndex);
+            QCOMPARE(plainAt(bytes, 2), country);
             for (int id : {apnField, accountField, gprsPasswordField}) {
                 QCOMPARE(f.text(id), QString());
                 QVERIFY(f.dialog().control(id).readOnly);

@@ -2,6 +2,7 @@
 
 #include "res/smtp_templates.h"
 #include "smtp/smtp_form_model.h"
+#include "support/container_bytes.h"
 #include "support/fake_host.h"
 #include "support/form_driver.h"
 #include "support/test_files.h"
@@ -37,23 +38,5 @@ struct SmtpFormDriver : FormDriver<smtp::SmtpFormModel> {
         type(recipientField, QStringLiteral("owner@example.org"));
     }
 };
-
-// A byte of "smtp.dat" as it was before scrambling.
-inline int plainByte(const QByteArray& file, int offset) {
-    const int stored = static_cast<unsigned char>(file.at(offset));
-    if (offset >= 660 || offset % 60 >= 50)
-        return stored;
-    const int complement = ~stored & 0xFF;
-    return ((complement & 0x0F) << 4) | (complement >> 4);
-}
-
-// The text of the block at a file offset, as many bytes as its length byte says.
-inline QByteArray plainText(const QByteArray& file, int blockOffset) {
-    QByteArray text;
-    const int length = static_cast<unsigned char>(file.at(blockOffset + 57));
-    for (int i = 0; i < length; ++i)
-        text += char(plainByte(file, blockOffset + i));
-    return text;
-}
 
 } // namespace kestrova::test

@@ -1,11 +1,13 @@
 #include "common/crc16.h"
 #include "mms/block_container.h"
 #include "smtp/smtp_record.h"
+#include "support/container_bytes.h"
 #include "support/test_registry.h"
 
 #include <QTest>
 
 using namespace kestrova;
+using namespace kestrova::test;
 using namespace kestrova::smtp;
 using namespace Qt::StringLiterals;
 
@@ -15,41 +17,11 @@ QByteArray hex(const char* text) {
     return QByteArray::fromHex(QByteArray(text));
 }
 
-// The transform written out on its own: complement, then swap the halves.
-int scrambled(int plain) {
-    const int complement = ~plain & 0xFF;
-    return ((complement & 0x0F) << 4) | (complement >> 4);
-}
-
-// A file byte as it was before scrambling.
-int plainAt(const QByteArray& file, int offset) {
-    const int byte = static_cast<unsigned char>(file.at(offset));
-    return offset < 660 && offset % 60 < 50 ? scrambled(byte) : byte;
-}
-
-// The plain text of the block at a file offset, as many bytes as its length byte says.
-QByteArray plainText(const QByteArray& file, int blockOffset) {
-    QByteArray text;
-    const int length = static_cast<unsigned char>(file.at(blockOffset + 57));
-    for (int i = 0; i < length; ++i)
-        text += char(plainAt(file, blockOffset + i));
-    return text;
-}
-
 QByteArray build(const SmtpSettings& settings, SmtpForm form, int languageByte = 2) {
     const RecordBytes record = buildSmtpRecord(settings, form, languageByte);
     if (!record.ok())
         qWarning("%s", qPrintable(mms::describe(*record.error)));
     return record.bytes;
-}
-
-std::uint16_t crcOfDataBlocks(const QByteArray& file) {
-    return crc16({reinterpret_cast<const std::uint8_t*>(file.constData()), 660});
-}
-
-int storedCheckValue(const QByteArray& file) {
-    return static_cast<unsigned char>(file.at(716)) |
-           (static_cast<unsigned char>(file.at(717)) << 8);
 }
 
 SmtpSettings filledSettings() {
