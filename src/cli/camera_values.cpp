@@ -8,10 +8,7 @@
 #include "common/range_check.h"
 #include "i18n/messages.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonParseError>
 
 #include <cmath>
 
@@ -104,23 +101,6 @@ void CameraValues::apply(const QString& name, const QJsonValue& value) {
                  .arg(entries.size() - 1)
                  .arg(entries.join(QStringLiteral(", "))));
     field = *position;
-}
-
-QJsonObject readProfile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(ExitBadInput,
-             QStringLiteral("cannot read the profile %1: %2").arg(path, file.errorString()));
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError)
-        fail(ExitBadInput, QStringLiteral("the profile %1 is not valid JSON: %2 at offset %3")
-                               .arg(path, error.errorString())
-                               .arg(error.offset));
-    if (!document.isObject())
-        fail(ExitBadInput,
-             QStringLiteral("the profile %1 must hold one JSON object of settings").arg(path));
-    return document.object();
 }
 
 } // namespace kestrova::cli

@@ -28,7 +28,4 @@ private:
     int language_;
 };
 
-// Reads a JSON profile file, or ends the command with a clear error.
-QJsonObject readProfile(const QString& path);
-
 } // namespace kestrova::cli

@@ -1,6 +1,10 @@
 #include "cli/json_values.h"
 
+#include "cli/cli_error.h"
 #include "common/range_check.h"
+
+#include <QFile>
+#include <QJsonParseError>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,6 +30,23 @@ std::optional<int> wholeNumber(const QJsonValue& value) {
     if (value.isString())
         return parseInteger(value.toString());
     return std::nullopt;
+}
+
+QJsonObject readProfile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(ExitBadInput,
+             QStringLiteral("cannot read the profile %1: %2").arg(path, file.errorString()));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        fail(ExitBadInput, QStringLiteral("the profile %1 is not valid JSON: %2 at offset %3")
+                               .arg(path, error.errorString())
+                               .arg(error.offset));
+    if (!document.isObject())
+        fail(ExitBadInput,
+             QStringLiteral("the profile %1 must hold one JSON object of settings").arg(path));
+    return document.object();
 }
 
 } // namespace kestrova::cli

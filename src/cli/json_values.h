@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 
@@ -12,5 +13,8 @@ QString describe(const QJsonValue& value);
 
 // A whole number from a JSON number or from text; nothing for any other kind of value.
 std::optional<int> wholeNumber(const QJsonValue& value);
+
+// Reads a JSON profile file: one object of settings. Anything else ends the command.
+QJsonObject readProfile(const QString& path);
 
 } // namespace kestrova::cli

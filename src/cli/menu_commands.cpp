@@ -5,9 +5,8 @@
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
-#include "cli/console.h"
 #include "cli/process_options.h"
-#include "common/record_file.h"
+#include "cli/settings_file_options.h"
 #include "i18n/messages.h"
 
 #include <QDateTime>
@@ -17,17 +16,8 @@ namespace kestrova::cli {
 
 namespace {
 
-const QCommandLineOption outOption{QStringLiteral("out"),
-                                   QStringLiteral("Folder to write into (default: this one)."),
-                                   QStringLiteral("DIR"), QStringLiteral(".")};
-
 int writeMenuFile(const QString& folder, const camera::MenuRecord& record, int language) {
-    const WriteResult result = writeRecordFile(folder, QString::fromLatin1(camera::menuFileName),
-                                               camera::toByteArray(record));
-    if (!result.ok())
-        fail(ExitWriteFailed, i18n::writeFailureMessage(result, language));
-    printLine(result.path);
-    return ExitOk;
+    return writeSettingsFile(folder, camera::menuFileName, camera::toByteArray(record), language);
 }
 
 camera::CapturedTime capturedTime(const QCommandLineParser& parser,
@@ -52,20 +42,13 @@ int runMenu(const QStringList& arguments) {
                        "the profile, then each --set in order."));
     ProcessOptions process;
     process.addTo(parser, true);
-    parser.addOption(outOption);
+    const SettingsFileOptions file(QStringLiteral(
+        "One setting: a list takes its position or English entry, a number a whole number."));
+    file.addTo(parser);
     const QCommandLineOption timeOption{QStringLiteral("time"),
                                         QStringLiteral("The camera clock (default: now)."),
                                         QStringLiteral("YYYY-MM-DDTHH:MM:SS")};
-    const QCommandLineOption profileOption{
-        QStringLiteral("profile"),
-        QStringLiteral("Settings from a JSON object (as inspect --json prints)."),
-        QStringLiteral("FILE.json")};
-    const QCommandLineOption setOption{
-        QStringLiteral("set"),
-        QStringLiteral("One setting: a list takes its position or English entry, a number a whole "
-                       "number."),
-        QStringLiteral("NAME=VALUE")};
-    parser.addOptions({timeOption, profileOption, setOption});
+    parser.addOption(timeOption);
     parseCommand(parser, arguments, 0);
 
     const int model = requiredModel(parser, process.model);
@@ -75,14 +58,11 @@ int runMenu(const QStringList& arguments) {
 
     camera::CameraSettings settings = camera::CameraSettings::atOpen(form);
     CameraValues values(settings, model, state.language());
-    if (parser.isSet(profileOption))
-        values.applyProfile(readProfile(parser.value(profileOption)));
-    for (const QString& assignment : parser.values(setOption))
-        values.applyAssignment(assignment);
+    file.applyTo(parser, values);
 
     const auto record =
         camera::buildMenuRecord(form, settings, time, state.recordLanguage(), state.tvMode);
-    return writeMenuFile(parser.value(outOption), record, state.language());
+    return writeMenuFile(parser.value(file.out), record, state.language());
 }
 
 int runFactoryReset(const QStringList& arguments) {
@@ -92,10 +72,11 @@ int runFactoryReset(const QStringList& arguments) {
         "settings."));
     ProcessOptions process;
     process.addTo(parser, false);
-    parser.addOption(outOption);
+    const SettingsFileOptions file(QString{});
+    parser.addOption(file.out);
     parseCommand(parser, arguments, 0);
     const app::ProcessState state = process.resolve(parser);
-    return writeMenuFile(parser.value(outOption), camera::buildFactoryResetRecord(),
+    return writeMenuFile(parser.value(file.out), camera::buildFactoryResetRecord(),
                          state.language());
 }
 

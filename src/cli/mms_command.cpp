@@ -3,11 +3,10 @@
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
-#include "cli/console.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
+#include "cli/settings_file_options.h"
 #include "common/range_check.h"
-#include "common/record_file.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "i18n/mms_texts.h"
@@ -16,7 +15,6 @@
 #include "mms/operator_presets.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cmath>
@@ -299,10 +297,6 @@ private:
     std::map<QString, QJsonValue> values_;
 };
 
-const QCommandLineOption outOption{QStringLiteral("out"),
-                                   QStringLiteral("Folder to write into (default: this one)."),
-                                   QStringLiteral("DIR"), QStringLiteral(".")};
-
 } // namespace
 
 int runMms(const QStringList& arguments) {
@@ -314,18 +308,11 @@ int runMms(const QStringList& arguments) {
         "mode the operator preset gives the network settings."));
     ProcessOptions process;
     process.addTo(parser, true);
-    parser.addOption(outOption);
-    const QCommandLineOption profileOption{
-        QStringLiteral("profile"),
-        QStringLiteral("Settings from a JSON object (as inspect --json prints)."),
-        QStringLiteral("FILE.json")};
-    const QCommandLineOption setOption{
-        QStringLiteral("set"),
+    const SettingsFileOptions file(
         QStringLiteral("One setting: a list takes its position or English entry, a text as "
                        "typed. Names: %1.")
-            .arg(settingNames.join(QStringLiteral(", "))),
-        QStringLiteral("NAME=VALUE")};
-    parser.addOptions({profileOption, setOption});
+            .arg(settingNames.join(QStringLiteral(", "))));
+    file.addTo(parser);
     parseCommand(parser, arguments, 0);
 
     const int model = requiredModel(parser, process.model);
@@ -333,10 +320,7 @@ int runMms(const QStringList& arguments) {
     const int language = state.language();
 
     MmsValues values(model, language);
-    if (parser.isSet(profileOption))
-        values.applyProfile(readProfile(parser.value(profileOption)));
-    for (const QString& assignment : parser.values(setOption))
-        values.applyAssignment(assignment);
+    file.applyTo(parser, values);
     MmsSettings settings = values.settings();
 
     const int statusCount = mms::mmsStatusCount(app::mmsFormFor(model), model);
@@ -351,12 +335,7 @@ int runMms(const QStringList& arguments) {
         fail(ExitBadInput,
              mms::fieldErrorMessage(*record.error, settingName(record.error->field), language));
 
-    const WriteResult result = writeRecordFile(parser.value(outOption),
-                                               QString::fromLatin1(mms::mmsFileName), record.bytes);
-    if (!result.ok())
-        fail(ExitWriteFailed, i18n::writeFailureMessage(result, language));
-    printLine(result.path);
-    return ExitOk;
+    return writeSettingsFile(parser.value(file.out), mms::mmsFileName, record.bytes, language);
 }
 
 } // namespace kestrova::cli

@@ -4,11 +4,10 @@
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
-#include "cli/console.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
+#include "cli/settings_file_options.h"
 #include "common/range_check.h"
-#include "common/record_file.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "i18n/mms_texts.h"
@@ -18,7 +17,6 @@
 #include "smtp/smtp_record.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <array>
@@ -298,19 +296,10 @@ int runSmtp(const QStringList& arguments) {
     QCommandLineOption tvMode = process.tvMode;
     tvMode.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(tvMode);
-    const QCommandLineOption outOption{QStringLiteral("out"),
-                                       QStringLiteral("Folder to write into (default: this one)."),
-                                       QStringLiteral("DIR"), QStringLiteral(".")};
-    const QCommandLineOption profileOption{
-        QStringLiteral("profile"),
-        QStringLiteral("Settings from a JSON object (as inspect --json prints)."),
-        QStringLiteral("FILE.json")};
-    const QCommandLineOption setOption{
-        QStringLiteral("set"),
-        QStringLiteral("One setting: a list takes its position or English entry, a number a whole "
-                       "number, a text as it stands."),
-        QStringLiteral("NAME=VALUE")};
-    parser.addOptions({outOption, profileOption, setOption});
+    const SettingsFileOptions file(
+        QStringLiteral("One setting: a list takes its position or English entry, a number a "
+                       "whole number, a text as it stands."));
+    file.addTo(parser);
     parseCommand(parser, arguments, 0);
 
     const int model = requiredModel(parser, process.model);
@@ -326,10 +315,7 @@ int runSmtp(const QStringList& arguments) {
     const int language = state.language();
 
     SmtpValues values(model, language);
-    if (parser.isSet(profileOption))
-        values.applyProfile(readProfile(parser.value(profileOption)));
-    for (const QString& assignment : parser.values(setOption))
-        values.applyAssignment(assignment);
+    file.applyTo(parser, values);
     const SmtpSettings settings = values.settle();
 
     const smtp::PreparedSmtpFile prepared =
@@ -340,12 +326,7 @@ int runSmtp(const QStringList& arguments) {
                                ? nameOf(*refusal.field) + QStringLiteral(": ") + refusal.message
                                : refusal.message);
     }
-    const WriteResult result = writeRecordFile(
-        parser.value(outOption), QString::fromLatin1(smtp::smtpFileName), prepared.bytes);
-    if (!result.ok())
-        fail(ExitWriteFailed, i18n::writeFailureMessage(result, language));
-    printLine(result.path);
-    return ExitOk;
+    return writeSettingsFile(parser.value(file.out), smtp::smtpFileName, prepared.bytes, language);
 }
 
 } // namespace kestrova::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cli/json_values.h"
+
+#include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace kestrova::cli {
+
+// --out, --profile and --set: what every command that writes a settings file takes.
+struct SettingsFileOptions {
+    QCommandLineOption out{QStringLiteral("out"),
+                           QStringLiteral("Folder to write into (default: this one)."),
+                           QStringLiteral("DIR"), QStringLiteral(".")};
+    QCommandLineOption profile{
+        QStringLiteral("profile"),
+        QStringLiteral("Settings from a JSON object (as inspect --json prints)."),
+        QStringLiteral("FILE.json")};
+    QCommandLineOption set;
+
+    // How the command reads a setting's value, for --help.
+    explicit SettingsFileOptions(const QString& setHelp)
+        : set(QStringLiteral("set"), setHelp, QStringLiteral("NAME=VALUE")) {}
+
+    void addTo(QCommandLineParser& parser) const { parser.addOptions({out, profile, set}); }
+
+    // The profile first, then each --set in order.
+    template <typename Values>
+    void applyTo(const QCommandLineParser& parser, Values& values) const {
+        if (parser.isSet(profile))
+            values.applyProfile(readProfile(parser.value(profile)));
+        for (const QString& assignment : parser.values(set))
+            values.applyAssignment(assignment);
+    }
+};
+
+// Writes the file into the folder and prints its path; a failure ends the command with the
+// message that names the file and the reason.
+int writeSettingsFile(const QString& folder, const char* fileName, const QByteArray& bytes,
+                      int language);
+
+} // namespace kestrova::cli
