@@ -84,22 +84,9 @@ void CameraValues::apply(const QString& name, const QJsonValue& value) {
     }
 
     const QStringList entries = camera::englishEntries(*info, form, model_);
-    if (value.isString()) {
-        const QString text = value.toString().trimmed();
-        for (qsizetype at = 0; at < entries.size(); ++at) {
-            if (entries[at].compare(text, Qt::CaseInsensitive) == 0) {
-                field = static_cast<int>(at);
-                return;
-            }
-        }
-    }
-    const auto position = wholeNumber(value);
-    if (!position || *position < 0 || *position >= entries.size())
-        fail(ExitBadInput,
-             QStringLiteral("%1: %2 is not allowed; use a position 0..%3 or one of: %4")
-                 .arg(name, describe(value))
-                 .arg(entries.size() - 1)
-                 .arg(entries.join(QStringLiteral(", "))));
+    const auto position = listPosition(value, entries);
+    if (!position)
+        fail(ExitBadInput, name + QStringLiteral(": ") + notInList(value, entries));
     field = *position;
 }
 

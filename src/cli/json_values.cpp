@@ -32,6 +32,27 @@ std::optional<int> wholeNumber(const QJsonValue& value) {
     return std::nullopt;
 }
 
+std::optional<int> listPosition(const QJsonValue& value, const QStringList& entries) {
+    if (value.isString()) {
+        const QString text = value.toString().trimmed();
+        for (qsizetype at = 0; at < entries.size(); ++at) {
+            if (entries[at].trimmed().compare(text, Qt::CaseInsensitive) == 0)
+                return static_cast<int>(at);
+        }
+    }
+    const auto number = wholeNumber(value);
+    if (number && *number >= 0 && *number < entries.size())
+        return number;
+    return std::nullopt;
+}
+
+QString notInList(const QJsonValue& value, const QStringList& entries) {
+    return QStringLiteral("%1 is not allowed; use a position 0..%2 or one of: %3")
+        .arg(describe(value))
+        .arg(entries.size() - 1)
+        .arg(entries.join(QStringLiteral(", ")));
+}
+
 QJsonObject readProfile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

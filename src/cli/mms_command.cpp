@@ -58,27 +58,9 @@ QString settingName(const QString& field) {
                : field;
 }
 
-// A list setting: an entry's text (blanks and case aside) or its position.
-std::optional<int> position(const QJsonValue& value, const QStringList& entries) {
-    if (value.isString()) {
-        const QString text = value.toString().trimmed();
-        for (qsizetype at = 0; at < entries.size(); ++at) {
-            if (entries[at].trimmed().compare(text, Qt::CaseInsensitive) == 0)
-                return static_cast<int>(at);
-        }
-    }
-    const auto number = wholeNumber(value);
-    if (number && *number >= 0 && *number < entries.size())
-        return number;
-    return std::nullopt;
-}
-
 [[noreturn]] void notAllowed(const QString& name, const QJsonValue& value,
                              const QStringList& entries) {
-    fail(ExitBadInput, QStringLiteral("%1: %2 is not allowed; use a position 0..%3 or one of: %4")
-                           .arg(name, describe(value))
-                           .arg(entries.size() - 1)
-                           .arg(entries.join(QStringLiteral(", "))));
+    fail(ExitBadInput, name + QStringLiteral(": ") + notInList(value, entries));
 }
 
 // The named values of a profile and the --set flags, checked together once all are in, as
@@ -161,10 +143,10 @@ private:
             return fallback;
         if (value->isBool() && entries.size() == 2)
             return value->toBool() ? 1 : 0;
-        const auto at = position(*value, entries);
+        const auto at = listPosition(*value, entries);
         if (!at) {
             if (name == u"bearer" && entries.size() == 1 &&
-                position(*value, i18n::mmsManualApnOptions()))
+                listPosition(*value, i18n::mmsManualApnOptions()))
                 fail(ExitBadInput, QStringLiteral("bearer: %1 only in manual mode; in auto mode "
                                                   "the list holds only APN")
                                        .arg(describe(*value)));
@@ -216,10 +198,10 @@ private:
         if (!value)
             return 0;
         QStringList names = mms::mmsCountryNames(i18n::English);
-        if (const auto at = position(*value, names))
+        if (const auto at = listPosition(*value, names))
             return *at;
         // The Chinese form's name of the first country.
-        if (position(*value, {mms::mmsCountryNames(i18n::Chinese).constFirst()}))
+        if (listPosition(*value, {mms::mmsCountryNames(i18n::Chinese).constFirst()}))
             return 0;
         notAllowed(QStringLiteral("country"), *value, names);
     }
@@ -229,9 +211,9 @@ private:
         if (!value)
             return 0;
         const QStringList names = mms::mmsOperatorNames(country, i18n::English);
-        if (const auto at = position(*value, names))
+        if (const auto at = listPosition(*value, names))
             return *at;
-        if (const auto at = position(*value, mms::mmsOperatorNames(country, i18n::Chinese)))
+        if (const auto at = listPosition(*value, mms::mmsOperatorNames(country, i18n::Chinese)))
             return *at;
         fail(ExitBadInput,
              QStringLiteral("operator: %1 is not an operator of %2; use a position 0..%3 or one "

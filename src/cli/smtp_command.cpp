@@ -188,19 +188,9 @@ private:
     // A list entry by its English text or its 0-based position.
     int listPosition(const SettingName& setting, const QJsonValue& value,
                      const QStringList& entries) const {
-        if (value.isString()) {
-            const QString text = value.toString().trimmed();
-            for (qsizetype at = 0; at < entries.size(); ++at) {
-                if (entries[at].trimmed().compare(text, Qt::CaseInsensitive) == 0)
-                    return static_cast<int>(at);
-            }
-        }
-        const auto position = wholeNumber(value);
-        if (!position || *position < 0 || *position >= entries.size())
-            refuse(setting, QStringLiteral("%1 is not allowed; use a position 0..%2 or one of: %3")
-                                .arg(describe(value))
-                                .arg(entries.size() - 1)
-                                .arg(entries.join(QStringLiteral(", "))));
+        const auto position = cli::listPosition(value, entries);
+        if (!position)
+            refuse(setting, notInList(value, entries));
         return *position;
     }
 
