@@ -48,13 +48,7 @@ constexpr int headerUsed = 11;
 constexpr int automaticOffset = 55;
 
 std::optional<FieldError> checkNumbers(const MmsSettings& s, int languageByte) {
-    struct Number {
-        const char16_t* name;
-        int value;
-        int lower;
-        int upper;
-    };
-    const Number numbers[] = {
+    return firstOutOfRange({
         {u"status", s.status, 0, 3},
         {u"bearer", s.bearer, 0, 1},
         {u"picturesPerDay", s.picturesPerDay, 0, 99},
@@ -64,12 +58,7 @@ std::optional<FieldError> checkNumbers(const MmsSettings& s, int languageByte) {
         {u"operator", s.operatorCode, 0, 0xFF},
         {u"remoteHours", s.remoteHours, 0, remoteOff},
         {u"automatic", s.automatic, 0, 1},
-    };
-    for (const Number& n : numbers) {
-        if (auto error = checkRange(QString::fromUtf16(n.name), n.value, n.lower, n.upper))
-            return error;
-    }
-    return std::nullopt;
+    });
 }
 
 Block headerBlock(const MmsSettings& s, int languageByte, std::uint16_t tvMode) {

@@ -62,13 +62,7 @@ static_assert(std::all_of(std::begin(textFields), std::end(textFields), [](const
 }));
 
 std::optional<FieldError> checkNumbers(const SmtpSettings& s, SmtpForm form, int languageByte) {
-    struct Number {
-        const char16_t* name;
-        int value;
-        int lower;
-        int upper;
-    };
-    const Number numbers[] = {
+    return firstOutOfRange({
         {u"operator", s.operatorCode, 0, 0xFF},
         {u"country", s.country, 0, 0xFF},
         {u"picturesPerDay", s.picturesPerDay, 0, 99},
@@ -76,12 +70,7 @@ std::optional<FieldError> checkNumbers(const SmtpSettings& s, SmtpForm form, int
         {u"status", form == SmtpForm::B ? s.status : 0, 0, 2},
         {u"remoteHours", s.remoteHours, 0, remoteOff},
         {u"automatic", s.automatic, 0, 1},
-    };
-    for (const Number& n : numbers) {
-        if (auto error = checkRange(QString::fromUtf16(n.name), n.value, n.lower, n.upper))
-            return error;
-    }
-    return std::nullopt;
+    });
 }
 
 Block headerBlock(const SmtpSettings& s, SmtpForm form, int languageByte) {
