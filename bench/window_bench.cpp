@@ -95,20 +95,11 @@ bool windowOpenTimes() {
 }
 
 // Notes when a message is shown, to time Generate up to its message.
-class TimingHost final : public dialog::Host {
+class TimingHost final : public qt::SilentHost {
 public:
     QElapsedTimer pressed;
     double messageAfterMs = -1;
     void showMessage(const QString&) override { messageAfterMs = pressed.nsecsElapsed() / 1e6; }
-    std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
-    const Clock& clock() const override { return clock_; }
-    dialog::DialogResult runModal(dialog::FormModel&) override {
-        return dialog::DialogResult::Cancelled;
-    }
-
-private:
-    SystemClock clock_;
 };
 
 bool cameraGenerateTimes() {

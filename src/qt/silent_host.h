@@ -6,7 +6,7 @@
 namespace kestrova::qt {
 
 // A host that shows nothing modal, for rendering and timing windows without anyone to answer.
-class SilentHost final : public dialog::Host {
+class SilentHost : public dialog::Host {
 public:
     void showMessage(const QString&) override {}
     std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
