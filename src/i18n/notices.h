@@ -1,0 +1,33 @@
+#pragma once
+
+#include "i18n/language.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace kestrova::i18n {
+
+// Texts the program shows beyond the windows' captions and the classic messages: each exists in
+// all eleven languages.
+enum class Notice {
+    // Writing a settings file.
+    FileIsLink,       // %1: the file name
+    NoFolderChosen,   //
+    WriteInProgress,  // %1: the file
+    WrittenUnchecked, // %1: the file
+    ReasonPathTooLong,
+};
+
+struct NoticeRow {
+    Notice id;
+    std::string_view key;
+    std::array<const char*, languageCount> texts; // entry language - 1
+};
+
+std::span<const NoticeRow> noticeRows();
+
+// The text in the given language (English for a number outside 1..11), placeholders unfilled.
+QString noticeText(Notice id, int language);
+
+} // namespace kestrova::i18n
