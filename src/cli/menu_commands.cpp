@@ -16,7 +16,7 @@ namespace kestrova::cli {
 
 namespace {
 
-int writeMenuFile(const QString& folder, const camera::MenuRecord& record, int language) {
+int writeMenuFile(const OutFolder& folder, const camera::MenuRecord& record, int language) {
     return writeSettingsFile(folder, camera::menuFileName, camera::toByteArray(record), language);
 }
 
@@ -62,7 +62,7 @@ int runMenu(const QStringList& arguments) {
 
     const auto record =
         camera::buildMenuRecord(form, settings, time, state.recordLanguage(), state.tvMode);
-    return writeMenuFile(parser.value(file.out), record, state.language());
+    return writeMenuFile(file.outFolder(parser), record, state.language());
 }
 
 int runFactoryReset(const QStringList& arguments) {
@@ -76,7 +76,7 @@ int runFactoryReset(const QStringList& arguments) {
     parser.addOption(file.out);
     parseCommand(parser, arguments, 0);
     const app::ProcessState state = process.resolve(parser);
-    return writeMenuFile(parser.value(file.out), camera::buildFactoryResetRecord(),
+    return writeMenuFile(file.outFolder(parser), camera::buildFactoryResetRecord(),
                          state.language());
 }
 

@@ -317,7 +317,7 @@ int runMms(const QStringList& arguments) {
         fail(ExitBadInput,
              mms::fieldErrorMessage(*record.error, settingName(record.error->field), language));
 
-    return writeSettingsFile(parser.value(file.out), mms::mmsFileName, record.bytes, language);
+    return writeSettingsFile(file.outFolder(parser), mms::mmsFileName, record.bytes, language);
 }
 
 } // namespace kestrova::cli

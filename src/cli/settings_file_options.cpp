@@ -2,16 +2,28 @@
 
 #include "cli/cli_error.h"
 #include "cli/console.h"
-#include "common/record_file.h"
+#include "i18n/language.h"
 #include "i18n/messages.h"
 
 namespace kestrova::cli {
 
-int writeSettingsFile(const QString& folder, const char* fileName, const QByteArray& bytes,
+OutFolder SettingsFileOptions::outFolder(const QCommandLineParser& parser) const {
+    const QString folder = parser.value(out);
+    if (folder.isEmpty())
+        fail(ExitBadInput, QStringLiteral("--out: the folder is empty; give the folder to write "
+                                          "into (\".\" for this one)"));
+    return {folder, {isMountPoint(folder)}};
+}
+
+int writeSettingsFile(const OutFolder& folder, const char* fileName, const QByteArray& bytes,
                       int language) {
-    const WriteResult result = writeRecordFile(folder, QString::fromLatin1(fileName), bytes);
+    const WriteResult result =
+        writeRecordFile(folder.path, QString::fromLatin1(fileName), bytes, folder.options);
     if (!result.ok())
-        fail(ExitWriteFailed, i18n::writeFailureMessage(result, language));
+        fail(ExitWriteFailed,
+             i18n::writeFailureMessage(result, i18n::textLanguage(language) == i18n::Chinese
+                                                   ? i18n::Chinese
+                                                   : i18n::English));
     printLine(result.path);
     return ExitOk;
 }

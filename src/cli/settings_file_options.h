@@ -1,12 +1,19 @@
 #pragma once
 
 #include "cli/json_values.h"
+#include "common/record_file.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
 namespace kestrova::cli {
+
+// The folder a command writes into, and whether it was a card's mount point when given.
+struct OutFolder {
+    QString path;
+    WriteOptions options;
+};
 
 // --out, --profile and --set: what every command that writes a settings file takes.
 struct SettingsFileOptions {
@@ -25,6 +32,9 @@ struct SettingsFileOptions {
 
     void addTo(QCommandLineParser& parser) const { parser.addOptions({out, profile, set}); }
 
+    // --out as given; an empty one (an unset variable in a script, say) ends the command.
+    OutFolder outFolder(const QCommandLineParser& parser) const;
+
     // The profile first, then each --set in order.
     template <typename Values>
     void applyTo(const QCommandLineParser& parser, Values& values) const {
@@ -37,7 +47,7 @@ struct SettingsFileOptions {
 
 // Writes the file into the folder and prints its path; a failure ends the command with the
 // message that names the file and the reason.
-int writeSettingsFile(const QString& folder, const char* fileName, const QByteArray& bytes,
+int writeSettingsFile(const OutFolder& folder, const char* fileName, const QByteArray& bytes,
                       int language);
 
 } // namespace kestrova::cli

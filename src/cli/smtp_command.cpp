@@ -316,7 +316,7 @@ int runSmtp(const QStringList& arguments) {
                                ? nameOf(*refusal.field) + QStringLiteral(": ") + refusal.message
                                : refusal.message);
     }
-    return writeSettingsFile(parser.value(file.out), smtp::smtpFileName, prepared.bytes, language);
+    return writeSettingsFile(file.outFolder(parser), smtp::smtpFileName, prepared.bytes, language);
 }
 
 } // namespace kestrova::cli

@@ -1,18 +1,34 @@
 #include "common/record_file.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <cstring>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace kestrova {
 
 namespace {
 
+// How long a writer waits for another writer of the same file.
+constexpr int lockWaitMs = 5000;
+
 WriteFailure classify(const QString& folder, int error, qint64 bytesNeeded) {
+    if (error == ENAMETOOLONG)
+        return WriteFailure::PathTooLong;
     const QFileInfo folderInfo(folder);
     if (!folderInfo.exists() || !folderInfo.isDir())
         return WriteFailure::FolderMissing;
@@ -41,11 +57,101 @@ WriteFailure classify(const QString& folder, int error, qint64 bytesNeeded) {
     return WriteFailure::Other;
 }
 
-WriteResult failed(WriteResult result, const QString& folder, int error, qint64 bytesNeeded,
-                   const QString& systemText) {
-    result.failure = classify(folder, error, bytesNeeded);
+WriteResult failed(WriteResult result, WriteFailure failure, const QString& systemText = {}) {
+    result.failure = failure;
     result.systemText = systemText;
     return result;
+}
+
+QString systemText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// What stands in the folder before anything is written: nothing when the write may go ahead.
+std::optional<WriteFailure> checkTarget(const QString& folder, const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0)
+        return errno == ENAMETOOLONG ? WriteFailure::PathTooLong : WriteFailure::FolderMissing;
+    if (!S_ISDIR(info.st_mode))
+        return WriteFailure::FolderMissing;
+    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode))
+        return WriteFailure::IsLink;
+    if (errno == ENAMETOOLONG)
+        return WriteFailure::PathTooLong;
+#else
+    if (QFileInfo(path).isSymLink())
+        return WriteFailure::IsLink;
+#endif
+    return std::nullopt;
+}
+
+// One lock per target file, outside the card: the card's own file system may not support
+// locks, and nothing but the settings file should ever be left on it.
+QString lockPath(const QString& path) {
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::tempPath();
+    const QByteArray target = QFileInfo(path).absoluteFilePath().toUtf8();
+    const QString name = QString::fromLatin1(
+        QCryptographicHash::hash(target, QCryptographicHash::Sha1).toHex().left(20));
+    return folder + QStringLiteral("/kestrova-write-") + name + QStringLiteral(".lock");
+}
+
+// Removes what an earlier write of this file left behind when it was cut off before its
+// rename: only regular files named exactly as its temporary files are, no larger than a record.
+void removeLeftovers(const QString& folder, const QString& fileName, qint64 recordSize) {
+    const QRegularExpression temporaryName(QStringLiteral("^") +
+                                           QRegularExpression::escape(fileName) +
+                                           QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QDir dir(folder);
+    const QFileInfoList candidates =
+        dir.entryInfoList({fileName + QStringLiteral(".??????")},
+                          QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& candidate : candidates) {
+        if (temporaryName.match(candidate.fileName()).hasMatch() && !candidate.isSymLink() &&
+            candidate.size() <= recordSize)
+            QFile::remove(candidate.absoluteFilePath());
+    }
+}
+
+// Flushes the file's data to the device; false when the device did not take it.
+bool syncFile(int handle) {
+#ifdef Q_OS_UNIX
+    return ::fdatasync(handle) == 0;
+#else
+    Q_UNUSED(handle);
+    return true;
+#endif
+}
+
+// Makes the rename itself durable. Systems without a folder sync have nothing to do.
+bool syncFolder(const QString& folder) {
+#ifdef Q_OS_UNIX
+    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (handle < 0)
+        return false;
+    const bool synced = ::fsync(handle) == 0;
+    ::close(handle);
+    return synced;
+#else
+    Q_UNUSED(folder);
+    return true;
+#endif
+}
+
+// Reads the file as the device holds it, not as the page cache remembers it.
+std::optional<QByteArray> readFromDevice(const QString& path, qint64 size) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return std::nullopt;
+#if defined(Q_OS_LINUX)
+    ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_DONTNEED);
+#endif
+    QByteArray bytes = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace
@@ -65,33 +171,62 @@ QString recordFilePath(const QString& folder, const QString& fileName) {
     return folder + separator + fileName;
 }
 
-WriteResult writeRecordFile(const QString& folder, const QString& fileName,
-                            const QByteArray& bytes) {
+bool isMountPoint(const QString& folder) {
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir())
+        return false;
+    const QStorageInfo storage(folder);
+    return storage.isValid() &&
+           QFileInfo(storage.rootPath()).canonicalFilePath() == info.canonicalFilePath();
+}
+
+WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
+                            WriteOptions options) {
     WriteResult result;
+    if (folder.isEmpty())
+        return failed(result, WriteFailure::NoFolder);
     result.path = recordFilePath(folder, fileName);
+    if (options.mustBeMountPoint && !isMountPoint(folder))
+        return failed(result, WriteFailure::FolderMissing);
+
+    QLockFile lock(lockPath(result.path));
+    if (!lock.tryLock(lockWaitMs))
+        return failed(result, WriteFailure::Busy);
+    if (const auto failure = checkTarget(folder, result.path))
+        return failed(result, *failure);
+    removeLeftovers(folder, fileName, bytes.size());
 
     // Unbuffered, so a full card fails the write itself: a buffered write's error can surface
     // only while committing, and some Qt versions rename the short file over the old one then.
     QSaveFile file(result.path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(result, folder, errno, bytes.size(), file.errorString());
+        return failed(result, classify(folder, errno, bytes.size()), file.errorString());
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int error = errno;
         const QString text = file.errorString();
         file.cancelWriting();
-        return failed(result, folder, error, bytes.size(), text);
+        return failed(result, classify(folder, error, bytes.size()), text);
+    }
+    // The commit syncs too, but ignores what the sync says: a card that failed to take the
+    // bytes must keep its old file.
+    if (!syncFile(file.handle())) {
+        const int error = errno;
+        file.cancelWriting();
+        return failed(result, classify(folder, error, bytes.size()), systemText(error));
     }
     errno = 0;
     if (!file.commit())
-        return failed(result, folder, errno, bytes.size(), file.errorString());
+        return failed(result, classify(folder, errno, bytes.size()), file.errorString());
 
-    QFile written(result.path);
-    if (!written.open(QIODevice::ReadOnly))
-        return failed(result, folder, errno, bytes.size(), written.errorString());
-    if (written.readAll() != bytes)
-        result.failure = WriteFailure::ReadBackDiffers;
+    if (!syncFolder(folder))
+        return failed(result, WriteFailure::Unchecked, systemText(errno));
+    const auto written = readFromDevice(result.path, bytes.size());
+    if (!written)
+        return failed(result, WriteFailure::Unchecked);
+    if (*written != bytes)
+        return failed(result, WriteFailure::ReadBackDiffers);
     return result;
 }
 

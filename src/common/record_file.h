@@ -8,11 +8,16 @@ namespace kestrova {
 // Why a settings file could not be put in place.
 enum class WriteFailure {
     None,
+    NoFolder,      // no folder was given at all
     FolderMissing, // the folder does not exist, or the card was removed
-    ReadOnly,      // the card is read-only or locked
+    PathTooLong,
+    IsLink,   // the file in the folder is a symbolic link; it is never written through
+    Busy,     // another write to the same file did not finish in time
+    ReadOnly, // the card is read-only or locked
     CardFull,
-    ReadBackDiffers,
-    Other, // see WriteResult::systemText
+    ReadBackDiffers, // the file was replaced, but reads back different
+    Unchecked,       // the file was replaced, but could not be read back
+    Other,           // see WriteResult::systemText
 };
 
 struct WriteResult {
@@ -20,6 +25,16 @@ struct WriteResult {
     WriteFailure failure = WriteFailure::None;
     QString systemText; // the system's own description, when there is one
     bool ok() const { return failure == WriteFailure::None; }
+    // Whether the old file is gone although the write did not succeed.
+    bool replacedOldFile() const {
+        return failure == WriteFailure::ReadBackDiffers || failure == WriteFailure::Unchecked;
+    }
+};
+
+struct WriteOptions {
+    // The folder was the mount point of a volume when the user chose it: when it no longer is
+    // one, the card was pulled and the write would land on the PC instead.
+    bool mustBeMountPoint = false;
 };
 
 // The folder a form starts with and falls back to: "C:\" on Windows, the home folder elsewhere.
@@ -28,10 +43,14 @@ QString defaultTargetFolder();
 // The folder and the file name joined with the platform's separator.
 QString recordFilePath(const QString& folder, const QString& fileName);
 
-// Writes a record file in one piece: a temporary file in the folder, renamed over the old
-// file only once every byte is written, then read back and compared. On any failure the
-// file that was there before is left as it was.
-WriteResult writeRecordFile(const QString& folder, const QString& fileName,
-                            const QByteArray& bytes);
+// Whether the folder is where a volume is mounted (the root of a card, say).
+bool isMountPoint(const QString& folder);
+
+// Writes a record file in one piece: a temporary file in the folder, synced to the device and
+// renamed over the old file only once every byte is there, the folder synced, then the file
+// read back from the device and compared. On any failure before the rename the file that was
+// there before is left as it was. Writers of the same file wait for each other.
+WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
+                            WriteOptions options = {});
 
 } // namespace kestrova

@@ -1,7 +1,5 @@
 #include "dialog/settings_file.h"
 
-#include "common/record_file.h"
-
 namespace kestrova::dialog {
 
 QString browseForTargetFolder(Host& host, const QString& current) {
@@ -10,8 +8,10 @@ QString browseForTargetFolder(Host& host, const QString& current) {
 }
 
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
-                       const QByteArray& bytes, i18n::Message success, int language) {
-    const WriteResult result = writeRecordFile(folder, QString::fromLatin1(fileName), bytes);
+                       const QByteArray& bytes, i18n::Message success, int language,
+                       WriteOptions options) {
+    const WriteResult result =
+        writeRecordFile(folder, QString::fromLatin1(fileName), bytes, options);
     host.showMessage(result.ok() ? i18n::messageFor(success, language)
                                  : i18n::writeFailureMessage(result, language));
     return result.ok();

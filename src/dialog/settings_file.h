@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/record_file.h"
 #include "dialog/host.h"
 #include "i18n/messages.h"
 
@@ -15,6 +16,7 @@ QString browseForTargetFolder(Host& host, const QString& current);
 // Writes a settings file into the folder and tells the user how it went: the success message
 // once the file is in place, or what kept it from the card.
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
-                       const QByteArray& bytes, i18n::Message success, int language);
+                       const QByteArray& bytes, i18n::Message success, int language,
+                       WriteOptions options = {});
 
 } // namespace kestrova::dialog

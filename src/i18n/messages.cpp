@@ -2,6 +2,9 @@
 
 #include "common/record_file.h"
 #include "i18n/language.h"
+#include "i18n/notices.h"
+
+#include <QFileInfo>
 
 #include <array>
 
@@ -99,21 +102,34 @@ QString maxPhoneDigitsMessage(int limit, int language) {
 }
 
 QString writeFailureMessage(const WriteResult& result, int language) {
+    // Framed texts follow the classic messages: Chinese or English.
+    const int framed = language == Chinese ? Chinese : English;
     QString reason;
     switch (result.failure) {
     case WriteFailure::None:
         return {};
+    case WriteFailure::NoFolder:
+        return noticeText(Notice::NoFolderChosen, language);
+    case WriteFailure::IsLink:
+        return noticeText(Notice::FileIsLink, language).arg(QFileInfo(result.path).fileName());
+    case WriteFailure::Busy:
+        return noticeText(Notice::WriteInProgress, language).arg(result.path);
+    case WriteFailure::Unchecked:
+        return noticeText(Notice::WrittenUnchecked, language).arg(result.path);
     case WriteFailure::FolderMissing:
-        reason = messageFor(ReasonFolderMissing, language);
+        reason = messageFor(ReasonFolderMissing, framed);
+        break;
+    case WriteFailure::PathTooLong:
+        reason = noticeText(Notice::ReasonPathTooLong, framed);
         break;
     case WriteFailure::ReadOnly:
-        reason = messageFor(ReasonReadOnly, language);
+        reason = messageFor(ReasonReadOnly, framed);
         break;
     case WriteFailure::CardFull:
-        reason = messageFor(ReasonCardFull, language);
+        reason = messageFor(ReasonCardFull, framed);
         break;
     case WriteFailure::ReadBackDiffers:
-        reason = messageFor(ReasonReadBackDiffers, language);
+        reason = messageFor(ReasonReadBackDiffers, framed);
         break;
     case WriteFailure::Other:
         reason = result.systemText.endsWith(QLatin1Char('.')) ? result.systemText
@@ -121,10 +137,9 @@ QString writeFailureMessage(const WriteResult& result, int language) {
         break;
     }
     // Only a file that was read back wrong may have replaced the old one.
-    const Message tail =
-        result.failure == WriteFailure::ReadBackDiffers ? WriteAgain : CardUnchanged;
-    return messageFor(WriteFailed, language).arg(result.path, reason) + u' ' +
-           messageFor(tail, language);
+    const Message tail = result.replacedOldFile() ? WriteAgain : CardUnchanged;
+    return messageFor(WriteFailed, framed).arg(result.path, reason) + u' ' +
+           messageFor(tail, framed);
 }
 
 } // namespace kestrova::i18n
