@@ -23,9 +23,6 @@ namespace kestrova {
 
 namespace {
 
-// How long a writer waits for another writer of the same file.
-constexpr int lockWaitMs = 5000;
-
 WriteFailure classify(const QString& folder, int error, qint64 bytesNeeded) {
     if (error == ENAMETOOLONG)
         return WriteFailure::PathTooLong;
@@ -86,9 +83,11 @@ std::optional<WriteFailure> checkTarget(const QString& folder, const QString& pa
     return std::nullopt;
 }
 
+} // namespace
+
 // One lock per target file, outside the card: the card's own file system may not support
 // locks, and nothing but the settings file should ever be left on it.
-QString lockPath(const QString& path) {
+QString writeLockPath(const QString& path) {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::tempPath();
@@ -97,6 +96,8 @@ QString lockPath(const QString& path) {
         QCryptographicHash::hash(target, QCryptographicHash::Sha1).toHex().left(20));
     return folder + QStringLiteral("/kestrova-write-") + name + QStringLiteral(".lock");
 }
+
+namespace {
 
 // Removes what an earlier write of this file left behind when it was cut off before its
 // rename: only regular files named exactly as its temporary files are, no larger than a record.
@@ -189,8 +190,8 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     if (options.mustBeMountPoint && !isMountPoint(folder))
         return failed(result, WriteFailure::FolderMissing);
 
-    QLockFile lock(lockPath(result.path));
-    if (!lock.tryLock(lockWaitMs))
+    QLockFile lock(writeLockPath(result.path));
+    if (!lock.tryLock(options.lockWaitMs))
         return failed(result, WriteFailure::Busy);
     if (const auto failure = checkTarget(folder, result.path))
         return failed(result, *failure);

@@ -35,6 +35,8 @@ struct WriteOptions {
     // The folder was the mount point of a volume when the user chose it: when it no longer is
     // one, the card was pulled and the write would land on the PC instead.
     bool mustBeMountPoint = false;
+    // How long to wait for another writer of the same file before giving up.
+    int lockWaitMs = 5000;
 };
 
 // The folder a form starts with and falls back to: "C:\" on Windows, the home folder elsewhere.
@@ -45,6 +47,9 @@ QString recordFilePath(const QString& folder, const QString& fileName);
 
 // Whether the folder is where a volume is mounted (the root of a card, say).
 bool isMountPoint(const QString& folder);
+
+// The lock file, outside the card, that writers of the file at this path take turns on.
+QString writeLockPath(const QString& path);
 
 // Writes a record file in one piece: a temporary file in the folder, synced to the device and
 // renamed over the old file only once every byte is there, the folder synced, then the file

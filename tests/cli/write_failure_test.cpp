@@ -1,12 +1,18 @@
+#include "camera/menu_record.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+#include <vector>
+
+using namespace kestrova;
 using namespace kestrova::test;
 
 namespace {
@@ -59,6 +65,95 @@ private Q_SLOTS:
         QVERIFY2(result.err.contains(QStringLiteral("无法写入文件 ") + card +
                                      QStringLiteral("/menu.dat：文件夹不存在或存储卡已被取出。")),
                  qPrintable(result.err));
+    }
+
+    // A card that fails while the file is flushed, or while it is read back, through a preloaded
+    // shim that makes those system calls fail with EIO for files on the card.
+    void deviceFailures_data() {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("message"); // %1: the file
+        QTest::addColumn<bool>("oldFileKept");
+        QTest::newRow("flush fails") << "KESTROVA_FAIL_SYNC_IN"
+                                     << "kestrova: The file %1 could not be written: Input/output "
+                                        "error. The settings on the card were not changed."
+                                     << true;
+        QTest::newRow("read-back fails")
+            << "KESTROVA_FAIL_READ_IN"
+            << "kestrova: The file %1 was written, but it could not be read back to check it. "
+               "Generate it again, or check the card with \"kestrova inspect\"."
+            << false;
+    }
+    void deviceFailures() {
+        QFETCH(QString, variable);
+        QFETCH(QString, message);
+        QFETCH(bool, oldFileKept);
+        const QString card = dir.filePath(QStringLiteral("failing-") + QTest::currentDataTag());
+        const QString menu = card + QStringLiteral("/menu.dat");
+        QVERIFY(QDir().mkpath(card));
+        QVERIFY(writeFile(menu, oldMenu));
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KESTROVA_FAILING_IO));
+        // The sanitizer runtime accepts a library preloaded in front of it.
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           QStringLiteral("verify_asan_link_order=0:detect_leaks=0"));
+        environment.insert(variable, card);
+        const auto result = runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
+                                         QStringLiteral("1"), QStringLiteral("--out"), card},
+                                        settings(), environment);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.out, QString());
+        QCOMPARE(result.err.trimmed(), message.arg(menu));
+        QCOMPARE(fileBytes(menu) == oldMenu, oldFileKept);
+        QCOMPARE(QDir(card).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("menu.dat")});
+    }
+
+    // An unset variable in a script must not send the file into the root folder.
+    void emptyFolderIsBadInput_data() {
+        QTest::addColumn<QStringList>("out");
+        QTest::newRow("separate") << QStringList{QStringLiteral("--out"), QString()};
+        QTest::newRow("joined") << QStringList{QStringLiteral("--out=")};
+    }
+    void emptyFolderIsBadInput() {
+        QFETCH(QStringList, out);
+        const auto result = runKestrova(
+            QStringList{QStringLiteral("menu"), QStringLiteral("--model"), QStringLiteral("1")} +
+                out,
+            settings());
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(result.err.trimmed(),
+                 QStringLiteral("kestrova: --out: the folder is empty; give the folder to write "
+                                "into (\".\" for this one)"));
+        const auto reset =
+            runKestrova(QStringList{QStringLiteral("factory-reset")} + out, settings());
+        QCOMPARE(reset.exitCode, 2);
+    }
+
+    // Writers of one file take turns: each finds the card as one of them left it.
+    void writersOfOneFileTakeTurns() {
+        const QString card = dir.filePath(QStringLiteral("shared-card"));
+        QVERIFY(QDir().mkpath(card));
+        std::vector<std::unique_ptr<QProcess>> writers;
+        for (int length = 1; length <= 8; ++length) {
+            auto writer = std::make_unique<QProcess>();
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("KESTROVA_SETTINGS"), settings());
+            writer->setProcessEnvironment(environment);
+            writer->start(QStringLiteral(KESTROVA_CLI),
+                          {QStringLiteral("menu"), QStringLiteral("--model"), QStringLiteral("1"),
+                           QStringLiteral("--out"), card, QStringLiteral("--set"),
+                           QStringLiteral("video_length=%1").arg(length)});
+            writers.push_back(std::move(writer));
+        }
+        for (const auto& writer : writers) {
+            QVERIFY(writer->waitForFinished(30000));
+            QCOMPARE(writer->exitCode(), 0);
+        }
+        const QByteArray written = fileBytes(card + QStringLiteral("/menu.dat"));
+        QVERIFY(camera::checkMenuRecord(written).intact());
+        QVERIFY(written[4] >= 0 && written[4] < 8); // the video length byte of one of them
+        QCOMPARE(QDir(card).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("menu.dat")});
     }
 
     void lockedOrFullCard_data() {

@@ -1,10 +1,13 @@
 #include "common/record_file.h"
+#include "i18n/language.h"
 #include "i18n/messages.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,6 +16,23 @@ using kestrova::test::writeFile;
 using namespace kestrova;
 
 namespace {
+
+// A folder whose path is about `length` characters long, made one level at a time as the
+// system refuses to make it in one go.
+QString nestedFolder(const QString& base, int length) {
+    const QString started = QDir::currentPath();
+    QString path = base;
+    const QString level = QStringLiteral("/") + QString(200, u'd');
+    QDir current(base);
+    while (path.size() < length) {
+        current.mkdir(level.mid(1));
+        QDir::setCurrent(current.filePath(level.mid(1)));
+        current = QDir(QStringLiteral("."));
+        path += level;
+    }
+    QDir::setCurrent(started);
+    return path;
+}
 
 const QByteArray record = QByteArray("\x01\x02\x03", 3) + QByteArray(55, '\0') + "\r\n";
 
@@ -99,6 +119,98 @@ private Q_SLOTS:
         }
         if (setup == u"file-as-folder")
             QCOMPARE(fileBytes(folder), QByteArray("not a folder"));
+    }
+
+    // What the writer refuses before it writes anything; whatever stands there stays as it was.
+    void refusals_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("message"); // %1: the file's path
+        QTest::newRow("no folder given") << "empty" << int(WriteFailure::NoFolder)
+                                         << "No folder is chosen: choose the card's folder first.";
+        QTest::newRow("link to a file off the card")
+            << "link" << int(WriteFailure::IsLink)
+            << "menu.dat in that folder is a link to another file; it was not written.";
+        QTest::newRow("dangling link")
+            << "dangling" << int(WriteFailure::IsLink)
+            << "menu.dat in that folder is a link to another file; it was not written.";
+        QTest::newRow("card pulled since the folder was chosen")
+            << "unmounted" << int(WriteFailure::FolderMissing)
+            << "The file %1 could not be written: the folder does not exist or the card was "
+               "removed. The settings on the card were not changed.";
+        QTest::newRow("path longer than the system takes")
+            << "long" << int(WriteFailure::PathTooLong)
+            << "The file %1 could not be written: the path is too long. The settings on the card "
+               "were not changed.";
+        QTest::newRow("another writer holds the file")
+            << "locked" << int(WriteFailure::Busy)
+            << "Another write to %1 is in progress; nothing was written. Try again in a moment.";
+    }
+    void refusals() {
+        QFETCH(QString, setup);
+        QFETCH(int, failure);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString folder = dir.filePath(QStringLiteral("card"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString outside = dir.filePath(QStringLiteral("important.txt"));
+        QVERIFY(writeFile(outside, "keep me"));
+        const QString target = folder + QStringLiteral("/menu.dat");
+        WriteOptions options;
+        QLockFile otherWriter(writeLockPath(target));
+        if (setup == u"empty")
+            folder.clear();
+        if (setup == u"link")
+            QVERIFY(QFile::link(outside, target));
+        if (setup == u"dangling")
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere/menu.dat")), target));
+        // A folder inside the temporary one is never where a volume is mounted.
+        if (setup == u"unmounted")
+            options.mustBeMountPoint = true;
+        if (setup == u"long")
+            folder = nestedFolder(dir.path(), 5000);
+        if (setup == u"locked") {
+            QVERIFY(otherWriter.tryLock());
+            options.lockWaitMs = 50;
+        }
+
+        const WriteResult result =
+            writeRecordFile(folder, QStringLiteral("menu.dat"), record, options);
+        QCOMPARE(int(result.failure), failure);
+        QCOMPARE(i18n::writeFailureMessage(result, i18n::English), message.arg(result.path));
+        QCOMPARE(fileBytes(outside), QByteArray("keep me"));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere/menu.dat"))));
+        if (setup != u"link" && setup != u"dangling")
+            QVERIFY(!QFileInfo::exists(target));
+    }
+
+    void theVolumeRootIsAMountPoint() {
+        QVERIFY(isMountPoint(QStringLiteral("/")));
+        QTemporaryDir dir;
+        QVERIFY(!isMountPoint(dir.path()));
+        QVERIFY(!isMountPoint(QString()));
+    }
+
+    // Only this writer's own temporary files of this very file are cleared away.
+    void removesLeftoversOfInterruptedWrites() {
+        QTemporaryDir dir;
+        const QStringList others{QStringLiteral("menu.dat.bak"), QStringLiteral("menu.dat.Ab12"),
+                                 QStringLiteral("setup.dat.Qx7pLm"),
+                                 QStringLiteral("menu.datXq7pLm")};
+        for (const QString& name : others)
+            QVERIFY(writeFile(dir.filePath(name), "x"));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("menu.dat.Zz9Kk1")), QByteArray(61, 'x')));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("menu.dat.bak")),
+                            dir.filePath(QStringLiteral("menu.dat.Lnk123"))));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("menu.dat.Qx7pLm")), record.left(40)));
+
+        QVERIFY(writeRecordFile(dir.path(), QStringLiteral("menu.dat"), record).ok());
+        QStringList kept = others;
+        kept << QStringLiteral("menu.dat") << QStringLiteral("menu.dat.Zz9Kk1")
+             << QStringLiteral("menu.dat.Lnk123");
+        kept.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
+                 kept);
     }
 
     void successHasNoMessage() { QVERIFY(i18n::writeFailureMessage(WriteResult{}, 2).isEmpty()); }
