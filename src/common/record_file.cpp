@@ -1,5 +1,7 @@
 #include "common/record_file.h"
 
+#include "common/file_history.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -22,6 +24,9 @@
 namespace kestrova {
 
 namespace {
+
+// Settings files are tiny; a far larger file of that name is nothing this program wrote.
+constexpr qint64 largestKept = 1 << 20;
 
 WriteFailure classify(const QString& folder, int error, qint64 bytesNeeded) {
     if (error == ENAMETOOLONG)
@@ -116,6 +121,26 @@ void removeLeftovers(const QString& folder, const QString& fileName, qint64 reco
     }
 }
 
+// Copies what the folder holds under that name into the history before it is replaced; the
+// entry's id, or nothing when no copy was needed or none could be made.
+OldCopy keepOldFile(FileHistory& history, const QString& folder, const QString& fileName,
+                    const QString& path, const QByteArray& bytes, QString& keptId) {
+    const QFileInfo old(path);
+    if (!old.exists())
+        return OldCopy::NotNeeded;
+    QFile file(path);
+    if (!old.isFile() || old.size() > largestKept || !file.open(QIODevice::ReadOnly))
+        return OldCopy::NotKept;
+    const QByteArray oldBytes = file.readAll();
+    if (oldBytes == bytes)
+        return OldCopy::NotNeeded;
+    const auto id = history.keep(folder, fileName, oldBytes, QDateTime::currentDateTime());
+    if (!id)
+        return OldCopy::NotKept;
+    keptId = *id;
+    return OldCopy::Kept;
+}
+
 // Flushes the file's data to the device; false when the device did not take it.
 bool syncFile(int handle) {
 #ifdef Q_OS_UNIX
@@ -196,18 +221,32 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     if (const auto failure = checkTarget(folder, result.path))
         return failed(result, *failure);
     removeLeftovers(folder, fileName, bytes.size());
+    QString keptId;
+    if (options.history)
+        result.oldCopy =
+            keepOldFile(*options.history, folder, fileName, result.path, bytes, keptId);
+    // Until the rename, the card still holds what the history entry holds.
+    const auto dropKeptCopy = [&] {
+        if (!keptId.isEmpty())
+            options.history->remove(keptId);
+        result.oldCopy = OldCopy::NotNeeded;
+    };
 
     // Unbuffered, so a full card fails the write itself: a buffered write's error can surface
     // only while committing, and some Qt versions rename the short file over the old one then.
     QSaveFile file(result.path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(result, classify(folder, errno, bytes.size()), file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int error = errno;
+        dropKeptCopy();
+        return failed(result, classify(folder, error, bytes.size()), file.errorString());
+    }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int error = errno;
         const QString text = file.errorString();
         file.cancelWriting();
+        dropKeptCopy();
         return failed(result, classify(folder, error, bytes.size()), text);
     }
     // The commit syncs too, but ignores what the sync says: a card that failed to take the
@@ -215,11 +254,15 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     if (!syncFile(file.handle())) {
         const int error = errno;
         file.cancelWriting();
+        dropKeptCopy();
         return failed(result, classify(folder, error, bytes.size()), systemText(error));
     }
     errno = 0;
-    if (!file.commit())
-        return failed(result, classify(folder, errno, bytes.size()), file.errorString());
+    if (!file.commit()) {
+        const int error = errno;
+        dropKeptCopy();
+        return failed(result, classify(folder, error, bytes.size()), file.errorString());
+    }
 
     if (!syncFolder(folder))
         return failed(result, WriteFailure::Unchecked, systemText(errno));

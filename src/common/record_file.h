@@ -20,9 +20,19 @@ enum class WriteFailure {
     Other,           // see WriteResult::systemText
 };
 
+class FileHistory;
+
+// What became of the file a write replaced.
+enum class OldCopy {
+    NotNeeded, // there was none, it held the same bytes, or no history was asked for
+    Kept,      // its bytes are in the history
+    NotKept,   // the history could not take them; the write went ahead all the same
+};
+
 struct WriteResult {
     QString path;
     WriteFailure failure = WriteFailure::None;
+    OldCopy oldCopy = OldCopy::NotNeeded;
     QString systemText; // the system's own description, when there is one
     bool ok() const { return failure == WriteFailure::None; }
     // Whether the old file is gone although the write did not succeed.
@@ -37,6 +47,8 @@ struct WriteOptions {
     bool mustBeMountPoint = false;
     // How long to wait for another writer of the same file before giving up.
     int lockWaitMs = 5000;
+    // Where the bytes of a replaced file are kept; none when null.
+    FileHistory* history = nullptr;
 };
 
 // The folder a form starts with and falls back to: "C:\" on Windows, the home folder elsewhere.
@@ -54,7 +66,8 @@ QString writeLockPath(const QString& path);
 // Writes a record file in one piece: a temporary file in the folder, synced to the device and
 // renamed over the old file only once every byte is there, the folder synced, then the file
 // read back from the device and compared. On any failure before the rename the file that was
-// there before is left as it was. Writers of the same file wait for each other.
+// there before is left as it was. Writers of the same file wait for each other. A file that is
+// replaced by different bytes goes into the history first, when one is given.
 WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
                             WriteOptions options = {});
 
