@@ -1,6 +1,7 @@
 #include "cli/cli_error.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "common/version.h"
 
 #include <QCoreApplication>
 
