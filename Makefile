@@ -1,5 +1,5 @@
 # The project's entry points. Each target installs what is missing and builds what changed.
-.PHONY: deps dev release run test bench format format-check
+.PHONY: deps dev release run test package check-install bench format format-check
 
 CLANG_FORMAT ?= clang-format
 SOURCES = $(shell git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
@@ -24,6 +24,15 @@ run: release
 
 test: dev format-check
 	@ctest --preset dev
+
+# The package lands in build/, where `sudo apt install ./build/*.deb` finds it alone.
+package: release
+	@rm -f build/kestrova-setup_*.deb build/release/kestrova-setup_*.deb
+	@cmake --build --preset release --target package >/dev/null
+	@cp build/release/kestrova-setup_*.deb build/ && ls build/kestrova-setup_*.deb
+
+check-install: package
+	@scripts/check-install
 
 bench: release
 	@scripts/bench

@@ -5,6 +5,7 @@
 #include "app/routing.h"
 #include "camera/camera_setting_table.h"
 #include "cli/cli_error.h"
+#include "cli/commands.h"
 #include "common/range_check.h"
 #include "i18n/messages.h"
 
@@ -22,14 +23,14 @@ QString nameOf(const CameraSettingInfo& info) {
     return QString::fromLatin1(info.name.data(), static_cast<qsizetype>(info.name.size()));
 }
 
-QString allSettingNames() {
+} // namespace
+
+QStringList menuSettingNames() {
     QStringList names;
     for (const auto& info : camera::cameraSettingTable())
         names << nameOf(info);
-    return names.join(QStringLiteral(", "));
+    return names;
 }
-
-} // namespace
 
 CameraValues::CameraValues(camera::CameraSettings& settings, int model, int language)
     : settings_(settings)
@@ -54,7 +55,7 @@ void CameraValues::apply(const QString& name, const QJsonValue& value) {
     const CameraSettingInfo* info = camera::findCameraSetting(name.toStdString());
     if (!info)
         fail(ExitBadInput, QStringLiteral("unknown setting \"%1\"; the settings are: %2")
-                               .arg(name, allSettingNames()));
+                               .arg(name, menuSettingNames().join(QStringLiteral(", "))));
     const CameraForm form = app::cameraFormFor(model_);
     if (!info->onForm(form))
         fail(ExitBadInput, QStringLiteral("%1: model %2 (%3) has no such setting")

@@ -13,4 +13,9 @@ int runPreferences(const QStringList& arguments);
 int runMms(const QStringList& arguments);
 int runSmtp(const QStringList& arguments);
 
+// The names --set takes, in the order of the form, read from each command's own table.
+QStringList menuSettingNames();
+QStringList mmsSettingNames();
+QStringList smtpSettingNames();
+
 } // namespace kestrova::cli

@@ -1,8 +1,11 @@
 #include "cli/cli_error.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "common/version.h"
 
 #include <QCoreApplication>
+
+#include <array>
 
 namespace {
 
@@ -25,37 +28,77 @@ const QString usage = QStringLiteral(
     "Writes the settings files a Kestrova trail camera reads from its SD card, and checks them.\n"
     "Run 'kestrova COMMAND --help' for a command's options.");
 
+// Every command, in the order of the usage text. A command's settings names are what --set
+// takes; shell completion reads both lists through the hidden flags below.
+struct Command {
+    const char* name;
+    int (*run)(const QStringList& arguments);
+    QStringList (*settingNames)() = nullptr;
+};
+
+constexpr std::array<Command, 6> commands{{
+    {"menu", runMenu, menuSettingNames},
+    {"factory-reset", runFactoryReset},
+    {"mms", runMms, mmsSettingNames},
+    {"smtp", runSmtp, smtpSettingNames},
+    {"inspect", runInspect},
+    {"preferences", runPreferences},
+}};
+
+const Command* findCommand(const QString& name) {
+    for (const Command& command : commands) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+// --list-commands prints the command names, --list-settings COMMAND the names its --set takes,
+// one a line, for shell completion.
+int listForCompletion(const QStringList& arguments) {
+    QStringList names;
+    if (arguments[1] == QStringLiteral("--list-commands")) {
+        if (arguments.size() != 2)
+            fail(ExitBadInput, QStringLiteral("--list-commands takes no argument"));
+        for (const Command& command : commands)
+            names << QLatin1String(command.name);
+    } else {
+        const Command* command = arguments.size() == 3 ? findCommand(arguments[2]) : nullptr;
+        if (!command)
+            fail(ExitBadInput, QStringLiteral("--list-settings expects one command name"));
+        if (command->settingNames)
+            names = command->settingNames();
+    }
+    for (const QString& name : names)
+        printLine(name);
+    return ExitOk;
+}
+
 int run(const QStringList& arguments) {
     if (arguments.size() < 2) {
         printErrorLine(usage);
         return ExitBadInput;
     }
-    const QString command = arguments[1];
-    if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
+    const QString name = arguments[1];
+    if (name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
         printLine(usage);
         return ExitOk;
     }
-    if (command == QStringLiteral("--version")) {
+    if (name == QStringLiteral("--version")) {
         printLine(QStringLiteral("kestrova " KESTROVA_VERSION_TEXT));
         return ExitOk;
     }
+    if (name == QStringLiteral("--list-commands") || name == QStringLiteral("--list-settings"))
+        return listForCompletion(arguments);
+    const Command* command = findCommand(name);
+    if (!command) {
+        printErrorLine(QStringLiteral("kestrova: unknown command \"%1\"\n\n%2").arg(name, usage));
+        return ExitBadInput;
+    }
     // The command's own arguments, with a program name first as the parser expects.
     QStringList commandArguments = arguments.mid(1);
-    commandArguments[0] = QStringLiteral("kestrova ") + command;
-    if (command == QStringLiteral("menu"))
-        return runMenu(commandArguments);
-    if (command == QStringLiteral("factory-reset"))
-        return runFactoryReset(commandArguments);
-    if (command == QStringLiteral("mms"))
-        return runMms(commandArguments);
-    if (command == QStringLiteral("smtp"))
-        return runSmtp(commandArguments);
-    if (command == QStringLiteral("inspect"))
-        return runInspect(commandArguments);
-    if (command == QStringLiteral("preferences"))
-        return runPreferences(commandArguments);
-    printErrorLine(QStringLiteral("kestrova: unknown command \"%1\"\n\n%2").arg(command, usage));
-    return ExitBadInput;
+    commandArguments[0] = QStringLiteral("kestrova ") + name;
+    return command->run(commandArguments);
 }
 
 } // namespace

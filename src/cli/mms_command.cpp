@@ -281,6 +281,10 @@ private:
 
 } // namespace
 
+QStringList mmsSettingNames() {
+    return settingNames;
+}
+
 int runMms(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(

@@ -80,10 +80,7 @@ QString nameOf(SmtpField field) {
 }
 
 QString allSettingNames() {
-    QStringList names;
-    for (const SettingName& setting : settingNames)
-        names << QLatin1String(setting.name);
-    return names.join(QStringLiteral(", "));
+    return smtpSettingNames().join(QStringLiteral(", "));
 }
 
 // The only entry of the country and operator lists in "Manual" mode.
@@ -273,6 +270,13 @@ private:
 };
 
 } // namespace
+
+QStringList smtpSettingNames() {
+    QStringList names;
+    for (const SettingName& setting : settingNames)
+        names << QLatin1String(setting.name);
+    return names;
+}
 
 int runSmtp(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -1,5 +1,7 @@
 #include "i18n/main_texts.h"
 
+#include "common/version.h"
+
 namespace kestrova::i18n {
 
 namespace {

@@ -35,6 +35,8 @@ app::SetupForms desktopForms() {
 int runDesktop(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
+    // Lets the desktop match the window to the installed entry and its icon (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTROVA_APP_ID));
     applyTheme(application);
 
     app::PreferencesStore store;

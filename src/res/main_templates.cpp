@@ -1,5 +1,7 @@
 #include "res/main_templates.h"
 
+#include "common/version.h"
+
 namespace kestrova::res {
 
 using namespace dialog;
@@ -15,7 +17,7 @@ const DialogTemplate& mainWindowTemplate() {
             {version,
              ControlKind::Label,
              {10, 7, 334, 10},
-             QStringLiteral("Version:1.3.010"),
+             QStringLiteral("Version:" KESTROVA_VERSION_TEXT),
              Centred},
             {listFrame, ControlKind::Frame, {10, 21, 334, 48}, {}},
             {languageLabel,
@@ -56,7 +58,7 @@ const DialogTemplate& aboutBoxTemplate() {
             {notice,
              ControlKind::Label,
              {40, 10, 130, 10},
-             QStringLiteral("Kestrova Setup, Version 1.3.010")},
+             QStringLiteral("Kestrova Setup, Version " KESTROVA_VERSION_TEXT)},
             {address,
              ControlKind::Label,
              {40, 26, 130, 10},
