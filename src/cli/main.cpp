@@ -22,6 +22,8 @@ const QString usage = QStringLiteral(
     "  kestrova smtp --model N [--out DIR] [--language N] [--chinese-requested]\n"
     "                [--profile FILE.json] [--set NAME=VALUE]...\n"
     "  kestrova inspect FILE [--model N] [--json]\n"
+    "  kestrova history [--json]\n"
+    "  kestrova restore ID [--out DIR]\n"
     "  kestrova preferences\n"
     "  kestrova --help | --version\n"
     "\n"
@@ -36,12 +38,14 @@ struct Command {
     QStringList (*settingNames)() = nullptr;
 };
 
-constexpr std::array<Command, 6> commands{{
+constexpr std::array<Command, 8> commands{{
     {"menu", runMenu, menuSettingNames},
     {"factory-reset", runFactoryReset},
     {"mms", runMms, mmsSettingNames},
     {"smtp", runSmtp, smtpSettingNames},
     {"inspect", runInspect},
+    {"history", runHistory},
+    {"restore", runRestore},
     {"preferences", runPreferences},
 }};
 

@@ -2,6 +2,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/console.h"
+#include "common/file_history.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 
@@ -17,13 +18,20 @@ OutFolder SettingsFileOptions::outFolder(const QCommandLineParser& parser) const
 
 int writeSettingsFile(const OutFolder& folder, const char* fileName, const QByteArray& bytes,
                       int language) {
+    FileHistory history(FileHistory::defaultRoot());
+    WriteOptions options = folder.options;
+    options.history = &history;
     const WriteResult result =
-        writeRecordFile(folder.path, QString::fromLatin1(fileName), bytes, folder.options);
+        writeRecordFile(folder.path, QString::fromLatin1(fileName), bytes, options);
     if (!result.ok())
         fail(ExitWriteFailed,
              i18n::writeFailureMessage(result, i18n::textLanguage(language) == i18n::Chinese
                                                    ? i18n::Chinese
                                                    : i18n::English));
+    if (result.oldCopy == OldCopy::NotKept)
+        printErrorLine(QStringLiteral("kestrova: no copy of the file it replaced could be kept in "
+                                      "the history (%1)")
+                           .arg(history.root()));
     printLine(result.path);
     return ExitOk;
 }

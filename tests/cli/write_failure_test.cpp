@@ -138,6 +138,8 @@ private Q_SLOTS:
             auto writer = std::make_unique<QProcess>();
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(QStringLiteral("KESTROVA_SETTINGS"), settings());
+            environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                               dir.filePath(QStringLiteral("data")));
             writer->setProcessEnvironment(environment);
             writer->start(QStringLiteral(KESTROVA_CLI),
                           {QStringLiteral("menu"), QStringLiteral("--model"), QStringLiteral("1"),

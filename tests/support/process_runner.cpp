@@ -1,5 +1,6 @@
 #include "support/process_runner.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 namespace kestrova::test {
@@ -10,6 +11,10 @@ ProcessResult runProgram(const QString& program, const QStringList& arguments,
     environment.insert(QStringLiteral("KESTROVA_SETTINGS"), settingsFile);
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    // The history of replaced files stays beside the test's preferences.
+    if (!settingsFile.isEmpty())
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           QFileInfo(settingsFile).absolutePath() + QStringLiteral("/data"));
     environment.insert(extra);
 
     QProcess process;

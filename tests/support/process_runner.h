@@ -12,8 +12,9 @@ struct ProcessResult {
     QString err;
 };
 
-// Runs a program to its end, with the preferences pointed at `settingsFile` and a neutral
-// system language unless `environment` says otherwise.
+// Runs a program to its end, with the preferences pointed at `settingsFile`, the user's data
+// (the history of replaced files) in a "data" folder beside it, and a neutral system language
+// unless `environment` says otherwise.
 ProcessResult runProgram(const QString& program, const QStringList& arguments,
                          const QString& settingsFile,
                          const QProcessEnvironment& extra = QProcessEnvironment());
