@@ -1,6 +1,7 @@
 #include "cli/cli_error.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/json_values.h"
 
 #include <QCoreApplication>
 
@@ -54,7 +55,8 @@ int run(const QStringList& arguments) {
         return runInspect(commandArguments);
     if (command == QStringLiteral("preferences"))
         return runPreferences(commandArguments);
-    printErrorLine(QStringLiteral("kestrova: unknown command \"%1\"\n\n%2").arg(command, usage));
+    printErrorLine(
+        QStringLiteral("kestrova: unknown command \"%1\"\n\n%2").arg(shownValue(command), usage));
     return ExitBadInput;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
+#include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
 #include "i18n/messages.h"
@@ -27,8 +28,8 @@ camera::CapturedTime capturedTime(const QCommandLineParser& parser,
     const QString text = parser.value(timeOption);
     const QDateTime time = QDateTime::fromString(text, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     if (!time.isValid())
-        fail(ExitBadInput,
-             QStringLiteral("--time: expected YYYY-MM-DDTHH:MM:SS, got \"%1\"").arg(text));
+        fail(ExitBadInput, QStringLiteral("--time: expected YYYY-MM-DDTHH:MM:SS, got \"%1\"")
+                               .arg(shownValue(text)));
     return camera::CapturedTime::capture(time);
 }
 

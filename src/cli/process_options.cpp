@@ -4,6 +4,7 @@
 #include "app/preferences_store.h"
 #include "app/startup.h"
 #include "cli/cli_error.h"
+#include "cli/json_values.h"
 #include "common/range_check.h"
 
 #include <QLocale>
@@ -27,7 +28,7 @@ int integerFlag(const QCommandLineParser& parser, const QCommandLineOption& opti
                                .arg(name)
                                .arg(lower)
                                .arg(upper)
-                               .arg(parser.value(option)));
+                               .arg(shownValue(parser.value(option))));
     return *value;
 }
 

@@ -79,11 +79,11 @@ QString nameOf(SmtpField field) {
     return {};
 }
 
-QString allSettingNames() {
+QStringList allSettingNames() {
     QStringList names;
     for (const SettingName& setting : settingNames)
         names << QLatin1String(setting.name);
-    return names.join(QStringLiteral(", "));
+    return names;
 }
 
 // The only entry of the country and operator lists in "Manual" mode.
@@ -106,11 +106,19 @@ public:
         }
     }
 
+    ProfileKeys profileKeys() const {
+        return {
+            QStringLiteral("smtp"),
+            allSettingNames(),
+            {QStringLiteral("form"), QStringLiteral("user_name"), QStringLiteral("smtp_language")}};
+    }
+
     void applyAssignment(const QString& assignment) {
         const auto equals = assignment.indexOf(u'=');
         if (equals <= 0)
-            fail(ExitBadInput,
-                 QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment));
+            fail(
+                ExitBadInput,
+                QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(shownValue(assignment)));
         // Texts keep their blanks: a password may begin or end with one.
         apply(assignment.left(equals).trimmed(), QJsonValue(assignment.mid(equals + 1)));
     }
@@ -137,8 +145,7 @@ private:
     void apply(const QString& name, const QJsonValue& value) {
         const SettingName* setting = findSetting(name);
         if (!setting)
-            fail(ExitBadInput, QStringLiteral("unknown setting \"%1\"; the settings are: %2")
-                                   .arg(name, allSettingNames()));
+            unknownSetting(name, allSettingNames());
         if (setting->kind == Kind::Status && form_ != SmtpForm::B)
             refuse(*setting, QStringLiteral("model %1 (%2) has no such setting")
                                  .arg(model_)

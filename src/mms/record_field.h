@@ -12,10 +12,10 @@ namespace kestrova::mms {
 // does not fit is refused, naming the field, so the caller can tell the user which one.
 struct FieldError {
     enum class Reason {
-        OutOfRange,   // a number outside lower..upper
-        TooLong,      // the text needs `actual` bytes in code page 936, `upper` are allowed
-        NotEncodable, // `character`, at position `actual`, has no code in code page 936
-        ContainsZero, // a zero character would end the text early on the camera
+        OutOfRange,       // a number outside lower..upper
+        TooLong,          // the text needs `actual` bytes in code page 936, `upper` are allowed
+        NotEncodable,     // `character`, at position `actual`, has no code in code page 936
+        ContainsZero,     // a zero character would end the text early on the camera
         ControlCharacter, // `character`, at position `actual`, is a control character
     };
 

@@ -129,9 +129,9 @@ private Q_SLOTS:
         QTest::newRow("setting of another form")
             << QStringList{"menu", "--model", "6", "--set", "side_pir=On"}
             << "side_pir: model 6 (Kes OmegaMG) has no such setting";
-        QTest::newRow("unknown name")
-            << QStringList{"menu", "--model", "1", "--set", "colour=red"}
-            << "unknown setting \"colour\"; the settings are: camera_mode";
+        QTest::newRow("unknown name") << QStringList{"menu", "--model", "1", "--set", "colour=red"}
+                                      << "unknown setting \"colour\" (did you mean \"timer\"?); "
+                                         "the settings are: camera_mode";
         QTest::newRow("missing equals") << QStringList{"menu", "--model", "1", "--set", "timer"}
                                         << "--set expects NAME=VALUE, got \"timer\"";
         QTest::newRow("bad time") << QStringList{"menu", "--model", "1", "--time",

@@ -262,7 +262,8 @@ private Q_SLOTS:
             << "sender_password: Password (Sender): the character \"☃\" cannot be stored";
         QTest::newRow("unknown setting")
             << 7 << QStringList{} << QStringList{"colour=red"}
-            << "unknown setting \"colour\"; the settings are: mode, pictures_per_day";
+            << "unknown setting \"colour\" (did you mean \"country\"?); the settings are: mode, "
+               "pictures_per_day";
         QTest::newRow("missing equals")
             << 7 << QStringList{} << QStringList{"server"} << "--set expects NAME=VALUE";
         QTest::newRow("TV mode") << 7 << QStringList{"--tv-mode", "1"} << mail

@@ -344,9 +344,8 @@ private Q_SLOTS:
         QTest::newRow("url with a line feed")
             << with([](MmsSettings& s) { s.url = u"http://a\nb"_s; }) << 2 << u"url"_s
             << R::ControlCharacter << 0 << 8;
-        QTest::newRow("password with DEL")
-            << with([](MmsSettings& s) { s.password = u"pw\x7f"_s; }) << 2 << u"password"_s
-            << R::ControlCharacter << 0 << 2;
+        QTest::newRow("password with DEL") << with([](MmsSettings& s) { s.password = u"pw\x7f"_s; })
+                                           << 2 << u"password"_s << R::ControlCharacter << 0 << 2;
         QTest::newRow("phone3 with a C1 control")
             << with([](MmsSettings& s) { s.phone3 = u"\x9b"_s + u"2J"_s; }) << 2 << u"phone3"_s
             << R::ControlCharacter << 0 << 0;
