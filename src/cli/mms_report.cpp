@@ -113,7 +113,7 @@ public:
             out << QStringLiteral("country: 0x%1 (%2)")
                        .arg(QString::number(s.country, 16).toUpper(),
                             s.country == mms::manualCountry ? QStringLiteral("manual")
-                                                            : QStringLiteral("not 0x80: DAMAGED?"));
+                                                            : QStringLiteral("not 0x80: DAMAGED"));
             out << QStringLiteral("operator: %1").arg(s.operatorCode);
         }
         for (const TextField& field : textFields)
@@ -178,12 +178,16 @@ private:
         const bool automatic = s.automatic == 1;
         // Without a model, the longest status list (models 1 and 3) is the bound.
         const int statusCount = model_ ? static_cast<int>(statusEntries().size()) : 4;
-        const bool countryOk =
-            automatic ? countryName(s.country).has_value() : s.country == mms::manualCountry;
+        // Which lists the country and operator come from depends on the mode; with no mode,
+        // only the mode is wrong for certain.
+        const bool modeOk = s.automatic == 0 || automatic;
+        const bool countryOk = !modeOk || (automatic ? countryName(s.country).has_value()
+                                                     : s.country == mms::manualCountry);
         const bool operatorOk =
-            automatic ? operatorName(s.country, s.operatorCode).has_value() : s.operatorCode == 0;
+            !modeOk ||
+            (automatic ? operatorName(s.country, s.operatorCode).has_value() : s.operatorCode == 0);
         const std::pair<const char*, bool> checks[] = {
-            {"mode", s.automatic == 0 || automatic},
+            {"mode", modeOk},
             {"status", s.status >= 0 && s.status < statusCount},
             // In auto mode the bearer list holds APN alone.
             {"bearer", s.bearer == 0 || (!automatic && s.bearer == 1)},
@@ -218,7 +222,7 @@ private:
     static QString entryText(int value, const QStringList& entries) {
         if (value >= 0 && value < entries.size())
             return entries[value];
-        return QStringLiteral("position %1 (not in the list: DAMAGED?)").arg(value);
+        return QStringLiteral("position %1 (not in the list: DAMAGED)").arg(value);
     }
 
     QString statusText(int status) const {
@@ -235,7 +239,7 @@ private:
             return QStringLiteral("auto");
         if (automatic == 0)
             return QStringLiteral("manual");
-        return QStringLiteral("%1 (neither auto nor manual: DAMAGED?)").arg(automatic);
+        return QStringLiteral("%1 (neither auto nor manual: DAMAGED)").arg(automatic);
     }
 
     static QString hoursText(int hours) {
@@ -243,7 +247,7 @@ private:
             return QStringLiteral("off");
         if (hours >= 0 && hours <= 24)
             return QString::number(hours);
-        return QStringLiteral("%1 (not an hour: DAMAGED?)").arg(hours);
+        return QStringLiteral("%1 (not an hour: DAMAGED)").arg(hours);
     }
 
     static QString scopeText(int international) {

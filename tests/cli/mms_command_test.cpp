@@ -375,6 +375,8 @@ private Q_SLOTS:
             << "5"
             << sets({"country=Sweden", "operator=2", "international=1", "phone1=+46701234567",
                      "status=SMS"});
+        QTest::newRow("auto, the operator named 3")
+            << "7" << sets({"country=United Kingdom", "operator=name:3", "phone1=07700900123"});
         QTest::newRow("manual, model 1, QVGA")
             << "1"
             << QStringList{"--chinese-requested"} +
