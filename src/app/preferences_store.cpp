@@ -1,5 +1,6 @@
 #include "app/preferences_store.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -37,10 +38,61 @@ QString settingsFileFromEnvironment() {
 }
 
 PreferencesStore::PreferencesStore()
-    : settings_(platformSettings()) {}
+    : settings_(platformSettings()) {
+    readPastFaultyLines();
+}
 
 PreferencesStore::PreferencesStore(const QString& iniFile)
-    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {
+    readPastFaultyLines();
+}
+
+// QSettings reports a whole INI file as faulty for one line it cannot parse ("# note"), and
+// after a broken section line ("[broken") files every later key under it; a second QSettings
+// on the same file in this process gets the parse from a cache, without the fault. So an INI
+// file is read here too, line by line: a line that is neither a key, a whole section line nor
+// a ";" comment is passed over, and when there is one, the values come from this reading.
+void PreferencesStore::readPastFaultyLines() {
+    if (settings_->format() != QSettings::IniFormat)
+        return;
+    QFile file(settings_->fileName());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    QMap<QString, QString> values;
+    QString section;
+    bool faulty = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u';'))
+            continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            if (section.compare(QStringLiteral("General"), Qt::CaseInsensitive) == 0)
+                section.clear();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (line.startsWith(u'[') || equals <= 0) {
+            faulty = true;
+            continue;
+        }
+        QString text = line.mid(equals + 1).trimmed();
+        if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+            text = text.mid(1, text.size() - 2);
+        const QString key = line.left(equals).trimmed();
+        values[section.isEmpty() ? key : section + u'/' + key] = text;
+    }
+    if (faulty)
+        lineByLine_ = values;
+}
+
+QVariant PreferencesStore::value(const QString& name) const {
+    if (lineByLine_)
+        return lineByLine_->contains(name) ? QVariant(lineByLine_->value(name)) : QVariant();
+    if (settings_->status() == QSettings::AccessError)
+        return {};
+    return settings_->value(name);
+}
 
 PreferencesStore::~PreferencesStore() = default;
 
@@ -49,15 +101,14 @@ QString PreferencesStore::location() const {
 }
 
 bool PreferencesStore::exists() const {
-    if (settings_->format() == QSettings::IniFormat && !QFileInfo::exists(settings_->fileName()))
-        return false;
+    // An INI file that is there, even empty, is not a first start.
+    if (settings_->format() == QSettings::IniFormat)
+        return QFileInfo::exists(settings_->fileName());
     return !settings_->allKeys().isEmpty();
 }
 
 std::optional<std::uint16_t> PreferencesStore::readNumber(const QString& name) const {
-    if (settings_->status() != QSettings::NoError)
-        return std::nullopt;
-    const QVariant value = settings_->value(name);
+    const QVariant value = this->value(name);
     bool ok = false;
     const qlonglong number = value.toLongLong(&ok);
     if (!value.isValid() || !ok || number < 0 || number > 0xFFFFFFFFLL)
@@ -67,13 +118,23 @@ std::optional<std::uint16_t> PreferencesStore::readNumber(const QString& name) c
 }
 
 bool PreferencesStore::writeNumber(const QString& name, std::uint16_t value) {
-    settings_->setValue(name, static_cast<uint>(value));
-    return sync();
+    return writeValue(name, static_cast<uint>(value));
 }
 
-bool PreferencesStore::sync() {
+bool PreferencesStore::writeValue(const QString& name, const QVariant& value) {
+    // A file read line by line is written back whole: what could be read, and the new value.
+    const bool rewritten = lineByLine_.has_value();
+    if (rewritten) {
+        settings_->clear();
+        for (auto it = lineByLine_->cbegin(); it != lineByLine_->cend(); ++it)
+            settings_->setValue(it.key(), it.value());
+        lineByLine_.reset();
+    }
+    settings_->setValue(name, value);
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    // QSettings may keep reporting the parse fault of the old text; only a failed write counts.
+    const QSettings::Status status = settings_->status();
+    return status == QSettings::NoError || (rewritten && status == QSettings::FormatError);
 }
 
 std::optional<int> PreferencesStore::readLanguage() const {
@@ -101,12 +162,11 @@ bool PreferencesStore::writeTvMode(std::uint16_t tvMode) {
 }
 
 bool PreferencesStore::hasCompany() const {
-    return settings_->status() == QSettings::NoError && settings_->contains(companyKey);
+    return value(companyKey).isValid();
 }
 
 bool PreferencesStore::writeCompany() {
-    settings_->setValue(companyKey, companyName);
-    return sync();
+    return writeValue(companyKey, companyName);
 }
 
 } // namespace kestrova::app

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
+#include <QVariant>
 
 #include <cstdint>
 #include <memory>
@@ -37,11 +39,16 @@ public:
     static const QString companyName;
 
 private:
+    void readPastFaultyLines();
+    QVariant value(const QString& name) const;
     std::optional<std::uint16_t> readNumber(const QString& name) const;
+    bool writeValue(const QString& name, const QVariant& value);
     bool writeNumber(const QString& name, std::uint16_t value);
-    bool sync();
 
     std::unique_ptr<QSettings> settings_;
+    // What an INI file with lines QSettings cannot parse holds, read line by line; handed to
+    // QSettings at the first write, which then drops only those lines.
+    std::optional<QMap<QString, QString>> lineByLine_;
 };
 
 // The INI file KESTROVA_SETTINGS names, or an empty text when it is not set.

@@ -44,18 +44,24 @@ void CameraValues::applyProfile(const QJsonObject& profile) {
     }
 }
 
+ProfileKeys CameraValues::profileKeys() const {
+    return {QStringLiteral("menu"),
+            menuSettingNames(),
+            {QStringLiteral("clock"), QStringLiteral("menu_language"), QStringLiteral("tv_mode")}};
+}
+
 void CameraValues::applyAssignment(const QString& assignment) {
     const auto equals = assignment.indexOf(u'=');
     if (equals <= 0)
-        fail(ExitBadInput, QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment));
+        fail(ExitBadInput,
+             QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(shownValue(assignment)));
     apply(assignment.left(equals).trimmed(), QJsonValue(assignment.mid(equals + 1).trimmed()));
 }
 
 void CameraValues::apply(const QString& name, const QJsonValue& value) {
     const CameraSettingInfo* info = camera::findCameraSetting(name.toStdString());
     if (!info)
-        fail(ExitBadInput, QStringLiteral("unknown setting \"%1\"; the settings are: %2")
-                               .arg(name, menuSettingNames().join(QStringLiteral(", "))));
+        unknownSetting(name, menuSettingNames());
     const CameraForm form = app::cameraFormFor(model_);
     if (!info->onForm(form))
         fail(ExitBadInput, QStringLiteral("%1: model %2 (%3) has no such setting")

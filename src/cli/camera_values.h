@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera/camera_settings.h"
+#include "cli/json_values.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -16,6 +17,9 @@ public:
 
     // A JSON object as "inspect --json" prints it; fields that are not settings are ignored.
     void applyProfile(const QJsonObject& profile);
+
+    // The names a menu profile may hold.
+    ProfileKeys profileKeys() const;
 
     // "NAME=VALUE"
     void applyAssignment(const QString& assignment);

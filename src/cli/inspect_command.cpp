@@ -1,16 +1,16 @@
+#include "cli/bounded_read.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/file_report.h"
+#include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "mms/block_container.h"
 #include "mms/mms_record.h"
 #include "smtp/smtp_record.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
 
 namespace kestrova::cli {
 
@@ -19,7 +19,7 @@ namespace {
 // A file that is none of the settings files.
 class UnknownFileReport final : public FileReport {
 public:
-    explicit UnknownFileReport(qsizetype size)
+    explicit UnknownFileReport(qint64 size)
         : size_(size) {}
     bool damaged() const override { return true; }
     QStringList lines() const override {
@@ -33,7 +33,7 @@ public:
     }
 
 private:
-    qsizetype size_;
+    qint64 size_;
 };
 
 // Which kind of file this is: by its size first, which differs between the kinds.
@@ -80,17 +80,19 @@ int runInspect(const QStringList& arguments) {
         model = requiredModel(parser, process.model);
 
     const QString path = parser.positionalArguments().constFirst();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(ExitWriteFailed, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    // The largest settings file is 720 bytes: a larger one is none, whatever it holds.
+    const BoundedRead read = readBounded(path, mms::containerSize);
+    if (read.status != BoundedRead::Status::Ok && read.status != BoundedRead::Status::TooLarge)
+        fail(ExitWriteFailed,
+             QStringLiteral("cannot read %1: %2")
+                 .arg(path.isEmpty() ? QStringLiteral("\"\"") : escapedText(path), read.reason));
 
-    const auto report = reportFor(path, bytes, model);
+    const auto report = read.ok() ? reportFor(path, read.bytes, model)
+                                  : std::make_unique<UnknownFileReport>(read.size);
     if (parser.isSet(jsonOption)) {
-        printLine(QString::fromUtf8(QJsonDocument(report->json()).toJson(QJsonDocument::Indented))
-                      .trimmed());
+        printLine(terminalJson(report->json()));
     } else {
-        printLine(QStringLiteral("file: %1").arg(path));
+        printLine(QStringLiteral("file: %1").arg(escapedText(path)));
         for (const QString& line : report->lines())
             printLine(line);
     }

@@ -1,6 +1,7 @@
 #include "cli/cli_error.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/json_values.h"
 #include "common/version.h"
 
 #include <QCoreApplication>
@@ -96,7 +97,8 @@ int run(const QStringList& arguments) {
         return listForCompletion(arguments);
     const Command* command = findCommand(name);
     if (!command) {
-        printErrorLine(QStringLiteral("kestrova: unknown command \"%1\"\n\n%2").arg(name, usage));
+        printErrorLine(
+            QStringLiteral("kestrova: unknown command \"%1\"\n\n%2").arg(shownValue(name), usage));
         return ExitBadInput;
     }
     // The command's own arguments, with a program name first as the parser expects.

@@ -1,16 +1,19 @@
 #include "app/routing.h"
+#include "camera/camera_rules.h"
 #include "camera/captured_time.h"
 #include "camera/menu_record.h"
 #include "cli/camera_values.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
+#include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
 #include "i18n/messages.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QTimeZone>
 
 namespace kestrova::cli {
 
@@ -25,11 +28,14 @@ camera::CapturedTime capturedTime(const QCommandLineParser& parser,
     if (!parser.isSet(timeOption))
         return camera::CapturedTime::capture(QDateTime::currentDateTime());
     const QString text = parser.value(timeOption);
-    const QDateTime time = QDateTime::fromString(text, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-    if (!time.isValid())
-        fail(ExitBadInput,
-             QStringLiteral("--time: expected YYYY-MM-DDTHH:MM:SS, got \"%1\"").arg(text));
-    return camera::CapturedTime::capture(time);
+    // The camera clock has no time zone: a date and time is taken as written, also one that a
+    // daylight-saving change skips on this PC.
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime clock = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
+    if (text.size() != 19 || text[10] != u'T' || !date.isValid() || !clock.isValid())
+        fail(ExitBadInput, QStringLiteral("--time: expected YYYY-MM-DDTHH:MM:SS, got \"%1\"")
+                               .arg(shownValue(text)));
+    return camera::CapturedTime::capture(QDateTime(date, clock, QTimeZone::utc()));
 }
 
 } // namespace
@@ -59,6 +65,8 @@ int runMenu(const QStringList& arguments) {
     camera::CameraSettings settings = camera::CameraSettings::atOpen(form);
     CameraValues values(settings, model, state.language());
     file.applyTo(parser, values);
+    // As the form does when it takes its values: 0 minutes becomes 1.
+    camera::applyCorrections(settings);
 
     const auto record =
         camera::buildMenuRecord(form, settings, time, state.recordLanguage(), state.tvMode);

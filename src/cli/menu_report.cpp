@@ -1,11 +1,16 @@
 #include "app/camera_models.h"
+#include "app/process_state.h"
 #include "app/routing.h"
+#include "camera/camera_rules.h"
 #include "camera/camera_setting_table.h"
 #include "camera/menu_record.h"
 #include "cli/file_report.h"
 #include "i18n/language.h"
 
+#include <QDate>
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QTime>
 
 #include <memory>
 #include <optional>
@@ -48,7 +53,7 @@ public:
         , form_(model ? std::optional(app::cameraFormFor(*model)) : std::nullopt)
         , record_(camera::toMenuRecord(bytes)) {}
 
-    bool damaged() const override { return !check_.intact(); }
+    bool damaged() const override { return !check_.intact() || !outOfRange().isEmpty(); }
 
     QStringList lines() const override {
         QStringList out;
@@ -98,6 +103,9 @@ public:
                    .arg(menu.languageByte)
                    .arg(languageName(menu.languageByte));
         out << QStringLiteral("tv_mode: %1").arg(menu.tvModeByte);
+        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
+            out << QStringLiteral("out of range: %1 (DAMAGED)")
+                       .arg(wrong.join(QStringLiteral(", ")));
         return out;
     }
 
@@ -105,9 +113,11 @@ public:
         QJsonObject object;
         object[QStringLiteral("kind")] = kind();
         object[QStringLiteral("crc_ok")] = check_.sizeOk && check_.crcOk;
-        object[QStringLiteral("intact")] = check_.intact();
+        object[QStringLiteral("intact")] = !damaged();
         if (!check_.sizeOk || check_.factoryReset)
             return object;
+        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
+            object[QStringLiteral("out_of_range")] = QJsonArray::fromStringList(wrong);
         if (model_)
             object[QStringLiteral("model")] = *model_;
         const camera::DecodedMenu menu = decoded();
@@ -170,9 +180,51 @@ private:
         const QStringList entries = listEntries(info);
         if (value >= 0 && value < entries.size())
             return entries[value];
-        if (entries.isEmpty())
+        if (entries.isEmpty() && value < entryLimit(info))
             return QStringLiteral("position %1 (give --model for its text)").arg(value);
-        return QStringLiteral("position %1 (not in the list: DAMAGED?)").arg(value);
+        return QStringLiteral("position %1 (not in the list: DAMAGED)").arg(value);
+    }
+
+    // How many entries a list has: on the model's form, or without a model the most any model
+    // has, the one bound that is certain.
+    int entryLimit(const camera::CameraSettingInfo& info) const {
+        if (model_)
+            return static_cast<int>(listEntries(info).size());
+        qsizetype most = 0;
+        for (int model = 1; model <= app::modelCount; ++model)
+            most = std::max(most,
+                            camera::englishEntries(info, app::cameraFormFor(model), model).size());
+        return static_cast<int>(most);
+    }
+
+    // The values shown that no form and no command writes, by their names in the profile: the
+    // check value can be right while they are not.
+    QStringList outOfRange() const {
+        if (!check_.sizeOk || check_.factoryReset)
+            return {};
+        QStringList wrong;
+        const camera::DecodedMenu menu = decoded();
+        const camera::CameraSettings& s = menu.settings;
+        for (const auto& info : camera::cameraSettingTable()) {
+            if (!shown(info))
+                continue;
+            const int value = s.*(info.member);
+            const bool fits = info.kind == camera::CameraSettingInfo::Integer
+                                  ? info.range.contains(value)
+                                  : value < entryLimit(info);
+            // Both form and command bring 0 minutes up to 1.
+            const bool zeroMinutes = info.name == "interval_value" && value == 0 &&
+                                     s.interval_unit == camera::intervalMinutes;
+            if (!fits || zeroMinutes)
+                wrong << QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
+        }
+        const camera::CapturedTime& t = menu.clock;
+        if (!QDate(t.year, t.month, t.day).isValid() ||
+            !QTime(t.hour, t.minute, t.second).isValid() || t.year > 2031)
+            wrong << QStringLiteral("clock");
+        if (!i18n::isValidLanguage(menu.languageByte))
+            wrong << QStringLiteral("menu_language");
+        return wrong;
     }
 
     QString rawBytes(int from, int to) const {

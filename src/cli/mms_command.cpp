@@ -80,15 +80,21 @@ public:
         }
     }
 
+    ProfileKeys profileKeys() const {
+        return {QStringLiteral("mms"),
+                settingNames,
+                {QStringLiteral("record_language"), QStringLiteral("tv_mode")}};
+    }
+
     void applyAssignment(const QString& assignment) {
         const auto equals = assignment.indexOf(u'=');
         if (equals <= 0)
-            fail(ExitBadInput,
-                 QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment));
+            fail(
+                ExitBadInput,
+                QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(shownValue(assignment)));
         const QString name = assignment.left(equals).trimmed();
         if (!settingNames.contains(name))
-            fail(ExitBadInput, QStringLiteral("unknown setting \"%1\"; the settings are: %2")
-                                   .arg(name, settingNames.join(QStringLiteral(", "))));
+            unknownSetting(name, settingNames);
         // Texts are taken as typed, blanks included.
         values_[name] = QJsonValue(assignment.mid(equals + 1));
     }

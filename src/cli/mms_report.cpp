@@ -1,11 +1,13 @@
 #include "app/camera_models.h"
 #include "app/routing.h"
 #include "cli/file_report.h"
+#include "cli/json_values.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 
 #include <memory>
@@ -17,16 +19,14 @@ namespace {
 
 using mms::MmsSettings;
 
+const QString notWritten = QStringLiteral(" (control characters: not written by this program)");
+
 QString hex16(std::uint16_t value) {
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(4, u'0');
 }
 
 QString okOr(bool ok, const QString& good, const QString& bad) {
     return ok ? good + QStringLiteral(" (ok)") : bad + QStringLiteral(" (DAMAGED)");
-}
-
-QString quoted(const QString& text) {
-    return u'"' + text + u'"';
 }
 
 QString languageName(int number) {
@@ -57,7 +57,7 @@ public:
         , size_(bytes.size())
         , model_(model) {}
 
-    bool damaged() const override { return !decoded_.check.intact(); }
+    bool damaged() const override { return !decoded_.check.intact() || !outOfRange().isEmpty(); }
 
     QStringList lines() const override {
         const mms::MmsRecordCheck& check = decoded_.check;
@@ -113,15 +113,20 @@ public:
             out << QStringLiteral("country: 0x%1 (%2)")
                        .arg(QString::number(s.country, 16).toUpper(),
                             s.country == mms::manualCountry ? QStringLiteral("manual")
-                                                            : QStringLiteral("not 0x80: DAMAGED?"));
+                                                            : QStringLiteral("not 0x80: DAMAGED"));
             out << QStringLiteral("operator: %1").arg(s.operatorCode);
         }
         for (const TextField& field : textFields)
-            out << QStringLiteral("%1: %2").arg(QLatin1String(field.name), quoted(s.*field.member));
+            out << QStringLiteral("%1: %2%3")
+                       .arg(QLatin1String(field.name), quotedText(s.*field.member),
+                            holdsControl(s.*field.member) ? notWritten : QString());
         out << QStringLiteral("record_language: %1 (%2)")
                    .arg(decoded_.languageByte)
                    .arg(languageName(decoded_.languageByte));
         out << QStringLiteral("tv_mode: %1").arg(decoded_.tvModeByte);
+        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
+            out << QStringLiteral("out of range: %1 (DAMAGED)")
+                       .arg(wrong.join(QStringLiteral(", ")));
         return out;
     }
 
@@ -131,9 +136,11 @@ public:
         QJsonObject object;
         object[QStringLiteral("kind")] = QStringLiteral("mms");
         object[QStringLiteral("crc_ok")] = check.checkValueOk;
-        object[QStringLiteral("intact")] = check.intact();
+        object[QStringLiteral("intact")] = !damaged();
         if (!check.sizeOk)
             return object;
+        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
+            object[QStringLiteral("out_of_range")] = QJsonArray::fromStringList(wrong);
         if (model_)
             object[QStringLiteral("model")] = *model_;
         object[QStringLiteral("mode")] = s.automatic == 1   ? QJsonValue(QStringLiteral("auto"))
@@ -162,6 +169,48 @@ public:
     }
 
 private:
+    // The values that no form and no command writes, by their names in the profile: the check
+    // value can be right while they are not.
+    QStringList outOfRange() const {
+        if (!decoded_.check.sizeOk)
+            return {};
+        const MmsSettings& s = decoded_.settings;
+        const bool automatic = s.automatic == 1;
+        // Without a model, the longest status list (models 1 and 3) is the bound.
+        const int statusCount = model_ ? static_cast<int>(statusEntries().size()) : 4;
+        // Which lists the country and operator come from depends on the mode; with no mode,
+        // only the mode is wrong for certain.
+        const bool modeOk = s.automatic == 0 || automatic;
+        const bool countryOk = !modeOk || (automatic ? countryName(s.country).has_value()
+                                                     : s.country == mms::manualCountry);
+        const bool operatorOk =
+            !modeOk ||
+            (automatic ? operatorName(s.country, s.operatorCode).has_value() : s.operatorCode == 0);
+        const std::pair<const char*, bool> checks[] = {
+            {"mode", modeOk},
+            {"status", s.status >= 0 && s.status < statusCount},
+            // In auto mode the bearer list holds APN alone.
+            {"bearer", s.bearer == 0 || (!automatic && s.bearer == 1)},
+            {"pictures_per_day", s.picturesPerDay >= 0 && s.picturesPerDay <= 99},
+            {"remote_hours", s.remoteHours >= 0 && s.remoteHours <= mms::remoteOff},
+            {"international", s.international == 0 || s.international == 1},
+            {"country", countryOk},
+            {"operator", operatorOk},
+        };
+        QStringList wrong;
+        for (const auto& [name, ok] : checks) {
+            if (!ok)
+                wrong << QLatin1String(name);
+        }
+        for (const TextField& field : textFields) {
+            if (holdsControl(s.*field.member))
+                wrong << QLatin1String(field.name);
+        }
+        if (!i18n::isValidLanguage(decoded_.languageByte))
+            wrong << QStringLiteral("record_language");
+        return wrong;
+    }
+
     // The status list depends on the model; without one only the entries all lists share are
     // known.
     QStringList statusEntries() const {
@@ -173,7 +222,7 @@ private:
     static QString entryText(int value, const QStringList& entries) {
         if (value >= 0 && value < entries.size())
             return entries[value];
-        return QStringLiteral("position %1 (not in the list: DAMAGED?)").arg(value);
+        return QStringLiteral("position %1 (not in the list: DAMAGED)").arg(value);
     }
 
     QString statusText(int status) const {
@@ -190,7 +239,7 @@ private:
             return QStringLiteral("auto");
         if (automatic == 0)
             return QStringLiteral("manual");
-        return QStringLiteral("%1 (neither auto nor manual: DAMAGED?)").arg(automatic);
+        return QStringLiteral("%1 (neither auto nor manual: DAMAGED)").arg(automatic);
     }
 
     static QString hoursText(int hours) {
@@ -198,7 +247,7 @@ private:
             return QStringLiteral("off");
         if (hours >= 0 && hours <= 24)
             return QString::number(hours);
-        return QStringLiteral("%1 (not an hour: DAMAGED?)").arg(hours);
+        return QStringLiteral("%1 (not an hour: DAMAGED)").arg(hours);
     }
 
     static QString scopeText(int international) {
@@ -233,7 +282,7 @@ private:
         const QString name = names[value].trimmed();
         for (qsizetype at = 0; at < names.size(); ++at) {
             if (names[at].trimmed().compare(name, Qt::CaseInsensitive) == 0)
-                return at == value ? QJsonValue(names[value]) : QJsonValue(value);
+                return at == value ? QJsonValue(entryName(names[value])) : QJsonValue(value);
         }
         return value;
     }

@@ -14,8 +14,7 @@ int runPreferences(const QStringList& arguments) {
         "Prints where the preferences are kept and what the desktop program reads from them at "
         "start. Changes nothing."));
     parseCommand(parser, arguments, 0);
-    const ProcessOptions process;
-    const app::ProcessState state = process.resolve(parser);
+    const app::ProcessState state = ProcessOptions::stored();
     const QStringList languages = i18n::languageListRows({i18n::English, false, false});
     printLine(QStringLiteral("preferences: %1").arg(app::PreferencesStore().location()));
     printLine(QStringLiteral("language: %1 (%2)")

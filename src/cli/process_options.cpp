@@ -4,6 +4,7 @@
 #include "app/preferences_store.h"
 #include "app/startup.h"
 #include "cli/cli_error.h"
+#include "cli/json_values.h"
 #include "common/range_check.h"
 
 #include <QLocale>
@@ -27,7 +28,7 @@ int integerFlag(const QCommandLineParser& parser, const QCommandLineOption& opti
                                .arg(name)
                                .arg(lower)
                                .arg(upper)
-                               .arg(parser.value(option)));
+                               .arg(shownValue(parser.value(option))));
     return *value;
 }
 
@@ -42,10 +43,13 @@ int requiredModel(const QCommandLineParser& parser, const QCommandLineOption& op
     return integerFlag(parser, option, 1, app::modelCount);
 }
 
-app::ProcessState ProcessOptions::resolve(const QCommandLineParser& parser) const {
+app::ProcessState ProcessOptions::stored() {
     app::PreferencesStore store;
-    app::ProcessState state =
-        app::startUp(store, i18n::languageIdOf(QLocale::system()), app::StoreDefaults::Leave);
+    return app::startUp(store, i18n::languageIdOf(QLocale::system()), app::StoreDefaults::Leave);
+}
+
+app::ProcessState ProcessOptions::resolve(const QCommandLineParser& parser) const {
+    app::ProcessState state = stored();
     if (parser.isSet(language)) {
         const int chosen = integerFlag(parser, language, 1, i18n::languageCount);
         state.languageState = i18n::languageAtStart(chosen, state.languageState.systemIsChinese);

@@ -26,6 +26,9 @@ struct ProcessOptions {
 
     // The process state from the preferences store and the system language, then the flags.
     app::ProcessState resolve(const QCommandLineParser& parser) const;
+
+    // What the desktop program reads at start, without any flag.
+    static app::ProcessState stored();
 };
 
 // A whole number from a flag, within bounds, or a clear error naming the flag.

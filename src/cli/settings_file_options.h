@@ -39,7 +39,7 @@ struct SettingsFileOptions {
     template <typename Values>
     void applyTo(const QCommandLineParser& parser, Values& values) const {
         if (parser.isSet(profile))
-            values.applyProfile(readProfile(parser.value(profile)));
+            values.applyProfile(readProfile(parser.value(profile), values.profileKeys()));
         for (const QString& assignment : parser.values(set))
             values.applyAssignment(assignment);
     }

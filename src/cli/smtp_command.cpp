@@ -79,8 +79,8 @@ QString nameOf(SmtpField field) {
     return {};
 }
 
-QString allSettingNames() {
-    return smtpSettingNames().join(QStringLiteral(", "));
+QStringList allSettingNames() {
+    return smtpSettingNames();
 }
 
 // The only entry of the country and operator lists in "Manual" mode.
@@ -103,11 +103,19 @@ public:
         }
     }
 
+    ProfileKeys profileKeys() const {
+        return {
+            QStringLiteral("smtp"),
+            allSettingNames(),
+            {QStringLiteral("form"), QStringLiteral("user_name"), QStringLiteral("smtp_language")}};
+    }
+
     void applyAssignment(const QString& assignment) {
         const auto equals = assignment.indexOf(u'=');
         if (equals <= 0)
-            fail(ExitBadInput,
-                 QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment));
+            fail(
+                ExitBadInput,
+                QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(shownValue(assignment)));
         // Texts keep their blanks: a password may begin or end with one.
         apply(assignment.left(equals).trimmed(), QJsonValue(assignment.mid(equals + 1)));
     }
@@ -134,8 +142,7 @@ private:
     void apply(const QString& name, const QJsonValue& value) {
         const SettingName* setting = findSetting(name);
         if (!setting)
-            fail(ExitBadInput, QStringLiteral("unknown setting \"%1\"; the settings are: %2")
-                                   .arg(name, allSettingNames()));
+            unknownSetting(name, allSettingNames());
         if (setting->kind == Kind::Status && form_ != SmtpForm::B)
             refuse(*setting, QStringLiteral("model %1 (%2) has no such setting")
                                  .arg(model_)

@@ -2,6 +2,7 @@
 #include "app/routing.h"
 #include "cli/cli_error.h"
 #include "cli/file_report.h"
+#include "cli/json_values.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
@@ -9,6 +10,7 @@
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_record.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 
 #include <memory>
@@ -33,12 +35,6 @@ QString languageName(int number) {
 
 QString verdict(bool ok) {
     return ok ? QStringLiteral("(ok)") : QStringLiteral("(DAMAGED)");
-}
-
-QString quoted(const QString& text) {
-    QString escaped = text;
-    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
-    return u'"' + escaped + u'"';
 }
 
 // The entry at a position, or nothing when the position lies outside the list.
@@ -88,7 +84,7 @@ public:
         , guess_(guessForm(bytes, model))
         , decoded_(smtp::decodeSmtpRecord(bytes, guess_.form)) {}
 
-    bool damaged() const override { return !decoded_.check.intact() || !valuesOk(); }
+    bool damaged() const override { return !decoded_.check.intact() || !outOfRange().isEmpty(); }
 
     QStringList lines() const override {
         const smtp::SmtpRecordCheck& check = decoded_.check;
@@ -114,7 +110,7 @@ public:
                    .arg(check.textsOk ? QStringLiteral("ok")
                                       : QStringLiteral("not code page 936 or too long (DAMAGED)"));
         out << QStringLiteral("user name: %1 %2")
-                   .arg(quoted(decoded_.userName),
+                   .arg(quotedText(decoded_.userName),
                         check.userNameOk ? QStringLiteral("(ok)")
                                          : QStringLiteral("(not the sender's, DAMAGED)"));
         if (model_)
@@ -139,10 +135,18 @@ public:
         if (showsStatus())
             out << QStringLiteral("status: %1").arg(statusText().value_or(unknown(s.status)));
         for (const auto& [name, value] : texts())
-            out << QStringLiteral("%1: %2").arg(QLatin1String(name), quoted(value));
+            out << QStringLiteral("%1: %2%3")
+                       .arg(QLatin1String(name), quotedText(value),
+                            holdsControl(value)
+                                ? QStringLiteral(" (control characters: not written by this "
+                                                 "program)")
+                                : QString());
         out << QStringLiteral("smtp_language: %1 (%2)")
                    .arg(decoded_.languageByte)
                    .arg(languageName(decoded_.languageByte));
+        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
+            out << QStringLiteral("out of range: %1 (DAMAGED)")
+                       .arg(wrong.join(QStringLiteral(", ")));
         return out;
     }
 
@@ -155,14 +159,16 @@ public:
         object[QStringLiteral("intact")] = !damaged();
         if (!check.sizeOk)
             return object;
+        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
+            object[QStringLiteral("out_of_range")] = QJsonArray::fromStringList(wrong);
         if (model_)
             object[QStringLiteral("model")] = *model_;
         if (!guess_.ambiguous)
             object[QStringLiteral("form")] = QString(letter(guess_.form));
         object[QStringLiteral("mode")] =
             s.automatic == 0 ? QStringLiteral("Manual") : QStringLiteral("Auto");
-        object[QStringLiteral("country")] = jsonValue(countryText(), s.country);
-        object[QStringLiteral("operator")] = jsonValue(operatorText(), s.operatorCode);
+        object[QStringLiteral("country")] = jsonName(countryText(), s.country);
+        object[QStringLiteral("operator")] = jsonName(operatorText(), s.operatorCode);
         object[QStringLiteral("pictures_per_day")] = s.picturesPerDay;
         object[QStringLiteral("remote_hours")] = jsonValue(hoursText(), s.remoteHours);
         if (showsStatus())
@@ -181,6 +187,11 @@ private:
 
     static QJsonValue jsonValue(const std::optional<QString>& text, int value) {
         return text ? QJsonValue(*text) : QJsonValue(value);
+    }
+
+    // A preset's name as the profile gives it back.
+    static QJsonValue jsonName(const std::optional<QString>& text, int value) {
+        return text ? QJsonValue(entryName(*text)) : QJsonValue(value);
     }
 
     bool manual() const { return decoded_.settings.automatic == 0; }
@@ -211,11 +222,31 @@ private:
         return entryAt(i18n::smtpSendOptions(i18n::English), decoded_.settings.status);
     }
 
-    bool valuesOk() const {
+    // The values that no form and no command writes, by their names in the profile.
+    QStringList outOfRange() const {
+        if (!decoded_.check.sizeOk)
+            return {};
         const SmtpSettings& s = decoded_.settings;
-        return (s.automatic == 0 || s.automatic == 1) && countryText() && operatorText() &&
-               hoursText() && (!showsStatus() || statusText()) &&
-               i18n::isValidLanguage(decoded_.languageByte);
+        const std::pair<const char*, bool> checks[] = {
+            {"mode", s.automatic == 0 || s.automatic == 1},
+            {"country", countryText().has_value()},
+            {"operator", operatorText().has_value()},
+            {"pictures_per_day", s.picturesPerDay >= 0 && s.picturesPerDay <= 99},
+            {"remote_hours", hoursText().has_value()},
+            {"status", !showsStatus() || statusText()},
+        };
+        QStringList wrong;
+        for (const auto& [name, ok] : checks) {
+            if (!ok)
+                wrong << QLatin1String(name);
+        }
+        for (const auto& [name, value] : texts()) {
+            if (holdsControl(value))
+                wrong << QLatin1String(name);
+        }
+        if (!i18n::isValidLanguage(decoded_.languageByte))
+            wrong << QStringLiteral("smtp_language");
+        return wrong;
     }
 
     std::vector<std::pair<const char*, QString>> texts() const {

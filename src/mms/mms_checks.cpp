@@ -125,14 +125,6 @@ QString utf8(std::string_view text) {
 }
 
 // A character as the user can recognise it: control characters by their code.
-QString shownCharacter(const QString& character) {
-    const char16_t code = character.isEmpty() ? 0 : character[0].unicode();
-    if (code < 0x20 || code == 0x7F)
-        return QStringLiteral("U+") +
-               QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'));
-    return character;
-}
-
 } // namespace
 
 QString mmsFieldName(MmsField field) {
@@ -183,6 +175,7 @@ QString fieldErrorMessage(const FieldError& error, const QString& fieldName, int
         return i18n::messageFor(Message::FieldTooLong, language)
             .arg(fieldName, QString::number(error.actual), QString::number(error.upper));
     case FieldError::Reason::NotEncodable:
+    case FieldError::Reason::ControlCharacter:
         return i18n::messageFor(Message::FieldNotEncodable, language)
             .arg(fieldName, shownCharacter(error.character));
     case FieldError::Reason::ContainsZero:

@@ -44,12 +44,39 @@ QString describe(const FieldError& error) {
                      .rightJustified(4, QLatin1Char('0')));
     case FieldError::Reason::ContainsZero:
         return QStringLiteral("%1: contains a zero character").arg(error.field);
+    case FieldError::Reason::ControlCharacter:
+        return QStringLiteral("%1: contains the control character %2")
+            .arg(error.field, shownCharacter(error.character));
     }
     return error.field;
 }
 
+bool isControlCharacter(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F);
+}
+
+QString shownCharacter(const QString& character) {
+    const char32_t code = codePoint(character);
+    if (!isControlCharacter(code))
+        return character;
+    return QStringLiteral("U+") +
+           QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, u'0');
+}
+
 FieldText encodeField(const QString& field, const QString& text, int limitBytes) {
     FieldText result;
+    // Control characters first: some of them have a code in code page 936 and would otherwise
+    // reach the camera. A zero keeps its own reason, as it would end the text early.
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t code = text[at].unicode();
+        if (code == 0 || !isControlCharacter(code))
+            continue;
+        FieldError error = makeError(field, FieldError::Reason::ControlCharacter);
+        error.actual = static_cast<int>(at);
+        error.character = text[at];
+        result.error = error;
+        return result;
+    }
     const Cp936Text encoded = encodeCp936(text);
     if (!encoded.ok()) {
         FieldError error = makeError(field, FieldError::Reason::NotEncodable);

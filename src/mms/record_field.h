@@ -12,10 +12,11 @@ namespace kestrova::mms {
 // does not fit is refused, naming the field, so the caller can tell the user which one.
 struct FieldError {
     enum class Reason {
-        OutOfRange,   // a number outside lower..upper
-        TooLong,      // the text needs `actual` bytes in code page 936, `upper` are allowed
-        NotEncodable, // `character`, at position `actual`, has no code in code page 936
-        ContainsZero, // a zero character would end the text early on the camera
+        OutOfRange,       // a number outside lower..upper
+        TooLong,          // the text needs `actual` bytes in code page 936, `upper` are allowed
+        NotEncodable,     // `character`, at position `actual`, has no code in code page 936
+        ContainsZero,     // a zero character would end the text early on the camera
+        ControlCharacter, // `character`, at position `actual`, is a control character
     };
 
     QString field; // the setting's name, as the settings structure spells it
@@ -30,6 +31,14 @@ struct FieldError {
 
 // An English one-line description, for the command line and test output.
 QString describe(const FieldError& error);
+
+// C0 and C1 control characters and DEL: a terminal or the camera's menu would act on them
+// rather than show them, so no text of a record may hold one.
+bool isControlCharacter(char32_t code);
+
+// A character as a message shows it: a control character by its code ("U+001B"), since the
+// character itself would act on the screen or end the message; any other as it stands.
+QString shownCharacter(const QString& character);
 
 // A text checked against its field's byte limit and encoded in code page 936.
 struct FieldText {

@@ -138,7 +138,9 @@ QString fieldErrorMessage(const FieldError& error, int language) {
             .arg(error.actual)
             .arg(error.upper);
     case FieldError::Reason::NotEncodable:
-        return i18n::messageFor(Message::FieldNotEncodable, language).arg(name, error.character);
+    case FieldError::Reason::ControlCharacter:
+        return i18n::messageFor(Message::FieldNotEncodable, language)
+            .arg(name, mms::shownCharacter(error.character));
     case FieldError::Reason::ContainsZero:
         // Shown by its code: the character itself would end the message.
         return i18n::messageFor(Message::FieldNotEncodable, language)

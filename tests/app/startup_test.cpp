@@ -1,5 +1,6 @@
 #include "app/preferences_store.h"
 #include "app/startup.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QSettings>
@@ -8,6 +9,8 @@
 
 using namespace kestrova;
 using namespace kestrova::app;
+using kestrova::test::fileBytes;
+using kestrova::test::writeFile;
 
 namespace {
 
@@ -183,6 +186,57 @@ private Q_SLOTS:
         QVERIFY(state.languageState.chineseRequested);
         QCOMPARE(state.recordLanguage(), 1);
         QCOMPARE(state.model, 6);
+    }
+
+    void faultyLinesCostOnlyThemselves_data() {
+        QTest::addColumn<QByteArray>("ini");
+        const QByteArray values = "language=3\nmodel=5\nTvMode=2\nCompany=x\n";
+        QTest::newRow("a # comment") << "# note\n" + values;
+        QTest::newRow("a broken section line") << "[broken\n" + values;
+        QTest::newRow("a broken General line") << "[General\n" + values;
+        QTest::newRow("a word alone between values")
+            << QByteArray("language=3\nmodel=5\njunk\nTvMode=2\nCompany=x\n");
+        QTest::newRow("a ; comment") << "; note\n[General]\n" + values;
+    }
+    void faultyLinesCostOnlyThemselves() {
+        QFETCH(QByteArray, ini);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("prefs.ini"));
+        QVERIFY(writeFile(path, ini));
+        {
+            PreferencesStore store(path);
+            const ProcessState state = app::startUp(store, 0x0409);
+            QCOMPARE(state.language(), 3);
+            QCOMPARE(state.model, 5);
+            QCOMPARE(state.tvMode, 2);
+        }
+        // Every value was read: nothing was written back.
+        QCOMPARE(fileBytes(path), ini);
+        // A change keeps the other values.
+        QVERIFY(PreferencesStore(path).writeModel(6));
+        PreferencesStore store(path);
+        const ProcessState state = app::startUp(store, 0x0409);
+        QCOMPARE(state.language(), 3);
+        QCOMPARE(state.model, 6);
+        QCOMPARE(state.tvMode, 2);
+    }
+
+    void emptyFileIsNotAFirstStart_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("a comment alone") << QByteArray("; kept by hand\n");
+    }
+    void emptyFileIsNotAFirstStart() {
+        QFETCH(QByteArray, ini);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("prefs.ini"));
+        QVERIFY(writeFile(path, ini));
+        PreferencesStore store(path);
+        const ProcessState state = app::startUp(store, 0x0804);
+        QCOMPARE(state.language(), 1);
+        const Stored stored = readIni(path);
+        QCOMPARE(stored.language, QString());
+        QCOMPARE(stored.model, QStringLiteral("1"));
     }
 
     void environmentNamesTheIniFile() {

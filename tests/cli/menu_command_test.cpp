@@ -68,6 +68,8 @@ private Q_SLOTS:
             << "7" << QStringList{"interval_unit=Sec", "interval_value=30"} << 6 << 0x9E;
         QTest::newRow("interval unit by position")
             << "7" << QStringList{"interval_value=0", "interval_unit=0"} << 6 << 0x80;
+        QTest::newRow("0 minutes becomes 1, as the form corrects it")
+            << "7" << QStringList{"interval_value=0"} << 6 << 1;
         QTest::newRow("later --set wins")
             << "5" << QStringList{"video_length=5", "video_length=6"} << 4 << 5;
         QTest::newRow("serial character Z") << "3" << QStringList{"serial_char4=Z"} << 28 << 35;
@@ -129,14 +131,17 @@ private Q_SLOTS:
         QTest::newRow("setting of another form")
             << QStringList{"menu", "--model", "6", "--set", "side_pir=On"}
             << "side_pir: model 6 (Kes OmegaMG) has no such setting";
-        QTest::newRow("unknown name")
-            << QStringList{"menu", "--model", "1", "--set", "colour=red"}
-            << "unknown setting \"colour\"; the settings are: camera_mode";
+        QTest::newRow("unknown name") << QStringList{"menu", "--model", "1", "--set", "colour=red"}
+                                      << "unknown setting \"colour\" (did you mean \"timer\"?); "
+                                         "the settings are: camera_mode";
         QTest::newRow("missing equals") << QStringList{"menu", "--model", "1", "--set", "timer"}
                                         << "--set expects NAME=VALUE, got \"timer\"";
         QTest::newRow("bad time") << QStringList{"menu", "--model", "1", "--time",
                                                  "2012-13-01T00:00:00"}
                                   << "--time: expected YYYY-MM-DDTHH:MM:SS";
+        QTest::newRow("30 February")
+            << QStringList{"menu", "--model", "1", "--time", "2012-02-30T00:00:00"}
+            << "--time: expected YYYY-MM-DDTHH:MM:SS";
         QTest::newRow("unknown flag")
             << QStringList{"menu", "--model", "1", "--colour"} << "Unknown option 'colour'";
         QTest::newRow("unknown command") << QStringList{"paint"} << "unknown command \"paint\"";
@@ -267,6 +272,19 @@ private Q_SLOTS:
             << QByteArray("{\"video_length\": 61}") << "Please enter an integer between 1 and 60!";
         QTest::newRow("other form's setting") << QByteArray("{\"beep_sound\": \"On\"}")
                                               << "model 1 (Kes LambdaM) has no such setting";
+        QTest::newRow("misspelt name")
+            << QByteArray("{\"video_lenght\": 30}")
+            << "holds the unknown setting \"video_lenght\"; did you mean \"video_length\"?";
+        QTest::newRow("a damaged file's report")
+            << QByteArray("{\"kind\": \"menu\", \"crc_ok\": false, \"intact\": false, "
+                          "\"video_length\": 30}")
+            << "is the report of a damaged file";
+        QTest::newRow("the factory reset record")
+            << QByteArray("{\"kind\": \"factory-reset\", \"crc_ok\": true, \"intact\": true}")
+            << "write it with \"kestrova factory-reset\"";
+        QTest::newRow("another kind of file")
+            << QByteArray("{\"kind\": \"smtp\", \"intact\": true}")
+            << "describes a file of kind \"smtp\"; this command writes menu";
     }
     void badProfiles() {
         QFETCH(QByteArray, json);
@@ -350,6 +368,19 @@ private Q_SLOTS:
             QVERIFY2(result.out.contains(line), qPrintable(line + u'\n' + result.out));
     }
 
+    void timeIsTakenAsWritten() {
+        // 02:30 does not exist on that day in Berlin; the camera clock knows no time zones.
+        QProcessEnvironment berlin;
+        berlin.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+        const auto result =
+            runKestrova({QStringLiteral("menu"), QStringLiteral("--model"), QStringLiteral("1"),
+                         QStringLiteral("--out"), card(), QStringLiteral("--time"),
+                         QStringLiteral("2024-03-31T02:30:00")},
+                        settings(), berlin);
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        QCOMPARE(fileBytes(menuFile()).mid(14, 6).toHex(' '), QByteArray("0e 03 1f 02 1e 00"));
+    }
+
     void inspectMissingFile() {
         const auto result = runKestrova({QStringLiteral("inspect"), menuFile()}, settings());
         QCOMPARE(result.exitCode, 1);
@@ -365,6 +396,7 @@ private Q_SLOTS:
         }
         const auto result = runKestrova({QStringLiteral("preferences")}, settings());
         QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.err, QString());
         QCOMPARE(result.out, QStringLiteral("preferences: ") + settings() +
                                  QStringLiteral("\nlanguage: 1 (Chinese)\nmodel: 6 (Kes OmegaMG)\n"
                                                 "tv_mode: 3\n"));

@@ -136,8 +136,11 @@ private Q_SLOTS:
         QTest::newRow("operator with trailing blank")
             << "7" << phone + QStringList{"country=Sweden", "operator=Tele2"} << "operatorCode"
             << "2";
-        QTest::newRow("operator named 3 wins over position 3")
+        QTest::newRow("a bare number is a position, also where an operator is named 3")
             << "7" << phone + QStringList{"country=3", "operator=3"} << "operatorCode"
+            << "3";
+        QTest::newRow("operator named 3")
+            << "7" << phone + QStringList{"country=3", "operator=name:3"} << "operatorCode"
             << "4";
         QTest::newRow("ninth operator")
             << "7" << phone + QStringList{"country=3", "operator=ASDA Mobile"} << "operatorCode"
@@ -226,8 +229,9 @@ private Q_SLOTS:
         QTest::newRow("character without code")
             << "7" << QStringList{"email=a@b.cd", "phone2=x@\u05D0.cd"}
             << "phone2: the character \"\u05D0\" cannot be stored on the camera.";
-        QTest::newRow("unknown setting") << "7" << QStringList{"colour=red"}
-                                         << "unknown setting \"colour\"; the settings are: mode";
+        QTest::newRow("unknown setting")
+            << "7" << QStringList{"colour=red"}
+            << "unknown setting \"colour\" (did you mean \"country\"?); the settings are: mode";
         QTest::newRow("bad status") << "7" << QStringList{"status=QVGA"}
                                     << "status: \"QVGA\" is not allowed; use a position 0..2 or "
                                        "one of: Off, VGA, SMS";
@@ -371,6 +375,8 @@ private Q_SLOTS:
             << "5"
             << sets({"country=Sweden", "operator=2", "international=1", "phone1=+46701234567",
                      "status=SMS"});
+        QTest::newRow("auto, the operator named 3")
+            << "7" << sets({"country=United Kingdom", "operator=name:3", "phone1=07700900123"});
         QTest::newRow("manual, model 1, QVGA")
             << "1"
             << QStringList{"--chinese-requested"} +

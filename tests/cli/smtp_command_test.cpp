@@ -159,6 +159,10 @@ private Q_SLOTS:
         QTest::newRow("country by name") << 5 << QStringList{"country=Hungary"} << 2 << 18;
         QTest::newRow("operator by name")
             << 5 << QStringList{"operator=T-Mobile", "country=hungary"} << 1 << 2;
+        QTest::newRow("a bare number is a position, also where an operator is named 3")
+            << 7 << QStringList{"country=United Kingdom", "operator=3"} << 1 << 3;
+        QTest::newRow("operator named 3")
+            << 7 << QStringList{"country=United Kingdom", "operator=name:3"} << 1 << 4;
         QTest::newRow("hours off by name, B")
             << 7 << QStringList{"remote_hours=3", "remote_hours=off"} << 7 << 25;
         QTest::newRow("hours, A") << 6 << QStringList{"remote_hours=17", "phone=12345"} << 8 << 17;
@@ -262,7 +266,8 @@ private Q_SLOTS:
             << "sender_password: Password (Sender): the character \"☃\" cannot be stored";
         QTest::newRow("unknown setting")
             << 7 << QStringList{} << QStringList{"colour=red"}
-            << "unknown setting \"colour\"; the settings are: mode, pictures_per_day";
+            << "unknown setting \"colour\" (did you mean \"country\"?); the settings are: mode, "
+               "pictures_per_day";
         QTest::newRow("missing equals")
             << 7 << QStringList{} << QStringList{"server"} << "--set expects NAME=VALUE";
         QTest::newRow("TV mode") << 7 << QStringList{"--tv-mode", "1"} << mail

@@ -238,6 +238,12 @@ private Q_SLOTS:
             << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << 50 << 3
             << "URL: the character \"U+0000\" cannot be stored on the "
                "camera. Please remove it.";
+        QTest::newRow("escape character")
+            << QStringLiteral("a\x1b[2J") << 50 << 2
+            << "URL: the character \"U+001B\" cannot be stored on the camera. Please remove it.";
+        QTest::newRow("C1 control character, Chinese")
+            << QStringLiteral("a\u0085") << 50 << 1
+            << "URL：字符“U+0085”无法保存到相机中，请删除该字符。";
     }
     void fieldErrors() {
         QFETCH(QString, text);

@@ -338,6 +338,17 @@ private Q_SLOTS:
         QTest::newRow("account with a zero character")
             << with([](MmsSettings& s) { s.account = u"ab"_s + QChar(0) + u"c"_s; }) << 2
             << u"account"_s << R::ContainsZero << 0 << 0;
+        QTest::newRow("email with an escape sequence")
+            << with([](MmsSettings& s) { s.email = u"me\x1b]0;x\a@y.z"_s; }) << 2 << u"email"_s
+            << R::ControlCharacter << 0 << 2;
+        QTest::newRow("url with a line feed")
+            << with([](MmsSettings& s) { s.url = u"http://a\nb"_s; }) << 2 << u"url"_s
+            << R::ControlCharacter << 0 << 8;
+        QTest::newRow("password with DEL") << with([](MmsSettings& s) { s.password = u"pw\x7f"_s; })
+                                           << 2 << u"password"_s << R::ControlCharacter << 0 << 2;
+        QTest::newRow("phone3 with a C1 control")
+            << with([](MmsSettings& s) { s.phone3 = u"\x9b"_s + u"2J"_s; }) << 2 << u"phone3"_s
+            << R::ControlCharacter << 0 << 0;
         QTest::newRow("100 per day") << with([](MmsSettings& s) { s.picturesPerDay = 100; }) << 2
                                      << u"picturesPerDay"_s << R::OutOfRange << 99 << 100;
         QTest::newRow("-1 per day") << with([](MmsSettings& s) { s.picturesPerDay = -1; }) << 2

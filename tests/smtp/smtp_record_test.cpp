@@ -343,6 +343,12 @@ private Q_SLOTS:
         QTest::newRow("phone with a zero character")
             << A << with([](SmtpSettings& s) { s.phone = u"138"_s + QChar(0); }) << 2 << u"phone"_s
             << R::ContainsZero;
+        QTest::newRow("sender password with BEL")
+            << B << with([](SmtpSettings& s) { s.senderPassword = u"se\acret"_s; }) << 2
+            << u"senderPassword"_s << R::ControlCharacter;
+        QTest::newRow("server with a tab")
+            << A << with([](SmtpSettings& s) { s.server = u"smtp\t.cn"_s; }) << 2 << u"server"_s
+            << R::ControlCharacter;
         QTest::newRow("recipient, 17 chinese characters in A")
             << A << with([](SmtpSettings& s) { s.recipient = QString(17, QChar(0x4E2D)); }) << 2
             << u"recipient"_s << R::TooLong;

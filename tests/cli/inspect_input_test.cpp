@@ -1,0 +1,225 @@
+#include "camera/menu_record.h"
+#include "mms/block_container.h"
+#include "mms/mms_record.h"
+#include "support/process_runner.h"
+#include "support/test_files.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace kestrova;
+using namespace kestrova::test;
+
+namespace {
+
+// A "setup.dat" whose check value is right, with its plain blocks changed first.
+template <typename Change> QByteArray sealedMms(Change change) {
+    mms::MmsSettings settings;
+    settings.phone1 = QStringLiteral("13800138000");
+    mms::DataBlocks blocks = mms::openContainer(mms::buildMmsRecord(settings, 2, 0).bytes).plain;
+    change(blocks);
+    return mms::sealContainer(blocks, 0);
+}
+
+} // namespace
+
+// What inspect and --profile read, and what inspect says of a file whose values no program
+// writes.
+class InspectInputTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString settings() const { return dir.filePath(QStringLiteral("prefs.ini")); }
+
+    ProcessResult inspect(const QString& path, const QStringList& flags = {}) const {
+        return runKestrova(QStringList{QStringLiteral("inspect"), path} + flags, settings());
+    }
+
+private Q_SLOTS:
+    void unreadable_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QTest::newRow("a FIFO without a writer")
+            << fifo << "cannot read " + fifo + ": not a regular file (a FIFO)";
+        QTest::newRow("a folder") << dir.path()
+                                  << "cannot read " + dir.path() +
+                                         ": not a regular file (a folder)";
+        QTest::newRow("a device") << "/dev/zero"
+                                  << "cannot read /dev/zero: not a regular file (a device)";
+        QTest::newRow("no name") << ""
+                                 << "cannot read \"\": No such file or directory";
+        // Offset 0 of a process's own memory is never mapped: a regular file whose read fails.
+        QTest::newRow("a read error") << "/proc/self/mem"
+                                      << "cannot read /proc/self/mem: Input/output error";
+    }
+    void unreadable() {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        if (path.startsWith(u"/proc") && !QFile::exists(path))
+            QSKIP("no /proc here to make a read fail");
+        const auto result = inspect(path);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err, "kestrova: " + message + u'\n');
+    }
+
+    void largeFileIsMeasuredNotRead() {
+        const QString path = dir.filePath(QStringLiteral("huge.dat"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(qint64(4) << 30)); // sparse: nothing is stored
+        file.close();
+        const auto result = inspect(path);
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY2(result.out.contains(QStringLiteral("not a settings file: 4294967296 bytes")),
+                 qPrintable(result.out));
+    }
+
+    void profileLimits_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a device") << "/dev/urandom"
+                                  << "cannot read the profile /dev/urandom: not a regular file";
+        const QString large = dir.filePath(QStringLiteral("large.json"));
+        QVERIFY(writeFile(large, "{\"x\": \"" + QByteArray(2 << 20, 'x') + "\"}"));
+        QTest::newRow("over 1 MiB") << large << "is 2097161 bytes; a profile holds at most 1048576";
+    }
+    void profileLimits() {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        const auto result =
+            runKestrova({QStringLiteral("menu"), QStringLiteral("--model"), QStringLiteral("1"),
+                         QStringLiteral("--out"), dir.path(), QStringLiteral("--profile"), path},
+                        settings());
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    }
+
+    void badValueIsCutShort() {
+        const auto result = runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
+                                         QStringLiteral("1"), QStringLiteral("--set"),
+                                         QStringLiteral("video_length=") + QString(5000, u'9')},
+                                        settings());
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.size() < 200, qPrintable(result.err));
+        QVERIFY(result.err.contains(QString(60, u'9') + QStringLiteral("... (5000 characters)")));
+    }
+
+    void controlCharactersAreEscaped() {
+        const QString path = dir.filePath(QStringLiteral("setup.dat"));
+        QVERIFY(writeFile(path, sealedMms([](mms::DataBlocks& blocks) {
+                              blocks[6] = mms::textBlock("\x1b]0;owned\x07\x1b[2J\nx@y.z");
+                              blocks[10] = mms::textBlock("13\x7f");
+                          })));
+        const auto text = inspect(path);
+        QCOMPARE(text.exitCode, 3);
+        QVERIFY(!text.out.contains(QChar(0x1b)) && !text.out.contains(QChar(0x07)));
+        QVERIFY2(text.out.contains(QStringLiteral(
+                     "email: \"\\x1b]0;owned\\x07\\x1b[2J\\x0ax@y.z\" (control characters: not "
+                     "written by this program)")),
+                 qPrintable(text.out));
+        QVERIFY(text.out.contains(QStringLiteral("phone3: \"13\\x7f\"")));
+        QVERIFY(text.out.contains(QStringLiteral("out of range: email, phone3 (DAMAGED)")));
+
+        const auto json = inspect(path, {QStringLiteral("--json")});
+        QCOMPARE(json.exitCode, 3);
+        // The JSON writer escapes the C0 controls itself; DEL and C1 are escaped the same way.
+        QVERIFY(!json.out.contains(QChar(0x1b)) && !json.out.contains(QChar(0x7f)));
+        QVERIFY(json.out.contains(QStringLiteral("\"13\\u007f\"")));
+        const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(object.value(QStringLiteral("email")).toString(),
+                 QStringLiteral("\x1b]0;owned\x07\x1b[2J\nx@y.z"));
+        QCOMPARE(object.value(QStringLiteral("intact")), QJsonValue(false));
+        QCOMPARE(object.value(QStringLiteral("out_of_range")).toArray(),
+                 (QJsonArray{QStringLiteral("email"), QStringLiteral("phone3")}));
+    }
+
+    void impossibleValuesAreDamage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("flags");
+        QTest::addColumn<QStringList>("outOfRange");
+
+        camera::CameraSettings menu = camera::CameraSettings::atOpen(CameraForm::B);
+        menu.camera_mode = 200;
+        menu.video_length = 251;
+        menu.timer_start_hour = 77;
+        const camera::CapturedTime month13{2020, 13, 1, 0, 0, 0};
+        const auto menuBytes = [](const camera::CameraSettings& s, const camera::CapturedTime& t,
+                                  int language) {
+            return camera::toByteArray(camera::buildMenuRecord(CameraForm::B, s, t, language, 0));
+        };
+        QTest::newRow("menu, model given")
+            << menuBytes(menu, month13, 2) << QStringList{"--model", "7"}
+            << QStringList{"camera_mode", "video_length", "timer_start_hour", "clock"};
+        QTest::newRow("menu, no model")
+            << menuBytes(menu, month13, 2) << QStringList{}
+            << QStringList{"camera_mode", "video_length", "timer_start_hour", "clock"};
+        camera::CameraSettings zeroMinutes = camera::CameraSettings::atOpen(CameraForm::B);
+        zeroMinutes.interval_value = 0;
+        QTest::newRow("menu, 0 minutes, day 30 of February, language 12")
+            << menuBytes(zeroMinutes, {2020, 2, 30, 0, 0, 0}, 12) << QStringList{"--model", "7"}
+            << QStringList{"interval_value", "clock", "menu_language"};
+
+        const auto header = [](int at, int value) {
+            return [at, value](mms::DataBlocks& blocks) {
+                blocks[0][static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(value);
+            };
+        };
+        QTest::newRow("mms, mode 175 and status 7") << sealedMms([&](mms::DataBlocks& blocks) {
+            header(0, 7)(blocks);
+            header(1, 8)(blocks);
+            header(55, 175)(blocks);
+        }) << QStringList{"--model", "7"} << QStringList{"mode", "status"};
+        QTest::newRow("mms, status 2 is beyond the list of model 2")
+            << sealedMms([&](mms::DataBlocks& blocks) {
+                   header(0, 3)(blocks);
+                   header(1, 4)(blocks);
+               })
+            << QStringList{"--model", "2"} << QStringList{"status"};
+        QTest::newRow("mms, operator 200 and hours 30, language 0")
+            << sealedMms([&](mms::DataBlocks& blocks) {
+                   header(9, 200)(blocks);
+                   header(10, 30)(blocks);
+                   header(5, 0)(blocks);
+               })
+            << QStringList{} << QStringList{"remote_hours", "operator", "record_language"};
+    }
+    void impossibleValuesAreDamage() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, flags);
+        QFETCH(QStringList, outOfRange);
+        const bool isMenu = bytes.size() == 60;
+        const QString path =
+            dir.filePath(isMenu ? QStringLiteral("menu.dat") : QStringLiteral("setup.dat"));
+        QVERIFY(writeFile(path, bytes));
+
+        const auto text = inspect(path, flags);
+        QCOMPARE(text.exitCode, 3);
+        QVERIFY2(text.out.contains(QStringLiteral("(ok)")), qPrintable(text.out)); // check value
+        QVERIFY2(text.out.contains(QStringLiteral("out of range: ") +
+                                   outOfRange.join(QStringLiteral(", ")) +
+                                   QStringLiteral(" (DAMAGED)")),
+                 qPrintable(text.out));
+        QVERIFY(!text.out.contains(QStringLiteral("DAMAGED?")));
+
+        const auto json = inspect(path, flags + QStringList{QStringLiteral("--json")});
+        QCOMPARE(json.exitCode, 3);
+        const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(object.value(QStringLiteral("crc_ok")), QJsonValue(true));
+        QCOMPARE(object.value(QStringLiteral("intact")), QJsonValue(false));
+        QCOMPARE(object.value(QStringLiteral("out_of_range")).toArray(),
+                 QJsonArray::fromStringList(outOfRange));
+    }
+};
+
+KESTROVA_TEST(InspectInputTest)
+#include "inspect_input_test.moc"
