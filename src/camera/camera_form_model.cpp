@@ -4,8 +4,8 @@
 #include "camera/camera_rules.h"
 #include "common/clock.h"
 #include "common/range_check.h"
-#include "common/record_file.h"
 #include "dialog/settings_file.h"
+#include "format/record_file.h"
 #include "i18n/camera_texts.h"
 #include "res/camera_templates.h"
 

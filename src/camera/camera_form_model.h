@@ -2,10 +2,10 @@
 
 #include "camera/camera_settings.h"
 #include "camera/captured_time.h"
-#include "camera/menu_record.h"
 #include "common/form_variants.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
+#include "format/menu_record.h"
 #include "i18n/messages.h"
 
 #include <QString>

@@ -6,7 +6,7 @@
 #include "cli/console.h"
 #include "cli/file_report.h"
 #include "cli/settings_file_options.h"
-#include "common/file_history.h"
+#include "format/file_history.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

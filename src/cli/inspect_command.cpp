@@ -6,9 +6,9 @@
 #include "cli/file_report.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
-#include "mms/block_container.h"
-#include "mms/mms_record.h"
-#include "smtp/smtp_record.h"
+#include "format/block_container.h"
+#include "format/mms_record.h"
+#include "format/smtp_record.h"
 
 #include <QFileInfo>
 
@@ -42,7 +42,7 @@ std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& byt
     if (bytes.size() == 60)
         return menuReport(bytes, model);
     // "setup.dat" by its name, or renamed when its check value holds with its own adjustment.
-    if (bytes.size() == mms::containerSize) {
+    if (bytes.size() == format::containerSize) {
         const QString name = QFileInfo(path).fileName();
         const auto named = [&name](const char* fileName) {
             return name.compare(QLatin1String(fileName), Qt::CaseInsensitive) == 0;
@@ -53,10 +53,10 @@ std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& byt
     }
     // "smtp.dat" and "setup.dat" share their size; the name tells them apart, or for a renamed
     // file the check value, which only "smtp.dat" adjusts by 15.
-    if (bytes.size() == mms::containerSize &&
+    if (bytes.size() == format::containerSize &&
         (QFileInfo(path).fileName().compare(QLatin1String(smtp::smtpFileName),
                                             Qt::CaseInsensitive) == 0 ||
-         mms::openContainer(bytes).checkValueOk(smtp::smtpAdjustment)))
+         format::openContainer(bytes).checkValueOk(smtp::smtpAdjustment)))
         return smtpReport(bytes, model);
     return std::make_unique<UnknownFileReport>(bytes.size());
 }
@@ -81,7 +81,7 @@ int runInspect(const QStringList& arguments) {
 
     const QString path = parser.positionalArguments().constFirst();
     // The largest settings file is 720 bytes: a larger one is none, whatever it holds.
-    const BoundedRead read = readBounded(path, mms::containerSize);
+    const BoundedRead read = readBounded(path, format::containerSize);
     if (read.status != BoundedRead::Status::Ok && read.status != BoundedRead::Status::TooLarge)
         fail(ExitWriteFailed,
              QStringLiteral("cannot read %1: %2")

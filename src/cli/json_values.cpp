@@ -3,7 +3,7 @@
 #include "cli/bounded_read.h"
 #include "cli/cli_error.h"
 #include "common/range_check.h"
-#include "mms/record_field.h"
+#include "format/record_field.h"
 
 #include <QFile>
 #include <QJsonParseError>
@@ -30,7 +30,7 @@ QString escaped(const QString& text, bool quoted) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        if (mms::isControlCharacter(c.unicode()))
+        if (format::isControlCharacter(c.unicode()))
             out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         else if (quoted && (c == u'\\' || c == u'"'))
             out += QStringLiteral("\\") + c;
@@ -113,7 +113,7 @@ QString terminalJson(const QJsonObject& object) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        if (c.unicode() >= 0x7F && mms::isControlCharacter(c.unicode()))
+        if (c.unicode() >= 0x7F && format::isControlCharacter(c.unicode()))
             out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             out += c;
@@ -164,7 +164,7 @@ QString entryName(const QString& entry) {
 
 bool holdsControl(const QString& text) {
     return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return mms::isControlCharacter(c.unicode()); });
+                       [](QChar c) { return format::isControlCharacter(c.unicode()); });
 }
 
 QString notInList(const QJsonValue& value, const QStringList& entries) {

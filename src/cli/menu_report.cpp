@@ -3,8 +3,8 @@
 #include "app/routing.h"
 #include "camera/camera_rules.h"
 #include "camera/camera_setting_table.h"
-#include "camera/menu_record.h"
 #include "cli/file_report.h"
+#include "format/menu_record.h"
 #include "i18n/language.h"
 
 #include <QDate>

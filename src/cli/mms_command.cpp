@@ -7,11 +7,11 @@
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
 #include "common/range_check.h"
+#include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_checks.h"
-#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 
 #include <QJsonArray>
@@ -321,7 +321,7 @@ int runMms(const QStringList& arguments) {
              QStringLiteral("%1: %2").arg(settingName(mms::mmsFieldName(failure->field)),
                                           i18n::messageFor(failure->message, language)));
     mms::applyOperatorPreset(settings);
-    const mms::RecordBytes record =
+    const format::RecordBytes record =
         mms::buildMmsRecord(settings, state.recordLanguage(), state.tvMode);
     if (!record.ok())
         fail(ExitBadInput,

@@ -2,9 +2,9 @@
 #include "app/routing.h"
 #include "cli/file_report.h"
 #include "cli/json_values.h"
+#include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
-#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 
 #include <QJsonArray>

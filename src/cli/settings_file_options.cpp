@@ -2,7 +2,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/console.h"
-#include "common/file_history.h"
+#include "format/file_history.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 

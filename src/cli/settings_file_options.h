@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/json_values.h"
-#include "common/record_file.h"
+#include "format/record_file.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>

@@ -8,13 +8,13 @@
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
 #include "common/range_check.h"
+#include "format/smtp_record.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_checks.h"
-#include "smtp/smtp_record.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

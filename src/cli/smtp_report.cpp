@@ -3,12 +3,12 @@
 #include "cli/cli_error.h"
 #include "cli/file_report.h"
 #include "cli/json_values.h"
+#include "format/block_container.h"
+#include "format/smtp_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
-#include "mms/block_container.h"
 #include "smtp/gprs_presets.h"
-#include "smtp/smtp_record.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -63,8 +63,8 @@ FormGuess guessForm(const QByteArray& bytes, std::optional<int> model) {
                                    .arg(app::modelName(*model)));
         return {app::smtpFormFor(*model), true, false};
     }
-    const mms::OpenedContainer opened = mms::openContainer(bytes);
-    const mms::Block& header = opened.plain[0];
+    const format::OpenedContainer opened = format::openContainer(bytes);
+    const format::Block& header = opened.plain[0];
     const bool fitsA = header[6] == 1 && header[7] == 1 && header[8] <= smtp::remoteOff;
     const bool fitsB = header[8] == 1 && header[6] <= 2 && header[7] <= smtp::remoteOff;
     if (fitsA && fitsB)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/record_file.h"
 #include "dialog/host.h"
+#include "format/record_file.h"
 #include "i18n/messages.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "i18n/messages.h"
 
-#include "common/record_file.h"
+#include "format/record_file.h"
 #include "i18n/language.h"
 #include "i18n/notices.h"
 

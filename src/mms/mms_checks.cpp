@@ -8,6 +8,8 @@
 
 namespace kestrova::mms {
 
+using namespace kestrova::format;
+
 namespace {
 
 using i18n::Message;

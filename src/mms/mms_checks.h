@@ -1,15 +1,17 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "format/record_field.h"
 #include "i18n/messages.h"
 #include "mms/mms_settings.h"
-#include "mms/record_field.h"
 
 #include <QString>
 
 #include <optional>
 
 namespace kestrova::mms {
+
+using format::FieldError;
 
 // The settings a Generate check can point at.
 enum class MmsField {

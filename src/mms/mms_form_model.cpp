@@ -1,10 +1,10 @@
 #include "mms/mms_form_model.h"
 
 #include "common/range_check.h"
-#include "common/record_file.h"
 #include "dialog/settings_file.h"
+#include "format/mms_record.h"
+#include "format/record_file.h"
 #include "i18n/mms_texts.h"
-#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 #include "res/mms_templates.h"
 

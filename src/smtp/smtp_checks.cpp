@@ -1,6 +1,6 @@
 #include "smtp/smtp_checks.h"
 
-#include "common/text_encoding.h"
+#include "format/text_encoding.h"
 #include "i18n/language.h"
 #include "smtp/gprs_presets.h"
 
@@ -140,7 +140,7 @@ QString fieldErrorMessage(const FieldError& error, int language) {
     case FieldError::Reason::NotEncodable:
     case FieldError::Reason::ControlCharacter:
         return i18n::messageFor(Message::FieldNotEncodable, language)
-            .arg(name, mms::shownCharacter(error.character));
+            .arg(name, format::shownCharacter(error.character));
     case FieldError::Reason::ContainsZero:
         // Shown by its code: the character itself would end the message.
         return i18n::messageFor(Message::FieldNotEncodable, language)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "format/smtp_record.h"
 #include "i18n/messages.h"
-#include "smtp/smtp_record.h"
 #include "smtp/smtp_settings.h"
 
 #include <QByteArray>

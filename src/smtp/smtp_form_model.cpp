@@ -1,13 +1,13 @@
 #include "smtp/smtp_form_model.h"
 
 #include "common/range_check.h"
-#include "common/record_file.h"
 #include "dialog/settings_file.h"
+#include "format/record_file.h"
+#include "format/smtp_record.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
 #include "res/smtp_templates.h"
 #include "smtp/gprs_presets.h"
-#include "smtp/smtp_record.h"
 
 #include <array>
 

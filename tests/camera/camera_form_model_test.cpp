@@ -1,5 +1,5 @@
 #include "camera/camera_form_test_support.h"
-#include "common/record_file.h"
+#include "format/record_file.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 

@@ -1,6 +1,6 @@
 #include "app/routing.h"
 #include "camera/camera_form_test_support.h"
-#include "common/record_file.h"
+#include "format/record_file.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"

@@ -1,6 +1,6 @@
-#include "common/record_file.h"
+#include "format/mms_record.h"
+#include "format/record_file.h"
 #include "mms/mms_form_test_support.h"
-#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"

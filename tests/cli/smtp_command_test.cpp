@@ -1,5 +1,5 @@
 #include "app/routing.h"
-#include "common/record_file.h"
+#include "format/record_file.h"
 #include "smtp/smtp_form_test_support.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"

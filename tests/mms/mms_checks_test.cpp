@@ -7,6 +7,7 @@
 
 using namespace kestrova;
 using namespace kestrova::mms;
+using namespace kestrova::format;
 using i18n::Message;
 
 namespace {

@@ -1,6 +1,6 @@
-#include "common/record_file.h"
+#include "format/mms_record.h"
+#include "format/record_file.h"
 #include "mms/mms_form_test_support.h"
-#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 #include "support/test_registry.h"
 
@@ -730,7 +730,7 @@ private Q_SLOTS:
         expected.email = QStringLiteral("me@example.com");
         expected.phone2 = QStringLiteral("a@b.cd");
         // The language byte is 1 when Chinese was requested; the TV mode keeps its low byte.
-        const mms::RecordBytes record = mms::buildMmsRecord(expected, 1, 0x05);
+        const format::RecordBytes record = mms::buildMmsRecord(expected, 1, 0x05);
         QVERIFY(record.ok());
         QCOMPARE(fileBytes(setupFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(f.text(urlField), QStringLiteral("http://mms.example/m"));

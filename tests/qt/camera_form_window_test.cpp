@@ -1,6 +1,6 @@
 #include "app/setup_forms.h"
 #include "camera/camera_form_model.h"
-#include "common/record_file.h"
+#include "format/record_file.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
 #include "qt/open_form.h"

@@ -1,7 +1,7 @@
 #include "app/setup_forms.h"
-#include "common/record_file.h"
+#include "format/mms_record.h"
+#include "format/record_file.h"
 #include "mms/mms_checks.h"
-#include "mms/mms_record.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
 #include "qt/open_form.h"
@@ -81,7 +81,7 @@ private Q_SLOTS:
         expected.phone1 = QStringLiteral("13800138000");
         expected.phone2 = QStringLiteral("+4915112345");
         mms::applyOperatorPreset(expected);
-        const mms::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
+        const format::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
         QCOMPARE(fileBytes(setupFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(
             f.host.messages,

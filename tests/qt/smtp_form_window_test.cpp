@@ -1,5 +1,5 @@
 #include "app/setup_forms.h"
-#include "common/record_file.h"
+#include "format/record_file.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
 #include "qt/open_form.h"

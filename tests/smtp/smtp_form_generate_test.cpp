@@ -1,5 +1,5 @@
-#include "common/record_file.h"
-#include "common/text_encoding.h"
+#include "format/record_file.h"
+#include "format/text_encoding.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_form_test_support.h"
 #include "support/test_registry.h"

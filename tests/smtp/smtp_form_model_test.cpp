@@ -1,4 +1,4 @@
-#include "common/record_file.h"
+#include "format/record_file.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_form_test_support.h"
 #include "support/test_registry.h"

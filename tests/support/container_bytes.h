@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/crc16.h"
+#include "format/crc16.h"
 
 #include <QByteArray>
 

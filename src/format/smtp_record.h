@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
-#include "mms/record_field.h"
+#include "format/record_field.h"
 #include "smtp/smtp_settings.h"
 
 #include <QByteArray>
@@ -11,8 +11,8 @@
 
 namespace kestrova::smtp {
 
-using mms::FieldError;
-using mms::RecordBytes;
+using format::FieldError;
+using format::RecordBytes;
 
 inline constexpr const char* smtpFileName = "smtp.dat";
 

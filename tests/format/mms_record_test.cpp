@@ -1,5 +1,5 @@
-#include "common/crc16.h"
-#include "mms/mms_record.h"
+#include "format/crc16.h"
+#include "format/mms_record.h"
 #include "support/container_bytes.h"
 #include "support/test_registry.h"
 
@@ -8,6 +8,7 @@
 using namespace kestrova;
 using namespace kestrova::test;
 using namespace kestrova::mms;
+using namespace kestrova::format;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -75,7 +76,7 @@ char* toString(const MmsSettings& s) {
 } // namespace kestrova::mms
 
 Q_DECLARE_METATYPE(kestrova::mms::MmsSettings)
-Q_DECLARE_METATYPE(kestrova::mms::FieldError::Reason)
+Q_DECLARE_METATYPE(kestrova::format::FieldError::Reason)
 
 class MmsRecordTest : public QObject {
     Q_OBJECT

@@ -1,8 +1,8 @@
-#include "mms/record_field.h"
+#include "format/record_field.h"
 
-#include "common/text_encoding.h"
+#include "format/text_encoding.h"
 
-namespace kestrova::mms {
+namespace kestrova::format {
 
 namespace {
 
@@ -118,4 +118,4 @@ std::optional<FieldError> firstOutOfRange(std::initializer_list<RecordNumber> nu
     return std::nullopt;
 }
 
-} // namespace kestrova::mms
+} // namespace kestrova::format

@@ -1,6 +1,6 @@
-#include "camera/menu_record.h"
+#include "format/menu_record.h"
 
-#include "common/crc16.h"
+#include "format/crc16.h"
 
 #include <algorithm>
 #include <span>

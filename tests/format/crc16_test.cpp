@@ -1,4 +1,4 @@
-#include "common/crc16.h"
+#include "format/crc16.h"
 #include "support/test_registry.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "common/text_encoding.h"
+#include "format/text_encoding.h"
 #include "support/test_registry.h"
 
 #include <QTest>

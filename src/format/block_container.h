@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace kestrova::mms {
+namespace kestrova::format {
 
 // "setup.dat" and "smtp.dat" share one container: eleven 60-byte data blocks (a header and ten
 // texts) with bytes 0..49 scrambled, then a plain block holding the check value. Every block
@@ -76,4 +76,4 @@ struct OpenedContainer {
 
 OpenedContainer openContainer(const QByteArray& file);
 
-} // namespace kestrova::mms
+} // namespace kestrova::format

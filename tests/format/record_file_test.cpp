@@ -1,4 +1,4 @@
-#include "common/record_file.h"
+#include "format/record_file.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "support/test_files.h"

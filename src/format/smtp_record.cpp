@@ -1,14 +1,14 @@
-#include "smtp/smtp_record.h"
+#include "format/smtp_record.h"
 
-#include "common/text_encoding.h"
-#include "mms/block_container.h"
+#include "format/block_container.h"
+#include "format/text_encoding.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace kestrova::smtp {
 
-using namespace kestrova::mms;
+using namespace kestrova::format;
 
 namespace {
 

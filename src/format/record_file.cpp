@@ -1,6 +1,6 @@
-#include "common/record_file.h"
+#include "format/record_file.h"
 
-#include "common/file_history.h"
+#include "format/file_history.h"
 
 #include <QCryptographicHash>
 #include <QDir>

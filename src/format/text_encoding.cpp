@@ -1,4 +1,4 @@
-#include "common/text_encoding.h"
+#include "format/text_encoding.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

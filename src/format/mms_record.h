@@ -1,14 +1,17 @@
 #pragma once
 
-#include "mms/block_container.h"
+#include "format/block_container.h"
+#include "format/record_field.h"
 #include "mms/mms_settings.h"
-#include "mms/record_field.h"
 
 #include <QByteArray>
 
 #include <cstdint>
 
 namespace kestrova::mms {
+
+using format::FieldError;
+using format::RecordBytes;
 
 inline constexpr const char* mmsFileName = "setup.dat";
 

@@ -1,4 +1,4 @@
-#include "camera/menu_record.h"
+#include "format/menu_record.h"
 #include "support/test_registry.h"
 
 #include <QTest>

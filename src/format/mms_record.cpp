@@ -1,11 +1,13 @@
-#include "mms/mms_record.h"
+#include "format/mms_record.h"
 
-#include "common/text_encoding.h"
+#include "format/text_encoding.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace kestrova::mms {
+
+using namespace kestrova::format;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/file_history.h"
+#include "format/file_history.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "common/crc16.h"
-#include "mms/block_container.h"
+#include "format/block_container.h"
+#include "format/crc16.h"
 #include "support/test_registry.h"
 
 #include <QTest>
 
 using namespace kestrova;
-using namespace kestrova::mms;
+using namespace kestrova::format;
 
 namespace {
 

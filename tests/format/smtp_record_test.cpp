@@ -1,6 +1,6 @@
-#include "common/crc16.h"
-#include "mms/block_container.h"
-#include "smtp/smtp_record.h"
+#include "format/block_container.h"
+#include "format/crc16.h"
+#include "format/smtp_record.h"
 #include "support/container_bytes.h"
 #include "support/test_registry.h"
 
@@ -20,7 +20,7 @@ QByteArray hex(const char* text) {
 QByteArray build(const SmtpSettings& settings, SmtpForm form, int languageByte = 2) {
     const RecordBytes record = buildSmtpRecord(settings, form, languageByte);
     if (!record.ok())
-        qWarning("%s", qPrintable(mms::describe(*record.error)));
+        qWarning("%s", qPrintable(format::describe(*record.error)));
     return record.bytes;
 }
 
@@ -462,10 +462,11 @@ private Q_SLOTS:
     }
 
     void userNameMustMatchTheSender() {
-        mms::DataBlocks plain = mms::openContainer(build(filledSettings(), SmtpForm::A)).plain;
-        plain[9] = mms::textBlock("trailcat");
+        format::DataBlocks plain =
+            format::openContainer(build(filledSettings(), SmtpForm::A)).plain;
+        plain[9] = format::textBlock("trailcat");
         const SmtpRecordCheck check =
-            decodeSmtpRecord(mms::sealContainer(plain, smtpAdjustment), SmtpForm::A).check;
+            decodeSmtpRecord(format::sealContainer(plain, smtpAdjustment), SmtpForm::A).check;
         QVERIFY(check.checkValueOk);
         QVERIFY(check.layoutOk);
         QVERIFY(!check.userNameOk);
@@ -473,10 +474,10 @@ private Q_SLOTS:
     }
 
     void checkValueWithoutThe15IsWrong() {
-        const mms::DataBlocks plain =
-            mms::openContainer(build(filledSettings(), SmtpForm::B)).plain;
-        QVERIFY(!decodeSmtpRecord(mms::sealContainer(plain, 0), SmtpForm::B).check.checkValueOk);
-        QVERIFY(decodeSmtpRecord(mms::sealContainer(plain, 15), SmtpForm::B).check.intact());
+        const format::DataBlocks plain =
+            format::openContainer(build(filledSettings(), SmtpForm::B)).plain;
+        QVERIFY(!decodeSmtpRecord(format::sealContainer(plain, 0), SmtpForm::B).check.checkValueOk);
+        QVERIFY(decodeSmtpRecord(format::sealContainer(plain, 15), SmtpForm::B).check.intact());
     }
 };
 

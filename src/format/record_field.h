@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <optional>
 
-namespace kestrova::mms {
+namespace kestrova::format {
 
 // Why a setting could not go into a record. Records never truncate or substitute: a value that
 // does not fit is refused, naming the field, so the caller can tell the user which one.
@@ -70,4 +70,4 @@ struct RecordBytes {
     bool ok() const { return !error.has_value(); }
 };
 
-} // namespace kestrova::mms
+} // namespace kestrova::format

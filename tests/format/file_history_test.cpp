@@ -1,5 +1,5 @@
-#include "common/file_history.h"
-#include "common/record_file.h"
+#include "format/file_history.h"
+#include "format/record_file.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 

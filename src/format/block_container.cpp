@@ -1,13 +1,13 @@
-#include "mms/block_container.h"
+#include "format/block_container.h"
 
-#include "common/crc16.h"
+#include "format/crc16.h"
 
 #include <QtGlobal>
 
 #include <algorithm>
 #include <span>
 
-namespace kestrova::mms {
+namespace kestrova::format {
 
 namespace {
 
@@ -104,4 +104,4 @@ OpenedContainer openContainer(const QByteArray& file) {
     return opened;
 }
 
-} // namespace kestrova::mms
+} // namespace kestrova::format
