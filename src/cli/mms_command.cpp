@@ -27,35 +27,12 @@ namespace {
 
 using mms::MmsSettings;
 
-struct TextSetting {
-    const char* name;
-    QString MmsSettings::*member;
-    bool network; // one of the six texts an operator preset gives in "auto" mode
-};
-
-const TextSetting textSettings[] = {
-    {"url", &MmsSettings::url, true},         {"apn", &MmsSettings::apn, true},
-    {"gateway", &MmsSettings::gateway, true}, {"port", &MmsSettings::port, true},
-    {"account", &MmsSettings::account, true}, {"password", &MmsSettings::password, true},
-    {"phone1", &MmsSettings::phone1, false},  {"email", &MmsSettings::email, false},
-    {"phone2", &MmsSettings::phone2, false},  {"phone3", &MmsSettings::phone3, false},
-};
-
 // Every name the command takes, in the order of the form.
-const QStringList settingNames{
-    QStringLiteral("mode"),          QStringLiteral("status"),  QStringLiteral("pictures_per_day"),
-    QStringLiteral("remote_hours"),  QStringLiteral("country"), QStringLiteral("operator"),
-    QStringLiteral("url"),           QStringLiteral("bearer"),  QStringLiteral("apn"),
-    QStringLiteral("gateway"),       QStringLiteral("port"),    QStringLiteral("phone1"),
-    QStringLiteral("international"), QStringLiteral("email"),   QStringLiteral("account"),
-    QStringLiteral("password"),      QStringLiteral("phone2"),  QStringLiteral("phone3"),
-};
-
-// The setting names of the command for the field names of the record.
-QString settingName(const QString& field) {
-    return field == mms::mmsFieldName(mms::MmsField::PicturesPerDay)
-               ? QStringLiteral("pictures_per_day")
-               : field;
+QStringList settingNames() {
+    QStringList names;
+    for (const mms::MmsFieldRow& row : mms::mmsFields())
+        names << row.nameText();
+    return names;
 }
 
 [[noreturn]] void notAllowed(const QString& name, const QJsonValue& value,
@@ -75,14 +52,14 @@ public:
     // A JSON object as "inspect --json" prints it; fields that are not settings are ignored.
     void applyProfile(const QJsonObject& profile) {
         for (auto it = profile.begin(); it != profile.end(); ++it) {
-            if (settingNames.contains(it.key()))
+            if (mms::mmsFieldNamed(it.key()))
                 values_[it.key()] = it.value();
         }
     }
 
     ProfileKeys profileKeys() const {
         return {QStringLiteral("mms"),
-                settingNames,
+                settingNames(),
                 {QStringLiteral("record_language"), QStringLiteral("tv_mode")}};
     }
 
@@ -93,8 +70,8 @@ public:
                 ExitBadInput,
                 QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(shownValue(assignment)));
         const QString name = assignment.left(equals).trimmed();
-        if (!settingNames.contains(name))
-            unknownSetting(name, settingNames);
+        if (!mms::mmsFieldNamed(name))
+            unknownSetting(name, settingNames());
         // Texts are taken as typed, blanks included.
         values_[name] = QJsonValue(assignment.mid(equals + 1));
     }
@@ -122,8 +99,10 @@ public:
             s.country = mms::manualCountry;
             s.operatorCode = 0;
         }
-        for (const TextSetting& setting : textSettings)
-            s.*setting.member = text(QString::fromLatin1(setting.name));
+        for (const mms::MmsFieldRow& row : mms::mmsFields()) {
+            if (row.kind == format::FieldKind::Text)
+                s.*row.text = text(row.nameText());
+        }
         if (s.automatic)
             checkAgainstPreset(s);
         checkPhoneLength(s);
@@ -244,18 +223,18 @@ private:
     void checkAgainstPreset(MmsSettings& s) const {
         MmsSettings preset = s;
         mms::applyOperatorPreset(preset);
-        for (const TextSetting& setting : textSettings) {
-            const QString name = QString::fromLatin1(setting.name);
-            if (!setting.network || !given(name))
+        for (const mms::MmsFieldRow& row : mms::mmsFields()) {
+            const QString name = row.nameText();
+            if (!mms::givenByPreset(row.id) || !given(name))
                 continue;
-            if (s.*setting.member != preset.*setting.member)
+            if (s.*row.text != preset.*row.text)
                 fail(ExitBadInput,
                      QStringLiteral("%1: in auto mode the preset of %2 gives \"%3\"; use "
                                     "mode=manual to type the network settings")
                          .arg(name,
                               mms::mmsOperatorNames(s.country, i18n::English).value(s.operatorCode),
-                              preset.*setting.member));
-            (s.*setting.member).clear();
+                              preset.*row.text));
+            (s.*row.text).clear();
         }
     }
 
@@ -288,7 +267,7 @@ private:
 } // namespace
 
 QStringList mmsSettingNames() {
-    return settingNames;
+    return settingNames();
 }
 
 int runMms(const QStringList& arguments) {
@@ -303,7 +282,7 @@ int runMms(const QStringList& arguments) {
     const SettingsFileOptions file(
         QStringLiteral("One setting: a list takes its position or English entry, a text as "
                        "typed. Names: %1.")
-            .arg(settingNames.join(QStringLiteral(", "))));
+            .arg(settingNames().join(QStringLiteral(", "))));
     file.addTo(parser);
     parseCommand(parser, arguments, 0);
 
@@ -318,14 +297,13 @@ int runMms(const QStringList& arguments) {
     const int statusCount = mms::mmsStatusCount(app::mmsFormFor(model), model);
     if (const auto failure = mms::checkGenerate(settings, statusCount))
         fail(ExitBadInput,
-             QStringLiteral("%1: %2").arg(settingName(mms::mmsFieldName(failure->field)),
+             QStringLiteral("%1: %2").arg(mms::mmsField(failure->field).nameText(),
                                           i18n::messageFor(failure->message, language)));
     mms::applyOperatorPreset(settings);
     const format::RecordBytes record =
         mms::buildMmsRecord(settings, state.recordLanguage(), state.tvMode);
     if (!record.ok())
-        fail(ExitBadInput,
-             mms::fieldErrorMessage(*record.error, settingName(record.error->field), language));
+        fail(ExitBadInput, mms::fieldErrorMessage(*record.error, record.error->field, language));
 
     return writeSettingsFile(file.outFolder(parser), mms::mmsFileName, record.bytes, language);
 }

@@ -1,85 +1,93 @@
 #include "format/mms_record.h"
 
+#include "format/mms_fields.h"
 #include "format/text_encoding.h"
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace kestrova::mms {
 
 using namespace kestrova::format;
+using format::FieldKind;
 
 namespace {
 
-struct TextField {
-    const char16_t* name;
-    QString MmsSettings::*member;
-    int limit;
-};
-
-// Blocks 1 to 10, in file order.
-constexpr TextField textFields[textBlockCount] = {
-    {u"url", &MmsSettings::url, urlLimit},
-    {u"apn", &MmsSettings::apn, apnLimit},
-    {u"gateway", &MmsSettings::gateway, gatewayLimit},
-    {u"port", &MmsSettings::port, portLimit},
-    {u"phone1", &MmsSettings::phone1, phoneLimit},
-    {u"email", &MmsSettings::email, emailLimit},
-    {u"account", &MmsSettings::account, accountLimit},
-    {u"password", &MmsSettings::password, passwordLimit},
-    {u"phone2", &MmsSettings::phone2, phoneLimit},
-    {u"phone3", &MmsSettings::phone3, phoneLimit},
-};
-
-static_assert(std::all_of(std::begin(textFields), std::end(textFields),
-                          [](const TextField& f) { return f.limit <= maxTextBytes; }));
-
-// Header offsets.
-constexpr int statusOffset = 0;
-constexpr int statusPlusOneOffset = 1;
-constexpr int bearerOffset = 2;
-constexpr int tensOffset = 3;
-constexpr int unitsOffset = 4;
-constexpr int languageOffset = 5;
-constexpr int tvModeOffset = 6;
-constexpr int internationalOffset = 7;
-constexpr int countryOffset = 8;
-constexpr int operatorOffset = 9;
-constexpr int remoteHoursOffset = 10;
+// The header bytes besides the fields': what the process gives, and how much is used.
+constexpr int languageOffset = mmsLanguageByte;
+constexpr int tvModeOffset = mmsTvModeByte;
 constexpr int headerUsed = 11;
 constexpr int automaticOffset = 55;
 
+// Two fields take a second byte: the status again plus one, and the pictures per day as tens
+// and units.
+bool takesTwoBytes(MmsField id) {
+    return id == MmsField::Status || id == MmsField::PicturesPerDay;
+}
+
+void putNumber(Block& header, const MmsFieldRow& row, int value) {
+    const int at = row.place[0];
+    auto put = [&header](int offset, int v) { header[offset] = static_cast<std::uint8_t>(v); };
+    if (row.id == MmsField::PicturesPerDay) {
+        put(at, value / 10);
+        put(at + 1, value % 10);
+        return;
+    }
+    put(at, value);
+    if (row.id == MmsField::Status)
+        put(at + 1, value + 1);
+}
+
+int numberAt(const Block& header, const MmsFieldRow& row) {
+    const int at = row.place[0];
+    return row.id == MmsField::PicturesPerDay ? header[at] * 10 + header[at + 1] : header[at];
+}
+
+// The header fields in byte order, as the camera reads them.
+std::vector<const MmsFieldRow*> headerFields() {
+    std::vector<const MmsFieldRow*> rows;
+    for (const MmsFieldRow& row : mmsFields()) {
+        if (row.kind != FieldKind::Text)
+            rows.push_back(&row);
+    }
+    std::sort(rows.begin(), rows.end(),
+              [](const auto* a, const auto* b) { return a->place[0] < b->place[0]; });
+    return rows;
+}
+
+// The text fields by block, 1 to 10.
+std::array<const MmsFieldRow*, textBlockCount> textFields() {
+    std::array<const MmsFieldRow*, textBlockCount> rows{};
+    for (const MmsFieldRow& row : mmsFields()) {
+        if (row.kind == FieldKind::Text)
+            rows[static_cast<std::size_t>(row.place[0] - 1)] = &row;
+    }
+    return rows;
+}
+
 std::optional<FieldError> checkNumbers(const MmsSettings& s, int languageByte) {
-    return firstOutOfRange({
-        {u"status", s.status, 0, 3},
-        {u"bearer", s.bearer, 0, 1},
-        {u"picturesPerDay", s.picturesPerDay, 0, 99},
-        {u"cameraLanguage", languageByte, 1, 11},
-        {u"international", s.international, 0, 1},
-        {u"country", s.country, 0, 0xFF},
-        {u"operator", s.operatorCode, 0, 0xFF},
-        {u"remoteHours", s.remoteHours, 0, remoteOff},
-        {u"automatic", s.automatic, 0, 1},
-    });
+    bool languageChecked = false;
+    for (const MmsFieldRow* row : headerFields()) {
+        if (!languageChecked && row->place[0] > languageOffset) {
+            languageChecked = true;
+            if (auto error = checkRange(QStringLiteral("cameraLanguage"), languageByte, 1, 11))
+                return error;
+        }
+        if (auto error = checkRange(row->nameText(), s.*row->number, row->lower, row->upper)) {
+            error->id = static_cast<int>(row->id);
+            return error;
+        }
+    }
+    return std::nullopt;
 }
 
 Block headerBlock(const MmsSettings& s, int languageByte, std::uint16_t tvMode) {
     Block block = emptyBlock();
-    auto put = [&block](int offset, int value) {
-        block[offset] = static_cast<std::uint8_t>(value);
-    };
-    put(statusOffset, s.status);
-    put(statusPlusOneOffset, s.status + 1);
-    put(bearerOffset, s.bearer);
-    put(tensOffset, s.picturesPerDay / 10);
-    put(unitsOffset, s.picturesPerDay % 10);
-    put(languageOffset, languageByte);
-    put(tvModeOffset, tvMode & 0xFF);
-    put(internationalOffset, s.international);
-    put(countryOffset, s.country);
-    put(operatorOffset, s.operatorCode);
-    put(remoteHoursOffset, s.remoteHours);
-    put(automaticOffset, s.automatic);
+    for (const MmsFieldRow* row : headerFields())
+        putNumber(block, *row, s.*row->number);
+    block[languageOffset] = static_cast<std::uint8_t>(languageByte);
+    block[tvModeOffset] = static_cast<std::uint8_t>(tvMode & 0xFF);
     return block;
 }
 
@@ -97,13 +105,14 @@ RecordBytes buildMmsRecord(const MmsSettings& settings, int languageByte, std::u
 
     DataBlocks blocks{};
     blocks[0] = headerBlock(settings, languageByte, tvMode);
-    for (int k = 0; k < textBlockCount; ++k) {
-        const TextField& field = textFields[k];
-        const FieldText text =
-            encodeField(QString::fromUtf16(field.name), settings.*field.member, field.limit);
-        if ((result.error = text.error))
+    for (const MmsFieldRow* row : textFields()) {
+        FieldText text = encodeField(row->nameText(), settings.*row->text, row->bytes[0]);
+        if (text.error) {
+            text.error->id = static_cast<int>(row->id);
+            result.error = text.error;
             return result;
-        blocks[k + 1] = textBlock(text.bytes);
+        }
+        blocks[static_cast<std::size_t>(row->place[0])] = textBlock(text.bytes);
     }
     result.bytes = sealContainer(blocks, settings.international == 1 ? internationalAdjustment : 0);
     return result;
@@ -115,31 +124,26 @@ DecodedMms decodeMmsRecord(const QByteArray& file) {
     MmsSettings& s = decoded.settings;
 
     const Block& header = opened.plain[0];
-    s.status = header[statusOffset];
-    s.bearer = header[bearerOffset];
-    s.picturesPerDay = header[tensOffset] * 10 + header[unitsOffset];
+    for (const MmsFieldRow* row : headerFields())
+        s.*row->number = numberAt(header, *row);
     decoded.languageByte = header[languageOffset];
     decoded.tvModeByte = header[tvModeOffset];
-    s.international = header[internationalOffset];
-    s.country = header[countryOffset];
-    s.operatorCode = header[operatorOffset];
-    s.remoteHours = header[remoteHoursOffset];
-    s.automatic = header[automaticOffset];
 
-    bool layoutOk = header[statusPlusOneOffset] == ((header[statusOffset] + 1) & 0xFF) &&
-                    header[tensOffset] <= 9 && header[unitsOffset] <= 9 &&
-                    zeroBetween(header, headerUsed, automaticOffset) &&
+    const int status = mmsField(MmsField::Status).place[0];
+    const int pictures = mmsField(MmsField::PicturesPerDay).place[0];
+    bool layoutOk = header[status + 1] == ((header[status] + 1) & 0xFF) && header[pictures] <= 9 &&
+                    header[pictures + 1] <= 9 && zeroBetween(header, headerUsed, automaticOffset) &&
                     zeroBetween(header, automaticOffset + 1, 58);
     bool textsOk = true;
-    for (int k = 0; k < textBlockCount; ++k) {
-        const Block& block = opened.plain[k + 1];
+    for (const MmsFieldRow* row : textFields()) {
+        const Block& block = opened.plain[static_cast<std::size_t>(row->place[0])];
         const int length = block[textLengthOffset];
         layoutOk = layoutOk && length <= maxTextBytes &&
                    zeroBetween(block, std::min(length, maxTextBytes), textLengthOffset);
         const QByteArray bytes = blockText(block);
         const Cp936Decoded text = decodeCp936(bytes);
-        textsOk = textsOk && text.valid && length <= textFields[k].limit && !bytes.contains('\0');
-        s.*textFields[k].member = text.text;
+        textsOk = textsOk && text.valid && length <= row->bytes[0] && !bytes.contains('\0');
+        s.*row->text = text.text;
     }
 
     MmsRecordCheck& check = decoded.check;

@@ -19,7 +19,8 @@ struct FieldError {
         ControlCharacter, // `character`, at position `actual`, is a control character
     };
 
-    QString field; // the setting's name, as the settings structure spells it
+    QString field; // the setting's name, as profiles and the command spell it
+    int id = -1;   // the field's id in its file's field table; -1 for what is no field
     Reason reason = Reason::OutOfRange;
     int lower = 0;
     int upper = 0;

@@ -14,25 +14,6 @@ namespace {
 
 using i18n::Message;
 
-struct FieldName {
-    MmsField field;
-    const char16_t* name;
-};
-
-constexpr std::array<FieldName, 11> fieldNames{{
-    {MmsField::Url, u"url"},
-    {MmsField::Apn, u"apn"},
-    {MmsField::Gateway, u"gateway"},
-    {MmsField::Port, u"port"},
-    {MmsField::Account, u"account"},
-    {MmsField::Password, u"password"},
-    {MmsField::Phone1, u"phone1"},
-    {MmsField::Email, u"email"},
-    {MmsField::Phone2, u"phone2"},
-    {MmsField::Phone3, u"phone3"},
-    {MmsField::PicturesPerDay, u"picturesPerDay"},
-}};
-
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -129,22 +110,6 @@ QString utf8(std::string_view text) {
 // A character as the user can recognise it: control characters by their code.
 } // namespace
 
-QString mmsFieldName(MmsField field) {
-    for (const FieldName& entry : fieldNames) {
-        if (entry.field == field)
-            return QString::fromUtf16(entry.name);
-    }
-    return {};
-}
-
-std::optional<MmsField> mmsFieldNamed(const QString& name) {
-    for (const FieldName& entry : fieldNames) {
-        if (name == QString::fromUtf16(entry.name))
-            return entry.field;
-    }
-    return std::nullopt;
-}
-
 int mmsStatusCount(MmsForm form, int model) {
     return static_cast<int>(i18n::mmsSendOptions(form, model, i18n::English).size());
 }
@@ -157,6 +122,20 @@ std::optional<GenerateFailure> checkGenerate(const MmsSettings& settings, int st
     if (settings.remoteHours != remoteOff && settings.phone1.size() < minRecipientLength)
         return GenerateFailure{Message::SetPhone1, MmsField::Phone1};
     return std::nullopt;
+}
+
+bool givenByPreset(MmsField field) {
+    switch (field) {
+    case MmsField::Url:
+    case MmsField::Apn:
+    case MmsField::Gateway:
+    case MmsField::Port:
+    case MmsField::Account:
+    case MmsField::Password:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void applyOperatorPreset(MmsSettings& settings) {
@@ -186,7 +165,7 @@ QString fieldErrorMessage(const FieldError& error, const QString& fieldName, int
     case FieldError::Reason::OutOfRange:
         break;
     }
-    if (error.field == mmsFieldName(MmsField::PicturesPerDay))
+    if (error.id == static_cast<int>(MmsField::PicturesPerDay))
         return i18n::integerRangeMessage(error.lower, error.upper, language);
     // The lists cannot hold other numbers out of range; should one slip through, say which.
     return describe(error);

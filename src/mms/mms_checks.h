@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "format/mms_fields.h"
 #include "format/record_field.h"
 #include "i18n/messages.h"
 #include "mms/mms_settings.h"
@@ -12,25 +13,6 @@
 namespace kestrova::mms {
 
 using format::FieldError;
-
-// The settings a Generate check can point at.
-enum class MmsField {
-    Url,
-    Apn,
-    Gateway,
-    Port,
-    Account,
-    Password,
-    Phone1, // "Phone No"
-    Email,
-    Phone2, // first "Phone or Email"
-    Phone3, // second "Phone or Email"
-    PicturesPerDay,
-};
-
-// The name the settings structure (and the record's field errors) use for a field.
-QString mmsFieldName(MmsField field);
-std::optional<MmsField> mmsFieldNamed(const QString& name);
 
 // The first check Generate fails: its message and the field it is about.
 struct GenerateFailure {
@@ -62,6 +44,9 @@ inline constexpr int minRecipientLength = 5;
 // then the remote-control check (which needs a "Phone No" of 5 or more characters). Runs on the
 // settings as typed, before any preset is applied. nullopt when every check passes.
 std::optional<GenerateFailure> checkGenerate(const MmsSettings& settings, int statusCount);
+
+// The six network texts an operator preset gives in "Auto" mode.
+bool givenByPreset(MmsField field);
 
 // In "Auto" mode the six network texts come from the chosen operator's preset; "Manual" keeps
 // what was typed.

@@ -401,7 +401,8 @@ void MmsFormModel::generate() {
     applyOperatorPreset(record);
     const RecordBytes bytes = buildMmsRecord(record, context_.recordLanguage(), context_.tvMode);
     if (!bytes.ok()) {
-        const auto field = mmsFieldNamed(bytes.error->field);
+        const auto field =
+            bytes.error->id >= 0 ? std::optional(MmsField(bytes.error->id)) : std::nullopt;
         const QString name = field ? captionOf(*field) : bytes.error->field;
         host().showMessage(fieldErrorMessage(*bytes.error, name, language));
         if (field)

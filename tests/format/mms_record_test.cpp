@@ -351,9 +351,9 @@ private Q_SLOTS:
             << with([](MmsSettings& s) { s.phone3 = u"\x9b"_s + u"2J"_s; }) << 2 << u"phone3"_s
             << R::ControlCharacter << 0 << 0;
         QTest::newRow("100 per day") << with([](MmsSettings& s) { s.picturesPerDay = 100; }) << 2
-                                     << u"picturesPerDay"_s << R::OutOfRange << 99 << 100;
+                                     << u"pictures_per_day"_s << R::OutOfRange << 99 << 100;
         QTest::newRow("-1 per day") << with([](MmsSettings& s) { s.picturesPerDay = -1; }) << 2
-                                    << u"picturesPerDay"_s << R::OutOfRange << 99 << -1;
+                                    << u"pictures_per_day"_s << R::OutOfRange << 99 << -1;
         QTest::newRow("status 4") << with([](MmsSettings& s) { s.status = 4; }) << 2 << u"status"_s
                                   << R::OutOfRange << 3 << 4;
         QTest::newRow("bearer 2") << with([](MmsSettings& s) { s.bearer = 2; }) << 2 << u"bearer"_s
@@ -368,9 +368,9 @@ private Q_SLOTS:
         QTest::newRow("operator -1") << with([](MmsSettings& s) { s.operatorCode = -1; }) << 2
                                      << u"operator"_s << R::OutOfRange << 255 << -1;
         QTest::newRow("remote 26") << with([](MmsSettings& s) { s.remoteHours = 26; }) << 2
-                                   << u"remoteHours"_s << R::OutOfRange << 25 << 26;
+                                   << u"remote_hours"_s << R::OutOfRange << 25 << 26;
         QTest::newRow("automatic 2") << with([](MmsSettings& s) { s.automatic = 2; }) << 2
-                                     << u"automatic"_s << R::OutOfRange << 1 << 2;
+                                     << u"mode"_s << R::OutOfRange << 1 << 2;
     }
     void refusesWhatDoesNotFit() {
         QFETCH(MmsSettings, settings);

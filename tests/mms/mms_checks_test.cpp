@@ -1,8 +1,10 @@
+#include "format/block_container.h"
 #include "i18n/language.h"
 #include "mms/mms_checks.h"
 #include "mms/operator_presets.h"
 #include "support/test_registry.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace kestrova;
@@ -167,7 +169,7 @@ private Q_SLOTS:
         QVERIFY(failure.has_value());
         QCOMPARE(QString::fromLatin1(i18n::messageText(failure->message).key.data()),
                  QString::fromLatin1(i18n::messageText(Message(message)).key.data()));
-        QCOMPARE(mmsFieldName(failure->field), field);
+        QCOMPARE(mmsField(failure->field).nameText(), field);
     }
 
     void statusLists_data() {
@@ -257,21 +259,29 @@ private Q_SLOTS:
     }
 
     void pictureCountOutOfRange() {
-        const auto error = checkRange(QStringLiteral("picturesPerDay"), 120, 0, 99);
+        auto error = checkRange(QStringLiteral("pictures_per_day"), 120, 0, 99);
         QVERIFY(error.has_value());
+        error->id = static_cast<int>(MmsField::PicturesPerDay);
         QCOMPARE(fieldErrorMessage(*error, QStringLiteral("Picture No./ day"), 2),
                  QStringLiteral("Please enter an integer between 0 and 99!"));
     }
 
-    void fieldNames() {
-        for (const MmsField field :
-             {MmsField::Url, MmsField::Apn, MmsField::Gateway, MmsField::Port, MmsField::Account,
-              MmsField::Password, MmsField::Phone1, MmsField::Email, MmsField::Phone2,
-              MmsField::Phone3, MmsField::PicturesPerDay}) {
-            QVERIFY(!mmsFieldName(field).isEmpty());
-            QVERIFY(mmsFieldNamed(mmsFieldName(field)) == field);
+    // Each field is found by its name and its id, and sits where no other field sits.
+    void fieldTable() {
+        int at = 0;
+        QSet<int> textBlocks;
+        for (const MmsFieldRow& row : mmsFields()) {
+            QCOMPARE(static_cast<int>(row.id), at++);
+            QCOMPARE(mmsFieldNamed(row.nameText()), &row);
+            QCOMPARE(&mmsField(row.id), &row);
+            if (row.kind == format::FieldKind::Text) {
+                QVERIFY(row.bytes[0] <= format::maxTextBytes);
+                QVERIFY(!textBlocks.contains(row.place[0]));
+                textBlocks.insert(row.place[0]);
+            }
         }
-        QVERIFY(!mmsFieldNamed(QStringLiteral("status")));
+        QCOMPARE(textBlocks.size(), format::textBlockCount);
+        QVERIFY(!mmsFieldNamed(QStringLiteral("picturesPerDay")));
     }
 };
 

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace kestrova::format {
+
+// How a field's value is held in its settings structure.
+enum class FieldKind {
+    List,   // the 0-based position of a list entry (or the flag the record stores)
+    Number, // a whole number within its range
+    Text,   // a text the record holds in code page 936, within its byte limit
+};
+
+// One field of a settings file: every fact about it in one row. `Settings` is the structure the
+// file is built from, `Id` the enum that names the fields, `Forms` the number of form variants
+// that show the file. A zero in a per-form column: that form has no such field.
+template <typename Settings, typename Id, std::size_t Forms> struct FieldRow {
+    Id id;
+    std::string_view name; // in profiles, on the command line and in inspect's report
+    FieldKind kind;
+    int Settings::*number = nullptr;   // List and Number
+    QString Settings::*text = nullptr; // Text
+    int lower = 0;                     // List and Number: the values the record may carry
+    int upper = 0;
+    std::array<int, Forms> bytes{};   // Text: the byte limit on each form
+    std::array<int, Forms> place{};   // where the record keeps it on each form
+    std::array<int, Forms> control{}; // the control that shows it on each form
+    int label = 0;                    // the label that names it in the forms' messages
+    std::string_view labelNote = {};  // added to the label's caption where two share a caption
+
+    QString nameText() const { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
+};
+
+// The row of a field by its id or its name; nullptr for a name no row has.
+template <typename Row> const Row& rowOf(std::span<const Row> rows, decltype(Row::id) id) {
+    for (const Row& row : rows) {
+        if (row.id == id)
+            return row;
+    }
+    return rows.front();
+}
+
+template <typename Row> const Row* rowNamed(std::span<const Row> rows, QStringView name) {
+    for (const Row& row : rows) {
+        if (name == QLatin1String(row.name.data(), qsizetype(row.name.size())))
+            return &row;
+    }
+    return nullptr;
+}
+
+} // namespace kestrova::format
