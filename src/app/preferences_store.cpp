@@ -11,6 +11,7 @@ const QString languageKey = QStringLiteral("language");
 const QString modelKey = QStringLiteral("model");
 const QString tvModeKey = QStringLiteral("TvMode");
 const QString companyKey = QStringLiteral("Company");
+const QString folderKey = QStringLiteral("folder");
 
 std::unique_ptr<QSettings> platformSettings() {
     const QString iniFile = settingsFileFromEnvironment();
@@ -98,6 +99,17 @@ std::optional<std::uint16_t> PreferencesStore::readTvMode() const {
 
 bool PreferencesStore::writeTvMode(std::uint16_t tvMode) {
     return writeNumber(tvModeKey, tvMode);
+}
+
+std::optional<QString> PreferencesStore::readFolder() const {
+    if (settings_->status() != QSettings::NoError || !settings_->contains(folderKey))
+        return std::nullopt;
+    return settings_->value(folderKey).toString();
+}
+
+bool PreferencesStore::writeFolder(const QString& folder) {
+    settings_->setValue(folderKey, folder);
+    return sync();
 }
 
 bool PreferencesStore::hasCompany() const {

@@ -7,6 +7,8 @@
 #include <map>
 
 class QLabel;
+class QMenu;
+class QTimer;
 
 namespace kestrova::qt {
 
@@ -25,7 +27,11 @@ public:
     // Converts a rectangle in dialog units to pixels for this window's font.
     QRect toPixels(const dialog::UnitRect& rect) const;
 
+    // The window's context menu while it is open, else nothing.
+    QMenu* contextMenu() const { return menu_; }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -37,6 +43,8 @@ private:
     void dispatch(const std::function<void()>& event);
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
+    void showContextMenu(const QPoint& globalPos);
+    int controlIdOf(const QObject* widget) const;
 
     dialog::FormModel& model_;
     std::map<int, QWidget*> widgets_;
@@ -45,6 +53,9 @@ private:
     int baseWidth_ = 0;
     int baseHeight_ = 0;
     bool closing_ = false;
+    bool dispatching_ = false;
+    QTimer* ticks_ = nullptr;
+    QMenu* menu_ = nullptr;
 };
 
 } // namespace kestrova::qt

@@ -82,7 +82,7 @@ private Q_SLOTS:
         expected.serial_char2 = 2;
         const auto record = camera::buildMenuRecord(form, expected, {2012, 5, 6, 7, 8, 9}, 2, 0);
         QCOMPARE(fileBytes(menuFile()).toHex(' '), camera::toByteArray(record).toHex(' '));
-        QCOMPARE(f.host.messages, QStringList{message});
+        QCOMPARE(f.host.messages, QStringList{kestrova::test::writtenMessage(message, menuFile())});
         QVERIFY(f.window->isVisible());
     }
 
