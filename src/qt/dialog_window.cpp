@@ -17,6 +17,7 @@
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -308,6 +309,7 @@ void DialogWindow::showControl(const ControlTemplate& control) {
         if (shown != state.entries) {
             list->clear();
             list->addItems(state.entries);
+            fitList(control, list);
         }
         list->setCurrentIndex(state.selection);
         break;
@@ -316,6 +318,42 @@ void DialogWindow::showControl(const ControlTemplate& control) {
     case ControlKind::Icon:
         break;
     }
+}
+
+void DialogWindow::fitList(const ControlTemplate& control, QComboBox* list) {
+    // The room the box leaves for its text, with the template's width.
+    const QRect r = toPixels(control.rect);
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.rect = QRect(0, 0, r.width(), list->height());
+    const int room =
+        style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+            .width();
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    if (widest <= room) {
+        list->setGeometry(r.x(), list->y(), r.width(), list->height());
+        return;
+    }
+    // A list wider than its template grows to the right, as far as the next control on its
+    // line or the edge of the frame around it.
+    int limit = width() - 2;
+    for (const ControlTemplate& other : model_.dialog().dialogTemplate().controls) {
+        const QRect o = toPixels(other.rect);
+        if (other.id == control.id || o.bottom() < r.top() || o.top() > r.bottom())
+            continue;
+        const bool surrounds =
+            (other.kind == ControlKind::Frame || other.kind == ControlKind::GroupBox) &&
+            o.contains(r);
+        if (surrounds)
+            limit = std::min(limit, o.right() - 2);
+        else if (o.left() >= r.right())
+            limit = std::min(limit, o.left() - 2);
+    }
+    const int grown = std::min(r.width() + widest - room, limit - r.x() + 1);
+    list->setGeometry(r.x(), list->y(), std::max(r.width(), grown), list->height());
 }
 
 dialog::DialogResult DialogWindow::runModal() {

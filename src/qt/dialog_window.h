@@ -6,6 +6,7 @@
 
 #include <map>
 
+class QComboBox;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -44,6 +45,8 @@ private:
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
     void showContextMenu(const QPoint& globalPos);
+    // Widens a list whose widest entry its template's width would cut.
+    void fitList(const dialog::ControlTemplate& control, QComboBox* list);
     int controlIdOf(const QObject* widget) const;
 
     dialog::FormModel& model_;
