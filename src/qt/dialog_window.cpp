@@ -401,7 +401,6 @@ void DialogWindow::showContextMenu(const QPoint& globalPos) {
         return;
     menu_ = new QMenu(this);
     menu_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu_, &QObject::destroyed, this, [this] { menu_ = nullptr; });
     for (const auto& action : actions) {
         const int command = action.command;
         menu_->addAction(action.text, this, [this, command] {

@@ -3,12 +3,13 @@
 #include "dialog/form_model.h"
 
 #include <QDialog>
+#include <QMenu>
+#include <QPointer>
 
 #include <map>
 
 class QComboBox;
 class QLabel;
-class QMenu;
 class QTimer;
 
 namespace kestrova::qt {
@@ -58,7 +59,7 @@ private:
     bool closing_ = false;
     bool dispatching_ = false;
     QTimer* ticks_ = nullptr;
-    QMenu* menu_ = nullptr;
+    QPointer<QMenu> menu_; // cleared when the menu closes and deletes itself
 };
 
 } // namespace kestrova::qt

@@ -86,6 +86,36 @@ private Q_SLOTS:
         QVERIFY(f.window->isVisible());
     }
 
+    void clockTicksInTheWindow() {
+        OpenForm f(app::SetupForm::Camera, 1);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QCOMPARE(f.edit(clockField)->text(), QStringLiteral("2012/05/06 07:08:09"));
+        f.host.fixedClock.time = QDateTime(QDate(2012, 5, 6), QTime(7, 8, 10));
+        QTRY_COMPARE_WITH_TIMEOUT(f.edit(clockField)->text(), QStringLiteral("2012/05/06 07:08:10"),
+                                  3000);
+    }
+
+    void emptiedNumberWaitsForTheFocusToMoveOn() {
+        OpenForm f(app::SetupForm::Camera, 1);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QLineEdit* length = f.edit(videoLength);
+        length->setFocus();
+        length->end(false);
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QCOMPARE(length->text(), QString());
+        QVERIFY(f.host.messages.isEmpty());
+        // Typing the new number goes on undisturbed.
+        QTest::keyClicks(length, QStringLiteral("3"));
+        QCOMPARE(length->text(), QStringLiteral("3"));
+        QVERIFY(f.host.messages.isEmpty());
+
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QTest::keyClick(length, Qt::Key_Tab);
+        QCOMPARE(f.host.messages, QStringList{QStringLiteral("Please enter an integer.")});
+        QCOMPARE(QApplication::focusWidget(), length);
+    }
+
     void outOfRangeIsCorrectedInTheWindow() {
         OpenForm f(app::SetupForm::Camera, 5, 3);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));

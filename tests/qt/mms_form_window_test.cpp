@@ -98,6 +98,18 @@ private Q_SLOTS:
         QVERIFY(!f.edit(urlField)->placeholderText().isEmpty());
     }
 
+    void pickingTheSameModeAgainKeepsWhatWasTyped() {
+        OpenForm f(app::SetupForm::Mms, 7);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.chooseNext(modeList); // "Manual"
+        f.typeInto(urlField, QStringLiteral("http://mms.example/m"));
+        // The user opens the list and picks "Manual" again.
+        QComboBox* modes = f.list(modeList);
+        Q_EMIT modes->activated(modes->currentIndex());
+        QCOMPARE(f.edit(urlField)->text(), QStringLiteral("http://mms.example/m"));
+        QCOMPARE(modes->currentText(), QStringLiteral("Manual"));
+    }
+
     void manualModeUnlocksTheNetwork() {
         OpenForm f(app::SetupForm::Mms, 2);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
