@@ -594,6 +594,17 @@ private Q_SLOTS:
         QVERIFY(!f.model->result());
     }
 
+    void generateRefusesAnEmptiedNumber() {
+        CameraFormDriver f(CameraForm::C, 1);
+        f.selectFolder(card());
+        f.type(intervalValue, {});
+        QVERIFY(f.host.messages.isEmpty());
+        f.press(generateButton);
+        QCOMPARE(f.host.messages, QStringList{QStringLiteral("Please enter an integer.")});
+        QCOMPARE(f.dialog().focus(), intervalValue);
+        QVERIFY(!QFile::exists(menuFile()));
+    }
+
     void defaultAsksBeforeReplacing_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("emptyFolder");
