@@ -5,6 +5,7 @@
 #include "app/preferences_store.h"
 #include "app/routing.h"
 #include "i18n/main_texts.h"
+#include "i18n/notices.h"
 #include "res/main_templates.h"
 
 namespace kestrova::app {
@@ -20,6 +21,7 @@ MainWindow::MainWindow(ProcessState& state, PreferencesStore& store, const Setup
 
 void MainWindow::initialise() {
     dialog().setCaption(QStringLiteral("Kestrova"));
+    host().useLanguage(state_.language());
     applyCaptions();
     fillLanguageList();
     dialog().setEntries(modelList, modelNames(), state_.model - 1);
@@ -39,7 +41,12 @@ void MainWindow::fillLanguageList() {
 void MainWindow::updateButtons() {
     dialog().setEnabled(cameraSetup, static_cast<bool>(forms_.camera));
     dialog().setEnabled(mmsSetup, static_cast<bool>(forms_.mms));
-    dialog().setEnabled(smtpSetup, static_cast<bool>(forms_.smtp) && hasSmtp(state_.model));
+    const bool sendsEmail = hasSmtp(state_.model);
+    dialog().setEnabled(smtpSetup, static_cast<bool>(forms_.smtp) && sendsEmail);
+    // A greyed button says why, so nobody looks for a setting that would enable it.
+    dialog().setToolTip(smtpSetup, sendsEmail ? QString()
+                                              : i18n::noticeText(i18n::Notice::ModelSendsNoEmail,
+                                                                 state_.language()));
 }
 
 void MainWindow::listChanged(int id) {
@@ -50,6 +57,8 @@ void MainWindow::listChanged(int id) {
         state_.languageState = i18n::chooseLanguageRow(state_.languageState, row);
         dialog().setEntries(languageList, i18n::languageListRows(state_.languageState), row);
         applyCaptions();
+        updateButtons();
+        host().useLanguage(state_.language());
         store_.writeLanguage(state_.recordLanguage());
     } else if (id == modelList) {
         state_.model = row + 1;
@@ -74,7 +83,10 @@ void MainWindow::buttonPressed(int id) {
         open(SetupForm::Smtp);
         break;
     case update:
-        host().openUrl(QString::fromLatin1(downloadPageUrl));
+        // Without a browser the owner still learns where the updates are.
+        if (!host().openUrl(QString::fromLatin1(downloadPageUrl)))
+            host().showMessage(i18n::noticeText(i18n::Notice::UrlNotOpened, state_.language())
+                                   .arg(QString::fromLatin1(downloadPageUrl)));
         break;
     default:
         break;

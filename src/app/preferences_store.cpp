@@ -12,6 +12,7 @@ const QString languageKey = QStringLiteral("language");
 const QString modelKey = QStringLiteral("model");
 const QString tvModeKey = QStringLiteral("TvMode");
 const QString companyKey = QStringLiteral("Company");
+const QString folderKey = QStringLiteral("folder");
 
 std::unique_ptr<QSettings> platformSettings() {
     const QString iniFile = settingsFileFromEnvironment();
@@ -159,6 +160,17 @@ std::optional<std::uint16_t> PreferencesStore::readTvMode() const {
 
 bool PreferencesStore::writeTvMode(std::uint16_t tvMode) {
     return writeNumber(tvModeKey, tvMode);
+}
+
+std::optional<QString> PreferencesStore::readFolder() const {
+    const QVariant folder = value(folderKey);
+    if (!folder.isValid())
+        return std::nullopt;
+    return folder.toString();
+}
+
+bool PreferencesStore::writeFolder(const QString& folder) {
+    return writeValue(folderKey, folder);
 }
 
 bool PreferencesStore::hasCompany() const {

@@ -12,7 +12,8 @@ class QSettings;
 
 namespace kestrova::app {
 
-// The four persisted values: "language", "model", "TvMode" and the "Company" marker.
+// The persisted values: "language", "model", "TvMode", the "Company" marker and the "folder"
+// the forms last wrote to.
 // On Windows they live in the machine-wide registry key of the program; elsewhere in a
 // per-user INI file, or in the INI file that KESTROVA_SETTINGS names. Every operation reports
 // success or failure; the callers ignore failures and fall back to defaults.
@@ -33,6 +34,8 @@ public:
     bool writeModel(int model);
     std::optional<std::uint16_t> readTvMode() const;
     bool writeTvMode(std::uint16_t tvMode);
+    std::optional<QString> readFolder() const;
+    bool writeFolder(const QString& folder);
     bool hasCompany() const;
     bool writeCompany();
 

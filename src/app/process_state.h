@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialog/target_folder.h"
 #include "i18n/language.h"
 
 #include <cstdint>
@@ -12,12 +13,13 @@ constexpr bool isValidModel(int model) {
     return model >= 1 && model <= modelCount;
 }
 
-// What the whole program shares while it runs: the language, its two flags, the camera model
-// and the TV mode the records carry.
+// What the whole program shares while it runs: the language, its two flags, the camera model,
+// the TV mode the records carry and the folder the forms write into.
 struct ProcessState {
     i18n::LanguageState languageState;
     int model = 1;
     std::uint16_t tvMode = 0;
+    dialog::ChosenFolder folder = {}; // empty: the forms start at the default folder
 
     int language() const { return languageState.language; }
     // The language byte every settings record carries.

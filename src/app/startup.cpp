@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
 #include "app/preferences_store.h"
+#include "format/record_file.h"
+
+#include <QFileInfo>
 
 namespace kestrova::app {
 
@@ -38,6 +41,10 @@ ProcessState startUp(PreferencesStore& store, std::uint16_t systemLanguageId,
         if (write)
             store.writeTvMode(0);
     }
+
+    // The forms open where the last one wrote, as long as that folder is still there.
+    if (const auto folder = store.readFolder(); folder && QFileInfo(*folder).isDir())
+        state.folder = {*folder, isMountPoint(*folder)};
 
     if (write && !store.hasCompany())
         store.writeCompany();

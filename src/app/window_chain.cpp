@@ -1,6 +1,7 @@
 #include "app/window_chain.h"
 
 #include "app/main_window.h"
+#include "app/preferences_store.h"
 
 namespace kestrova::app {
 
@@ -25,7 +26,13 @@ void WindowChain::run() {
         const FormFactory& factory = forms_.factory(*chosen);
         if (!factory)
             continue;
-        const dialog::FormContext context{state_.languageState, state_.model, state_.tvMode};
+        dialog::FormContext context{
+            state_.languageState, state_.model, state_.tvMode, state_.folder, {}};
+        // The next form, and the next start, open in the folder the user went to last.
+        context.folderChosen = [this](const dialog::ChosenFolder& folder) {
+            state_.folder = folder;
+            store_.writeFolder(folder.path);
+        };
         const auto form = factory(context, host_);
         // However the form ends, a fresh main window follows.
         runner_.run(*form);

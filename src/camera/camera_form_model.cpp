@@ -7,7 +7,10 @@
 #include "dialog/settings_file.h"
 #include "format/record_file.h"
 #include "i18n/camera_texts.h"
+#include "i18n/notices.h"
 #include "res/camera_templates.h"
+
+#include <QDir>
 
 namespace kestrova::camera {
 
@@ -66,7 +69,7 @@ CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& con
     , settings_(CameraSettings::atOpen(form))
     , captured_(CapturedTime::capture(host.clock().now()))
     , clockText_(clockText(captured_, 0).value_or(QString()))
-    , targetFolder_(defaultTargetFolder()) {}
+    , folder_(host, context.folder, context.folderChosen) {}
 
 void CameraFormModel::initialise() {
     showValues();
@@ -175,11 +178,9 @@ bool CameraFormModel::takeValues() {
             clockText_ = dialog().text(clockField);
             break;
         case TakeStep::TargetFolder:
-            targetFolder_ = dialog().text(folderField);
-            if (targetFolder_.size() > targetFolderLimit) {
-                fail(folderField, i18n::maxCharactersMessage(targetFolderLimit, language));
-                return false;
-            }
+            // The limit holds for typing only: a longer folder came from the folder browser,
+            // exists, and is taken whole.
+            folder_.typed(dialog().text(folderField));
             break;
         }
     }
@@ -206,7 +207,7 @@ void CameraFormModel::showValues() {
     for (const NumericField& field : numericFields(form_))
         dialog().setText(field.id, QString::number(settings_.*field.member));
     dialog().setText(clockField, clockText_);
-    dialog().setText(folderField, targetFolder_);
+    dialog().setText(folderField, folder_.path());
     dialog().setLimit(folderField, targetFolderLimit);
 }
 
@@ -224,10 +225,16 @@ void CameraFormModel::editChanged(int id) {
     if (id == folderField) {
         // A folder typed by hand counts at once, so nothing that shows the values later puts
         // the old folder back over it.
-        targetFolder_ = dialog().text(folderField);
+        folder_.typed(dialog().text(folderField));
         return;
     }
-    if (isNumericField(id))
+    // An emptied field is the user on the way to a new number, not a mistake yet.
+    if (isNumericField(id) && !dialog().text(id).isEmpty())
+        takeAndCorrect();
+}
+
+void CameraFormModel::editFinished(int id) {
+    if (isNumericField(id) && dialog().text(id).isEmpty())
         takeAndCorrect();
 }
 
@@ -295,22 +302,63 @@ void CameraFormModel::captureTime() {
     showValues();
 }
 
+void CameraFormModel::refreshClock() {
+    captured_ = CapturedTime::capture(host().clock().now());
+    if (const auto text = clockText(captured_, dialog().selection(dateFormat))) {
+        clockText_ = *text;
+        dialog().setText(clockField, clockText_);
+    }
+}
+
+void CameraFormModel::tick() {
+    refreshClock();
+}
+
+int CameraFormModel::emptyNumericField() const {
+    for (const TakeStep& step : takeOrder(form_)) {
+        if (step.kind != TakeStep::Numeric)
+            continue;
+        const int id = fieldOf(step.setting.member);
+        if (dialog().text(id).isEmpty())
+            return id;
+    }
+    return 0;
+}
+
 void CameraFormModel::chooseFolder() {
-    targetFolder_ = dialog::browseForTargetFolder(host(), targetFolder_);
+    folder_.browse();
     showValues();
 }
 
 void CameraFormModel::generate() {
+    // A field still empty would send its last number unseen.
+    if (const int empty = emptyNumericField()) {
+        fail(empty, i18n::messageFor(Message::EnterInteger, context_.textLanguage()));
+        return;
+    }
+    // The camera gets the time the form shows now, not the time it was opened.
+    refreshClock();
     // The folder as it stands in its field now: one typed by hand is never passed over.
-    targetFolder_ = dialog().text(folderField);
+    folder_.use(dialog().text(folderField));
     const MenuRecord record =
         buildMenuRecord(form_, settings(), captured_, context_.recordLanguage(), context_.tvMode);
-    writeMenuFile(targetFolder_, record,
+    writeMenuFile(record,
                   form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated);
 }
 
 void CameraFormModel::restoreDefaults() {
-    const QString folder = targetFolder_;
+    const int language = context_.textLanguage();
+    // One click must not replace the card's settings by mistake, nor reset the form for a
+    // file that cannot be written.
+    if (folder_.isEmpty()) {
+        host().showMessage(i18n::noticeText(i18n::Notice::NoFolderChosen, language));
+        return;
+    }
+    const QString question = i18n::noticeText(i18n::Notice::ConfirmFactoryReset, language)
+                                 .arg(QDir::toNativeSeparators(folder_.path()));
+    if (!host().askYesNo(question))
+        return;
+    folder_.use(folder_.path());
     // A failing check does not stop the reset.
     takeValues();
     correctValues();
@@ -330,14 +378,13 @@ void CameraFormModel::restoreDefaults() {
     setEnabled({serialChar1, serialChar2, serialChar3, serialChar4}, false);
     showValues();
 
-    writeMenuFile(folder, buildFactoryResetRecord(),
+    writeMenuFile(buildFactoryResetRecord(),
                   form_ == CameraForm::B ? Message::FactoryGeneratedB : Message::FactoryGenerated);
 }
 
-void CameraFormModel::writeMenuFile(const QString& folder, const MenuRecord& record,
-                                    Message success) {
-    dialog::writeSettingsFile(host(), folder, menuFileName, toByteArray(record), success,
-                              context_.textLanguage());
+void CameraFormModel::writeMenuFile(const MenuRecord& record, Message success) {
+    dialog::writeSettingsFile(host(), folder_.path(), menuFileName, toByteArray(record), success,
+                              context_.textLanguage(), folder_.writeOptions());
 }
 
 } // namespace kestrova::camera

@@ -5,6 +5,7 @@
 #include "common/form_variants.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
+#include "dialog/target_folder.h"
 #include "format/menu_record.h"
 #include "i18n/messages.h"
 
@@ -20,7 +21,8 @@ QString cameraFormTitle(CameraForm form, int model);
 // A camera setup form (A, B or C): edits one set of camera settings and writes them as
 // "menu.dat" into a folder the user chooses, or writes the factory reset record instead.
 // The lists are read where they are needed; the numeric fields, the clock text and the folder
-// are taken from the controls in one pass that checks them in a fixed order.
+// are taken from the controls in one pass that checks them in a fixed order. A numeric field
+// the user has emptied is left alone until the focus leaves it or Generate runs.
 class CameraFormModel final : public dialog::FormModel {
 public:
     // Takes the values the form opens with and captures the PC time.
@@ -30,13 +32,18 @@ public:
     void listChanged(int id) override;
     void editChanged(int id) override;
     void buttonPressed(int id) override;
+    void editFinished(int id) override;
+
+    // The clock shown ticks once a second, and Generate writes the time it shows.
+    int tickInterval() const override { return 1000; }
+    void tick() override;
 
     CameraForm form() const { return form_; }
 
     // What Generate would write now: the lists as they stand with the numbers as last taken.
     CameraSettings settings() const;
     const CapturedTime& capturedTime() const { return captured_; }
-    QString targetFolder() const { return targetFolder_; }
+    QString targetFolder() const { return folder_.path(); }
 
 private:
     // Copies every numeric field, the clock text and the folder into the settings in the
@@ -52,10 +59,15 @@ private:
     void setEnabled(std::initializer_list<int> controls, bool enabled);
     void fillLists();
     void captureTime();
+    // Captures the time and shows it in the clock text alone, leaving every other field as the
+    // user has it.
+    void refreshClock();
+    // The first numeric field left empty, or 0.
+    int emptyNumericField() const;
     void chooseFolder();
     void generate();
     void restoreDefaults();
-    void writeMenuFile(const QString& folder, const MenuRecord& record, i18n::Message success);
+    void writeMenuFile(const MenuRecord& record, i18n::Message success);
     void fail(int field, const QString& message);
     int fieldOf(int CameraSettings::*member) const;
     bool isNumericField(int id) const;
@@ -65,7 +77,7 @@ private:
     CameraSettings settings_; // only its numbers are kept up to date; the lists hold the rest
     CapturedTime captured_;
     QString clockText_;
-    QString targetFolder_;
+    dialog::TargetFolder folder_;
 };
 
 } // namespace kestrova::camera

@@ -22,6 +22,7 @@ int runPreferences(const QStringList& arguments) {
                   .arg(languages.value(state.recordLanguage() - 1)));
     printLine(QStringLiteral("model: %1 (%2)").arg(state.model).arg(app::modelName(state.model)));
     printLine(QStringLiteral("tv_mode: %1").arg(state.tvMode));
+    printLine(QStringLiteral("folder: %1").arg(state.folder.path));
     return ExitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "dialog/dialog.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kestrova::dialog {
@@ -69,17 +70,32 @@ void Dialog::setReadOnly(int id, bool readOnly) {
     mutableControl(id).readOnly = readOnly;
 }
 
+void Dialog::setPlaceholder(int id, const QString& placeholder) {
+    mutableControl(id).placeholder = placeholder;
+}
+
 void Dialog::setEnabled(int id, bool enabled) {
     mutableControl(id).enabled = enabled;
 }
 
-void Dialog::userSelected(int id, int position) {
+void Dialog::setToolTip(int id, const QString& toolTip) {
+    mutableControl(id).toolTip = toolTip;
+}
+
+bool Dialog::userSelected(int id, int position) {
+    const int before = selection(id);
     select(id, position);
+    return selection(id) != before;
 }
 
 void Dialog::userEdited(int id, const QString& text) {
     ControlState& c = mutableControl(id);
-    c.text = c.limit > 0 ? text.left(c.limit) : text;
+    if (c.limit <= 0) {
+        c.text = text;
+        return;
+    }
+    const qsizetype limit = std::max<qsizetype>(c.limit, c.text.size());
+    c.text = text.left(limit);
 }
 
 } // namespace kestrova::dialog

@@ -21,6 +21,8 @@ struct ControlState {
     bool masked = false;
     bool readOnly = false;
     bool enabled = true;
+    QString placeholder; // edits: grey text shown while the edit is empty
+    QString toolTip;
 };
 
 // Every control of one window, by resource number, plus the window's caption and focus.
@@ -55,7 +57,10 @@ public:
     void setLimit(int id, int limit);
     void setReadOnly(int id, bool readOnly);
 
+    void setPlaceholder(int id, const QString& placeholder);
+
     void setEnabled(int id, bool enabled);
+    void setToolTip(int id, const QString& toolTip);
 
     // The control the model last moved the focus to; each move counts, so moving it to the same
     // control again is seen too.
@@ -66,8 +71,10 @@ public:
         ++focusMoves_;
     }
 
-    // What the user did in the window, applied before the model hears of it.
-    void userSelected(int id, int position);
+    // What the user did in the window, applied before the model hears of it. Picking the entry
+    // that is already selected changes nothing, and the model is not told of it.
+    bool userSelected(int id, int position);
+    // Typing stops at the limit, but never shortens a longer text the program put there.
     void userEdited(int id, const QString& text);
 
 private:

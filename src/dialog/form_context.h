@@ -1,8 +1,10 @@
 #pragma once
 
+#include "dialog/target_folder.h"
 #include "i18n/language.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace kestrova::dialog {
 
@@ -11,6 +13,10 @@ struct FormContext {
     i18n::LanguageState language;
     int model = 1;
     std::uint16_t tvMode = 0;
+    // The folder the last form wrote to or the user last picked; empty for the default one.
+    ChosenFolder folder = {};
+    // Told of every folder the user picks or writes to, so the next form starts there.
+    std::function<void(const ChosenFolder&)> folderChosen = {};
 
     int textLanguage() const { return i18n::textLanguage(language.language); }
     int recordLanguage() const { return language.chosenLanguage(); }

@@ -34,6 +34,13 @@ public:
     virtual void listChanged(int /*id*/) {}
     virtual void editChanged(int /*id*/) {}
     virtual void buttonPressed(int /*id*/) {}
+    // The focus left an edit.
+    virtual void editFinished(int /*id*/) {}
+
+    // A model that shows something running (a clock) asks for a tick every so many
+    // milliseconds while its window is open; 0 for none.
+    virtual int tickInterval() const { return 0; }
+    virtual void tick() {}
 
     // Escape, the close box or the window's cancel button. By default the window closes.
     virtual void closeRequested() { end(DialogResult::Cancelled); }

@@ -27,7 +27,18 @@ public:
     // The system's folder browser, starting at `start`; nothing when the user cancels.
     virtual std::optional<QString> browseForFolder(const QString& start) = 0;
 
-    virtual void openUrl(const QString& url) = 0;
+    // A modal question with Yes and No buttons; whether the user answered Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+
+    // Whether the system's browser took the address.
+    virtual bool openUrl(const QString& url) = 0;
+
+    // Whether a volume is mounted at the folder: a card's folder chosen while mounted must
+    // still be one when the file is written.
+    virtual bool isMountPoint(const QString& folder) const;
+
+    // The language the windows now speak, for the toolkit's own dialogs and buttons.
+    virtual void useLanguage(int /*language*/) {}
 
     virtual const Clock& clock() const = 0;
 

@@ -1,5 +1,9 @@
 #include "dialog/settings_file.h"
 
+#include "i18n/notices.h"
+
+#include <QDir>
+
 namespace kestrova::dialog {
 
 QString browseForTargetFolder(Host& host, const QString& current) {
@@ -12,9 +16,15 @@ bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        WriteOptions options) {
     const WriteResult result =
         writeRecordFile(folder, QString::fromLatin1(fileName), bytes, options);
-    host.showMessage(result.ok() ? i18n::messageFor(success, language)
-                                 : i18n::writeFailureMessage(result, language));
-    return result.ok();
+    if (!result.ok()) {
+        host.showMessage(i18n::writeFailureMessage(result, language));
+        return false;
+    }
+    // The classic message alone does not say which card or folder got the file.
+    host.showMessage(i18n::messageFor(success, language) + u'\n' +
+                     i18n::noticeText(i18n::Notice::FileWritten, language)
+                         .arg(QDir::toNativeSeparators(result.path)));
+    return true;
 }
 
 } // namespace kestrova::dialog

@@ -14,7 +14,8 @@ namespace kestrova::dialog {
 QString browseForTargetFolder(Host& host, const QString& current);
 
 // Writes a settings file into the folder and tells the user how it went: the success message
-// once the file is in place, or what kept it from the card.
+// with the file's full path on a second line once the file is in place, or what kept it from
+// the card.
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, i18n::Message success, int language,
                        WriteOptions options = {});

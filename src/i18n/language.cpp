@@ -11,6 +11,33 @@ std::uint16_t languageIdOf(const QLocale& locale) {
     return langIdEnglishUs;
 }
 
+QLocale localeOf(int language) {
+    switch (textLanguage(language)) {
+    case Chinese:
+        return QLocale(QLocale::Chinese, QLocale::China);
+    case Deutsch:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case Suomi:
+        return QLocale(QLocale::Finnish, QLocale::Finland);
+    case Italiano:
+        return QLocale(QLocale::Italian, QLocale::Italy);
+    case Francais:
+        return QLocale(QLocale::French, QLocale::France);
+    case Magyar:
+        return QLocale(QLocale::Hungarian, QLocale::Hungary);
+    case Slovenian:
+        return QLocale(QLocale::Slovenian, QLocale::Slovenia);
+    case Cesky:
+        return QLocale(QLocale::Czech, QLocale::CzechRepublic);
+    case Japanese:
+        return QLocale(QLocale::Japanese, QLocale::Japan);
+    case Lithuanian:
+        return QLocale(QLocale::Lithuanian, QLocale::Lithuania);
+    default:
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    }
+}
+
 int defaultLanguageFor(std::uint16_t languageId) {
     if (languageId == langIdChinesePrc)
         return Chinese;

@@ -42,6 +42,9 @@ constexpr std::uint16_t langIdEnglishUs = 0x0409;
 // are told apart).
 std::uint16_t languageIdOf(const QLocale& locale);
 
+// The locale whose translations the toolkit's own dialogs take for a language.
+QLocale localeOf(int language);
+
 // 1 for Chinese (PRC), 3 for German (Liechtenstein) exactly, 2 for everything else.
 int defaultLanguageFor(std::uint16_t languageId);
 

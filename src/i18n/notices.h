@@ -17,6 +17,13 @@ enum class Notice {
     WriteInProgress,  // %1: the file
     WrittenUnchecked, // %1: the file
     ReasonPathTooLong,
+
+    // What a camera owner is told beyond the classic messages.
+    FileWritten,         // %1: the full path of the file
+    ConfirmFactoryReset, // %1: the folder
+    PortNotNumber,       //
+    UrlNotOpened,        // %1: the address
+    ModelSendsNoEmail,   //
 };
 
 struct NoticeRow {

@@ -68,7 +68,7 @@ MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dia
     : FormModel(res::mmsFormTemplate(form), host)
     , form_(form)
     , context_(context)
-    , folder_(defaultTargetFolder()) {}
+    , folder_(host, context.folder, context.folderChosen) {}
 
 void MmsFormModel::initialise() {
     dialog().setCaption(mmsFormTitle(form_, context_.model));
@@ -78,6 +78,7 @@ void MmsFormModel::initialise() {
         dialog().setLimit(field.id, field.limit);
     applyPattern(Pattern::Auto);
     fillLists();
+    showPreset();
     writeBack();
 }
 
@@ -105,6 +106,20 @@ void MmsFormModel::fillForManual() {
     const QStringList other{QStringLiteral("Other")};
     dialog().setEntries(countryList, other, 0);
     dialog().setEntries(operatorList, other, 0);
+}
+
+void MmsFormModel::showPreset() {
+    MmsSettings preset;
+    if (isAuto()) {
+        preset.automatic = 1;
+        preset.country = dialog().selection(countryList);
+        preset.operatorCode = dialog().selection(operatorList);
+        applyOperatorPreset(preset);
+    }
+    for (const TextControl& text : textControls) {
+        if (text.field <= MmsField::Password)
+            dialog().setPlaceholder(text.id, preset.*text.member);
+    }
 }
 
 bool MmsFormModel::isAuto() const {
@@ -139,7 +154,7 @@ bool MmsFormModel::readControls() {
     const int language = context_.textLanguage();
     const dialog::Dialog& d = dialog();
     stored_.account = d.text(accountField);
-    folder_ = d.text(folderField);
+    folder_.typed(d.text(folderField));
     stored_.url = d.text(urlField);
     stored_.apn = d.text(apnField);
     stored_.password = d.text(passwordField);
@@ -172,7 +187,7 @@ bool MmsFormModel::readControls() {
 void MmsFormModel::writeBack() {
     for (const TextControl& text : textControls)
         dialog().setText(text.id, stored_.*text.member);
-    dialog().setText(folderField, folder_);
+    dialog().setText(folderField, folder_.path());
     dialog().setText(picturesField, QString::number(stored_.picturesPerDay));
 }
 
@@ -217,6 +232,7 @@ void MmsFormModel::listChanged(int id) {
         scopeChanged();
     else
         readControls();
+    showPreset();
 }
 
 void MmsFormModel::editChanged(int id) {
@@ -237,6 +253,11 @@ void MmsFormModel::editChanged(int id) {
         readControls();
         break;
     }
+}
+
+void MmsFormModel::editFinished(int id) {
+    if (id == picturesField && dialog().text(picturesField).isEmpty())
+        readControls();
 }
 
 void MmsFormModel::buttonPressed(int id) {
@@ -301,9 +322,14 @@ void MmsFormModel::scopeChanged() {
 }
 
 void MmsFormModel::phoneChanged() {
+    const QString typed = dialog().text(phoneField);
+    if (typed.size() > phoneLimit()) {
+        // The digits up to the limit stay, and the user goes on typing where they were rather
+        // than over a selected number.
+        host().showMessage(i18n::maxPhoneDigitsMessage(phoneLimit(), context_.textLanguage()));
+        dialog().setText(phoneField, typed.left(phoneLimit()));
+    }
     readControls();
-    if (stored_.phone1.size() > phoneLimit())
-        stored_.phone1.clear();
     if (stored_.phone1.size() < minRecipientLength)
         closeRecipients(true, true);
     else
@@ -332,6 +358,10 @@ void MmsFormModel::firstRecipientChanged() {
 }
 
 void MmsFormModel::picturesChanged() {
+    // An emptied count is the user on the way to a new number: it counts once the focus leaves
+    // the box, or at Generate.
+    if (dialog().text(picturesField).isEmpty())
+        return;
     readControls();
     if (stored_.picturesPerDay > picturesRange.upper) {
         stored_.picturesPerDay = 0;
@@ -340,7 +370,7 @@ void MmsFormModel::picturesChanged() {
 }
 
 void MmsFormModel::chooseFolder() {
-    folder_ = dialog::browseForTargetFolder(host(), folder_);
+    folder_.browse();
     writeBack();
 }
 
@@ -385,6 +415,11 @@ QString MmsFormModel::captionOf(MmsField field) const {
 
 void MmsFormModel::generate() {
     const int language = context_.textLanguage();
+    // An emptied count would send its last number unseen.
+    if (dialog().text(picturesField).isEmpty()) {
+        fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
+        return;
+    }
     const MmsSettings typed = settings();
     if (const auto failure =
             checkGenerate(typed, static_cast<int>(dialog().entries(statusList).size()))) {
@@ -411,9 +446,9 @@ void MmsFormModel::generate() {
     }
 
     // The folder as the box shows it now.
-    folder_ = dialog().text(folderField);
-    dialog::writeSettingsFile(host(), folder_, mmsFileName, bytes.bytes, Message::MmsGenerated,
-                              language);
+    folder_.use(dialog().text(folderField));
+    dialog::writeSettingsFile(host(), folder_.path(), mmsFileName, bytes.bytes,
+                              Message::MmsGenerated, language, folder_.writeOptions());
 }
 
 } // namespace kestrova::mms

@@ -3,6 +3,7 @@
 #include "common/form_variants.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
+#include "dialog/target_folder.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_settings.h"
 
@@ -28,6 +29,7 @@ public:
     void listChanged(int id) override;
     void editChanged(int id) override;
     void buttonPressed(int id) override;
+    void editFinished(int id) override;
 
     MmsForm form() const { return form_; }
 
@@ -35,7 +37,7 @@ public:
     // the typed ones (empty in "Auto" mode); country and operator are the record's codes as last
     // set.
     MmsSettings settings() const;
-    QString targetFolder() const { return folder_; }
+    QString targetFolder() const { return folder_.path(); }
     bool isAuto() const;
     bool isSmsOnly() const;
     // The most characters "Phone No" may hold with the scope as it stands.
@@ -56,6 +58,8 @@ private:
     void fillLists();
     void fillForAuto();
     void fillForManual();
+    // In "Auto" mode the network boxes stay empty; the preset they stand for shows in grey.
+    void showPreset();
 
     void modeChanged();
     void statusChanged();
@@ -75,7 +79,7 @@ private:
     MmsForm form_;
     dialog::FormContext context_;
     MmsSettings stored_; // the texts, the picture count, the scope and the record's codes
-    QString folder_;
+    dialog::TargetFolder folder_;
 };
 
 } // namespace kestrova::mms

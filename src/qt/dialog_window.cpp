@@ -12,9 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -49,6 +53,25 @@ DialogWindow::DialogWindow(dialog::FormModel& model, QWidget* parent)
     setTabOrder();
     model_.initialise();
     showModelState();
+
+    if (const int interval = model_.tickInterval(); interval > 0) {
+        ticks_ = new QTimer(this);
+        connect(ticks_, &QTimer::timeout, this, [this] {
+            // A tick never cuts into an event whose message box is still open.
+            if (!dispatching_)
+                dispatch([this] { model_.tick(); });
+        });
+        ticks_->start(interval);
+    }
+    // The context menu from the keyboard, wherever the focus is.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            QWidget* at = focusWidget() ? focusWidget() : this;
+            showContextMenu(at->mapToGlobal(at->rect().center()));
+        });
+    }
 }
 
 QRect DialogWindow::toPixels(const dialog::UnitRect& r) const {
@@ -121,6 +144,7 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
                 model_.editChanged(id);
             });
         });
+        edit->installEventFilter(this);
         w = edit;
         break;
     }
@@ -129,10 +153,11 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         list->setMaxVisibleItems(20);
         connect(list, &QComboBox::activated, this, [this, id](int position) {
             dispatch([this, id, position] {
-                model_.dialog().userSelected(id, position);
-                model_.listChanged(id);
+                if (model_.dialog().userSelected(id, position))
+                    model_.listChanged(id);
             });
         });
+        list->installEventFilter(this);
         w = list;
         break;
     }
@@ -181,10 +206,42 @@ void DialogWindow::setTabOrder() {
         QWidget::setTabOrder(widget(order[i - 1]->id), widget(order[i]->id));
 }
 
+int DialogWindow::controlIdOf(const QObject* widget) const {
+    for (const auto& [id, w] : widgets_) {
+        if (w == widget)
+            return id;
+    }
+    return 0;
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched)) {
+        // Only the user moving on counts: a message box or menu taking the focus for a moment
+        // does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool movedOn = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                             reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+        if (movedOn && !dispatching_) {
+            const int id = controlIdOf(watched);
+            dispatch([this, id] { model_.editFinished(id); });
+        }
+    } else if (event->type() == QEvent::MouseButtonPress && qobject_cast<QComboBox*>(watched)) {
+        // A right click on a list opens the window's menu, not the list.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && !model_.contextMenu().empty()) {
+            showContextMenu(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void DialogWindow::dispatch(const std::function<void()>& event) {
     if (closing_)
         return;
+    dispatching_ = true;
     event();
+    dispatching_ = false;
     showModelState();
     if (const auto result = model_.result()) {
         closing_ = true;
@@ -212,6 +269,7 @@ void DialogWindow::showControl(const ControlTemplate& control) {
     QWidget* w = widget(control.id);
     const QSignalBlocker blocker(w);
     w->setEnabled(state.enabled);
+    w->setToolTip(state.toolTip);
     switch (control.kind) {
     case ControlKind::Label:
         static_cast<QLabel*>(w)->setText(state.caption);
@@ -232,6 +290,7 @@ void DialogWindow::showControl(const ControlTemplate& control) {
             {state.limit > 0 ? state.limit : 32767, static_cast<int>(state.text.size())}));
         if (edit->text() != state.text)
             edit->setText(state.text);
+        edit->setPlaceholderText(state.placeholder);
         if (edit->isReadOnly() != state.readOnly) {
             edit->setReadOnly(state.readOnly);
             // A locked field looks locked: grey instead of white.
@@ -250,6 +309,7 @@ void DialogWindow::showControl(const ControlTemplate& control) {
         if (shown != state.entries) {
             list->clear();
             list->addItems(state.entries);
+            fitList(control, list);
         }
         list->setCurrentIndex(state.selection);
         break;
@@ -258,6 +318,42 @@ void DialogWindow::showControl(const ControlTemplate& control) {
     case ControlKind::Icon:
         break;
     }
+}
+
+void DialogWindow::fitList(const ControlTemplate& control, QComboBox* list) {
+    // The room the box leaves for its text, with the template's width.
+    const QRect r = toPixels(control.rect);
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.rect = QRect(0, 0, r.width(), list->height());
+    const int room =
+        style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+            .width();
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    if (widest <= room) {
+        list->setGeometry(r.x(), list->y(), r.width(), list->height());
+        return;
+    }
+    // A list wider than its template grows to the right, as far as the next control on its
+    // line or the edge of the frame around it.
+    int limit = width() - 2;
+    for (const ControlTemplate& other : model_.dialog().dialogTemplate().controls) {
+        const QRect o = toPixels(other.rect);
+        if (other.id == control.id || o.bottom() < r.top() || o.top() > r.bottom())
+            continue;
+        const bool surrounds =
+            (other.kind == ControlKind::Frame || other.kind == ControlKind::GroupBox) &&
+            o.contains(r);
+        if (surrounds)
+            limit = std::min(limit, o.right() - 2);
+        else if (o.left() >= r.right())
+            limit = std::min(limit, o.left() - 2);
+    }
+    const int grown = std::min(r.width() + widest - room, limit - r.x() + 1);
+    list->setGeometry(r.x(), list->y(), std::max(r.width(), grown), list->height());
 }
 
 dialog::DialogResult DialogWindow::runModal() {
@@ -296,17 +392,25 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+    showContextMenu(event->globalPos());
+}
+
+void DialogWindow::showContextMenu(const QPoint& globalPos) {
     const auto actions = model_.contextMenu();
-    if (actions.empty())
+    if (actions.empty() || menu_)
         return;
-    QMenu menu(this);
+    menu_ = new QMenu(this);
+    menu_->setAttribute(Qt::WA_DeleteOnClose);
     for (const auto& action : actions) {
         const int command = action.command;
-        menu.addAction(action.text, this, [this, command] {
-            dispatch([this, command] { model_.contextActionChosen(command); });
+        menu_->addAction(action.text, this, [this, command] {
+            // The About box runs once the menu is gone.
+            QTimer::singleShot(0, this, [this, command] {
+                dispatch([this, command] { model_.contextActionChosen(command); });
+            });
         });
     }
-    menu.exec(event->globalPos());
+    menu_->popup(globalPos);
 }
 
 } // namespace kestrova::qt

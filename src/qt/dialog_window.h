@@ -3,10 +3,14 @@
 #include "dialog/form_model.h"
 
 #include <QDialog>
+#include <QMenu>
+#include <QPointer>
 
 #include <map>
 
+class QComboBox;
 class QLabel;
+class QTimer;
 
 namespace kestrova::qt {
 
@@ -25,7 +29,11 @@ public:
     // Converts a rectangle in dialog units to pixels for this window's font.
     QRect toPixels(const dialog::UnitRect& rect) const;
 
+    // The window's context menu while it is open, else nothing.
+    QMenu* contextMenu() const { return menu_; }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -37,6 +45,10 @@ private:
     void dispatch(const std::function<void()>& event);
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
+    void showContextMenu(const QPoint& globalPos);
+    // Widens a list whose widest entry its template's width would cut.
+    void fitList(const dialog::ControlTemplate& control, QComboBox* list);
+    int controlIdOf(const QObject* widget) const;
 
     dialog::FormModel& model_;
     std::map<int, QWidget*> widgets_;
@@ -45,6 +57,9 @@ private:
     int baseWidth_ = 0;
     int baseHeight_ = 0;
     bool closing_ = false;
+    bool dispatching_ = false;
+    QTimer* ticks_ = nullptr;
+    QPointer<QMenu> menu_; // cleared when the menu closes and deletes itself
 };
 
 } // namespace kestrova::qt

@@ -1,5 +1,6 @@
 #include "qt/qt_host.h"
 
+#include "i18n/language.h"
 #include "qt/dialog_window.h"
 #include "qt/theme.h"
 
@@ -7,16 +8,41 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QUrl>
 
 namespace kestrova::qt {
 
-void QtHost::showMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"), text, QMessageBox::Ok);
+namespace {
+
+void showIcons(QMessageBox& box) {
     box.setIconPixmap(messageIcon().pixmap(32, 32));
     box.setWindowIcon(applicationIcon());
+}
+
+} // namespace
+
+QtHost::QtHost() = default;
+
+QtHost::~QtHost() {
+    if (qtTexts_)
+        QCoreApplication::removeTranslator(qtTexts_.get());
+}
+
+void QtHost::showMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"), text, QMessageBox::Ok);
+    showIcons(box);
     box.exec();
+}
+
+bool QtHost::askYesNo(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"), text,
+                    QMessageBox::Yes | QMessageBox::No);
+    // The safe answer is the one Enter gives.
+    box.setDefaultButton(QMessageBox::No);
+    showIcons(box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtHost::browseForFolder(const QString& start) {
@@ -27,8 +53,21 @@ std::optional<QString> QtHost::browseForFolder(const QString& start) {
     return QDir::toNativeSeparators(folder);
 }
 
-void QtHost::openUrl(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+bool QtHost::openUrl(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
+
+void QtHost::useLanguage(int language) {
+    if (qtTexts_) {
+        QCoreApplication::removeTranslator(qtTexts_.get());
+        qtTexts_.reset();
+    }
+    auto texts = std::make_unique<QTranslator>();
+    // Qt has no texts for some of the languages; its dialogs stay English there.
+    if (texts->load(i18n::localeOf(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(texts.get()))
+        qtTexts_ = std::move(texts);
 }
 
 dialog::DialogResult QtHost::runModal(dialog::FormModel& model) {

@@ -3,20 +3,31 @@
 #include "common/clock.h"
 #include "dialog/form_model.h"
 
+#include <QTranslator>
+
+#include <memory>
+
 namespace kestrova::qt {
 
 // The desktop's services for the form models, and the runner that shows their windows.
 class QtHost : public dialog::Host, public dialog::DialogRunner {
 public:
+    QtHost();
+    ~QtHost() override;
+
     void showMessage(const QString& text) override;
+    bool askYesNo(const QString& text) override;
     std::optional<QString> browseForFolder(const QString& start) override;
-    void openUrl(const QString& url) override;
+    bool openUrl(const QString& url) override;
+    void useLanguage(int language) override;
     const Clock& clock() const override { return clock_; }
     dialog::DialogResult runModal(dialog::FormModel& model) override;
     dialog::DialogResult run(dialog::FormModel& model) override { return runModal(model); }
 
 private:
     SystemClock clock_;
+    std::unique_ptr<QTranslator>
+        qtTexts_; // Qt's own texts in the chosen language, when it has them
 };
 
 } // namespace kestrova::qt

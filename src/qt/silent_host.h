@@ -10,7 +10,8 @@ class SilentHost : public dialog::Host {
 public:
     void showMessage(const QString&) override {}
     std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
+    bool askYesNo(const QString&) override { return false; }
+    bool openUrl(const QString&) override { return true; }
     const Clock& clock() const override { return clock_; }
     dialog::DialogResult runModal(dialog::FormModel&) override {
         return dialog::DialogResult::Cancelled;

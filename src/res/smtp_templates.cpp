@@ -142,7 +142,7 @@ DialogTemplate makeTemplate(SmtpForm form) {
 
     const int sender = b.box(QStringLiteral("Sender"), 4);
     b.textRow(sender, serverLabel, QStringLiteral("Smtp Server"), serverField);
-    b.textRow(b.row(sender, 1), portLabel, QStringLiteral("Port"), portField, 50);
+    b.textRow(b.row(sender, 1), portLabel, QStringLiteral("Port"), portField, 50, DigitsOnly);
     b.textRow(b.row(sender, 2), senderLabel, QStringLiteral("Sender Email"), senderField);
     b.textRow(b.row(sender, 3), senderPasswordLabel, QStringLiteral("Password"),
               senderPasswordField, textWidth, Masked);

@@ -2,6 +2,7 @@
 
 #include "format/text_encoding.h"
 #include "i18n/language.h"
+#include "i18n/notices.h"
 #include "smtp/gprs_presets.h"
 
 #include <array>
@@ -105,6 +106,17 @@ std::optional<CheckFailure> firstFailedCheck(const SmtpSettings& s, SmtpForm for
     return std::nullopt;
 }
 
+bool isPortNumber(const QString& port) {
+    if (port.isEmpty() || port.size() > 5)
+        return false;
+    for (const QChar c : port) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    const int number = port.toInt();
+    return number >= 1 && number <= 65535;
+}
+
 SmtpSettings withGprsPreset(SmtpSettings settings) {
     if (settings.automatic == 0)
         return settings;
@@ -160,6 +172,12 @@ PreparedSmtpFile prepareSmtpFile(const SmtpSettings& settings, SmtpForm form, in
     if (const auto failure = firstFailedCheck(written, form)) {
         prepared.refusal = SmtpRefusal{
             failure->field, i18n::messageFor(failure->message, textLanguage), failure->step};
+        return prepared;
+    }
+    if (!isPortNumber(written.port)) {
+        prepared.refusal = SmtpRefusal{SmtpField::Port,
+                                       i18n::noticeText(i18n::Notice::PortNotNumber, textLanguage),
+                                       portNumberStep};
         return prepared;
     }
     const RecordBytes record = buildSmtpRecord(written, form, languageByte);

@@ -48,6 +48,12 @@ inline constexpr int shortestPhone = 5;
 // other character (one the code page lacks counts as two as well; the record refuses it later).
 int cp936Length(const QString& text);
 
+// Whether the port is a whole number the camera can connect to: digits only, 1..65535.
+bool isPortNumber(const QString& port);
+
+// The check that follows the twelve: a port the camera could never connect to.
+inline constexpr int portNumberStep = 13;
+
 // Generate's twelve checks in their order: the first failure, or nothing when all pass. "Auto"
 // mode never tests the APN; only form B tests a short phone number on its own.
 std::optional<CheckFailure> firstFailedCheck(const SmtpSettings& settings, SmtpForm form);
@@ -79,8 +85,8 @@ struct PreparedSmtpFile {
 };
 
 // Everything Generate does before writing, shared by the form and the command: the preset in
-// "Auto" mode, the twelve checks, then the record with its own refusals. Messages are in the
-// given display language; languageByte goes into the record.
+// "Auto" mode, the twelve checks, the port number, then the record with its own refusals. Messages
+// are in the given display language; languageByte goes into the record.
 PreparedSmtpFile prepareSmtpFile(const SmtpSettings& settings, SmtpForm form, int languageByte,
                                  int textLanguage);
 

@@ -114,7 +114,7 @@ SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, 
     : FormModel(res::smtpFormTemplate(form), host)
     , form_(form)
     , context_(context)
-    , targetFolder_(defaultTargetFolder()) {}
+    , folder_(host, context.folder, context.folderChosen) {}
 
 void SmtpFormModel::initialise() {
     const int language = context_.textLanguage();
@@ -131,6 +131,18 @@ void SmtpFormModel::initialise() {
     for (const i18n::ControlCaption& caption : i18n::smtpCaptions(form_, language))
         dialog().setControlCaption(caption.controlId, caption.text);
     dialog().setEntries(hourList(form_), i18n::hourOptions(language), i18n::hourDefault);
+    showPreset();
+}
+
+void SmtpFormModel::showPreset() {
+    SmtpSettings preset = settings();
+    preset.apn.clear();
+    preset.account.clear();
+    preset.gprsPassword.clear();
+    preset = withGprsPreset(preset);
+    dialog().setPlaceholder(apnField, preset.apn);
+    dialog().setPlaceholder(accountField, preset.account);
+    dialog().setPlaceholder(gprsPasswordField, preset.gprsPassword);
 }
 
 bool SmtpFormModel::isAutomatic() const {
@@ -154,9 +166,9 @@ void SmtpFormModel::fail(int field, const QString& message) {
     dialog().setFocus(field);
 }
 
-bool SmtpFormModel::takeValues() {
+bool SmtpFormModel::takeValues(bool typingCount) {
     const int language = context_.textLanguage();
-    targetFolder_ = dialog().text(folderField);
+    folder_.typed(dialog().text(folderField));
     for (const TextField& field : textFields) {
         const QString text = dialog().text(field.id);
         if (text.size() > field.limit(form_)) {
@@ -166,6 +178,8 @@ bool SmtpFormModel::takeValues() {
         settings_.*field.member = text;
     }
     // The number comes last, so a field that is not one never keeps a text from being taken.
+    if (typingCount && dialog().text(picturesField).isEmpty())
+        return true;
     const auto pictures = parseInteger(dialog().text(picturesField));
     if (!pictures) {
         fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
@@ -186,7 +200,7 @@ void SmtpFormModel::showValues() {
     for (const TextField& field : textFields)
         dialog().setText(field.id, settings_.*field.member);
     dialog().setText(picturesField, QString::number(settings_.picturesPerDay));
-    dialog().setText(folderField, targetFolder_);
+    dialog().setText(folderField, folder_.path());
 }
 
 void SmtpFormModel::setGprsReadOnly(bool readOnly) {
@@ -202,8 +216,13 @@ void SmtpFormModel::fillOperators() {
     dialog().setEntries(operatorList, gprsOperatorNames(dialog().selection(countryList)), 0);
 }
 
-void SmtpFormModel::editChanged(int /*id*/) {
-    takeValues();
+void SmtpFormModel::editChanged(int id) {
+    takeValues(id == picturesField);
+}
+
+void SmtpFormModel::editFinished(int id) {
+    if (id == picturesField && dialog().text(picturesField).isEmpty())
+        takeValues();
 }
 
 void SmtpFormModel::listChanged(int id) {
@@ -211,6 +230,7 @@ void SmtpFormModel::listChanged(int id) {
         changeMode();
     else if (id == countryList && isAutomatic())
         fillOperators();
+    showPreset();
 }
 
 void SmtpFormModel::buttonPressed(int id) {
@@ -249,14 +269,19 @@ void SmtpFormModel::changeMode() {
 }
 
 void SmtpFormModel::chooseFolder() {
-    targetFolder_ = dialog::browseForTargetFolder(host(), targetFolder_);
+    folder_.browse();
     showValues();
 }
 
 void SmtpFormModel::generate() {
     const int language = context_.textLanguage();
+    // An emptied count would send its last number unseen.
+    if (dialog().text(picturesField).isEmpty()) {
+        fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
+        return;
+    }
     // The folder as it stands in its field now: one typed by hand is never passed over.
-    targetFolder_ = dialog().text(folderField);
+    folder_.use(dialog().text(folderField));
     // The preset goes into what is written, never into the settings, so the read-only GPRS
     // edits stay empty in "Auto" mode whatever happens next.
     const PreparedSmtpFile prepared =
@@ -267,8 +292,8 @@ void SmtpFormModel::generate() {
             dialog().setFocus(controlOf(*prepared.refusal->field, form_));
         return;
     }
-    dialog::writeSettingsFile(host(), targetFolder_, smtpFileName, prepared.bytes,
-                              Message::SmtpGenerated, language);
+    dialog::writeSettingsFile(host(), folder_.path(), smtpFileName, prepared.bytes,
+                              Message::SmtpGenerated, language, folder_.writeOptions());
 }
 
 } // namespace kestrova::smtp

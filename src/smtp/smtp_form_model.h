@@ -3,6 +3,7 @@
 #include "common/form_variants.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
+#include "dialog/target_folder.h"
 #include "smtp/smtp_checks.h"
 #include "smtp/smtp_settings.h"
 
@@ -28,6 +29,7 @@ public:
     void listChanged(int id) override;
     void editChanged(int id) override;
     void buttonPressed(int id) override;
+    void editFinished(int id) override;
 
     SmtpForm form() const { return form_; }
     bool isAutomatic() const;
@@ -35,17 +37,20 @@ public:
     // The lists as they stand with the edits as last taken: what Generate checks, before it
     // takes the preset in "Auto" mode.
     SmtpSettings settings() const;
-    QString targetFolder() const { return targetFolder_; }
+    QString targetFolder() const { return folder_.path(); }
 
 private:
     // Copies the folder and every edit into the settings; the first failing check shows its
-    // message, moves the focus to its field and ends the taking.
-    bool takeValues();
+    // message, moves the focus to its field and ends the taking. An emptied picture count is
+    // passed over while the user is still typing in it.
+    bool takeValues(bool typingCount = false);
     void showValues();
 
     void setGprsReadOnly(bool readOnly);
     void fillCountries();
     void fillOperators();
+    // In "Auto" mode the GPRS edits stay empty; the preset they stand for shows in grey.
+    void showPreset();
     void changeMode();
     void chooseFolder();
     void generate();
@@ -54,7 +59,7 @@ private:
     SmtpForm form_;
     dialog::FormContext context_;
     SmtpSettings settings_; // the texts and pictures per day; the lists hold the rest
-    QString targetFolder_;
+    dialog::TargetFolder folder_;
 };
 
 } // namespace kestrova::smtp

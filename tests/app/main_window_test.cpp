@@ -2,10 +2,13 @@
 #include "app/preferences_store.h"
 #include "app/startup.h"
 #include "app/window_chain.h"
+#include "camera/camera_form_model.h"
+#include "res/camera_templates.h"
 #include "res/main_templates.h"
 #include "support/fake_host.h"
 #include "support/test_registry.h"
 
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -219,6 +222,83 @@ private Q_SLOTS:
             QVERIFY(window.result());
             QVERIFY(!window.chosenForm());
         }
+    }
+
+    void folderGoesToTheNextFormAndTheNextStart() {
+        const QString card = dir.filePath(QStringLiteral("card"));
+        QVERIFY(QDir().mkpath(card));
+        PreferencesStore store(iniPath());
+        ProcessState state{{2, false, false}, 1, 0};
+        FakeHost host;
+        QStringList seen;
+        const FormFactory camera = [&seen](const dialog::FormContext& context, dialog::Host& host) {
+            seen << context.folder.path;
+            return std::make_unique<camera::CameraFormModel>(CameraForm::C, context, host);
+        };
+        const SetupForms forms{camera, {}, {}};
+        ScriptedRunner runner;
+        const auto open = [](dialog::FormModel& model) { model.buttonPressed(cameraSetup); };
+        const auto exit = [](dialog::FormModel& model) {
+            model.buttonPressed(res::camera_form::exitButton);
+        };
+        runner.steps = {open,
+                        [&host, card](dialog::FormModel& model) {
+                            host.folderAnswers.push_back(card);
+                            model.buttonPressed(res::camera_form::selectButton);
+                            model.buttonPressed(res::camera_form::exitButton);
+                        },
+                        open, exit, [](dialog::FormModel& model) { model.closeRequested(); }};
+        WindowChain(state, store, forms, runner, host).run();
+        QCOMPARE(seen, (QStringList{QString(), card}));
+        QCOMPARE(stored("folder"), card);
+
+        // The next start opens there while the folder is still there.
+        PreferencesStore again(iniPath());
+        QCOMPARE(startUp(again, i18n::langIdEnglishUs).folder.path, card);
+        QVERIFY(QDir(card).removeRecursively());
+        QCOMPARE(startUp(again, i18n::langIdEnglishUs).folder.path, QString());
+    }
+
+    void smallThingsSayWhatWentWrong_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addColumn<QString>("noBrowser");
+        QTest::newRow("English") << 2 << "this model does not send e-mail"
+                                 << "The download page could not be opened. Its address is %1";
+        QTest::newRow("German") << 3 << "dieses Modell versendet keine E-Mails"
+                                << "Die Download-Seite konnte nicht geoeffnet werden. Ihre "
+                                   "Adresse lautet %1";
+    }
+    void smallThingsSayWhatWentWrong() {
+        QFETCH(int, language);
+        QFETCH(QString, tooltip);
+        QFETCH(QString, noBrowser);
+        PreferencesStore store(iniPath());
+        ProcessState state{{language, false, false}, 2, 0};
+        FakeHost host;
+        QStringList log;
+        const SetupForms forms{{}, {}, exitOnly(log, QStringLiteral("smtp"))};
+        MainWindow window(state, store, forms, host);
+        window.initialise();
+        QCOMPARE(host.languagesUsed, QList<int>{language});
+        // A greyed Smtp Setup says why; one that works says nothing.
+        QVERIFY(!window.dialog().control(smtpSetup).enabled);
+        QCOMPARE(window.dialog().control(smtpSetup).toolTip, tooltip);
+        window.dialog().userSelected(modelList, 2);
+        window.listChanged(modelList);
+        QVERIFY(window.dialog().control(smtpSetup).enabled);
+        QCOMPARE(window.dialog().control(smtpSetup).toolTip, QString());
+
+        window.buttonPressed(update);
+        QVERIFY(host.messages.isEmpty());
+        host.browserOpens = false;
+        window.buttonPressed(update);
+        QCOMPARE(host.messages, QStringList{noBrowser.arg(QLatin1String(downloadPageUrl))});
+
+        // Qt's own dialogs follow the language list.
+        window.dialog().userSelected(languageList, 9);
+        window.listChanged(languageList);
+        QCOMPARE(host.languagesUsed, (QList<int>{language, 10}));
     }
 
     void chainRoutesAndEndsInOneStep() {

@@ -8,6 +8,8 @@
 #include <QTest>
 
 using kestrova::test::fileBytes;
+using kestrova::test::writeFile;
+using kestrova::test::writtenMessage;
 using namespace kestrova;
 using namespace kestrova::res::camera_form;
 using kestrova::test::CameraFormDriver;
@@ -225,14 +227,15 @@ private Q_SLOTS:
     void orderOfChecks_data() {
         QTest::addColumn<CameraForm>("form");
         QTest::addColumn<QList<int>>("order");
-        const QList<int> common{1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, 1064};
+        const QList<int> common{1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022};
         QTest::newRow("A") << CameraForm::A << common + QList<int>{1047, 1046, 1045, 1042};
         QTest::newRow("B") << CameraForm::B << common + QList<int>{1051, 1050, 1048, 1049};
         QTest::newRow("C") << CameraForm::C << common + QList<int>{1047, 1046, 1045, 1042};
     }
     void orderOfChecks() {
         // Every field fails; each take stops at the first and puts the focus there. Mending
-        // that field lets the next take reach the next one.
+        // that field lets the next take reach the next one. A folder longer than the typing
+        // limit, as the folder browser may give, is taken whole.
         QFETCH(CameraForm, form);
         QFETCH(QList<int>, order);
         CameraFormDriver f(form, form == CameraForm::B ? 7 : 1);
@@ -242,16 +245,16 @@ private Q_SLOTS:
         QList<int> seen;
         for (int round = 0; round <= order.size(); ++round) {
             const int before = f.host.messages.size();
-            f.choose(cameraMode, 1);
+            f.choose(cameraMode, 1 - f.dialog().selection(cameraMode));
             if (f.host.messages.size() == before)
                 break;
             QCOMPARE(f.host.messages.size(), before + 1);
             seen << f.dialog().focus();
-            f.dialog().setText(seen.last(), seen.last() == folderField ? card() : "5");
+            f.dialog().setText(seen.last(), "5");
         }
         QCOMPARE(seen, order);
         QCOMPARE(f.host.messages.first(), QStringLiteral("Please enter an integer."));
-        QCOMPARE(f.host.messages.at(9), QStringLiteral("Please enter no more than 80 characters."));
+        QCOMPARE(f.model->targetFolder(), QString(81, QLatin1Char('x')));
     }
 
     void fieldChecks_data() {
@@ -326,6 +329,11 @@ private Q_SLOTS:
             f.choose(onList, onPosition);
         QVERIFY(!f.dialog().control(field).readOnly);
         f.type(field, typed);
+        if (typed.isEmpty()) {
+            // Emptied on the way to a new number: the message waits until the focus moves on.
+            QVERIFY(f.host.messages.isEmpty());
+            f.leave(field);
+        }
         QCOMPARE(f.host.messages, message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty())
             QCOMPARE(f.dialog().focus(), field);
@@ -384,9 +392,6 @@ private Q_SLOTS:
         CameraFormDriver f(CameraForm::B, 7);
         f.selectFolder(card());
         f.host.fixedClock.time = QDateTime(QDate(2013, 1, 2), QTime(3, 4, 5));
-        // The record carries the time captured when the form was made, not the time of writing.
-        f.press(generateButton);
-        QCOMPARE(fileBytes(menuFile()).mid(14, 6).toHex(), QByteArray("020506070809"));
         f.press(getTime);
         QCOMPARE(f.text(clockField), QStringLiteral("2013/01/02 03:04:05"));
         f.host.fixedClock.time = QDateTime(QDate(2040, 11, 12), QTime(13, 14, 15));
@@ -394,8 +399,27 @@ private Q_SLOTS:
         QCOMPARE(f.text(clockField), QStringLiteral("12/11/2031 13:14:15"));
         f.choose(dateFormat, 1);
         QCOMPARE(f.text(clockField), QStringLiteral("11/12/2031 13:14:15"));
+    }
+
+    void clockTicksAndGenerateWritesWhatItShows() {
+        CameraFormDriver f(CameraForm::C, 1);
+        f.selectFolder(card());
+        QCOMPARE(f.model->tickInterval(), 1000);
+        f.choose(dateFormat, 2);
+        f.type(videoLength, QStringLiteral("2"));
+        f.dialog().userEdited(videoLength, QStringLiteral("25")); // typing, not yet heard of
+        f.host.fixedClock.time = QDateTime(QDate(2012, 5, 6), QTime(7, 9, 0));
+        f.model->tick();
+        QCOMPARE(f.text(clockField), QStringLiteral("06/05/2012 07:09:00"));
+        // A tick shows the clock alone: what the user is typing stays.
+        QCOMPARE(f.text(videoLength), QStringLiteral("25"));
+
+        // Opened at 07:08:09, generated at 10:55:53: the camera gets 10:55:53.
+        f.host.fixedClock.time = QDateTime(QDate(2012, 5, 6), QTime(10, 55, 53));
         f.press(generateButton);
-        QCOMPARE(fileBytes(menuFile()).mid(14, 6).toHex(), QByteArray("150b0c0d0e0f"));
+        QCOMPARE(fileBytes(menuFile()).mid(14, 6).toHex(), QByteArray("0205060a3735"));
+        QCOMPARE(f.text(clockField), QStringLiteral("06/05/2012 10:55:53"));
+        QCOMPARE(f.model->capturedTime(), (camera::CapturedTime{2012, 5, 6, 10, 55, 53}));
     }
 
     void generateWritesTheOpeningValues() {
@@ -408,7 +432,8 @@ private Q_SLOTS:
             QByteArray(26, '\0') + QByteArray::fromHex("EE100D0A");
         QCOMPARE(fileBytes(menuFile()).toHex(' '), expected.toHex(' '));
         QCOMPARE(f.host.messages,
-                 QStringList{QStringLiteral("Camera menu configuration file is generated")});
+                 QStringList{QStringLiteral("Camera menu configuration file is generated\nFile: ") +
+                             QDir::toNativeSeparators(menuFile())});
         // Twice: the same file again, the message again, the form still open.
         f.press(generateButton);
         QCOMPARE(fileBytes(menuFile()), expected);
@@ -436,7 +461,8 @@ private Q_SLOTS:
         QCOMPARE(quint8(bytes[6]), quint8(0x9E));
         QCOMPARE(bytes.mid(24, 7).toHex(), QByteArray("01000000230134"));
         QCOMPARE(bytes.mid(31, 7).toHex(), QByteArray("0000010000002d"));
-        QCOMPARE(f.host.messages, QStringList{QStringLiteral("相机菜单设置文件已经生成")});
+        QCOMPARE(f.host.messages, QStringList{QStringLiteral("相机菜单设置文件已经生成\n文件：") +
+                                              QDir::toNativeSeparators(menuFile())});
     }
 
     void chineseRequestedMarksTheRecordOnly() {
@@ -447,7 +473,8 @@ private Q_SLOTS:
         QCOMPARE(int(bytes[29]), 1);
         QCOMPARE(int(bytes[9]), 1); // form A: side PIR always on
         QCOMPARE(f.host.messages.last(),
-                 QStringLiteral("Camera menu configuration file is generated"));
+                 writtenMessage(QStringLiteral("Camera menu configuration file is generated"),
+                                menuFile()));
     }
 
     void generateUsesAFolderTypedByHand() {
@@ -480,6 +507,7 @@ private Q_SLOTS:
         WriteResult expected{recordFilePath(notAFolder, menuName), WriteFailure::FolderMissing, {}};
         QCOMPARE(f.host.messages, QStringList{i18n::writeFailureMessage(expected, 2)});
         QVERIFY(f.host.messages.first().startsWith(QStringLiteral("The file ")));
+        f.host.yesNoAnswers.push_back(true);
         f.press(defaultButton);
         QCOMPARE(f.host.messages.size(), 2);
         QCOMPARE(f.host.messages.last(), f.host.messages.first());
@@ -530,10 +558,12 @@ private Q_SLOTS:
         }
         const int messagesBefore = f.host.messages.size();
         f.dialog().setText(videoLength, {}); // a failing check does not stop Default
+        f.host.yesNoAnswers.push_back(true);
         f.press(defaultButton);
 
+        QCOMPARE(f.host.questions.size(), 1);
         QCOMPARE(f.host.messages.size(), messagesBefore + 2);
-        QCOMPARE(f.host.messages.last(), message);
+        QCOMPARE(f.host.messages.last(), writtenMessage(message, menuFile(), language));
         QCOMPARE(fileBytes(menuFile()), factoryRecord());
         for (int id : {cameraMode, imageSize, videoSize, pictureNo, timeStamp, senseLevel, timer,
                        serialNo, serialChar1, serialChar4})
@@ -562,6 +592,83 @@ private Q_SLOTS:
         QCOMPARE(f.text(intervalValue), QStringLiteral("5"));
         QCOMPARE(f.text(folderField), card());
         QVERIFY(!f.model->result());
+    }
+
+    void generateRefusesAnEmptiedNumber() {
+        CameraFormDriver f(CameraForm::C, 1);
+        f.selectFolder(card());
+        f.type(intervalValue, {});
+        QVERIFY(f.host.messages.isEmpty());
+        f.press(generateButton);
+        QCOMPARE(f.host.messages, QStringList{QStringLiteral("Please enter an integer.")});
+        QCOMPARE(f.dialog().focus(), intervalValue);
+        QVERIFY(!QFile::exists(menuFile()));
+    }
+
+    void defaultAsksBeforeReplacing_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("emptyFolder");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("No") << 2 << false << "Replace the menu.dat in %1 with the factory settings?"
+                            << "";
+        QTest::newRow("No, German")
+            << 3 << false << "Die menu.dat in %1 durch die Werkseinstellungen ersetzen?"
+            << "";
+        QTest::newRow("no folder") << 2 << true << ""
+                                   << "No folder is chosen: choose the card's folder first.";
+    }
+    void defaultAsksBeforeReplacing() {
+        QFETCH(int, language);
+        QFETCH(bool, emptyFolder);
+        QFETCH(QString, question);
+        QFETCH(QString, message);
+        CameraFormDriver f(CameraForm::C, 1, language);
+        QVERIFY(writeFile(menuFile(), "the card's own settings"));
+        f.selectFolder(card());
+        if (emptyFolder)
+            f.edit(folderField, {});
+        f.choose(cameraMode, 1);
+        f.host.yesNoAnswers.push_back(false);
+        f.press(defaultButton);
+        QCOMPARE(f.host.questions,
+                 question.isEmpty() ? QStringList() : QStringList{question.arg(card())});
+        QCOMPARE(f.host.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        // Nothing written, nothing reset.
+        QCOMPARE(fileBytes(menuFile()), QByteArray("the card's own settings"));
+        QCOMPARE(f.dialog().selection(cameraMode), 1);
+    }
+
+    void cardPulledSinceChosenIsRefused_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("mountedWhenChosen");
+        QTest::newRow("selected on a card") << "select" << true;
+        QTest::newRow("typed on a card") << "type" << true;
+        QTest::newRow("carried from the last form") << "carried" << true;
+        QTest::newRow("selected, a plain folder") << "select" << false;
+        QTest::newRow("typed, a plain folder") << "type" << false;
+    }
+    void cardPulledSinceChosenIsRefused() {
+        QFETCH(QString, how);
+        QFETCH(bool, mountedWhenChosen);
+        // The card's folder is a mount point while it is chosen; by Generate the card is gone
+        // and the folder is an empty folder of the PC's.
+        const dialog::ChosenFolder carried =
+            how == "carried" ? dialog::ChosenFolder{card(), true} : dialog::ChosenFolder{};
+        CameraFormDriver f(CameraForm::C, 1, 2, false, 0, carried);
+        QCOMPARE(f.text(folderField), how == "carried" ? card() : defaultTargetFolder());
+        if (mountedWhenChosen)
+            f.host.mountPoints << card();
+        if (how == "select")
+            f.selectFolder(card());
+        else if (how == "type")
+            f.edit(folderField, card());
+        f.host.mountPoints.clear();
+        f.press(generateButton);
+        QCOMPARE(QFile::exists(menuFile()), !mountedWhenChosen);
+        QCOMPARE(f.host.messages.size(), 1);
+        QCOMPARE(f.host.messages.first().contains(QStringLiteral("the card was removed")),
+                 mountedWhenChosen);
     }
 
     void exitEndsTheFormCancelled_data() {

@@ -12,9 +12,10 @@ namespace kestrova::test {
 
 struct CameraFormDriver : FormDriver<camera::CameraFormModel> {
     explicit CameraFormDriver(CameraForm form, int cameraModel, int language = 2,
-                              bool chineseRequested = false, std::uint16_t tvMode = 0) {
+                              bool chineseRequested = false, std::uint16_t tvMode = 0,
+                              const dialog::ChosenFolder& carried = {}) {
         const dialog::FormContext context{
-            {language, language == i18n::Chinese, chineseRequested}, cameraModel, tvMode};
+            {language, language == i18n::Chinese, chineseRequested}, cameraModel, tvMode, carried};
         model = std::make_unique<camera::CameraFormModel>(form, context, host);
         model->initialise();
     }

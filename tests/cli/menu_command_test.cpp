@@ -393,13 +393,15 @@ private Q_SLOTS:
             ini.setValue(QStringLiteral("language"), 1);
             ini.setValue(QStringLiteral("model"), 6);
             ini.setValue(QStringLiteral("TvMode"), 3);
+            ini.setValue(QStringLiteral("folder"), QDir::tempPath());
         }
         const auto result = runKestrova({QStringLiteral("preferences")}, settings());
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.out, QStringLiteral("preferences: ") + settings() +
                                  QStringLiteral("\nlanguage: 1 (Chinese)\nmodel: 6 (Kes OmegaMG)\n"
-                                                "tv_mode: 3\n"));
+                                                "tv_mode: 3\nfolder: ") +
+                                 QDir::tempPath() + u'\n');
     }
 
     void helpAndVersion() {

@@ -214,6 +214,9 @@ private Q_SLOTS:
             << 7 << QStringList{} << QStringList{} << "kestrova: server: Smtp Server";
         QTest::newRow("port of one digit")
             << 3 << QStringList{} << mail + QStringList{"port=8"} << "port: Port";
+        QTest::newRow("port of letters")
+            << 3 << QStringList{} << mail + QStringList{"port=abc"}
+            << "port: The port must be a whole number from 1 to 65535.";
         QTest::newRow("manual APN")
             << 4 << QStringList{} << mail + QStringList{"mode=1", "apn=c"} << "apn: GPRS APN";
         QTest::newRow("sender without @")

@@ -12,6 +12,7 @@ using namespace kestrova;
 using namespace kestrova::res::mms_form;
 using kestrova::test::fileBytes;
 using kestrova::test::MmsFormDriver;
+using kestrova::test::writtenMessage;
 
 namespace {
 
@@ -366,10 +367,10 @@ private Q_SLOTS:
 
         f.type(phoneField, QStringLiteral("9"));
         QCOMPARE(f.host.messages, QStringList{message});
-        QCOMPARE(f.text(phoneField), QString());
-        QCOMPARE(f.dialog().focus(), phoneField);
-        // An empty number closes the further recipients again.
-        QVERIFY(f.readOnly(recipient2Field));
+        // What was typed up to the limit stays, and so do the further recipients it opened.
+        QCOMPARE(f.text(phoneField), digits.left(limit));
+        QCOMPARE(f.model->settings().phone1, digits.left(limit));
+        QVERIFY(!f.readOnly(recipient2Field));
     }
 
     void scopeMessage() {
@@ -472,6 +473,11 @@ private Q_SLOTS:
         QFETCH(int, stored);
         MmsFormDriver f(7, language);
         f.edit(picturesField, typed);
+        if (typed.isEmpty()) {
+            // Emptied on the way to a new number: the message waits until the focus moves on.
+            QVERIFY(f.host.messages.isEmpty());
+            f.leave(picturesField);
+        }
         QCOMPARE(f.host.messages, message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(f.text(picturesField), shown);
         QCOMPARE(f.model->settings().picturesPerDay, stored);
@@ -630,9 +636,10 @@ private Q_SLOTS:
         f.selectFolder(card());
         f.choose(statusList, 2);
         f.generate();
-        QCOMPARE(
-            f.host.messages,
-            QStringList{"MMS configuration file (URL|APN|Gateway|Port ...) has been generated"});
+        QCOMPARE(f.host.messages,
+                 QStringList{writtenMessage(
+                     "MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
+                     setupFile())});
         const mms::DecodedMms decoded = mms::decodeMmsRecord(fileBytes(setupFile()));
         QVERIFY(decoded.check.intact());
         QCOMPARE(decoded.settings.status, 2);
@@ -661,7 +668,9 @@ private Q_SLOTS:
         f.type(phoneField, QStringLiteral("13800138000"));
         f.generate();
         QCOMPARE(f.host.messages.size(), 1);
-        QCOMPARE(f.host.messages.first(), i18n::messageFor(i18n::Message::MmsGenerated, language));
+        QCOMPARE(f.host.messages.first(),
+                 writtenMessage(i18n::messageFor(i18n::Message::MmsGenerated, language),
+                                setupFile(), language));
 
         const mms::DecodedMms decoded = mms::decodeMmsRecord(fileBytes(setupFile()));
         QVERIFY(decoded.check.intact());
@@ -686,6 +695,18 @@ private Q_SLOTS:
         f.selectFolder(card());
         for (int id : {urlField, apnField, gatewayField, portField, accountField, passwordField})
             QVERIFY2(f.text(id).isEmpty(), qPrintable(QString::number(id)));
+
+        // What will be sent shows in grey in the empty boxes, and goes with the mode.
+        const auto placeholder = [&](int id) { return f.dialog().control(id).placeholder; };
+        QCOMPARE(placeholder(urlField), presetText(preset.url));
+        QCOMPARE(placeholder(apnField), presetText(preset.apn));
+        QCOMPARE(placeholder(gatewayField), presetText(preset.gateway));
+        QCOMPARE(placeholder(portField), presetText(preset.port));
+        QCOMPARE(placeholder(accountField), presetText(preset.account));
+        QCOMPARE(placeholder(passwordField), presetText(preset.password));
+        f.choose(modeList, 1);
+        for (int id : {urlField, apnField, gatewayField, portField, accountField, passwordField})
+            QVERIFY2(placeholder(id).isEmpty(), qPrintable(QString::number(id)));
     }
 
     void manualModeWritesWhatWasTyped() {

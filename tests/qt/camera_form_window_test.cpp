@@ -82,8 +82,38 @@ private Q_SLOTS:
         expected.serial_char2 = 2;
         const auto record = camera::buildMenuRecord(form, expected, {2012, 5, 6, 7, 8, 9}, 2, 0);
         QCOMPARE(fileBytes(menuFile()).toHex(' '), camera::toByteArray(record).toHex(' '));
-        QCOMPARE(f.host.messages, QStringList{message});
+        QCOMPARE(f.host.messages, QStringList{kestrova::test::writtenMessage(message, menuFile())});
         QVERIFY(f.window->isVisible());
+    }
+
+    void clockTicksInTheWindow() {
+        OpenForm f(app::SetupForm::Camera, 1);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QCOMPARE(f.edit(clockField)->text(), QStringLiteral("2012/05/06 07:08:09"));
+        f.host.fixedClock.time = QDateTime(QDate(2012, 5, 6), QTime(7, 8, 10));
+        QTRY_COMPARE_WITH_TIMEOUT(f.edit(clockField)->text(), QStringLiteral("2012/05/06 07:08:10"),
+                                  3000);
+    }
+
+    void emptiedNumberWaitsForTheFocusToMoveOn() {
+        OpenForm f(app::SetupForm::Camera, 1);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QLineEdit* length = f.edit(videoLength);
+        length->setFocus();
+        length->end(false);
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QCOMPARE(length->text(), QString());
+        QVERIFY(f.host.messages.isEmpty());
+        // Typing the new number goes on undisturbed.
+        QTest::keyClicks(length, QStringLiteral("3"));
+        QCOMPARE(length->text(), QStringLiteral("3"));
+        QVERIFY(f.host.messages.isEmpty());
+
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QTest::keyClick(length, Qt::Key_Tab);
+        QCOMPARE(f.host.messages, QStringList{QStringLiteral("Please enter an integer.")});
+        QCOMPARE(QApplication::focusWidget(), length);
     }
 
     void outOfRangeIsCorrectedInTheWindow() {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -105,6 +106,52 @@ private Q_SLOTS:
 
         QTest::mouseClick(window.widget(update), Qt::LeftButton);
         QCOMPARE(host.openedUrls.size(), 1);
+    }
+
+    void contextMenuFromAnyControl_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Menu key on the language list") << "menu";
+        QTest::newRow("Shift+F10 on a button") << "shift-f10";
+        QTest::newRow("right click on the model list") << "right-click";
+    }
+    void contextMenuFromAnyControl() {
+        QFETCH(QString, how);
+        app::PreferencesStore store(iniPath());
+        app::ProcessState state;
+        FakeHost host;
+        const app::SetupForms forms;
+        app::MainWindow model(state, store, forms, host);
+        qt::DialogWindow window(model);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The language list has the focus at start.
+        QCOMPARE(QApplication::focusWidget(), window.widget(languageList));
+        if (how == "menu") {
+            QTest::keyClick(window.widget(languageList), Qt::Key_Menu);
+        } else if (how == "shift-f10") {
+            window.widget(cameraSetup)->setFocus();
+            QTest::keyClick(window.widget(cameraSetup), Qt::Key_F10, Qt::ShiftModifier);
+        } else {
+            QTest::mouseClick(window.widget(modelList), Qt::RightButton);
+        }
+        QMenu* menu = window.contextMenu();
+        QVERIFY(menu);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("CopyRight"));
+        menu->actions().first()->trigger();
+        QTRY_COMPARE(host.modalCaptions, QStringList{QStringLiteral("About Setup")});
+    }
+
+    void greyedButtonSaysWhy() {
+        app::PreferencesStore store(iniPath());
+        app::ProcessState state{{3, false, false}, 1, 0};
+        FakeHost host;
+        const app::SetupForms forms;
+        app::MainWindow model(state, store, forms, host);
+        qt::DialogWindow window(model);
+        QCOMPARE(window.widget(smtpSetup)->toolTip(),
+                 QStringLiteral("dieses Modell versendet keine E-Mails"));
     }
 
     void colours() {

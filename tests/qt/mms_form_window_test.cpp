@@ -2,6 +2,7 @@
 #include "format/mms_record.h"
 #include "format/record_file.h"
 #include "mms/mms_checks.h"
+#include "mms/operator_presets.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
 #include "qt/open_form.h"
@@ -83,13 +84,30 @@ private Q_SLOTS:
         mms::applyOperatorPreset(expected);
         const format::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
         QCOMPARE(fileBytes(setupFile()).toHex(' '), record.bytes.toHex(' '));
-        QCOMPARE(
-            f.host.messages,
-            QStringList{"MMS configuration file (URL|APN|Gateway|Port ...) has been generated"});
+        QCOMPARE(f.host.messages,
+                 QStringList{kestrova::test::writtenMessage(
+                     "MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
+                     setupFile())});
         QVERIFY(f.window->isVisible());
-        // The preset never shows.
+        // The preset never fills the boxes; it shows in grey while they are empty.
         QCOMPARE(f.edit(urlField)->text(), QString());
         QCOMPARE(f.edit(apnField)->text(), QString());
+        const mms::OperatorPreset preset = mms::mmsPreset(1, 1);
+        QCOMPARE(f.edit(apnField)->placeholderText(),
+                 QString::fromUtf8(preset.apn.data(), qsizetype(preset.apn.size())));
+        QVERIFY(!f.edit(urlField)->placeholderText().isEmpty());
+    }
+
+    void pickingTheSameModeAgainKeepsWhatWasTyped() {
+        OpenForm f(app::SetupForm::Mms, 7);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.chooseNext(modeList); // "Manual"
+        f.typeInto(urlField, QStringLiteral("http://mms.example/m"));
+        // The user opens the list and picks "Manual" again.
+        QComboBox* modes = f.list(modeList);
+        Q_EMIT modes->activated(modes->currentIndex());
+        QCOMPARE(f.edit(urlField)->text(), QStringLiteral("http://mms.example/m"));
+        QCOMPARE(modes->currentText(), QStringLiteral("Manual"));
     }
 
     void manualModeUnlocksTheNetwork() {
@@ -108,13 +126,18 @@ private Q_SLOTS:
         QVERIFY(!f.edit(phoneField)->isReadOnly());
     }
 
-    void digitLimitEmptiesTheBox() {
+    void digitLimitKeepsWhatWasTyped() {
         OpenForm f(app::SetupForm::Mms, 5, 1);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.typeInto(phoneField, QStringLiteral("123456789012"));
         QCOMPARE(f.host.messages, QStringList{"最大允许手机号码位数 11!"});
-        QCOMPARE(f.edit(phoneField)->text(), QString());
+        QCOMPARE(f.edit(phoneField)->text(), QStringLiteral("12345678901"));
         QCOMPARE(QApplication::focusWidget(), f.edit(phoneField));
+        // Typing goes on at the end of what is kept.
+        QTest::keyClick(f.edit(phoneField), Qt::Key_Backspace);
+        f.typeInto(phoneField, QStringLiteral("5"));
+        QCOMPARE(f.edit(phoneField)->text(), QStringLiteral("12345678905"));
+        QCOMPARE(f.host.messages.size(), 1);
     }
 
     void pictureCountIsReset() {

@@ -97,7 +97,9 @@ private Q_SLOTS:
         const auto record = smtp::buildSmtpRecord(expected, form, 2);
         QVERIFY(record.ok());
         QCOMPARE(fileBytes(smtpFile()).toHex(' '), record.bytes.toHex(' '));
-        QCOMPARE(f.host.messages, QStringList{u"SMTP configuration file has been generated"_s});
+        QCOMPARE(f.host.messages,
+                 QStringList{kestrova::test::writtenMessage(
+                     u"SMTP configuration file has been generated"_s, smtpFile())});
         QVERIFY(f.window->isVisible());
     }
 

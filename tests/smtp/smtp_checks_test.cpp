@@ -330,6 +330,36 @@ private Q_SLOTS:
         QCOMPARE(prepared.refusal->message, message);
     }
 
+    void portIsAWholeNumber_data() {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("step"); // the refusing check, 0 when written
+        QTest::newRow("25") << "25" << 0;
+        QTest::newRow("65535") << "65535" << 0;
+        QTest::newRow("leading zeros") << "00587" << 0;
+        QTest::newRow("letters") << "abc" << portNumberStep;
+        QTest::newRow("digits and letters") << "25a" << portNumberStep;
+        QTest::newRow("0 and 00") << "00" << portNumberStep;
+        QTest::newRow("65536") << "65536" << portNumberStep;
+        QTest::newRow("six digits") << "100000" << portNumberStep;
+        QTest::newRow("blank") << " 25" << portNumberStep;
+        QTest::newRow("full-width digits") << "２５" << portNumberStep;
+        QTest::newRow("one digit is still too short") << "8" << 3;
+    }
+    void portIsAWholeNumber() {
+        QFETCH(QString, port);
+        QFETCH(int, step);
+        SmtpSettings s = passing();
+        s.port = port;
+        const PreparedSmtpFile prepared = prepareSmtpFile(s, SmtpForm::A, 2, 3);
+        QCOMPARE(prepared.refusal ? prepared.refusal->step : 0, step);
+        QCOMPARE(prepared.bytes.isEmpty(), step != 0);
+        if (step == portNumberStep) {
+            QCOMPARE(prepared.refusal->field, std::optional(SmtpField::Port));
+            QCOMPARE(prepared.refusal->message,
+                     u"Der Port muss eine ganze Zahl von 1 bis 65535 sein."_s);
+        }
+    }
+
     void checksComeBeforeTheRecord() {
         SmtpSettings s = passing();
         s.apn = u"☃"_s; // the record would refuse it, but check 2 speaks first

@@ -14,6 +14,7 @@ using kestrova::test::fileBytes;
 using kestrova::test::plainAt;
 using kestrova::test::plainText;
 using kestrova::test::SmtpFormDriver;
+using kestrova::test::writtenMessage;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(kestrova::SmtpForm)
@@ -62,6 +63,7 @@ class SmtpFormGenerateTest : public QObject {
     QTemporaryDir dir;
     QString card() const { return dir.path(); }
     QString smtpFile() const { return recordFilePath(card(), smtpName); }
+    QString written() const { return writtenMessage(generated, smtpFile()); }
 
     // A form with every mail field filled in, pointed at the card.
     void prepare(SmtpFormDriver& f) const {
@@ -117,7 +119,9 @@ private Q_SLOTS:
         f.fillMail();
         f.press(generateButton);
         QCOMPARE(f.host.messages.size(), 1);
-        QCOMPARE(f.host.messages.first(), language == 1 ? u"SMTP配置文件已生成"_s : generated);
+        QCOMPARE(f.host.messages.first(),
+                 writtenMessage(language == 1 ? u"SMTP配置文件已生成"_s : generated, smtpFile(),
+                                language));
         const QByteArray bytes = fileBytes(smtpFile());
         QCOMPARE(bytes.size(), 720);
         QByteArray plain;
@@ -150,7 +154,8 @@ private Q_SLOTS:
         f.type(recipientField, u"owner@example.org"_s);
         f.type(phoneField, u"+8613800138000"_s);
         f.press(generateButton);
-        QCOMPARE(f.host.messages, QStringList{u"SMTP配置文件已生成"_s});
+        QCOMPARE(f.host.messages,
+                 QStringList{writtenMessage(u"SMTP配置文件已生成"_s, smtpFile(), 1)});
         const QByteArray bytes = fileBytes(smtpFile());
         const QStringList expected{"internet.example",
                                    "帐号",
@@ -178,7 +183,7 @@ private Q_SLOTS:
             f.choose(countryList, country);
             f.choose(operatorList, operatorIndex);
             f.press(generateButton);
-            QCOMPARE(f.host.messages.last(), generated);
+            QCOMPARE(f.host.messages.last(), written());
             const smtp::GprsPreset preset = smtp::gprsPreset(country, operatorIndex);
             const QByteArray bytes = fileBytes(smtpFile());
             QCOMPARE(QString::fromLatin1(plainText(bytes, 60)), ascii(preset.apn));
@@ -223,7 +228,7 @@ private Q_SLOTS:
         f.choose(countryList, country);
         f.choose(operatorList, operatorIndex);
         f.press(generateButton);
-        QCOMPARE(f.host.messages, QStringList{generated});
+        QCOMPARE(f.host.messages, QStringList{written()});
         const QByteArray bytes = fileBytes(smtpFile());
         QCOMPARE(plainText(bytes, 120), QByteArray());
         QCOMPARE(plainText(bytes, 180), QByteArray());
@@ -294,7 +299,7 @@ private Q_SLOTS:
         prepare(f);
         f.type(phoneField, u"123"_s);
         f.press(generateButton);
-        QCOMPARE(f.host.messages, QStringList{generated});
+        QCOMPARE(f.host.messages, QStringList{written()});
         QCOMPARE(plainText(fileBytes(smtpFile()), 480), QByteArray("123"));
     }
 
@@ -384,7 +389,7 @@ private Q_SLOTS:
         const QByteArray first = fileBytes(smtpFile());
         f.press(generateButton);
         QCOMPARE(fileBytes(smtpFile()), first);
-        QCOMPARE(f.host.messages, (QStringList{generated, generated}));
+        QCOMPARE(f.host.messages, (QStringList{written(), written()}));
         QVERIFY(!f.model->result());
     }
 
@@ -392,7 +397,7 @@ private Q_SLOTS:
         SmtpFormDriver f(SmtpForm::A, 6);
         prepare(f);
         f.model->enterPressed();
-        QCOMPARE(f.host.messages, QStringList{generated});
+        QCOMPARE(f.host.messages, QStringList{written()});
         QCOMPARE(fileBytes(smtpFile()).size(), 720);
         QVERIFY(!f.model->result());
     }

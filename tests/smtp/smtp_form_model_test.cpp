@@ -329,6 +329,37 @@ private Q_SLOTS:
         QVERIFY(f.host.messages.isEmpty());
     }
 
+    void presetShowsInGreyInAutoMode() {
+        SmtpFormDriver f(SmtpForm::B, 7);
+        const auto shows = [&f](int country, int operatorIndex) {
+            const smtp::GprsPreset preset = smtp::gprsPreset(country, operatorIndex);
+            const auto text = [](std::string_view v) {
+                return QString::fromLatin1(v.data(), qsizetype(v.size()));
+            };
+            QCOMPARE(f.dialog().control(apnField).placeholder, text(preset.apn));
+            QCOMPARE(f.dialog().control(accountField).placeholder, text(preset.user));
+            QCOMPARE(f.dialog().control(gprsPasswordField).placeholder, text(preset.password));
+            QVERIFY(f.text(apnField).isEmpty());
+        };
+        shows(0, 0);
+        QVERIFY(!f.dialog().control(apnField).placeholder.isEmpty());
+        f.choose(countryList, 2);
+        shows(2, 0);
+        f.choose(operatorList, 1);
+        shows(2, 1);
+        // Typed by hand in "Manual" mode: nothing in grey to mislead.
+        f.choose(modeList, 1);
+        for (int id : {apnField, accountField, gprsPasswordField})
+            QVERIFY(f.dialog().control(id).placeholder.isEmpty());
+    }
+
+    void pickingAutoAgainKeepsWhatWasTyped() {
+        SmtpFormDriver f(SmtpForm::A, 3);
+        f.type(serverField, u"smtp.example.com"_s);
+        f.choose(modeList, 0);
+        QCOMPARE(f.text(serverField), u"smtp.example.com"_s);
+    }
+
     void manualModeIgnoresTheCountry() {
         SmtpFormDriver f(SmtpForm::A, 6, 1);
         f.choose(modeList, 1);
@@ -374,6 +405,11 @@ private Q_SLOTS:
         f.type(serverField, u"smtp.example.com"_s);
         const int focusMoves = f.dialog().focusMoves();
         f.type(picturesField, typed);
+        if (typed.isEmpty()) {
+            // Emptied on the way to a new number: the message waits until the focus moves on.
+            QVERIFY(f.host.messages.isEmpty());
+            f.leave(picturesField);
+        }
         QCOMPARE(f.host.messages, message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(f.text(picturesField), shown);
         QCOMPARE(f.model->settings().picturesPerDay, kept);

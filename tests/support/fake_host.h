@@ -19,12 +19,27 @@ public:
 class FakeHost final : public dialog::Host {
 public:
     QStringList messages;
+    QStringList questions;
     QStringList openedUrls;
     QStringList modalCaptions;
     std::deque<std::optional<QString>> folderAnswers;
+    std::deque<bool> yesNoAnswers; // No once they run out
+    bool browserOpens = true;
+    QStringList mountPoints; // the folders where a volume is mounted, as the system lists them
+    QList<int> languagesUsed;
     FixedClock fixedClock;
 
     void showMessage(const QString& text) override { messages << text; }
+    bool askYesNo(const QString& text) override {
+        questions << text;
+        if (yesNoAnswers.empty())
+            return false;
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
+    bool isMountPoint(const QString& folder) const override { return mountPoints.contains(folder); }
+    void useLanguage(int language) override { languagesUsed << language; }
     std::optional<QString> browseForFolder(const QString&) override {
         if (folderAnswers.empty())
             return std::nullopt;
@@ -32,7 +47,10 @@ public:
         folderAnswers.pop_front();
         return answer;
     }
-    void openUrl(const QString& url) override { openedUrls << url; }
+    bool openUrl(const QString& url) override {
+        openedUrls << url;
+        return browserOpens;
+    }
     const Clock& clock() const override { return fixedClock; }
     dialog::DialogResult runModal(dialog::FormModel& model) override {
         model.initialise();

@@ -19,11 +19,14 @@ template <typename Model> struct FormDriver {
         dialog().userEdited(id, text);
         model->editChanged(id);
     }
+    // Picking the entry already selected is no change, as in the window.
     void choose(int id, int position) {
-        dialog().userSelected(id, position);
-        model->listChanged(id);
+        if (dialog().userSelected(id, position))
+            model->listChanged(id);
     }
     void press(int id) { model->buttonPressed(id); }
+    // The focus moves on from an edit.
+    void leave(int id) { model->editFinished(id); }
     QString text(int id) { return dialog().text(id); }
     bool readOnly(int id) { return dialog().control(id).readOnly; }
 
