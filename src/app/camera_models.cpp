@@ -1,17 +1,16 @@
 #include "app/camera_models.h"
 
+#include "model/camera_model.h"
+
 namespace kestrova::app {
 
 const QStringList& modelNames() {
-    static const QStringList names{QStringLiteral("Kes LambdaM"),  QStringLiteral("Kes RhoM"),
-                                   QStringLiteral("Kes LambdaMG"), QStringLiteral("Kes RhoMG"),
-                                   QStringLiteral("Kes KappaMG"),  QStringLiteral("Kes OmegaMG"),
-                                   QStringLiteral("Kes SigmaMG")};
+    static const QStringList names = kestrova::modelNames();
     return names;
 }
 
 QString modelName(int model) {
-    return model >= 1 && model <= modelNames().size() ? modelNames()[model - 1] : QString();
+    return isValidModel(model) ? cameraModel(model).nameText() : QString();
 }
 
 } // namespace kestrova::app

@@ -1,30 +1,25 @@
 #pragma once
 
-#include "common/form_variants.h"
+#include "model/camera_model.h"
 
 namespace kestrova::app {
 
-// Which variant of each setup form belongs to a camera model. Numbers outside 1..7 fall into
-// the "every other number" branches.
-constexpr CameraForm cameraFormFor(int model) {
-    if (model == 2 || model == 4 || model == 7)
-        return CameraForm::B;
-    if (model == 6)
-        return CameraForm::A;
-    return CameraForm::C;
+// Which variant of each setup form belongs to a camera model, as the model table says. Numbers
+// outside 1..7 get the table's row for any other number.
+inline CameraForm cameraFormFor(int model) {
+    return cameraModel(model).cameraForm;
 }
 
-constexpr MmsForm mmsFormFor(int model) {
-    return (model == 2 || model == 4 || model == 7) ? MmsForm::A : MmsForm::B;
+inline MmsForm mmsFormFor(int model) {
+    return cameraModel(model).mmsForm;
 }
 
-constexpr SmtpForm smtpFormFor(int model) {
-    return (model == 4 || model == 7) ? SmtpForm::B : SmtpForm::A;
+inline SmtpForm smtpFormFor(int model) {
+    return cameraModel(model).smtpForm;
 }
 
-// Models 1 and 2 cannot send e-mail.
-constexpr bool hasSmtp(int model) {
-    return model != 1 && model != 2;
+inline bool hasSmtp(int model) {
+    return cameraModel(model).sendsEmail;
 }
 
 } // namespace kestrova::app

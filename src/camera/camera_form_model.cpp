@@ -1,5 +1,7 @@
 #include "camera/camera_form_model.h"
 
+#include "model/camera_model.h"
+
 #include "camera/camera_lists.h"
 #include "camera/camera_rules.h"
 #include "common/clock.h"
@@ -50,15 +52,8 @@ bool isListOn(int position) {
 
 } // namespace
 
-QString cameraFormTitle(CameraForm form, int model) {
-    if (form == CameraForm::B)
-        return model == 7 ? QStringLiteral("Kestrova Sigma") : QStringLiteral("Kestrova Rho");
-    // Forms A and C share one rule.
-    if (model == 5)
-        return QStringLiteral("Kestrova Kappa");
-    if (model == 6)
-        return QStringLiteral("Kestrova Omega");
-    return QStringLiteral("Kestrova Lambda");
+QString cameraFormTitle(CameraForm /*form*/, int model) {
+    return cameraModel(model).titleText();
 }
 
 CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& context,

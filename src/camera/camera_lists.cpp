@@ -1,39 +1,21 @@
 #include "camera/camera_lists.h"
 
+#include "model/camera_model.h"
+
 namespace kestrova::camera {
 
-QStringList imageSizeEntries(CameraForm form, int model) {
-    switch (form) {
-    case CameraForm::B:
-        return {QStringLiteral("12MP"), QStringLiteral("5MP"), QStringLiteral("2MP")};
-    case CameraForm::C:
-        if (model != 5)
-            return {QStringLiteral("5MP"), QStringLiteral("12MP"), QStringLiteral("1.3MP")};
-        break;
-    case CameraForm::A:
-        break;
-    }
-    return {QStringLiteral("12MP"), QStringLiteral("5MP"), QStringLiteral("1.3MP")};
+// The model's sizes; the form is the model's own, so only the model decides.
+QStringList imageSizeEntries(CameraForm /*form*/, int model) {
+    return cameraModel(model).imageSizeEntries();
 }
 
-QStringList videoSizeEntries(CameraForm form, int model) {
-    switch (form) {
-    case CameraForm::B:
-        return {QStringLiteral("1440x1080"), QStringLiteral("1280x720"), QStringLiteral("640x480")};
-    case CameraForm::C:
-        if (model != 5)
-            return {QStringLiteral("640x480"), QStringLiteral("320x240")};
-        break;
-    case CameraForm::A:
-        break;
-    }
-    return {QStringLiteral("1280x720"), QStringLiteral("640x480"), QStringLiteral("320x240")};
+QStringList videoSizeEntries(CameraForm /*form*/, int model) {
+    return cameraModel(model).videoSizeEntries();
 }
 
 int cameraModeCount(CameraForm form, int model) {
-    if (form == CameraForm::B)
-        return 3;
-    return (model == 1 || model == 3 || model == 5 || model == 6) ? 3 : 2;
+    // Form B always offers camera+video; the other forms as far as the model can do it.
+    return form == CameraForm::B ? 3 : cameraModel(model).cameraModes;
 }
 
 const QStringList& serialCharacters() {

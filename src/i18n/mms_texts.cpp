@@ -1,5 +1,7 @@
 #include "i18n/mms_texts.h"
 
+#include "model/camera_model.h"
+
 #include "i18n/language.h"
 
 #include <array>
@@ -146,7 +148,7 @@ QStringList mmsModeOptions(MmsForm form, int language) {
 
 QStringList mmsSendOptions(MmsForm form, int model, int language) {
     const std::size_t at = column(mmsOptionLanguage(form, language));
-    if (form == MmsForm::B && (model == 1 || model == 3))
+    if (form == MmsForm::B && cameraModel(model).mmsQvga)
         return toList(sendQvgaTexts[at]);
     return toList(sendTexts[at]);
 }

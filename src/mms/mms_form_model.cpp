@@ -1,5 +1,7 @@
 #include "mms/mms_form_model.h"
 
+#include "model/camera_model.h"
+
 #include "common/range_check.h"
 #include "dialog/settings_file.h"
 #include "format/mms_record.h"
@@ -54,14 +56,8 @@ constexpr FieldLimit typingLimits[] = {
 
 } // namespace
 
-QString mmsFormTitle(MmsForm form, int model) {
-    if (form == MmsForm::A)
-        return model == 7 ? QStringLiteral("Kestrova Sigma") : QStringLiteral("Kestrova Rho");
-    if (model == 5)
-        return QStringLiteral("Kestrova Kappa");
-    if (model == 6)
-        return QStringLiteral("Kestrova Omega");
-    return QStringLiteral("Kestrova Lambda");
+QString mmsFormTitle(MmsForm /*form*/, int model) {
+    return cameraModel(model).titleText();
 }
 
 MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host)

@@ -1,5 +1,7 @@
 #include "smtp/smtp_form_model.h"
 
+#include "model/camera_model.h"
+
 #include "common/range_check.h"
 #include "dialog/settings_file.h"
 #include "format/record_file.h"
@@ -63,14 +65,8 @@ QString manualRow() {
 
 } // namespace
 
-QString smtpFormTitle(SmtpForm form, int model) {
-    if (form == SmtpForm::B)
-        return model == 7 ? QStringLiteral("Kestrova Sigma") : QStringLiteral("Kestrova Rho");
-    if (model == 5)
-        return QStringLiteral("Kestrova Kappa");
-    if (model == 6)
-        return QStringLiteral("Kestrova Omega");
-    return QStringLiteral("Kestrova Lambda");
+QString smtpFormTitle(SmtpForm /*form*/, int model) {
+    return cameraModel(model).titleText();
 }
 
 int controlOf(SmtpField field, SmtpForm form) {

@@ -85,8 +85,8 @@ private Q_SLOTS:
                                  << QStringList{"1280x720", "640x480", "320x240"} << 0 << 3;
         QTest::newRow("SigmaMG") << CameraForm::B << 7 << QStringList{"12MP", "5MP", "2MP"}
                                  << QStringList{"1440x1080", "1280x720", "640x480"} << 1 << 3;
-        // A model no route sends to form C still gets a form, with two camera modes.
-        QTest::newRow("C for model 2") << CameraForm::C << 2 << QStringList{"5MP", "12MP", "1.3MP"}
+        // A number that is no model still gets a form, with two camera modes.
+        QTest::newRow("C for no model") << CameraForm::C << 9 << QStringList{"5MP", "12MP", "1.3MP"}
                                        << QStringList{"640x480", "320x240"} << 0 << 2;
     }
     void listsPerModel() {

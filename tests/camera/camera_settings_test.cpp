@@ -191,8 +191,8 @@ private Q_SLOTS:
                            << "1440x1080 1280x720 640x480" << 3;
         QTest::newRow("7") << B << 7 << "12MP 5MP 2MP"
                            << "1440x1080 1280x720 640x480" << 3;
-        QTest::newRow("form C, other model") << C << 2 << "5MP 12MP 1.3MP"
-                                             << "640x480 320x240" << 2;
+        QTest::newRow("a number that is no model") << C << 9 << "5MP 12MP 1.3MP"
+                                                   << "640x480 320x240" << 2;
     }
     void listsByModel() {
         QFETCH(CameraForm, form);
