@@ -87,7 +87,7 @@ private Q_SLOTS:
                                  << QStringList{"1440x1080", "1280x720", "640x480"} << 1 << 3;
         // A number that is no model still gets a form, with two camera modes.
         QTest::newRow("C for no model") << CameraForm::C << 9 << QStringList{"5MP", "12MP", "1.3MP"}
-                                       << QStringList{"640x480", "320x240"} << 0 << 2;
+                                        << QStringList{"640x480", "320x240"} << 0 << 2;
     }
     void listsPerModel() {
         QFETCH(CameraForm, form);
