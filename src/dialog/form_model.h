@@ -14,6 +14,7 @@ namespace kestrova::dialog {
 struct MenuAction {
     int command;
     QString text;
+    QString shortcut = {}; // a key sequence in its portable form ("Ctrl+L"), or none
 };
 
 // A window's behaviour: it owns the state of every control and reacts to the user's events.

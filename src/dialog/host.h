@@ -27,6 +27,11 @@ public:
     // The system's folder browser, starting at `start`; nothing when the user cancels.
     virtual std::optional<QString> browseForFolder(const QString& start) = 0;
 
+    // The system's file dialog for a settings profile (a JSON file), to read one or to write
+    // one; nothing when the user cancels.
+    enum class FileUse { Open, Save };
+    virtual std::optional<QString> chooseProfileFile(FileUse use, const QString& start) = 0;
+
     // A modal question with Yes and No buttons; whether the user answered Yes.
     virtual bool askYesNo(const QString& text) = 0;
 

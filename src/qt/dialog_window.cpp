@@ -63,6 +63,16 @@ DialogWindow::DialogWindow(dialog::FormModel& model, QWidget* parent)
         });
         ticks_->start(interval);
     }
+    // The context menu's own keys work without opening it.
+    for (const auto& action : model_.contextMenu()) {
+        if (action.shortcut.isEmpty())
+            continue;
+        auto* shortcut = new QShortcut(QKeySequence(action.shortcut), this);
+        const int command = action.command;
+        connect(shortcut, &QShortcut::activated, this, [this, command] {
+            dispatch([this, command] { model_.contextActionChosen(command); });
+        });
+    }
     // The context menu from the keyboard, wherever the focus is.
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
@@ -403,12 +413,15 @@ void DialogWindow::showContextMenu(const QPoint& globalPos) {
     menu_->setAttribute(Qt::WA_DeleteOnClose);
     for (const auto& action : actions) {
         const int command = action.command;
-        menu_->addAction(action.text, this, [this, command] {
+        QAction* item = menu_->addAction(action.text, this, [this, command] {
             // The About box runs once the menu is gone.
             QTimer::singleShot(0, this, [this, command] {
                 dispatch([this, command] { model_.contextActionChosen(command); });
             });
         });
+        // Shown beside the entry; the window's own shortcut does the work.
+        if (!action.shortcut.isEmpty())
+            item->setShortcut(QKeySequence(action.shortcut));
     }
     menu_->popup(globalPos);
 }

@@ -45,6 +45,17 @@ bool QtHost::askYesNo(const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+std::optional<QString> QtHost::chooseProfileFile(FileUse use, const QString& start) {
+    const QString filter = QStringLiteral("JSON (*.json)");
+    QWidget* parent = QApplication::activeWindow();
+    const QString file = use == FileUse::Open
+                             ? QFileDialog::getOpenFileName(parent, QString(), start, filter)
+                             : QFileDialog::getSaveFileName(parent, QString(), start, filter);
+    if (file.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(file);
+}
+
 std::optional<QString> QtHost::browseForFolder(const QString& start) {
     const QString folder =
         QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString(), start);

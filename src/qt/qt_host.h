@@ -18,6 +18,7 @@ public:
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& text) override;
     std::optional<QString> browseForFolder(const QString& start) override;
+    std::optional<QString> chooseProfileFile(FileUse use, const QString& start) override;
     bool openUrl(const QString& url) override;
     void useLanguage(int language) override;
     const Clock& clock() const override { return clock_; }

@@ -10,6 +10,9 @@ class SilentHost : public dialog::Host {
 public:
     void showMessage(const QString&) override {}
     std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
+    std::optional<QString> chooseProfileFile(FileUse, const QString&) override {
+        return std::nullopt;
+    }
     bool askYesNo(const QString&) override { return false; }
     bool openUrl(const QString&) override { return true; }
     const Clock& clock() const override { return clock_; }

@@ -24,12 +24,20 @@ public:
     QStringList modalCaptions;
     std::deque<std::optional<QString>> folderAnswers;
     std::deque<bool> yesNoAnswers; // No once they run out
+    std::deque<std::optional<QString>> profileFileAnswers;
     bool browserOpens = true;
     QStringList mountPoints; // the folders where a volume is mounted, as the system lists them
     QList<int> languagesUsed;
     FixedClock fixedClock;
 
     void showMessage(const QString& text) override { messages << text; }
+    std::optional<QString> chooseProfileFile(FileUse, const QString&) override {
+        if (profileFileAnswers.empty())
+            return std::nullopt;
+        auto answer = profileFileAnswers.front();
+        profileFileAnswers.pop_front();
+        return answer;
+    }
     bool askYesNo(const QString& text) override {
         questions << text;
         if (yesNoAnswers.empty())
