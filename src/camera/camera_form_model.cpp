@@ -2,8 +2,8 @@
 
 #include "model/camera_model.h"
 
-#include "camera/camera_lists.h"
 #include "camera/camera_rules.h"
+#include "camera/menu_field_entries.h"
 #include "common/clock.h"
 #include "common/range_check.h"
 #include "dialog/settings_file.h"
@@ -21,30 +21,7 @@ using i18n::Message;
 
 namespace {
 
-constexpr std::string_view cameraModeKey = "options.camera_mode";
-
-struct NumericField {
-    int CameraSettings::*member;
-    int id;
-};
-
-std::vector<NumericField> numericFields(CameraForm form) {
-    const res::SecondTimerControls second = res::secondTimerControls(form);
-    using S = CameraSettings;
-    return {{&S::video_length, videoLength},
-            {&S::interval_value, intervalValue},
-            {&S::time_lapse_hour, timeLapseHour},
-            {&S::time_lapse_minute, timeLapseMinute},
-            {&S::time_lapse_second, timeLapseSecond},
-            {&S::timer_start_hour, timerStartHour},
-            {&S::timer_start_minute, timerStartMinute},
-            {&S::timer_stop_hour, timerStopHour},
-            {&S::timer_stop_minute, timerStopMinute},
-            {&S::timer2_start_hour, second.startHour},
-            {&S::timer2_start_minute, second.startMinute},
-            {&S::timer2_stop_hour, second.stopHour},
-            {&S::timer2_stop_minute, second.stopMinute}};
-}
+using format::FieldKind;
 
 bool isListOn(int position) {
     return position != 0;
@@ -81,64 +58,42 @@ void CameraFormModel::initialise() {
 
 void CameraFormModel::fillLists() {
     const int language = context_.textLanguage();
-    for (std::string_view key : i18n::cameraOptionKeys()) {
-        const int id = i18n::cameraOptionControl(form_, key);
-        if (id < 0)
-            continue;
-        QStringList entries = i18n::cameraOptions(form_, language, key);
-        if (key == cameraModeKey)
-            entries = entries.mid(0, cameraModeCount(form_, context_.model));
-        dialog().setEntries(id, entries, i18n::cameraOptionDefault(key));
-    }
     const CameraSettings atOpen = CameraSettings::atOpen(form_);
-    dialog().setEntries(imageSize, imageSizeEntries(form_, context_.model), atOpen.image_size);
-    dialog().setEntries(videoSize, videoSizeEntries(form_, context_.model), atOpen.video_size);
-    for (int id : {serialChar1, serialChar2, serialChar3, serialChar4})
-        dialog().setEntries(id, serialCharacters(), 0);
+    for (const MenuFieldRow& row : menuFields()) {
+        if (row.kind == FieldKind::List && row.onForm(form_))
+            dialog().setEntries(row.controlOn(form_),
+                                fieldEntries(row, form_, context_.model, language),
+                                atOpen.*row.number);
+    }
+    // The date format only shapes the clock text; the record has no byte for it.
+    constexpr std::string_view dateFormatKey = "options.date_format";
+    dialog().setEntries(dateFormat, i18n::cameraOptions(form_, language, dateFormatKey),
+                        i18n::cameraOptionDefault(dateFormatKey));
 }
 
 CameraSettings CameraFormModel::settings() const {
     CameraSettings s = settings_;
-    const dialog::Dialog& d = dialog();
-    s.camera_mode = d.selection(cameraMode);
-    s.image_size = d.selection(imageSize);
-    s.video_size = d.selection(videoSize);
-    s.picture_no = d.selection(pictureNo);
-    s.time_stamp = d.selection(timeStamp);
-    s.interval_unit = d.selection(intervalUnit);
-    s.sense_level = d.selection(senseLevel);
-    s.timer = d.selection(timer);
-    s.timer2 = d.selection(res::secondTimerControls(form_).list);
-    s.time_lapse = d.selection(timeLapse);
-    s.serial_no = d.selection(serialNo);
-    s.serial_char1 = d.selection(serialChar1);
-    s.serial_char2 = d.selection(serialChar2);
-    s.serial_char3 = d.selection(serialChar3);
-    s.serial_char4 = d.selection(serialChar4);
-    s.date_format = d.selection(dateFormat);
-    if (form_ != CameraForm::A)
-        s.side_pir = d.selection(sidePir);
-    if (form_ == CameraForm::B) {
-        s.beep_sound = d.selection(beepSound);
-        s.sd_cycle = d.selection(sdCycle);
+    for (const MenuFieldRow& row : menuFields()) {
+        if (row.kind == FieldKind::List && row.onForm(form_))
+            s.*row.number = dialog().selection(row.controlOn(form_));
     }
+    s.date_format = dialog().selection(dateFormat);
     return s;
 }
 
-int CameraFormModel::fieldOf(int CameraSettings::*member) const {
-    for (const NumericField& field : numericFields(form_)) {
-        if (field.member == member)
-            return field.id;
+void CameraFormModel::showLists(const CameraSettings& settings) {
+    for (const MenuFieldRow& row : menuFields()) {
+        if (row.kind == FieldKind::List && row.onForm(form_))
+            dialog().select(row.controlOn(form_), settings.*row.number);
     }
-    return 0;
 }
 
-bool CameraFormModel::isNumericField(int id) const {
-    for (const NumericField& field : numericFields(form_)) {
-        if (field.id == id)
-            return true;
+const MenuFieldRow* CameraFormModel::numericFieldShownIn(int id) const {
+    for (const MenuFieldRow& row : menuFields()) {
+        if (row.kind == FieldKind::Number && row.controlOn(form_) == id)
+            return &row;
     }
-    return false;
+    return nullptr;
 }
 
 void CameraFormModel::fail(int field, const QString& message) {
@@ -151,20 +106,19 @@ bool CameraFormModel::takeValues() {
     for (const TakeStep& step : takeOrder(form_)) {
         switch (step.kind) {
         case TakeStep::Numeric: {
-            const NumericSetting& setting = step.setting;
-            const int id = fieldOf(setting.member);
+            const MenuFieldRow& row = menuField(step.field);
+            const int id = row.controlOn(form_);
             const auto value = parseInteger(dialog().text(id));
             if (!value) {
                 fail(id, i18n::messageFor(Message::EnterInteger, language));
                 return false;
             }
             // The number is kept even when out of range; the correction rules deal with it.
-            settings_.*setting.member = *value;
-            if (!setting.range.contains(*value)) {
-                const IntRange r = setting.range;
-                fail(id, setting.message == RangeMessage::Integer
-                             ? i18n::integerRangeMessage(r.lower, r.upper, language)
-                             : i18n::standardRangeMessage(r.lower, r.upper, language));
+            settings_.*row.number = *value;
+            if (!inRange(row, *value)) {
+                fail(id, row.message == RangeMessage::Integer
+                             ? i18n::integerRangeMessage(row.lower, row.upper, language)
+                             : i18n::standardRangeMessage(row.lower, row.upper, language));
                 return false;
             }
             break;
@@ -199,8 +153,10 @@ void CameraFormModel::takeAndCorrect() {
 }
 
 void CameraFormModel::showValues() {
-    for (const NumericField& field : numericFields(form_))
-        dialog().setText(field.id, QString::number(settings_.*field.member));
+    for (const MenuFieldRow& row : menuFields()) {
+        if (row.kind == FieldKind::Number)
+            dialog().setText(row.controlOn(form_), QString::number(settings_.*row.number));
+    }
     dialog().setText(clockField, clockText_);
     dialog().setText(folderField, folder_.path());
     dialog().setLimit(folderField, targetFolderLimit);
@@ -224,12 +180,12 @@ void CameraFormModel::editChanged(int id) {
         return;
     }
     // An emptied field is the user on the way to a new number, not a mistake yet.
-    if (isNumericField(id) && !dialog().text(id).isEmpty())
+    if (numericFieldShownIn(id) && !dialog().text(id).isEmpty())
         takeAndCorrect();
 }
 
 void CameraFormModel::editFinished(int id) {
-    if (isNumericField(id) && dialog().text(id).isEmpty())
+    if (numericFieldShownIn(id) && dialog().text(id).isEmpty())
         takeAndCorrect();
 }
 
@@ -278,7 +234,7 @@ void CameraFormModel::buttonPressed(int id) {
         generate();
         break;
     case defaultButton:
-        restoreDefaults();
+        resetAndWriteFactoryFile();
         break;
     case exitButton:
         end(dialog::DialogResult::Cancelled);
@@ -313,7 +269,7 @@ int CameraFormModel::emptyNumericField() const {
     for (const TakeStep& step : takeOrder(form_)) {
         if (step.kind != TakeStep::Numeric)
             continue;
-        const int id = fieldOf(step.setting.member);
+        const int id = menuField(step.field).controlOn(form_);
         if (dialog().text(id).isEmpty())
             return id;
     }
@@ -336,12 +292,12 @@ void CameraFormModel::generate() {
     // The folder as it stands in its field now: one typed by hand is never passed over.
     folder_.use(dialog().text(folderField));
     const MenuRecord record =
-        buildMenuRecord(form_, settings(), captured_, context_.recordLanguage(), context_.tvMode);
+        prepareMenuFile(form_, settings(), captured_, context_.recordLanguage(), context_.tvMode);
     writeMenuFile(record,
                   form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated);
 }
 
-void CameraFormModel::restoreDefaults() {
+void CameraFormModel::resetAndWriteFactoryFile() {
     const int language = context_.textLanguage();
     // One click must not replace the card's settings by mistake, nor reset the form for a
     // file that cannot be written.
@@ -358,15 +314,11 @@ void CameraFormModel::restoreDefaults() {
     takeValues();
     correctValues();
 
-    for (int id : {cameraMode, imageSize, videoSize, pictureNo, timeStamp, senseLevel, timer,
-                   serialNo, serialChar1, serialChar2, serialChar3, serialChar4})
-        dialog().select(id, 0);
-    dialog().select(intervalUnit, intervalMinutes);
-    dialog().select(timeLapse, 1);
-    if (form_ != CameraForm::A)
-        dialog().select(sidePir, 1);
-
-    settings_.resetToFactory();
+    // The lists show the reset as well; those the factory leaves alone keep their choice.
+    CameraSettings reset = settings();
+    reset.resetToFactory();
+    showLists(reset);
+    settings_ = reset;
 
     setReadOnly({timeLapseHour, timeLapseMinute, timeLapseSecond}, true);
     setReadOnly({timerStartHour, timerStartMinute, timerStopHour, timerStopMinute}, true);

@@ -6,6 +6,7 @@
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
 #include "dialog/target_folder.h"
+#include "format/menu_fields.h"
 #include "format/menu_record.h"
 #include "i18n/messages.h"
 
@@ -54,6 +55,8 @@ private:
     bool correctValues();
     void takeAndCorrect();
     void showValues();
+    // Selects each list the form shows as the settings have it.
+    void showLists(const CameraSettings& settings);
 
     void setReadOnly(std::initializer_list<int> fields, bool readOnly);
     void setEnabled(std::initializer_list<int> controls, bool enabled);
@@ -66,11 +69,13 @@ private:
     int emptyNumericField() const;
     void chooseFolder();
     void generate();
-    void restoreDefaults();
+    // The Default button: resets the form to the factory values and writes the factory reset
+    // record.
+    void resetAndWriteFactoryFile();
     void writeMenuFile(const MenuRecord& record, i18n::Message success);
     void fail(int field, const QString& message);
-    int fieldOf(int CameraSettings::*member) const;
-    bool isNumericField(int id) const;
+    // The numeric field shown in a control, or nullptr.
+    const MenuFieldRow* numericFieldShownIn(int id) const;
 
     CameraForm form_;
     dialog::FormContext context_;

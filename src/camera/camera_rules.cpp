@@ -1,62 +1,32 @@
 #include "camera/camera_rules.h"
 
+#include "format/menu_record.h"
+
 namespace kestrova::camera {
 
 namespace {
 
-using S = CameraSettings;
-
-constexpr NumericSetting videoLength{"video_length", &S::video_length, videoLengthRange,
-                                     RangeMessage::Integer};
-constexpr NumericSetting intervalValue{"interval_value", &S::interval_value, intervalRange,
-                                       RangeMessage::Integer};
-constexpr NumericSetting lapseHour{"time_lapse_hour", &S::time_lapse_hour, hourRange,
-                                   RangeMessage::Integer};
-constexpr NumericSetting lapseMinute{"time_lapse_minute", &S::time_lapse_minute, minuteRange,
-                                     RangeMessage::Integer};
-constexpr NumericSetting lapseSecond{"time_lapse_second", &S::time_lapse_second, minuteRange,
-                                     RangeMessage::Integer};
-constexpr NumericSetting startHour{"timer_start_hour", &S::timer_start_hour, hourRange,
-                                   RangeMessage::Integer};
-constexpr NumericSetting startMinute{"timer_start_minute", &S::timer_start_minute, minuteRange,
-                                     RangeMessage::Integer};
-constexpr NumericSetting stopHour{"timer_stop_hour", &S::timer_stop_hour, hourRange,
-                                  RangeMessage::Integer};
-constexpr NumericSetting stopMinute{"timer_stop_minute", &S::timer_stop_minute, minuteRange,
-                                    RangeMessage::Integer};
-constexpr NumericSetting start2Hour{"timer2_start_hour", &S::timer2_start_hour, hourRange,
-                                    RangeMessage::Standard};
-constexpr NumericSetting start2Minute{"timer2_start_minute", &S::timer2_start_minute, minuteRange,
-                                      RangeMessage::Standard};
-constexpr NumericSetting stop2Hour{"timer2_stop_hour", &S::timer2_stop_hour, hourRange,
-                                   RangeMessage::Standard};
-constexpr NumericSetting stop2Minute{"timer2_stop_minute", &S::timer2_stop_minute, minuteRange,
-                                     RangeMessage::Standard};
-
-TakeStep numeric(const NumericSetting& setting) {
-    return {TakeStep::Numeric, setting};
+TakeStep numeric(MenuField field) {
+    return {TakeStep::Numeric, field};
 }
 
 std::vector<TakeStep> makeTakeOrder(CameraForm form) {
+    using F = MenuField;
     std::vector<TakeStep> steps{
-        numeric(videoLength),      numeric(intervalValue),       numeric(lapseMinute),
-        numeric(lapseSecond),      numeric(lapseHour),           numeric(stopMinute),
-        numeric(stopHour),         numeric(startHour),           numeric(startMinute),
-        {TakeStep::ClockText, {}}, {TakeStep::TargetFolder, {}}, numeric(stop2Minute),
-        numeric(stop2Hour)};
+        numeric(F::VideoLength),     numeric(F::IntervalValue),  numeric(F::TimeLapseMinute),
+        numeric(F::TimeLapseSecond), numeric(F::TimeLapseHour),  numeric(F::TimerStopMinute),
+        numeric(F::TimerStopHour),   numeric(F::TimerStartHour), numeric(F::TimerStartMinute),
+        {TakeStep::ClockText},       {TakeStep::TargetFolder},   numeric(F::Timer2StopMinute),
+        numeric(F::Timer2StopHour)};
     // Form B takes the second timer's start hour before its start minute.
     if (form == CameraForm::B) {
-        steps.push_back(numeric(start2Hour));
-        steps.push_back(numeric(start2Minute));
+        steps.push_back(numeric(F::Timer2StartHour));
+        steps.push_back(numeric(F::Timer2StartMinute));
     } else {
-        steps.push_back(numeric(start2Minute));
-        steps.push_back(numeric(start2Hour));
+        steps.push_back(numeric(F::Timer2StartMinute));
+        steps.push_back(numeric(F::Timer2StartHour));
     }
     return steps;
-}
-
-int& field(CameraSettings& settings, const NumericSetting& setting) {
-    return settings.*setting.member;
 }
 
 } // namespace
@@ -76,26 +46,24 @@ const std::vector<TakeStep>& takeOrder(CameraForm form) {
     return orderC;
 }
 
-const std::vector<NumericSetting>& numericSettings() {
-    static const std::vector<NumericSetting> settings{
-        videoLength, intervalValue, lapseHour,  lapseMinute,  lapseSecond, startHour,  startMinute,
-        stopHour,    stopMinute,    start2Hour, start2Minute, stop2Hour,   stop2Minute};
-    return settings;
+bool inRange(const MenuFieldRow& row, int value) {
+    return value >= row.lower && value <= row.upper;
 }
 
 void applyCorrections(CameraSettings& s) {
     // Values below the lower bound are treated like values above the upper one, so a negative
     // number never reaches the record as a wrapped-around byte.
-    if (s.video_length < 1 || s.video_length > 60)
+    if (!inRange(menuField(MenuField::VideoLength), s.video_length))
         s.video_length = 10;
-    if (s.interval_value > 60 || s.interval_value < 0 ||
+    if (!inRange(menuField(MenuField::IntervalValue), s.interval_value) ||
         (s.interval_value == 0 && s.interval_unit == intervalMinutes))
         s.interval_value = 1;
-    for (const NumericSetting& setting : numericSettings()) {
-        if (setting.member == videoLength.member || setting.member == intervalValue.member)
+    for (const MenuFieldRow& row : menuFields()) {
+        if (row.kind != format::FieldKind::Number || row.id == MenuField::VideoLength ||
+            row.id == MenuField::IntervalValue)
             continue;
-        int& value = field(s, setting);
-        if (!setting.range.contains(value))
+        int& value = s.*row.number;
+        if (!inRange(row, value))
             value = 0;
     }
 }
@@ -103,6 +71,12 @@ void applyCorrections(CameraSettings& s) {
 void intervalUnitChanged(CameraSettings& s) {
     if (s.interval_unit == intervalMinutes && s.interval_value == 0)
         s.interval_value = 1;
+}
+
+MenuRecord prepareMenuFile(CameraForm form, CameraSettings settings, const CapturedTime& time,
+                           int languageByte, std::uint16_t tvMode) {
+    applyCorrections(settings);
+    return buildMenuRecord(form, settings, time, languageByte, tvMode);
 }
 
 } // namespace kestrova::camera

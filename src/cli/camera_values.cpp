@@ -3,10 +3,13 @@
 
 #include "app/camera_models.h"
 #include "app/routing.h"
-#include "camera/camera_setting_table.h"
+#include "camera/camera_rules.h"
+#include "camera/menu_field_entries.h"
 #include "cli/cli_error.h"
 #include "cli/commands.h"
 #include "common/range_check.h"
+#include "format/menu_fields.h"
+#include "i18n/language.h"
 #include "i18n/messages.h"
 
 #include <QJsonArray>
@@ -15,20 +18,10 @@
 
 namespace kestrova::cli {
 
-namespace {
-
-using camera::CameraSettingInfo;
-
-QString nameOf(const CameraSettingInfo& info) {
-    return QString::fromLatin1(info.name.data(), static_cast<qsizetype>(info.name.size()));
-}
-
-} // namespace
-
 QStringList menuSettingNames() {
     QStringList names;
-    for (const auto& info : camera::cameraSettingTable())
-        names << nameOf(info);
+    for (const camera::MenuFieldRow& row : camera::menuFields())
+        names << row.nameText();
     return names;
 }
 
@@ -39,7 +32,7 @@ CameraValues::CameraValues(camera::CameraSettings& settings, int model, int lang
 
 void CameraValues::applyProfile(const QJsonObject& profile) {
     for (auto it = profile.begin(); it != profile.end(); ++it) {
-        if (camera::findCameraSetting(it.key().toStdString()))
+        if (camera::menuFieldNamed(it.key()))
             apply(it.key(), it.value());
     }
 }
@@ -59,11 +52,11 @@ void CameraValues::applyAssignment(const QString& assignment) {
 }
 
 void CameraValues::apply(const QString& name, const QJsonValue& value) {
-    const CameraSettingInfo* info = camera::findCameraSetting(name.toStdString());
-    if (!info)
+    const camera::MenuFieldRow* row = camera::menuFieldNamed(name);
+    if (!row)
         unknownSetting(name, menuSettingNames());
     const CameraForm form = app::cameraFormFor(model_);
-    if (!info->onForm(form))
+    if (!row->onForm(form))
         fail(ExitBadInput, QStringLiteral("%1: model %2 (%3) has no such setting")
                                .arg(name)
                                .arg(model_)
@@ -72,25 +65,24 @@ void CameraValues::apply(const QString& name, const QJsonValue& value) {
         fail(ExitBadInput,
              QStringLiteral("%1: expected a number or a text, got %2").arg(name, describe(value)));
 
-    int& field = settings_.*(info->member);
-    if (info->kind == CameraSettingInfo::Integer) {
+    int& field = settings_.*(row->number);
+    if (row->kind == format::FieldKind::Number) {
         const auto number = wholeNumber(value);
         if (!number)
             fail(ExitBadInput,
                  QStringLiteral("%1: %2 (got %3)")
                      .arg(name, i18n::messageFor(i18n::Message::EnterInteger, language_),
                           describe(value)));
-        if (!info->range.contains(*number))
-            fail(ExitBadInput, QStringLiteral("%1: %2 (got %3)")
-                                   .arg(name,
-                                        i18n::integerRangeMessage(info->range.lower,
-                                                                  info->range.upper, language_),
-                                        describe(value)));
+        if (!camera::inRange(*row, *number))
+            fail(ExitBadInput,
+                 QStringLiteral("%1: %2 (got %3)")
+                     .arg(name, i18n::integerRangeMessage(row->lower, row->upper, language_),
+                          describe(value)));
         field = *number;
         return;
     }
 
-    const QStringList entries = camera::englishEntries(*info, form, model_);
+    const QStringList entries = camera::fieldEntries(*row, form, model_, i18n::English);
     const auto position = listPosition(value, entries);
     if (!position)
         fail(ExitBadInput, name + QStringLiteral(": ") + notInList(value, entries));

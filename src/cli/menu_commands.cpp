@@ -65,11 +65,9 @@ int runMenu(const QStringList& arguments) {
     camera::CameraSettings settings = camera::CameraSettings::atOpen(form);
     CameraValues values(settings, model, state.language());
     file.applyTo(parser, values);
-    // As the form does when it takes its values: 0 minutes becomes 1.
-    camera::applyCorrections(settings);
-
+    // The same corrections as the form's Generate: 0 minutes becomes 1.
     const auto record =
-        camera::buildMenuRecord(form, settings, time, state.recordLanguage(), state.tvMode);
+        camera::prepareMenuFile(form, settings, time, state.recordLanguage(), state.tvMode);
     return writeMenuFile(file.outFolder(parser), record, state.language());
 }
 

@@ -2,10 +2,13 @@
 #include "app/process_state.h"
 #include "app/routing.h"
 #include "camera/camera_rules.h"
-#include "camera/camera_setting_table.h"
+#include "camera/menu_field_entries.h"
 #include "cli/file_report.h"
+#include "format/menu_fields.h"
 #include "format/menu_record.h"
 #include "i18n/language.h"
+
+#include <algorithm>
 
 #include <QDate>
 #include <QJsonArray>
@@ -18,6 +21,10 @@
 namespace kestrova::cli {
 
 namespace {
+
+using camera::MenuField;
+using camera::MenuFieldRow;
+using format::FieldKind;
 
 QString hex16(std::uint16_t value) {
     return QStringLiteral("0x%1")
@@ -79,20 +86,17 @@ public:
                        .arg(app::modelName(*model_))
                        .arg(formLetter());
         const camera::DecodedMenu menu = decoded();
-        for (const auto& info : camera::cameraSettingTable()) {
-            if (!shown(info))
+        for (const MenuFieldRow& row : camera::menuFields()) {
+            if (!shown(row) || row.id == MenuField::IntervalUnit)
                 continue;
-            const QString name = QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
-            if (info.name == "interval_unit")
-                continue;
-            if (info.name == "interval_value") {
+            if (row.id == MenuField::IntervalValue) {
                 const bool seconds = menu.settings.interval_unit == camera::intervalSeconds;
                 out << QStringLiteral("interval: %1 %2")
                            .arg(menu.settings.interval_value)
                            .arg(seconds ? QStringLiteral("s") : QStringLiteral("min"));
                 continue;
             }
-            out << QStringLiteral("%1: %2").arg(name, textValue(info, menu.settings));
+            out << QStringLiteral("%1: %2").arg(row.nameText(), textValue(row, menu.settings));
         }
         if (!form_)
             out << QStringLiteral("bytes 31-37: %1 (their meaning depends on the camera form: "
@@ -121,17 +125,15 @@ public:
         if (model_)
             object[QStringLiteral("model")] = *model_;
         const camera::DecodedMenu menu = decoded();
-        for (const auto& info : camera::cameraSettingTable()) {
-            if (!shown(info))
+        for (const MenuFieldRow& row : camera::menuFields()) {
+            if (!shown(row))
                 continue;
-            const QString name = QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
-            const int value = menu.settings.*(info.member);
-            const QStringList entries = listEntries(info);
-            if (info.kind == camera::CameraSettingInfo::List && value >= 0 &&
-                value < entries.size())
-                object[name] = entries[value];
+            const int value = menu.settings.*(row.number);
+            const QStringList entries = listEntries(row);
+            if (row.kind == FieldKind::List && value >= 0 && value < entries.size())
+                object[row.nameText()] = entries[value];
             else
-                object[name] = value;
+                object[row.nameText()] = value;
         }
         object[QStringLiteral("clock")] = isoClock(menu.clock);
         object[QStringLiteral("menu_language")] = menu.languageByte;
@@ -153,47 +155,50 @@ private:
         return camera::decodeMenuRecord(record_, form_.value_or(CameraForm::C));
     }
 
-    // Settings of other forms are left out; without a model, the form-dependent ones too.
-    bool shown(const camera::CameraSettingInfo& info) const {
+    // Settings of other forms are left out; without a model, those that some form lacks or
+    // keeps elsewhere.
+    bool shown(const MenuFieldRow& row) const {
         if (form_)
-            return info.onForm(*form_);
-        return info.onFormA && info.onFormB && info.onFormC && !info.name.starts_with("timer2");
+            return row.onForm(*form_);
+        const auto forms = {CameraForm::A, CameraForm::B, CameraForm::C};
+        return std::all_of(forms.begin(), forms.end(), [&row](CameraForm form) {
+            return row.onForm(form) && row.placeOn(form) == row.placeOn(CameraForm::A);
+        });
     }
 
-    QStringList listEntries(const camera::CameraSettingInfo& info) const {
-        if (info.kind != camera::CameraSettingInfo::List)
+    QStringList listEntries(const MenuFieldRow& row) const {
+        if (row.kind != FieldKind::List)
             return {};
         // Image and video sizes differ by model; without one, only their positions are known.
-        if (!model_ &&
-            (info.optionKey == "options.image_size" || info.optionKey == "options.video_size"))
+        if (!model_ && (row.id == MenuField::ImageSize || row.id == MenuField::VideoSize))
             return {};
         const CameraForm form = form_.value_or(CameraForm::B);
-        return camera::englishEntries(info, form, model_.value_or(7));
+        return camera::fieldEntries(row, form, model_.value_or(7), i18n::English);
     }
 
-    QString textValue(const camera::CameraSettingInfo& info,
-                      const camera::CameraSettings& settings) const {
-        const int value = settings.*(info.member);
-        if (info.kind == camera::CameraSettingInfo::Integer)
-            return info.name == "video_length" ? QStringLiteral("%1 s").arg(value)
-                                               : QString::number(value);
-        const QStringList entries = listEntries(info);
+    QString textValue(const MenuFieldRow& row, const camera::CameraSettings& settings) const {
+        const int value = settings.*(row.number);
+        if (row.kind == FieldKind::Number)
+            return row.id == MenuField::VideoLength ? QStringLiteral("%1 s").arg(value)
+                                                    : QString::number(value);
+        const QStringList entries = listEntries(row);
         if (value >= 0 && value < entries.size())
             return entries[value];
-        if (entries.isEmpty() && value < entryLimit(info))
+        if (entries.isEmpty() && value < entryLimit(row))
             return QStringLiteral("position %1 (give --model for its text)").arg(value);
         return QStringLiteral("position %1 (not in the list: DAMAGED)").arg(value);
     }
 
     // How many entries a list has: on the model's form, or without a model the most any model
     // has, the one bound that is certain.
-    int entryLimit(const camera::CameraSettingInfo& info) const {
+    int entryLimit(const MenuFieldRow& row) const {
         if (model_)
-            return static_cast<int>(listEntries(info).size());
+            return static_cast<int>(listEntries(row).size());
         qsizetype most = 0;
         for (int model = 1; model <= app::modelCount; ++model)
-            most = std::max(most,
-                            camera::englishEntries(info, app::cameraFormFor(model), model).size());
+            most = std::max(
+                most,
+                camera::fieldEntries(row, app::cameraFormFor(model), model, i18n::English).size());
         return static_cast<int>(most);
     }
 
@@ -205,18 +210,17 @@ private:
         QStringList wrong;
         const camera::DecodedMenu menu = decoded();
         const camera::CameraSettings& s = menu.settings;
-        for (const auto& info : camera::cameraSettingTable()) {
-            if (!shown(info))
+        for (const MenuFieldRow& row : camera::menuFields()) {
+            if (!shown(row))
                 continue;
-            const int value = s.*(info.member);
-            const bool fits = info.kind == camera::CameraSettingInfo::Integer
-                                  ? info.range.contains(value)
-                                  : value < entryLimit(info);
+            const int value = s.*(row.number);
+            const bool fits = row.kind == FieldKind::Number ? camera::inRange(row, value)
+                                                            : value < entryLimit(row);
             // Both form and command bring 0 minutes up to 1.
-            const bool zeroMinutes = info.name == "interval_value" && value == 0 &&
+            const bool zeroMinutes = row.id == MenuField::IntervalValue && value == 0 &&
                                      s.interval_unit == camera::intervalMinutes;
             if (!fits || zeroMinutes)
-                wrong << QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
+                wrong << row.nameText();
         }
         const camera::CapturedTime& t = menu.clock;
         if (!QDate(t.year, t.month, t.day).isValid() ||

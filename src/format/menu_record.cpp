@@ -1,6 +1,7 @@
 #include "format/menu_record.h"
 
 #include "format/crc16.h"
+#include "format/menu_fields.h"
 
 #include <algorithm>
 #include <span>
@@ -24,48 +25,36 @@ MenuRecord buildMenuRecord(CameraForm form, const CameraSettings& s, const Captu
     MenuRecord r{};
     auto put = [&r](int offset, int value) { r[offset] = static_cast<std::uint8_t>(value); };
 
-    put(0, s.camera_mode);
-    put(1, s.image_size);
-    put(2, s.video_size);
-    put(3, s.picture_no);
-    put(4, s.video_length - 1);
-    put(5, s.time_stamp);
-    put(6, s.interval_unit == intervalSeconds ? s.interval_value + 0x80 : s.interval_value);
-    put(7, s.sense_level);
-    put(8, s.timer);
-    put(9, form == CameraForm::A ? 1 : s.side_pir);
-    put(10, s.time_lapse);
-    put(11, s.time_lapse_hour);
-    put(12, s.time_lapse_minute);
-    put(13, s.time_lapse_second);
-    put(14, std::clamp(time.year, 2010, 2031) - 2010);
-    put(15, time.month);
-    put(16, time.day);
-    put(17, time.hour);
-    put(18, time.minute);
-    put(19, time.second);
-    put(20, s.timer_start_hour);
-    put(21, s.timer_start_minute);
-    put(22, s.timer_stop_hour);
-    put(23, s.timer_stop_minute);
-    put(24, s.serial_no);
-    put(25, s.serial_char1);
-    put(26, s.serial_char2);
-    put(27, s.serial_char3);
-    put(28, s.serial_char4);
-    put(29, languageByte);
-    put(30, tvMode & 0xFF);
-
-    int at = 31;
-    if (form == CameraForm::B) {
-        put(at++, s.beep_sound);
-        put(at++, s.sd_cycle);
+    for (const MenuFieldRow& row : menuFields()) {
+        const int place = row.placeOn(form);
+        if (place == noPlace)
+            continue;
+        const int value = s.*row.number;
+        switch (row.encoding) {
+        case MenuEncoding::Plain:
+            put(place, value);
+            break;
+        case MenuEncoding::MinusOne:
+            put(place, value - 1);
+            break;
+        case MenuEncoding::IntervalValue:
+            put(place, s.interval_unit == intervalSeconds ? value + 0x80 : value);
+            break;
+        case MenuEncoding::IntervalUnit:
+            break;
+        case MenuEncoding::OnWhereHidden:
+            put(place, row.onForm(form) ? value : 1);
+            break;
+        }
     }
-    put(at++, s.timer2);
-    put(at++, s.timer2_start_hour);
-    put(at++, s.timer2_start_minute);
-    put(at++, s.timer2_stop_hour);
-    put(at, s.timer2_stop_minute);
+    put(menuClockByte, std::clamp(time.year, 2010, 2031) - 2010);
+    put(menuClockByte + 1, time.month);
+    put(menuClockByte + 2, time.day);
+    put(menuClockByte + 3, time.hour);
+    put(menuClockByte + 4, time.minute);
+    put(menuClockByte + 5, time.second);
+    put(menuLanguageByte, languageByte);
+    put(menuTvModeByte, tvMode & 0xFF);
 
     seal(r);
     return r;
@@ -113,44 +102,31 @@ MenuRecordCheck checkMenuRecord(const QByteArray& bytes) {
 
 DecodedMenu decodeMenuRecord(const MenuRecord& r, CameraForm form) {
     DecodedMenu d;
-    CameraSettings& s = d.settings;
-    s.camera_mode = r[0];
-    s.image_size = r[1];
-    s.video_size = r[2];
-    s.picture_no = r[3];
-    s.video_length = r[4] + 1;
-    s.time_stamp = r[5];
-    s.interval_unit = (r[6] & 0x80) ? intervalSeconds : intervalMinutes;
-    s.interval_value = r[6] & 0x7F;
-    s.sense_level = r[7];
-    s.timer = r[8];
-    s.side_pir = r[9];
-    s.time_lapse = r[10];
-    s.time_lapse_hour = r[11];
-    s.time_lapse_minute = r[12];
-    s.time_lapse_second = r[13];
-    d.clock = {r[14] + 2010, r[15], r[16], r[17], r[18], r[19]};
-    s.timer_start_hour = r[20];
-    s.timer_start_minute = r[21];
-    s.timer_stop_hour = r[22];
-    s.timer_stop_minute = r[23];
-    s.serial_no = r[24];
-    s.serial_char1 = r[25];
-    s.serial_char2 = r[26];
-    s.serial_char3 = r[27];
-    s.serial_char4 = r[28];
-    d.languageByte = r[29];
-    d.tvModeByte = r[30];
-    int at = 31;
-    if (form == CameraForm::B) {
-        s.beep_sound = r[at++];
-        s.sd_cycle = r[at++];
+    for (const MenuFieldRow& row : menuFields()) {
+        const int place = row.placeOn(form);
+        if (place == noPlace)
+            continue;
+        int& value = d.settings.*row.number;
+        switch (row.encoding) {
+        case MenuEncoding::Plain:
+        case MenuEncoding::OnWhereHidden:
+            value = r[place];
+            break;
+        case MenuEncoding::MinusOne:
+            value = r[place] + 1;
+            break;
+        case MenuEncoding::IntervalValue:
+            value = r[place] & 0x7F;
+            break;
+        case MenuEncoding::IntervalUnit:
+            value = (r[place] & 0x80) ? intervalSeconds : intervalMinutes;
+            break;
+        }
     }
-    s.timer2 = r[at++];
-    s.timer2_start_hour = r[at++];
-    s.timer2_start_minute = r[at++];
-    s.timer2_stop_hour = r[at++];
-    s.timer2_stop_minute = r[at];
+    const int c = menuClockByte;
+    d.clock = {r[c] + 2010, r[c + 1], r[c + 2], r[c + 3], r[c + 4], r[c + 5]};
+    d.languageByte = r[menuLanguageByte];
+    d.tvModeByte = r[menuTvModeByte];
     return d;
 }
 

@@ -48,10 +48,9 @@ struct LabelRow {
 constexpr std::size_t maxEntries = 4;
 using Entries = std::array<std::string_view, maxEntries>;
 
+// The control that shows a list comes from the menu field table, not from here.
 struct OptionRow {
     std::string_view key;
-    int controlAC;
-    int controlB;
     unsigned forms;
     int defaultPosition;
     int count;
@@ -86,7 +85,7 @@ constexpr std::array labelRows{
 
 // The position, not the text, is what gets stored, so every language keeps the same order.
 constexpr std::array optionRows{
-    OptionRow{"options.camera_mode", 1013, 1013, onAll, 0, 3, {{
+    OptionRow{"options.camera_mode", onAll, 0, 3, {{
         {"Camera", "Video", "Camera+Video"},
         {"Camera", "Video", "Camera+Video"},
         {"Foto-Kamera", "Video-Kamera", "Foto+Video"},
@@ -99,7 +98,7 @@ constexpr std::array optionRows{
         {"静止画", "動画", "静止画+動画"},
         {"Foto", "Video", "Foto+Video"},
     }}},
-    OptionRow{"options.picture_no", 1016, 1016, onAll, 0, 3, {{
+    OptionRow{"options.picture_no", onAll, 0, 3, {{
         {"01 张", "02 张", "03 张"},
         {"01 Photo", "02 Photo", "03 Photo"},
         {"01 Foto", "02 Foto", "03 Foto"},
@@ -112,7 +111,7 @@ constexpr std::array optionRows{
         {"01 Photo", "02 Photo", "03 Photo"},
         {"01 Foto", "02 Foto", "03 Foto"},
     }}},
-    OptionRow{"options.time_stamp", 1026, 1026, onAll, 0, 2, {{
+    OptionRow{"options.time_stamp", onAll, 0, 2, {{
         {"开", "关"},
         {"On", "Off"},
         {"Ein", "Aus"},
@@ -125,7 +124,7 @@ constexpr std::array optionRows{
         {"オン", "オフ"},
         {"TAIP", "NE"},
     }}},
-    OptionRow{"options.sense_level", 1027, 1027, onAll, 0, 4, {{
+    OptionRow{"options.sense_level", onAll, 0, 4, {{
         {"正常", "高", "低", "关闭"},
         {"Normal", "High", "Low", "Off"},
         {"Normal", "Hoch", "Niedring", "Aus"},
@@ -138,7 +137,7 @@ constexpr std::array optionRows{
         {"中", "高", "低", "オフ"},
         {"Normalus", "Aukstas", "Zemas", "NE"},
     }}},
-    OptionRow{"options.side_pir", 1028, 1028, onBC, 1, 2, {{
+    OptionRow{"options.side_pir", onBC, 1, 2, {{
         {"关", "开"},
         {"Off", "On"},
         {"Aus", "Ein"},
@@ -151,7 +150,7 @@ constexpr std::array optionRows{
         {"オフ", "オン"},
         {"NE", "TAIP"},
     }}},
-    OptionRow{"options.interval_unit", 1029, 1029, onAll, 1, 2, {{
+    OptionRow{"options.interval_unit", onAll, 1, 2, {{
         {"秒", "分"},
         {"Sec", "Min"},
         {"Sek", "Min"},
@@ -164,7 +163,7 @@ constexpr std::array optionRows{
         {"秒", "分"},
         {"sek", "min"},
     }}},
-    OptionRow{"options.timer", 1025, 1025, onAll, 0, 2, {{
+    OptionRow{"options.timer", onAll, 0, 2, {{
         {"关", "开"},
         {"Off", "On"},
         {"Aus", "Ein"},
@@ -177,7 +176,7 @@ constexpr std::array optionRows{
         {"オフ", "オン"},
         {"NE", "TAIP"},
     }}},
-    OptionRow{"options.timer2", 1048, 1052, onAll, 0, 2, {{
+    OptionRow{"options.timer2", onAll, 0, 2, {{
         {"关", "开"},
         {"Off", "On"},
         {"Aus", "Ein"},
@@ -190,7 +189,7 @@ constexpr std::array optionRows{
         {"オフ", "オン"},
         {"NE", "TAIP"},
     }}},
-    OptionRow{"options.serial_no", 1032, 1032, onAll, 0, 2, {{
+    OptionRow{"options.serial_no", onAll, 0, 2, {{
         {"关", "开"},
         {"Off", "On"},
         {"Aus", "Ein"},
@@ -203,7 +202,7 @@ constexpr std::array optionRows{
         {"オフ", "オン"},
         {"NE", "TAIP"},
     }}},
-    OptionRow{"options.time_lapse", 1033, 1033, onAll, 1, 2, {{
+    OptionRow{"options.time_lapse", onAll, 1, 2, {{
         {"开", "关"},
         {"On", "Off"},
         {"Ein", "Aus"},
@@ -216,7 +215,7 @@ constexpr std::array optionRows{
         {"オン", "オフ"},
         {"TAIP", "NE"},
     }}},
-    OptionRow{"options.date_format", 1044, 1044, onAll, 0, 3, {{
+    OptionRow{"options.date_format", onAll, 0, 3, {{
         {"年月日", "月日年", "日月年"},
         {"YYMMDD", "MMDDYY", "DDMMYY"},
         {"YYMMDD", "MMDDYY", "DDMMYY"},
@@ -229,7 +228,7 @@ constexpr std::array optionRows{
         {"YYMMDD", "MMDDYY", "DDMMYY"},
         {"MMmmdd", "mmddMM", "ddmmMM"},
     }}},
-    OptionRow{"options.beep_sound", 1042, 1042, onB, 1, 2, {{
+    OptionRow{"options.beep_sound", onB, 1, 2, {{
         {"关", "开"},
         {"Off", "On"},
         {"Aus", "Ein"},
@@ -242,7 +241,7 @@ constexpr std::array optionRows{
         {"オフ", "オン"},
         {"Off", "On"},
     }}},
-    OptionRow{"options.sd_cycle", 1046, 1046, onB, 0, 2, {{
+    OptionRow{"options.sd_cycle", onB, 0, 2, {{
         {"关", "开"},
         {"Off", "On"},
         {"Aus", "Ein"},
@@ -457,13 +456,6 @@ QStringList cameraOptions(CameraForm form, int language, std::string_view key) {
     for (std::string_view entry : std::span{*entries}.first(static_cast<std::size_t>(row->count)))
         list.append(toQString(entry));
     return list;
-}
-
-int cameraOptionControl(CameraForm form, std::string_view key) {
-    const OptionRow* row = findRow(optionRows, key);
-    if (row == nullptr || (row->forms & maskOf(form)) == 0)
-        return -1;
-    return controlOn(form, row->controlAC, row->controlB);
 }
 
 int cameraOptionDefault(std::string_view key) {

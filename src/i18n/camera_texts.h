@@ -32,14 +32,10 @@ std::optional<QString> cameraLabel(CameraForm form, int language, std::string_vi
 // beep_sound and sd_cycle on forms A and C).
 QStringList cameraOptions(CameraForm form, int language, std::string_view key);
 
-// The control id of an option list on a form (timer2 is 1048 on A/C, 1052 on B), or -1 when the
-// key is unknown or the form lacks the list.
-int cameraOptionControl(CameraForm form, std::string_view key);
-
 // The position selected when the form opens, or -1 for an unknown key.
 int cameraOptionDefault(std::string_view key);
 
-// All translated option keys in a fixed order, so a form can fill every list in one loop.
+// All translated option keys in a fixed order.
 const QList<std::string_view>& cameraOptionKeys();
 
 } // namespace kestrova::i18n

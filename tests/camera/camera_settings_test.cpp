@@ -76,16 +76,14 @@ private Q_SLOTS:
         QFETCH(int, value);
         QFETCH(int, unit);
         QFETCH(int, corrected);
-        const auto& all = numericSettings();
-        const auto it = std::find_if(all.begin(), all.end(), [&](const NumericSetting& s) {
-            return QLatin1String(s.name.data(), qsizetype(s.name.size())) == field;
-        });
-        QVERIFY(it != all.end());
+        const MenuFieldRow* row = menuFieldNamed(field);
+        QVERIFY(row != nullptr);
+        QCOMPARE(row->kind, format::FieldKind::Number);
         CameraSettings s;
         s.interval_unit = unit;
-        s.*(it->member) = value;
+        s.*(row->number) = value;
         applyCorrections(s);
-        QCOMPARE(s.*(it->member), corrected);
+        QCOMPARE(s.*(row->number), corrected);
     }
 
     void unitSwitchToMinutes() {
@@ -123,15 +121,14 @@ private Q_SLOTS:
             else if (step.kind == TakeStep::TargetFolder)
                 names << QStringLiteral("folder");
             else
-                names << QString::fromLatin1(step.setting.name.data(),
-                                             qsizetype(step.setting.name.size()));
+                names << menuField(step.field).nameText();
         }
         QCOMPARE(names.join(u' '), order);
         for (const TakeStep& step : camera::takeOrder(form)) {
+            const MenuFieldRow& row = menuField(step.field);
             if (step.kind == TakeStep::Numeric)
-                QCOMPARE(step.setting.message, step.setting.name.starts_with("timer2")
-                                                   ? RangeMessage::Standard
-                                                   : RangeMessage::Integer);
+                QCOMPARE(row.message, row.name.starts_with("timer2") ? RangeMessage::Standard
+                                                                     : RangeMessage::Integer);
         }
     }
 

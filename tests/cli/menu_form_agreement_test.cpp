@@ -1,5 +1,7 @@
 #include "app/routing.h"
 #include "camera/camera_form_test_support.h"
+#include "camera/camera_rules.h"
+#include "format/menu_fields.h"
 #include "format/record_file.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
@@ -22,43 +24,10 @@ struct Control {
 
 // The control the form shows a setting in, by the name the command uses.
 Control controlFor(const QString& name, CameraForm form) {
-    const auto second = res::secondTimerControls(form);
-    static const QHash<QString, Control> common{
-        {"camera_mode", {cameraMode, true}},
-        {"image_size", {imageSize, true}},
-        {"video_size", {videoSize, true}},
-        {"picture_no", {pictureNo, true}},
-        {"time_stamp", {timeStamp, true}},
-        {"interval_unit", {intervalUnit, true}},
-        {"sense_level", {senseLevel, true}},
-        {"side_pir", {sidePir, true}},
-        {"timer", {timer, true}},
-        {"time_lapse", {timeLapse, true}},
-        {"serial_no", {serialNo, true}},
-        {"serial_char1", {serialChar1, true}},
-        {"serial_char2", {serialChar2, true}},
-        {"serial_char3", {serialChar3, true}},
-        {"serial_char4", {serialChar4, true}},
-        {"beep_sound", {beepSound, true}},
-        {"sd_cycle", {sdCycle, true}},
-        {"video_length", {videoLength, false}},
-        {"interval_value", {intervalValue, false}},
-        {"time_lapse_hour", {timeLapseHour, false}},
-        {"time_lapse_minute", {timeLapseMinute, false}},
-        {"time_lapse_second", {timeLapseSecond, false}},
-        {"timer_start_hour", {timerStartHour, false}},
-        {"timer_start_minute", {timerStartMinute, false}},
-        {"timer_stop_hour", {timerStopHour, false}},
-        {"timer_stop_minute", {timerStopMinute, false}},
-    };
-    const QHash<QString, Control> secondTimer{
-        {"timer2", {second.list, true}},
-        {"timer2_start_hour", {second.startHour, false}},
-        {"timer2_start_minute", {second.startMinute, false}},
-        {"timer2_stop_hour", {second.stopHour, false}},
-        {"timer2_stop_minute", {second.stopMinute, false}},
-    };
-    return common.value(name, secondTimer.value(name, {0, false}));
+    const camera::MenuFieldRow* row = camera::menuFieldNamed(name);
+    if (!row)
+        return {0, false};
+    return {row->controlOn(form), row->kind == format::FieldKind::List};
 }
 
 } // namespace
@@ -152,6 +121,13 @@ private Q_SLOTS:
         QCOMPARE(formBytes.size(), 60);
         QCOMPARE(formBytes.toHex(' '),
                  test::fileBytes(recordFilePath(fromCommand, name)).toHex(' '));
+        // Both fronts write what the shared prepare step makes of the form's settings.
+        const dialog::FormContext context{
+            {language, language == i18n::Chinese, chineseRequested}, model, std::uint16_t(tvMode)};
+        const auto prepared =
+            camera::prepareMenuFile(form, f.model->settings(), f.model->capturedTime(),
+                                    context.recordLanguage(), context.tvMode);
+        QCOMPARE(formBytes.toHex(' '), camera::toByteArray(prepared).toHex(' '));
     }
 };
 

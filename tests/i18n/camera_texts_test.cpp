@@ -1,5 +1,7 @@
+#include "format/menu_fields.h"
 #include "i18n/camera_texts.h"
 #include "i18n/language.h"
+#include "res/camera_templates.h"
 #include "support/test_registry.h"
 
 #include <QSet>
@@ -41,6 +43,21 @@ QStringList u8List(std::initializer_list<const char*> texts) {
 
 std::string labelKey(const QString& key) {
     return key.toStdString();
+}
+
+// The control that shows a translated option list on a form, as the menu field table gives it
+// (the date format, which the record does not carry, has its own); -1 when the form has no
+// such translated list.
+int optionControl(CameraForm form, std::string_view key) {
+    if (cameraOptions(form, English, key).isEmpty())
+        return -1;
+    if (key == "options.date_format")
+        return res::camera_form::dateFormat;
+    for (const camera::MenuFieldRow& row : camera::menuFields()) {
+        if (row.optionKey == key && row.onForm(form))
+            return row.controlOn(form);
+    }
+    return -1;
 }
 
 // The captions as control id -> text, checking that no control is captioned twice.
@@ -105,12 +122,12 @@ private Q_SLOTS:
         QFETCH(int, controlC);
         QFETCH(int, defaultPosition);
         const std::string k = labelKey(key);
-        QCOMPARE(cameraOptionControl(CameraForm::A, k), controlA);
-        QCOMPARE(cameraOptionControl(CameraForm::B, k), controlB);
-        QCOMPARE(cameraOptionControl(CameraForm::C, k), controlC);
+        QCOMPARE(optionControl(CameraForm::A, k), controlA);
+        QCOMPARE(optionControl(CameraForm::B, k), controlB);
+        QCOMPARE(optionControl(CameraForm::C, k), controlC);
         QCOMPARE(cameraOptionDefault(k), defaultPosition);
         for (CameraForm form : allForms) {
-            const int expected = cameraOptionControl(form, k) < 0 ? 0 : count;
+            const int expected = optionControl(form, k) < 0 ? 0 : count;
             for (int language = 0; language <= languageCount + 1; ++language) {
                 const QStringList entries = cameraOptions(form, language, k);
                 if (entries.size() != expected)
@@ -129,7 +146,7 @@ private Q_SLOTS:
         // The model-dependent lists are not translated texts.
         QVERIFY(cameraOptions(CameraForm::B, English, "options.image_size").isEmpty());
         QVERIFY(cameraOptions(CameraForm::C, English, "options.serial_char").isEmpty());
-        QCOMPARE(cameraOptionControl(CameraForm::A, "options.video_size"), -1);
+        QCOMPARE(optionControl(CameraForm::A, "options.video_size"), -1);
         QCOMPARE(cameraOptionDefault("options.nothing"), -1);
         QVERIFY(!cameraLabel(CameraForm::A, English, "label.nothing").has_value());
         QVERIFY(!cameraLabel(CameraForm::A, English, "options.timer").has_value());
@@ -474,7 +491,7 @@ private Q_SLOTS:
             QVERIFY(c.remove(1012) == 1);
             QCOMPARE(a, c);
             for (std::string_view key : cameraOptionKeys()) {
-                if (cameraOptionControl(CameraForm::A, key) > 0)
+                if (optionControl(CameraForm::A, key) > 0)
                     QCOMPARE(cameraOptions(CameraForm::A, language, key),
                              cameraOptions(CameraForm::C, language, key));
             }
