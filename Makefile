@@ -7,11 +7,12 @@ SOURCES = $(shell git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' '
 deps:
 	@scripts/install-deps
 
-build/dev/CMakeCache.txt: | deps
-	@cmake --preset dev >/dev/null
+# Configured again when the presets change, so a build tree takes up new preset settings.
+build/dev/CMakeCache.txt: CMakePresets.json | deps
+	@cmake --preset dev >/dev/null && touch $@
 
-build/release/CMakeCache.txt: | deps
-	@cmake --preset release >/dev/null
+build/release/CMakeCache.txt: CMakePresets.json | deps
+	@cmake --preset release >/dev/null && touch $@
 
 dev: deps build/dev/CMakeCache.txt
 	@cmake --build --preset dev
