@@ -1,5 +1,5 @@
 # The project's entry points. Each target installs what is missing and builds what changed.
-.PHONY: deps dev release run test package check-install bench format format-check
+.PHONY: deps dev release run test package check-install bench format format-check tidy
 
 CLANG_FORMAT ?= clang-format
 SOURCES = $(shell git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
@@ -43,3 +43,7 @@ format: deps
 
 format-check: deps
 	@$(CLANG_FORMAT) --dry-run --Werror $(SOURCES) && echo "clang-format: clean"
+
+# clang-tidy over src/ with the checks in .clang-tidy; slow (minutes), so not part of `make test`.
+tidy: dev
+	@scripts/tidy
