@@ -1,5 +1,5 @@
 # The project's entry points. Each target installs what is missing and builds what changed.
-.PHONY: deps dev release run test package check-install bench format format-check
+.PHONY: deps dev release run test package check-install bench format format-check presets-check tidy
 
 CLANG_FORMAT ?= clang-format
 SOURCES = $(shell git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
@@ -7,11 +7,12 @@ SOURCES = $(shell git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' '
 deps:
 	@scripts/install-deps
 
-build/dev/CMakeCache.txt: | deps
-	@cmake --preset dev >/dev/null
+# Configured again when the presets change, so a build tree takes up new preset settings.
+build/dev/CMakeCache.txt: CMakePresets.json | deps
+	@cmake --preset dev >/dev/null && touch $@
 
-build/release/CMakeCache.txt: | deps
-	@cmake --preset release >/dev/null
+build/release/CMakeCache.txt: CMakePresets.json | deps
+	@cmake --preset release >/dev/null && touch $@
 
 dev: deps build/dev/CMakeCache.txt
 	@cmake --build --preset dev
@@ -22,7 +23,7 @@ release: deps build/release/CMakeCache.txt
 run: release
 	@scripts/run
 
-test: dev format-check
+test: dev format-check presets-check
 	@ctest --preset dev
 
 # The package lands in build/, where `sudo apt install ./build/*.deb` finds it alone.
@@ -42,3 +43,12 @@ format: deps
 
 format-check: deps
 	@$(CLANG_FORMAT) --dry-run --Werror $(SOURCES) && echo "clang-format: clean"
+
+# The committed operator preset tables are what the provider database and
+# scripts/presets-mapping.json give.
+presets-check: deps
+	@scripts/update-presets --check && echo "update-presets: tables current"
+
+# clang-tidy over src/ with the checks in .clang-tidy; slow (minutes), so not part of `make test`.
+tidy: dev
+	@scripts/tidy

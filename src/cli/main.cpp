@@ -84,7 +84,7 @@ int run(const QStringList& arguments) {
         printErrorLine(usage);
         return ExitBadInput;
     }
-    const QString name = arguments[1];
+    const QString& name = arguments[1];
     if (name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
         printLine(usage);
         return ExitOk;

@@ -11,7 +11,7 @@
 
 namespace kestrova::cli {
 
-void ProcessOptions::addTo(QCommandLineParser& parser, bool withModel) {
+void ProcessOptions::addTo(QCommandLineParser& parser, bool withModel) const {
     if (withModel)
         parser.addOption(model);
     parser.addOption(language);

@@ -22,7 +22,7 @@ struct ProcessOptions {
                               QStringLiteral("TV mode 0..65535 (default: the stored one)."),
                               QStringLiteral("N")};
 
-    void addTo(QCommandLineParser& parser, bool withModel);
+    void addTo(QCommandLineParser& parser, bool withModel) const;
 
     // The process state from the preferences store and the system language, then the flags.
     app::ProcessState resolve(const QCommandLineParser& parser) const;

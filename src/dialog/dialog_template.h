@@ -42,14 +42,16 @@ struct UnitRect {
     }
 };
 
+// Rows in the templates name only the members they need: every member after the rectangle has a
+// default, so leaving it out is not a missing initializer.
 struct ControlTemplate {
     int id;
     ControlKind kind;
     UnitRect rect;
-    QString caption; // the template's own (English) caption
+    QString caption{}; // the template's own (English) caption
     unsigned style = NoStyle;
-    int labelFor = 0;       // a label: the control it names, for screen readers and tab order
-    QString accessibleName; // a control that no label names
+    int labelFor = 0;         // a label: the control it names, for screen readers and tab order
+    QString accessibleName{}; // a control that no label names
 };
 
 struct DialogTemplate {

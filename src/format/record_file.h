@@ -33,7 +33,7 @@ struct WriteResult {
     QString path;
     WriteFailure failure = WriteFailure::None;
     OldCopy oldCopy = OldCopy::NotNeeded;
-    QString systemText; // the system's own description, when there is one
+    QString systemText{}; // the system's own description, when there is one
     bool ok() const { return failure == WriteFailure::None; }
     // Whether the old file is gone although the write did not succeed.
     bool replacedOldFile() const {

@@ -340,7 +340,7 @@ constexpr const Change* findChange(const std::array<Change, N>& changes, int lan
 // The first `count` entries are filled and the rest left empty.
 constexpr bool holdsEntries(const Entries& entries, int count) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if ((entries[i].size() != 0) != (i < static_cast<std::size_t>(count)))
+        if (!entries[i].empty() != (i < static_cast<std::size_t>(count)))
             return false;
     }
     return true;

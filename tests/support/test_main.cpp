@@ -8,26 +8,85 @@
 #endif
 #include <QTest>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace kestrova::test {
 
-std::vector<TestFactory>& registeredTests() {
-    static std::vector<TestFactory> tests;
+std::vector<RegisteredTest>& registeredTests() {
+    static std::vector<RegisteredTest> tests;
     return tests;
 }
 
 } // namespace kestrova::test
 
+namespace {
+
+// --expect-classes A,B,...: whether the classes ctest knows (from scanning the sources) are
+// the classes this executable holds, so no class goes unrun.
+int expectClasses(std::string_view list) {
+    std::set<std::string> expected;
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        if (comma > start)
+            expected.emplace(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    std::set<std::string> registered;
+    for (const auto& test : kestrova::test::registeredTests())
+        registered.emplace(test.name);
+    for (const auto& name : registered) {
+        if (!expected.contains(name))
+            std::fprintf(stderr, "test class %s is not registered with ctest: run cmake again\n",
+                         name.c_str());
+    }
+    for (const auto& name : expected) {
+        if (!registered.contains(name))
+            std::fprintf(stderr, "ctest expects a test class %s this executable lacks\n",
+                         name.c_str());
+    }
+    return registered == expected ? 0 : 1;
+}
+
+} // namespace
+
+// Runs every registered class, or with `--class NAME` only that one; the arguments after
+// those go to QTest (test functions, -v2, ...).
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--expect-classes") == 0)
+        return expectClasses(argv[2]);
+
+    const char* only = nullptr;
+    std::vector<char*> arguments{argv, argv + argc + 1}; // with the closing null
+    if (argc >= 3 && std::strcmp(argv[1], "--class") == 0) {
+        only = argv[2];
+        arguments.erase(arguments.begin() + 1, arguments.begin() + 3);
+    }
+    int count = static_cast<int>(arguments.size()) - 1;
+
 #ifdef KESTROVA_GUI_TESTS
-    QApplication app(argc, argv);
+    QApplication app(count, arguments.data());
     kestrova::qt::applyTheme(app);
 #else
-    QCoreApplication app(argc, argv);
+    QCoreApplication app(count, arguments.data());
 #endif
     int failures = 0;
-    for (const auto& makeTest : kestrova::test::registeredTests()) {
-        auto test = makeTest();
-        failures += QTest::qExec(test.get(), argc, argv);
+    bool found = false;
+    for (const auto& test : kestrova::test::registeredTests()) {
+        if (only && std::strcmp(test.name, only) != 0)
+            continue;
+        found = true;
+        auto object = test.make();
+        failures += QTest::qExec(object.get(), count, arguments.data());
+    }
+    if (only && !found) {
+        std::fprintf(stderr, "no test class %s here\n", only);
+        return 1;
     }
     return failures == 0 ? 0 : 1;
 }
