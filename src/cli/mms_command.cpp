@@ -222,7 +222,7 @@ private:
     // as "inspect --json" of an auto-mode file prints them.
     void checkAgainstPreset(MmsSettings& s) const {
         MmsSettings preset = s;
-        mms::applyOperatorPreset(preset);
+        mms::applyPreset(preset);
         for (const mms::MmsFieldRow& row : mms::mmsFields()) {
             const QString name = row.nameText();
             if (!mms::givenByPreset(row.id) || !given(name))
@@ -299,7 +299,7 @@ int runMms(const QStringList& arguments) {
         fail(ExitBadInput,
              QStringLiteral("%1: %2").arg(mms::mmsField(failure->field).nameText(),
                                           i18n::messageFor(failure->message, language)));
-    mms::applyOperatorPreset(settings);
+    mms::applyPreset(settings);
     const format::RecordBytes record =
         mms::buildMmsRecord(settings, state.recordLanguage(), state.tvMode);
     if (!record.ok())

@@ -15,11 +15,11 @@ namespace kestrova::mms {
 using format::FieldError;
 
 // The first check Generate fails: its message and the field it is about.
-struct GenerateFailure {
+struct CheckFailure {
     i18n::Message message;
     MmsField field;
 
-    bool operator==(const GenerateFailure&) const = default;
+    bool operator==(const CheckFailure&) const = default;
 };
 
 // The number of entries of the "MMS Status" list: form B gives models 1 and 3 a QVGA entry.
@@ -43,14 +43,14 @@ inline constexpr int minRecipientLength = 5;
 // Every check Generate makes before writing, in its order: the SMS-only list or the other list,
 // then the remote-control check (which needs a "Phone No" of 5 or more characters). Runs on the
 // settings as typed, before any preset is applied. nullopt when every check passes.
-std::optional<GenerateFailure> checkGenerate(const MmsSettings& settings, int statusCount);
+std::optional<CheckFailure> checkGenerate(const MmsSettings& settings, int statusCount);
 
 // The six network texts an operator preset gives in "Auto" mode.
 bool givenByPreset(MmsField field);
 
 // In "Auto" mode the six network texts come from the chosen operator's preset; "Manual" keeps
 // what was typed.
-void applyOperatorPreset(MmsSettings& settings);
+void applyPreset(MmsSettings& settings);
 
 // The message for a setting the record could not take. fieldName is how the user knows the
 // field: its caption in the form, its setting name on the command line.
