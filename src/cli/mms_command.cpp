@@ -292,20 +292,19 @@ int runMms(const QStringList& arguments) {
 
     MmsValues values(model, language);
     file.applyTo(parser, values);
-    MmsSettings settings = values.settings();
+    const MmsSettings settings = values.settings();
 
     const int statusCount = mms::mmsStatusCount(app::mmsFormFor(model), model);
-    if (const auto failure = mms::checkGenerate(settings, statusCount))
+    const mms::PreparedMmsFile prepared =
+        mms::prepareMmsFile(settings, statusCount, state.recordLanguage(), state.tvMode);
+    if (const auto& failure = prepared.failure)
         fail(ExitBadInput,
              QStringLiteral("%1: %2").arg(mms::mmsField(failure->field).nameText(),
                                           i18n::messageFor(failure->message, language)));
-    mms::applyPreset(settings);
-    const format::RecordBytes record =
-        mms::buildMmsRecord(settings, state.recordLanguage(), state.tvMode);
-    if (!record.ok())
-        fail(ExitBadInput, mms::fieldErrorMessage(*record.error, record.error->field, language));
+    if (const auto& refusal = prepared.refusal)
+        fail(ExitBadInput, mms::fieldErrorMessage(*refusal, refusal->field, language));
 
-    return writeSettingsFile(file.outFolder(parser), mms::mmsFileName, record.bytes, language);
+    return writeSettingsFile(file.outFolder(parser), mms::mmsFileName, prepared.bytes, language);
 }
 
 } // namespace kestrova::cli

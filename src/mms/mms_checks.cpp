@@ -1,5 +1,6 @@
 #include "mms/mms_checks.h"
 
+#include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "mms/operator_presets.h"
@@ -148,6 +149,20 @@ void applyPreset(MmsSettings& settings) {
     settings.port = utf8(preset.port);
     settings.account = utf8(preset.account);
     settings.password = utf8(preset.password);
+}
+
+PreparedMmsFile prepareMmsFile(const MmsSettings& settings, int statusCount, int languageByte,
+                               std::uint16_t tvMode) {
+    PreparedMmsFile prepared;
+    if ((prepared.failure = checkGenerate(settings, statusCount)))
+        return prepared;
+    // The preset goes into the record only: in "Auto" mode the network boxes stay empty.
+    MmsSettings written = settings;
+    applyPreset(written);
+    RecordBytes record = buildMmsRecord(written, languageByte, tvMode);
+    prepared.refusal = record.error;
+    prepared.bytes = record.bytes;
+    return prepared;
 }
 
 QString fieldErrorMessage(const FieldError& error, const QString& fieldName, int language) {

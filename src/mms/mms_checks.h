@@ -6,7 +6,10 @@
 #include "i18n/messages.h"
 #include "mms/mms_settings.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <cstdint>
 
 #include <optional>
 
@@ -51,6 +54,20 @@ bool givenByPreset(MmsField field);
 // In "Auto" mode the six network texts come from the chosen operator's preset; "Manual" keeps
 // what was typed.
 void applyPreset(MmsSettings& settings);
+
+// What Generate builds, or why it wrote nothing: the first failing check, or the setting the
+// record refused.
+struct PreparedMmsFile {
+    QByteArray bytes;
+    std::optional<CheckFailure> failure;
+    std::optional<FieldError> refusal;
+};
+
+// Everything Generate does before writing, shared by the form and the command: the checks on the
+// settings as typed, the operator preset in "Auto" mode, then the record. languageByte and tvMode
+// go into the record.
+PreparedMmsFile prepareMmsFile(const MmsSettings& settings, int statusCount, int languageByte,
+                               std::uint16_t tvMode);
 
 // The message for a setting the record could not take. fieldName is how the user knows the
 // field: its caption in the form, its setting name on the command line.

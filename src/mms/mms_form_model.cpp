@@ -372,26 +372,27 @@ void MmsFormModel::generate() {
         fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
         return;
     }
-    const MmsSettings typed = settings();
-    if (const auto failure =
-            checkGenerate(typed, static_cast<int>(dialog().entries(statusList).size()))) {
-        fail(controlOf(failure->field), i18n::messageFor(failure->message, language));
+    MmsSettings typed = settings();
+    if (isAuto()) {
+        typed.country = dialog().selection(countryList);
+        typed.operatorCode = dialog().selection(operatorList);
+    }
+    const PreparedMmsFile prepared =
+        prepareMmsFile(typed, static_cast<int>(dialog().entries(statusList).size()),
+                       context_.recordLanguage(), context_.tvMode);
+    if (prepared.failure) {
+        fail(controlOf(prepared.failure->field),
+             i18n::messageFor(prepared.failure->message, language));
         return;
     }
-
-    if (isAuto()) {
-        stored_.country = dialog().selection(countryList);
-        stored_.operatorCode = dialog().selection(operatorList);
-    }
-    // The preset goes into the record only: in "Auto" mode the network boxes stay empty.
-    MmsSettings record = settings();
-    applyPreset(record);
-    const RecordBytes bytes = buildMmsRecord(record, context_.recordLanguage(), context_.tvMode);
-    if (!bytes.ok()) {
-        const auto field =
-            bytes.error->id >= 0 ? std::optional(MmsField(bytes.error->id)) : std::nullopt;
-        const QString name = field ? captionOf(*field) : bytes.error->field;
-        host().showMessage(fieldErrorMessage(*bytes.error, name, language));
+    // The codes of the chosen operator count from the first Generate that passes its checks.
+    stored_.country = typed.country;
+    stored_.operatorCode = typed.operatorCode;
+    if (prepared.refusal) {
+        const FieldError& error = *prepared.refusal;
+        const auto field = error.id >= 0 ? std::optional(MmsField(error.id)) : std::nullopt;
+        host().showMessage(fieldErrorMessage(error, field ? captionOf(*field) : error.field,
+                                             language));
         if (field)
             dialog().setFocus(controlOf(*field));
         return;
@@ -399,7 +400,7 @@ void MmsFormModel::generate() {
 
     // The folder as the box shows it now.
     folder_.use(dialog().text(folderField));
-    dialog::writeSettingsFile(host(), folder_.path(), mmsFileName, bytes.bytes,
+    dialog::writeSettingsFile(host(), folder_.path(), mmsFileName, prepared.bytes,
                               Message::MmsGenerated, language, folder_.writeOptions());
 }
 
