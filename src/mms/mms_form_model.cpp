@@ -391,8 +391,8 @@ void MmsFormModel::generate() {
     if (prepared.refusal) {
         const FieldError& error = *prepared.refusal;
         const auto field = error.id >= 0 ? std::optional(MmsField(error.id)) : std::nullopt;
-        host().showMessage(fieldErrorMessage(error, field ? captionOf(*field) : error.field,
-                                             language));
+        host().showMessage(
+            fieldErrorMessage(error, field ? captionOf(*field) : error.field, language));
         if (field)
             dialog().setFocus(controlOf(*field));
         return;

@@ -116,7 +116,8 @@ private Q_SLOTS:
         row("manual port after the others", manualNetwork + QStringList{"port=", "gateway=1"}, 3,
             m(Message::PortError), "port");
         row("manual gateway without dot after the empty checks",
-            manualNetwork + QStringList{"gateway=10001"}, 3, m(Message::GatewayDotError), "gateway");
+            manualNetwork + QStringList{"gateway=10001"}, 3, m(Message::GatewayDotError),
+            "gateway");
         row("email before network", manualNetwork + QStringList{"url=", "email=x"}, 3,
             m(Message::EmailNoAt), "email");
         row("QVGA is not SMS", {"status=2", "email="}, 4, m(Message::PhoneEmailError), "phone1");
