@@ -54,35 +54,34 @@ std::optional<CheckFailure> lengthChecks(const MmsSettings& s) {
     return std::nullopt;
 }
 
-std::optional<CheckFailure> smsOnlyChecks(const MmsSettings& s) {
+// The lengths, the digits of "Phone No", then the two further recipients, which must be phone
+// numbers unless emailAllowed and they hold an "@".
+std::optional<CheckFailure> phoneChecks(const MmsSettings& s, bool emailAllowed, Message recheck) {
     if (auto failure = lengthChecks(s))
         return failure;
     if (phoneHasNonDigit(s))
         return CheckFailure{Message::PhoneDigitsOnly, MmsField::Phone1};
-    // An SMS goes to phone numbers only: an e-mail address fails here.
     const std::pair<const QString*, MmsField> recipients[] = {{&s.phone2, MmsField::Phone2},
                                                               {&s.phone3, MmsField::Phone3}};
     for (const auto& [text, field] : recipients) {
-        if (isLongEnough(*text) && hasForeignCharacter(*text, 0, true))
-            return CheckFailure{Message::RecheckPhone, field};
+        const bool email = emailAllowed && text->contains(u'@');
+        if (isLongEnough(*text) && !email && hasForeignCharacter(*text, 0, true))
+            return CheckFailure{recheck, field};
     }
     return std::nullopt;
+}
+
+std::optional<CheckFailure> smsOnlyChecks(const MmsSettings& s) {
+    // An SMS goes to phone numbers only: an e-mail address fails here.
+    return phoneChecks(s, /*emailAllowed=*/false, Message::RecheckPhone);
 }
 
 std::optional<CheckFailure> mmsChecks(const MmsSettings& s) {
     if (s.phone1.isEmpty() && s.email.isEmpty())
         return CheckFailure{Message::PhoneEmailError, MmsField::Phone1};
-    if (auto failure = lengthChecks(s))
-        return failure;
-    if (phoneHasNonDigit(s))
-        return CheckFailure{Message::PhoneDigitsOnly, MmsField::Phone1};
     // A text with "@" counts as an e-mail address and is not looked at further.
-    const std::pair<const QString*, MmsField> recipients[] = {{&s.phone2, MmsField::Phone2},
-                                                              {&s.phone3, MmsField::Phone3}};
-    for (const auto& [text, field] : recipients) {
-        if (isLongEnough(*text) && !text->contains(u'@') && hasForeignCharacter(*text, 0, true))
-            return CheckFailure{Message::RecheckPhoneEmail, field};
-    }
+    if (auto failure = phoneChecks(s, /*emailAllowed=*/true, Message::RecheckPhoneEmail))
+        return failure;
     if (!s.email.isEmpty()) {
         if (!s.email.contains(u'@'))
             return CheckFailure{Message::EmailNoAt, MmsField::Email};
