@@ -2,9 +2,11 @@
 #include "app/routing.h"
 #include "cli/file_report.h"
 #include "cli/json_values.h"
+#include "format/mms_fields.h"
 #include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
+#include "mms/mms_profile.h"
 #include "mms/operator_presets.h"
 
 #include <QJsonArray>
@@ -17,6 +19,7 @@ namespace kestrova::cli {
 
 namespace {
 
+using mms::MmsField;
 using mms::MmsSettings;
 
 const QString notWritten = QStringLiteral(" (control characters: not written by this program)");
@@ -36,18 +39,15 @@ QString languageName(int number) {
     return i18n::languageListRows(english)[number - 1];
 }
 
-struct TextField {
-    const char* name;
-    QString MmsSettings::*member;
-};
+// A report line of a setting: its name, then the value the pattern makes.
+QString named(MmsField field, const QString& pattern = QStringLiteral("%1")) {
+    return mms::mmsField(field).nameText() + QStringLiteral(": ") + pattern;
+}
 
-const TextField textFields[] = {
-    {"url", &MmsSettings::url},         {"apn", &MmsSettings::apn},
-    {"gateway", &MmsSettings::gateway}, {"port", &MmsSettings::port},
-    {"account", &MmsSettings::account}, {"password", &MmsSettings::password},
-    {"phone1", &MmsSettings::phone1},   {"email", &MmsSettings::email},
-    {"phone2", &MmsSettings::phone2},   {"phone3", &MmsSettings::phone3},
-};
+bool inRange(MmsField field, int value) {
+    const mms::MmsFieldRow& row = mms::mmsField(field);
+    return value >= row.lower && value <= row.upper;
+}
 
 // One decoded "setup.dat", as text lines and as a profile for "kestrova mms".
 class MmsReport final : public FileReport {
@@ -93,33 +93,35 @@ public:
                        .arg(*model_)
                        .arg(app::modelName(*model_))
                        .arg(QChar(u'A' + static_cast<int>(app::mmsFormFor(*model_))));
-        out << QStringLiteral("mode: %1").arg(modeText(s.automatic));
-        out << QStringLiteral("status: %1").arg(statusText(s.status));
-        out << QStringLiteral("bearer: %1").arg(entryText(s.bearer, i18n::mmsManualApnOptions()));
-        out << QStringLiteral("pictures_per_day: %1%2")
+        out << named(MmsField::Mode).arg(modeText(s.automatic));
+        out << named(MmsField::Status).arg(statusText(s.status));
+        out << named(MmsField::Bearer).arg(entryText(s.bearer, i18n::mmsManualApnOptions()));
+        out << named(MmsField::PicturesPerDay, QStringLiteral("%1%2"))
                    .arg(s.picturesPerDay)
                    .arg(s.picturesPerDay == 0 ? QStringLiteral(" (unlimited)") : QString());
-        out << QStringLiteral("remote_hours: %1").arg(hoursText(s.remoteHours));
-        out << QStringLiteral("international: %1").arg(scopeText(s.international));
+        out << named(MmsField::RemoteHours).arg(hoursText(s.remoteHours));
+        out << named(MmsField::International).arg(scopeText(s.international));
         if (s.automatic == 1) {
-            out << QStringLiteral("country: %1 (%2)")
+            out << named(MmsField::Country, QStringLiteral("%1 (%2)"))
                        .arg(s.country)
                        .arg(countryName(s.country).value_or(QStringLiteral("not in the list")));
-            out << QStringLiteral("operator: %1 (%2)")
+            out << named(MmsField::Operator, QStringLiteral("%1 (%2)"))
                        .arg(s.operatorCode)
                        .arg(operatorName(s.country, s.operatorCode)
                                 .value_or(QStringLiteral("not in the list")));
         } else {
-            out << QStringLiteral("country: 0x%1 (%2)")
+            out << named(MmsField::Country, QStringLiteral("0x%1 (%2)"))
                        .arg(QString::number(s.country, 16).toUpper(),
                             s.country == mms::manualCountry ? QStringLiteral("manual")
                                                             : QStringLiteral("not 0x80: DAMAGED"));
-            out << QStringLiteral("operator: %1").arg(s.operatorCode);
+            out << named(MmsField::Operator).arg(s.operatorCode);
         }
-        for (const TextField& field : textFields)
-            out << QStringLiteral("%1: %2%3")
-                       .arg(QLatin1String(field.name), quotedText(s.*field.member),
-                            holdsControl(s.*field.member) ? notWritten : QString());
+        for (const mms::MmsFieldRow& row : mms::mmsFields()) {
+            if (row.kind == format::FieldKind::Text)
+                out << named(row.id, QStringLiteral("%1%2"))
+                           .arg(quotedText(s.*row.text),
+                                holdsControl(s.*row.text) ? notWritten : QString());
+        }
         out << QStringLiteral("record_language: %1 (%2)")
                    .arg(decoded_.languageByte)
                    .arg(languageName(decoded_.languageByte));
@@ -143,26 +145,9 @@ public:
             object[QStringLiteral("out_of_range")] = QJsonArray::fromStringList(wrong);
         if (model_)
             object[QStringLiteral("model")] = *model_;
-        object[QStringLiteral("mode")] = s.automatic == 1   ? QJsonValue(QStringLiteral("auto"))
-                                         : s.automatic == 0 ? QJsonValue(QStringLiteral("manual"))
-                                                            : QJsonValue(s.automatic);
-        object[QStringLiteral("status")] = entryOrNumber(s.status, statusEntries());
-        object[QStringLiteral("bearer")] = entryOrNumber(s.bearer, i18n::mmsManualApnOptions());
-        object[QStringLiteral("pictures_per_day")] = s.picturesPerDay;
-        object[QStringLiteral("remote_hours")] = s.remoteHours == mms::remoteOff
-                                                     ? QJsonValue(QStringLiteral("off"))
-                                                     : QJsonValue(s.remoteHours);
-        object[QStringLiteral("international")] = entryOrNumber(
-            s.international, {QStringLiteral("domestic"), QStringLiteral("international")});
-        // A manual-mode file always holds country 0x80 and operator 0: nothing to choose.
-        if (s.automatic == 1) {
-            object[QStringLiteral("country")] =
-                uniqueName(s.country, mms::mmsCountryNames(i18n::English));
-            object[QStringLiteral("operator")] =
-                uniqueName(s.operatorCode, mms::mmsOperatorNames(s.country, i18n::English));
-        }
-        for (const TextField& field : textFields)
-            object[QLatin1String(field.name)] = s.*field.member;
+        const QJsonObject settings = mms::mmsProfileObject(s, statusEntries());
+        for (auto it = settings.begin(); it != settings.end(); ++it)
+            object[it.key()] = it.value();
         object[QStringLiteral("record_language")] = decoded_.languageByte;
         object[QStringLiteral("tv_mode")] = decoded_.tvModeByte;
         return object;
@@ -186,25 +171,25 @@ private:
         const bool operatorOk =
             !modeOk ||
             (automatic ? operatorName(s.country, s.operatorCode).has_value() : s.operatorCode == 0);
-        const std::pair<const char*, bool> checks[] = {
-            {"mode", modeOk},
-            {"status", s.status >= 0 && s.status < statusCount},
+        const std::pair<MmsField, bool> checks[] = {
+            {MmsField::Mode, modeOk},
+            {MmsField::Status, s.status >= 0 && s.status < statusCount},
             // In auto mode the bearer list holds APN alone.
-            {"bearer", s.bearer == 0 || (!automatic && s.bearer == 1)},
-            {"pictures_per_day", s.picturesPerDay >= 0 && s.picturesPerDay <= 99},
-            {"remote_hours", s.remoteHours >= 0 && s.remoteHours <= mms::remoteOff},
-            {"international", s.international == 0 || s.international == 1},
-            {"country", countryOk},
-            {"operator", operatorOk},
+            {MmsField::Bearer, s.bearer == 0 || (!automatic && s.bearer == 1)},
+            {MmsField::PicturesPerDay, inRange(MmsField::PicturesPerDay, s.picturesPerDay)},
+            {MmsField::RemoteHours, inRange(MmsField::RemoteHours, s.remoteHours)},
+            {MmsField::International, inRange(MmsField::International, s.international)},
+            {MmsField::Country, countryOk},
+            {MmsField::Operator, operatorOk},
         };
         QStringList wrong;
-        for (const auto& [name, ok] : checks) {
+        for (const auto& [field, ok] : checks) {
             if (!ok)
-                wrong << QLatin1String(name);
+                wrong << mms::mmsField(field).nameText();
         }
-        for (const TextField& field : textFields) {
-            if (holdsControl(s.*field.member))
-                wrong << QLatin1String(field.name);
+        for (const mms::MmsFieldRow& row : mms::mmsFields()) {
+            if (row.kind == format::FieldKind::Text && holdsControl(s.*row.text))
+                wrong << row.nameText();
         }
         if (!i18n::isValidLanguage(decoded_.languageByte))
             wrong << QStringLiteral("record_language");
@@ -267,24 +252,6 @@ private:
         if (operatorIndex < 0 || operatorIndex >= names.size())
             return std::nullopt;
         return names[operatorIndex];
-    }
-
-    static QJsonValue entryOrNumber(int value, const QStringList& entries) {
-        if (value >= 0 && value < entries.size())
-            return entries[value];
-        return value;
-    }
-
-    // A name only where it leads back to the same position; the position otherwise.
-    static QJsonValue uniqueName(int value, const QStringList& names) {
-        if (value < 0 || value >= names.size())
-            return value;
-        const QString name = names[value].trimmed();
-        for (qsizetype at = 0; at < names.size(); ++at) {
-            if (names[at].trimmed().compare(name, Qt::CaseInsensitive) == 0)
-                return at == value ? QJsonValue(entryName(names[value])) : QJsonValue(value);
-        }
-        return value;
     }
 
     mms::DecodedMms decoded_;

@@ -31,7 +31,9 @@ template <typename Settings, typename Id, std::size_t Forms> struct FieldRow {
     std::array<int, Forms> place{};   // where the record keeps it on each form
     std::array<int, Forms> control{}; // the control that shows it on each form
     int label = 0;                    // the label that names it in the forms' messages
-    std::string_view labelNote = {};  // added to the label's caption where two share a caption
+    // Added to the label's caption where two share a caption; the whole name where no label
+    // names the field (the APN box, which has the bearer list beside it).
+    std::string_view labelNote = {};
 
     QString nameText() const { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
 };

@@ -33,7 +33,7 @@ constexpr std::array<MmsFieldRow, 18> fields{{
     list(MmsField::Operator, "operator", &S::operatorCode, 0xFF, 9, operatorList, operatorLabel),
     text(MmsField::Url, "url", &S::url, 50, 1, urlField, urlLabel),
     list(MmsField::Bearer, "bearer", &S::bearer, 1, 2, bearerList, 0),
-    text(MmsField::Apn, "apn", &S::apn, 30, 2, apnField, 0),
+    text(MmsField::Apn, "apn", &S::apn, 30, 2, apnField, 0, "APN"),
     text(MmsField::Gateway, "gateway", &S::gateway, 20, 3, gatewayField, gatewayLabel),
     text(MmsField::Port, "port", &S::port, 10, 4, portField, portLabel),
     text(MmsField::Phone1, "phone1", &S::phone1, 32, 5, phoneField, phoneLabel),

@@ -22,10 +22,6 @@ constexpr int automaticOffset = 55;
 
 // Two fields take a second byte: the status again plus one, and the pictures per day as tens
 // and units.
-bool takesTwoBytes(MmsField id) {
-    return id == MmsField::Status || id == MmsField::PicturesPerDay;
-}
-
 void putNumber(Block& header, const MmsFieldRow& row, int value) {
     const int at = row.place[0];
     auto put = [&header](int offset, int v) { header[offset] = static_cast<std::uint8_t>(v); };

@@ -15,16 +15,6 @@ using format::RecordBytes;
 
 inline constexpr const char* mmsFileName = "setup.dat";
 
-// Byte limits of the ten texts, in code page 936.
-inline constexpr int urlLimit = 50;
-inline constexpr int apnLimit = 30;
-inline constexpr int gatewayLimit = 20;
-inline constexpr int portLimit = 10;
-inline constexpr int accountLimit = 30;
-inline constexpr int passwordLimit = 30;
-inline constexpr int phoneLimit = 32; // phone1, phone2, phone3
-inline constexpr int emailLimit = 40;
-
 // An international number makes the camera expect the CRC plus 18.
 inline constexpr int internationalAdjustment = 18;
 

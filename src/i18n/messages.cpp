@@ -37,7 +37,7 @@ constexpr std::array messages{
     MessageText{ApnError, "msg.apn_error", "APN Error(0)", "APN 错误(0)"},
     MessageText{GatewayError, "msg.gateway_error", "GateWay Error(0)", "彩信网关错误(0)"},
     MessageText{PortError, "msg.port_error", "Port Error(0)", "彩信端口错误(0)"},
-    MessageText{PortDotError, "msg.port_dot_error", "GateWay Error(.)", "彩信端口错误(.)"},
+    MessageText{GatewayDotError, "msg.port_dot_error", "GateWay Error(.)", "彩信端口错误(.)"},
     MessageText{PhoneNotShown, "msg.phone_not_shown", "Phone number will not be displayed in the camera setup menu", "手机号码将不能在相机设置菜单显示"},
     MessageText{MaxPhoneDigits, "msg.max_phone_digits", "The max allowable number of digits phone %d!", "最大允许手机号码位数 %d!"},
     MessageText{IntegerRange, "msg.integer_range", "Please enter an integer between %d and %d!", "请输入一个介于%d和%d之间的值!"},

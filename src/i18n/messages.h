@@ -34,7 +34,7 @@ enum class Message {
     ApnError,
     GatewayError,
     PortError,
-    PortDotError,
+    GatewayDotError,
     PhoneNotShown,
     MaxPhoneDigits, // %d: the limit
     IntegerRange,   // %d, %d: lower and upper bound

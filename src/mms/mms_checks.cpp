@@ -1,5 +1,6 @@
 #include "mms/mms_checks.h"
 
+#include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "mms/operator_presets.h"
@@ -43,62 +44,61 @@ bool phoneHasNonDigit(const MmsSettings& s) {
                                                          /*plusAllowed=*/false);
 }
 
-std::optional<GenerateFailure> lengthChecks(const MmsSettings& s) {
+std::optional<CheckFailure> lengthChecks(const MmsSettings& s) {
     if (isStub(s.phone1))
-        return GenerateFailure{Message::PhoneError01, MmsField::Phone1};
+        return CheckFailure{Message::PhoneError01, MmsField::Phone1};
     if (isStub(s.phone2))
-        return GenerateFailure{Message::PhoneError02, MmsField::Phone2};
+        return CheckFailure{Message::PhoneError02, MmsField::Phone2};
     if (isStub(s.phone3))
-        return GenerateFailure{Message::PhoneError03, MmsField::Phone3};
+        return CheckFailure{Message::PhoneError03, MmsField::Phone3};
     return std::nullopt;
 }
 
-std::optional<GenerateFailure> smsOnlyChecks(const MmsSettings& s) {
+// The lengths, the digits of "Phone No", then the two further recipients, which must be phone
+// numbers unless emailAllowed and they hold an "@".
+std::optional<CheckFailure> phoneChecks(const MmsSettings& s, bool emailAllowed, Message recheck) {
     if (auto failure = lengthChecks(s))
         return failure;
     if (phoneHasNonDigit(s))
-        return GenerateFailure{Message::PhoneDigitsOnly, MmsField::Phone1};
+        return CheckFailure{Message::PhoneDigitsOnly, MmsField::Phone1};
+    const std::pair<const QString*, MmsField> recipients[] = {{&s.phone2, MmsField::Phone2},
+                                                              {&s.phone3, MmsField::Phone3}};
+    for (const auto& [text, field] : recipients) {
+        const bool email = emailAllowed && text->contains(u'@');
+        if (isLongEnough(*text) && !email && hasForeignCharacter(*text, 0, true))
+            return CheckFailure{recheck, field};
+    }
+    return std::nullopt;
+}
+
+std::optional<CheckFailure> smsOnlyChecks(const MmsSettings& s) {
     // An SMS goes to phone numbers only: an e-mail address fails here.
-    const std::pair<const QString*, MmsField> recipients[] = {{&s.phone2, MmsField::Phone2},
-                                                              {&s.phone3, MmsField::Phone3}};
-    for (const auto& [text, field] : recipients) {
-        if (isLongEnough(*text) && hasForeignCharacter(*text, 0, true))
-            return GenerateFailure{Message::RecheckPhone, field};
-    }
-    return std::nullopt;
+    return phoneChecks(s, /*emailAllowed=*/false, Message::RecheckPhone);
 }
 
-std::optional<GenerateFailure> mmsChecks(const MmsSettings& s) {
+std::optional<CheckFailure> mmsChecks(const MmsSettings& s) {
     if (s.phone1.isEmpty() && s.email.isEmpty())
-        return GenerateFailure{Message::PhoneEmailError, MmsField::Phone1};
-    if (auto failure = lengthChecks(s))
-        return failure;
-    if (phoneHasNonDigit(s))
-        return GenerateFailure{Message::PhoneDigitsOnly, MmsField::Phone1};
+        return CheckFailure{Message::PhoneEmailError, MmsField::Phone1};
     // A text with "@" counts as an e-mail address and is not looked at further.
-    const std::pair<const QString*, MmsField> recipients[] = {{&s.phone2, MmsField::Phone2},
-                                                              {&s.phone3, MmsField::Phone3}};
-    for (const auto& [text, field] : recipients) {
-        if (isLongEnough(*text) && !text->contains(u'@') && hasForeignCharacter(*text, 0, true))
-            return GenerateFailure{Message::RecheckPhoneEmail, field};
-    }
+    if (auto failure = phoneChecks(s, /*emailAllowed=*/true, Message::RecheckPhoneEmail))
+        return failure;
     if (!s.email.isEmpty()) {
         if (!s.email.contains(u'@'))
-            return GenerateFailure{Message::EmailNoAt, MmsField::Email};
+            return CheckFailure{Message::EmailNoAt, MmsField::Email};
         if (!s.email.contains(u'.'))
-            return GenerateFailure{Message::EmailNoDot, MmsField::Email};
+            return CheckFailure{Message::EmailNoDot, MmsField::Email};
     }
     if (s.automatic == 0) {
         if (s.url.isEmpty())
-            return GenerateFailure{Message::UrlError, MmsField::Url};
+            return CheckFailure{Message::UrlError, MmsField::Url};
         if (s.apn.isEmpty())
-            return GenerateFailure{Message::ApnError, MmsField::Apn};
+            return CheckFailure{Message::ApnError, MmsField::Apn};
         if (s.gateway.isEmpty())
-            return GenerateFailure{Message::GatewayError, MmsField::Gateway};
+            return CheckFailure{Message::GatewayError, MmsField::Gateway};
         if (s.port.isEmpty())
-            return GenerateFailure{Message::PortError, MmsField::Port};
+            return CheckFailure{Message::PortError, MmsField::Port};
         if (!s.gateway.contains(u'.'))
-            return GenerateFailure{Message::PortDotError, MmsField::Gateway};
+            return CheckFailure{Message::GatewayDotError, MmsField::Gateway};
     }
     return std::nullopt;
 }
@@ -114,13 +114,13 @@ int mmsStatusCount(MmsForm form, int model) {
     return static_cast<int>(i18n::mmsSendOptions(form, model, i18n::English).size());
 }
 
-std::optional<GenerateFailure> checkGenerate(const MmsSettings& settings, int statusCount) {
+std::optional<CheckFailure> checkGenerate(const MmsSettings& settings, int statusCount) {
     const bool smsOnly = isSmsOnly(settings.status, statusCount);
     if (auto failure = smsOnly ? smsOnlyChecks(settings) : mmsChecks(settings))
         return failure;
     // Remote control takes its orders from "Phone No", so it needs one.
     if (settings.remoteHours != remoteOff && settings.phone1.size() < minRecipientLength)
-        return GenerateFailure{Message::SetPhone1, MmsField::Phone1};
+        return CheckFailure{Message::SetPhone1, MmsField::Phone1};
     return std::nullopt;
 }
 
@@ -138,7 +138,7 @@ bool givenByPreset(MmsField field) {
     }
 }
 
-void applyOperatorPreset(MmsSettings& settings) {
+void applyPreset(MmsSettings& settings) {
     if (settings.automatic != 1)
         return;
     const OperatorPreset preset = mmsPreset(settings.country, settings.operatorCode);
@@ -148,6 +148,20 @@ void applyOperatorPreset(MmsSettings& settings) {
     settings.port = utf8(preset.port);
     settings.account = utf8(preset.account);
     settings.password = utf8(preset.password);
+}
+
+PreparedMmsFile prepareMmsFile(const MmsSettings& settings, int statusCount, int languageByte,
+                               std::uint16_t tvMode) {
+    PreparedMmsFile prepared;
+    if ((prepared.failure = checkGenerate(settings, statusCount)))
+        return prepared;
+    // The preset goes into the record only: in "Auto" mode the network boxes stay empty.
+    MmsSettings written = settings;
+    applyPreset(written);
+    RecordBytes record = buildMmsRecord(written, languageByte, tvMode);
+    prepared.refusal = record.error;
+    prepared.bytes = record.bytes;
+    return prepared;
 }
 
 QString fieldErrorMessage(const FieldError& error, const QString& fieldName, int language) {

@@ -19,40 +19,11 @@ namespace {
 
 constexpr int autoPosition = 0; // of the mode list; 1 is "Manual"
 constexpr int internationalPosition = 1;
-constexpr IntRange picturesRange{0, 99};
+constexpr int folderLimit = 80;
 
-struct TextControl {
-    QString MmsSettings::*member;
-    int id;
-    MmsField field;
-};
-
-// Every text box with the stored text it holds.
-constexpr TextControl textControls[] = {
-    {&MmsSettings::url, urlField, MmsField::Url},
-    {&MmsSettings::apn, apnField, MmsField::Apn},
-    {&MmsSettings::gateway, gatewayField, MmsField::Gateway},
-    {&MmsSettings::port, portField, MmsField::Port},
-    {&MmsSettings::account, accountField, MmsField::Account},
-    {&MmsSettings::password, passwordField, MmsField::Password},
-    {&MmsSettings::phone1, phoneField, MmsField::Phone1},
-    {&MmsSettings::email, emailField, MmsField::Email},
-    {&MmsSettings::phone2, recipient2Field, MmsField::Phone2},
-    {&MmsSettings::phone3, recipient3Field, MmsField::Phone3},
-};
-
-struct FieldLimit {
-    int id;
-    int limit;
-};
-
-// What can be typed into each box; "Phone No" has the digit check instead.
-constexpr FieldLimit typingLimits[] = {
-    {urlField, urlLimit},     {apnField, apnLimit},          {gatewayField, gatewayLimit},
-    {portField, portLimit},   {accountField, accountLimit},  {passwordField, passwordLimit},
-    {emailField, emailLimit}, {recipient2Field, phoneLimit}, {recipient3Field, phoneLimit},
-    {folderField, 80},
-};
+bool isText(const MmsFieldRow& row) {
+    return row.kind == format::FieldKind::Text;
+}
 
 } // namespace
 
@@ -70,12 +41,17 @@ void MmsFormModel::initialise() {
     dialog().setCaption(mmsFormTitle(form_, context_.model));
     for (const i18n::ControlCaption& caption : i18n::mmsCaptions(form_, context_.textLanguage()))
         dialog().setControlCaption(caption.controlId, caption.text);
-    for (const FieldLimit& field : typingLimits)
-        dialog().setLimit(field.id, field.limit);
+    const auto at = static_cast<std::size_t>(form_);
+    for (const MmsFieldRow& row : mmsFields()) {
+        // "Phone No" has the digit check instead, which depends on the scope.
+        if (isText(row) && row.id != MmsField::Phone1)
+            dialog().setLimit(row.control[at], row.bytes[at]);
+    }
+    dialog().setLimit(folderField, folderLimit);
     applyPattern(Pattern::Auto);
     fillLists();
     showPreset();
-    writeBack();
+    showValues();
 }
 
 void MmsFormModel::fillLists() {
@@ -110,11 +86,11 @@ void MmsFormModel::showPreset() {
         preset.automatic = 1;
         preset.country = dialog().selection(countryList);
         preset.operatorCode = dialog().selection(operatorList);
-        applyOperatorPreset(preset);
+        applyPreset(preset);
     }
-    for (const TextControl& text : textControls) {
-        if (text.field <= MmsField::Password)
-            dialog().setPlaceholder(text.id, preset.*text.member);
+    for (const MmsFieldRow& row : mmsFields()) {
+        if (isText(row) && givenByPreset(row.id))
+            dialog().setPlaceholder(controlOf(row.id), preset.*row.text);
     }
 }
 
@@ -146,25 +122,26 @@ void MmsFormModel::fail(int field, const QString& message) {
     dialog().setFocus(field);
 }
 
-bool MmsFormModel::readControls() {
+bool MmsFormModel::takeValues() {
     const int language = context_.textLanguage();
     const dialog::Dialog& d = dialog();
-    stored_.account = d.text(accountField);
-    folder_.typed(d.text(folderField));
-    stored_.url = d.text(urlField);
-    stored_.apn = d.text(apnField);
-    stored_.password = d.text(passwordField);
-    stored_.gateway = d.text(gatewayField);
-    stored_.port = d.text(portField);
-    // The text is kept even when too long: the "Phone No" handler empties it.
-    stored_.phone1 = d.text(phoneField);
-    if (stored_.phone1.size() > phoneLimit()) {
-        fail(phoneField, i18n::maxPhoneDigitsMessage(phoneLimit(), language));
-        return false;
+    // The network texts and the folder come first: a "Phone No" too long for its scope stops
+    // the taking before the recipients, never before these.
+    for (const MmsFieldRow& row : mmsFields()) {
+        if (isText(row) && givenByPreset(row.id))
+            stored_.*row.text = d.text(controlOf(row.id));
     }
-    stored_.phone2 = d.text(recipient2Field);
-    stored_.phone3 = d.text(recipient3Field);
-    stored_.email = d.text(emailField);
+    folder_.typed(d.text(folderField));
+    for (const MmsFieldRow& row : mmsFields()) {
+        if (!isText(row) || givenByPreset(row.id))
+            continue;
+        stored_.*row.text = d.text(controlOf(row.id));
+        // The text is kept even when too long: the "Phone No" handler empties it.
+        if (row.id == MmsField::Phone1 && stored_.phone1.size() > phoneLimit()) {
+            fail(phoneField, i18n::maxPhoneDigitsMessage(phoneLimit(), language));
+            return false;
+        }
+    }
     const auto pictures = parseInteger(d.text(picturesField));
     if (!pictures) {
         fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
@@ -172,17 +149,19 @@ bool MmsFormModel::readControls() {
     }
     // Kept even when out of range: the picture count's handler resets a number above 99.
     stored_.picturesPerDay = *pictures;
-    if (!picturesRange.contains(*pictures)) {
-        fail(picturesField,
-             i18n::integerRangeMessage(picturesRange.lower, picturesRange.upper, language));
+    const MmsFieldRow& count = mmsField(MmsField::PicturesPerDay);
+    if (*pictures < count.lower || *pictures > count.upper) {
+        fail(picturesField, i18n::integerRangeMessage(count.lower, count.upper, language));
         return false;
     }
     return true;
 }
 
-void MmsFormModel::writeBack() {
-    for (const TextControl& text : textControls)
-        dialog().setText(text.id, stored_.*text.member);
+void MmsFormModel::showValues() {
+    for (const MmsFieldRow& row : mmsFields()) {
+        if (isText(row))
+            dialog().setText(controlOf(row.id), stored_.*row.text);
+    }
     dialog().setText(folderField, folder_.path());
     dialog().setText(picturesField, QString::number(stored_.picturesPerDay));
 }
@@ -227,7 +206,7 @@ void MmsFormModel::listChanged(int id) {
     else if (id == scopeList)
         scopeChanged();
     else
-        readControls();
+        takeValues();
     showPreset();
 }
 
@@ -246,14 +225,14 @@ void MmsFormModel::editChanged(int id) {
         picturesChanged();
         break;
     default:
-        readControls();
+        takeValues();
         break;
     }
 }
 
 void MmsFormModel::editFinished(int id) {
     if (id == picturesField && dialog().text(picturesField).isEmpty())
-        readControls();
+        takeValues();
 }
 
 void MmsFormModel::buttonPressed(int id) {
@@ -273,8 +252,10 @@ void MmsFormModel::buttonPressed(int id) {
 }
 
 void MmsFormModel::modeChanged() {
-    for (const TextControl& text : textControls)
-        (stored_.*text.member).clear();
+    for (const MmsFieldRow& row : mmsFields()) {
+        if (isText(row))
+            (stored_.*row.text).clear();
+    }
     if (isAuto()) {
         fillForAuto();
         dialog().setEntries(bearerList, i18n::mmsApnOptions(), 0);
@@ -288,17 +269,17 @@ void MmsFormModel::modeChanged() {
     }
     if (isSmsOnly())
         applyPattern(Pattern::Sms);
-    writeBack();
+    showValues();
 }
 
 void MmsFormModel::statusChanged() {
     if (isSmsOnly()) {
         applyPattern(Pattern::Sms);
-        writeBack();
+        showValues();
         return;
     }
     applyModePattern();
-    readControls();
+    takeValues();
 }
 
 void MmsFormModel::countryChanged() {
@@ -307,7 +288,7 @@ void MmsFormModel::countryChanged() {
         const int country = dialog().selection(countryList);
         dialog().setEntries(operatorList, mmsOperatorNames(country, context_.textLanguage()), 0);
     }
-    writeBack();
+    showValues();
 }
 
 void MmsFormModel::scopeChanged() {
@@ -325,32 +306,32 @@ void MmsFormModel::phoneChanged() {
         host().showMessage(i18n::maxPhoneDigitsMessage(phoneLimit(), context_.textLanguage()));
         dialog().setText(phoneField, typed.left(phoneLimit()));
     }
-    readControls();
+    takeValues();
     if (stored_.phone1.size() < minRecipientLength)
         closeRecipients(true, true);
     else
         setReadOnly({recipient2Field}, false);
-    writeBack();
+    showValues();
 }
 
 void MmsFormModel::emailChanged() {
-    readControls();
+    takeValues();
     if (stored_.email.size() < minRecipientLength) {
         closeRecipients(true, true);
-        writeBack();
+        showValues();
     } else if (stored_.email.contains(u'@')) {
         setReadOnly({recipient2Field}, false);
-        writeBack();
+        showValues();
     }
 }
 
 void MmsFormModel::firstRecipientChanged() {
-    readControls();
+    takeValues();
     if (stored_.phone2.size() < minRecipientLength)
         closeRecipients(false, true);
     else
         setReadOnly({recipient3Field}, false);
-    writeBack();
+    showValues();
 }
 
 void MmsFormModel::picturesChanged() {
@@ -358,55 +339,26 @@ void MmsFormModel::picturesChanged() {
     // the box, or at Generate.
     if (dialog().text(picturesField).isEmpty())
         return;
-    readControls();
-    if (stored_.picturesPerDay > picturesRange.upper) {
+    takeValues();
+    if (stored_.picturesPerDay > mmsField(MmsField::PicturesPerDay).upper) {
         stored_.picturesPerDay = 0;
-        writeBack();
+        showValues();
     }
 }
 
 void MmsFormModel::chooseFolder() {
     folder_.browse();
-    writeBack();
+    showValues();
 }
 
 int MmsFormModel::controlOf(MmsField field) const {
-    if (field == MmsField::PicturesPerDay)
-        return picturesField;
-    for (const TextControl& text : textControls) {
-        if (text.field == field)
-            return text.id;
-    }
-    return 0;
+    return mmsField(field).control[static_cast<std::size_t>(form_)];
 }
 
 QString MmsFormModel::captionOf(MmsField field) const {
-    switch (field) {
-    case MmsField::Apn:
-        return QStringLiteral("APN");
-    case MmsField::Url:
-        return dialog().controlCaption(urlLabel).trimmed();
-    case MmsField::Gateway:
-        return dialog().controlCaption(gatewayLabel).trimmed();
-    case MmsField::Port:
-        return dialog().controlCaption(portLabel).trimmed();
-    case MmsField::Account:
-        return dialog().controlCaption(accountLabel).trimmed();
-    case MmsField::Password:
-        return dialog().controlCaption(passwordLabel).trimmed();
-    case MmsField::Phone1:
-        return dialog().controlCaption(phoneLabel).trimmed();
-    case MmsField::Email:
-        return dialog().controlCaption(emailLabel).trimmed();
-    // Both further recipients share one caption; the number tells them apart.
-    case MmsField::Phone2:
-        return dialog().controlCaption(recipient2Label).trimmed() + QStringLiteral(" (1)");
-    case MmsField::Phone3:
-        return dialog().controlCaption(recipient3Label).trimmed() + QStringLiteral(" (2)");
-    case MmsField::PicturesPerDay:
-        break;
-    }
-    return dialog().controlCaption(picturesLabel).trimmed();
+    const MmsFieldRow& row = mmsField(field);
+    const QString label = row.label ? dialog().controlCaption(row.label).trimmed() : QString();
+    return label + QString::fromUtf8(row.labelNote.data(), qsizetype(row.labelNote.size()));
 }
 
 void MmsFormModel::generate() {
@@ -416,26 +368,27 @@ void MmsFormModel::generate() {
         fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
         return;
     }
-    const MmsSettings typed = settings();
-    if (const auto failure =
-            checkGenerate(typed, static_cast<int>(dialog().entries(statusList).size()))) {
-        fail(controlOf(failure->field), i18n::messageFor(failure->message, language));
+    MmsSettings typed = settings();
+    if (isAuto()) {
+        typed.country = dialog().selection(countryList);
+        typed.operatorCode = dialog().selection(operatorList);
+    }
+    const PreparedMmsFile prepared =
+        prepareMmsFile(typed, static_cast<int>(dialog().entries(statusList).size()),
+                       context_.recordLanguage(), context_.tvMode);
+    if (prepared.failure) {
+        fail(controlOf(prepared.failure->field),
+             i18n::messageFor(prepared.failure->message, language));
         return;
     }
-
-    if (isAuto()) {
-        stored_.country = dialog().selection(countryList);
-        stored_.operatorCode = dialog().selection(operatorList);
-    }
-    // The preset goes into the record only: in "Auto" mode the network boxes stay empty.
-    MmsSettings record = settings();
-    applyOperatorPreset(record);
-    const RecordBytes bytes = buildMmsRecord(record, context_.recordLanguage(), context_.tvMode);
-    if (!bytes.ok()) {
-        const auto field =
-            bytes.error->id >= 0 ? std::optional(MmsField(bytes.error->id)) : std::nullopt;
-        const QString name = field ? captionOf(*field) : bytes.error->field;
-        host().showMessage(fieldErrorMessage(*bytes.error, name, language));
+    // The codes of the chosen operator count from the first Generate that passes its checks.
+    stored_.country = typed.country;
+    stored_.operatorCode = typed.operatorCode;
+    if (prepared.refusal) {
+        const FieldError& error = *prepared.refusal;
+        const auto field = error.id >= 0 ? std::optional(MmsField(error.id)) : std::nullopt;
+        host().showMessage(
+            fieldErrorMessage(error, field ? captionOf(*field) : error.field, language));
         if (field)
             dialog().setFocus(controlOf(*field));
         return;
@@ -443,7 +396,7 @@ void MmsFormModel::generate() {
 
     // The folder as the box shows it now.
     folder_.use(dialog().text(folderField));
-    dialog::writeSettingsFile(host(), folder_.path(), mmsFileName, bytes.bytes,
+    dialog::writeSettingsFile(host(), folder_.path(), mmsFileName, prepared.bytes,
                               Message::MmsGenerated, language, folder_.writeOptions());
 }
 

@@ -19,7 +19,7 @@ QString mmsFormTitle(MmsForm form, int model);
 // An MMS setup form (A or B): how the camera sends pictures, the network it sends them through
 // (an operator preset or typed by hand) and to whom; Generate writes "setup.dat".
 // The ten texts, the folder and the picture count are kept as stored values, taken from the
-// controls in one fixed order after each change and put back where a handler says so; the lists
+// controls in one fixed order after each change and shown again where a handler says so; the lists
 // are read where they are needed.
 class MmsFormModel final : public dialog::FormModel {
 public:
@@ -47,9 +47,10 @@ private:
     enum class Pattern { Auto, Manual, Sms };
 
     // Copies the controls into the stored values in the fixed order; the first failing field
-    // check shows its message, moves the focus to its field and ends the reading there.
-    bool readControls();
-    void writeBack();
+    // check shows its message, moves the focus to its field and ends the taking there.
+    bool takeValues();
+    // Puts the stored values back into their controls.
+    void showValues();
 
     void applyPattern(Pattern pattern);
     void applyModePattern();

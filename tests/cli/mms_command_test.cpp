@@ -34,7 +34,7 @@ QProcessEnvironment chineseSystem() {
 QByteArray sigmaWithPhone() {
     mms::MmsSettings s;
     s.phone1 = QStringLiteral("13800138000");
-    mms::applyOperatorPreset(s);
+    mms::applyPreset(s);
     return mms::buildMmsRecord(s, 2, 0).bytes;
 }
 

@@ -155,7 +155,7 @@ private Q_SLOTS:
         add("recheck_phone_email", Message::RecheckPhoneEmail,
             "Please re-check the phone number or email address is entered correctly",
             "请重新检查手机号码或者email地址是否输入正确");
-        add("port_dot_error", Message::PortDotError, "GateWay Error(.)", "彩信端口错误(.)");
+        add("port_dot_error", Message::GatewayDotError, "GateWay Error(.)", "彩信端口错误(.)");
         add("menu_generated_b", Message::MenuGeneratedB, "Configuration file is generated",
             "相机菜单设置文件已经生成");
         add("factory_generated leading blank", Message::FactoryGenerated,

@@ -116,7 +116,8 @@ private Q_SLOTS:
         row("manual port after the others", manualNetwork + QStringList{"port=", "gateway=1"}, 3,
             m(Message::PortError), "port");
         row("manual gateway without dot after the empty checks",
-            manualNetwork + QStringList{"gateway=10001"}, 3, m(Message::PortDotError), "gateway");
+            manualNetwork + QStringList{"gateway=10001"}, 3, m(Message::GatewayDotError),
+            "gateway");
         row("email before network", manualNetwork + QStringList{"url=", "email=x"}, 3,
             m(Message::EmailNoAt), "email");
         row("QVGA is not SMS", {"status=2", "email="}, 4, m(Message::PhoneEmailError), "phone1");
@@ -202,7 +203,7 @@ private Q_SLOTS:
         manual.automatic = 0;
         manual.country = manualCountry;
         manual.url = QStringLiteral("typed");
-        applyOperatorPreset(manual);
+        applyPreset(manual);
         QCOMPARE(manual.url, QStringLiteral("typed"));
         QVERIFY(manual.apn.isEmpty());
 
@@ -210,7 +211,7 @@ private Q_SLOTS:
         automatic.country = 3;
         automatic.operatorCode = 8;
         automatic.url = QStringLiteral("typed");
-        applyOperatorPreset(automatic);
+        applyPreset(automatic);
         const OperatorPreset preset = mmsPreset(3, 8);
         QCOMPARE(automatic.url, QString::fromUtf8(preset.url.data(), qsizetype(preset.url.size())));
         QCOMPARE(automatic.gateway,

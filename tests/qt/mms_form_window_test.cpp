@@ -81,7 +81,7 @@ private Q_SLOTS:
         expected.operatorCode = 1;
         expected.phone1 = QStringLiteral("13800138000");
         expected.phone2 = QStringLiteral("+4915112345");
-        mms::applyOperatorPreset(expected);
+        mms::applyPreset(expected);
         const format::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
         QCOMPARE(fileBytes(setupFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(f.host.messages,

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "common/form_variants.h"
+#include "format/mms_fields.h"
+#include "mms/mms_settings.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+
+namespace kestrova::mms {
+
+// Every name a profile and NAME=VALUE take, in the order of the form.
+QStringList mmsSettingNames();
+
+// Why named values gave no settings: an English message that starts with the setting's name.
+struct ProfileError {
+    QString message;
+
+    bool operator==(const ProfileError&) const = default;
+};
+
+struct ProfileSettings {
+    MmsSettings settings;
+    std::optional<ProfileError> error;
+};
+
+// The named values of a profile and of NAME=VALUE assignments for one camera model, settled
+// together once all are in, as several depend on others (the operator on the country, the
+// network texts on the mode). Messages about counts are in the given display language.
+class MmsProfileReader {
+public:
+    MmsProfileReader(MmsForm form, int model, int language);
+
+    // A JSON object as mmsProfileObject writes it; names that are no setting are passed over.
+    void takeProfile(const QJsonObject& profile);
+    // One NAME=VALUE; a text is taken as typed, blanks included.
+    std::optional<ProfileError> takeAssignment(const QString& assignment);
+
+    // The settings as the form's fields would hold them, before any preset is applied, or the
+    // first value the form could not have held.
+    ProfileSettings settings() const;
+
+private:
+    const QJsonValue* given(const QString& name) const;
+    std::optional<ProfileError> list(const QString& name, const QStringList& entries,
+                                     int& into) const;
+    std::optional<ProfileError> mode(int& automatic) const;
+    std::optional<ProfileError> number(const MmsFieldRow& row, int& into) const;
+    std::optional<ProfileError> remoteHours(int& into) const;
+    std::optional<ProfileError> refuseInManual(const QString& name) const;
+    std::optional<ProfileError> country(int& into) const;
+    std::optional<ProfileError> operatorOf(int country, int& into) const;
+    std::optional<ProfileError> text(const MmsFieldRow& row, QString& into) const;
+    std::optional<ProfileError> checkAgainstPreset(MmsSettings& s) const;
+    std::optional<ProfileError> checkPhoneLength(const MmsSettings& s) const;
+    std::optional<ProfileError> checkRecipientBoxes(const MmsSettings& s) const;
+
+    MmsForm form_;
+    int model_;
+    int language_;
+    std::map<QString, QJsonValue> values_;
+};
+
+// The settings as a profile holds them, which MmsProfileReader reads back. statusEntries: the
+// "MMS Status" list that names the status.
+QJsonObject mmsProfileObject(const MmsSettings& settings, const QStringList& statusEntries);
+
+} // namespace kestrova::mms
