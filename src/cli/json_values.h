@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/profile_values.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -9,41 +11,21 @@
 
 namespace kestrova::cli {
 
-// A text from a file or the command line as the terminal gets it: control characters escaped
-// ("\x1b"), so none of them acts on the screen or starts a line of its own.
-QString escapedText(const QString& text);
-
-// The same in double quotes, with the backslash and the quote escaped too.
-QString quotedText(const QString& text);
-
-// A value the user gave, as an error message echoes it: escaped, and cut after 60 characters.
-QString shownValue(const QString& text);
+// The value helpers of the profiles live in the core, which reads profiles too.
+using format::describe;
+using format::entryName;
+using format::escapedText;
+using format::holdsControl;
+using format::listPosition;
+using format::nearestName;
+using format::notInList;
+using format::quotedText;
+using format::shownValue;
+using format::wholeNumber;
 
 // A JSON object as inspect prints it, with DEL and the C1 controls escaped as well (the JSON
 // writer escapes only those below U+0020).
 QString terminalJson(const QJsonObject& object);
-
-// A value as the user wrote it, for error messages: texts quoted, others as JSON, either one
-// cut as shownValue does.
-QString describe(const QJsonValue& value);
-
-// A whole number from a JSON number or from text; nothing for any other kind of value.
-std::optional<int> wholeNumber(const QJsonValue& value);
-
-// A list setting's position: a whole number (a JSON number or its digits as text) is always the
-// position; "name:TEXT" is the entry TEXT whatever it reads like; any other text is an entry's
-// text (blanks and case aside). Nothing when the value is none of them.
-std::optional<int> listPosition(const QJsonValue& value, const QStringList& entries);
-
-// A list entry as a profile names it: "name:" goes before an entry that reads as a number
-// (the mobile operator "3"), which would otherwise be taken for a position.
-QString entryName(const QString& entry);
-
-// Whether a text holds a control character, which no form and no command writes.
-bool holdsControl(const QString& text);
-
-// Why a value is not one of a list's entries, and what is.
-QString notInList(const QJsonValue& value, const QStringList& entries);
 
 // What a command takes from a profile: the kind of file it writes, the names of its settings,
 // and the names inspect prints beside them that are not settings (read past, never applied).
@@ -57,9 +39,6 @@ struct ProfileKeys {
 // the command's kind. Anything else ends the command: a file too large or not a regular file, a
 // damaged file's report, another kind's, or a name the command does not know.
 QJsonObject readProfile(const QString& path, const ProfileKeys& keys);
-
-// The known name nearest to a misspelt one, by edit distance; the first of equals.
-QString nearestName(const QString& name, const QStringList& known);
 
 // Ends the command for a setting name it does not know, with the nearest known one.
 [[noreturn]] void unknownSetting(const QString& name, const QStringList& settings);
