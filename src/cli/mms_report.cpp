@@ -2,6 +2,7 @@
 #include "app/routing.h"
 #include "cli/file_report.h"
 #include "cli/json_values.h"
+#include "cli/report_text.h"
 #include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
@@ -20,21 +21,6 @@ namespace {
 using mms::MmsSettings;
 
 const QString notWritten = QStringLiteral(" (control characters: not written by this program)");
-
-QString hex16(std::uint16_t value) {
-    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(4, u'0');
-}
-
-QString okOr(bool ok, const QString& good, const QString& bad) {
-    return ok ? good + QStringLiteral(" (ok)") : bad + QStringLiteral(" (DAMAGED)");
-}
-
-QString languageName(int number) {
-    if (!i18n::isValidLanguage(number))
-        return QStringLiteral("unknown");
-    const i18n::LanguageState english{i18n::English, false, false};
-    return i18n::languageListRows(english)[number - 1];
-}
 
 struct TextField {
     const char* name;
