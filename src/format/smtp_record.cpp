@@ -75,22 +75,6 @@ std::array<const SmtpFieldRow*, textBlockCount> textFields(SmtpForm form) {
     return rows;
 }
 
-std::optional<FieldError> checkNumbers(const SmtpSettings& s, SmtpForm form, int languageByte) {
-    bool languageChecked = false;
-    for (const SmtpFieldRow* row : headerFields(form)) {
-        if (!languageChecked && placeOf(*row, form) > languageOffset) {
-            languageChecked = true;
-            if (auto error = checkRange(QStringLiteral("cameraLanguage"), languageByte, 1, 11))
-                return error;
-        }
-        if (auto error = checkRange(row->nameText(), s.*row->number, row->lower, row->upper)) {
-            error->id = static_cast<int>(row->id);
-            return error;
-        }
-    }
-    return std::nullopt;
-}
-
 Block headerBlock(const SmtpSettings& s, SmtpForm form, int languageByte) {
     Block block = emptyBlock();
     for (const SmtpFieldRow* row : headerFields(form))
@@ -117,7 +101,9 @@ QString senderUserName(const QString& sender) {
 
 RecordBytes buildSmtpRecord(const SmtpSettings& settings, SmtpForm form, int languageByte) {
     RecordBytes result;
-    if ((result.error = checkNumbers(settings, form, languageByte)))
+    const std::vector<const SmtpFieldRow*> header = headerFields(form);
+    if ((result.error = firstOutOfRange<SmtpFieldRow>(header, formColumn(form), settings,
+                                                      languageByte, languageOffset)))
         return result;
 
     DataBlocks blocks{};
