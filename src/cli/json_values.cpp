@@ -4,12 +4,9 @@
 #include "cli/cli_error.h"
 #include "format/record_field.h"
 
-#include <QFile>
-#include <QJsonParseError>
-
-#include <QJsonArray>
 #include <QJsonDocument>
 
+#include <QJsonParseError>
 #include <algorithm>
 
 namespace kestrova::cli {
@@ -64,11 +61,6 @@ QString terminalJson(const QJsonObject& object) {
             out += c;
     }
     return out;
-}
-
-bool holdsControl(const QString& text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return format::isControlCharacter(c.unicode()); });
 }
 
 QJsonObject readProfile(const QString& path, const ProfileKeys& keys) {

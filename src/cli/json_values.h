@@ -15,6 +15,7 @@ namespace kestrova::cli {
 using kestrova::describe;
 using kestrova::entryName;
 using kestrova::escapedText;
+using kestrova::holdsControl;
 using kestrova::listPosition;
 using kestrova::nearestName;
 using kestrova::notInList;
@@ -25,9 +26,6 @@ using kestrova::wholeNumber;
 // A JSON object as inspect prints it, with DEL and the C1 controls escaped as well (the JSON
 // writer escapes only those below U+0020).
 QString terminalJson(const QJsonObject& object);
-
-// Whether a text holds a control character, which no form and no command writes.
-bool holdsControl(const QString& text);
 
 // What a command takes from a profile: the kind of file it writes, the names of its settings,
 // and the names inspect prints beside them that are not settings (read past, never applied).

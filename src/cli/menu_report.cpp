@@ -4,6 +4,7 @@
 #include "camera/camera_rules.h"
 #include "camera/menu_field_entries.h"
 #include "cli/file_report.h"
+#include "cli/report_text.h"
 #include "format/menu_fields.h"
 #include "format/menu_record.h"
 #include "i18n/language.h"
@@ -25,20 +26,6 @@ namespace {
 using camera::MenuField;
 using camera::MenuFieldRow;
 using format::FieldKind;
-
-QString hex16(std::uint16_t value) {
-    return QStringLiteral("0x%1")
-        .arg(value, 4, 16, QLatin1Char('0'))
-        .toUpper()
-        .replace(QStringLiteral("0X"), QStringLiteral("0x"));
-}
-
-QString languageName(int number) {
-    if (!i18n::isValidLanguage(number))
-        return QStringLiteral("unknown");
-    const i18n::LanguageState english{i18n::English, false, false};
-    return i18n::languageListRows(english)[number - 1];
-}
 
 QString twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));

@@ -2,6 +2,7 @@
 #include "app/routing.h"
 #include "cli/file_report.h"
 #include "cli/json_values.h"
+#include "cli/report_text.h"
 #include "format/mms_fields.h"
 #include "format/mms_record.h"
 #include "i18n/language.h"
@@ -23,21 +24,6 @@ using mms::MmsField;
 using mms::MmsSettings;
 
 const QString notWritten = QStringLiteral(" (control characters: not written by this program)");
-
-QString hex16(std::uint16_t value) {
-    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(4, u'0');
-}
-
-QString okOr(bool ok, const QString& good, const QString& bad) {
-    return ok ? good + QStringLiteral(" (ok)") : bad + QStringLiteral(" (DAMAGED)");
-}
-
-QString languageName(int number) {
-    if (!i18n::isValidLanguage(number))
-        return QStringLiteral("unknown");
-    const i18n::LanguageState english{i18n::English, false, false};
-    return i18n::languageListRows(english)[number - 1];
-}
 
 // A report line of a setting: its name, then the value the pattern makes.
 QString named(MmsField field, const QString& pattern = QStringLiteral("%1")) {

@@ -3,46 +3,31 @@
 #include "cli/cli_error.h"
 #include "cli/file_report.h"
 #include "cli/json_values.h"
+#include "cli/report_text.h"
 #include "format/block_container.h"
+#include "format/smtp_fields.h"
 #include "format/smtp_record.h"
 #include "i18n/language.h"
-#include "i18n/mms_texts.h"
-#include "i18n/smtp_texts.h"
-#include "smtp/gprs_presets.h"
+#include "smtp/smtp_profile.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace kestrova::cli {
 
 namespace {
 
+using smtp::SmtpField;
 using smtp::SmtpSettings;
 
-QString hex16(std::uint16_t value) {
-    return QStringLiteral("0x%1").arg(QString::number(value, 16).toUpper().rightJustified(4, u'0'));
-}
-
-QString languageName(int number) {
-    if (!i18n::isValidLanguage(number))
-        return QStringLiteral("unknown");
-    const i18n::LanguageState english{i18n::English, false, false};
-    return i18n::languageListRows(english)[number - 1];
-}
-
-QString verdict(bool ok) {
-    return ok ? QStringLiteral("(ok)") : QStringLiteral("(DAMAGED)");
-}
-
-// The entry at a position, or nothing when the position lies outside the list.
-std::optional<QString> entryAt(const QStringList& entries, int position) {
-    if (position < 0 || position >= entries.size())
-        return std::nullopt;
-    return entries[position];
-}
+// The settings of the header in the order the report lists them.
+constexpr SmtpField headerLines[] = {SmtpField::Mode,        SmtpField::Country,
+                                     SmtpField::Operator,    SmtpField::PicturesPerDay,
+                                     SmtpField::RemoteHours, SmtpField::Status};
 
 // Which form wrote a file: the model says so, or else the header bytes that differ between the
 // forms (A: 1, 1, hours; B: status, hours, 1). A header that reads the same both ways (form A
@@ -88,12 +73,10 @@ public:
 
     QStringList lines() const override {
         const smtp::SmtpRecordCheck& check = decoded_.check;
-        const SmtpSettings& s = decoded_.settings;
         QStringList out;
         out << QStringLiteral("kind: smtp");
         out << QStringLiteral("size: %1")
-                   .arg(check.sizeOk ? QStringLiteral("720 bytes (ok)")
-                                     : QStringLiteral("wrong (DAMAGED)"));
+                   .arg(okOr(check.sizeOk, QStringLiteral("720 bytes"), QStringLiteral("wrong")));
         if (!check.sizeOk)
             return out;
         out << QStringLiteral("check value: stored %1, CRC %2 + %3 %4")
@@ -101,8 +84,7 @@ public:
                    .arg(smtp::smtpAdjustment)
                    .arg(verdict(check.checkValueOk));
         out << QStringLiteral("line ends: %1")
-                   .arg(check.lineEndsOk ? QStringLiteral("CR LF (ok)")
-                                         : QStringLiteral("missing (DAMAGED)"));
+                   .arg(okOr(check.lineEndsOk, QStringLiteral("CR LF"), QStringLiteral("missing")));
         out << QStringLiteral("layout: %1")
                    .arg(check.layoutOk && check.checkBlockOk ? QStringLiteral("ok")
                                                              : QStringLiteral("DAMAGED"));
@@ -122,21 +104,11 @@ public:
             out << QStringLiteral("form: A or B (the header reads the same; give --model)");
         else
             out << QStringLiteral("form: %1 (from the header)").arg(letter(guess_.form));
-        out << QStringLiteral("mode: %1")
-                   .arg(s.automatic == 1   ? QStringLiteral("Auto")
-                        : s.automatic == 0 ? QStringLiteral("Manual")
-                                           : unknown(s.automatic));
-        out << QStringLiteral("country: %1").arg(countryText().value_or(unknown(s.country)));
-        out << QStringLiteral("operator: %1").arg(operatorText().value_or(unknown(s.operatorCode)));
-        out << QStringLiteral("pictures_per_day: %1%2")
-                   .arg(s.picturesPerDay)
-                   .arg(s.picturesPerDay == 0 ? QStringLiteral(" (unlimited)") : QString());
-        out << QStringLiteral("remote_hours: %1").arg(hoursText().value_or(unknown(s.remoteHours)));
-        if (showsStatus())
-            out << QStringLiteral("status: %1").arg(statusText().value_or(unknown(s.status)));
+        for (const smtp::SmtpFieldRow* row : headerRows())
+            out << QStringLiteral("%1: %2").arg(row->nameText(), valueText(*row));
         for (const auto& [name, value] : texts())
             out << QStringLiteral("%1: %2%3")
-                       .arg(QLatin1String(name), quotedText(value),
+                       .arg(name, quotedText(value),
                             holdsControl(value)
                                 ? QStringLiteral(" (control characters: not written by this "
                                                  "program)")
@@ -165,16 +137,9 @@ public:
             object[QStringLiteral("model")] = *model_;
         if (!guess_.ambiguous)
             object[QStringLiteral("form")] = QString(letter(guess_.form));
-        object[QStringLiteral("mode")] =
-            s.automatic == 0 ? QStringLiteral("Manual") : QStringLiteral("Auto");
-        object[QStringLiteral("country")] = jsonName(countryText(), s.country);
-        object[QStringLiteral("operator")] = jsonName(operatorText(), s.operatorCode);
-        object[QStringLiteral("pictures_per_day")] = s.picturesPerDay;
-        object[QStringLiteral("remote_hours")] = jsonValue(hoursText(), s.remoteHours);
-        if (showsStatus())
-            object[QStringLiteral("status")] = jsonValue(statusText(), s.status);
-        for (const auto& [name, value] : texts())
-            object[QLatin1String(name)] = value;
+        const QJsonObject profile = smtp::smtpProfile(s, guess_.form);
+        for (auto it = profile.begin(); it != profile.end(); ++it)
+            object[it.key()] = it.value();
         object[QStringLiteral("user_name")] = decoded_.userName;
         object[QStringLiteral("smtp_language")] = decoded_.languageByte;
         return object;
@@ -185,81 +150,56 @@ private:
         return QStringLiteral("%1 (not in the list: DAMAGED)").arg(value);
     }
 
-    static QJsonValue jsonValue(const std::optional<QString>& text, int value) {
-        return text ? QJsonValue(*text) : QJsonValue(value);
+    // The header settings the form has, in the report's order.
+    std::vector<const smtp::SmtpFieldRow*> headerRows() const {
+        std::vector<const smtp::SmtpFieldRow*> rows;
+        for (SmtpField id : headerLines) {
+            if (smtp::onForm(smtp::smtpField(id), guess_.form))
+                rows.push_back(&smtp::smtpField(id));
+        }
+        return rows;
     }
 
-    // A preset's name as the profile gives it back.
-    static QJsonValue jsonName(const std::optional<QString>& text, int value) {
-        return text ? QJsonValue(entryName(*text)) : QJsonValue(value);
+    bool inRange(const smtp::SmtpFieldRow& row) const {
+        const int value = decoded_.settings.*row.number;
+        if (row.kind == format::FieldKind::Number)
+            return value >= row.lower && value <= row.upper;
+        return smtp::smtpEntryText(row.id, decoded_.settings).has_value();
     }
 
-    bool manual() const { return decoded_.settings.automatic == 0; }
-
-    // The form has the status list; with an ambiguous header its value is the default anyway.
-    bool showsStatus() const { return guess_.form == SmtpForm::B && !guess_.ambiguous; }
-
-    std::optional<QString> countryText() const {
-        const int country = decoded_.settings.country;
-        if (manual())
-            return country == smtp::manualCountry ? std::optional(QStringLiteral("Other"))
-                                                  : std::nullopt;
-        return entryAt(smtp::gprsCountryNames(), country);
-    }
-
-    std::optional<QString> operatorText() const {
-        const SmtpSettings& s = decoded_.settings;
-        if (manual())
-            return s.operatorCode == 0 ? std::optional(QStringLiteral("Other")) : std::nullopt;
-        return entryAt(smtp::gprsOperatorNames(s.country), s.operatorCode);
-    }
-
-    std::optional<QString> hoursText() const {
-        return entryAt(i18n::hourOptions(i18n::English), decoded_.settings.remoteHours);
-    }
-
-    std::optional<QString> statusText() const {
-        return entryAt(i18n::smtpSendOptions(i18n::English), decoded_.settings.status);
+    QString valueText(const smtp::SmtpFieldRow& row) const {
+        const int value = decoded_.settings.*row.number;
+        if (row.kind == format::FieldKind::Number)
+            return QStringLiteral("%1%2").arg(value).arg(value == 0 ? QStringLiteral(" (unlimited)")
+                                                                    : QString());
+        return smtp::smtpEntryText(row.id, decoded_.settings).value_or(unknown(value));
     }
 
     // The values that no form and no command writes, by their names in the profile.
     QStringList outOfRange() const {
         if (!decoded_.check.sizeOk)
             return {};
-        const SmtpSettings& s = decoded_.settings;
-        const std::pair<const char*, bool> checks[] = {
-            {"mode", s.automatic == 0 || s.automatic == 1},
-            {"country", countryText().has_value()},
-            {"operator", operatorText().has_value()},
-            {"pictures_per_day", s.picturesPerDay >= 0 && s.picturesPerDay <= 99},
-            {"remote_hours", hoursText().has_value()},
-            {"status", !showsStatus() || statusText()},
-        };
         QStringList wrong;
-        for (const auto& [name, ok] : checks) {
-            if (!ok)
-                wrong << QLatin1String(name);
+        for (const smtp::SmtpFieldRow* row : headerRows()) {
+            if (!inRange(*row))
+                wrong << row->nameText();
         }
         for (const auto& [name, value] : texts()) {
             if (holdsControl(value))
-                wrong << QLatin1String(name);
+                wrong << name;
         }
         if (!i18n::isValidLanguage(decoded_.languageByte))
             wrong << QStringLiteral("smtp_language");
         return wrong;
     }
 
-    std::vector<std::pair<const char*, QString>> texts() const {
-        const SmtpSettings& s = decoded_.settings;
-        return {{"apn", s.apn},
-                {"account", s.account},
-                {"gprs_password", s.gprsPassword},
-                {"server", s.server},
-                {"port", s.port},
-                {"sender", s.sender},
-                {"sender_password", s.senderPassword},
-                {"recipient", s.recipient},
-                {"phone", s.phone}};
+    std::vector<std::pair<QString, QString>> texts() const {
+        std::vector<std::pair<QString, QString>> out;
+        for (const smtp::SmtpFieldRow& row : smtp::smtpFields()) {
+            if (row.kind == format::FieldKind::Text)
+                out.emplace_back(row.nameText(), decoded_.settings.*row.text);
+        }
+        return out;
     }
 
     std::optional<int> model_;

@@ -109,6 +109,11 @@ QString entryName(const QString& entry) {
     return parseInteger(entry.trimmed()) ? namePrefix + entry : entry;
 }
 
+bool holdsControl(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return format::isControlCharacter(c.unicode()); });
+}
+
 QJsonValue entryOrNumber(int value, const QStringList& entries) {
     if (value >= 0 && value < entries.size())
         return entries[value];

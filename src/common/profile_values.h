@@ -37,6 +37,9 @@ std::optional<int> listPosition(const QJsonValue& value, const QStringList& entr
 // (the mobile operator "3"), which would otherwise be taken for a position.
 QString entryName(const QString& entry);
 
+// Whether a text holds a control character, which no form and no command writes.
+bool holdsControl(const QString& text);
+
 // A list setting as a profile holds it: its entry, or its position where it is none of them.
 QJsonValue entryOrNumber(int value, const QStringList& entries);
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "format/record_field.h"
+
 #include <QString>
 #include <QStringView>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -53,6 +56,28 @@ template <typename Row> const Row* rowNamed(std::span<const Row> rows, QStringVi
             return &row;
     }
     return nullptr;
+}
+
+// The first header number outside its values, in byte order (`rows` sorted by their place in
+// `column`), with the language byte, which the process gives, checked where it stands.
+template <typename Row, typename Settings>
+std::optional<FieldError> firstOutOfRange(std::span<const Row* const> rows, std::size_t column,
+                                          const Settings& settings, int languageByte,
+                                          int languageOffset) {
+    bool languageChecked = false;
+    for (const Row* row : rows) {
+        if (!languageChecked && row->place[column] > languageOffset) {
+            languageChecked = true;
+            if (auto error = checkRange(QStringLiteral("cameraLanguage"), languageByte, 1, 11))
+                return error;
+        }
+        if (auto error =
+                checkRange(row->nameText(), settings.*row->number, row->lower, row->upper)) {
+            error->id = static_cast<int>(row->id);
+            return error;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace kestrova::format

@@ -1,107 +1,95 @@
 #include "format/smtp_record.h"
 
 #include "format/block_container.h"
+#include "format/smtp_fields.h"
 #include "format/text_encoding.h"
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace kestrova::smtp {
 
 using namespace kestrova::format;
+using format::FieldKind;
 
 namespace {
 
-// Header offsets; 6 to 8 differ between the forms.
-constexpr int operatorOffset = 1;
-constexpr int countryOffset = 2;
-constexpr int tensOffset = 3;
-constexpr int unitsOffset = 4;
-constexpr int languageOffset = 5;
+// The header bytes besides the fields': the language, how much is used, and the ones each form's
+// layout fixes at 1 (-1: none).
+constexpr int languageOffset = smtpLanguageByte;
 constexpr int headerUsed = 9;
 constexpr int automaticOffset = 55;
+constexpr int fixedOnesA[] = {6, 7};
+constexpr int fixedOnesB[] = {8, -1};
 
-struct FormBytes {
-    int status; // -1 where the form has none
-    int remoteHours;
-    int fixedOnes[2];
-};
-
-constexpr FormBytes formA{-1, 8, {6, 7}};
-constexpr FormBytes formB{6, 7, {8, -1}};
-
-constexpr const FormBytes& formBytes(SmtpForm form) {
-    return form == SmtpForm::A ? formA : formB;
+std::span<const int> fixedOnes(SmtpForm form) {
+    return form == SmtpForm::A ? std::span<const int>(fixedOnesA)
+                               : std::span<const int>(fixedOnesB);
 }
 
-struct TextField {
-    const char16_t* name;
-    QString SmtpSettings::*member; // nullptr for the user name, which is derived
-    int limitA;
-    int limitB;
+int placeOf(const SmtpFieldRow& row, SmtpForm form) {
+    return row.place[formColumn(form)];
+}
 
-    int limit(SmtpForm form) const { return form == SmtpForm::A ? limitA : limitB; }
-};
+int limitOf(const SmtpFieldRow& row, SmtpForm form) {
+    return row.bytes[formColumn(form)];
+}
 
-// Blocks 1 to 10, in file order.
-constexpr TextField textFields[textBlockCount] = {
-    {u"apn", &SmtpSettings::apn, apnLimit, apnLimit},
-    {u"account", &SmtpSettings::account, accountLimit, accountLimit},
-    {u"gprsPassword", &SmtpSettings::gprsPassword, gprsPasswordLimit, gprsPasswordLimit},
-    {u"server", &SmtpSettings::server, serverLimit, serverLimit},
-    {u"port", &SmtpSettings::port, portLimit, portLimit},
-    {u"sender", &SmtpSettings::sender, addressLimit(SmtpForm::A), addressLimit(SmtpForm::B)},
-    {u"senderPassword", &SmtpSettings::senderPassword, senderPasswordLimit, senderPasswordLimit},
-    {u"phone", &SmtpSettings::phone, phoneLimit, phoneLimit},
-    {u"sender", nullptr, addressLimit(SmtpForm::A), addressLimit(SmtpForm::B)},
-    {u"recipient", &SmtpSettings::recipient, addressLimit(SmtpForm::A), addressLimit(SmtpForm::B)},
-};
+// The pictures per day take two bytes, tens and units.
+void putNumber(Block& header, const SmtpFieldRow& row, int at, int value) {
+    auto put = [&header](int offset, int v) { header[offset] = static_cast<std::uint8_t>(v); };
+    if (row.id == SmtpField::PicturesPerDay) {
+        put(at, value / 10);
+        put(at + 1, value % 10);
+        return;
+    }
+    put(at, value);
+}
 
-static_assert(std::all_of(std::begin(textFields), std::end(textFields), [](const TextField& f) {
-    return f.limitA <= maxTextBytes && f.limitB <= maxTextBytes;
-}));
+int numberAt(const Block& header, const SmtpFieldRow& row, int at) {
+    return row.id == SmtpField::PicturesPerDay ? header[at] * 10 + header[at + 1] : header[at];
+}
 
-std::optional<FieldError> checkNumbers(const SmtpSettings& s, SmtpForm form, int languageByte) {
-    return firstOutOfRange({
-        {u"operator", s.operatorCode, 0, 0xFF},
-        {u"country", s.country, 0, 0xFF},
-        {u"picturesPerDay", s.picturesPerDay, 0, 99},
-        {u"cameraLanguage", languageByte, 1, 11},
-        {u"status", form == SmtpForm::B ? s.status : 0, 0, 2},
-        {u"remoteHours", s.remoteHours, 0, remoteOff},
-        {u"automatic", s.automatic, 0, 1},
+// The header fields of a form in byte order, as the camera reads them.
+std::vector<const SmtpFieldRow*> headerFields(SmtpForm form) {
+    std::vector<const SmtpFieldRow*> rows;
+    for (const SmtpFieldRow& row : smtpFields()) {
+        if (row.kind != FieldKind::Text && onForm(row, form))
+            rows.push_back(&row);
+    }
+    std::sort(rows.begin(), rows.end(), [form](const auto* a, const auto* b) {
+        return placeOf(*a, form) < placeOf(*b, form);
     });
+    return rows;
+}
+
+// The text fields by block, 1 to 10. Block 9 is no setting's: the user name the camera logs in
+// with, cut from the sender.
+std::array<const SmtpFieldRow*, textBlockCount> textFields(SmtpForm form) {
+    std::array<const SmtpFieldRow*, textBlockCount> rows{};
+    for (const SmtpFieldRow& row : smtpFields()) {
+        if (row.kind == FieldKind::Text)
+            rows[static_cast<std::size_t>(placeOf(row, form) - 1)] = &row;
+    }
+    return rows;
 }
 
 Block headerBlock(const SmtpSettings& s, SmtpForm form, int languageByte) {
     Block block = emptyBlock();
-    auto put = [&block](int offset, int value) {
-        block[offset] = static_cast<std::uint8_t>(value);
-    };
-    put(operatorOffset, s.operatorCode);
-    put(countryOffset, s.country);
-    put(tensOffset, s.picturesPerDay / 10);
-    put(unitsOffset, s.picturesPerDay % 10);
-    put(languageOffset, languageByte);
-    const FormBytes& layout = formBytes(form);
-    if (layout.status >= 0)
-        put(layout.status, s.status);
-    put(layout.remoteHours, s.remoteHours);
-    for (int offset : layout.fixedOnes) {
+    for (const SmtpFieldRow* row : headerFields(form))
+        putNumber(block, *row, placeOf(*row, form), s.*row->number);
+    block[languageOffset] = static_cast<std::uint8_t>(languageByte);
+    for (int offset : fixedOnes(form)) {
         if (offset >= 0)
-            put(offset, 1);
+            block[offset] = 1;
     }
-    put(automaticOffset, s.automatic);
     return block;
 }
 
 bool zeroBetween(const Block& block, int from, int to) {
     return std::all_of(block.begin() + from, block.begin() + to,
                        [](std::uint8_t b) { return b == 0; });
-}
-
-QString textOf(const SmtpSettings& s, const TextField& field) {
-    return field.member ? s.*field.member : senderUserName(s.sender);
 }
 
 } // namespace
@@ -113,18 +101,25 @@ QString senderUserName(const QString& sender) {
 
 RecordBytes buildSmtpRecord(const SmtpSettings& settings, SmtpForm form, int languageByte) {
     RecordBytes result;
-    if ((result.error = checkNumbers(settings, form, languageByte)))
+    const std::vector<const SmtpFieldRow*> header = headerFields(form);
+    if ((result.error = firstOutOfRange<SmtpFieldRow>(header, formColumn(form), settings,
+                                                      languageByte, languageOffset)))
         return result;
 
     DataBlocks blocks{};
     blocks[0] = headerBlock(settings, form, languageByte);
-    for (int k = 0; k < textBlockCount; ++k) {
-        const TextField& field = textFields[k];
-        const FieldText text =
-            encodeField(QString::fromUtf16(field.name), textOf(settings, field), field.limit(form));
-        if ((result.error = text.error))
+    const SmtpFieldRow& sender = smtpField(SmtpField::Sender);
+    for (int block = 1; const SmtpFieldRow* row : textFields(form)) {
+        // The user name is held to the sender's limit and answers for it.
+        const SmtpFieldRow& field = row ? *row : sender;
+        const QString text = row ? settings.*row->text : senderUserName(settings.sender);
+        FieldText encoded = encodeField(field.nameText(), text, limitOf(field, form));
+        if (encoded.error) {
+            encoded.error->id = static_cast<int>(field.id);
+            result.error = encoded.error;
             return result;
-        blocks[k + 1] = textBlock(text.bytes);
+        }
+        blocks[static_cast<std::size_t>(block++)] = textBlock(encoded.bytes);
     }
     result.bytes = sealContainer(blocks, smtpAdjustment);
     return result;
@@ -134,36 +129,32 @@ DecodedSmtp decodeSmtpRecord(const QByteArray& file, SmtpForm form) {
     const OpenedContainer opened = openContainer(file);
     DecodedSmtp decoded;
     SmtpSettings& s = decoded.settings;
-    const FormBytes& layout = formBytes(form);
 
     const Block& header = opened.plain[0];
-    s.operatorCode = header[operatorOffset];
-    s.country = header[countryOffset];
-    s.picturesPerDay = header[tensOffset] * 10 + header[unitsOffset];
+    for (const SmtpFieldRow* row : headerFields(form))
+        s.*row->number = numberAt(header, *row, placeOf(*row, form));
     decoded.languageByte = header[languageOffset];
-    if (layout.status >= 0)
-        s.status = header[layout.status];
-    s.remoteHours = header[layout.remoteHours];
-    s.automatic = header[automaticOffset];
 
-    bool layoutOk = header[0] == 0 && header[tensOffset] <= 9 && header[unitsOffset] <= 9 &&
+    const int pictures = placeOf(smtpField(SmtpField::PicturesPerDay), form);
+    bool layoutOk = header[0] == 0 && header[pictures] <= 9 && header[pictures + 1] <= 9 &&
                     zeroBetween(header, headerUsed, automaticOffset) &&
                     zeroBetween(header, automaticOffset + 1, 58);
-    for (int offset : layout.fixedOnes)
+    for (int offset : fixedOnes(form))
         layoutOk = layoutOk && (offset < 0 || header[offset] == 1);
 
     bool textsOk = true;
-    for (int k = 0; k < textBlockCount; ++k) {
-        const TextField& field = textFields[k];
-        const Block& block = opened.plain[k + 1];
+    const SmtpFieldRow& sender = smtpField(SmtpField::Sender);
+    for (int at = 1; const SmtpFieldRow* row : textFields(form)) {
+        const Block& block = opened.plain[static_cast<std::size_t>(at++)];
         const int length = block[textLengthOffset];
         layoutOk = layoutOk && length <= maxTextBytes &&
                    zeroBetween(block, std::min(length, maxTextBytes), textLengthOffset);
         const QByteArray bytes = blockText(block);
         const Cp936Decoded text = decodeCp936(bytes);
-        textsOk = textsOk && text.valid && length <= field.limit(form) && !bytes.contains('\0');
-        if (field.member)
-            s.*field.member = text.text;
+        textsOk = textsOk && text.valid && length <= limitOf(row ? *row : sender, form) &&
+                  !bytes.contains('\0');
+        if (row)
+            s.*row->text = text.text;
         else
             decoded.userName = text.text;
     }

@@ -16,19 +16,6 @@ using format::RecordBytes;
 
 inline constexpr const char* smtpFileName = "smtp.dat";
 
-// Byte limits of the texts, in code page 936.
-inline constexpr int apnLimit = 32;
-inline constexpr int accountLimit = 32;
-inline constexpr int gprsPasswordLimit = 32;
-inline constexpr int serverLimit = 40;
-inline constexpr int portLimit = 10;
-inline constexpr int senderPasswordLimit = 32;
-inline constexpr int phoneLimit = 30;
-// sender and recipient
-constexpr int addressLimit(SmtpForm form) {
-    return form == SmtpForm::A ? 32 : 40;
-}
-
 // The camera expects the CRC plus 15 in every "smtp.dat".
 inline constexpr int smtpAdjustment = 15;
 

@@ -3,6 +3,7 @@
 #include "format/text_encoding.h"
 #include "i18n/language.h"
 #include "i18n/notices.h"
+#include "i18n/smtp_texts.h"
 #include "smtp/gprs_presets.h"
 
 #include <array>
@@ -24,39 +25,6 @@ bool lacks(const QString& text, char16_t character) {
 
 QString fromAscii(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-struct FieldNames {
-    SmtpField field;
-    const char16_t* recordName; // as the record's refusals spell it; nullptr for list settings
-    const char* english;
-    const char* chinese;
-};
-
-// The English names follow the form's captions; the two "Password" fields take their box's
-// caption so they can be told apart.
-// clang-format off
-constexpr std::array<FieldNames, 15> fieldNames{{
-    {SmtpField::Apn, u"apn", "APN", "APN"},
-    {SmtpField::Account, u"account", "Account", "帐号"},
-    {SmtpField::GprsPassword, u"gprsPassword", "Password (GPRS Setting)", "密码 (GPRS Setting)"},
-    {SmtpField::Server, u"server", "Smtp Server", "Smtp 服务器"},
-    {SmtpField::Port, u"port", "Port", "Smtp端口"},
-    {SmtpField::Sender, u"sender", "Sender Email", "发送人Email"},
-    {SmtpField::SenderPassword, u"senderPassword", "Password (Sender)", "发送人密码"},
-    {SmtpField::Recipient, u"recipient", "Email 01", "Email 01"},
-    {SmtpField::Phone, u"phone", "Phone No", "手机号码"},
-    {SmtpField::PicturesPerDay, u"picturesPerDay", "Picture No./ day", "拍摄张数/每天"},
-    {SmtpField::Mode, u"automatic", "Smtp Mode", "Smtp 模式"},
-    {SmtpField::Country, u"country", "Country", "国家"},
-    {SmtpField::Operator, u"operator", "Operator", "运营商"},
-    {SmtpField::RemoteHours, u"remoteHours", "SMS Remote Control", "短信远程控制"},
-    {SmtpField::Status, u"status", "SMTP Status", "SMTP Status"},
-}};
-// clang-format on
-
-const FieldNames& namesOf(SmtpField field) {
-    return fieldNames[static_cast<std::size_t>(field)];
 }
 
 } // namespace
@@ -117,6 +85,11 @@ bool isPortNumber(const QString& port) {
     return number >= 1 && number <= 65535;
 }
 
+bool givenByPreset(SmtpField field) {
+    return field == SmtpField::Apn || field == SmtpField::Account ||
+           field == SmtpField::GprsPassword;
+}
+
 SmtpSettings withGprsPreset(SmtpSettings settings) {
     if (settings.automatic == 0)
         return settings;
@@ -127,22 +100,9 @@ SmtpSettings withGprsPreset(SmtpSettings settings) {
     return settings;
 }
 
-std::optional<SmtpField> fieldOf(const FieldError& error) {
-    for (const FieldNames& names : fieldNames) {
-        if (error.field == QStringView(names.recordName))
-            return names.field;
-    }
-    return std::nullopt;
-}
-
-QString fieldName(SmtpField field, int language) {
-    const FieldNames& names = namesOf(field);
-    return QString::fromUtf8(language == i18n::Chinese ? names.chinese : names.english);
-}
-
 QString fieldErrorMessage(const FieldError& error, int language) {
-    const auto field = fieldOf(error);
-    const QString name = field ? fieldName(*field, language) : error.field;
+    const QString name =
+        error.id >= 0 ? i18n::smtpFieldName(SmtpField(error.id), language) : error.field;
     switch (error.reason) {
     case FieldError::Reason::TooLong:
         return i18n::messageFor(Message::FieldTooLong, language)
@@ -182,8 +142,9 @@ PreparedSmtpFile prepareSmtpFile(const SmtpSettings& settings, SmtpForm form, in
     }
     const RecordBytes record = buildSmtpRecord(written, form, languageByte);
     if (record.error) {
-        prepared.refusal =
-            SmtpRefusal{fieldOf(*record.error), fieldErrorMessage(*record.error, textLanguage), 0};
+        const auto field =
+            record.error->id >= 0 ? std::optional(SmtpField(record.error->id)) : std::nullopt;
+        prepared.refusal = SmtpRefusal{field, fieldErrorMessage(*record.error, textLanguage), 0};
         return prepared;
     }
     prepared.bytes = record.bytes;

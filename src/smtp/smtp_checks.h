@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "format/smtp_fields.h"
 #include "format/smtp_record.h"
 #include "i18n/messages.h"
 #include "smtp/smtp_settings.h"
@@ -11,25 +12,6 @@
 #include <optional>
 
 namespace kestrova::smtp {
-
-// The settings of an SMTP form that a check or a refusal can point at.
-enum class SmtpField {
-    Apn,
-    Account,
-    GprsPassword,
-    Server,
-    Port,
-    Sender,
-    SenderPassword,
-    Recipient,
-    Phone,
-    PicturesPerDay,
-    Mode,
-    Country,
-    Operator,
-    RemoteHours,
-    Status,
-};
 
 // The first of Generate's checks that the settings fail.
 struct CheckFailure {
@@ -58,16 +40,12 @@ inline constexpr int portNumberStep = 13;
 // mode never tests the APN; only form B tests a short phone number on its own.
 std::optional<CheckFailure> firstFailedCheck(const SmtpSettings& settings, SmtpForm form);
 
+// The three GPRS texts an operator preset gives in "Auto" mode.
+bool givenByPreset(SmtpField field);
+
 // The settings as Generate writes them: in "Auto" mode the APN, account and GPRS password are
 // those of the chosen operator's preset; in "Manual" mode they are left as typed.
 SmtpSettings withGprsPreset(SmtpSettings settings);
-
-// Which setting a record's refusal names; nothing for the language byte, which is the
-// process's rather than a setting of the form.
-std::optional<SmtpField> fieldOf(const FieldError& error);
-
-// The name of a setting in a message, Chinese when the language is 1, English otherwise.
-QString fieldName(SmtpField field, int language);
 
 // A text the record cannot hold, as a message that names its field.
 QString fieldErrorMessage(const FieldError& error, int language);

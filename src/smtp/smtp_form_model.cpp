@@ -5,6 +5,7 @@
 #include "common/range_check.h"
 #include "dialog/settings_file.h"
 #include "format/record_file.h"
+#include "format/smtp_fields.h"
 #include "format/smtp_record.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
@@ -21,42 +22,15 @@ using i18n::Message;
 namespace {
 
 constexpr int manualPosition = 1; // "Manual" in the mode list
-constexpr IntRange picturesRange{0, 99};
 
-struct TextField {
-    QString SmtpSettings::*member;
-    int id;
-    int limitA;
-    int limitB;
-
-    int limit(SmtpForm form) const { return form == SmtpForm::A ? limitA : limitB; }
-};
-
-// The edits in the order they are taken.
-constexpr std::array<TextField, 9> textFields{{
-    {&SmtpSettings::apn, apnField, apnLimit, apnLimit},
-    {&SmtpSettings::account, accountField, accountLimit, accountLimit},
-    {&SmtpSettings::gprsPassword, gprsPasswordField, gprsPasswordLimit, gprsPasswordLimit},
-    {&SmtpSettings::server, serverField, serverLimit, serverLimit},
-    {&SmtpSettings::port, portField, portLimit, portLimit},
-    {&SmtpSettings::sender, senderField, addressLimit(SmtpForm::A), addressLimit(SmtpForm::B)},
-    {&SmtpSettings::senderPassword, senderPasswordField, senderPasswordLimit, senderPasswordLimit},
-    {&SmtpSettings::recipient, recipientField, addressLimit(SmtpForm::A),
-     addressLimit(SmtpForm::B)},
-    {&SmtpSettings::phone, phoneField, phoneLimit, phoneLimit},
-}};
+constexpr bool isText(const SmtpFieldRow& row) {
+    return row.kind == format::FieldKind::Text;
+}
 
 // What a change of mode empties: the network and mail settings, not the phone number.
-constexpr std::array clearedByModeChange{
-    &SmtpSettings::apn,
-    &SmtpSettings::account,
-    &SmtpSettings::gprsPassword,
-    &SmtpSettings::server,
-    &SmtpSettings::port,
-    &SmtpSettings::sender,
-    &SmtpSettings::senderPassword,
-    &SmtpSettings::recipient,
-};
+constexpr bool clearedByModeChange(const SmtpFieldRow& row) {
+    return isText(row) && row.id != SmtpField::Phone;
+}
 
 // The only row of the country and operator lists in "Manual" mode, in every language.
 QString manualRow() {
@@ -69,43 +43,6 @@ QString smtpFormTitle(SmtpForm /*form*/, int model) {
     return cameraModel(model).titleText();
 }
 
-int controlOf(SmtpField field, SmtpForm form) {
-    switch (field) {
-    case SmtpField::Apn:
-        return apnField;
-    case SmtpField::Account:
-        return accountField;
-    case SmtpField::GprsPassword:
-        return gprsPasswordField;
-    case SmtpField::Server:
-        return serverField;
-    case SmtpField::Port:
-        return portField;
-    case SmtpField::Sender:
-        return senderField;
-    case SmtpField::SenderPassword:
-        return senderPasswordField;
-    case SmtpField::Recipient:
-        return recipientField;
-    case SmtpField::Phone:
-        return phoneField;
-    case SmtpField::PicturesPerDay:
-        return picturesField;
-    case SmtpField::Mode:
-        return modeList;
-    case SmtpField::Country:
-        return countryList;
-    case SmtpField::Operator:
-        return operatorList;
-    case SmtpField::RemoteHours:
-        return hourList(form);
-    case SmtpField::Status:
-        break;
-    }
-    // Form A has no status list; nothing there can fail on it.
-    return form == SmtpForm::B ? statusList : modeList;
-}
-
 SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host)
     : FormModel(res::smtpFormTemplate(form), host)
     , form_(form)
@@ -115,8 +52,10 @@ SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, 
 void SmtpFormModel::initialise() {
     const int language = context_.textLanguage();
     showValues();
-    for (const TextField& field : textFields)
-        dialog().setLimit(field.id, field.limit(form_));
+    for (const SmtpFieldRow& row : smtpFields()) {
+        if (isText(row))
+            dialog().setLimit(controlOf(row), limitOf(row));
+    }
     dialog().setCaption(smtpFormTitle(form_, context_.model));
     setGprsReadOnly(true);
     dialog().setEntries(modeList, i18n::smtpModeOptions(language), i18n::smtpModeDefault);
@@ -157,6 +96,14 @@ SmtpSettings SmtpFormModel::settings() const {
     return s;
 }
 
+int SmtpFormModel::controlOf(const SmtpFieldRow& row) const {
+    return row.control[formColumn(form_)];
+}
+
+int SmtpFormModel::limitOf(const SmtpFieldRow& row) const {
+    return row.bytes[formColumn(form_)];
+}
+
 void SmtpFormModel::fail(int field, const QString& message) {
     host().showMessage(message);
     dialog().setFocus(field);
@@ -165,13 +112,15 @@ void SmtpFormModel::fail(int field, const QString& message) {
 bool SmtpFormModel::takeValues(bool typingCount) {
     const int language = context_.textLanguage();
     folder_.typed(dialog().text(folderField));
-    for (const TextField& field : textFields) {
-        const QString text = dialog().text(field.id);
-        if (text.size() > field.limit(form_)) {
-            fail(field.id, i18n::maxCharactersMessage(field.limit(form_), language));
+    for (const SmtpFieldRow& row : smtpFields()) {
+        if (!isText(row))
+            continue;
+        const QString text = dialog().text(controlOf(row));
+        if (text.size() > limitOf(row)) {
+            fail(controlOf(row), i18n::maxCharactersMessage(limitOf(row), language));
             return false;
         }
-        settings_.*field.member = text;
+        settings_.*row.text = text;
     }
     // The number comes last, so a field that is not one never keeps a text from being taken.
     if (typingCount && dialog().text(picturesField).isEmpty())
@@ -181,9 +130,9 @@ bool SmtpFormModel::takeValues(bool typingCount) {
         fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
         return false;
     }
-    if (!picturesRange.contains(*pictures)) {
-        fail(picturesField,
-             i18n::integerRangeMessage(picturesRange.lower, picturesRange.upper, language));
+    const SmtpFieldRow& count = smtpField(SmtpField::PicturesPerDay);
+    if (!IntRange{count.lower, count.upper}.contains(*pictures)) {
+        fail(picturesField, i18n::integerRangeMessage(count.lower, count.upper, language));
         settings_.picturesPerDay = 0;
         showValues();
         return false;
@@ -193,8 +142,10 @@ bool SmtpFormModel::takeValues(bool typingCount) {
 }
 
 void SmtpFormModel::showValues() {
-    for (const TextField& field : textFields)
-        dialog().setText(field.id, settings_.*field.member);
+    for (const SmtpFieldRow& row : smtpFields()) {
+        if (isText(row))
+            dialog().setText(controlOf(row), settings_.*row.text);
+    }
     dialog().setText(picturesField, QString::number(settings_.picturesPerDay));
     dialog().setText(folderField, folder_.path());
 }
@@ -248,8 +199,10 @@ void SmtpFormModel::buttonPressed(int id) {
 void SmtpFormModel::changeMode() {
     // A failing check does not stop the change.
     takeValues();
-    for (auto member : clearedByModeChange)
-        (settings_.*member).clear();
+    for (const SmtpFieldRow& row : smtpFields()) {
+        if (clearedByModeChange(row))
+            (settings_.*row.text).clear();
+    }
     dialog().clearList(countryList);
     dialog().clearList(operatorList);
     if (isAutomatic()) {
@@ -285,7 +238,7 @@ void SmtpFormModel::generate() {
     if (prepared.refusal) {
         host().showMessage(prepared.refusal->message);
         if (prepared.refusal->field)
-            dialog().setFocus(controlOf(*prepared.refusal->field, form_));
+            dialog().setFocus(controlOf(smtpField(*prepared.refusal->field)));
         return;
     }
     dialog::writeSettingsFile(host(), folder_.path(), smtpFileName, prepared.bytes,

@@ -14,9 +14,6 @@ namespace kestrova::smtp {
 // The window title of an SMTP form for a camera model.
 QString smtpFormTitle(SmtpForm form, int model);
 
-// The control that shows a setting on a form, where a failing check puts the focus.
-int controlOf(SmtpField field, SmtpForm form);
-
 // An SMTP setup form (A or B): the GPRS access, the mail server and accounts, the daily picture
 // limit and the SMS remote control, written as "smtp.dat" into a folder the user chooses. The
 // lists are read where they are needed; the edits are copied into the settings whenever any of
@@ -55,6 +52,9 @@ private:
     void chooseFolder();
     void generate();
     void fail(int field, const QString& message);
+    // Where a field shows on this form, and how many characters its box takes.
+    int controlOf(const SmtpFieldRow& row) const;
+    int limitOf(const SmtpFieldRow& row) const;
 
     SmtpForm form_;
     dialog::FormContext context_;

@@ -268,11 +268,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("limitB");
         QTest::newRow("apn") << u"apn"_s << 32 << 32;
         QTest::newRow("account") << u"account"_s << 32 << 32;
-        QTest::newRow("gprsPassword") << u"gprsPassword"_s << 32 << 32;
+        QTest::newRow("gprsPassword") << u"gprs_password"_s << 32 << 32;
         QTest::newRow("server") << u"server"_s << 40 << 40;
         QTest::newRow("port") << u"port"_s << 10 << 10;
         QTest::newRow("sender") << u"sender"_s << 32 << 40;
-        QTest::newRow("senderPassword") << u"senderPassword"_s << 32 << 32;
+        QTest::newRow("senderPassword") << u"sender_password"_s << 32 << 32;
         QTest::newRow("phone") << u"phone"_s << 30 << 30;
         QTest::newRow("recipient") << u"recipient"_s << 32 << 40;
     }
@@ -284,15 +284,15 @@ private Q_SLOTS:
              {std::pair{SmtpForm::A, limitA}, std::pair{SmtpForm::B, limitB}}) {
             for (int length : {limit, limit + 1}) {
                 SmtpSettings s;
-                QString* target = field == u"sender"           ? &s.sender
-                                  : field == u"recipient"      ? &s.recipient
-                                  : field == u"apn"            ? &s.apn
-                                  : field == u"account"        ? &s.account
-                                  : field == u"gprsPassword"   ? &s.gprsPassword
-                                  : field == u"server"         ? &s.server
-                                  : field == u"port"           ? &s.port
-                                  : field == u"senderPassword" ? &s.senderPassword
-                                                               : &s.phone;
+                QString* target = field == u"sender"            ? &s.sender
+                                  : field == u"recipient"       ? &s.recipient
+                                  : field == u"apn"             ? &s.apn
+                                  : field == u"account"         ? &s.account
+                                  : field == u"gprs_password"   ? &s.gprsPassword
+                                  : field == u"server"          ? &s.server
+                                  : field == u"port"            ? &s.port
+                                  : field == u"sender_password" ? &s.senderPassword
+                                                                : &s.phone;
                 *target = u"a@b."_s + QString(length - 4, u'x');
                 const RecordBytes record = buildSmtpRecord(s, form, 2);
                 QCOMPARE(record.ok(), length <= limit);
@@ -321,13 +321,13 @@ private Q_SLOTS:
             return s;
         };
         QTest::newRow("100 per day") << A << with([](SmtpSettings& s) { s.picturesPerDay = 100; })
-                                     << 2 << u"picturesPerDay"_s << R::OutOfRange;
+                                     << 2 << u"pictures_per_day"_s << R::OutOfRange;
         QTest::newRow("remote 26") << B << with([](SmtpSettings& s) { s.remoteHours = 26; }) << 2
-                                   << u"remoteHours"_s << R::OutOfRange;
+                                   << u"remote_hours"_s << R::OutOfRange;
         QTest::newRow("B status 3") << B << with([](SmtpSettings& s) { s.status = 3; }) << 2
                                     << u"status"_s << R::OutOfRange;
         QTest::newRow("automatic -1") << A << with([](SmtpSettings& s) { s.automatic = -1; }) << 2
-                                      << u"automatic"_s << R::OutOfRange;
+                                      << u"mode"_s << R::OutOfRange;
         QTest::newRow("country 300") << A << with([](SmtpSettings& s) { s.country = 300; }) << 2
                                      << u"country"_s << R::OutOfRange;
         QTest::newRow("operator 256") << B << with([](SmtpSettings& s) { s.operatorCode = 256; })
@@ -345,7 +345,7 @@ private Q_SLOTS:
             << R::ContainsZero;
         QTest::newRow("sender password with BEL")
             << B << with([](SmtpSettings& s) { s.senderPassword = u"se\acret"_s; }) << 2
-            << u"senderPassword"_s << R::ControlCharacter;
+            << u"sender_password"_s << R::ControlCharacter;
         QTest::newRow("server with a tab")
             << A << with([](SmtpSettings& s) { s.server = u"smtp\t.cn"_s; }) << 2 << u"server"_s
             << R::ControlCharacter;

@@ -1,0 +1,126 @@
+#include "format/block_container.h"
+#include "format/smtp_fields.h"
+#include "format/smtp_record.h"
+#include "smtp/gprs_presets.h"
+#include "smtp/smtp_checks.h"
+#include "smtp/smtp_profile.h"
+#include "support/test_registry.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace kestrova;
+using namespace kestrova::smtp;
+using format::FieldKind;
+
+Q_DECLARE_METATYPE(kestrova::SmtpForm)
+Q_DECLARE_METATYPE(kestrova::smtp::SmtpField)
+
+namespace {
+
+// The form's start values with this one field moved off its start value, to a value the form
+// could have written.
+SmtpSettings withFieldChanged(const SmtpFieldRow& row, SmtpForm form) {
+    SmtpSettings s;
+    switch (row.id) {
+    case SmtpField::Country:
+        s.country = gprsCountryCount - 1;
+        break;
+    case SmtpField::Operator:
+        s.operatorCode = gprsOperatorCount(s.country) - 1;
+        break;
+    default:
+        if (row.kind == FieldKind::Text)
+            s.automatic = 0;
+        else if (row.kind == FieldKind::Number)
+            s.*row.number = row.upper;
+        else
+            s.*row.number = row.lower;
+        break;
+    }
+    if (s.automatic == 0) {
+        s.country = manualCountry;
+        s.operatorCode = 0;
+    }
+    if (row.kind == FieldKind::Text)
+        s.*row.text = QString(row.bytes[formColumn(form)], u'k');
+    return withGprsPreset(s);
+}
+
+} // namespace
+
+class SmtpFieldsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Within a form no two fields share an id, a name, a header byte, a text block or a control.
+    void fieldsAreDistinctOnEachForm_data() {
+        QTest::addColumn<SmtpForm>("form");
+        QTest::newRow("A") << SmtpForm::A;
+        QTest::newRow("B") << SmtpForm::B;
+    }
+    void fieldsAreDistinctOnEachForm() {
+        QFETCH(SmtpForm, form);
+        QSet<QString> names;
+        QSet<int> headerBytes, textBlocks, controls;
+        int at = 0;
+        for (const SmtpFieldRow& row : smtpFields()) {
+            QCOMPARE(static_cast<int>(row.id), at++);
+            QCOMPARE(&smtpField(row.id), &row);
+            QCOMPARE(smtpFieldNamed(row.nameText()), &row);
+            names.insert(row.nameText());
+            const int control = row.control[formColumn(form)];
+            QCOMPARE(control != 0, onForm(row, form));
+            if (!onForm(row, form))
+                continue;
+            QVERIFY(!controls.contains(control));
+            controls.insert(control);
+            const int place = row.place[formColumn(form)];
+            QSet<int>& places = row.kind == FieldKind::Text ? textBlocks : headerBytes;
+            QVERIFY(!places.contains(place));
+            places.insert(place);
+        }
+        QCOMPARE(names.size(), static_cast<int>(smtpFields().size()));
+        // Every text block but the user name's.
+        QCOMPARE(textBlocks.size(), format::textBlockCount - 1);
+        QVERIFY(!textBlocks.contains(9));
+        QVERIFY(!headerBytes.contains(smtpLanguageByte));
+    }
+
+    // Each field survives the record and the profile: what is written is read back, and its
+    // profile reads back as the same settings.
+    void everyFieldRoundTrips_data() {
+        QTest::addColumn<SmtpForm>("form");
+        QTest::addColumn<SmtpField>("field");
+        for (const SmtpForm form : {SmtpForm::A, SmtpForm::B}) {
+            for (const SmtpFieldRow& row : smtpFields()) {
+                if (onForm(row, form))
+                    QTest::addRow("%s %s", form == SmtpForm::A ? "A" : "B", row.name.data())
+                        << form << row.id;
+            }
+        }
+    }
+    void everyFieldRoundTrips() {
+        QFETCH(SmtpForm, form);
+        QFETCH(SmtpField, field);
+        const SmtpFieldRow& row = smtpField(field);
+        const SmtpSettings settings = withFieldChanged(row, form);
+        QVERIFY(!(settings == SmtpSettings{}));
+
+        const format::RecordBytes record = buildSmtpRecord(settings, form, 2);
+        QVERIFY(record.ok());
+        const DecodedSmtp decoded = decodeSmtpRecord(record.bytes, form);
+        QVERIFY(decoded.check.intact());
+        QCOMPARE(decoded.settings, settings);
+
+        const QJsonObject profile = smtpProfile(decoded.settings, form);
+        QVERIFY(profile.contains(row.nameText()));
+        SmtpProfileReader reader(form, QStringLiteral("model 7"), 2);
+        QCOMPARE(reader.readObject(profile), std::optional<QString>());
+        const SmtpProfileReader::Settled settled = reader.settle();
+        QCOMPARE(settled.refusal, std::optional<QString>());
+        QCOMPARE(settled.settings, settings);
+    }
+};
+
+KESTROVA_TEST(SmtpFieldsTest)
+#include "smtp_fields_test.moc"
