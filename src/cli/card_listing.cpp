@@ -100,8 +100,8 @@ QStringList listingLines(const QList<CardListing>& cards) {
                                                  : escapedText(v.fileSystem),
                           dataSize(v.bytesTotal), dataSize(v.bytesFree));
         for (const CardFile& file : card.files) {
-            QString line = QStringLiteral("  %1  %2").arg(file.name.leftJustified(9),
-                                                         stateName(file.state));
+            QString line =
+                QStringLiteral("  %1  %2").arg(file.name.leftJustified(9), stateName(file.state));
             if (file.state == CardFile::State::Intact)
                 line += QStringLiteral(": ") + file.readsAs;
             else if (file.state == CardFile::State::Unreadable)

@@ -2,9 +2,9 @@
 
 #include "cli/bounded_read.h"
 #include "format/block_container.h"
-#include "format/record_file.h"
 #include "format/menu_record.h"
 #include "format/mms_record.h"
+#include "format/record_file.h"
 #include "format/smtp_record.h"
 
 #include <QFileInfo>

@@ -80,7 +80,8 @@ int inspectFolder(const QString& folder, std::optional<int> model, bool json) {
         }
         // Larger than any settings file: none, as for a single file.
         const UnknownFileReport tooLarge(file.size);
-        const FileReport& shown = file.report ? *file.report : static_cast<const FileReport&>(tooLarge);
+        const FileReport& shown =
+            file.report ? *file.report : static_cast<const FileReport&>(tooLarge);
         damaged = damaged || shown.damaged();
         reports[file.name] = shown.json();
         if (!lines.isEmpty())

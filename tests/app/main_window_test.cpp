@@ -368,11 +368,10 @@ private Q_SLOTS:
         };
         const SetupForms forms{camera, {}, {}};
         ScriptedRunner runner;
-        runner.steps = {[](dialog::FormModel& model) { model.buttonPressed(cameraSetup); },
-                        [](dialog::FormModel& model) {
-                            model.buttonPressed(res::camera_form::exitButton);
-                        },
-                        [](dialog::FormModel& model) { model.closeRequested(); }};
+        runner.steps = {
+            [](dialog::FormModel& model) { model.buttonPressed(cameraSetup); },
+            [](dialog::FormModel& model) { model.buttonPressed(res::camera_form::exitButton); },
+            [](dialog::FormModel& model) { model.closeRequested(); }};
         WindowChain(state, store, forms, runner, host, &volumes, &history).run();
         QCOMPARE(cards, (QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}));
         QCOMPARE(handed, &history);

@@ -125,25 +125,24 @@ private Q_SLOTS:
     void printsTheListing() {
         const QList<cli::CardListing> cards = cli::listCards(volumes);
         const QStringList lines = cli::listingLines(cards);
-        QCOMPARE(lines.mid(4, 4),
-                 (QStringList{folder("card") + QStringLiteral("  label \"CAM\", vfat, 8.0 GiB, "
-                                                              "6.0 GiB free"),
-                              QStringLiteral("  menu.dat   intact: camera menu, clock 2026-05-06 "
-                                             "07:08:09"),
-                              QStringLiteral("  setup.dat  intact: MMS form B of models 1 and 3 "
-                                             "(status SMS, fourth entry)"),
-                              QStringLiteral("  smtp.dat   intact: SMTP form B (models 4 and 7)")}));
+        QCOMPARE(
+            lines.mid(4, 4),
+            (QStringList{folder("card") + QStringLiteral("  label \"CAM\", vfat, 8.0 GiB, "
+                                                         "6.0 GiB free"),
+                         QStringLiteral("  menu.dat   intact: camera menu, clock 2026-05-06 "
+                                        "07:08:09"),
+                         QStringLiteral("  setup.dat  intact: MMS form B of models 1 and 3 "
+                                        "(status SMS, fourth entry)"),
+                         QStringLiteral("  smtp.dat   intact: SMTP form B (models 4 and 7)")}));
         const QJsonObject card = cli::listingJson(cards)[QStringLiteral("cards")][1].toObject();
         QCOMPARE(card[QStringLiteral("mount_point")].toString(), folder("card"));
         QCOMPARE(card[QStringLiteral("bytes_free")].toInteger(), qint64(6) << 30);
-        QCOMPARE(card[QStringLiteral("files")][QStringLiteral("smtp.dat")]
-                     [QStringLiteral("state")]
-                         .toString(),
+        QCOMPARE(card[QStringLiteral("files")][QStringLiteral("smtp.dat")][QStringLiteral("state")]
+                     .toString(),
                  QStringLiteral("intact"));
 
         QCOMPARE(cli::listingLines({}), QStringList{QStringLiteral("no card found")});
-        QCOMPARE(cli::listingJson({}),
-                 (QJsonObject{{QStringLiteral("cards"), QJsonArray()}}));
+        QCOMPARE(cli::listingJson({}), (QJsonObject{{QStringLiteral("cards"), QJsonArray()}}));
     }
 
     void cardsCommandEndsWellWithOrWithoutCards() {
@@ -161,10 +160,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("all three intact") << "card" << 0
-                                          << QStringList{QStringLiteral("menu.dat"),
-                                                         QStringLiteral("setup.dat"),
-                                                         QStringLiteral("smtp.dat")};
+        QTest::newRow("all three intact")
+            << "card" << 0
+            << QStringList{QStringLiteral("menu.dat"), QStringLiteral("setup.dat"),
+                           QStringLiteral("smtp.dat")};
         QTest::newRow("one damaged") << "damaged" << 3 << QStringList{QStringLiteral("menu.dat")};
         // What can be read is still reported.
         QTest::newRow("one unreadable") << "broken" << 1 << QStringList{QStringLiteral("menu.dat")};

@@ -148,8 +148,8 @@ private Q_SLOTS:
         QVERIFY(test::writeFile(menuFile, QByteArray(60, 'x')));
         QVERIFY(test::writeFile(scratch.filePath(QStringLiteral("file")), "not a folder"));
         FileHistory keeper(history == u"writable"
-                              ? scratch.filePath(QStringLiteral("history"))
-                              : scratch.filePath(QStringLiteral("file/history")));
+                               ? scratch.filePath(QStringLiteral("history"))
+                               : scratch.filePath(QStringLiteral("file/history")));
 
         FakeHost host;
         dialog::FormContext context = contextWith({}, {folder, false});

@@ -23,7 +23,7 @@ public:
     QStringList openedUrls;
     QStringList modalCaptions;
     std::deque<std::optional<QString>> folderAnswers;
-    QStringList browseStarts; // where each folder browser opened
+    QStringList browseStarts;      // where each folder browser opened
     std::deque<bool> yesNoAnswers; // No once they run out
     bool browserOpens = true;
     QStringList mountPoints; // the folders where a volume is mounted, as the system lists them
