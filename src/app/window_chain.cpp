@@ -2,16 +2,20 @@
 
 #include "app/main_window.h"
 #include "app/preferences_store.h"
+#include "card/volumes.h"
 
 namespace kestrova::app {
 
 WindowChain::WindowChain(ProcessState& state, PreferencesStore& store, const SetupForms& forms,
-                         dialog::DialogRunner& runner, dialog::Host& host)
+                         dialog::DialogRunner& runner, dialog::Host& host,
+                         const card::VolumeSource* volumes, FileHistory* history)
     : state_(state)
     , store_(store)
     , forms_(forms)
     , runner_(runner)
-    , host_(host) {}
+    , host_(host)
+    , volumes_(volumes)
+    , history_(history) {}
 
 void WindowChain::run() {
     for (;;) {
@@ -33,6 +37,11 @@ void WindowChain::run() {
             state_.folder = folder;
             store_.writeFolder(folder.path);
         };
+        if (volumes_) {
+            for (const card::Volume& card : card::detectCards(*volumes_))
+                context.cards << card.mountPoint;
+        }
+        context.history = history_;
         const auto form = factory(context, host_);
         // However the form ends, a fresh main window follows.
         runner_.run(*form);

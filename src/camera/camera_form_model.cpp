@@ -41,7 +41,7 @@ CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& con
     , settings_(CameraSettings::atOpen(form))
     , captured_(CapturedTime::capture(host.clock().now()))
     , clockText_(clockText(captured_, 0).value_or(QString()))
-    , folder_(host, context.folder, context.folderChosen) {}
+    , folder_(host, context) {}
 
 void CameraFormModel::initialise() {
     showValues();

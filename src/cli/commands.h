@@ -14,6 +14,7 @@ int runMms(const QStringList& arguments);
 int runSmtp(const QStringList& arguments);
 int runHistory(const QStringList& arguments);
 int runRestore(const QStringList& arguments);
+int runCards(const QStringList& arguments);
 
 // The names --set takes, in the order of the form, read from each command's own table.
 QStringList menuSettingNames();

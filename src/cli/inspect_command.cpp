@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/file_report.h"
+#include "cli/folder_files.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "format/block_container.h"
@@ -61,13 +62,54 @@ std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& byt
     return std::make_unique<UnknownFileReport>(bytes.size());
 }
 
+// Each settings file the folder holds, one report after another; a file that cannot be read
+// is named on the error output and the others are still reported.
+int inspectFolder(const QString& folder, std::optional<int> model, bool json) {
+    QJsonObject reports;
+    QStringList lines;
+    bool damaged = false;
+    bool unreadable = false;
+    for (const FolderFile& file : settingsFilesIn(folder, model)) {
+        if (file.state == FolderFile::State::Absent)
+            continue;
+        if (file.state == FolderFile::State::Unreadable) {
+            printErrorLine(QStringLiteral("kestrova: cannot read %1: %2")
+                               .arg(escapedText(file.path), file.reason));
+            unreadable = true;
+            continue;
+        }
+        // Larger than any settings file: none, as for a single file.
+        const UnknownFileReport tooLarge(file.size);
+        const FileReport& shown =
+            file.report ? *file.report : static_cast<const FileReport&>(tooLarge);
+        damaged = damaged || shown.damaged();
+        reports[file.name] = shown.json();
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << QStringLiteral("file: %1").arg(escapedText(file.path));
+        lines << shown.lines();
+    }
+    if (json)
+        printLine(terminalJson(reports));
+    else if (lines.isEmpty() && !unreadable)
+        printLine(QStringLiteral("no settings file in %1").arg(escapedText(folder)));
+    else
+        for (const QString& line : lines)
+            printLine(line);
+    if (unreadable)
+        return ExitWriteFailed;
+    return damaged ? ExitDamaged : ExitOk;
+}
+
 } // namespace
 
 int runInspect(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Decodes a settings file, checks it and prints every field. Exit status 3: damaged."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to decode."));
+        "Decodes a settings file, checks it and prints every field; given a folder, does so for\n"
+        "each of menu.dat, setup.dat and smtp.dat in it. Exit status 3: damaged; 1: unreadable."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The file to decode, or a folder."));
     ProcessOptions process;
     parser.addOption(process.model);
     const QCommandLineOption jsonOption{QStringLiteral("json"),
@@ -80,6 +122,8 @@ int runInspect(const QStringList& arguments) {
         model = requiredModel(parser, process.model);
 
     const QString path = parser.positionalArguments().constFirst();
+    if (QFileInfo(path).isDir())
+        return inspectFolder(path, model, parser.isSet(jsonOption));
     // The largest settings file is 720 bytes: a larger one is none, whatever it holds.
     const BoundedRead read = readBounded(path, format::containerSize);
     if (read.status != BoundedRead::Status::Ok && read.status != BoundedRead::Status::TooLarge)

@@ -22,7 +22,8 @@ const QString usage = QStringLiteral(
     "               [--profile FILE.json] [--set NAME=VALUE]...\n"
     "  kestrova smtp --model N [--out DIR] [--language N] [--chinese-requested]\n"
     "                [--profile FILE.json] [--set NAME=VALUE]...\n"
-    "  kestrova inspect FILE [--model N] [--json]\n"
+    "  kestrova inspect FILE|DIR [--model N] [--json]\n"
+    "  kestrova cards [--json]\n"
     "  kestrova history [--json]\n"
     "  kestrova restore ID [--out DIR]\n"
     "  kestrova preferences\n"
@@ -39,12 +40,13 @@ struct Command {
     QStringList (*settingNames)() = nullptr;
 };
 
-constexpr std::array<Command, 8> commands{{
+constexpr std::array<Command, 9> commands{{
     {"menu", runMenu, menuSettingNames},
     {"factory-reset", runFactoryReset},
     {"mms", runMms, mmsSettingNames},
     {"smtp", runSmtp, smtpSettingNames},
     {"inspect", runInspect},
+    {"cards", runCards},
     {"history", runHistory},
     {"restore", runRestore},
     {"preferences", runPreferences},

@@ -21,9 +21,13 @@ bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
         return false;
     }
     // The classic message alone does not say which card or folder got the file.
-    host.showMessage(i18n::messageFor(success, language) + u'\n' +
-                     i18n::noticeText(i18n::Notice::FileWritten, language)
-                         .arg(QDir::toNativeSeparators(result.path)));
+    QString message = i18n::messageFor(success, language) + u'\n' +
+                      i18n::noticeText(i18n::Notice::FileWritten, language)
+                          .arg(QDir::toNativeSeparators(result.path));
+    // The write went ahead without its safety copy: the user should not count on one.
+    if (result.oldCopy == OldCopy::NotKept)
+        message += u'\n' + i18n::noticeText(i18n::Notice::NoCopyKept, language);
+    host.showMessage(message);
     return true;
 }
 

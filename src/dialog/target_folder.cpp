@@ -1,22 +1,56 @@
 #include "dialog/target_folder.h"
 
+#include "dialog/form_context.h"
 #include "dialog/host.h"
 #include "dialog/settings_file.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace kestrova::dialog {
 
-TargetFolder::TargetFolder(Host& host, const ChosenFolder& start,
-                           std::function<void(const ChosenFolder&)> chosen)
+namespace {
+
+ChosenFolder startFolder(const FormContext& context) {
+    // The one card in the PC is where the file is meant to go, wherever the last form wrote.
+    if (context.cards.size() == 1)
+        return {context.cards.constFirst(), true};
+    if (context.folder.path.isEmpty())
+        return {defaultTargetFolder(), false};
+    return context.folder;
+}
+
+} // namespace
+
+TargetFolder::TargetFolder(Host& host, const FormContext& context)
     : host_(host)
-    , folder_(start.path.isEmpty() ? ChosenFolder{defaultTargetFolder(), false} : start)
-    , chosen_(std::move(chosen)) {}
+    , cards_(context.cards)
+    , history_(context.history)
+    , folder_(startFolder(context))
+    , chosen_(context.folderChosen) {}
+
+bool TargetFolder::isDetectedCard(const QString& path) const {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    return !wanted.isEmpty() && std::any_of(cards_.begin(), cards_.end(), [&](const QString& card) {
+        return QFileInfo(card).canonicalFilePath() == wanted;
+    });
+}
 
 void TargetFolder::choose(const QString& path) {
-    folder_ = {path, host_.isMountPoint(path)};
+    // A detected card counts even where the system's mount table is not to be had.
+    folder_ = {path, host_.isMountPoint(path) || isDetectedCard(path)};
+}
+
+WriteOptions TargetFolder::writeOptions() const {
+    WriteOptions options;
+    options.mustBeMountPoint = folder_.mountPoint;
+    options.history = history_;
+    return options;
 }
 
 void TargetFolder::browse() {
-    choose(browseForTargetFolder(host_, folder_.path));
+    choose(browseForTargetFolder(host_, cards_.size() == 1 ? cards_.constFirst() : folder_.path));
     if (chosen_)
         chosen_(folder_);
 }

@@ -3,12 +3,14 @@
 #include "format/record_file.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 namespace kestrova::dialog {
 
 class Host;
+struct FormContext;
 
 // A folder as the user chose it, and whether a volume was mounted there at that moment.
 struct ChosenFolder {
@@ -23,15 +25,16 @@ struct ChosenFolder {
 // empty folder the card left behind.
 class TargetFolder {
 public:
-    // Starts at the folder the previous form used, or at the default folder.
-    TargetFolder(Host& host, const ChosenFolder& start,
-                 std::function<void(const ChosenFolder&)> chosen);
+    // Starts at the one card detected, else at the folder the previous form used, else at the
+    // default folder.
+    TargetFolder(Host& host, const FormContext& context);
 
     QString path() const { return folder_.path; }
     bool isEmpty() const { return folder_.path.isEmpty(); }
     bool wasMountPoint() const { return folder_.mountPoint; }
 
-    // Select: the folder browser's choice, or the default folder when it gave none.
+    // Select: the folder browser's choice, or the default folder when it gave none. The browser
+    // starts at the one card detected, else at the folder the field holds.
     void browse();
     // The folder field now reads `text`: a new folder is judged at once, while the user still
     // sees the card in it.
@@ -39,12 +42,15 @@ public:
     // Generate and Default write into the folder the field holds now; it counts as chosen.
     void use(const QString& text);
 
-    WriteOptions writeOptions() const { return {folder_.mountPoint}; }
+    WriteOptions writeOptions() const;
 
 private:
     void choose(const QString& path);
+    bool isDetectedCard(const QString& path) const;
 
     Host& host_;
+    QStringList cards_;
+    FileHistory* history_;
     ChosenFolder folder_;
     std::function<void(const ChosenFolder&)> chosen_;
 };

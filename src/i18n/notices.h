@@ -24,6 +24,21 @@ enum class Notice {
     PortNotNumber,       //
     UrlNotOpened,        // %1: the address
     ModelSendsNoEmail,   //
+
+    // The card workflow: loading what a card holds, profiles, the files a write replaced.
+    MenuLoadFromCard,    //
+    MenuLoadProfile,     //
+    MenuSaveProfile,     //
+    MenuRestorePrevious, //
+    AskLoadFromCard,     // %1: the file name, %2: what it holds ("camera form B, clock ...")
+    FileAbsent,          // %1: the file name
+    FileDamaged,         // %1: the file name
+    FileOtherForm,       // %1: the file name
+    ProfileUnusable,     // %1: the profile file, %2: why
+    ProfileSaved,        // followed by the FileWritten line
+    NoPreviousFile,      // %1: the file name
+    AskRestorePrevious,  // %1: the file name, %2: when it was replaced
+    NoCopyKept,          //
 };
 
 struct NoticeRow {

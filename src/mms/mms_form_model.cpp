@@ -35,7 +35,7 @@ MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dia
     : FormModel(res::mmsFormTemplate(form), host)
     , form_(form)
     , context_(context)
-    , folder_(host, context.folder, context.folderChosen) {}
+    , folder_(host, context) {}
 
 void MmsFormModel::initialise() {
     dialog().setCaption(mmsFormTitle(form_, context_.model));

@@ -6,6 +6,8 @@
 #include "app/startup.h"
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
+#include "card/volumes.h"
+#include "format/file_history.h"
 #include "mms/mms_form_model.h"
 #include "qt/qt_host.h"
 #include "qt/theme.h"
@@ -43,7 +45,9 @@ int runDesktop(int argc, char** argv) {
     app::ProcessState state = app::startUp(store, i18n::languageIdOf(QLocale::system()));
     const app::SetupForms forms = desktopForms();
     QtHost host;
-    app::WindowChain(state, store, forms, host, host).run();
+    const card::SystemVolumes volumes;
+    FileHistory history(FileHistory::defaultRoot());
+    app::WindowChain(state, store, forms, host, host, &volumes, &history).run();
     return 0;
 }
 

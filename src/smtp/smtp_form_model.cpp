@@ -47,7 +47,7 @@ SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, 
     : FormModel(res::smtpFormTemplate(form), host)
     , form_(form)
     , context_(context)
-    , folder_(host, context.folder, context.folderChosen) {}
+    , folder_(host, context) {}
 
 void SmtpFormModel::initialise() {
     const int language = context_.textLanguage();

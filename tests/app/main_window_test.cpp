@@ -3,6 +3,8 @@
 #include "app/startup.h"
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
+#include "card/volumes.h"
+#include "format/file_history.h"
 #include "res/camera_templates.h"
 #include "res/main_templates.h"
 #include "support/fake_host.h"
@@ -337,6 +339,42 @@ private Q_SLOTS:
         QCOMPARE(runner.windowsRun, 5);
         QCOMPARE(log, (QStringList{QStringLiteral("camera model 7 language 2"),
                                    QStringLiteral("mms model 1 language 2")}));
+    }
+    void formsLearnTheDetectedCardsAndTheHistory() {
+        // Only volumes that are cards count; the chain hands them over in mount point order.
+        struct Volumes final : card::VolumeSource {
+            QList<card::Volume> volumes() const override {
+                card::Volume disk;
+                disk.mountPoint = QStringLiteral("/");
+                card::Volume reader;
+                reader.mountPoint = QStringLiteral("/media/b");
+                reader.removable = true;
+                card::Volume slot;
+                slot.mountPoint = QStringLiteral("/media/a");
+                slot.bus = card::Bus::Sd;
+                return {disk, reader, slot};
+            }
+        } volumes;
+        FileHistory history(dir.filePath(QStringLiteral("history")));
+        PreferencesStore store(iniPath());
+        ProcessState state{{2, false, false}, 1, 0};
+        FakeHost host;
+        QStringList cards;
+        FileHistory* handed = nullptr;
+        const FormFactory camera = [&](const dialog::FormContext& context, dialog::Host& host) {
+            cards = context.cards;
+            handed = context.history;
+            return std::make_unique<camera::CameraFormModel>(CameraForm::C, context, host);
+        };
+        const SetupForms forms{camera, {}, {}};
+        ScriptedRunner runner;
+        runner.steps = {
+            [](dialog::FormModel& model) { model.buttonPressed(cameraSetup); },
+            [](dialog::FormModel& model) { model.buttonPressed(res::camera_form::exitButton); },
+            [](dialog::FormModel& model) { model.closeRequested(); }};
+        WindowChain(state, store, forms, runner, host, &volumes, &history).run();
+        QCOMPARE(cards, (QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}));
+        QCOMPARE(handed, &history);
     }
 };
 

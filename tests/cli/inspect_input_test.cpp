@@ -52,9 +52,13 @@ private Q_SLOTS:
         QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
         QTest::newRow("a FIFO without a writer")
             << fifo << "cannot read " + fifo + ": not a regular file (a FIFO)";
-        QTest::newRow("a folder") << dir.path()
-                                  << "cannot read " + dir.path() +
-                                         ": not a regular file (a folder)";
+        // A folder is inspected file by file: what it holds cannot be read.
+        const QString card = dir.filePath(QStringLiteral("card"));
+        QVERIFY(QDir().mkpath(card));
+        QVERIFY(::mkfifo(QFile::encodeName(card + QStringLiteral("/menu.dat")).constData(), 0600) ==
+                0);
+        QTest::newRow("a folder holding a FIFO")
+            << card << "cannot read " + card + "/menu.dat: not a regular file (a FIFO)";
         QTest::newRow("a device") << "/dev/zero"
                                   << "cannot read /dev/zero: not a regular file (a device)";
         QTest::newRow("no name") << ""

@@ -1,4 +1,5 @@
 #include "dialog/dialog.h"
+#include "dialog/form_context.h"
 #include "dialog/settings_file.h"
 #include "dialog/target_folder.h"
 #include "format/record_file.h"
@@ -54,7 +55,9 @@ private Q_SLOTS:
         FakeHost host;
         host.mountPoints << dir.path();
         QList<dialog::ChosenFolder> told;
-        dialog::TargetFolder folder(host, {}, [&told](const auto& f) { told << f; });
+        dialog::FormContext context;
+        context.folderChosen = [&told](const auto& f) { told << f; };
+        dialog::TargetFolder folder(host, context);
         QCOMPARE(folder.path(), defaultTargetFolder());
 
         host.folderAnswers.push_back(dir.path());

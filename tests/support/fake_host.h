@@ -23,6 +23,7 @@ public:
     QStringList openedUrls;
     QStringList modalCaptions;
     std::deque<std::optional<QString>> folderAnswers;
+    QStringList browseStarts;      // where each folder browser opened
     std::deque<bool> yesNoAnswers; // No once they run out
     std::deque<std::optional<QString>> profileFileAnswers;
     bool browserOpens = true;
@@ -48,7 +49,8 @@ public:
     }
     bool isMountPoint(const QString& folder) const override { return mountPoints.contains(folder); }
     void useLanguage(int language) override { languagesUsed << language; }
-    std::optional<QString> browseForFolder(const QString&) override {
+    std::optional<QString> browseForFolder(const QString& start) override {
+        browseStarts << start;
         if (folderAnswers.empty())
             return std::nullopt;
         auto answer = folderAnswers.front();

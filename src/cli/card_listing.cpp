@@ -1,0 +1,138 @@
+#include "cli/card_listing.h"
+
+#include "cli/folder_files.h"
+#include "cli/json_values.h"
+
+#include <QJsonArray>
+#include <QLocale>
+
+namespace kestrova::cli {
+
+namespace {
+
+// The kind of file and, as far as its bytes tell, which form wrote it. The reports' profiles
+// carry what is needed; a model is never assumed.
+QString readsAs(const FileReport& report) {
+    const QJsonObject json = report.json();
+    const QString kind = json.value(QStringLiteral("kind")).toString();
+    if (kind == u"factory-reset")
+        return QStringLiteral("factory reset");
+    if (kind == u"menu")
+        return QStringLiteral("camera menu, clock %1")
+            .arg(json.value(QStringLiteral("clock")).toString().replace(u'T', u' '));
+    if (kind == u"mms") {
+        // Only models 1 and 3 list QVGA before SMS: a fourth status entry is theirs alone.
+        const QJsonValue status = json.value(QStringLiteral("status"));
+        if (status == QJsonValue(3))
+            return QStringLiteral("MMS form B of models 1 and 3 (status SMS, fourth entry)");
+        if (status == QJsonValue(2))
+            return QStringLiteral("MMS, status QVGA on models 1 and 3, SMS on the others");
+        return QStringLiteral("MMS, status %1 (any model)").arg(status.toString());
+    }
+    const QString form = json.value(QStringLiteral("form")).toString();
+    if (form == u"A")
+        return QStringLiteral("SMTP form A (models 3, 5 and 6)");
+    if (form == u"B")
+        return QStringLiteral("SMTP form B (models 4 and 7)");
+    return QStringLiteral("SMTP form A or B (the header reads the same)");
+}
+
+CardFile judged(const FolderFile& file) {
+    CardFile card{file.name, CardFile::State::Absent, {}, {}};
+    switch (file.state) {
+    case FolderFile::State::Absent:
+        break;
+    case FolderFile::State::Unreadable:
+        card.state = CardFile::State::Unreadable;
+        card.reason = file.reason;
+        break;
+    case FolderFile::State::TooLarge:
+    case FolderFile::State::Read:
+        card.state = file.damaged() ? CardFile::State::Damaged : CardFile::State::Intact;
+        if (!file.damaged())
+            card.readsAs = readsAs(*file.report);
+        break;
+    }
+    return card;
+}
+
+QString stateName(CardFile::State state) {
+    switch (state) {
+    case CardFile::State::Absent:
+        return QStringLiteral("absent");
+    case CardFile::State::Intact:
+        return QStringLiteral("intact");
+    case CardFile::State::Damaged:
+        return QStringLiteral("damaged");
+    case CardFile::State::Unreadable:
+        return QStringLiteral("unreadable");
+    }
+    return {};
+}
+
+QString dataSize(qint64 bytes) {
+    return QLocale::c().formattedDataSize(bytes, 1);
+}
+
+} // namespace
+
+QList<CardListing> listCards(const card::VolumeSource& source) {
+    QList<CardListing> cards;
+    for (const card::Volume& volume : card::detectCards(source)) {
+        CardListing card{volume, {}};
+        for (const FolderFile& file : settingsFilesIn(volume.mountPoint))
+            card.files << judged(file);
+        cards << card;
+    }
+    return cards;
+}
+
+QStringList listingLines(const QList<CardListing>& cards) {
+    if (cards.isEmpty())
+        return {QStringLiteral("no card found")};
+    QStringList lines;
+    for (const CardListing& card : cards) {
+        const card::Volume& v = card.volume;
+        lines << QStringLiteral("%1  label %2, %3, %4, %5 free")
+                     .arg(escapedText(v.mountPoint),
+                          v.label.isEmpty() ? QStringLiteral("none") : quotedText(v.label),
+                          v.fileSystem.isEmpty() ? QStringLiteral("unknown file system")
+                                                 : escapedText(v.fileSystem),
+                          dataSize(v.bytesTotal), dataSize(v.bytesFree));
+        for (const CardFile& file : card.files) {
+            QString line =
+                QStringLiteral("  %1  %2").arg(file.name.leftJustified(9), stateName(file.state));
+            if (file.state == CardFile::State::Intact)
+                line += QStringLiteral(": ") + file.readsAs;
+            else if (file.state == CardFile::State::Unreadable)
+                line += QStringLiteral(": ") + file.reason;
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+QJsonObject listingJson(const QList<CardListing>& cards) {
+    QJsonArray array;
+    for (const CardListing& card : cards) {
+        const card::Volume& v = card.volume;
+        QJsonObject files;
+        for (const CardFile& file : card.files) {
+            QJsonObject state{{QStringLiteral("state"), stateName(file.state)}};
+            if (file.state == CardFile::State::Intact)
+                state[QStringLiteral("reads_as")] = file.readsAs;
+            else if (file.state == CardFile::State::Unreadable)
+                state[QStringLiteral("reason")] = file.reason;
+            files[file.name] = state;
+        }
+        array.append(QJsonObject{{QStringLiteral("mount_point"), v.mountPoint},
+                                 {QStringLiteral("label"), v.label},
+                                 {QStringLiteral("file_system"), v.fileSystem},
+                                 {QStringLiteral("bytes_total"), v.bytesTotal},
+                                 {QStringLiteral("bytes_free"), v.bytesFree},
+                                 {QStringLiteral("files"), files}});
+    }
+    return {{QStringLiteral("cards"), array}};
+}
+
+} // namespace kestrova::cli
