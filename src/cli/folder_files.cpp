@@ -1,6 +1,6 @@
 #include "cli/folder_files.h"
 
-#include "cli/bounded_read.h"
+#include "format/bounded_read.h"
 #include "format/block_container.h"
 #include "format/menu_record.h"
 #include "format/mms_record.h"
@@ -10,6 +10,9 @@
 #include <QFileInfo>
 
 namespace kestrova::cli {
+
+using format::BoundedRead;
+using format::readBounded;
 
 std::unique_ptr<FileReport> reportByName(const QString& fileName, const QByteArray& bytes,
                                          std::optional<int> model) {

@@ -1,4 +1,4 @@
-#include "cli/bounded_read.h"
+#include "format/bounded_read.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
@@ -14,6 +14,9 @@
 #include <QFileInfo>
 
 namespace kestrova::cli {
+
+using format::BoundedRead;
+using format::readBounded;
 
 namespace {
 

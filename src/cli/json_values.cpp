@@ -1,6 +1,6 @@
 #include "cli/json_values.h"
 
-#include "cli/bounded_read.h"
+#include "format/bounded_read.h"
 #include "cli/cli_error.h"
 #include "format/record_field.h"
 
@@ -10,6 +10,9 @@
 #include <algorithm>
 
 namespace kestrova::cli {
+
+using format::BoundedRead;
+using format::readBounded;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace kestrova::cli {
+namespace kestrova::format {
 
 // What reading a file the user named gave. Only a regular file is read, and at most `limit`
 // bytes of it: a FIFO without a writer would block, a device may never end, and a huge file
@@ -27,4 +27,4 @@ struct BoundedRead {
 
 BoundedRead readBounded(const QString& path, qint64 limit);
 
-} // namespace kestrova::cli
+} // namespace kestrova::format

@@ -1,4 +1,4 @@
-#include "cli/bounded_read.h"
+#include "format/bounded_read.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +12,7 @@
 #include <unistd.h>
 #endif
 
-namespace kestrova::cli {
+namespace kestrova::format {
 
 namespace {
 
@@ -127,4 +127,4 @@ BoundedRead readBounded(const QString& path, qint64 limit) {
 
 #endif
 
-} // namespace kestrova::cli
+} // namespace kestrova::format
