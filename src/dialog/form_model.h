@@ -59,6 +59,17 @@ public:
 protected:
     void end(DialogResult result) { result_ = result; }
 
+    // A value put into a control as the user would: the control changes, then the model hears
+    // of it, so every rule that typing or picking runs runs here too.
+    void pick(int id, int position) {
+        dialog_.userSelected(id, position);
+        listChanged(id);
+    }
+    void type(int id, const QString& text) {
+        dialog_.userEdited(id, text);
+        editChanged(id);
+    }
+
 private:
     Dialog dialog_;
     Host& host_;

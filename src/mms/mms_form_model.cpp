@@ -7,6 +7,7 @@
 #include "format/mms_record.h"
 #include "format/record_file.h"
 #include "i18n/mms_texts.h"
+#include "mms/mms_profile.h"
 #include "mms/operator_presets.h"
 #include "res/mms_templates.h"
 
@@ -35,7 +36,8 @@ MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dia
     : FormModel(res::mmsFormTemplate(form), host)
     , form_(form)
     , context_(context)
-    , folder_(host, context) {}
+    , folder_(host, context)
+    , cardFile_(host, context_, folder_, cardFileHooks()) {}
 
 void MmsFormModel::initialise() {
     dialog().setCaption(mmsFormTitle(form_, context_.model));
@@ -52,6 +54,7 @@ void MmsFormModel::initialise() {
     fillLists();
     showPreset();
     showValues();
+    cardFile_.offerAtOpening();
 }
 
 void MmsFormModel::fillLists() {
@@ -349,6 +352,87 @@ void MmsFormModel::picturesChanged() {
 void MmsFormModel::chooseFolder() {
     folder_.browse();
     showValues();
+    cardFile_.offerToLoad();
+}
+
+std::vector<dialog::MenuAction> MmsFormModel::contextMenu() const {
+    return cardFile_.menu();
+}
+
+void MmsFormModel::contextActionChosen(int command) {
+    cardFile_.chosen(command);
+}
+
+QStringList MmsFormModel::statusEntries() const {
+    return i18n::mmsSendOptions(form_, context_.model, i18n::English);
+}
+
+MmsSettings MmsFormModel::writtenSettings() const {
+    MmsSettings written = settings();
+    if (isAuto()) {
+        written.country = dialog().selection(countryList);
+        written.operatorCode = dialog().selection(operatorList);
+    }
+    applyPreset(written);
+    return written;
+}
+
+void MmsFormModel::showSettings(const MmsSettings& s) {
+    const bool automatic = s.automatic == 1;
+    pick(modeList, automatic ? autoPosition : autoPosition + 1);
+    pick(statusList, s.status);
+    if (automatic) {
+        pick(countryList, s.country);
+        pick(operatorList, s.operatorCode);
+    }
+    pick(bearerList, s.bearer);
+    // The scope as stored, without the note the list gives when the user picks it.
+    dialog().select(scopeList, s.international);
+    stored_.international = s.international;
+    pick(res::mmsHourControls(form_).list, s.remoteHours);
+    for (const MmsFieldRow& row : mmsFields()) {
+        // In "Auto" mode the preset gives the network texts; their boxes stay empty.
+        if (isText(row) && !(automatic && givenByPreset(row.id)))
+            type(controlOf(row.id), s.*row.text);
+    }
+    type(picturesField, QString::number(s.picturesPerDay));
+    showPreset();
+}
+
+dialog::CardFileHooks MmsFormModel::cardFileHooks() {
+    dialog::CardFileHooks hooks;
+    hooks.fileName = QString::fromLatin1(mmsFileName);
+    hooks.profileKind = QStringLiteral("mms");
+    hooks.success = Message::MmsGenerated;
+    // What this model's form could have written: the file read back through the profile
+    // reader, which refuses a value the form's lists and boxes cannot hold.
+    const auto readable = [this](const QJsonObject& profile) {
+        MmsProfileReader reader(form_, context_.model, context_.textLanguage());
+        reader.takeProfile(profile);
+        return reader.settings();
+    };
+    hooks.judge = [this, readable](const QByteArray& bytes, QString& description) {
+        const DecodedMms decoded = decodeMmsRecord(bytes);
+        if (!decoded.check.intact())
+            return dialog::FileFit::Damaged;
+        if (readable(mmsProfileObject(decoded.settings, statusEntries())).error)
+            return dialog::FileFit::OtherForm;
+        description = QStringLiteral("MMS form %1").arg(QChar(u'A' + static_cast<int>(form_)));
+        return dialog::FileFit::Fits;
+    };
+    hooks.showFile = [this, readable](const QByteArray& bytes) {
+        showSettings(readable(mmsProfileObject(decodeMmsRecord(bytes).settings, statusEntries()))
+                         .settings);
+    };
+    hooks.profile = [this] { return mmsProfileObject(writtenSettings(), statusEntries()); };
+    hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
+        const ProfileSettings read = readable(profile);
+        if (read.error)
+            return read.error->message;
+        showSettings(read.settings);
+        return std::nullopt;
+    };
+    return hooks;
 }
 
 int MmsFormModel::controlOf(MmsField field) const {

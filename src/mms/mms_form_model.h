@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "dialog/card_file_actions.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
 #include "dialog/target_folder.h"
@@ -29,6 +30,8 @@ public:
     void listChanged(int id) override;
     void editChanged(int id) override;
     void buttonPressed(int id) override;
+    std::vector<dialog::MenuAction> contextMenu() const override;
+    void contextActionChosen(int command) override;
     void editFinished(int id) override;
 
     MmsForm form() const { return form_; }
@@ -71,6 +74,12 @@ private:
     void firstRecipientChanged();
     void picturesChanged();
     void chooseFolder();
+    // The settings of a file or profile, shown as if the user had picked and typed them.
+    void showSettings(const MmsSettings& settings);
+    // The settings as written: the preset's network texts in "Auto" mode.
+    MmsSettings writtenSettings() const;
+    QStringList statusEntries() const;
+    dialog::CardFileHooks cardFileHooks();
     void generate();
 
     void fail(int field, const QString& message);
@@ -81,6 +90,7 @@ private:
     dialog::FormContext context_;
     MmsSettings stored_; // the texts, the picture count, the scope and the record's codes
     dialog::TargetFolder folder_;
+    dialog::CardFileActions cardFile_;
 };
 
 } // namespace kestrova::mms

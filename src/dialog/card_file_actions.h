@@ -1,0 +1,80 @@
+#pragma once
+
+#include "dialog/form_context.h"
+#include "dialog/form_model.h"
+#include "dialog/host.h"
+#include "dialog/target_folder.h"
+#include "i18n/messages.h"
+#include "i18n/notices.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace kestrova::dialog {
+
+// Whether a settings file read from a card can be shown in a form.
+enum class FileFit {
+    Fits,      // intact, and every value one this model's form can hold
+    Damaged,   // its checks fail, or it holds values no form writes
+    OtherForm, // intact, but written for another model's form (or holding no settings)
+};
+
+// What a setup form tells the card actions of its own file.
+struct CardFileHooks {
+    QString fileName;    // "menu.dat", "setup.dat" or "smtp.dat"
+    QString profileKind; // the profile's "kind", as inspect --json names the file
+    i18n::Message success;
+    // Judges a file's bytes; for a file that fits, `description` says what it holds.
+    std::function<FileFit(const QByteArray& bytes, QString& description)> judge;
+    // Shows a fitting file's settings through the form's own rules.
+    std::function<void(const QByteArray& bytes)> showFile;
+    // The form's settings as a profile's settings.
+    std::function<QJsonObject()> profile;
+    // Shows a profile's settings; why it cannot, in English, or nothing once shown.
+    std::function<std::optional<QString>(const QJsonObject& profile)> showProfile;
+};
+
+// The context menu every setup form shares: load the settings the card holds, load and save a
+// profile (the JSON that `kestrova inspect --json` prints and `--profile` reads), and write back
+// the file an earlier write replaced. Each works on the folder in the form's folder field.
+class CardFileActions {
+public:
+    enum Command { LoadFromCard = 101, LoadProfile, SaveProfile, RestorePrevious };
+
+    CardFileActions(Host& host, const FormContext& context, TargetFolder& folder,
+                    CardFileHooks hooks);
+
+    std::vector<MenuAction> menu() const;
+    void chosen(int command);
+
+    // Once a folder is chosen (or the form opened at a detected card): when it holds an intact
+    // file of this form's kind, asks whether to load it.
+    void offerToLoad();
+    // The same when the form opens at the one detected card.
+    void offerAtOpening();
+
+private:
+    struct CardFile {
+        std::optional<QByteArray> bytes; // nothing: absent
+        FileFit fit = FileFit::Damaged;
+        QString description;
+    };
+    CardFile readCardFile() const;
+    void loadFromCard();
+    void loadProfile();
+    void saveProfile();
+    void restorePrevious();
+    QString text(i18n::Notice notice) const;
+
+    Host& host_;
+    const FormContext& context_;
+    TargetFolder& folder_;
+    CardFileHooks hooks_;
+};
+
+} // namespace kestrova::dialog
