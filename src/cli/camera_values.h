@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera/camera_settings.h"
+#include "camera/menu_profile.h"
 #include "cli/json_values.h"
 
 #include <QJsonObject>
@@ -8,12 +9,12 @@
 
 namespace kestrova::cli {
 
-// Applies named values to the settings of one model's camera form, as a profile or --set gives
-// them. Every bad name or value ends the command with ExitBadInput; nothing is half-applied
-// because the caller writes nothing until all values are in.
+// The profile and the --set flags of the menu command, as the core reads them for one model's
+// camera form; a refusal ends the command with ExitBadInput. Nothing is half-applied because the
+// caller writes nothing until all values are in.
 class CameraValues {
 public:
-    CameraValues(camera::CameraSettings& settings, int model, int language);
+    CameraValues(int model, int language);
 
     // A JSON object as "inspect --json" prints it; fields that are not settings are ignored.
     void applyProfile(const QJsonObject& profile);
@@ -24,12 +25,11 @@ public:
     // "NAME=VALUE"
     void applyAssignment(const QString& assignment);
 
-private:
-    void apply(const QString& name, const QJsonValue& value);
+    // The form's opening values with every value applied.
+    camera::CameraSettings settings() const;
 
-    camera::CameraSettings& settings_;
-    int model_;
-    int language_;
+private:
+    camera::MenuProfileReader reader_;
 };
 
 } // namespace kestrova::cli

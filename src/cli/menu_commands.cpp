@@ -62,12 +62,11 @@ int runMenu(const QStringList& arguments) {
     const CameraForm form = app::cameraFormFor(model);
     const camera::CapturedTime time = capturedTime(parser, timeOption);
 
-    camera::CameraSettings settings = camera::CameraSettings::atOpen(form);
-    CameraValues values(settings, model, state.language());
+    CameraValues values(model, state.language());
     file.applyTo(parser, values);
     // The same corrections as the form's Generate: 0 minutes becomes 1.
-    const auto record =
-        camera::prepareMenuFile(form, settings, time, state.recordLanguage(), state.tvMode);
+    const auto record = camera::prepareMenuFile(form, values.settings(), time,
+                                                state.recordLanguage(), state.tvMode);
     return writeMenuFile(file.outFolder(parser), record, state.language());
 }
 

@@ -3,8 +3,10 @@
 #include "app/routing.h"
 #include "camera/camera_rules.h"
 #include "camera/menu_field_entries.h"
+#include "camera/menu_profile.h"
 #include "cli/file_report.h"
 #include "cli/report_text.h"
+#include "common/profile_values.h"
 #include "format/menu_fields.h"
 #include "format/menu_record.h"
 #include "i18n/language.h"
@@ -112,15 +114,21 @@ public:
         if (model_)
             object[QStringLiteral("model")] = *model_;
         const camera::DecodedMenu menu = decoded();
-        for (const MenuFieldRow& row : camera::menuFields()) {
-            if (!shown(row))
-                continue;
-            const int value = menu.settings.*(row.number);
-            const QStringList entries = listEntries(row);
-            if (row.kind == FieldKind::List && value >= 0 && value < entries.size())
-                object[row.nameText()] = entries[value];
-            else
-                object[row.nameText()] = value;
+        if (model_) {
+            const QJsonObject settings = camera::menuProfileObject(menu.settings, *form_, *model_);
+            for (auto it = settings.begin(); it != settings.end(); ++it)
+                object.insert(it.key(), it.value());
+        } else {
+            // The settings every form keeps in the same place, each list by its entry where its
+            // entries do not depend on the model.
+            for (const MenuFieldRow& row : camera::menuFields()) {
+                if (!shown(row))
+                    continue;
+                const int value = menu.settings.*(row.number);
+                object[row.nameText()] = row.kind == FieldKind::List
+                                             ? entryOrNumber(value, listEntries(row))
+                                             : QJsonValue(value);
+            }
         }
         object[QStringLiteral("clock")] = isoClock(menu.clock);
         object[QStringLiteral("menu_language")] = menu.languageByte;
