@@ -4,6 +4,7 @@
 
 #include "camera/camera_rules.h"
 #include "camera/menu_field_entries.h"
+#include "camera/menu_profile.h"
 #include "common/clock.h"
 #include "common/range_check.h"
 #include "dialog/settings_file.h"
@@ -41,7 +42,8 @@ CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& con
     , settings_(CameraSettings::atOpen(form))
     , captured_(CapturedTime::capture(host.clock().now()))
     , clockText_(clockText(captured_, 0).value_or(QString()))
-    , folder_(host, context) {}
+    , folder_(host, context)
+    , cardFile_(host, context_, folder_, cardFileHooks()) {}
 
 void CameraFormModel::initialise() {
     showValues();
@@ -54,6 +56,7 @@ void CameraFormModel::initialise() {
     fillLists();
     for (const i18n::ControlCaption& caption : i18n::cameraCaptions(form_, context_.textLanguage()))
         dialog().setControlCaption(caption.controlId, caption.text);
+    cardFile_.offerAtOpening();
 }
 
 void CameraFormModel::fillLists() {
@@ -279,6 +282,74 @@ int CameraFormModel::emptyNumericField() const {
 void CameraFormModel::chooseFolder() {
     folder_.browse();
     showValues();
+    cardFile_.offerToLoad();
+}
+
+std::vector<dialog::MenuAction> CameraFormModel::contextMenu() const {
+    return cardFile_.menu();
+}
+
+void CameraFormModel::contextActionChosen(int command) {
+    cardFile_.chosen(command);
+}
+
+void CameraFormModel::showSettings(const CameraSettings& s) {
+    // The lists first: their rules open the number fields, and the interval unit decides what
+    // interval value stands.
+    for (const FieldKind kind : {FieldKind::List, FieldKind::Number}) {
+        for (const MenuFieldRow& row : menuFields()) {
+            if (row.kind != kind || !row.onForm(form_) || row.controlOn(form_) == 0)
+                continue;
+            if (kind == FieldKind::List)
+                pick(row.controlOn(form_), s.*row.number);
+            else
+                type(row.controlOn(form_), QString::number(s.*row.number));
+        }
+    }
+}
+
+dialog::CardFileHooks CameraFormModel::cardFileHooks() {
+    dialog::CardFileHooks hooks;
+    hooks.fileName = QString::fromLatin1(menuFileName);
+    hooks.profileKind = QStringLiteral("menu");
+    hooks.success = form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated;
+    // What this model's form could have written: read back through the profile reader, which
+    // refuses a value the form's lists and fields cannot hold.
+    const auto readable = [this](const QJsonObject& profile) {
+        MenuProfileReader reader(form_, context_.model, context_.textLanguage());
+        reader.takeProfile(profile);
+        return reader.settings();
+    };
+    const auto decoded = [this](const QByteArray& bytes) {
+        return decodeMenuRecord(toMenuRecord(bytes), form_);
+    };
+    hooks.judge = [this, readable, decoded](const QByteArray& bytes, QString& description) {
+        const MenuRecordCheck check = checkMenuRecord(bytes);
+        if (!check.intact())
+            return dialog::FileFit::Damaged;
+        const DecodedMenu menu = decoded(bytes);
+        // The factory reset record holds no settings to show.
+        if (check.factoryReset ||
+            readable(menuProfileObject(menu.settings, form_, context_.model)).error)
+            return dialog::FileFit::OtherForm;
+        description = QStringLiteral("camera form %1, clock %2")
+                          .arg(QChar(u'A' + static_cast<int>(form_)))
+                          .arg(clockText(menu.clock, 0).value_or(QString()));
+        return dialog::FileFit::Fits;
+    };
+    hooks.showFile = [this, readable, decoded](const QByteArray& bytes) {
+        showSettings(
+            readable(menuProfileObject(decoded(bytes).settings, form_, context_.model)).settings);
+    };
+    hooks.profile = [this] { return menuProfileObject(settings(), form_, context_.model); };
+    hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
+        const MenuProfileSettings read = readable(profile);
+        if (read.error)
+            return read.error->message;
+        showSettings(read.settings);
+        return std::nullopt;
+    };
+    return hooks;
 }
 
 void CameraFormModel::generate() {

@@ -3,6 +3,7 @@
 #include "camera/camera_settings.h"
 #include "camera/captured_time.h"
 #include "common/form_variants.h"
+#include "dialog/card_file_actions.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
 #include "dialog/target_folder.h"
@@ -33,6 +34,8 @@ public:
     void listChanged(int id) override;
     void editChanged(int id) override;
     void buttonPressed(int id) override;
+    std::vector<dialog::MenuAction> contextMenu() const override;
+    void contextActionChosen(int command) override;
     void editFinished(int id) override;
 
     // The clock shown ticks once a second, and Generate writes the time it shows.
@@ -68,6 +71,10 @@ private:
     // The first numeric field left empty, or 0.
     int emptyNumericField() const;
     void chooseFolder();
+    // The settings of a file or profile, shown as if the user had picked and typed them; the
+    // clock stays as it is.
+    void showSettings(const CameraSettings& settings);
+    dialog::CardFileHooks cardFileHooks();
     void generate();
     // The Default button: resets the form to the factory values and writes the factory reset
     // record.
@@ -83,6 +90,7 @@ private:
     CapturedTime captured_;
     QString clockText_;
     dialog::TargetFolder folder_;
+    dialog::CardFileActions cardFile_;
 };
 
 } // namespace kestrova::camera

@@ -1,7 +1,7 @@
 #include "cli/folder_files.h"
 
-#include "format/bounded_read.h"
 #include "format/block_container.h"
+#include "format/bounded_read.h"
 #include "format/menu_record.h"
 #include "format/mms_record.h"
 #include "format/record_file.h"

@@ -1,4 +1,3 @@
-#include "format/bounded_read.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
@@ -8,6 +7,7 @@
 #include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "format/block_container.h"
+#include "format/bounded_read.h"
 #include "format/mms_record.h"
 #include "format/smtp_record.h"
 

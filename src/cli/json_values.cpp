@@ -1,7 +1,7 @@
 #include "cli/json_values.h"
 
-#include "format/bounded_read.h"
 #include "cli/cli_error.h"
+#include "format/bounded_read.h"
 #include "format/record_field.h"
 
 #include <QJsonDocument>

@@ -97,8 +97,7 @@ void CardFileActions::offerToLoad() {
     const CardFile file = readCardFile();
     if (!file.bytes || file.fit != FileFit::Fits)
         return;
-    if (host_.askYesNo(
-            text(i18n::Notice::AskLoadFromCard).arg(hooks_.fileName, file.description)))
+    if (host_.askYesNo(text(i18n::Notice::AskLoadFromCard).arg(hooks_.fileName, file.description)))
         hooks_.showFile(*file.bytes);
 }
 

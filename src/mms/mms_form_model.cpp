@@ -421,8 +421,8 @@ dialog::CardFileHooks MmsFormModel::cardFileHooks() {
         return dialog::FileFit::Fits;
     };
     hooks.showFile = [this, readable](const QByteArray& bytes) {
-        showSettings(readable(mmsProfileObject(decodeMmsRecord(bytes).settings, statusEntries()))
-                         .settings);
+        showSettings(
+            readable(mmsProfileObject(decodeMmsRecord(bytes).settings, statusEntries())).settings);
     };
     hooks.profile = [this] { return mmsProfileObject(writtenSettings(), statusEntries()); };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {

@@ -11,6 +11,7 @@
 #include "i18n/smtp_texts.h"
 #include "res/smtp_templates.h"
 #include "smtp/gprs_presets.h"
+#include "smtp/smtp_profile.h"
 
 #include <array>
 
@@ -47,7 +48,8 @@ SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, 
     : FormModel(res::smtpFormTemplate(form), host)
     , form_(form)
     , context_(context)
-    , folder_(host, context) {}
+    , folder_(host, context)
+    , cardFile_(host, context_, folder_, cardFileHooks()) {}
 
 void SmtpFormModel::initialise() {
     const int language = context_.textLanguage();
@@ -67,6 +69,7 @@ void SmtpFormModel::initialise() {
         dialog().setControlCaption(caption.controlId, caption.text);
     dialog().setEntries(hourList(form_), i18n::hourOptions(language), i18n::hourDefault);
     showPreset();
+    cardFile_.offerAtOpening();
 }
 
 void SmtpFormModel::showPreset() {
@@ -220,6 +223,74 @@ void SmtpFormModel::changeMode() {
 void SmtpFormModel::chooseFolder() {
     folder_.browse();
     showValues();
+    cardFile_.offerToLoad();
+}
+
+std::vector<dialog::MenuAction> SmtpFormModel::contextMenu() const {
+    return cardFile_.menu();
+}
+
+void SmtpFormModel::contextActionChosen(int command) {
+    cardFile_.chosen(command);
+}
+
+void SmtpFormModel::showSettings(const SmtpSettings& s) {
+    const bool automatic = s.automatic == 1;
+    pick(modeList, automatic ? 0 : manualPosition);
+    if (automatic) {
+        pick(countryList, s.country);
+        pick(operatorList, s.operatorCode);
+    }
+    if (form_ == SmtpForm::B)
+        pick(statusList, s.status);
+    pick(hourList(form_), s.remoteHours);
+    for (const SmtpFieldRow& row : smtpFields()) {
+        // In "Auto" mode the preset gives the GPRS texts; their boxes stay empty.
+        if (isText(row) && !(automatic && givenByPreset(row.id)))
+            type(controlOf(row), s.*row.text);
+    }
+    type(picturesField, QString::number(s.picturesPerDay));
+    showPreset();
+}
+
+dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
+    dialog::CardFileHooks hooks;
+    hooks.fileName = QString::fromLatin1(smtpFileName);
+    hooks.profileKind = QStringLiteral("smtp");
+    hooks.success = Message::SmtpGenerated;
+    // What this model's form could have written: read back through the profile reader, which
+    // refuses a value the form's lists and boxes cannot hold.
+    const auto readable = [this](const QJsonObject& profile) {
+        const QString model = QStringLiteral("model %1 (%2)")
+                                  .arg(context_.model)
+                                  .arg(cameraModel(context_.model).nameText());
+        SmtpProfileReader reader(form_, model, context_.textLanguage());
+        if (const auto refusal = reader.readObject(profile))
+            return SmtpProfileReader::Settled{{}, refusal};
+        return reader.settle();
+    };
+    hooks.judge = [this, readable](const QByteArray& bytes, QString& description) {
+        const DecodedSmtp decoded = decodeSmtpRecord(bytes, form_);
+        if (!decoded.check.intact())
+            return dialog::FileFit::Damaged;
+        if (readable(smtpProfile(decoded.settings, form_)).refusal)
+            return dialog::FileFit::OtherForm;
+        description = QStringLiteral("SMTP form %1").arg(form_ == SmtpForm::A ? u'A' : u'B');
+        return dialog::FileFit::Fits;
+    };
+    hooks.showFile = [this, readable](const QByteArray& bytes) {
+        showSettings(
+            readable(smtpProfile(decodeSmtpRecord(bytes, form_).settings, form_)).settings);
+    };
+    hooks.profile = [this] { return smtpProfile(withGprsPreset(settings()), form_); };
+    hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
+        const SmtpProfileReader::Settled read = readable(profile);
+        if (read.refusal)
+            return read.refusal;
+        showSettings(read.settings);
+        return std::nullopt;
+    };
+    return hooks;
 }
 
 void SmtpFormModel::generate() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "dialog/card_file_actions.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
 #include "dialog/target_folder.h"
@@ -26,6 +27,8 @@ public:
     void listChanged(int id) override;
     void editChanged(int id) override;
     void buttonPressed(int id) override;
+    std::vector<dialog::MenuAction> contextMenu() const override;
+    void contextActionChosen(int command) override;
     void editFinished(int id) override;
 
     SmtpForm form() const { return form_; }
@@ -50,6 +53,9 @@ private:
     void showPreset();
     void changeMode();
     void chooseFolder();
+    // The settings of a file or profile, shown as if the user had picked and typed them.
+    void showSettings(const SmtpSettings& settings);
+    dialog::CardFileHooks cardFileHooks();
     void generate();
     void fail(int field, const QString& message);
     // Where a field shows on this form, and how many characters its box takes.
@@ -60,6 +66,7 @@ private:
     dialog::FormContext context_;
     SmtpSettings settings_; // the texts and pictures per day; the lists hold the rest
     dialog::TargetFolder folder_;
+    dialog::CardFileActions cardFile_;
 };
 
 } // namespace kestrova::smtp

@@ -6,10 +6,12 @@
 #include "qt/open_form.h"
 #include "res/camera_templates.h"
 #include "support/fake_host.h"
+#include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,6 +86,25 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(menuFile()).toHex(' '), camera::toByteArray(record).toHex(' '));
         QCOMPARE(f.host.messages, QStringList{kestrova::test::writtenMessage(message, menuFile())});
         QVERIFY(f.window->isVisible());
+    }
+
+    // The card holds a video length of 45: Ctrl+L shows it, wherever the focus is.
+    void controlLLoadsTheCard() {
+        const QString card = dir.filePath(QStringLiteral("card"));
+        QVERIFY(QDir().mkpath(card));
+        QVERIFY(kestrova::test::runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
+                                             QStringLiteral("7"), QStringLiteral("--out"), card,
+                                             QStringLiteral("--set"),
+                                             QStringLiteral("video_length=45")},
+                                            dir.filePath(QStringLiteral("prefs.ini")))
+                    .exitCode == 0);
+        OpenForm f(app::SetupForm::Camera, 7);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.typeOver(folderField, card);
+        f.list(cameraMode)->setFocus();
+        QTest::keyClick(f.list(cameraMode), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(f.edit(videoLength)->text(), QStringLiteral("45"));
+        QCOMPARE(f.host.messages, QStringList());
     }
 
     void clockTicksInTheWindow() {
