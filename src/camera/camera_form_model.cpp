@@ -30,10 +30,6 @@ bool isListOn(int position) {
 
 } // namespace
 
-QString cameraFormTitle(CameraForm /*form*/, int model) {
-    return cameraModel(model).titleText();
-}
-
 CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& context,
                                  dialog::Host& host)
     : FormModel(res::cameraFormTemplate(form), host)
@@ -47,7 +43,7 @@ CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& con
 
 void CameraFormModel::initialise() {
     showValues();
-    dialog().setCaption(cameraFormTitle(form_, context_.model));
+    dialog().setCaption(cameraModel(context_.model).titleText());
     const res::SecondTimerControls second = res::secondTimerControls(form_);
     setReadOnly({timeLapseHour, timeLapseMinute, timeLapseSecond}, true);
     setReadOnly({timerStartHour, timerStartMinute, timerStopHour, timerStopMinute}, true);

@@ -17,9 +17,6 @@
 
 namespace kestrova::camera {
 
-// The window title of a camera form for a camera model.
-QString cameraFormTitle(CameraForm form, int model);
-
 // A camera setup form (A, B or C): edits one set of camera settings and writes them as
 // "menu.dat" into a folder the user chooses, or writes the factory reset record instead.
 // The lists are read where they are needed; the numeric fields, the clock text and the folder

@@ -28,10 +28,6 @@ bool isText(const MmsFieldRow& row) {
 
 } // namespace
 
-QString mmsFormTitle(MmsForm /*form*/, int model) {
-    return cameraModel(model).titleText();
-}
-
 MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host)
     : FormModel(res::mmsFormTemplate(form), host)
     , form_(form)
@@ -40,7 +36,7 @@ MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dia
     , cardFile_(host, context_, folder_, cardFileHooks()) {}
 
 void MmsFormModel::initialise() {
-    dialog().setCaption(mmsFormTitle(form_, context_.model));
+    dialog().setCaption(cameraModel(context_.model).titleText());
     for (const i18n::ControlCaption& caption : i18n::mmsCaptions(form_, context_.textLanguage()))
         dialog().setControlCaption(caption.controlId, caption.text);
     const auto at = static_cast<std::size_t>(form_);

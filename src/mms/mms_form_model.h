@@ -14,9 +14,6 @@
 
 namespace kestrova::mms {
 
-// The window title of an MMS form for a camera model.
-QString mmsFormTitle(MmsForm form, int model);
-
 // An MMS setup form (A or B): how the camera sends pictures, the network it sends them through
 // (an operator preset or typed by hand) and to whom; Generate writes "setup.dat".
 // The ten texts, the folder and the picture count are kept as stored values, taken from the

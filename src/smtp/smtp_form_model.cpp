@@ -40,10 +40,6 @@ QString manualRow() {
 
 } // namespace
 
-QString smtpFormTitle(SmtpForm /*form*/, int model) {
-    return cameraModel(model).titleText();
-}
-
 SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host)
     : FormModel(res::smtpFormTemplate(form), host)
     , form_(form)
@@ -58,7 +54,7 @@ void SmtpFormModel::initialise() {
         if (isText(row))
             dialog().setLimit(controlOf(row), limitOf(row));
     }
-    dialog().setCaption(smtpFormTitle(form_, context_.model));
+    dialog().setCaption(cameraModel(context_.model).titleText());
     setGprsReadOnly(true);
     dialog().setEntries(modeList, i18n::smtpModeOptions(language), i18n::smtpModeDefault);
     fillCountries();

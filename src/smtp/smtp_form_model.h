@@ -12,9 +12,6 @@
 
 namespace kestrova::smtp {
 
-// The window title of an SMTP form for a camera model.
-QString smtpFormTitle(SmtpForm form, int model);
-
 // An SMTP setup form (A or B): the GPRS access, the mail server and accounts, the daily picture
 // limit and the SMS remote control, written as "smtp.dat" into a folder the user chooses. The
 // lists are read where they are needed; the edits are copied into the settings whenever any of
