@@ -10,8 +10,10 @@
 #include "qt/window_catalogue.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +62,34 @@ int main(int argc, char** argv) {
             }
             ++written;
         }
+    }
+    // The setup forms' context menu, with the window under it: the screen is grabbed, as the
+    // menu is a window of its own.
+    for (const int language : {i18n::English, i18n::Chinese}) {
+        const dialog::FormContext context{{language, language == i18n::Chinese, false}, 7, 0};
+        const auto model = forms.camera(context, host);
+        qt::DialogWindow window(*model);
+        window.move(20, 20);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return 1;
+        const QPoint at(window.width() / 3, window.height() / 3);
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, window.mapToGlobal(at));
+        QApplication::sendEvent(&window, &request);
+        QTest::qWait(300);
+        QRect area = window.frameGeometry();
+        if (const QWidget* menu = QApplication::activePopupWidget())
+            area = area.united(menu->frameGeometry());
+        area.adjust(-10, -10, 10, 10);
+        const QString path = QStringLiteral("%1/camera-context-menu-%2.png")
+                                 .arg(out, QLatin1String(languageTag(language)));
+        if (!QApplication::primaryScreen()
+                 ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                 .save(path))
+            return 1;
+        ++written;
+        if (QWidget* menu = QApplication::activePopupWidget())
+            menu->close();
     }
     for (const int language : {i18n::English, i18n::Chinese}) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"),
