@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/file_report.h"
+#include "cli/folder_files.h"
 #include "cli/settings_file_options.h"
 #include "format/file_history.h"
 
@@ -19,13 +20,7 @@ namespace {
 
 // What a kept file is, in a few words: its kind and whether it reads intact.
 QString summary(const HistoryEntry& entry, const QByteArray& bytes) {
-    std::unique_ptr<FileReport> report;
-    if (entry.fileName == QLatin1String("setup.dat"))
-        report = mmsReport(bytes, std::nullopt);
-    else if (entry.fileName == QLatin1String("smtp.dat"))
-        report = smtpReport(bytes, std::nullopt);
-    else
-        report = menuReport(bytes, std::nullopt);
+    const std::unique_ptr<FileReport> report = reportByName(entry.fileName, bytes);
     return report->json().value(QStringLiteral("kind")).toString() +
            (report->damaged() ? QStringLiteral(", damaged") : QStringLiteral(", intact"));
 }
