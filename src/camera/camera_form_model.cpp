@@ -32,36 +32,37 @@ bool isListOn(int position) {
 
 CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& context,
                                  dialog::Host& host)
-    : FormModel(res::cameraFormTemplate(form), host)
+    : SetupFormModel(res::cameraFormTemplate(form), {selectButton, generateButton, exitButton},
+                     context, host)
     , form_(form)
-    , context_(context)
     , settings_(CameraSettings::atOpen(form))
     , captured_(CapturedTime::capture(host.clock().now()))
-    , clockText_(clockText(captured_, 0).value_or(QString()))
-    , folder_(host, context)
-    , cardFile_(host, context_, folder_, cardFileHooks()) {}
+    , clockText_(clockText(captured_, 0).value_or(QString())) {
+    useCardFileHooks(cardFileHooks());
+}
 
 void CameraFormModel::initialise() {
     showValues();
-    dialog().setCaption(cameraModel(context_.model).titleText());
+    dialog().setCaption(cameraModel(context().model).titleText());
     const res::SecondTimerControls second = res::secondTimerControls(form_);
     setReadOnly({timeLapseHour, timeLapseMinute, timeLapseSecond}, true);
     setReadOnly({timerStartHour, timerStartMinute, timerStopHour, timerStopMinute}, true);
     setReadOnly({second.startHour, second.startMinute, second.stopHour, second.stopMinute}, true);
     setEnabled({serialChar1, serialChar2, serialChar3, serialChar4}, false);
     fillLists();
-    for (const i18n::ControlCaption& caption : i18n::cameraCaptions(form_, context_.textLanguage()))
+    for (const i18n::ControlCaption& caption :
+         i18n::cameraCaptions(form_, context().textLanguage()))
         dialog().setControlCaption(caption.controlId, caption.text);
-    cardFile_.offerAtOpening();
+    cardFile().offerAtOpening();
 }
 
 void CameraFormModel::fillLists() {
-    const int language = context_.textLanguage();
+    const int language = context().textLanguage();
     const CameraSettings atOpen = CameraSettings::atOpen(form_);
     for (const MenuFieldRow& row : menuFields()) {
         if (row.kind == FieldKind::List && row.onForm(form_))
             dialog().setEntries(row.controlOn(form_),
-                                fieldEntries(row, form_, context_.model, language),
+                                fieldEntries(row, form_, context().model, language),
                                 atOpen.*row.number);
     }
     // The date format only shapes the clock text; the record has no byte for it.
@@ -101,7 +102,7 @@ void CameraFormModel::fail(int field, const QString& message) {
 }
 
 bool CameraFormModel::takeValues() {
-    const int language = context_.textLanguage();
+    const int language = context().textLanguage();
     for (const TakeStep& step : takeOrder(form_)) {
         switch (step.kind) {
         case TakeStep::Numeric: {
@@ -128,7 +129,7 @@ bool CameraFormModel::takeValues() {
         case TakeStep::TargetFolder:
             // The limit holds for typing only: a longer folder came from the folder browser,
             // exists, and is taken whole.
-            folder_.typed(dialog().text(folderField));
+            folder().typed(dialog().text(folderField));
             break;
         }
     }
@@ -157,7 +158,7 @@ void CameraFormModel::showValues() {
             dialog().setText(row.controlOn(form_), QString::number(settings_.*row.number));
     }
     dialog().setText(clockField, clockText_);
-    dialog().setText(folderField, folder_.path());
+    dialog().setText(folderField, folder().path());
     dialog().setLimit(folderField, targetFolderLimit);
 }
 
@@ -175,7 +176,7 @@ void CameraFormModel::editChanged(int id) {
     if (id == folderField) {
         // A folder typed by hand counts at once, so nothing that shows the values later puts
         // the old folder back over it.
-        folder_.typed(dialog().text(folderField));
+        folder().typed(dialog().text(folderField));
         return;
     }
     // An emptied field is the user on the way to a new number, not a mistake yet.
@@ -221,26 +222,11 @@ void CameraFormModel::listChanged(int id) {
     }
 }
 
-void CameraFormModel::buttonPressed(int id) {
-    switch (id) {
-    case getTime:
+void CameraFormModel::otherButtonPressed(int id) {
+    if (id == getTime)
         captureTime();
-        break;
-    case selectButton:
-        chooseFolder();
-        break;
-    case generateButton:
-        generate();
-        break;
-    case defaultButton:
+    else if (id == defaultButton)
         resetAndWriteFactoryFile();
-        break;
-    case exitButton:
-        end(dialog::DialogResult::Cancelled);
-        break;
-    default:
-        break;
-    }
 }
 
 void CameraFormModel::captureTime() {
@@ -275,20 +261,6 @@ int CameraFormModel::emptyNumericField() const {
     return 0;
 }
 
-void CameraFormModel::chooseFolder() {
-    folder_.browse();
-    showValues();
-    cardFile_.offerToLoad();
-}
-
-std::vector<dialog::MenuAction> CameraFormModel::contextMenu() const {
-    return cardFile_.menu();
-}
-
-void CameraFormModel::contextActionChosen(int command) {
-    cardFile_.chosen(command);
-}
-
 void CameraFormModel::showSettings(const CameraSettings& s) {
     // The lists first: their rules open the number fields, and the interval unit decides what
     // interval value stands.
@@ -312,7 +284,7 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
     // What this model's form could have written: read back through the profile reader, which
     // refuses a value the form's lists and fields cannot hold.
     const auto readable = [this](const QJsonObject& profile) {
-        MenuProfileReader reader(form_, context_.model, context_.textLanguage());
+        MenuProfileReader reader(form_, context().model, context().textLanguage());
         reader.takeProfile(profile);
         return reader.settings();
     };
@@ -326,7 +298,7 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
         const DecodedMenu menu = decoded(bytes);
         // The factory reset record holds no settings to show.
         if (check.factoryReset ||
-            readable(menuProfileObject(menu.settings, form_, context_.model)).error)
+            readable(menuProfileObject(menu.settings, form_, context().model)).error)
             return dialog::FileFit::OtherForm;
         description = QStringLiteral("camera form %1, clock %2")
                           .arg(QChar(u'A' + static_cast<int>(form_)))
@@ -335,9 +307,9 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
     };
     hooks.showFile = [this, readable, decoded](const QByteArray& bytes) {
         showSettings(
-            readable(menuProfileObject(decoded(bytes).settings, form_, context_.model)).settings);
+            readable(menuProfileObject(decoded(bytes).settings, form_, context().model)).settings);
     };
-    hooks.profile = [this] { return menuProfileObject(settings(), form_, context_.model); };
+    hooks.profile = [this] { return menuProfileObject(settings(), form_, context().model); };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
         const MenuProfileSettings read = readable(profile);
         if (read.error)
@@ -351,32 +323,32 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
 void CameraFormModel::generate() {
     // A field still empty would send its last number unseen.
     if (const int empty = emptyNumericField()) {
-        fail(empty, i18n::messageFor(Message::EnterInteger, context_.textLanguage()));
+        fail(empty, i18n::messageFor(Message::EnterInteger, context().textLanguage()));
         return;
     }
     // The camera gets the time the form shows now, not the time it was opened.
     refreshClock();
     // The folder as it stands in its field now: one typed by hand is never passed over.
-    folder_.use(dialog().text(folderField));
+    folder().use(dialog().text(folderField));
     const MenuRecord record =
-        prepareMenuFile(form_, settings(), captured_, context_.recordLanguage(), context_.tvMode);
+        prepareMenuFile(form_, settings(), captured_, context().recordLanguage(), context().tvMode);
     writeMenuFile(record,
                   form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated);
 }
 
 void CameraFormModel::resetAndWriteFactoryFile() {
-    const int language = context_.textLanguage();
+    const int language = context().textLanguage();
     // One click must not replace the card's settings by mistake, nor reset the form for a
     // file that cannot be written.
-    if (folder_.isEmpty()) {
+    if (folder().isEmpty()) {
         host().showMessage(i18n::noticeText(i18n::Notice::NoFolderChosen, language));
         return;
     }
     const QString question = i18n::noticeText(i18n::Notice::ConfirmFactoryReset, language)
-                                 .arg(QDir::toNativeSeparators(folder_.path()));
+                                 .arg(QDir::toNativeSeparators(folder().path()));
     if (!host().askYesNo(question))
         return;
-    folder_.use(folder_.path());
+    folder().use(folder().path());
     // A failing check does not stop the reset.
     takeValues();
     correctValues();
@@ -397,8 +369,8 @@ void CameraFormModel::resetAndWriteFactoryFile() {
 }
 
 void CameraFormModel::writeMenuFile(const MenuRecord& record, Message success) {
-    dialog::writeSettingsFile(host(), folder_.path(), menuFileName, toByteArray(record), success,
-                              context_.textLanguage(), folder_.writeOptions());
+    dialog::writeSettingsFile(host(), folder().path(), menuFileName, toByteArray(record), success,
+                              context().textLanguage(), folder().writeOptions());
 }
 
 } // namespace kestrova::camera

@@ -3,10 +3,7 @@
 #include "camera/camera_settings.h"
 #include "camera/captured_time.h"
 #include "common/form_variants.h"
-#include "dialog/card_file_actions.h"
-#include "dialog/form_context.h"
-#include "dialog/form_model.h"
-#include "dialog/target_folder.h"
+#include "dialog/setup_form_model.h"
 #include "format/menu_fields.h"
 #include "format/menu_record.h"
 #include "i18n/messages.h"
@@ -22,7 +19,7 @@ namespace kestrova::camera {
 // The lists are read where they are needed; the numeric fields, the clock text and the folder
 // are taken from the controls in one pass that checks them in a fixed order. A numeric field
 // the user has emptied is left alone until the focus leaves it or Generate runs.
-class CameraFormModel final : public dialog::FormModel {
+class CameraFormModel final : public dialog::SetupFormModel {
 public:
     // Takes the values the form opens with and captures the PC time.
     CameraFormModel(CameraForm form, const dialog::FormContext& context, dialog::Host& host);
@@ -30,9 +27,6 @@ public:
     void initialise() override;
     void listChanged(int id) override;
     void editChanged(int id) override;
-    void buttonPressed(int id) override;
-    std::vector<dialog::MenuAction> contextMenu() const override;
-    void contextActionChosen(int command) override;
     void editFinished(int id) override;
 
     // The clock shown ticks once a second, and Generate writes the time it shows.
@@ -44,7 +38,6 @@ public:
     // What Generate would write now: the lists as they stand with the numbers as last taken.
     CameraSettings settings() const;
     const CapturedTime& capturedTime() const { return captured_; }
-    QString targetFolder() const { return folder_.path(); }
 
 private:
     // Copies every numeric field, the clock text and the folder into the settings in the
@@ -54,7 +47,7 @@ private:
     // Brings out-of-range numbers back into range; whether anything changed.
     bool correctValues();
     void takeAndCorrect();
-    void showValues();
+    void showValues() override;
     // Selects each list the form shows as the settings have it.
     void showLists(const CameraSettings& settings);
 
@@ -67,27 +60,24 @@ private:
     void refreshClock();
     // The first numeric field left empty, or 0.
     int emptyNumericField() const;
-    void chooseFolder();
     // The settings of a file or profile, shown as if the user had picked and typed them; the
     // clock stays as it is.
     void showSettings(const CameraSettings& settings);
     dialog::CardFileHooks cardFileHooks();
-    void generate();
+    void generate() override;
     // The Default button: resets the form to the factory values and writes the factory reset
     // record.
     void resetAndWriteFactoryFile();
+    void otherButtonPressed(int id) override;
     void writeMenuFile(const MenuRecord& record, i18n::Message success);
     void fail(int field, const QString& message);
     // The numeric field shown in a control, or nullptr.
     const MenuFieldRow* numericFieldShownIn(int id) const;
 
     CameraForm form_;
-    dialog::FormContext context_;
     CameraSettings settings_; // only its numbers are kept up to date; the lists hold the rest
     CapturedTime captured_;
     QString clockText_;
-    dialog::TargetFolder folder_;
-    dialog::CardFileActions cardFile_;
 };
 
 } // namespace kestrova::camera

@@ -17,10 +17,6 @@ void refuseIf(const std::optional<camera::ProfileError>& error) {
 
 } // namespace
 
-QStringList menuSettingNames() {
-    return camera::menuSettingNames();
-}
-
 CameraValues::CameraValues(int model, int language)
     : reader_(app::cameraFormFor(model), model, language) {}
 

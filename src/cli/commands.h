@@ -16,9 +16,4 @@ int runHistory(const QStringList& arguments);
 int runRestore(const QStringList& arguments);
 int runCards(const QStringList& arguments);
 
-// The names --set takes, in the order of the form, read from each command's own table.
-QStringList menuSettingNames();
-QStringList mmsSettingNames();
-QStringList smtpSettingNames();
-
 } // namespace kestrova::cli

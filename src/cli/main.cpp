@@ -1,8 +1,11 @@
+#include "camera/menu_profile.h"
 #include "cli/cli_error.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/json_values.h"
 #include "common/version.h"
+#include "mms/mms_profile.h"
+#include "smtp/smtp_profile.h"
 
 #include <QCoreApplication>
 
@@ -41,10 +44,10 @@ struct Command {
 };
 
 constexpr std::array<Command, 9> commands{{
-    {"menu", runMenu, menuSettingNames},
+    {"menu", runMenu, kestrova::camera::menuSettingNames},
     {"factory-reset", runFactoryReset},
-    {"mms", runMms, mmsSettingNames},
-    {"smtp", runSmtp, smtpSettingNames},
+    {"mms", runMms, kestrova::mms::mmsSettingNames},
+    {"smtp", runSmtp, kestrova::smtp::smtpSettingNames},
     {"inspect", runInspect},
     {"cards", runCards},
     {"history", runHistory},

@@ -14,7 +14,6 @@
 #include <algorithm>
 
 #include <QDate>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QTime>
 
@@ -92,32 +91,21 @@ public:
                                   "give --model)")
                        .arg(rawBytes(31, 37));
         out << QStringLiteral("clock: %1").arg(isoClock(menu.clock).replace(u'T', u' '));
-        out << QStringLiteral("menu_language: %1 (%2)")
-                   .arg(menu.languageByte)
-                   .arg(languageName(menu.languageByte));
+        out << languageLine(QStringLiteral("menu_language"), menu.languageByte);
         out << QStringLiteral("tv_mode: %1").arg(menu.tvModeByte);
-        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
-            out << QStringLiteral("out of range: %1 (DAMAGED)")
-                       .arg(wrong.join(QStringLiteral(", ")));
+        addOutOfRangeLine(out, outOfRange());
         return out;
     }
 
     QJsonObject json() const override {
-        QJsonObject object;
-        object[QStringLiteral("kind")] = kind();
-        object[QStringLiteral("crc_ok")] = check_.sizeOk && check_.crcOk;
-        object[QStringLiteral("intact")] = !damaged();
+        QJsonObject object = jsonHead(kind(), check_.sizeOk && check_.crcOk, !damaged());
         if (!check_.sizeOk || check_.factoryReset)
             return object;
-        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
-            object[QStringLiteral("out_of_range")] = QJsonArray::fromStringList(wrong);
-        if (model_)
-            object[QStringLiteral("model")] = *model_;
+        addRangeAndModel(object, outOfRange(), model_);
         const camera::DecodedMenu menu = decoded();
         if (model_) {
             const QJsonObject settings = camera::menuProfileObject(menu.settings, *form_, *model_);
-            for (auto it = settings.begin(); it != settings.end(); ++it)
-                object.insert(it.key(), it.value());
+            insertSettings(object, settings);
         } else {
             // The settings every form keeps in the same place, each list by its entry where its
             // entries do not depend on the model.

@@ -49,10 +49,6 @@ private:
 
 } // namespace
 
-QStringList mmsSettingNames() {
-    return mms::mmsSettingNames();
-}
-
 int runMms(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(

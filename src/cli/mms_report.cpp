@@ -10,7 +10,6 @@
 #include "mms/mms_profile.h"
 #include "mms/operator_presets.h"
 
-#include <QJsonArray>
 #include <QJsonObject>
 
 #include <memory>
@@ -108,32 +107,20 @@ public:
                            .arg(quotedText(s.*row.text),
                                 holdsControl(s.*row.text) ? notWritten : QString());
         }
-        out << QStringLiteral("record_language: %1 (%2)")
-                   .arg(decoded_.languageByte)
-                   .arg(languageName(decoded_.languageByte));
+        out << languageLine(QStringLiteral("record_language"), decoded_.languageByte);
         out << QStringLiteral("tv_mode: %1").arg(decoded_.tvModeByte);
-        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
-            out << QStringLiteral("out of range: %1 (DAMAGED)")
-                       .arg(wrong.join(QStringLiteral(", ")));
+        addOutOfRangeLine(out, outOfRange());
         return out;
     }
 
     QJsonObject json() const override {
         const mms::MmsRecordCheck& check = decoded_.check;
         const MmsSettings& s = decoded_.settings;
-        QJsonObject object;
-        object[QStringLiteral("kind")] = QStringLiteral("mms");
-        object[QStringLiteral("crc_ok")] = check.checkValueOk;
-        object[QStringLiteral("intact")] = !damaged();
+        QJsonObject object = jsonHead(QStringLiteral("mms"), check.checkValueOk, !damaged());
         if (!check.sizeOk)
             return object;
-        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
-            object[QStringLiteral("out_of_range")] = QJsonArray::fromStringList(wrong);
-        if (model_)
-            object[QStringLiteral("model")] = *model_;
-        const QJsonObject settings = mms::mmsProfileObject(s, statusEntries());
-        for (auto it = settings.begin(); it != settings.end(); ++it)
-            object[it.key()] = it.value();
+        addRangeAndModel(object, outOfRange(), model_);
+        insertSettings(object, mms::mmsProfileObject(s, statusEntries()));
         object[QStringLiteral("record_language")] = decoded_.languageByte;
         object[QStringLiteral("tv_mode")] = decoded_.tvModeByte;
         return object;

@@ -2,6 +2,8 @@
 
 #include "i18n/language.h"
 
+#include <QJsonArray>
+
 namespace kestrova::cli {
 
 QString hex16(std::uint16_t value) {
@@ -21,6 +23,37 @@ QString verdict(bool ok) {
 
 QString okOr(bool ok, const QString& good, const QString& bad) {
     return (ok ? good : bad) + u' ' + verdict(ok);
+}
+
+QString languageLine(const QString& key, int number) {
+    return QStringLiteral("%1: %2 (%3)").arg(key).arg(number).arg(languageName(number));
+}
+
+void addOutOfRangeLine(QStringList& lines, const QStringList& outOfRange) {
+    if (!outOfRange.isEmpty())
+        lines << QStringLiteral("out of range: %1 (DAMAGED)")
+                     .arg(outOfRange.join(QStringLiteral(", ")));
+}
+
+QJsonObject jsonHead(const QString& kind, bool crcOk, bool intact) {
+    QJsonObject object;
+    object[QStringLiteral("kind")] = kind;
+    object[QStringLiteral("crc_ok")] = crcOk;
+    object[QStringLiteral("intact")] = intact;
+    return object;
+}
+
+void addRangeAndModel(QJsonObject& object, const QStringList& outOfRange,
+                      std::optional<int> model) {
+    if (!outOfRange.isEmpty())
+        object[QStringLiteral("out_of_range")] = QJsonArray::fromStringList(outOfRange);
+    if (model)
+        object[QStringLiteral("model")] = *model;
+}
+
+void insertSettings(QJsonObject& object, const QJsonObject& settings) {
+    for (auto it = settings.begin(); it != settings.end(); ++it)
+        object[it.key()] = it.value();
 }
 
 } // namespace kestrova::cli

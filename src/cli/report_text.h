@@ -2,9 +2,12 @@
 
 #include "common/profile_values.h"
 
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 namespace kestrova::cli {
 
@@ -21,6 +24,21 @@ QString verdict(bool ok);
 
 // What was found, followed by its verdict: "CR LF (ok)", "missing (DAMAGED)".
 QString okOr(bool ok, const QString& good, const QString& bad);
+
+// The line that names a record's language byte: "menu_language: 1 (English)".
+QString languageLine(const QString& key, int number);
+
+// The last line of a report, when some values are out of range.
+void addOutOfRangeLine(QStringList& lines, const QStringList& outOfRange);
+
+// What every report's JSON opens with: the kind of file and whether it is sound.
+QJsonObject jsonHead(const QString& kind, bool crcOk, bool intact);
+
+// Once the record has its size: the values out of range and the model given, where there are.
+void addRangeAndModel(QJsonObject& object, const QStringList& outOfRange, std::optional<int> model);
+
+// A profile's settings into a report's JSON.
+void insertSettings(QJsonObject& object, const QJsonObject& settings);
 
 // Texts from a file in double quotes, escaped as the terminal needs them.
 using kestrova::quotedText;

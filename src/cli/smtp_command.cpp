@@ -60,10 +60,6 @@ private:
 
 } // namespace
 
-QStringList smtpSettingNames() {
-    return smtp::smtpSettingNames();
-}
-
 int runSmtp(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(

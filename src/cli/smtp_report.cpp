@@ -10,7 +10,6 @@
 #include "i18n/language.h"
 #include "smtp/smtp_profile.h"
 
-#include <QJsonArray>
 #include <QJsonObject>
 
 #include <memory>
@@ -113,33 +112,21 @@ public:
                                 ? QStringLiteral(" (control characters: not written by this "
                                                  "program)")
                                 : QString());
-        out << QStringLiteral("smtp_language: %1 (%2)")
-                   .arg(decoded_.languageByte)
-                   .arg(languageName(decoded_.languageByte));
-        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
-            out << QStringLiteral("out of range: %1 (DAMAGED)")
-                       .arg(wrong.join(QStringLiteral(", ")));
+        out << languageLine(QStringLiteral("smtp_language"), decoded_.languageByte);
+        addOutOfRangeLine(out, outOfRange());
         return out;
     }
 
     QJsonObject json() const override {
         const smtp::SmtpRecordCheck& check = decoded_.check;
         const SmtpSettings& s = decoded_.settings;
-        QJsonObject object;
-        object[QStringLiteral("kind")] = QStringLiteral("smtp");
-        object[QStringLiteral("crc_ok")] = check.checkValueOk;
-        object[QStringLiteral("intact")] = !damaged();
+        QJsonObject object = jsonHead(QStringLiteral("smtp"), check.checkValueOk, !damaged());
         if (!check.sizeOk)
             return object;
-        if (const QStringList wrong = outOfRange(); !wrong.isEmpty())
-            object[QStringLiteral("out_of_range")] = QJsonArray::fromStringList(wrong);
-        if (model_)
-            object[QStringLiteral("model")] = *model_;
+        addRangeAndModel(object, outOfRange(), model_);
         if (!guess_.ambiguous)
             object[QStringLiteral("form")] = QString(letter(guess_.form));
-        const QJsonObject profile = smtp::smtpProfile(s, guess_.form);
-        for (auto it = profile.begin(); it != profile.end(); ++it)
-            object[it.key()] = it.value();
+        insertSettings(object, smtp::smtpProfile(s, guess_.form));
         object[QStringLiteral("user_name")] = decoded_.userName;
         object[QStringLiteral("smtp_language")] = decoded_.languageByte;
         return object;

@@ -3,6 +3,7 @@
 #include "model/camera_model.h"
 
 #include "i18n/language.h"
+#include "i18n/utf8_list.h"
 
 #include <array>
 
@@ -115,14 +116,6 @@ constexpr std::array<const char*, languageCount> offWords{
     "关闭", "Off", "Aus", "pois", "OFF", "Arret", "Off", "Izklop", "Vypnuto", "オフ", "NE"};
 // clang-format on
 
-template <std::size_t N> QStringList toList(const std::array<const char*, N>& texts) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(N));
-    for (const char* text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
 constexpr std::size_t column(int language) {
     return static_cast<std::size_t>(language - 1);
 }
@@ -143,19 +136,19 @@ int mmsOptionLanguage(MmsForm form, int language) {
 }
 
 QStringList mmsModeOptions(MmsForm form, int language) {
-    return toList(modeTexts[column(mmsOptionLanguage(form, language))]);
+    return utf8List(modeTexts[column(mmsOptionLanguage(form, language))]);
 }
 
 QStringList mmsSendOptions(MmsForm form, int model, int language) {
     const std::size_t at = column(mmsOptionLanguage(form, language));
     if (form == MmsForm::B && cameraModel(model).mmsQvga)
-        return toList(sendQvgaTexts[at]);
-    return toList(sendTexts[at]);
+        return utf8List(sendQvgaTexts[at]);
+    return utf8List(sendTexts[at]);
 }
 
 QStringList mmsRoamingOptions(MmsForm form, int language) {
     const std::size_t at = column(mmsOptionLanguage(form, language));
-    return toList(form == MmsForm::A ? roamingTextsA[at] : roamingTextsB[at]);
+    return utf8List(form == MmsForm::A ? roamingTextsA[at] : roamingTextsB[at]);
 }
 
 QStringList mmsApnOptions() {

@@ -2,6 +2,7 @@
 
 #include "format/smtp_fields.h"
 #include "i18n/language.h"
+#include "i18n/utf8_list.h"
 
 #include <array>
 
@@ -97,14 +98,6 @@ static_assert([] {
     return true;
 }());
 
-template <std::size_t N> QStringList toList(const std::array<const char*, N>& texts) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(N));
-    for (const char* text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
 constexpr std::size_t column(int language) {
     return static_cast<std::size_t>(textLanguage(language) - 1);
 }
@@ -120,11 +113,11 @@ QList<ControlCaption> smtpCaptions(SmtpForm form, int language) {
 }
 
 QStringList smtpModeOptions(int language) {
-    return toList(modeTexts[column(language)]);
+    return utf8List(modeTexts[column(language)]);
 }
 
 QStringList smtpSendOptions(int language) {
-    return toList(sendTexts[column(language)]);
+    return utf8List(sendTexts[column(language)]);
 }
 
 QString smtpFieldName(smtp::SmtpField field, int language) {

@@ -29,15 +29,15 @@ bool isText(const MmsFieldRow& row) {
 } // namespace
 
 MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host)
-    : FormModel(res::mmsFormTemplate(form), host)
-    , form_(form)
-    , context_(context)
-    , folder_(host, context)
-    , cardFile_(host, context_, folder_, cardFileHooks()) {}
+    : SetupFormModel(res::mmsFormTemplate(form), {selectButton, generateButton, exitButton},
+                     context, host)
+    , form_(form) {
+    useCardFileHooks(cardFileHooks());
+}
 
 void MmsFormModel::initialise() {
-    dialog().setCaption(cameraModel(context_.model).titleText());
-    for (const i18n::ControlCaption& caption : i18n::mmsCaptions(form_, context_.textLanguage()))
+    dialog().setCaption(cameraModel(context().model).titleText());
+    for (const i18n::ControlCaption& caption : i18n::mmsCaptions(form_, context().textLanguage()))
         dialog().setControlCaption(caption.controlId, caption.text);
     const auto at = static_cast<std::size_t>(form_);
     for (const MmsFieldRow& row : mmsFields()) {
@@ -50,17 +50,17 @@ void MmsFormModel::initialise() {
     fillLists();
     showPreset();
     showValues();
-    cardFile_.offerAtOpening();
+    cardFile().offerAtOpening();
 }
 
 void MmsFormModel::fillLists() {
-    const int language = context_.textLanguage();
+    const int language = context().textLanguage();
     dialog::Dialog& d = dialog();
     d.setEntries(res::mmsHourControls(form_).list, i18n::hourOptions(language), i18n::hourDefault);
     d.setEntries(modeList, i18n::mmsModeOptions(form_, language), i18n::mmsModeDefault);
     d.setEntries(countryList, mmsCountryNames(language), 0);
     d.setEntries(operatorList, mmsOperatorNames(0, language), 0);
-    d.setEntries(statusList, i18n::mmsSendOptions(form_, context_.model, language),
+    d.setEntries(statusList, i18n::mmsSendOptions(form_, context().model, language),
                  i18n::mmsSendDefault);
     d.setEntries(bearerList, i18n::mmsApnOptions(), i18n::mmsApnDefault);
     d.setEntries(scopeList, i18n::mmsRoamingOptions(form_, language), i18n::mmsRoamingDefault);
@@ -70,7 +70,7 @@ void MmsFormModel::fillForAuto() {
     // The English country names from now on, also in Chinese; the operators keep their
     // Chinese names there.
     dialog().setEntries(countryList, mmsCountryNames(i18n::English), 0);
-    dialog().setEntries(operatorList, mmsOperatorNames(0, context_.textLanguage()), 0);
+    dialog().setEntries(operatorList, mmsOperatorNames(0, context().textLanguage()), 0);
 }
 
 void MmsFormModel::fillForManual() {
@@ -122,7 +122,7 @@ void MmsFormModel::fail(int field, const QString& message) {
 }
 
 bool MmsFormModel::takeValues() {
-    const int language = context_.textLanguage();
+    const int language = context().textLanguage();
     const dialog::Dialog& d = dialog();
     // The network texts and the folder come first: a "Phone No" too long for its scope stops
     // the taking before the recipients, never before these.
@@ -130,7 +130,7 @@ bool MmsFormModel::takeValues() {
         if (isText(row) && givenByPreset(row.id))
             stored_.*row.text = d.text(controlOf(row.id));
     }
-    folder_.typed(d.text(folderField));
+    folder().typed(d.text(folderField));
     for (const MmsFieldRow& row : mmsFields()) {
         if (!isText(row) || givenByPreset(row.id))
             continue;
@@ -161,7 +161,7 @@ void MmsFormModel::showValues() {
         if (isText(row))
             dialog().setText(controlOf(row.id), stored_.*row.text);
     }
-    dialog().setText(folderField, folder_.path());
+    dialog().setText(folderField, folder().path());
     dialog().setText(picturesField, QString::number(stored_.picturesPerDay));
 }
 
@@ -234,22 +234,6 @@ void MmsFormModel::editFinished(int id) {
         takeValues();
 }
 
-void MmsFormModel::buttonPressed(int id) {
-    switch (id) {
-    case selectButton:
-        chooseFolder();
-        break;
-    case generateButton:
-        generate();
-        break;
-    case exitButton:
-        end(dialog::DialogResult::Cancelled);
-        break;
-    default:
-        break;
-    }
-}
-
 void MmsFormModel::modeChanged() {
     for (const MmsFieldRow& row : mmsFields()) {
         if (isText(row))
@@ -285,7 +269,7 @@ void MmsFormModel::countryChanged() {
     // "Manual" lists hold only "Other"; there is nothing to refill.
     if (isAuto()) {
         const int country = dialog().selection(countryList);
-        dialog().setEntries(operatorList, mmsOperatorNames(country, context_.textLanguage()), 0);
+        dialog().setEntries(operatorList, mmsOperatorNames(country, context().textLanguage()), 0);
     }
     showValues();
 }
@@ -294,7 +278,7 @@ void MmsFormModel::scopeChanged() {
     // A number already entered is left alone; the next reading of the controls measures it.
     stored_.international = dialog().selection(scopeList) == internationalPosition ? 1 : 0;
     if (stored_.international == 1)
-        host().showMessage(i18n::messageFor(Message::PhoneNotShown, context_.textLanguage()));
+        host().showMessage(i18n::messageFor(Message::PhoneNotShown, context().textLanguage()));
 }
 
 void MmsFormModel::phoneChanged() {
@@ -302,7 +286,7 @@ void MmsFormModel::phoneChanged() {
     if (typed.size() > phoneLimit()) {
         // The digits up to the limit stay, and the user goes on typing where they were rather
         // than over a selected number.
-        host().showMessage(i18n::maxPhoneDigitsMessage(phoneLimit(), context_.textLanguage()));
+        host().showMessage(i18n::maxPhoneDigitsMessage(phoneLimit(), context().textLanguage()));
         dialog().setText(phoneField, typed.left(phoneLimit()));
     }
     takeValues();
@@ -345,22 +329,8 @@ void MmsFormModel::picturesChanged() {
     }
 }
 
-void MmsFormModel::chooseFolder() {
-    folder_.browse();
-    showValues();
-    cardFile_.offerToLoad();
-}
-
-std::vector<dialog::MenuAction> MmsFormModel::contextMenu() const {
-    return cardFile_.menu();
-}
-
-void MmsFormModel::contextActionChosen(int command) {
-    cardFile_.chosen(command);
-}
-
 QStringList MmsFormModel::statusEntries() const {
-    return i18n::mmsSendOptions(form_, context_.model, i18n::English);
+    return i18n::mmsSendOptions(form_, context().model, i18n::English);
 }
 
 MmsSettings MmsFormModel::writtenSettings() const {
@@ -403,7 +373,7 @@ dialog::CardFileHooks MmsFormModel::cardFileHooks() {
     // What this model's form could have written: the file read back through the profile
     // reader, which refuses a value the form's lists and boxes cannot hold.
     const auto readable = [this](const QJsonObject& profile) {
-        MmsProfileReader reader(form_, context_.model, context_.textLanguage());
+        MmsProfileReader reader(form_, context().model, context().textLanguage());
         reader.takeProfile(profile);
         return reader.settings();
     };
@@ -442,7 +412,7 @@ QString MmsFormModel::captionOf(MmsField field) const {
 }
 
 void MmsFormModel::generate() {
-    const int language = context_.textLanguage();
+    const int language = context().textLanguage();
     // An emptied count would send its last number unseen.
     if (dialog().text(picturesField).isEmpty()) {
         fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
@@ -455,7 +425,7 @@ void MmsFormModel::generate() {
     }
     const PreparedMmsFile prepared =
         prepareMmsFile(typed, static_cast<int>(dialog().entries(statusList).size()),
-                       context_.recordLanguage(), context_.tvMode);
+                       context().recordLanguage(), context().tvMode);
     if (prepared.failure) {
         fail(controlOf(prepared.failure->field),
              i18n::messageFor(prepared.failure->message, language));
@@ -475,9 +445,9 @@ void MmsFormModel::generate() {
     }
 
     // The folder as the box shows it now.
-    folder_.use(dialog().text(folderField));
-    dialog::writeSettingsFile(host(), folder_.path(), mmsFileName, prepared.bytes,
-                              Message::MmsGenerated, language, folder_.writeOptions());
+    folder().use(dialog().text(folderField));
+    dialog::writeSettingsFile(host(), folder().path(), mmsFileName, prepared.bytes,
+                              Message::MmsGenerated, language, folder().writeOptions());
 }
 
 } // namespace kestrova::mms

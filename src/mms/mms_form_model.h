@@ -1,10 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
-#include "dialog/card_file_actions.h"
-#include "dialog/form_context.h"
-#include "dialog/form_model.h"
-#include "dialog/target_folder.h"
+#include "dialog/setup_form_model.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_settings.h"
 
@@ -19,16 +16,13 @@ namespace kestrova::mms {
 // The ten texts, the folder and the picture count are kept as stored values, taken from the
 // controls in one fixed order after each change and shown again where a handler says so; the lists
 // are read where they are needed.
-class MmsFormModel final : public dialog::FormModel {
+class MmsFormModel final : public dialog::SetupFormModel {
 public:
     MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host);
 
     void initialise() override;
     void listChanged(int id) override;
     void editChanged(int id) override;
-    void buttonPressed(int id) override;
-    std::vector<dialog::MenuAction> contextMenu() const override;
-    void contextActionChosen(int command) override;
     void editFinished(int id) override;
 
     MmsForm form() const { return form_; }
@@ -37,7 +31,6 @@ public:
     // the typed ones (empty in "Auto" mode); country and operator are the record's codes as last
     // set.
     MmsSettings settings() const;
-    QString targetFolder() const { return folder_.path(); }
     bool isAuto() const;
     bool isSmsOnly() const;
     // The most characters "Phone No" may hold with the scope as it stands.
@@ -50,7 +43,7 @@ private:
     // check shows its message, moves the focus to its field and ends the taking there.
     bool takeValues();
     // Puts the stored values back into their controls.
-    void showValues();
+    void showValues() override;
 
     void applyPattern(Pattern pattern);
     void applyModePattern();
@@ -70,24 +63,20 @@ private:
     void emailChanged();
     void firstRecipientChanged();
     void picturesChanged();
-    void chooseFolder();
     // The settings of a file or profile, shown as if the user had picked and typed them.
     void showSettings(const MmsSettings& settings);
     // The settings as written: the preset's network texts in "Auto" mode.
     MmsSettings writtenSettings() const;
     QStringList statusEntries() const;
     dialog::CardFileHooks cardFileHooks();
-    void generate();
+    void generate() override;
 
     void fail(int field, const QString& message);
     int controlOf(MmsField field) const;
     QString captionOf(MmsField field) const;
 
     MmsForm form_;
-    dialog::FormContext context_;
     MmsSettings stored_; // the texts, the picture count, the scope and the record's codes
-    dialog::TargetFolder folder_;
-    dialog::CardFileActions cardFile_;
 };
 
 } // namespace kestrova::mms

@@ -41,20 +41,20 @@ QString manualRow() {
 } // namespace
 
 SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host)
-    : FormModel(res::smtpFormTemplate(form), host)
-    , form_(form)
-    , context_(context)
-    , folder_(host, context)
-    , cardFile_(host, context_, folder_, cardFileHooks()) {}
+    : SetupFormModel(res::smtpFormTemplate(form), {selectButton, generateButton, exitButton},
+                     context, host)
+    , form_(form) {
+    useCardFileHooks(cardFileHooks());
+}
 
 void SmtpFormModel::initialise() {
-    const int language = context_.textLanguage();
+    const int language = context().textLanguage();
     showValues();
     for (const SmtpFieldRow& row : smtpFields()) {
         if (isText(row))
             dialog().setLimit(controlOf(row), limitOf(row));
     }
-    dialog().setCaption(cameraModel(context_.model).titleText());
+    dialog().setCaption(cameraModel(context().model).titleText());
     setGprsReadOnly(true);
     dialog().setEntries(modeList, i18n::smtpModeOptions(language), i18n::smtpModeDefault);
     fillCountries();
@@ -65,7 +65,7 @@ void SmtpFormModel::initialise() {
         dialog().setControlCaption(caption.controlId, caption.text);
     dialog().setEntries(hourList(form_), i18n::hourOptions(language), i18n::hourDefault);
     showPreset();
-    cardFile_.offerAtOpening();
+    cardFile().offerAtOpening();
 }
 
 void SmtpFormModel::showPreset() {
@@ -109,8 +109,8 @@ void SmtpFormModel::fail(int field, const QString& message) {
 }
 
 bool SmtpFormModel::takeValues(bool typingCount) {
-    const int language = context_.textLanguage();
-    folder_.typed(dialog().text(folderField));
+    const int language = context().textLanguage();
+    folder().typed(dialog().text(folderField));
     for (const SmtpFieldRow& row : smtpFields()) {
         if (!isText(row))
             continue;
@@ -146,7 +146,7 @@ void SmtpFormModel::showValues() {
             dialog().setText(controlOf(row), settings_.*row.text);
     }
     dialog().setText(picturesField, QString::number(settings_.picturesPerDay));
-    dialog().setText(folderField, folder_.path());
+    dialog().setText(folderField, folder().path());
 }
 
 void SmtpFormModel::setGprsReadOnly(bool readOnly) {
@@ -179,22 +179,6 @@ void SmtpFormModel::listChanged(int id) {
     showPreset();
 }
 
-void SmtpFormModel::buttonPressed(int id) {
-    switch (id) {
-    case selectButton:
-        chooseFolder();
-        break;
-    case generateButton:
-        generate();
-        break;
-    case exitButton:
-        end(dialog::DialogResult::Cancelled);
-        break;
-    default:
-        break;
-    }
-}
-
 void SmtpFormModel::changeMode() {
     // A failing check does not stop the change.
     takeValues();
@@ -214,20 +198,6 @@ void SmtpFormModel::changeMode() {
         dialog().setEntries(operatorList, {manualRow()}, 0);
     }
     showValues();
-}
-
-void SmtpFormModel::chooseFolder() {
-    folder_.browse();
-    showValues();
-    cardFile_.offerToLoad();
-}
-
-std::vector<dialog::MenuAction> SmtpFormModel::contextMenu() const {
-    return cardFile_.menu();
-}
-
-void SmtpFormModel::contextActionChosen(int command) {
-    cardFile_.chosen(command);
 }
 
 void SmtpFormModel::showSettings(const SmtpSettings& s) {
@@ -258,9 +228,9 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
     // refuses a value the form's lists and boxes cannot hold.
     const auto readable = [this](const QJsonObject& profile) {
         const QString model = QStringLiteral("model %1 (%2)")
-                                  .arg(context_.model)
-                                  .arg(cameraModel(context_.model).nameText());
-        SmtpProfileReader reader(form_, model, context_.textLanguage());
+                                  .arg(context().model)
+                                  .arg(cameraModel(context().model).nameText());
+        SmtpProfileReader reader(form_, model, context().textLanguage());
         if (const auto refusal = reader.readObject(profile))
             return SmtpProfileReader::Settled{{}, refusal};
         return reader.settle();
@@ -290,26 +260,26 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
 }
 
 void SmtpFormModel::generate() {
-    const int language = context_.textLanguage();
+    const int language = context().textLanguage();
     // An emptied count would send its last number unseen.
     if (dialog().text(picturesField).isEmpty()) {
         fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
         return;
     }
     // The folder as it stands in its field now: one typed by hand is never passed over.
-    folder_.use(dialog().text(folderField));
+    folder().use(dialog().text(folderField));
     // The preset goes into what is written, never into the settings, so the read-only GPRS
     // edits stay empty in "Auto" mode whatever happens next.
     const PreparedSmtpFile prepared =
-        prepareSmtpFile(settings(), form_, context_.recordLanguage(), language);
+        prepareSmtpFile(settings(), form_, context().recordLanguage(), language);
     if (prepared.refusal) {
         host().showMessage(prepared.refusal->message);
         if (prepared.refusal->field)
             dialog().setFocus(controlOf(smtpField(*prepared.refusal->field)));
         return;
     }
-    dialog::writeSettingsFile(host(), folder_.path(), smtpFileName, prepared.bytes,
-                              Message::SmtpGenerated, language, folder_.writeOptions());
+    dialog::writeSettingsFile(host(), folder().path(), smtpFileName, prepared.bytes,
+                              Message::SmtpGenerated, language, folder().writeOptions());
 }
 
 } // namespace kestrova::smtp

@@ -1,10 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
-#include "dialog/card_file_actions.h"
-#include "dialog/form_context.h"
-#include "dialog/form_model.h"
-#include "dialog/target_folder.h"
+#include "dialog/setup_form_model.h"
 #include "smtp/smtp_checks.h"
 #include "smtp/smtp_settings.h"
 
@@ -16,16 +13,13 @@ namespace kestrova::smtp {
 // limit and the SMS remote control, written as "smtp.dat" into a folder the user chooses. The
 // lists are read where they are needed; the edits are copied into the settings whenever any of
 // them changes.
-class SmtpFormModel final : public dialog::FormModel {
+class SmtpFormModel final : public dialog::SetupFormModel {
 public:
     SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host);
 
     void initialise() override;
     void listChanged(int id) override;
     void editChanged(int id) override;
-    void buttonPressed(int id) override;
-    std::vector<dialog::MenuAction> contextMenu() const override;
-    void contextActionChosen(int command) override;
     void editFinished(int id) override;
 
     SmtpForm form() const { return form_; }
@@ -34,14 +28,13 @@ public:
     // The lists as they stand with the edits as last taken: what Generate checks, before it
     // takes the preset in "Auto" mode.
     SmtpSettings settings() const;
-    QString targetFolder() const { return folder_.path(); }
 
 private:
     // Copies the folder and every edit into the settings; the first failing check shows its
     // message, moves the focus to its field and ends the taking. An emptied picture count is
     // passed over while the user is still typing in it.
     bool takeValues(bool typingCount = false);
-    void showValues();
+    void showValues() override;
 
     void setGprsReadOnly(bool readOnly);
     void fillCountries();
@@ -49,21 +42,17 @@ private:
     // In "Auto" mode the GPRS edits stay empty; the preset they stand for shows in grey.
     void showPreset();
     void changeMode();
-    void chooseFolder();
     // The settings of a file or profile, shown as if the user had picked and typed them.
     void showSettings(const SmtpSettings& settings);
     dialog::CardFileHooks cardFileHooks();
-    void generate();
+    void generate() override;
     void fail(int field, const QString& message);
     // Where a field shows on this form, and how many characters its box takes.
     int controlOf(const SmtpFieldRow& row) const;
     int limitOf(const SmtpFieldRow& row) const;
 
     SmtpForm form_;
-    dialog::FormContext context_;
     SmtpSettings settings_; // the texts and pictures per day; the lists hold the rest
-    dialog::TargetFolder folder_;
-    dialog::CardFileActions cardFile_;
 };
 
 } // namespace kestrova::smtp

@@ -1,0 +1,41 @@
+#include "dialog/setup_form_model.h"
+
+namespace kestrova::dialog {
+
+SetupFormModel::SetupFormModel(const DialogTemplate& dialogTemplate, SetupButtons buttons,
+                               const FormContext& context, Host& host)
+    : FormModel(dialogTemplate, host)
+    , buttons_(buttons)
+    , context_(context)
+    , folder_(host, context) {}
+
+void SetupFormModel::useCardFileHooks(CardFileHooks hooks) {
+    cardFile_.emplace(host(), context_, folder_, std::move(hooks));
+}
+
+void SetupFormModel::buttonPressed(int id) {
+    if (id == buttons_.select)
+        chooseFolder();
+    else if (id == buttons_.generate)
+        generate();
+    else if (id == buttons_.exit)
+        end(DialogResult::Cancelled);
+    else
+        otherButtonPressed(id);
+}
+
+void SetupFormModel::chooseFolder() {
+    folder_.browse();
+    showValues();
+    cardFile().offerToLoad();
+}
+
+std::vector<MenuAction> SetupFormModel::contextMenu() const {
+    return cardFile_.value().menu();
+}
+
+void SetupFormModel::contextActionChosen(int command) {
+    cardFile().chosen(command);
+}
+
+} // namespace kestrova::dialog
