@@ -91,7 +91,7 @@ QJsonObject readProfile(const QString& path, const ProfileKeys& keys) {
     if (!document.isObject())
         fail(ExitBadInput,
              QStringLiteral("the profile %1 must hold one JSON object of settings").arg(path));
-    const QJsonObject profile = document.object();
+    QJsonObject profile = document.object();
     checkProfile(path, profile, keys);
     return profile;
 }

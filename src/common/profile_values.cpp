@@ -62,7 +62,7 @@ QString quotedText(const QString& text) {
 }
 
 QString shownValue(const QString& text) {
-    const QString shown = escapedText(text);
+    QString shown = escapedText(text);
     if (shown.size() <= shownLength)
         return shown;
     return shown.left(shownLength) + QStringLiteral("... (%1 characters)").arg(text.size());
