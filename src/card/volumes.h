@@ -3,6 +3,11 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
+class QStorageInfo;
+
 namespace kestrova::card {
 
 // How a volume's device is attached.
@@ -36,8 +41,19 @@ public:
 // under /Volumes (macOS).
 class SystemVolumes final : public VolumeSource {
 public:
+    // What to ask first where it answers (the desktop program passes udisks2); the mount table
+    // and sysfs otherwise.
+    using Preferred = std::function<std::optional<QList<Volume>>()>;
+    explicit SystemVolumes(Preferred preferred = {})
+        : preferred_(std::move(preferred)) {}
     QList<Volume> volumes() const override;
+
+private:
+    Preferred preferred_;
 };
+
+// A mounted volume's facts as the mount table gives them.
+Volume volumeOf(const QStorageInfo& storage);
 
 // The volumes that are cards, in mount point order.
 QList<Volume> detectCards(const VolumeSource& source);

@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -37,9 +36,11 @@ QString entryId(const QDateTime& time, const QString& folder, const QString& fil
            u'-' + hash + u'-' + fileName;
 }
 
+// A new file of the history's own; a copy cut short leaves an entry that is never listed.
 bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+           file.write(bytes) == bytes.size() && file.flush();
 }
 
 std::optional<HistoryEntry> readEntry(const QString& root, const QString& id) {
@@ -133,9 +134,11 @@ std::optional<QByteArray> FileHistory::bytes(const HistoryEntry& entry) const {
 }
 
 void FileHistory::prune() {
-    const QList<HistoryEntry> all = entries();
-    for (qsizetype at = capacity; at < all.size(); ++at)
-        remove(all[at].id);
+    // Ids begin with the time, so the names alone say which are the oldest.
+    const QStringList names =
+        QDir(root_).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (qsizetype at = capacity; at < names.size(); ++at)
+        remove(names[at].chopped(5));
 }
 
 } // namespace kestrova

@@ -3,6 +3,7 @@
 #include "format/file_history.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStorageInfo>
+#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -17,6 +19,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -24,6 +27,51 @@
 namespace kestrova {
 
 namespace {
+
+// Writers of one file take turns on a lock outside the card. On POSIX an advisory lock on an
+// open file: the system lets it go when its process ends, however it ends.
+class WriterLock {
+public:
+    explicit WriterLock(const QString& path)
+#ifdef Q_OS_UNIX
+        : handle_(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+#else
+        : lock_(path)
+#endif
+    {
+    }
+    ~WriterLock() {
+#ifdef Q_OS_UNIX
+        if (handle_ >= 0)
+            ::close(handle_);
+#endif
+    }
+    WriterLock(const WriterLock&) = delete;
+    WriterLock& operator=(const WriterLock&) = delete;
+
+    bool acquire(int waitMs) {
+#ifdef Q_OS_UNIX
+        if (handle_ < 0)
+            return false;
+        QDeadlineTimer deadline(waitMs);
+        while (::flock(handle_, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK || deadline.hasExpired())
+                return false;
+            QThread::msleep(10);
+        }
+        return true;
+#else
+        return lock_.tryLock(waitMs);
+#endif
+    }
+
+private:
+#ifdef Q_OS_UNIX
+    int handle_;
+#else
+    QLockFile lock_;
+#endif
+};
 
 // Settings files are tiny; a far larger file of that name is nothing this program wrote.
 constexpr qint64 largestKept = 1 << 20;
@@ -201,11 +249,20 @@ bool isMountPoint(const QString& folder) {
     const QFileInfo info(folder);
     if (folder.isEmpty() || !info.isDir())
         return false;
+#ifdef Q_OS_UNIX
+    // A volume's root lies on another device than the folder above it (or is the root itself).
+    struct stat self {};
+    struct stat parent {};
+    const QByteArray path = QFile::encodeName(info.canonicalFilePath());
+    if (::stat(path.constData(), &self) != 0 || ::stat((path + "/..").constData(), &parent) != 0)
+        return false;
+    return self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;
+#else
     const QStorageInfo storage(folder);
     return storage.isValid() &&
            QFileInfo(storage.rootPath()).canonicalFilePath() == info.canonicalFilePath();
+#endif
 }
-
 WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
                             WriteOptions options) {
     WriteResult result;
@@ -215,8 +272,8 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     if (options.mustBeMountPoint && !isMountPoint(folder))
         return failed(result, WriteFailure::FolderMissing);
 
-    QLockFile lock(writeLockPath(result.path));
-    if (!lock.tryLock(options.lockWaitMs))
+    WriterLock lock(writeLockPath(result.path));
+    if (!lock.acquire(options.lockWaitMs))
         return failed(result, WriteFailure::Busy);
     if (const auto failure = checkTarget(folder, result.path))
         return failed(result, *failure);

@@ -1,6 +1,9 @@
 #include "qt/desktop.h"
 
 #include "app/preferences_store.h"
+#ifdef KESTROVA_HAVE_UDISKS
+#include "card/udisks_volumes.h"
+#endif
 #include "app/routing.h"
 #include "app/setup_forms.h"
 #include "app/startup.h"
@@ -45,7 +48,11 @@ int runDesktop(int argc, char** argv) {
     app::ProcessState state = app::startUp(store, i18n::languageIdOf(QLocale::system()));
     const app::SetupForms forms = desktopForms();
     QtHost host;
+#ifdef KESTROVA_HAVE_UDISKS
+    const card::SystemVolumes volumes(card::udisksVolumes);
+#else
     const card::SystemVolumes volumes;
+#endif
     FileHistory history(FileHistory::defaultRoot());
     app::WindowChain(state, store, forms, host, host, &volumes, &history).run();
     return 0;
