@@ -49,7 +49,7 @@ public:
     WriterLock(const WriterLock&) = delete;
     WriterLock& operator=(const WriterLock&) = delete;
 
-    bool acquire(int waitMs) {
+    bool acquire(int waitMs) const {
 #ifdef Q_OS_UNIX
         if (handle_ < 0)
             return false;
@@ -69,7 +69,7 @@ private:
 #ifdef Q_OS_UNIX
     int handle_;
 #else
-    QLockFile lock_;
+    mutable QLockFile lock_;
 #endif
 };
 
