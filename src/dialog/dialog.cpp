@@ -70,8 +70,8 @@ void Dialog::setReadOnly(int id, bool readOnly) {
     mutableControl(id).readOnly = readOnly;
 }
 
-void Dialog::setPlaceholder(int id, const QString& placeholder) {
-    mutableControl(id).placeholder = placeholder;
+void Dialog::setHint(int id, const QString& hint) {
+    mutableControl(id).hint = hint;
 }
 
 void Dialog::setEnabled(int id, bool enabled) {

@@ -21,7 +21,7 @@ struct ControlState {
     bool masked = false;
     bool readOnly = false;
     bool enabled = true;
-    QString placeholder; // edits: grey text shown while the edit is empty
+    QString hint; // edits: grey text shown while the edit is empty
     QString toolTip;
 };
 
@@ -57,7 +57,7 @@ public:
     void setLimit(int id, int limit);
     void setReadOnly(int id, bool readOnly);
 
-    void setPlaceholder(int id, const QString& placeholder);
+    void setHint(int id, const QString& hint);
 
     void setEnabled(int id, bool enabled);
     void setToolTip(int id, const QString& toolTip);

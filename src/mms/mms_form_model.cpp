@@ -89,7 +89,7 @@ void MmsFormModel::showPreset() {
     }
     for (const MmsFieldRow& row : mmsFields()) {
         if (isText(row) && givenByPreset(row.id))
-            dialog().setPlaceholder(controlOf(row.id), preset.*row.text);
+            dialog().setHint(controlOf(row.id), preset.*row.text);
     }
 }
 

@@ -300,7 +300,7 @@ void DialogWindow::showControl(const ControlTemplate& control) {
             {state.limit > 0 ? state.limit : 32767, static_cast<int>(state.text.size())}));
         if (edit->text() != state.text)
             edit->setText(state.text);
-        edit->setPlaceholderText(state.placeholder);
+        edit->setPlaceholderText(state.hint);
         if (edit->isReadOnly() != state.readOnly) {
             edit->setReadOnly(state.readOnly);
             // A locked field looks locked: grey instead of white.

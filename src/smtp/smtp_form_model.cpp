@@ -74,9 +74,9 @@ void SmtpFormModel::showPreset() {
     preset.account.clear();
     preset.gprsPassword.clear();
     preset = withGprsPreset(preset);
-    dialog().setPlaceholder(apnField, preset.apn);
-    dialog().setPlaceholder(accountField, preset.account);
-    dialog().setPlaceholder(gprsPasswordField, preset.gprsPassword);
+    dialog().setHint(apnField, preset.apn);
+    dialog().setHint(accountField, preset.account);
+    dialog().setHint(gprsPasswordField, preset.gprsPassword);
 }
 
 bool SmtpFormModel::isAutomatic() const {

@@ -697,16 +697,16 @@ private Q_SLOTS:
             QVERIFY2(f.text(id).isEmpty(), qPrintable(QString::number(id)));
 
         // What will be sent shows in grey in the empty boxes, and goes with the mode.
-        const auto placeholder = [&](int id) { return f.dialog().control(id).placeholder; };
-        QCOMPARE(placeholder(urlField), presetText(preset.url));
-        QCOMPARE(placeholder(apnField), presetText(preset.apn));
-        QCOMPARE(placeholder(gatewayField), presetText(preset.gateway));
-        QCOMPARE(placeholder(portField), presetText(preset.port));
-        QCOMPARE(placeholder(accountField), presetText(preset.account));
-        QCOMPARE(placeholder(passwordField), presetText(preset.password));
+        const auto hint = [&](int id) { return f.dialog().control(id).hint; };
+        QCOMPARE(hint(urlField), presetText(preset.url));
+        QCOMPARE(hint(apnField), presetText(preset.apn));
+        QCOMPARE(hint(gatewayField), presetText(preset.gateway));
+        QCOMPARE(hint(portField), presetText(preset.port));
+        QCOMPARE(hint(accountField), presetText(preset.account));
+        QCOMPARE(hint(passwordField), presetText(preset.password));
         f.choose(modeList, 1);
         for (int id : {urlField, apnField, gatewayField, portField, accountField, passwordField})
-            QVERIFY2(placeholder(id).isEmpty(), qPrintable(QString::number(id)));
+            QVERIFY2(hint(id).isEmpty(), qPrintable(QString::number(id)));
     }
 
     void manualModeWritesWhatWasTyped() {

@@ -336,13 +336,13 @@ private Q_SLOTS:
             const auto text = [](std::string_view v) {
                 return QString::fromLatin1(v.data(), qsizetype(v.size()));
             };
-            QCOMPARE(f.dialog().control(apnField).placeholder, text(preset.apn));
-            QCOMPARE(f.dialog().control(accountField).placeholder, text(preset.user));
-            QCOMPARE(f.dialog().control(gprsPasswordField).placeholder, text(preset.password));
+            QCOMPARE(f.dialog().control(apnField).hint, text(preset.apn));
+            QCOMPARE(f.dialog().control(accountField).hint, text(preset.user));
+            QCOMPARE(f.dialog().control(gprsPasswordField).hint, text(preset.password));
             QVERIFY(f.text(apnField).isEmpty());
         };
         shows(0, 0);
-        QVERIFY(!f.dialog().control(apnField).placeholder.isEmpty());
+        QVERIFY(!f.dialog().control(apnField).hint.isEmpty());
         f.choose(countryList, 2);
         shows(2, 0);
         f.choose(operatorList, 1);
@@ -350,7 +350,7 @@ private Q_SLOTS:
         // Typed by hand in "Manual" mode: nothing in grey to mislead.
         f.choose(modeList, 1);
         for (int id : {apnField, accountField, gprsPasswordField})
-            QVERIFY(f.dialog().control(id).placeholder.isEmpty());
+            QVERIFY(f.dialog().control(id).hint.isEmpty());
     }
 
     void pickingAutoAgainKeepsWhatWasTyped() {
