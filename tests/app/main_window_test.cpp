@@ -8,6 +8,7 @@
 #include "res/camera_templates.h"
 #include "res/main_templates.h"
 #include "support/fake_host.h"
+#include "support/fake_volumes.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -342,19 +343,10 @@ private Q_SLOTS:
     }
     void formsLearnTheDetectedCardsAndTheHistory() {
         // Only volumes that are cards count; the chain hands them over in mount point order.
-        struct Volumes final : card::VolumeSource {
-            QList<card::Volume> volumes() const override {
-                card::Volume disk;
-                disk.mountPoint = QStringLiteral("/");
-                card::Volume reader;
-                reader.mountPoint = QStringLiteral("/media/b");
-                reader.removable = true;
-                card::Volume slot;
-                slot.mountPoint = QStringLiteral("/media/a");
-                slot.bus = card::Bus::Sd;
-                return {disk, reader, slot};
-            }
-        } volumes;
+        test::FixedVolumes volumes;
+        volumes.list = {test::volumeAt(QStringLiteral("/"), false, card::Bus::Other),
+                        test::volumeAt(QStringLiteral("/media/b"), true, card::Bus::Other),
+                        test::volumeAt(QStringLiteral("/media/a"), false, card::Bus::Sd)};
         FileHistory history(dir.filePath(QStringLiteral("history")));
         PreferencesStore store(iniPath());
         ProcessState state{{2, false, false}, 1, 0};

@@ -1,5 +1,6 @@
 #include "card/sysfs_block.h"
 #include "card/volumes.h"
+#include "support/fake_volumes.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
@@ -9,25 +10,9 @@
 #include <QTest>
 
 using namespace kestrova::card;
+using kestrova::test::FixedVolumes;
+using kestrova::test::volumeAt;
 using kestrova::test::writeFile;
-
-namespace {
-
-class FixedVolumes final : public VolumeSource {
-public:
-    QList<Volume> list;
-    QList<Volume> volumes() const override { return list; }
-};
-
-Volume volume(const QString& mountPoint, bool removable, Bus bus) {
-    Volume v;
-    v.mountPoint = mountPoint;
-    v.removable = removable;
-    v.bus = bus;
-    return v;
-}
-
-} // namespace
 
 Q_DECLARE_METATYPE(kestrova::card::Bus)
 
@@ -93,15 +78,15 @@ private Q_SLOTS:
         QCOMPARE(block.found, found);
         QCOMPARE(block.removable, removable);
         QCOMPARE(block.bus, bus);
-        QCOMPARE(volume(QString(), block.removable, block.bus).isCard(), card);
+        QCOMPARE(volumeAt(QString(), block.removable, block.bus).isCard(), card);
     }
 
     void cardsAreTheRemovableVolumesInOrder() {
         QTemporaryDir mounts;
         FixedVolumes source;
-        source.list = {volume(mounts.filePath(QStringLiteral("sd")), false, Bus::Sd),
-                       volume(QStringLiteral("/"), false, Bus::Other),
-                       volume(mounts.filePath(QStringLiteral("stick")), true, Bus::Usb)};
+        source.list = {volumeAt(mounts.filePath(QStringLiteral("sd")), false, Bus::Sd),
+                       volumeAt(QStringLiteral("/"), false, Bus::Other),
+                       volumeAt(mounts.filePath(QStringLiteral("stick")), true, Bus::Usb)};
         const QList<Volume> cards = detectCards(source);
         QCOMPARE(cards.size(), 2);
         QCOMPARE(cards[0].mountPoint, mounts.filePath(QStringLiteral("sd")));

@@ -1,4 +1,5 @@
 #include "cli/card_listing.h"
+#include "support/fake_volumes.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -12,28 +13,6 @@
 
 using namespace kestrova;
 using namespace kestrova::test;
-
-namespace {
-
-class FixedVolumes final : public card::VolumeSource {
-public:
-    QList<card::Volume> list;
-    QList<card::Volume> volumes() const override { return list; }
-};
-
-card::Volume volume(const QString& mountPoint, bool removable, card::Bus bus) {
-    card::Volume v;
-    v.mountPoint = mountPoint;
-    v.label = QStringLiteral("CAM");
-    v.fileSystem = QStringLiteral("vfat");
-    v.bytesTotal = qint64(8) << 30;
-    v.bytesFree = qint64(6) << 30;
-    v.removable = removable;
-    v.bus = bus;
-    return v;
-}
-
-} // namespace
 
 Q_DECLARE_METATYPE(cli::CardFile::State)
 
@@ -82,10 +61,10 @@ private Q_SLOTS:
         QVERIFY(writeFile(folder("damaged") + QStringLiteral("/menu.dat"), menu));
         QVERIFY(QDir().mkpath(folder("broken") + QStringLiteral("/setup.dat")));
 
-        volumes.list = {volume(folder("reset"), true, card::Bus::Usb),
-                        volume(QStringLiteral("/"), false, card::Bus::Other),
-                        volume(folder("card"), false, card::Bus::Sd),
-                        volume(folder("broken"), true, card::Bus::Other)};
+        volumes.list = {volumeAt(folder("reset"), true, card::Bus::Usb),
+                        volumeAt(QStringLiteral("/"), false, card::Bus::Other),
+                        volumeAt(folder("card"), false, card::Bus::Sd),
+                        volumeAt(folder("broken"), true, card::Bus::Other)};
     }
 
     void listsEveryCardsSettingsFiles_data() {
