@@ -36,13 +36,69 @@ bool save(QWidget& widget, const QString& path) {
     return widget.grab().save(path);
 }
 
+// What a dark desktop hands every program: a dark palette, also for kinds of widgets.
+void useDarkDesktopPalette() {
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    QApplication::setPalette(dark);
+    for (const char* kind : {"QLabel", "QLineEdit", "QComboBox", "QAbstractButton", "QMenu"})
+        QApplication::setPalette(dark, kind);
+}
+
+// One shot of the window for each kind of control that can have the focus: the first of
+// that kind the Tab key reaches.
+int saveFocusShots(qt::DialogWindow& window, const dialog::DialogTemplate& dialogTemplate,
+                   const QString& stem) {
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return -1;
+    int written = 0;
+    for (const auto& [kind, name] : {std::pair{dialog::ControlKind::List, "list"},
+                                     std::pair{dialog::ControlKind::Button, "button"},
+                                     std::pair{dialog::ControlKind::Edit, "edit"}}) {
+        for (const auto& control : dialogTemplate.controls) {
+            QWidget* w = window.widget(control.id);
+            if (control.kind != kind || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            w->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            if (!window.grab().save(QStringLiteral("%1-focus-%2.png").arg(stem, name)))
+                return -1;
+            ++written;
+            break;
+        }
+    }
+    return written;
+}
+
 } // namespace
 
+// render_windows OUT: every window in every language. With a flag, a smaller set in two
+// languages: --focus with the focus on a list, a button and an edit; --dark-desktop on a dark
+// desktop's palette; --dark-gtk as it stands, for a run under a dark GTK theme.
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.contains(QStringLiteral("--dark-desktop")))
+        useDarkDesktopPalette();
+    const bool focus = arguments.contains(QStringLiteral("--focus"));
+    const bool fullSet = arguments.size() <= 2;
     qt::applyTheme(application);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(out);
+    QList<int> languages{i18n::English, i18n::Japanese};
+    if (fullSet) {
+        languages.clear();
+        for (int language = 1; language <= i18n::languageCount; ++language)
+            languages << language;
+    }
 
     QTemporaryDir preferences;
     app::PreferencesStore store(preferences.filePath(QStringLiteral("prefs.ini")));
@@ -50,22 +106,30 @@ int main(int argc, char** argv) {
     qt::SilentHost host;
     int written = 0;
     for (const auto& entry : qt::windowCatalogue(store, forms)) {
-        for (int language = 1; language <= i18n::languageCount; ++language) {
+        for (const int language : languages) {
             app::ProcessState state{{language, language == i18n::Chinese, false}, 7, 0};
             const auto model = entry.make(state, host);
             qt::DialogWindow window(*model);
-            const QString path = QStringLiteral("%1/%2-%3.png")
-                                     .arg(out, entry.name, QLatin1String(languageTag(language)));
-            if (!save(window, path)) {
-                std::fprintf(stderr, "could not render %s\n", qPrintable(path));
+            const QString stem = QStringLiteral("%1/%2-%3").arg(
+                out, entry.name, QLatin1String(languageTag(language)));
+            const int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
+                                    : save(window, stem + QStringLiteral(".png")) ? 1 : -1;
+            if (shots < 0) {
+                std::fprintf(stderr, "could not render %s\n", qPrintable(stem));
                 return 1;
             }
-            ++written;
+            written += shots;
         }
+    }
+    if (focus) {
+        std::printf("%d screenshots in %s\n", written, qPrintable(out));
+        return 0;
     }
     // The setup forms' context menu, with the window under it: the screen is grabbed, as the
     // menu is a window of its own.
     for (const int language : {i18n::English, i18n::Chinese}) {
+        if (!fullSet && language == i18n::Chinese)
+            continue;
         const dialog::FormContext context{{language, language == i18n::Chinese, false}, 7, 0};
         const auto model = forms.camera(context, host);
         qt::DialogWindow window(*model);

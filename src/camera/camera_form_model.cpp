@@ -32,8 +32,8 @@ bool isListOn(int position) {
 
 CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& context,
                                  dialog::Host& host)
-    : SetupFormModel(res::cameraFormTemplate(form), {selectButton, generateButton, exitButton},
-                     context, host)
+    : SetupFormModel(res::cameraFormTemplate(form),
+                     {selectButton, generateButton, exitButton, moreButton}, context, host)
     , form_(form)
     , settings_(CameraSettings::atOpen(form))
     , captured_(CapturedTime::capture(host.clock().now()))
@@ -295,10 +295,11 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
         const MenuRecordCheck check = checkMenuRecord(bytes);
         if (!check.intact())
             return dialog::FileFit::Damaged;
-        const DecodedMenu menu = decoded(bytes);
         // The factory reset record holds no settings to show.
-        if (check.factoryReset ||
-            readable(menuProfileObject(menu.settings, form_, context().model)).error)
+        if (check.factoryReset)
+            return dialog::FileFit::FactoryReset;
+        const DecodedMenu menu = decoded(bytes);
+        if (readable(menuProfileObject(menu.settings, form_, context().model)).error)
             return dialog::FileFit::OtherForm;
         description = QStringLiteral("camera form %1, clock %2")
                           .arg(QChar(u'A' + static_cast<int>(form_)))

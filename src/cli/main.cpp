@@ -55,6 +55,23 @@ constexpr std::array<Command, 9> commands{{
     {"preferences", runPreferences},
 }};
 
+// A command's lines of the usage text, unindented: the usage line its --help shows.
+QString synopsisOf(const QString& name) {
+    const QString start = QStringLiteral("  kestrova ") + name;
+    QStringList lines;
+    for (const QString& line : usage.split(u'\n')) {
+        const bool commandLine = line.startsWith(QStringLiteral("  kestrova "));
+        if (commandLine && line.startsWith(start) &&
+            (line.size() == start.size() || line.at(start.size()) == u' '))
+            lines << line.mid(2);
+        else if (!lines.isEmpty() && !commandLine && line.startsWith(QStringLiteral("    ")))
+            lines << line.mid(2);
+        else if (!lines.isEmpty())
+            break;
+    }
+    return lines.join(u'\n');
+}
+
 const Command* findCommand(const QString& name) {
     for (const Command& command : commands) {
         if (name == QLatin1String(command.name))
@@ -106,9 +123,10 @@ int run(const QStringList& arguments) {
             QStringLiteral("kestrova: unknown command \"%1\"\n\n%2").arg(shownValue(name), usage));
         return ExitBadInput;
     }
-    // The command's own arguments, with a program name first as the parser expects.
+    // The command's own arguments, with a program name first as the parser expects: the
+    // command's usage line, which its help shows.
     QStringList commandArguments = arguments.mid(1);
-    commandArguments[0] = QStringLiteral("kestrova ") + name;
+    commandArguments[0] = synopsisOf(name);
     return command->run(commandArguments);
 }
 

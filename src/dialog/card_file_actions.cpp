@@ -7,6 +7,7 @@
 #include "i18n/notices.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
 
@@ -87,10 +88,19 @@ void CardFileActions::loadFromCard() {
     case FileFit::OtherForm:
         host_.showMessage(text(Notice::FileOtherForm).arg(hooks_.fileName));
         return;
+    case FileFit::FactoryReset:
+        host_.showMessage(text(Notice::FileIsFactoryReset).arg(hooks_.fileName));
+        return;
     case FileFit::Fits:
         break;
     }
     hooks_.showFile(*file.bytes);
+    tellLoadedFrom(recordFilePath(folder_.path(), hooks_.fileName));
+}
+
+void CardFileActions::tellLoadedFrom(const QString& path) {
+    // Nothing else in the form shows that the settings changed, or where they came from.
+    host_.showMessage(text(i18n::Notice::LoadedFrom).arg(QDir::toNativeSeparators(path)));
 }
 
 void CardFileActions::offerToLoad() {
@@ -140,12 +150,23 @@ void CardFileActions::loadProfile() {
     }
     if (const auto why = hooks_.showProfile(profile))
         unusable(*why);
+    else
+        tellLoadedFrom(*path);
 }
 
 void CardFileActions::saveProfile() {
-    const auto path = host_.chooseProfileFile(Host::FileUse::Save, folder_.path());
+    auto path = host_.chooseProfileFile(Host::FileUse::Save, folder_.path());
     if (!path)
         return;
+    // Load profile shows JSON files only: a profile saved under another name would be lost to
+    // it. Only a name the user did not see in the file dialog needs the question.
+    if (!path->endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
+        path->append(QStringLiteral(".json"));
+        if (QFileInfo::exists(*path) &&
+            !host_.askYesNo(
+                text(i18n::Notice::AskReplaceProfile).arg(QDir::toNativeSeparators(*path))))
+            return;
+    }
     QJsonObject profile = hooks_.profile();
     profile.insert(QStringLiteral("kind"), hooks_.profileKind);
     profile.insert(QStringLiteral("model"), context_.model);

@@ -19,9 +19,10 @@ namespace kestrova::dialog {
 
 // Whether a settings file read from a card can be shown in a form.
 enum class FileFit {
-    Fits,      // intact, and every value one this model's form can hold
-    Damaged,   // its checks fail, or it holds values no form writes
-    OtherForm, // intact, but written for another model's form (or holding no settings)
+    Fits,         // intact, and every value one this model's form can hold
+    Damaged,      // its checks fail, or it holds values no form writes
+    OtherForm,    // intact, but written for another model's form
+    FactoryReset, // the factory reset record, which holds no settings
 };
 
 // What a setup form tells the card actions of its own file.
@@ -69,6 +70,7 @@ private:
     void loadProfile();
     void saveProfile();
     void restorePrevious();
+    void tellLoadedFrom(const QString& path);
     QString text(i18n::Notice notice) const;
 
     Host& host_;

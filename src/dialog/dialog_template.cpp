@@ -11,4 +11,13 @@ const ControlTemplate* DialogTemplate::control(int controlId) const {
     return found == controls.end() ? nullptr : &*found;
 }
 
+ControlTemplate menuButtonRightOf(int id, const UnitRect& neighbour, int windowWidth) {
+    const int x = neighbour.right() + 6;
+    return {id,
+            ControlKind::Button,
+            {x, neighbour.y, windowWidth - 4 - x, neighbour.height},
+            QStringLiteral("More..."),
+            OpensMenu};
+}
+
 } // namespace kestrova::dialog

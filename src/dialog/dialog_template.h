@@ -26,6 +26,7 @@ enum Style : unsigned {
     DefaultButton = 1u << 4, // pressed by Enter
     CancelButton = 1u << 5,  // pressed by Escape and the close box
     RightAligned = 1u << 6,
+    OpensMenu = 1u << 7, // a button that opens the window's context menu
 };
 
 // A rectangle in dialog units: a quarter of the font's average character width across, an
@@ -53,6 +54,10 @@ struct ControlTemplate {
     int labelFor = 0;         // a label: the control it names, for screen readers and tab order
     QString accessibleName{}; // a control that no label names
 };
+
+// The small button that opens a window's context menu, in the room between `neighbour` and the
+// window's right edge, so no control of the window moves for it.
+ControlTemplate menuButtonRightOf(int id, const UnitRect& neighbour, int windowWidth);
 
 struct DialogTemplate {
     int id;

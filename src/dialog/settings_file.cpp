@@ -6,9 +6,11 @@
 
 namespace kestrova::dialog {
 
-QString browseForTargetFolder(Host& host, const QString& current) {
-    const auto chosen = host.browseForFolder(current);
-    return chosen && !chosen->isEmpty() ? *chosen : defaultTargetFolder();
+std::optional<QString> browseForTargetFolder(Host& host, const QString& current) {
+    auto chosen = host.browseForFolder(current);
+    if (chosen && chosen->isEmpty())
+        return std::nullopt;
+    return chosen;
 }
 
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,

@@ -1,5 +1,7 @@
 #include "dialog/setup_form_model.h"
 
+#include "i18n/notices.h"
+
 namespace kestrova::dialog {
 
 SetupFormModel::SetupFormModel(const DialogTemplate& dialogTemplate, SetupButtons buttons,
@@ -7,7 +9,11 @@ SetupFormModel::SetupFormModel(const DialogTemplate& dialogTemplate, SetupButton
     : FormModel(dialogTemplate, host)
     , buttons_(buttons)
     , context_(context)
-    , folder_(host, context) {}
+    , folder_(host, context) {
+    const QString more = i18n::noticeText(i18n::Notice::MenuMore, context.textLanguage());
+    dialog().setControlCaption(buttons.more, more);
+    dialog().setToolTip(buttons.more, more);
+}
 
 void SetupFormModel::useCardFileHooks(CardFileHooks hooks) {
     cardFile_.emplace(host(), context_, folder_, std::move(hooks));
@@ -25,8 +31,11 @@ void SetupFormModel::buttonPressed(int id) {
 }
 
 void SetupFormModel::chooseFolder() {
-    folder_.browse();
+    if (!folder_.browse())
+        return;
     showValues();
+    // The folder is what Select was for: Enter now writes the file.
+    dialog().setFocus(buttons_.generate);
     cardFile().offerToLoad();
 }
 

@@ -17,6 +17,7 @@ struct SetupButtons {
     int select;
     int generate;
     int exit;
+    int more; // opens the context menu
 };
 
 // What the camera, MMS and SMTP forms share: the program state they opened with, the folder

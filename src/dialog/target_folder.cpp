@@ -49,10 +49,16 @@ WriteOptions TargetFolder::writeOptions() const {
     return options;
 }
 
-void TargetFolder::browse() {
-    choose(browseForTargetFolder(host_, cards_.size() == 1 ? cards_.constFirst() : folder_.path));
+bool TargetFolder::browse() {
+    const auto path =
+        browseForTargetFolder(host_, cards_.size() == 1 ? cards_.constFirst() : folder_.path);
+    // A cancelled browser leaves the folder, and where the next file goes, as it was.
+    if (!path)
+        return false;
+    choose(*path);
     if (chosen_)
         chosen_(folder_);
+    return true;
 }
 
 void TargetFolder::typed(const QString& text) {

@@ -33,9 +33,9 @@ public:
     bool isEmpty() const { return folder_.path.isEmpty(); }
     bool wasMountPoint() const { return folder_.mountPoint; }
 
-    // Select: the folder browser's choice, or the default folder when it gave none. The browser
-    // starts at the one card detected, else at the folder the field holds.
-    void browse();
+    // Select: the folder browser's choice; whether it gave one. The browser starts at the one
+    // card detected, else at the folder the field holds.
+    bool browse();
     // The folder field now reads `text`: a new folder is judged at once, while the user still
     // sees the card in it.
     void typed(const QString& text);

@@ -39,6 +39,12 @@ enum class Notice {
     NoPreviousFile,      // %1: the file name
     AskRestorePrevious,  // %1: the file name, %2: when it was replaced
     NoCopyKept,          //
+
+    // The setup forms' menu button, and what loading a file tells.
+    MenuMore,           //
+    LoadedFrom,         // %1: the file the settings came from
+    FileIsFactoryReset, // %1: the file name
+    AskReplaceProfile,  // %1: the profile file
 };
 
 struct NoticeRow {

@@ -29,8 +29,8 @@ bool isText(const MmsFieldRow& row) {
 } // namespace
 
 MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host)
-    : SetupFormModel(res::mmsFormTemplate(form), {selectButton, generateButton, exitButton},
-                     context, host)
+    : SetupFormModel(res::mmsFormTemplate(form),
+                     {selectButton, generateButton, exitButton, moreButton}, context, host)
     , form_(form) {
     useCardFileHooks(cardFileHooks());
 }

@@ -134,8 +134,13 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         auto* button = new QPushButton(this);
         button->setDefault(control.style & dialog::DefaultButton);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this,
-                [this, id] { dispatch([this, id] { model_.buttonPressed(id); }); });
+        if (control.style & dialog::OpensMenu)
+            connect(button, &QPushButton::clicked, this, [this, button] {
+                showContextMenu(button->mapToGlobal(QPoint(0, button->height())));
+            });
+        else
+            connect(button, &QPushButton::clicked, this,
+                    [this, id] { dispatch([this, id] { model_.buttonPressed(id); }); });
         w = button;
         break;
     }
@@ -287,7 +292,7 @@ void DialogWindow::showControl(const ControlTemplate& control) {
             widget(control.labelFor)->setAccessibleName(state.caption);
         break;
     case ControlKind::Button:
-        static_cast<QPushButton*>(w)->setText(state.caption);
+        static_cast<QPushButton*>(w)->setText(shownCaption(control, state));
         w->setAccessibleName(state.caption);
         break;
     case ControlKind::GroupBox:
@@ -295,19 +300,21 @@ void DialogWindow::showControl(const ControlTemplate& control) {
         break;
     case ControlKind::Edit: {
         auto* edit = static_cast<QLineEdit*>(w);
+        // Only what changed is set: setting an edit's text or limit again drops the user's
+        // selection and moves the cursor to the end.
         // The limit holds for typing only, as the program may set a longer text.
-        edit->setMaxLength(std::max<int>(
-            {state.limit > 0 ? state.limit : 32767, static_cast<int>(state.text.size())}));
+        const int limit = std::max<int>(
+            {state.limit > 0 ? state.limit : 32767, static_cast<int>(state.text.size())});
+        if (edit->maxLength() != limit)
+            edit->setMaxLength(limit);
         if (edit->text() != state.text)
             edit->setText(state.text);
         edit->setPlaceholderText(state.hint);
         if (edit->isReadOnly() != state.readOnly) {
             edit->setReadOnly(state.readOnly);
-            // A locked field looks locked: grey instead of white.
-            QPalette palette = this->palette();
-            if (state.readOnly)
-                palette.setColor(QPalette::Base, QColor(226, 226, 226));
-            edit->setPalette(palette);
+            // A locked field looks locked, grey instead of white, and Tab passes it by.
+            edit->setPalette(state.readOnly ? lockedFieldPalette() : QPalette());
+            edit->setFocusPolicy(state.readOnly ? Qt::ClickFocus : Qt::StrongFocus);
         }
         break;
     }
@@ -328,6 +335,19 @@ void DialogWindow::showControl(const ControlTemplate& control) {
     case ControlKind::Icon:
         break;
     }
+}
+
+QString DialogWindow::shownCaption(const ControlTemplate& control,
+                                   const dialog::ControlState& state) const {
+    if (!(control.style & dialog::OpensMenu))
+        return state.caption;
+    // A menu button too small for its caption shows the dots alone; its tooltip and its name
+    // for screen readers keep the whole caption.
+    const auto* button = static_cast<const QPushButton*>(widget(control.id));
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) + 4;
+    if (button->fontMetrics().horizontalAdvance(state.caption) + margins <= button->width())
+        return state.caption;
+    return QStringLiteral("\u2026");
 }
 
 void DialogWindow::fitList(const ControlTemplate& control, QComboBox* list) {

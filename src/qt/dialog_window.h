@@ -46,6 +46,8 @@ private:
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
     void showContextMenu(const QPoint& globalPos);
+    QString shownCaption(const dialog::ControlTemplate& control,
+                         const dialog::ControlState& state) const;
     // Widens a list whose widest entry its template's width would cut.
     void fitList(const dialog::ControlTemplate& control, QComboBox* list);
     int controlIdOf(const QObject* widget) const;

@@ -46,14 +46,15 @@ bool QtHost::askYesNo(const QString& text) {
 }
 
 std::optional<QString> QtHost::chooseProfileFile(FileUse use, const QString& start) {
-    const QString filter = QStringLiteral("JSON (*.json)");
-    QWidget* parent = QApplication::activeWindow();
-    const QString file = use == FileUse::Open
-                             ? QFileDialog::getOpenFileName(parent, QString(), start, filter)
-                             : QFileDialog::getSaveFileName(parent, QString(), start, filter);
-    if (file.isEmpty())
+    QFileDialog dialog(QApplication::activeWindow(), QString(), start,
+                       QStringLiteral("JSON (*.json)"));
+    dialog.setAcceptMode(use == FileUse::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(use == FileUse::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // A name typed without ".json" gets it before the dialog asks about replacing a file.
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return QDir::toNativeSeparators(file);
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
 std::optional<QString> QtHost::browseForFolder(const QString& start) {

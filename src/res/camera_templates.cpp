@@ -155,10 +155,12 @@ public:
             QStringLiteral("Target folder"));
     }
 
-    void buttonRow(int y) {
+    void buttonRow(int y, int windowWidth) {
         button(generateButton, {24, y, 70, 17}, QStringLiteral("Generate"), DefaultButton);
         button(defaultButton, {109, y, 70, 17}, QStringLiteral("Default"));
-        button(exitButton, {194, y, 70, 17}, QStringLiteral("Exit"), CancelButton);
+        const UnitRect exit{194, y, 70, 17};
+        button(exitButton, exit, QStringLiteral("Exit"), CancelButton);
+        controls.push_back(menuButtonRightOf(moreButton, exit, windowWidth));
     }
 
 private:
@@ -256,7 +258,7 @@ DialogTemplate makeTemplate(CameraForm form) {
     y += timeRowHeight + gap;
     b.folderRow(y);
     y += pairHeight + (form == CameraForm::B ? 7 : 8);
-    b.buttonRow(y);
+    b.buttonRow(y, form == CameraForm::B ? 289 : 288);
 
     switch (form) {
     case CameraForm::A:

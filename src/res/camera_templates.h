@@ -63,6 +63,7 @@ constexpr int secondStartLabel = 1061;
 constexpr int defaultButton = 1062;
 constexpr int secondStopLabel = 1063;
 constexpr int folderField = 1064;
+constexpr int moreButton = 1190;
 
 // Form B only; on forms A and C these numbers belong to the second timer.
 constexpr int beepSound = 1042;

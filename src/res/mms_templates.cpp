@@ -140,9 +140,9 @@ DialogTemplate makeTemplate(MmsForm form) {
     constexpr int buttonWidth = 80;
     b.add(generateButton, ControlKind::Button, {44, buttonY, buttonWidth, buttonHeight},
           QStringLiteral("Generate"), DefaultButton);
-    b.add(exitButton, ControlKind::Button,
-          {windowWidth - 44 - buttonWidth, buttonY, buttonWidth, buttonHeight},
-          QStringLiteral("Exit"), CancelButton);
+    const UnitRect exit{windowWidth - 44 - buttonWidth, buttonY, buttonWidth, buttonHeight};
+    b.add(exitButton, ControlKind::Button, exit, QStringLiteral("Exit"), CancelButton);
+    b.controls.push_back(menuButtonRightOf(moreButton, exit, windowWidth));
     const int height = buttonY + buttonHeight + 6;
 
     if (form == MmsForm::A)

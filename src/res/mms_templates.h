@@ -33,6 +33,7 @@ constexpr int recipient2Label = 1054; // the first "Phone or Email"
 constexpr int recipient3Label = 1055; // the second "Phone or Email"
 constexpr int bearerList = 1056;      // "APN" (and "CSD" in "Manual" mode), left of the APN box
 constexpr int selectButton = 1057;
+constexpr int moreButton = 1190;
 constexpr int groupBox = 1058;
 constexpr int picturesLabel = 1059;
 constexpr int scopeList = 1060; // "Domestic " / "International", beside "Phone No"

@@ -95,8 +95,9 @@ public:
         const int top = spacing_.height - 5 - 17;
         const int space = (spacing_.width - 2 * width) / 3;
         button(generateButton, {space, top, width, 17}, QStringLiteral("Generate"), DefaultButton);
-        button(exitButton, {spacing_.width - space - width, top, width, 17}, QStringLiteral("Exit"),
-               CancelButton);
+        const UnitRect exit{spacing_.width - space - width, top, width, 17};
+        button(exitButton, exit, QStringLiteral("Exit"), CancelButton);
+        controls.push_back(menuButtonRightOf(moreButton, exit, spacing_.width));
     }
 
 private:

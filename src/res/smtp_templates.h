@@ -15,6 +15,7 @@ constexpr int templateB = 143;
 constexpr int exitButton = 2;
 constexpr int selectButton = 1111;
 constexpr int generateButton = 1112;
+constexpr int moreButton = 1190;
 
 constexpr int modeLabel = 1086;
 constexpr int modeList = i18n::smtpModeListId;

@@ -41,8 +41,8 @@ QString manualRow() {
 } // namespace
 
 SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host)
-    : SetupFormModel(res::smtpFormTemplate(form), {selectButton, generateButton, exitButton},
-                     context, host)
+    : SetupFormModel(res::smtpFormTemplate(form),
+                     {selectButton, generateButton, exitButton, moreButton}, context, host)
     , form_(form) {
     useCardFileHooks(cardFileHooks());
 }

@@ -266,10 +266,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("tooltip");
         QTest::addColumn<QString>("noBrowser");
-        QTest::newRow("English") << 2 << "this model does not send e-mail"
+        QTest::newRow("English") << 2 << "This model does not send e-mail."
                                  << "The download page could not be opened. Its address is %1";
-        QTest::newRow("German") << 3 << "dieses Modell versendet keine E-Mails"
-                                << "Die Download-Seite konnte nicht geoeffnet werden. Ihre "
+        QTest::newRow("German") << 3 << "Dieses Modell versendet keine E-Mails."
+                                << "Die Download-Seite konnte nicht geöffnet werden. Ihre "
                                    "Adresse lautet %1";
     }
     void smallThingsSayWhatWentWrong() {

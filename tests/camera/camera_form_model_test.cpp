@@ -513,14 +513,16 @@ private Q_SLOTS:
         QCOMPARE(f.host.messages.last(), f.host.messages.first());
     }
 
-    void selectFallsBackToTheDefaultFolder() {
+    void cancelledSelectKeepsTheFolder() {
         CameraFormDriver f(CameraForm::C, 1);
         f.selectFolder(card());
         QCOMPARE(f.text(folderField), card());
+        QCOMPARE(f.dialog().focus(), generateButton);
+        f.dialog().setFocus(selectButton);
         f.press(selectButton); // cancelled
-        QCOMPARE(f.text(folderField), defaultTargetFolder());
         f.selectFolder(QString());
-        QCOMPARE(f.text(folderField), defaultTargetFolder());
+        QCOMPARE(f.text(folderField), card());
+        QCOMPARE(f.dialog().focus(), selectButton);
     }
 
     void defaultResetsWhatTheFactoryResets_data() {
@@ -616,7 +618,7 @@ private Q_SLOTS:
             << 3 << false << "Die menu.dat in %1 durch die Werkseinstellungen ersetzen?"
             << "";
         QTest::newRow("no folder") << 2 << true << ""
-                                   << "No folder is chosen: choose the card's folder first.";
+                                   << "No folder chosen: choose the card's folder first.";
     }
     void defaultAsksBeforeReplacing() {
         QFETCH(int, language);

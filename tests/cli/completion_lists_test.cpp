@@ -34,6 +34,18 @@ private Q_SLOTS:
         QCOMPARE(lines({u"--list-commands"_s}), usageCommands);
     }
 
+    // Each command's help opens with its own lines of the usage, and offers no Qt options.
+    void everyHelpShowsTheCommandsUsage() {
+        const QString usage = runKestrova({u"--help"_s}, settings()).out;
+        for (const QString& command : lines({u"--list-commands"_s})) {
+            const QString help = runKestrova({command, u"--help"_s}, settings()).out;
+            const QString first = help.section(u'\n', 0, 0);
+            QVERIFY2(first.startsWith(u"Usage: kestrova "_s + command), qPrintable(first));
+            QVERIFY2(usage.contains(u"\n  "_s + first.mid(7) + u'\n'), qPrintable(first));
+            QVERIFY(!help.contains(u"--help-all"_s));
+        }
+    }
+
     void settingNamesAreWhatSetTakes_data() {
         QTest::addColumn<QString>("command");
         QTest::newRow("menu") << u"menu"_s;

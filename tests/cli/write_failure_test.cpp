@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTest::newRow("read-back fails")
             << "KESTROVA_FAIL_READ_IN"
             << "kestrova: The file %1 was written, but it could not be read back to check it. "
-               "Generate it again, or check the card with \"kestrova inspect\"."
+               "Write it again, or check it with \"kestrova inspect %1\"."
             << false;
     }
     void deviceFailures() {

@@ -151,7 +151,11 @@ private Q_SLOTS:
             form->editChanged(kind.folderField);
             form->contextActionChosen(CardFileActions::LoadFromCard);
         }
-        QCOMPARE(host.messages, QStringList());
+        // The menu's Load from card says where the settings came from; the answered question
+        // needs no note.
+        QCOMPARE(host.messages, bySelect ? QStringList()
+                                         : QStringList{QStringLiteral("Loaded from ") + card +
+                                                       u'/' + kind.fileName});
 
         const QString again = newFolder();
         form->dialog().userEdited(kind.folderField, again);
@@ -171,8 +175,11 @@ private Q_SLOTS:
                                  << "menu.dat in this folder is damaged; the form was left as it "
                                     "was.";
         QTest::newRow("another model's") << "other"
-                                         << "menu.dat in this folder was not written for this "
-                                            "camera model's form; the form was left as it was.";
+                                         << "menu.dat in this folder was written for a different "
+                                            "camera model; the form was left as it was.";
+        QTest::newRow("factory reset") << "factory"
+                                       << "menu.dat in this folder is the factory reset record; it "
+                                          "holds no settings to load.";
     }
     void filesThatCannotBeShown() {
         QFETCH(QString, content);
@@ -184,6 +191,11 @@ private Q_SLOTS:
         // Model 7's third video size, which model 1's list has not got.
         if (content == u"other")
             card = written(kind, 7, {QStringLiteral("video_size=2")});
+        if (content == u"factory")
+            QCOMPARE(runKestrova({QStringLiteral("factory-reset"), QStringLiteral("--out"), card},
+                                 dir.filePath(QStringLiteral("prefs.ini")))
+                         .exitCode,
+                     0);
         test::FakeHost host;
         auto form = openForm(QStringLiteral("menu"), 1, {{2, false, false}, 1, 0}, host);
         const dialog::Dialog before = form->dialog();
@@ -222,13 +234,20 @@ private Q_SLOTS:
                                     .out.toUtf8()));
         host.profileFileAnswers.push_back(profile);
         form->contextActionChosen(CardFileActions::LoadProfile);
-        QCOMPARE(host.messages, QStringList());
+        QCOMPARE(host.messages, QStringList{QStringLiteral("Loaded from ") + profile});
 
+        // A name without ".json" gets it, so Load profile lists the file.
         const QString saved = dir.filePath(command + QStringLiteral("-saved.json"));
-        host.profileFileAnswers.push_back(saved);
+        host.profileFileAnswers.push_back(saved.chopped(5));
         form->contextActionChosen(CardFileActions::SaveProfile);
-        QCOMPARE(host.messages.size(), 1);
-        QVERIFY(host.messages[0].startsWith(QStringLiteral("Profile saved.\nFile: ")));
+        QCOMPARE(host.messages.size(), 2);
+        QCOMPARE(host.messages[1], QStringLiteral("Profile saved.\nFile: ") + saved);
+        // Where that name is taken, the user is asked first.
+        host.profileFileAnswers.push_back(saved.chopped(5));
+        form->contextActionChosen(CardFileActions::SaveProfile);
+        QCOMPARE(host.questions,
+                 QStringList{saved + QStringLiteral(" already exists. Replace it?")});
+        QCOMPARE(host.messages.size(), 2);
         const QString fromProfile = newFolder();
         QStringList arguments{command,
                               QStringLiteral("--model"),

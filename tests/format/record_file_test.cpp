@@ -131,13 +131,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("failure");
         QTest::addColumn<QString>("message"); // %1: the file's path
         QTest::newRow("no folder given") << "empty" << int(WriteFailure::NoFolder)
-                                         << "No folder is chosen: choose the card's folder first.";
+                                         << "No folder chosen: choose the card's folder first.";
         QTest::newRow("link to a file off the card")
             << "link" << int(WriteFailure::IsLink)
-            << "menu.dat in that folder is a link to another file; it was not written.";
+            << "menu.dat in this folder is a link to another file; nothing was written.";
         QTest::newRow("dangling link")
             << "dangling" << int(WriteFailure::IsLink)
-            << "menu.dat in that folder is a link to another file; it was not written.";
+            << "menu.dat in this folder is a link to another file; nothing was written.";
         QTest::newRow("card pulled since the folder was chosen")
             << "unmounted" << int(WriteFailure::FolderMissing)
             << "The file %1 could not be written: the folder does not exist or the card was "

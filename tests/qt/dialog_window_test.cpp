@@ -1,10 +1,14 @@
 #include "app/main_window.h"
 #include "app/preferences_store.h"
+#include "qt/desktop.h"
 #include "qt/dialog_window.h"
+#include "qt/theme.h"
+#include "res/camera_templates.h"
 #include "res/main_templates.h"
 #include "support/fake_host.h"
 #include "support/test_registry.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,10 +155,19 @@ private Q_SLOTS:
         app::MainWindow model(state, store, forms, host);
         qt::DialogWindow window(model);
         QCOMPARE(window.widget(smtpSetup)->toolTip(),
-                 QStringLiteral("dieses Modell versendet keine E-Mails"));
+                 QStringLiteral("Dieses Modell versendet keine E-Mails."));
     }
 
+    // The window's colours hold on a dark desktop, whose theme gives kinds of widgets palettes
+    // of their own.
     void colours() {
+        QPalette dark(QColor(50, 50, 50), QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Base, QColor(20, 20, 20));
+        for (const char* kind : {"QLabel", "QLineEdit", "QComboBox", "QAbstractButton"})
+            QApplication::setPalette(dark, kind);
+        QApplication::setPalette(dark);
+        qt::applyTheme(*qApp);
         app::PreferencesStore store(iniPath());
         app::ProcessState state;
         FakeHost host;
@@ -164,6 +177,13 @@ private Q_SLOTS:
         QCOMPARE(window.palette().color(QPalette::Window), QColor(111, 153, 224));
         QCOMPARE(window.widget(languageLabel)->palette().color(QPalette::WindowText),
                  QColor(Qt::white));
+        // A locked field is dark text on grey.
+        FakeHost formHost;
+        const auto form = qt::desktopForms().camera({{2, false, false}, 7, 0}, formHost);
+        qt::DialogWindow formWindow(*form);
+        const QPalette clock = formWindow.widget(res::camera_form::clockField)->palette();
+        QCOMPARE(clock.color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(clock.color(QPalette::Base), QColor(226, 226, 226));
         QVERIFY(!window.windowIcon().isNull());
     }
 
