@@ -39,6 +39,14 @@ enum class Notice {
     NoPreviousFile,      // %1: the file name
     AskRestorePrevious,  // %1: the file name, %2: when it was replaced
     NoCopyKept,          //
+
+    // What keeps, cleans and locks the files: the writer's turn, odd folder names, the history.
+    LockUnavailable,     // %1: the file, %2: why (the place and the system's reason)
+    NameNotUtf8,         //
+    FolderNotFlushed,    // %1: the file, %2: the system's reason
+    RestoreSetsClock,    // follows AskRestorePrevious for a camera menu
+    RestoredFrom,        // %1: the file name, %2: when it was replaced
+    PreviousCopyDamaged, // %1: the file name, %2: why
 };
 
 struct NoticeRow {
