@@ -51,9 +51,9 @@ std::unique_ptr<QSettings> platformSettings(QString& location, QString& problem)
     location = settingsFileFromEnvironment();
 #ifdef Q_OS_WIN
     if (location.isEmpty()) {
-        location = QStringLiteral(
-            "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App "
-            "Paths\\Kestrova.exe");
+        location =
+            QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App "
+                           "Paths\\Kestrova.exe");
         return std::make_unique<QSettings>(location, QSettings::NativeFormat);
     }
 #else

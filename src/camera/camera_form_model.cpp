@@ -314,7 +314,8 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
     hooks.withCurrentClock = [this](const QByteArray& bytes) -> std::optional<QByteArray> {
         if (checkMenuRecord(bytes).factoryReset)
             return std::nullopt;
-        return toByteArray(withClock(toMenuRecord(bytes), CapturedTime::capture(host().clock().now())));
+        return toByteArray(
+            withClock(toMenuRecord(bytes), CapturedTime::capture(host().clock().now())));
     };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
         const MenuProfileSettings read = readable(profile);

@@ -21,8 +21,8 @@ namespace {
 constexpr qint64 profileLimit = 1024 * 1024;
 
 // Names every report of inspect carries besides its kind's own.
-const QStringList reportKeys{QStringLiteral("kind"), QStringLiteral("crc_ok"),
-                             QStringLiteral("intact"), QStringLiteral("model"),
+const QStringList reportKeys{QStringLiteral("kind"),         QStringLiteral("crc_ok"),
+                             QStringLiteral("intact"),       QStringLiteral("model"),
                              QStringLiteral("out_of_range"), QStringLiteral("refusal")};
 
 void checkProfile(const QString& path, const QJsonObject& profile, const ProfileKeys& keys) {

@@ -89,11 +89,12 @@ QString makePrivateFolder(const QString& folder) {
     if (!QDir().mkpath(folder))
         return QStringLiteral("the folder cannot be made");
     return ::chmod(QFile::encodeName(folder).constData(), 0700) == 0 ? QString()
-                                                                       : qt_error_string(errno);
+                                                                     : qt_error_string(errno);
 }
 
 QString syncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return qt_error_string(errno);
     const bool synced = ::fsync(fd) == 0;
@@ -178,8 +179,8 @@ KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const
     // The bytes first: an entry counts once its description is there.
     QString problem = writeWhole(root_ + u'/' + id + QStringLiteral(".dat"), bytes);
     if (problem.isEmpty())
-        problem = writeWhole(root_ + u'/' + id + QStringLiteral(".json"),
-                             QJsonDocument(meta).toJson());
+        problem =
+            writeWhole(root_ + u'/' + id + QStringLiteral(".json"), QJsonDocument(meta).toJson());
     if (problem.isEmpty())
         problem = syncFolder(root_);
     if (!problem.isEmpty()) {

@@ -11,11 +11,11 @@ namespace kestrova {
 
 // One settings file as it stood on a card before a write replaced it.
 struct HistoryEntry {
-    QString id;       // names the entry: time, folder and file
-    QDateTime time;   // when it was replaced
-    QString folder;   // the folder it stood in, an absolute path
-    QString fileName; // "menu.dat", "setup.dat" or "smtp.dat"
-    QString dataPath; // where its bytes are kept
+    QString id;              // names the entry: time, folder and file
+    QDateTime time;          // when it was replaced
+    QString folder;          // the folder it stood in, an absolute path
+    QString fileName;        // "menu.dat", "setup.dat" or "smtp.dat"
+    QString dataPath;        // where its bytes are kept
     bool mountPoint = false; // the folder was where a volume was mounted (a card's root)
     QByteArray sha256;       // of the kept bytes; empty in entries kept before there was one
 };

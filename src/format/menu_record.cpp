@@ -4,8 +4,8 @@
 #include "format/menu_fields.h"
 
 #include <algorithm>
-#include <vector>
 #include <span>
+#include <vector>
 
 namespace kestrova::camera {
 
@@ -148,8 +148,8 @@ QList<int> unexpectedReservedBytes(const MenuRecord& record, std::optional<Camer
                             : std::vector<CameraForm>{CameraForm::A, CameraForm::B, CameraForm::C};
     QList<int> unexpected;
     for (int offset = 0; offset < menuBodySize; ++offset) {
-        if ((offset >= menuClockByte && offset < menuClockByte + 6) ||
-            offset == menuLanguageByte || offset == menuTvModeByte)
+        if ((offset >= menuClockByte && offset < menuClockByte + 6) || offset == menuLanguageByte ||
+            offset == menuTvModeByte)
             continue;
         bool used = false;
         int fixed = 0;

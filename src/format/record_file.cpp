@@ -185,8 +185,8 @@ void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& 
     if (fd < 0) {
         if (errno != ENOENT) {
             result.oldCopy = OldCopy::NotKept;
-            result.oldCopyProblem = fileName + QStringLiteral(" could not be read: ") +
-                                    qt_error_string(errno);
+            result.oldCopyProblem =
+                fileName + QStringLiteral(" could not be read: ") + qt_error_string(errno);
         }
         return;
     }
@@ -215,8 +215,8 @@ void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& 
 bool writeAll(int fd, const QByteArray& bytes) {
     qint64 done = 0;
     while (done < bytes.size()) {
-        const ssize_t wrote = ::write(fd, bytes.constData() + done,
-                                      static_cast<size_t>(bytes.size() - done));
+        const ssize_t wrote =
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
         if (wrote < 0 && errno == EINTR)
             continue;
         if (wrote <= 0) {
@@ -296,10 +296,11 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
         return failed(result, WriteFailure::NameNotUtf8);
     const OpenFolder open(folder);
     if (open.fd() < 0)
-        return failed(result, open.error() == ENAMETOOLONG ? WriteFailure::PathTooLong
-                              : open.error() == ENOENT || open.error() == ENOTDIR
-                                  ? WriteFailure::FolderMissing
-                                  : WriteFailure::Other,
+        return failed(result,
+                      open.error() == ENAMETOOLONG ? WriteFailure::PathTooLong
+                      : open.error() == ENOENT || open.error() == ENOTDIR
+                          ? WriteFailure::FolderMissing
+                          : WriteFailure::Other,
                       qt_error_string(open.error()));
     if (options.mustBeMountPoint && !open.isMountPoint())
         return failed(result, WriteFailure::FolderMissing);

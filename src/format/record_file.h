@@ -11,14 +11,14 @@ enum class WriteFailure {
     NoFolder,      // no folder was given at all
     FolderMissing, // the folder does not exist, or the card was removed
     PathTooLong,
-    IsLink,   // the file in the folder is a symbolic link; it is never written through
-    Busy,     // another write to the same file did not finish in time
-    NoLock,   // no lock could be made to take turns with other writers; systemText says why
+    IsLink,      // the file in the folder is a symbolic link; it is never written through
+    Busy,        // another write to the same file did not finish in time
+    NoLock,      // no lock could be made to take turns with other writers; systemText says why
     NameNotUtf8, // the folder's name came with bytes that are no UTF-8 text
     ReadOnly,    // the card is read-only or locked
     CardFull,
-    ReadBackDiffers, // the file was replaced, but reads back different
-    Unchecked,       // the file was replaced, but could not be read back
+    ReadBackDiffers,  // the file was replaced, but reads back different
+    Unchecked,        // the file was replaced, but could not be read back
     FolderNotFlushed, // the file was replaced, but the card did not confirm the folder's change
     Other,            // see WriteResult::systemText
 };
@@ -36,7 +36,7 @@ struct WriteResult {
     QString path;
     WriteFailure failure = WriteFailure::None;
     OldCopy oldCopy = OldCopy::NotNeeded;
-    QString systemText{}; // the system's own description, when there is one
+    QString systemText{};     // the system's own description, when there is one
     QString oldCopyProblem{}; // why no copy was kept, when oldCopy is NotKept
     bool ok() const { return failure == WriteFailure::None; }
     // Whether the old file is gone although the write did not succeed.

@@ -87,9 +87,12 @@ private Q_SLOTS:
     void restoreRefusesUntrustedCopies_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("why");
-        QTest::newRow("damaged copy") << "damaged" << "it reads as a damaged file";
-        QTest::newRow("changed since it was kept") << "changed" << "SHA-256 does not match";
-        QTest::newRow("empty copy") << "empty" << "SHA-256 does not match";
+        QTest::newRow("damaged copy") << "damaged"
+                                      << "it reads as a damaged file";
+        QTest::newRow("changed since it was kept") << "changed"
+                                                   << "SHA-256 does not match";
+        QTest::newRow("empty copy") << "empty"
+                                    << "SHA-256 does not match";
     }
     void restoreRefusesUntrustedCopies() {
         QFETCH(QString, change);
@@ -111,7 +114,8 @@ private Q_SLOTS:
         QVERIFY2(refused.err.contains(why) && refused.err.contains(QStringLiteral("--force")),
                  qPrintable(refused.err));
         QCOMPARE(fileBytes(menuFile), written);
-        const auto forced = runKestrova(restore + QStringList{QStringLiteral("--force")}, settings());
+        const auto forced =
+            runKestrova(restore + QStringList{QStringLiteral("--force")}, settings());
         QVERIFY2(forced.exitCode == 0, qPrintable(forced.err));
         QCOMPARE(fileBytes(menuFile), old);
     }
@@ -135,9 +139,9 @@ private Q_SLOTS:
         const QString odd = dir.filePath(QStringLiteral("card\x1b[31m\n9999  forged\u009b"));
         QVERIFY(QDir().mkpath(odd));
         QVERIFY(writeFile(odd + QStringLiteral("/menu.dat"), "old"));
-        QVERIFY(runKestrova({QStringLiteral("factory-reset"), QStringLiteral("--out"), odd},
-                            settings())
-                    .exitCode == 0);
+        QVERIFY(
+            runKestrova({QStringLiteral("factory-reset"), QStringLiteral("--out"), odd}, settings())
+                .exitCode == 0);
         const auto result = runKestrova(arguments, settings());
         const QString printed = result.out + result.err;
         QVERIFY2(printed.contains(shown), qPrintable(printed));

@@ -189,12 +189,13 @@ private Q_SLOTS:
                                       "\"$CARD/menu.dat\" && cp \"$OLD\" \"$CARD/filler\" || true"
                                    << "the card is full.";
         // A full FAT card behind FUSE answers EPERM where a kernel driver says ENOSPC.
-        QTest::newRow("full FUSE card") << "export KESTROVA_ENOSPC_AS_EPERM_IN=\"$CARD\" "
-                                           "LD_PRELOAD=\"$SHIM\" ASAN_OPTIONS="
-                                           "verify_asan_link_order=0:detect_leaks=0\n"
-                                           "mount -t tmpfs -o size=4k tmpfs \"$CARD\" && cp \"$OLD\" "
-                                           "\"$CARD/menu.dat\" && cp \"$OLD\" \"$CARD/filler\" || true"
-                                        << "the card is full.";
+        QTest::newRow("full FUSE card")
+            << "export KESTROVA_ENOSPC_AS_EPERM_IN=\"$CARD\" "
+               "LD_PRELOAD=\"$SHIM\" ASAN_OPTIONS="
+               "verify_asan_link_order=0:detect_leaks=0\n"
+               "mount -t tmpfs -o size=4k tmpfs \"$CARD\" && cp \"$OLD\" "
+               "\"$CARD/menu.dat\" && cp \"$OLD\" \"$CARD/filler\" || true"
+            << "the card is full.";
     }
     void lockedOrFullCard() {
         QFETCH(QString, mount);
@@ -256,19 +257,19 @@ private Q_SLOTS:
         const QString card = dir.filePath(QStringLiteral("pulled-") + QTest::currentDataTag());
         const QString runtime = dir.filePath(QStringLiteral("runtime"));
         QVERIFY(QDir().mkpath(card) && QDir().mkpath(runtime));
-        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner |
-                                                   QFile::ExeOwner));
+        QVERIFY(
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("CARD"), card);
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
-        const auto result = runProgram(
-            QStringLiteral("unshare"),
-            {QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"),
-             QStringLiteral("sh"), QStringLiteral("-c"),
-             QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$CARD\"\n") + script +
-                 QStringLiteral("ls -A \"$CARD\"; echo listed")},
-            settings(), environment);
+        const auto result =
+            runProgram(QStringLiteral("unshare"),
+                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
+                        QStringLiteral("private"), QStringLiteral("sh"), QStringLiteral("-c"),
+                        QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$CARD\"\n") + script +
+                            QStringLiteral("ls -A \"$CARD\"; echo listed")},
+                       settings(), environment);
         QVERIFY2(result.out.endsWith(QStringLiteral("exit=1\nlisted\n")),
                  qPrintable(result.out + result.err));
         QVERIFY2(result.err.contains(QStringLiteral("the folder does not exist or the card was "
@@ -290,12 +291,11 @@ private Q_SLOTS:
             "echo \"in /tmp:$(ls -A /tmp)\"");
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
-        const auto result =
-            runProgram(QStringLiteral("unshare"),
-                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
-                        QStringLiteral("private"), QStringLiteral("sh"), QStringLiteral("-c"),
-                        script},
-                       settings(), environment);
+        const auto result = runProgram(QStringLiteral("unshare"),
+                                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
+                                        QStringLiteral("private"), QStringLiteral("sh"),
+                                        QStringLiteral("-c"), script},
+                                       settings(), environment);
         QVERIFY2(result.err.endsWith(QStringLiteral("ran\n")), qPrintable(result.err));
         QVERIFY2(result.out.endsWith(QStringLiteral("\nin /tmp:\n")), qPrintable(result.out));
     }

@@ -131,8 +131,9 @@ private Q_SLOTS:
         QFETCH(bool, listed);
         QFETCH(QString, problem);
         FileHistory history(dir.filePath(QStringLiteral("untrusted-") + QTest::currentDataTag()));
-        const QString id = history.keep(dir.path(), QStringLiteral("smtp.dat"), "old bytes",
-                                        QDateTime::currentDateTime())
+        const QString id = history
+                               .keep(dir.path(), QStringLiteral("smtp.dat"), "old bytes",
+                                     QDateTime::currentDateTime())
                                .id;
         const QString json = history.root() + u'/' + id + QStringLiteral(".json");
         const QString data = history.root() + u'/' + id + QStringLiteral(".dat");

@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using kestrova::test::fileBytes;
@@ -219,16 +219,19 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString own = temporaryFileName(QStringLiteral("menu.dat"), QStringLiteral("Qx7pLm"));
         QCOMPARE(own, QStringLiteral(".menu.dat.kestrova-Qx7pLm"));
-        QStringList kept{QStringLiteral("menu.dat.backup"), QStringLiteral("setup.dat.before"),
-                         QStringLiteral("menu.dat.good01"), QStringLiteral("menu.dat.notes1"),
-                         QStringLiteral("menu.dat.Qx7pLm"), QStringLiteral(".menu.dat.kestrova-Ab12"),
-                         QStringLiteral(".setup.dat.kestrova-Qx7pLm")};
+        QStringList kept{
+            QStringLiteral("menu.dat.backup"),           QStringLiteral("setup.dat.before"),
+            QStringLiteral("menu.dat.good01"),           QStringLiteral("menu.dat.notes1"),
+            QStringLiteral("menu.dat.Qx7pLm"),           QStringLiteral(".menu.dat.kestrova-Ab12"),
+            QStringLiteral(".setup.dat.kestrova-Qx7pLm")};
         for (const QString& name : kept)
             QVERIFY(writeFile(dir.filePath(name), "x"));
         // Larger than a record, or a link: not one of its temporary files either.
-        const QString large = temporaryFileName(QStringLiteral("menu.dat"), QStringLiteral("Zz9Kk1"));
+        const QString large =
+            temporaryFileName(QStringLiteral("menu.dat"), QStringLiteral("Zz9Kk1"));
         QVERIFY(writeFile(dir.filePath(large), QByteArray(61, 'x')));
-        const QString link = temporaryFileName(QStringLiteral("menu.dat"), QStringLiteral("Lnk123"));
+        const QString link =
+            temporaryFileName(QStringLiteral("menu.dat"), QStringLiteral("Lnk123"));
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("menu.dat.backup")), dir.filePath(link)));
         QVERIFY(writeFile(dir.filePath(own), record.left(40)));
 
@@ -248,7 +251,8 @@ private Q_SLOTS:
         QTest::newRow("another user's runtime folder, its lock held there")
             << "foreign" << true << "";
         QTest::newRow("runtime folder left unwritable by su") << "0555" << true << "";
-        QTest::newRow("lock folder is a link") << "folder link" << false << "kestrova: it is a link";
+        QTest::newRow("lock folder is a link")
+            << "folder link" << false << "kestrova: it is a link";
         QTest::newRow("lock file is a link") << "file link" << false << ".lock: it is a link";
         QTest::newRow("no folder for a lock") << "nowhere" << false << "locks: Not a directory";
         QTest::newRow("the lock goes when done") << "private" << true << "";
@@ -301,7 +305,8 @@ private Q_SLOTS:
         }
         WriteOptions options;
         options.lockWaitMs = 200;
-        const WriteResult result = writeRecordFile(card, QStringLiteral("menu.dat"), record, options);
+        const WriteResult result =
+            writeRecordFile(card, QStringLiteral("menu.dat"), record, options);
         holder.kill();
         holder.waitForFinished();
         QCOMPARE(result.ok(), written);
@@ -318,8 +323,9 @@ private Q_SLOTS:
             QVERIFY(QDir(runtime + QStringLiteral("/kestrova")).isEmpty());
         // Nothing of this writer's in a runtime folder that is not this user's alone.
         if (setup == u"foreign" || setup == u"0555")
-            QCOMPARE(QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                     QStringList{QStringLiteral("kestrova")});
+            QCOMPARE(
+                QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList{QStringLiteral("kestrova")});
     }
 
     void successHasNoMessage() { QVERIFY(i18n::writeFailureMessage(WriteResult{}, 2).isEmpty()); }
