@@ -69,6 +69,25 @@ private Q_SLOTS:
         QCOMPARE(modeOf(entries[0].dataPath), 0600);
     }
 
+    // The XDG rules ask for a relative XDG_DATA_HOME to be ignored: the history stays in the
+    // home folder instead of wherever the program happens to start.
+    void relativeDataHomeIsIgnored_data() {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QString>("root");
+        QTest::newRow("absolute") << QByteArray("/srv/data") << "/srv/data/kestrova/history";
+        QTest::newRow("relative") << QByteArray("data") << "HOME/.local/share/kestrova/history";
+        QTest::newRow("unset") << QByteArray() << "HOME/.local/share/kestrova/history";
+    }
+    void relativeDataHomeIsIgnored() {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QString, root);
+        const QByteArray old = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome);
+        const QString found = FileHistory::defaultRoot();
+        qputenv("XDG_DATA_HOME", old);
+        QCOMPARE(found, root.replace(QStringLiteral("HOME"), QDir::homePath()));
+    }
+
     // A history that cannot be written never keeps the new file off the card.
     void unwritableHistoryDoesNotBlockTheWrite() {
         const QString card = dir.filePath(QStringLiteral("card2"));
