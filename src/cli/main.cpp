@@ -29,7 +29,7 @@ const QString usage = QStringLiteral(
     "  kestrova inspect FILE|DIR [--model N] [--json]\n"
     "  kestrova cards [--json]\n"
     "  kestrova history [--json]\n"
-    "  kestrova restore ID [--out DIR]\n"
+    "  kestrova restore ID [--out DIR] [--force] [--keep-clock]\n"
     "  kestrova preferences\n"
     "  kestrova --help | --version\n"
     "\n"
