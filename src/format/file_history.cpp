@@ -2,6 +2,7 @@
 
 #include "format/bounded_read.h"
 #include "format/user_data_folder.h"
+#include "format/write_all.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -65,17 +66,7 @@ QString writeWhole(const QString& path, const QByteArray& bytes) {
                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return qt_error_string(errno);
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote =
-            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            break;
-        done += wrote;
-    }
-    const int error = done < bytes.size() ? (errno ? errno : EIO) : 0;
+    const int error = format::writeAll(fd, bytes) ? 0 : errno;
     const bool synced = error == 0 && ::fsync(fd) == 0;
     const int syncError = errno;
     ::close(fd);

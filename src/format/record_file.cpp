@@ -2,6 +2,7 @@
 
 #include "format/bounded_read.h"
 #include "format/file_history.h"
+#include "format/write_all.h"
 #include "format/writer_lock.h"
 
 #include <QDateTime>
@@ -212,23 +213,6 @@ void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& 
     result.oldCopy = OldCopy::Kept;
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote =
-            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0) {
-            if (wrote == 0)
-                errno = EIO;
-            return false;
-        }
-        done += wrote;
-    }
-    return true;
-}
-
 // The file as the device holds it, not as the page cache remembers it.
 std::optional<QByteArray> readFromDevice(int folder, const QString& fileName, qint64 size) {
     const int fd = ::openat(folder, nameBytes(fileName).constData(),
@@ -263,7 +247,7 @@ std::optional<QString> writeTemporary(int folder, const QString& fileName, const
             return std::nullopt;
         }
         // The sync's result counts: a card that failed to take the bytes keeps its old file.
-        const bool written = writeAll(fd, bytes) && ::fdatasync(fd) == 0;
+        const bool written = format::writeAll(fd, bytes) && ::fdatasync(fd) == 0;
         error = errno;
         if (::close(fd) != 0 && written)
             error = errno;
