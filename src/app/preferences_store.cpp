@@ -1,8 +1,10 @@
 #include "app/preferences_store.h"
 
-#include <QFile>
+#include "format/bounded_read.h"
+
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace kestrova::app {
 
@@ -14,20 +16,58 @@ const QString tvModeKey = QStringLiteral("TvMode");
 const QString companyKey = QStringLiteral("Company");
 const QString folderKey = QStringLiteral("folder");
 
-std::unique_ptr<QSettings> platformSettings() {
-    const QString iniFile = settingsFileFromEnvironment();
-    if (!iniFile.isEmpty())
-        return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+// Far more than the few values a preferences file holds.
+constexpr qint64 largestIni = 64 * 1024;
+
+// The INI file QSettings would read for the user's preferences, as it names it.
+QString platformIniFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Kestrova/Kestrova Setup.ini");
+}
+
+// QSettings reads the whole INI file as it opens it, and waits forever on a FIFO: only a
+// regular file of a preferences file's size is handed to it. Why not, for any other.
+QString unusableIni(const QString& path) {
+    const format::BoundedRead read = format::readBounded(path, largestIni);
+    switch (read.status) {
+    case format::BoundedRead::Status::NotRegular:
+    case format::BoundedRead::Status::ReadError:
+        return read.reason;
+    case format::BoundedRead::Status::TooLarge:
+        return read.sizeText() + QStringLiteral(", more than a preferences file holds");
+    default:
+        return {};
+    }
+}
+
+std::unique_ptr<QSettings> iniSettings(const QString& path, QString& problem) {
+    problem = unusableIni(path);
+    if (!problem.isEmpty())
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+std::unique_ptr<QSettings> platformSettings(QString& location, QString& problem) {
+    location = settingsFileFromEnvironment();
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App "
-                       "Paths\\Kestrova.exe"),
-        QSettings::NativeFormat);
+    if (location.isEmpty()) {
+        location =
+            QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App "
+                           "Paths\\Kestrova.exe");
+        return std::make_unique<QSettings>(location, QSettings::NativeFormat);
+    }
 #else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Kestrova"),
-                                       QStringLiteral("Kestrova Setup"));
+    if (location.isEmpty()) {
+        location = platformIniFile();
+        problem = unusableIni(location);
+        if (!problem.isEmpty())
+            return nullptr;
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                           QStringLiteral("Kestrova"),
+                                           QStringLiteral("Kestrova Setup"));
+    }
 #endif
+    return iniSettings(location, problem);
 }
 
 } // namespace
@@ -39,12 +79,13 @@ QString settingsFileFromEnvironment() {
 }
 
 PreferencesStore::PreferencesStore()
-    : settings_(platformSettings()) {
+    : settings_(platformSettings(location_, problem_)) {
     readPastFaultyLines();
 }
 
 PreferencesStore::PreferencesStore(const QString& iniFile)
-    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {
+    : location_(iniFile)
+    , settings_(iniSettings(iniFile, problem_)) {
     readPastFaultyLines();
 }
 
@@ -54,16 +95,16 @@ PreferencesStore::PreferencesStore(const QString& iniFile)
 // file is read here too, line by line: a line that is neither a key, a whole section line nor
 // a ";" comment is passed over, and when there is one, the values come from this reading.
 void PreferencesStore::readPastFaultyLines() {
-    if (settings_->format() != QSettings::IniFormat)
+    if (!settings_ || settings_->format() != QSettings::IniFormat)
         return;
-    QFile file(settings_->fileName());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const format::BoundedRead read = format::readBounded(settings_->fileName(), largestIni);
+    if (!read.ok())
         return;
     QMap<QString, QString> values;
     QString section;
     bool faulty = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    for (const QByteArray& raw : read.bytes.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
@@ -88,6 +129,8 @@ void PreferencesStore::readPastFaultyLines() {
 }
 
 QVariant PreferencesStore::value(const QString& name) const {
+    if (!settings_)
+        return {};
     if (lineByLine_)
         return lineByLine_->contains(name) ? QVariant(lineByLine_->value(name)) : QVariant();
     if (settings_->status() == QSettings::AccessError)
@@ -98,11 +141,14 @@ QVariant PreferencesStore::value(const QString& name) const {
 PreferencesStore::~PreferencesStore() = default;
 
 QString PreferencesStore::location() const {
-    return settings_->fileName();
+    return settings_ ? settings_->fileName() : location_;
 }
 
 bool PreferencesStore::exists() const {
-    // An INI file that is there, even empty, is not a first start.
+    // An INI file that is there, even empty, is not a first start; one that cannot be used is
+    // left as it is.
+    if (!settings_)
+        return true;
     if (settings_->format() == QSettings::IniFormat)
         return QFileInfo::exists(settings_->fileName());
     return !settings_->allKeys().isEmpty();
@@ -123,6 +169,8 @@ bool PreferencesStore::writeNumber(const QString& name, std::uint16_t value) {
 }
 
 bool PreferencesStore::writeValue(const QString& name, const QVariant& value) {
+    if (!settings_)
+        return false;
     // A file read line by line is written back whole: what could be read, and the new value.
     const bool rewritten = lineByLine_.has_value();
     if (rewritten) {

@@ -24,6 +24,8 @@ public:
     ~PreferencesStore();
 
     QString location() const;
+    // Why the INI file is left alone (a FIFO, a huge file); empty when it is in use.
+    QString problem() const { return problem_; }
 
     // Whether the store exists at all; creating it is what marks a first start.
     bool exists() const;
@@ -48,6 +50,10 @@ private:
     bool writeValue(const QString& name, const QVariant& value);
     bool writeNumber(const QString& name, std::uint16_t value);
 
+    // Before settings_, which fills them as it is made.
+    QString location_;
+    QString problem_;
+    // None when the INI file cannot be used: every value reads as unset, and nothing is written.
     std::unique_ptr<QSettings> settings_;
     // What an INI file with lines QSettings cannot parse holds, read line by line; handed to
     // QSettings at the first write, which then drops only those lines.

@@ -311,6 +311,13 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
             readable(menuProfileObject(decoded(bytes).settings, form_, context().model)).settings);
     };
     hooks.profile = [this] { return menuProfileObject(settings(), form_, context().model); };
+    // A camera menu goes back with the clock of now; the factory reset record has none.
+    hooks.withCurrentClock = [this](const QByteArray& bytes) -> std::optional<QByteArray> {
+        if (checkMenuRecord(bytes).factoryReset)
+            return std::nullopt;
+        return toByteArray(
+            withClock(toMenuRecord(bytes), CapturedTime::capture(host().clock().now())));
+    };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
         const MenuProfileSettings read = readable(profile);
         if (read.error)

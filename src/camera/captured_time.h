@@ -7,6 +7,10 @@
 
 namespace kestrova::camera {
 
+// The years the record's clock can hold.
+inline constexpr int firstClockYear = 2010;
+inline constexpr int lastClockYear = 2031;
+
 // The PC time a form last captured; the record carries it, not the time of writing.
 struct CapturedTime {
     int year = 2011;

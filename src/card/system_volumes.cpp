@@ -30,7 +30,10 @@ namespace {
 QList<Volume> mountedVolumes() {
     QList<Volume> volumes;
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        if (storage.isValid() && storage.isReady())
+        // A mount point named with bytes that are no UTF-8 text is never ready through Qt, yet
+        // the card is there: it is listed, and the listing says why it cannot be used.
+        if (storage.isValid() &&
+            (storage.isReady() || storage.rootPath().contains(QChar::ReplacementCharacter)))
             volumes.append(volumeOf(storage));
     }
     return volumes;

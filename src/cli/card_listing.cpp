@@ -80,8 +80,17 @@ QList<CardListing> listCards(const card::VolumeSource& source) {
     QList<CardListing> cards;
     for (const card::Volume& volume : card::detectCards(source)) {
         CardListing card{volume, {}};
-        for (const FolderFile& file : settingsFilesIn(volume.mountPoint))
-            card.files << judged(file);
+        // Qt reads a mount point's name as UTF-8; other bytes name a folder that is not there.
+        const bool undecodable = volume.mountPoint.contains(QChar::ReplacementCharacter);
+        for (const FolderFile& file : settingsFilesIn(volume.mountPoint)) {
+            card.files << (undecodable ? CardFile{file.name,
+                                                  CardFile::State::Unreadable,
+                                                  {},
+                                                  QStringLiteral("the mount point's name is not "
+                                                                 "UTF-8 text; mount the card "
+                                                                 "under another name")}
+                                       : judged(file));
+        }
         cards << card;
     }
     return cards;

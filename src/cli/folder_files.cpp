@@ -34,7 +34,7 @@ std::vector<FolderFile> settingsFilesIn(const QString& folder, std::optional<int
         if (info.exists() || info.isSymLink()) {
             // The largest settings file is 720 bytes: a larger one is none, whatever it holds.
             const BoundedRead read = readBounded(file.path, format::containerSize);
-            file.size = read.size;
+            file.sizeText = read.sizeText();
             file.reason = read.reason;
             if (read.ok()) {
                 file.state = FolderFile::State::Read;

@@ -15,7 +15,7 @@ struct FolderFile {
     enum class State {
         Absent,
         Unreadable, // reason says why
-        TooLarge,   // size holds its size, larger than any settings file
+        TooLarge,   // sizeText says how large, larger than any settings file
         Read,       // report tells what it holds
     };
 
@@ -23,7 +23,7 @@ struct FolderFile {
     QString path;
     State state = State::Absent;
     QString reason;
-    qint64 size = 0;
+    QString sizeText;
     std::unique_ptr<FileReport> report;
 
     bool damaged() const {

@@ -23,12 +23,12 @@ namespace {
 // A file that is none of the settings files.
 class UnknownFileReport final : public FileReport {
 public:
-    explicit UnknownFileReport(qint64 size)
-        : size_(size) {}
+    explicit UnknownFileReport(QString size)
+        : size_(std::move(size)) {}
     bool damaged() const override { return true; }
     QStringList lines() const override {
         return {QStringLiteral("kind: damaged"),
-                QStringLiteral("not a settings file: %1 bytes; a menu.dat has 60").arg(size_)};
+                QStringLiteral("not a settings file: %1; a menu.dat has 60").arg(size_)};
     }
     QJsonObject json() const override {
         return {{QStringLiteral("kind"), QStringLiteral("damaged")},
@@ -37,7 +37,7 @@ public:
     }
 
 private:
-    qint64 size_;
+    QString size_; // "61 bytes", "more than 720 bytes"
 };
 
 // Which kind of file this is: by its size first, which differs between the kinds.
@@ -62,7 +62,7 @@ std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& byt
                                             Qt::CaseInsensitive) == 0 ||
          format::openContainer(bytes).checkValueOk(smtp::smtpAdjustment)))
         return smtpReport(bytes, model);
-    return std::make_unique<UnknownFileReport>(bytes.size());
+    return std::make_unique<UnknownFileReport>(QStringLiteral("%1 bytes").arg(bytes.size()));
 }
 
 // Each settings file the folder holds, one report after another; a file that cannot be read
@@ -82,7 +82,7 @@ int inspectFolder(const QString& folder, std::optional<int> model, bool json) {
             continue;
         }
         // Larger than any settings file: none, as for a single file.
-        const UnknownFileReport tooLarge(file.size);
+        const UnknownFileReport tooLarge(file.sizeText);
         const FileReport& shown =
             file.report ? *file.report : static_cast<const FileReport&>(tooLarge);
         damaged = damaged || shown.damaged();
@@ -135,7 +135,7 @@ int runInspect(const QStringList& arguments) {
                  .arg(path.isEmpty() ? QStringLiteral("\"\"") : escapedText(path), read.reason));
 
     const auto report = read.ok() ? reportFor(path, read.bytes, model)
-                                  : std::make_unique<UnknownFileReport>(read.size);
+                                  : std::make_unique<UnknownFileReport>(read.sizeText());
     if (parser.isSet(jsonOption)) {
         printLine(terminalJson(report->json()));
     } else {

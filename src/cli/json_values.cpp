@@ -1,6 +1,7 @@
 #include "cli/json_values.h"
 
 #include "cli/cli_error.h"
+#include "common/profile_document.h"
 #include "format/bounded_read.h"
 #include "format/record_field.h"
 
@@ -20,20 +21,15 @@ namespace {
 constexpr qint64 profileLimit = 1024 * 1024;
 
 // Names every report of inspect carries besides its kind's own.
-const QStringList reportKeys{QStringLiteral("kind"), QStringLiteral("crc_ok"),
-                             QStringLiteral("intact"), QStringLiteral("model"),
-                             QStringLiteral("out_of_range")};
+const QStringList reportKeys{QStringLiteral("kind"),         QStringLiteral("crc_ok"),
+                             QStringLiteral("intact"),       QStringLiteral("model"),
+                             QStringLiteral("out_of_range"), QStringLiteral("refusal")};
 
 void checkProfile(const QString& path, const QJsonObject& profile, const ProfileKeys& keys) {
     const QJsonValue kind = profile.value(QStringLiteral("kind"));
     if (kind.toString() == u"factory-reset" && keys.kind == u"menu")
         fail(ExitBadInput, QStringLiteral("the profile %1 is a factory reset record, which holds "
                                           "no settings; write it with \"kestrova factory-reset\"")
-                               .arg(path));
-    // A damaged file's values are whatever its bytes happen to hold, not settings.
-    if (profile.value(QStringLiteral("intact")) == QJsonValue(false))
-        fail(ExitBadInput, QStringLiteral("the profile %1 is the report of a damaged file "
-                                          "(\"intact\": false); its values cannot be trusted")
                                .arg(path));
     if (!kind.isUndefined() && kind.toString() != keys.kind)
         fail(ExitBadInput, QStringLiteral("the profile %1 describes a file of kind %2; this "
@@ -53,8 +49,11 @@ void checkProfile(const QString& path, const QJsonObject& profile, const Profile
 } // namespace
 
 QString terminalJson(const QJsonObject& object) {
-    const QString text =
-        QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed();
+    return terminalJson(QJsonDocument(object));
+}
+
+QString terminalJson(const QJsonDocument& document) {
+    const QString text = QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed();
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
@@ -75,25 +74,17 @@ QJsonObject readProfile(const QString& path, const ProfileKeys& keys) {
     case BoundedRead::Status::NotRegular:
         fail(ExitBadInput, QStringLiteral("cannot read the profile %1: %2").arg(path, read.reason));
     case BoundedRead::Status::TooLarge:
-        fail(ExitBadInput, QStringLiteral("the profile %1 is %2 bytes; a profile holds at most %3")
-                               .arg(path)
-                               .arg(read.size)
+        fail(ExitBadInput, QStringLiteral("the profile %1 is %2; a profile holds at most %3")
+                               .arg(path, read.sizeText())
                                .arg(profileLimit));
     case BoundedRead::Status::ReadError:
         fail(ExitWriteFailed, QStringLiteral("cannot read %1: %2").arg(path, read.reason));
     }
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(read.bytes, &error);
-    if (error.error != QJsonParseError::NoError)
-        fail(ExitBadInput, QStringLiteral("the profile %1 is not valid JSON: %2 at offset %3")
-                               .arg(path, error.errorString())
-                               .arg(error.offset));
-    if (!document.isObject())
-        fail(ExitBadInput,
-             QStringLiteral("the profile %1 must hold one JSON object of settings").arg(path));
-    QJsonObject profile = document.object();
-    checkProfile(path, profile, keys);
-    return profile;
+    const ProfileDocument document = readProfileDocument(read.bytes);
+    if (document.problem)
+        fail(ExitBadInput, QStringLiteral("the profile %1 %2").arg(path, *document.problem));
+    checkProfile(path, document.object, keys);
+    return document.object;
 }
 
 void unknownSetting(const QString& name, const QStringList& settings) {

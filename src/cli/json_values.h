@@ -2,6 +2,7 @@
 
 #include "common/profile_values.h"
 
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -26,6 +27,7 @@ using kestrova::wholeNumber;
 // A JSON object as inspect prints it, with DEL and the C1 controls escaped as well (the JSON
 // writer escapes only those below U+0020).
 QString terminalJson(const QJsonObject& object);
+QString terminalJson(const QJsonDocument& document);
 
 // What a command takes from a profile: the kind of file it writes, the names of its settings,
 // and the names inspect prints beside them that are not settings (read past, never applied).

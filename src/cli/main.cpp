@@ -8,6 +8,7 @@
 #include "smtp/smtp_profile.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 #include <array>
 
@@ -28,7 +29,7 @@ const QString usage = QStringLiteral(
     "  kestrova inspect FILE|DIR [--model N] [--json]\n"
     "  kestrova cards [--json]\n"
     "  kestrova history [--json]\n"
-    "  kestrova restore ID [--out DIR]\n"
+    "  kestrova restore ID [--out DIR] [--force] [--keep-clock]\n"
     "  kestrova preferences\n"
     "  kestrova --help | --version\n"
     "\n"
@@ -130,11 +131,28 @@ int run(const QStringList& arguments) {
     return command->run(commandArguments);
 }
 
+// Qt reads every argument as UTF-8: other bytes in a folder's name would name another folder,
+// or none, so such a name is refused before anything is read or written.
+void refuseNonUtf8(int argc, char** argv) {
+    for (int at = 1; at < argc; ++at) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString text = decoder(QByteArrayView(argv[at]));
+        if (decoder.hasError())
+            fail(ExitBadInput,
+                 QStringLiteral("argument %1 (\"%2\") is not UTF-8 text; a folder or file named "
+                                "with other bytes cannot be used: rename it, or mount the card "
+                                "under another name")
+                     .arg(at)
+                     .arg(shownValue(text)));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     try {
+        refuseNonUtf8(argc, argv);
         return run(QCoreApplication::arguments());
     } catch (const CliError& error) {
         if (!error.message.isEmpty())

@@ -35,6 +35,13 @@ camera::CapturedTime capturedTime(const QCommandLineParser& parser,
     if (text.size() != 19 || text[10] != u'T' || !date.isValid() || !clock.isValid())
         fail(ExitBadInput, QStringLiteral("--time: expected YYYY-MM-DDTHH:MM:SS, got \"%1\"")
                                .arg(shownValue(text)));
+    // The record keeps the year as 0..21 from 2010: any other year would be written as another.
+    if (date.year() < camera::firstClockYear || date.year() > camera::lastClockYear)
+        fail(ExitBadInput, QStringLiteral("--time: the camera clock holds %1-01-01T00:00:00 to "
+                                          "%2-12-31T23:59:59, not \"%3\"")
+                               .arg(camera::firstClockYear)
+                               .arg(camera::lastClockYear)
+                               .arg(shownValue(text)));
     return camera::CapturedTime::capture(QDateTime(date, clock, QTimeZone::utc()));
 }
 

@@ -211,6 +211,9 @@ private:
             wrong << QStringLiteral("clock");
         if (!i18n::isValidLanguage(menu.languageByte))
             wrong << QStringLiteral("menu_language");
+        // Reserved bytes hold what every writer puts there; a profile could not carry others.
+        for (const int offset : camera::unexpectedReservedBytes(record_, form_))
+            wrong << QStringLiteral("byte %1").arg(offset);
         return wrong;
     }
 

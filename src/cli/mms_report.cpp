@@ -7,6 +7,7 @@
 #include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
+#include "mms/mms_checks.h"
 #include "mms/mms_profile.h"
 #include "mms/operator_presets.h"
 
@@ -40,9 +41,12 @@ public:
     MmsReport(const QByteArray& bytes, std::optional<int> model)
         : decoded_(mms::decodeMmsRecord(bytes))
         , size_(bytes.size())
-        , model_(model) {}
+        , model_(model)
+        , refusal_(refusal()) {}
 
-    bool damaged() const override { return !decoded_.check.intact() || !outOfRange().isEmpty(); }
+    bool damaged() const override {
+        return !decoded_.check.intact() || !outOfRange().isEmpty() || refusal_;
+    }
 
     QStringList lines() const override {
         const mms::MmsRecordCheck& check = decoded_.check;
@@ -110,6 +114,7 @@ public:
         out << languageLine(QStringLiteral("record_language"), decoded_.languageByte);
         out << QStringLiteral("tv_mode: %1").arg(decoded_.tvModeByte);
         addOutOfRangeLine(out, outOfRange());
+        addRefusalLine(out, refusal_);
         return out;
     }
 
@@ -120,6 +125,7 @@ public:
         if (!check.sizeOk)
             return object;
         addRangeAndModel(object, outOfRange(), model_);
+        addRefusal(object, refusal_);
         insertSettings(object, mms::mmsProfileObject(s, statusEntries()));
         object[QStringLiteral("record_language")] = decoded_.languageByte;
         object[QStringLiteral("tv_mode")] = decoded_.tvModeByte;
@@ -127,6 +133,41 @@ public:
     }
 
 private:
+    // What `kestrova mms` says of these settings, read back as a profile: the first refusal for
+    // the model given, or, without one, for every model; nothing when one of them takes them.
+    std::optional<QString> refusal() const {
+        if (!decoded_.check.sizeOk)
+            return std::nullopt;
+        std::optional<QString> why;
+        for (int model = 1; model <= kestrova::modelCount; ++model) {
+            if (model_ && model != *model_)
+                continue;
+            const MmsForm form = app::mmsFormFor(model);
+            mms::MmsProfileReader reader(form, model, i18n::English);
+            reader.takeProfile(mms::mmsProfileObject(
+                decoded_.settings, i18n::mmsSendOptions(form, model, i18n::English)));
+            const mms::ProfileSettings read = reader.settings();
+            if (read.error) {
+                why = read.error->message;
+                continue;
+            }
+            const mms::PreparedMmsFile prepared = mms::prepareMmsFile(
+                read.settings, mms::mmsStatusCount(form, model),
+                i18n::isValidLanguage(decoded_.languageByte) ? decoded_.languageByte
+                                                             : i18n::English,
+                static_cast<std::uint16_t>(decoded_.tvModeByte));
+            if (prepared.failure)
+                why = named(prepared.failure->field)
+                          .arg(i18n::messageFor(prepared.failure->message, i18n::English));
+            else if (prepared.refusal)
+                why = mms::fieldErrorMessage(*prepared.refusal, prepared.refusal->field,
+                                             i18n::English);
+            else
+                return std::nullopt;
+        }
+        return why;
+    }
+
     // The values that no form and no command writes, by their names in the profile: the check
     // value can be right while they are not.
     QStringList outOfRange() const {
@@ -230,6 +271,7 @@ private:
     mms::DecodedMms decoded_;
     qsizetype size_;
     std::optional<int> model_;
+    std::optional<QString> refusal_;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/json_values.h"
 #include "cli/process_options.h"
 
 namespace kestrova::cli {
@@ -16,7 +17,12 @@ int runPreferences(const QStringList& arguments) {
     parseCommand(parser, arguments, 0);
     const app::ProcessState state = ProcessOptions::stored();
     const QStringList languages = i18n::languageListRows({i18n::English, false, false});
-    printLine(QStringLiteral("preferences: %1").arg(app::PreferencesStore().location()));
+    const app::PreferencesStore store;
+    printLine(QStringLiteral("preferences: %1%2")
+                  .arg(escapedText(store.location()),
+                       store.problem().isEmpty()
+                           ? QString()
+                           : QStringLiteral(" (not used: %1)").arg(store.problem())));
     printLine(QStringLiteral("language: %1 (%2)")
                   .arg(state.recordLanguage())
                   .arg(languages.value(state.recordLanguage() - 1)));

@@ -35,6 +35,16 @@ void addOutOfRangeLine(QStringList& lines, const QStringList& outOfRange) {
                      .arg(outOfRange.join(QStringLiteral(", ")));
 }
 
+void addRefusalLine(QStringList& lines, const std::optional<QString>& refusal) {
+    if (refusal)
+        lines << QStringLiteral("checks: %1 (DAMAGED)").arg(escapedText(*refusal));
+}
+
+void addRefusal(QJsonObject& object, const std::optional<QString>& refusal) {
+    if (refusal)
+        object[QStringLiteral("refusal")] = *refusal;
+}
+
 QJsonObject jsonHead(const QString& kind, bool crcOk, bool intact) {
     QJsonObject object;
     object[QStringLiteral("kind")] = kind;

@@ -31,6 +31,11 @@ QString languageLine(const QString& key, int number);
 // The last line of a report, when some values are out of range.
 void addOutOfRangeLine(QStringList& lines, const QStringList& outOfRange);
 
+// What the command that writes such a file refuses in its settings, when it does: a line
+// "checks: ..." and the JSON's "refusal".
+void addRefusalLine(QStringList& lines, const std::optional<QString>& refusal);
+void addRefusal(QJsonObject& object, const std::optional<QString>& refusal);
+
 // What every report's JSON opens with: the kind of file and whether it is sound.
 QJsonObject jsonHead(const QString& kind, bool crcOk, bool intact);
 

@@ -39,7 +39,7 @@ int writeSettingsFile(const OutFolder& folder, const char* fileName, const QByte
     if (result.oldCopy == OldCopy::NotKept)
         printErrorLine(QStringLiteral("kestrova: no copy of the file it replaced could be kept in "
                                       "the history (%1)")
-                           .arg(history.root()));
+                           .arg(escapedText(result.oldCopyProblem)));
     printLine(result.path);
     return ExitOk;
 }

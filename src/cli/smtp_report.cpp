@@ -8,6 +8,7 @@
 #include "format/smtp_fields.h"
 #include "format/smtp_record.h"
 #include "i18n/language.h"
+#include "smtp/smtp_checks.h"
 #include "smtp/smtp_profile.h"
 
 #include <QJsonObject>
@@ -66,9 +67,12 @@ public:
     SmtpReport(const QByteArray& bytes, std::optional<int> model)
         : model_(model)
         , guess_(guessForm(bytes, model))
-        , decoded_(smtp::decodeSmtpRecord(bytes, guess_.form)) {}
+        , decoded_(smtp::decodeSmtpRecord(bytes, guess_.form))
+        , refusal_(refusal()) {}
 
-    bool damaged() const override { return !decoded_.check.intact() || !outOfRange().isEmpty(); }
+    bool damaged() const override {
+        return !decoded_.check.intact() || !outOfRange().isEmpty() || refusal_;
+    }
 
     QStringList lines() const override {
         const smtp::SmtpRecordCheck& check = decoded_.check;
@@ -114,6 +118,7 @@ public:
                                 : QString());
         out << languageLine(QStringLiteral("smtp_language"), decoded_.languageByte);
         addOutOfRangeLine(out, outOfRange());
+        addRefusalLine(out, refusal_);
         return out;
     }
 
@@ -124,6 +129,7 @@ public:
         if (!check.sizeOk)
             return object;
         addRangeAndModel(object, outOfRange(), model_);
+        addRefusal(object, refusal_);
         if (!guess_.ambiguous)
             object[QStringLiteral("form")] = QString(letter(guess_.form));
         insertSettings(object, smtp::smtpProfile(s, guess_.form));
@@ -162,6 +168,41 @@ private:
         return smtp::smtpEntryText(row.id, decoded_.settings).value_or(unknown(value));
     }
 
+    // What `kestrova smtp` says of these settings, read back as a profile: the first refusal for
+    // the model given, or, without one, for every model of the form; nothing when one takes them.
+    std::optional<QString> refusal() const {
+        if (!decoded_.check.sizeOk)
+            return std::nullopt;
+        const QJsonObject profile = smtp::smtpProfile(decoded_.settings, guess_.form);
+        std::optional<QString> why;
+        for (int model = 1; model <= kestrova::modelCount; ++model) {
+            if ((model_ && model != *model_) || !app::hasSmtp(model) ||
+                app::smtpFormFor(model) != guess_.form)
+                continue;
+            smtp::SmtpProfileReader reader(
+                guess_.form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)),
+                i18n::English);
+            why = reader.readObject(profile);
+            if (why)
+                continue;
+            const auto settled = reader.settle();
+            if ((why = settled.refusal))
+                continue;
+            const smtp::PreparedSmtpFile prepared = smtp::prepareSmtpFile(
+                settled.settings, guess_.form,
+                i18n::isValidLanguage(decoded_.languageByte) ? decoded_.languageByte
+                                                             : i18n::English,
+                i18n::English);
+            if (!prepared.refusal)
+                return std::nullopt;
+            const auto& refused = *prepared.refusal;
+            why = refused.field ? smtp::smtpField(*refused.field).nameText() +
+                                      QStringLiteral(": ") + refused.message
+                                : refused.message;
+        }
+        return why;
+    }
+
     // The values that no form and no command writes, by their names in the profile.
     QStringList outOfRange() const {
         if (!decoded_.check.sizeOk)
@@ -192,6 +233,7 @@ private:
     std::optional<int> model_;
     FormGuess guess_;
     smtp::DecodedSmtp decoded_;
+    std::optional<QString> refusal_;
 };
 
 } // namespace

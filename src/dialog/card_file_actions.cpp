@@ -1,5 +1,6 @@
 #include "dialog/card_file_actions.h"
 
+#include "common/profile_document.h"
 #include "dialog/settings_file.h"
 #include "format/bounded_read.h"
 #include "format/file_history.h"
@@ -127,25 +128,20 @@ void CardFileActions::loadProfile() {
     const format::BoundedRead read = format::readBounded(*path, profileLimit);
     if (!read.ok()) {
         unusable(read.status == format::BoundedRead::Status::TooLarge
-                     ? QStringLiteral("larger than a profile (%1 bytes)").arg(read.size)
+                     ? QStringLiteral("larger than a profile (%1)").arg(read.sizeText())
                      : read.reason);
         return;
     }
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(read.bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        unusable(QStringLiteral("not one JSON object of settings"));
+    const ProfileDocument document = readProfileDocument(read.bytes);
+    if (document.problem) {
+        unusable(QStringLiteral("it ") + *document.problem);
         return;
     }
-    const QJsonObject profile = document.object();
+    const QJsonObject& profile = document.object;
     const QString kind = profile.value(QStringLiteral("kind")).toString(hooks_.profileKind);
     if (kind != hooks_.profileKind) {
         unusable(QStringLiteral("it holds the settings of a %1 file, not of %2")
                      .arg(kind, hooks_.fileName));
-        return;
-    }
-    if (profile.value(QStringLiteral("intact")) == QJsonValue(false)) {
-        unusable(QStringLiteral("it is the report of a damaged file"));
         return;
     }
     if (const auto why = hooks_.showProfile(profile))
@@ -187,16 +183,33 @@ void CardFileActions::restorePrevious() {
         context_.history && !folder_.isEmpty()
             ? context_.history->newest(folder_.path(), hooks_.fileName)
             : std::nullopt;
-    const auto bytes = entry ? context_.history->bytes(*entry) : std::nullopt;
-    if (!bytes) {
+    if (!entry) {
         host_.showMessage(text(Notice::NoPreviousFile).arg(hooks_.fileName));
         return;
     }
-    const QString when = entry->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!host_.askYesNo(text(Notice::AskRestorePrevious).arg(hooks_.fileName, when)))
+    // Only a whole copy, as it was kept, of a file that reads intact goes back onto a card.
+    const KeptBytes kept = context_.history->bytes(*entry);
+    QString description;
+    QString doubt = kept.problem;
+    if (kept.bytes && doubt.isEmpty() && hooks_.judge(*kept.bytes, description) == FileFit::Damaged)
+        doubt = QStringLiteral("it reads as a damaged file");
+    if (!kept.bytes || !doubt.isEmpty()) {
+        host_.showMessage(text(Notice::PreviousCopyDamaged).arg(hooks_.fileName, doubt));
         return;
-    writeSettingsFile(host_, folder_.path(), qPrintable(hooks_.fileName), *bytes, hooks_.success,
-                      context_.textLanguage(), folder_.writeOptions());
+    }
+    const QString when = entry->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QString question = text(Notice::AskRestorePrevious).arg(hooks_.fileName, when);
+    const bool newClock = hooks_.withCurrentClock && hooks_.withCurrentClock(*kept.bytes);
+    if (newClock)
+        question += u' ' + text(Notice::RestoreSetsClock);
+    if (!host_.askYesNo(question))
+        return;
+    // The clock as it is once the owner said yes.
+    const QByteArray bytes = newClock ? *hooks_.withCurrentClock(*kept.bytes) : *kept.bytes;
+    if (writeSettingsFile(host_, folder_.path(), qPrintable(hooks_.fileName), bytes,
+                          text(Notice::RestoredFrom).arg(hooks_.fileName, when),
+                          context_.textLanguage(), folder_.writeOptions()))
+        loadFromCard();
 }
 
 } // namespace kestrova::dialog

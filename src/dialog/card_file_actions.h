@@ -38,6 +38,9 @@ struct CardFileHooks {
     std::function<QJsonObject()> profile;
     // Shows a profile's settings; why it cannot, in English, or nothing once shown.
     std::function<std::optional<QString>(const QJsonObject& profile)> showProfile;
+    // A file written back from the history with the clock of now, where the file has a clock;
+    // nothing for a file that keeps its bytes. Null for files without one.
+    std::function<std::optional<QByteArray>(const QByteArray& bytes)> withCurrentClock = {};
 };
 
 // The context menu every setup form shares: load the settings the card holds, load and save a

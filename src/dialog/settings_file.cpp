@@ -16,6 +16,13 @@ std::optional<QString> browseForTargetFolder(Host& host, const QString& current)
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, i18n::Message success, int language,
                        WriteOptions options) {
+    return writeSettingsFile(host, folder, fileName, bytes, i18n::messageFor(success, language),
+                             language, options);
+}
+
+bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
+                       const QByteArray& bytes, const QString& success, int language,
+                       WriteOptions options) {
     const WriteResult result =
         writeRecordFile(folder, QString::fromLatin1(fileName), bytes, options);
     if (!result.ok()) {
@@ -23,7 +30,7 @@ bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
         return false;
     }
     // The classic message alone does not say which card or folder got the file.
-    QString message = i18n::messageFor(success, language) + u'\n' +
+    QString message = success + u'\n' +
                       i18n::noticeText(i18n::Notice::FileWritten, language)
                           .arg(QDir::toNativeSeparators(result.path));
     // The write went ahead without its safety copy: the user should not count on one.

@@ -21,5 +21,9 @@ std::optional<QString> browseForTargetFolder(Host& host, const QString& current)
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, i18n::Message success, int language,
                        WriteOptions options = {});
+// The same with a success text of the caller's own.
+bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
+                       const QByteArray& bytes, const QString& success, int language,
+                       WriteOptions options);
 
 } // namespace kestrova::dialog

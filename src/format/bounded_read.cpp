@@ -23,16 +23,22 @@ BoundedRead failure(BoundedRead::Status status, const QString& reason) {
     return result;
 }
 
-BoundedRead tooLarge(qint64 size) {
+BoundedRead tooLarge(qint64 size, bool sizeKnown = true) {
     BoundedRead result;
     result.status = BoundedRead::Status::TooLarge;
-    result.size = size;
+    result.size = sizeKnown ? size : size - 1;
+    result.sizeKnown = sizeKnown;
     return result;
 }
 
 const QString notRegular = QStringLiteral("not a regular file (%1)");
 
 } // namespace
+
+QString BoundedRead::sizeText() const {
+    return sizeKnown ? QStringLiteral("%1 bytes").arg(size)
+                     : QStringLiteral("more than %1 bytes").arg(size);
+}
 
 #ifdef Q_OS_WIN
 
@@ -55,7 +61,7 @@ BoundedRead readBounded(const QString& path, qint64 limit) {
     if (file.error() != QFileDevice::NoError)
         return failure(BoundedRead::Status::ReadError, file.errorString());
     if (result.bytes.size() > limit)
-        return tooLarge(result.bytes.size());
+        return tooLarge(result.bytes.size(), false);
     result.status = BoundedRead::Status::Ok;
     result.size = result.bytes.size();
     return result;
@@ -94,20 +100,25 @@ BoundedRead readBounded(const QString& path, qint64 limit) {
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     if (file.fd < 0)
         return failure(BoundedRead::Status::CannotOpen, qt_error_string(errno));
+    return readBoundedFrom(file.fd, limit);
+}
+
+BoundedRead readBoundedFrom(int fd, qint64 limit) {
     struct stat status {};
-    if (::fstat(file.fd, &status) != 0)
+    if (::fstat(fd, &status) != 0)
         return failure(BoundedRead::Status::ReadError, qt_error_string(errno));
     if (!S_ISREG(status.st_mode))
         return failure(BoundedRead::Status::NotRegular, notRegular.arg(kindOf(status.st_mode)));
     if (status.st_size > limit)
         return tooLarge(status.st_size);
 
-    // One byte past the limit tells a file that grew since fstat.
+    // One byte past the limit tells a file that grew since fstat, or one whose size the system
+    // does not give.
     BoundedRead result;
     result.bytes.resize(limit + 1);
     qint64 total = 0;
     while (total < result.bytes.size()) {
-        const ssize_t got = ::read(file.fd, result.bytes.data() + total,
+        const ssize_t got = ::read(fd, result.bytes.data() + total,
                                    static_cast<size_t>(result.bytes.size() - total));
         if (got < 0 && errno == EINTR)
             continue;
@@ -118,7 +129,7 @@ BoundedRead readBounded(const QString& path, qint64 limit) {
         total += got;
     }
     if (total > limit)
-        return tooLarge(total);
+        return tooLarge(total, false);
     result.bytes.truncate(total);
     result.status = BoundedRead::Status::Ok;
     result.size = total;

@@ -21,10 +21,21 @@ struct BoundedRead {
     QByteArray bytes;
     qint64 size = 0;
     QString reason;
+    // False when the system gave no size (a /proc file says 0) and reading found more than the
+    // limit: size then says only "more than the limit".
+    bool sizeKnown = true;
 
     bool ok() const { return status == Status::Ok; }
+    // "721 bytes", or "more than 720 bytes" where the true size is not known.
+    QString sizeText() const;
 };
 
 BoundedRead readBounded(const QString& path, qint64 limit);
+
+#ifndef Q_OS_WIN
+// The same for a file already opened (with O_NONBLOCK, so a FIFO does not wait for a writer);
+// the descriptor stays open.
+BoundedRead readBoundedFrom(int fd, qint64 limit);
+#endif
 
 } // namespace kestrova::format

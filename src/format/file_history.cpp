@@ -1,5 +1,9 @@
 #include "format/file_history.h"
 
+#include "format/bounded_read.h"
+#include "format/user_data_folder.h"
+#include "format/write_all.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -7,9 +11,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace kestrova {
 
@@ -17,6 +27,14 @@ namespace {
 
 // Settings files are tiny; anything far larger is not worth keeping as one.
 constexpr qint64 largestKept = 1 << 20;
+constexpr qint64 largestDescription = 64 * 1024;
+
+const QStringList settingsFileNames{QStringLiteral("menu.dat"), QStringLiteral("setup.dat"),
+                                    QStringLiteral("smtp.dat")};
+
+// The ids this history gives, and no other: a file of another name in its folder is not ours.
+const QRegularExpression ownId(QStringLiteral(
+    "^[0-9]{8}T[0-9]{9}-[A-Za-z0-9_.-]{1,32}-[0-9a-f]{8}-(menu|setup|smtp)\\.dat(-[0-9]+)?$"));
 
 QString absoluteFolder(const QString& folder) {
     const QFileInfo info(folder);
@@ -36,18 +54,74 @@ QString entryId(const QDateTime& time, const QString& folder, const QString& fil
            u'-' + hash + u'-' + fileName;
 }
 
-// A new file of the history's own; a copy cut short leaves an entry that is never listed.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-           file.write(bytes) == bytes.size() && file.flush();
+QByteArray sha256(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
+#ifdef Q_OS_UNIX
+
+// A new file of the history's own, for this user's eyes only, on the disk before it counts.
+QString writeWhole(const QString& path, const QByteArray& bytes) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return qt_error_string(errno);
+    const int error = format::writeAll(fd, bytes) ? 0 : errno;
+    const bool synced = error == 0 && ::fsync(fd) == 0;
+    const int syncError = errno;
+    ::close(fd);
+    if (error != 0)
+        return qt_error_string(error);
+    return synced ? QString() : qt_error_string(syncError);
+}
+
+// The folder for this user alone; why it cannot be.
+QString makePrivateFolder(const QString& folder) {
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("the folder cannot be made");
+    return ::chmod(QFile::encodeName(folder).constData(), 0700) == 0 ? QString()
+                                                                     : qt_error_string(errno);
+}
+
+QString syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    const bool synced = ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    return synced ? QString() : qt_error_string(error);
+}
+
+#else
+
+QString writeWhole(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size() &&
+        file.flush())
+        return {};
+    return file.errorString();
+}
+
+QString makePrivateFolder(const QString& folder) {
+    return QDir().mkpath(folder) ? QString() : QStringLiteral("the folder cannot be made");
+}
+
+QString syncFolder(const QString&) {
+    return {};
+}
+
+#endif
+
 std::optional<HistoryEntry> readEntry(const QString& root, const QString& id) {
-    QFile meta(root + u'/' + id + QStringLiteral(".json"));
-    if (!meta.open(QIODevice::ReadOnly) || meta.size() > 64 * 1024)
+    if (!ownId.match(id).hasMatch())
         return std::nullopt;
-    const QJsonObject object = QJsonDocument::fromJson(meta.readAll()).object();
+    const format::BoundedRead meta =
+        format::readBounded(root + u'/' + id + QStringLiteral(".json"), largestDescription);
+    if (!meta.ok())
+        return std::nullopt;
+    const QJsonObject object = QJsonDocument::fromJson(meta.bytes).object();
     HistoryEntry entry;
     entry.id = id;
     entry.time =
@@ -55,7 +129,12 @@ std::optional<HistoryEntry> readEntry(const QString& root, const QString& id) {
     entry.folder = object.value(QStringLiteral("folder")).toString();
     entry.fileName = object.value(QStringLiteral("file")).toString();
     entry.dataPath = root + u'/' + id + QStringLiteral(".dat");
-    if (!entry.time.isValid() || entry.folder.isEmpty() || entry.fileName.isEmpty() ||
+    entry.mountPoint = object.value(QStringLiteral("mount_point")).toBool();
+    entry.sha256 = object.value(QStringLiteral("sha256")).toString().toLatin1();
+    // Only what this program writes: a settings file's name, and a folder that is a whole path.
+    const QString folder = QDir::fromNativeSeparators(entry.folder);
+    if (!entry.time.isValid() || !settingsFileNames.contains(entry.fileName) ||
+        !QDir::isAbsolutePath(folder) || QDir::cleanPath(folder) != folder ||
         !QFileInfo::exists(entry.dataPath))
         return std::nullopt;
     return entry;
@@ -67,29 +146,40 @@ FileHistory::FileHistory(QString root)
     : root_(std::move(root)) {}
 
 QString FileHistory::defaultRoot() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/kestrova/history");
+    return userDataFolder() + QStringLiteral("/kestrova/history");
 }
 
-std::optional<QString> FileHistory::keep(const QString& folder, const QString& fileName,
-                                         const QByteArray& bytes, const QDateTime& time) {
-    if (!QDir().mkpath(root_))
-        return std::nullopt;
+KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const QByteArray& bytes,
+                           const QDateTime& time, bool mountPoint) {
+    const auto notKept = [this](const QString& why) {
+        return KeptCopy{{}, QStringLiteral("the history %1 could not keep it: %2").arg(root_, why)};
+    };
+    if (const QString problem = makePrivateFolder(root_); !problem.isEmpty())
+        return notKept(problem);
     const QString where = absoluteFolder(folder);
     QString id = entryId(time, where, fileName);
-    for (int n = 2; QFileInfo::exists(root_ + u'/' + id + QStringLiteral(".json")); ++n)
+    for (int n = 2; QFileInfo::exists(root_ + u'/' + id + QStringLiteral(".json")) ||
+                    QFileInfo::exists(root_ + u'/' + id + QStringLiteral(".dat"));
+         ++n)
         id = entryId(time, where, fileName) + u'-' + QString::number(n);
     const QJsonObject meta{{QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
                            {QStringLiteral("folder"), where},
-                           {QStringLiteral("file"), fileName}};
+                           {QStringLiteral("file"), fileName},
+                           {QStringLiteral("mount_point"), mountPoint},
+                           {QStringLiteral("sha256"), QString::fromLatin1(sha256(bytes))}};
     // The bytes first: an entry counts once its description is there.
-    if (!writeWhole(root_ + u'/' + id + QStringLiteral(".dat"), bytes) ||
-        !writeWhole(root_ + u'/' + id + QStringLiteral(".json"), QJsonDocument(meta).toJson())) {
+    QString problem = writeWhole(root_ + u'/' + id + QStringLiteral(".dat"), bytes);
+    if (problem.isEmpty())
+        problem =
+            writeWhole(root_ + u'/' + id + QStringLiteral(".json"), QJsonDocument(meta).toJson());
+    if (problem.isEmpty())
+        problem = syncFolder(root_);
+    if (!problem.isEmpty()) {
         remove(id);
-        return std::nullopt;
+        return notKept(problem);
     }
-    prune();
-    return id;
+    prune(id);
+    return {id, {}};
 }
 
 void FileHistory::remove(const QString& id) {
@@ -99,20 +189,18 @@ void FileHistory::remove(const QString& id) {
 
 QList<HistoryEntry> FileHistory::entries() const {
     QList<HistoryEntry> entries;
-    const QStringList names =
-        QDir(root_).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name | QDir::Reversed);
+    const QStringList names = QDir(root_).entryList({QStringLiteral("*.json")}, QDir::Files);
     for (const QString& name : names) {
         if (auto entry = readEntry(root_, name.chopped(5)))
             entries.append(*entry);
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const HistoryEntry& a, const HistoryEntry& b) { return a.time > b.time; });
+    std::sort(entries.begin(), entries.end(), [](const HistoryEntry& a, const HistoryEntry& b) {
+        return a.time != b.time ? a.time > b.time : a.id > b.id;
+    });
     return entries;
 }
 
 std::optional<HistoryEntry> FileHistory::find(const QString& id) const {
-    if (id.isEmpty() || id.contains(u'/') || id.contains(u'\\') || id.startsWith(u'.'))
-        return std::nullopt;
     return readEntry(root_, id);
 }
 
@@ -126,19 +214,31 @@ std::optional<HistoryEntry> FileHistory::newest(const QString& folder,
     return std::nullopt;
 }
 
-std::optional<QByteArray> FileHistory::bytes(const HistoryEntry& entry) const {
-    QFile file(entry.dataPath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestKept)
-        return std::nullopt;
-    return file.readAll();
+KeptBytes FileHistory::bytes(const HistoryEntry& entry) const {
+    const format::BoundedRead read = format::readBounded(entry.dataPath, largestKept);
+    if (!read.ok())
+        return {std::nullopt, read.status == format::BoundedRead::Status::TooLarge
+                                  ? QStringLiteral("the kept copy is %1").arg(read.sizeText())
+                                  : QStringLiteral("the kept copy cannot be read: ") + read.reason};
+    if (entry.sha256.isEmpty())
+        return {read.bytes, QStringLiteral("the kept copy has no checksum to check it by")};
+    if (sha256(read.bytes) != entry.sha256)
+        return {read.bytes, QStringLiteral("the kept copy differs from what was kept (its "
+                                           "SHA-256 does not match)")};
+    return {read.bytes, {}};
 }
 
-void FileHistory::prune() {
-    // Ids begin with the time, so the names alone say which are the oldest.
-    const QStringList names =
-        QDir(root_).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name | QDir::Reversed);
-    for (qsizetype at = capacity; at < names.size(); ++at)
-        remove(names[at].chopped(5));
+void FileHistory::prune(const QString& keptId) {
+    // By the time each entry holds, newest first; the copy just kept stays whatever its time.
+    qsizetype room = capacity - 1;
+    for (const HistoryEntry& entry : entries()) {
+        if (entry.id == keptId)
+            continue;
+        if (room > 0)
+            --room;
+        else
+            remove(entry.id);
+    }
 }
 
 } // namespace kestrova

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <span>
+#include <vector>
 
 namespace kestrova::camera {
 
@@ -18,7 +19,24 @@ void seal(MenuRecord& record) {
     record[59] = 0x0A;
 }
 
+void putClock(MenuRecord& r, const CapturedTime& time) {
+    const int fields[] = {std::clamp(time.year, 2010, 2031) - 2010,
+                          time.month,
+                          time.day,
+                          time.hour,
+                          time.minute,
+                          time.second};
+    for (int at = 0; at < 6; ++at)
+        r[menuClockByte + at] = static_cast<std::uint8_t>(fields[at]);
+}
+
 } // namespace
+
+MenuRecord withClock(MenuRecord record, const CapturedTime& time) {
+    putClock(record, time);
+    seal(record);
+    return record;
+}
 
 MenuRecord buildMenuRecord(CameraForm form, const CameraSettings& s, const CapturedTime& time,
                            int languageByte, std::uint16_t tvMode) {
@@ -47,12 +65,7 @@ MenuRecord buildMenuRecord(CameraForm form, const CameraSettings& s, const Captu
             break;
         }
     }
-    put(menuClockByte, std::clamp(time.year, 2010, 2031) - 2010);
-    put(menuClockByte + 1, time.month);
-    put(menuClockByte + 2, time.day);
-    put(menuClockByte + 3, time.hour);
-    put(menuClockByte + 4, time.minute);
-    put(menuClockByte + 5, time.second);
+    putClock(r, time);
     put(menuLanguageByte, languageByte);
     put(menuTvModeByte, tvMode & 0xFF);
 
@@ -128,6 +141,31 @@ DecodedMenu decodeMenuRecord(const MenuRecord& r, CameraForm form) {
     d.languageByte = r[menuLanguageByte];
     d.tvModeByte = r[menuTvModeByte];
     return d;
+}
+
+QList<int> unexpectedReservedBytes(const MenuRecord& record, std::optional<CameraForm> form) {
+    const auto forms = form ? std::vector<CameraForm>{*form}
+                            : std::vector<CameraForm>{CameraForm::A, CameraForm::B, CameraForm::C};
+    QList<int> unexpected;
+    for (int offset = 0; offset < menuBodySize; ++offset) {
+        if ((offset >= menuClockByte && offset < menuClockByte + 6) || offset == menuLanguageByte ||
+            offset == menuTvModeByte)
+            continue;
+        bool used = false;
+        int fixed = 0;
+        for (const MenuFieldRow& row : menuFields()) {
+            for (const CameraForm f : forms) {
+                if (row.placeOn(f) != offset)
+                    continue;
+                used = used || row.onForm(f) || row.encoding != MenuEncoding::OnWhereHidden;
+                if (row.encoding == MenuEncoding::OnWhereHidden && !row.onForm(f))
+                    fixed = 1;
+            }
+        }
+        if (!used && record[offset] != fixed)
+            unexpected << offset;
+    }
+    return unexpected;
 }
 
 } // namespace kestrova::camera

@@ -4,9 +4,11 @@
 #include "camera/captured_time.h"
 
 #include <QByteArray>
+#include <QList>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace kestrova::camera {
 
@@ -20,6 +22,10 @@ constexpr int menuCrcOffset = 56;
 
 MenuRecord buildMenuRecord(CameraForm form, const CameraSettings& settings,
                            const CapturedTime& time, int languageByte, std::uint16_t tvMode);
+
+// The record with another camera clock: the clock bytes and the check value rewritten, every
+// other byte as it was.
+MenuRecord withClock(MenuRecord record, const CapturedTime& time);
 
 // What the Default button writes: a body of four 0xFF bytes, the same for every camera.
 MenuRecord buildFactoryResetRecord();
@@ -56,5 +62,10 @@ struct DecodedMenu {
 DecodedMenu decodeMenuRecord(const MenuRecord& record, CameraForm form);
 
 MenuRecord toMenuRecord(const QByteArray& bytes); // the first 60 bytes, zero-padded
+
+// The body bytes that hold what no writer puts there, by offset: a byte no setting of the form
+// has its place in is zero, and a form without the side PIR list stores 1 in its byte. Without a
+// form, only the bytes that no form uses are known.
+QList<int> unexpectedReservedBytes(const MenuRecord& record, std::optional<CameraForm> form);
 
 } // namespace kestrova::camera

@@ -1,111 +1,39 @@
 #include "format/record_file.h"
 
+#include "format/bounded_read.h"
 #include "format/file_history.h"
+#include "format/write_all.h"
+#include "format/writer_lock.h"
 
-#include <QCryptographicHash>
-#include <QDeadlineTimer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStorageInfo>
-#include <QThread>
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
+#else
+#include <QSaveFile>
 #endif
 
 namespace kestrova {
 
 namespace {
 
-// Writers of one file take turns on a lock outside the card. On POSIX an advisory lock on an
-// open file: the system lets it go when its process ends, however it ends.
-class WriterLock {
-public:
-    explicit WriterLock(const QString& path)
-#ifdef Q_OS_UNIX
-        : handle_(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
-#else
-        : lock_(path)
-#endif
-    {
-    }
-    ~WriterLock() {
-#ifdef Q_OS_UNIX
-        if (handle_ >= 0)
-            ::close(handle_);
-#endif
-    }
-    WriterLock(const WriterLock&) = delete;
-    WriterLock& operator=(const WriterLock&) = delete;
-
-    bool acquire(int waitMs) const {
-#ifdef Q_OS_UNIX
-        if (handle_ < 0)
-            return false;
-        QDeadlineTimer deadline(waitMs);
-        while (::flock(handle_, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK || deadline.hasExpired())
-                return false;
-            QThread::msleep(10);
-        }
-        return true;
-#else
-        return lock_.tryLock(waitMs);
-#endif
-    }
-
-private:
-#ifdef Q_OS_UNIX
-    int handle_;
-#else
-    mutable QLockFile lock_;
-#endif
-};
-
 // Settings files are tiny; a far larger file of that name is nothing this program wrote.
 constexpr qint64 largestKept = 1 << 20;
 
-WriteFailure classify(const QString& folder, int error, qint64 bytesNeeded) {
-    if (error == ENAMETOOLONG)
-        return WriteFailure::PathTooLong;
-    const QFileInfo folderInfo(folder);
-    if (!folderInfo.exists() || !folderInfo.isDir())
-        return WriteFailure::FolderMissing;
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return WriteFailure::FolderMissing;
-    case EROFS:
-    case EACCES:
-    case EPERM:
-        return WriteFailure::ReadOnly;
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return WriteFailure::CardFull;
-    default:
-        break;
-    }
-    // Where the system gave no usable error number, ask the folder itself.
-    if (!folderInfo.isWritable())
-        return WriteFailure::ReadOnly;
-    const QStorageInfo storage(folder);
-    if (storage.isValid() && storage.bytesAvailable() < bytesNeeded)
-        return WriteFailure::CardFull;
-    return WriteFailure::Other;
-}
+const QString temporaryTag = QStringLiteral(".kestrova-");
 
 WriteResult failed(WriteResult result, WriteFailure failure, const QString& systemText = {}) {
     result.failure = failure;
@@ -113,122 +41,20 @@ WriteResult failed(WriteResult result, WriteFailure failure, const QString& syst
     return result;
 }
 
-QString systemText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// What stands in the folder before anything is written: nothing when the write may go ahead.
-std::optional<WriteFailure> checkTarget(const QString& folder, const QString& path) {
-#ifdef Q_OS_UNIX
-    struct stat info {};
-    if (::stat(QFile::encodeName(folder).constData(), &info) != 0)
-        return errno == ENAMETOOLONG ? WriteFailure::PathTooLong : WriteFailure::FolderMissing;
-    if (!S_ISDIR(info.st_mode))
-        return WriteFailure::FolderMissing;
-    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode))
-        return WriteFailure::IsLink;
-    if (errno == ENAMETOOLONG)
-        return WriteFailure::PathTooLong;
-#else
-    if (QFileInfo(path).isSymLink())
-        return WriteFailure::IsLink;
-#endif
-    return std::nullopt;
+QString randomLetters() {
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    QString out;
+    for (int i = 0; i < 6; ++i)
+        out += letters[QRandomGenerator::global()->bounded(static_cast<int>(letters.size()))];
+    return out;
 }
 
 } // namespace
 
-// One lock per target file, outside the card: the card's own file system may not support
-// locks, and nothing but the settings file should ever be left on it.
-QString writeLockPath(const QString& path) {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::tempPath();
-    const QByteArray target = QFileInfo(path).absoluteFilePath().toUtf8();
-    const QString name = QString::fromLatin1(
-        QCryptographicHash::hash(target, QCryptographicHash::Sha1).toHex().left(20));
-    return folder + QStringLiteral("/kestrova-write-") + name + QStringLiteral(".lock");
+QString temporaryFileName(const QString& fileName, const QString& letters) {
+    return u'.' + fileName + temporaryTag + letters;
 }
-
-namespace {
-
-// Removes what an earlier write of this file left behind when it was cut off before its
-// rename: only regular files named exactly as its temporary files are, no larger than a record.
-void removeLeftovers(const QString& folder, const QString& fileName, qint64 recordSize) {
-    const QRegularExpression temporaryName(QStringLiteral("^") +
-                                           QRegularExpression::escape(fileName) +
-                                           QStringLiteral("\\.[A-Za-z0-9]{6}$"));
-    const QDir dir(folder);
-    const QFileInfoList candidates =
-        dir.entryInfoList({fileName + QStringLiteral(".??????")},
-                          QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QFileInfo& candidate : candidates) {
-        if (temporaryName.match(candidate.fileName()).hasMatch() && !candidate.isSymLink() &&
-            candidate.size() <= recordSize)
-            QFile::remove(candidate.absoluteFilePath());
-    }
-}
-
-// Copies what the folder holds under that name into the history before it is replaced; the
-// entry's id, or nothing when no copy was needed or none could be made.
-OldCopy keepOldFile(FileHistory& history, const QString& folder, const QString& fileName,
-                    const QString& path, const QByteArray& bytes, QString& keptId) {
-    const QFileInfo old(path);
-    if (!old.exists())
-        return OldCopy::NotNeeded;
-    QFile file(path);
-    if (!old.isFile() || old.size() > largestKept || !file.open(QIODevice::ReadOnly))
-        return OldCopy::NotKept;
-    const QByteArray oldBytes = file.readAll();
-    if (oldBytes == bytes)
-        return OldCopy::NotNeeded;
-    const auto id = history.keep(folder, fileName, oldBytes, QDateTime::currentDateTime());
-    if (!id)
-        return OldCopy::NotKept;
-    keptId = *id;
-    return OldCopy::Kept;
-}
-
-// Flushes the file's data to the device; false when the device did not take it.
-bool syncFile(int handle) {
-#ifdef Q_OS_UNIX
-    return ::fdatasync(handle) == 0;
-#else
-    Q_UNUSED(handle);
-    return true;
-#endif
-}
-
-// Makes the rename itself durable. Systems without a folder sync have nothing to do.
-bool syncFolder(const QString& folder) {
-#ifdef Q_OS_UNIX
-    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (handle < 0)
-        return false;
-    const bool synced = ::fsync(handle) == 0;
-    ::close(handle);
-    return synced;
-#else
-    Q_UNUSED(folder);
-    return true;
-#endif
-}
-
-// Reads the file as the device holds it, not as the page cache remembers it.
-std::optional<QByteArray> readFromDevice(const QString& path, qint64 size) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return std::nullopt;
-#if defined(Q_OS_LINUX)
-    ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_DONTNEED);
-#endif
-    QByteArray bytes = file.read(size + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
-
-} // namespace
 
 QString defaultTargetFolder() {
 #ifdef Q_OS_WIN
@@ -245,90 +71,313 @@ QString recordFilePath(const QString& folder, const QString& fileName) {
     return folder + separator + fileName;
 }
 
-bool isMountPoint(const QString& folder) {
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.isDir())
-        return false;
 #ifdef Q_OS_UNIX
+
+namespace {
+
+// An open folder, and what it was when opened.
+class OpenFolder {
+public:
+    explicit OpenFolder(const QString& path)
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        error_ = fd_ < 0 ? errno : 0;
+        if (fd_ >= 0 && ::fstat(fd_, &info_) != 0)
+            error_ = errno;
+    }
+    ~OpenFolder() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+
+    int fd() const { return fd_; }
+    int error() const { return error_; }
+    const struct stat& info() const { return info_; }
+
     // A volume's root lies on another device than the folder above it (or is the root itself).
-    struct stat self {};
-    struct stat parent {};
-    const QByteArray path = QFile::encodeName(info.canonicalFilePath());
-    if (::stat(path.constData(), &self) != 0 || ::stat((path + "/..").constData(), &parent) != 0)
-        return false;
-    return self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;
-#else
-    const QStorageInfo storage(folder);
-    return storage.isValid() &&
-           QFileInfo(storage.rootPath()).canonicalFilePath() == info.canonicalFilePath();
-#endif
+    bool isMountPoint() const {
+        struct stat parent {};
+        return ::fstatat(fd_, "..", &parent, 0) == 0 &&
+               (parent.st_dev != info_.st_dev || parent.st_ino == info_.st_ino);
+    }
+    // Whether the path still leads to this folder: a card unmounted meanwhile leaves the PC's
+    // own folder under that name.
+    bool isStill(const QString& path) const {
+        struct stat now {};
+        return ::stat(QFile::encodeName(path).constData(), &now) == 0 &&
+               now.st_dev == info_.st_dev && now.st_ino == info_.st_ino;
+    }
+
+private:
+    int fd_;
+    int error_ = 0;
+    struct stat info_ {};
+};
+
+QByteArray nameBytes(const QString& name) {
+    return QFile::encodeName(name);
 }
+
+// What a refused system call means for the user. Full FAT cards behind FUSE say EPERM, and a
+// folder without write permission EACCES: the card itself tells which it is.
+WriteFailure classify(int error, int folder, qint64 bytesNeeded) {
+    switch (error) {
+    case ENAMETOOLONG:
+        return WriteFailure::PathTooLong;
+    case ENOENT:
+    case ENOTDIR:
+        return WriteFailure::FolderMissing;
+    case EROFS:
+        return WriteFailure::ReadOnly;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return WriteFailure::CardFull;
+    case EACCES:
+    case EPERM: {
+        struct statvfs volume {};
+        if (::fstatvfs(folder, &volume) != 0)
+            return WriteFailure::Other;
+        if (volume.f_flag & ST_RDONLY)
+            return WriteFailure::ReadOnly;
+        if (static_cast<qint64>(volume.f_bavail) * static_cast<qint64>(volume.f_frsize) <
+            bytesNeeded)
+            return WriteFailure::CardFull;
+        return WriteFailure::Other;
+    }
+    default:
+        return WriteFailure::Other;
+    }
+}
+
+// Removes what an earlier write of this file left behind when it was cut off before its
+// rename: only regular files named as this writer names its temporary files, no larger than a
+// record. A file of any other name is the owner's, however it looks.
+void removeLeftovers(int folder, const QString& fileName, qint64 recordSize) {
+    const QRegularExpression temporaryName(
+        QStringLiteral("^") + QRegularExpression::escape(temporaryFileName(fileName, {})) +
+        QStringLiteral("[A-Za-z0-9]{6}$"));
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = listing >= 0 ? ::fdopendir(listing) : nullptr;
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!temporaryName.match(QFile::decodeName(entry->d_name)).hasMatch())
+            continue;
+        struct stat info {};
+        if (::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_size <= recordSize)
+            ::unlinkat(folder, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// Copies what the folder holds under that name into the history before it is replaced.
+void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& folderPath,
+                 const QString& fileName, const QByteArray& bytes, WriteResult& result,
+                 QString& keptId) {
+    const int fd = ::openat(folder.fd(), nameBytes(fileName).constData(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) {
+            result.oldCopy = OldCopy::NotKept;
+            result.oldCopyProblem =
+                fileName + QStringLiteral(" could not be read: ") + qt_error_string(errno);
+        }
+        return;
+    }
+    const format::BoundedRead old = format::readBoundedFrom(fd, largestKept);
+    ::close(fd);
+    if (!old.ok()) {
+        result.oldCopy = OldCopy::NotKept;
+        result.oldCopyProblem =
+            fileName + QStringLiteral(" could not be read: ") +
+            (old.status == format::BoundedRead::Status::TooLarge ? old.sizeText() : old.reason);
+        return;
+    }
+    if (old.bytes == bytes)
+        return;
+    const KeptCopy kept = history.keep(folderPath, fileName, old.bytes,
+                                       QDateTime::currentDateTime(), folder.isMountPoint());
+    if (!kept.kept()) {
+        result.oldCopy = OldCopy::NotKept;
+        result.oldCopyProblem = kept.problem;
+        return;
+    }
+    keptId = kept.id;
+    result.oldCopy = OldCopy::Kept;
+}
+
+// The file as the device holds it, not as the page cache remembers it.
+std::optional<QByteArray> readFromDevice(int folder, const QString& fileName, qint64 size) {
+    const int fd = ::openat(folder, nameBytes(fileName).constData(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+#if defined(Q_OS_LINUX)
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+#endif
+    const format::BoundedRead read = format::readBoundedFrom(fd, size);
+    ::close(fd);
+    if (read.status == format::BoundedRead::Status::TooLarge)
+        return QByteArray(size + 1, '\0');
+    if (!read.ok())
+        return std::nullopt;
+    return read.bytes;
+}
+
+// Writes the bytes under a name of this writer's own, made anew, flushed to the device; the
+// name, or the system's error number.
+std::optional<QString> writeTemporary(int folder, const QString& fileName, const QByteArray& bytes,
+                                      int& error) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const QString name = temporaryFileName(fileName, randomLetters());
+        const QByteArray encoded = nameBytes(name);
+        const int fd = ::openat(folder, encoded.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0) {
+            error = errno;
+            return std::nullopt;
+        }
+        // The sync's result counts: a card that failed to take the bytes keeps its old file.
+        const bool written = format::writeAll(fd, bytes) && ::fdatasync(fd) == 0;
+        error = errno;
+        if (::close(fd) != 0 && written)
+            error = errno;
+        else if (written)
+            return name;
+        ::unlinkat(folder, encoded.constData(), 0);
+        return std::nullopt;
+    }
+    error = EEXIST;
+    return std::nullopt;
+}
+
+} // namespace
+
+bool isMountPoint(const QString& folder) {
+    if (folder.isEmpty())
+        return false;
+    const OpenFolder open(folder);
+    return open.fd() >= 0 && open.isMountPoint();
+}
+
 WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
                             WriteOptions options) {
     WriteResult result;
     if (folder.isEmpty())
         return failed(result, WriteFailure::NoFolder);
     result.path = recordFilePath(folder, fileName);
-    if (options.mustBeMountPoint && !isMountPoint(folder))
+    // A name Qt could not decode stands for another folder, or for none.
+    if (folder.contains(QChar::ReplacementCharacter))
+        return failed(result, WriteFailure::NameNotUtf8);
+    const OpenFolder open(folder);
+    if (open.fd() < 0)
+        return failed(result,
+                      open.error() == ENAMETOOLONG ? WriteFailure::PathTooLong
+                      : open.error() == ENOENT || open.error() == ENOTDIR
+                          ? WriteFailure::FolderMissing
+                          : WriteFailure::Other,
+                      qt_error_string(open.error()));
+    if (options.mustBeMountPoint && !open.isMountPoint())
         return failed(result, WriteFailure::FolderMissing);
 
-    WriterLock lock(writeLockPath(result.path));
-    if (!lock.acquire(options.lockWaitMs))
+    WriterLock lock;
+    switch (lock.acquire(open.info().st_dev, open.info().st_ino, fileName, options.lockWaitMs)) {
+    case WriterLock::State::Held:
+        break;
+    case WriterLock::State::Busy:
         return failed(result, WriteFailure::Busy);
-    if (const auto failure = checkTarget(folder, result.path))
-        return failed(result, *failure);
-    removeLeftovers(folder, fileName, bytes.size());
+    case WriterLock::State::Unavailable:
+        return failed(result, WriteFailure::NoLock, lock.reason());
+    }
+    // The card may have been pulled while this writer waited for its turn.
+    if (!open.isStill(folder) || (options.mustBeMountPoint && !open.isMountPoint()))
+        return failed(result, WriteFailure::FolderMissing);
+    struct stat existing {};
+    if (::fstatat(open.fd(), nameBytes(fileName).constData(), &existing, AT_SYMLINK_NOFOLLOW) ==
+            0 &&
+        S_ISLNK(existing.st_mode))
+        return failed(result, WriteFailure::IsLink);
+
+    removeLeftovers(open.fd(), fileName, bytes.size());
     QString keptId;
     if (options.history)
-        result.oldCopy =
-            keepOldFile(*options.history, folder, fileName, result.path, bytes, keptId);
+        keepOldFile(*options.history, open, folder, fileName, bytes, result, keptId);
     // Until the rename, the card still holds what the history entry holds.
     const auto dropKeptCopy = [&] {
         if (!keptId.isEmpty())
             options.history->remove(keptId);
         result.oldCopy = OldCopy::NotNeeded;
+        result.oldCopyProblem.clear();
     };
 
-    // Unbuffered, so a full card fails the write itself: a buffered write's error can surface
-    // only while committing, and some Qt versions rename the short file over the old one then.
-    QSaveFile file(result.path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = errno;
+    int error = 0;
+    const auto temporary = writeTemporary(open.fd(), fileName, bytes, error);
+    if (!temporary) {
         dropKeptCopy();
-        return failed(result, classify(folder, error, bytes.size()), file.errorString());
+        return failed(result, classify(error, open.fd(), bytes.size()), qt_error_string(error));
     }
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const int error = errno;
-        const QString text = file.errorString();
-        file.cancelWriting();
+    if (::renameat(open.fd(), nameBytes(*temporary).constData(), open.fd(),
+                   nameBytes(fileName).constData()) != 0) {
+        error = errno;
+        ::unlinkat(open.fd(), nameBytes(*temporary).constData(), 0);
         dropKeptCopy();
-        return failed(result, classify(folder, error, bytes.size()), text);
+        return failed(result, classify(error, open.fd(), bytes.size()), qt_error_string(error));
     }
-    // The commit syncs too, but ignores what the sync says: a card that failed to take the
-    // bytes must keep its old file.
-    if (!syncFile(file.handle())) {
-        const int error = errno;
-        file.cancelWriting();
-        dropKeptCopy();
-        return failed(result, classify(folder, error, bytes.size()), systemText(error));
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int error = errno;
-        dropKeptCopy();
-        return failed(result, classify(folder, error, bytes.size()), file.errorString());
-    }
-
-    if (!syncFolder(folder))
-        return failed(result, WriteFailure::Unchecked, systemText(errno));
-    const auto written = readFromDevice(result.path, bytes.size());
+    if (::fsync(open.fd()) != 0)
+        return failed(result, WriteFailure::FolderNotFlushed, qt_error_string(errno));
+    const auto written = readFromDevice(open.fd(), fileName, bytes.size());
     if (!written)
         return failed(result, WriteFailure::Unchecked);
     if (*written != bytes)
         return failed(result, WriteFailure::ReadBackDiffers);
     return result;
 }
+
+#else
+
+bool isMountPoint(const QString& folder) {
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir())
+        return false;
+    const QStorageInfo storage(folder);
+    return storage.isValid() &&
+           QFileInfo(storage.rootPath()).canonicalFilePath() == info.canonicalFilePath();
+}
+
+// Systems without folder handles write by path, through QSaveFile's own temporary file.
+WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
+                            WriteOptions options) {
+    WriteResult result;
+    if (folder.isEmpty())
+        return failed(result, WriteFailure::NoFolder);
+    result.path = recordFilePath(folder, fileName);
+    if (!QFileInfo(folder).isDir() || (options.mustBeMountPoint && !isMountPoint(folder)))
+        return failed(result, WriteFailure::FolderMissing);
+    WriterLock lock;
+    if (lock.acquire(0, 0, fileName, options.lockWaitMs) != WriterLock::State::Held)
+        return failed(result, WriteFailure::Busy);
+    if (QFileInfo(result.path).isSymLink())
+        return failed(result, WriteFailure::IsLink);
+    QSaveFile file(result.path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return failed(result, WriteFailure::Other, file.errorString());
+    QFile back(result.path);
+    if (!back.open(QIODevice::ReadOnly))
+        return failed(result, WriteFailure::Unchecked);
+    if (back.read(bytes.size() + 1) != bytes)
+        return failed(result, WriteFailure::ReadBackDiffers);
+    return result;
+}
+
+#endif
 
 } // namespace kestrova

@@ -11,13 +11,16 @@ enum class WriteFailure {
     NoFolder,      // no folder was given at all
     FolderMissing, // the folder does not exist, or the card was removed
     PathTooLong,
-    IsLink,   // the file in the folder is a symbolic link; it is never written through
-    Busy,     // another write to the same file did not finish in time
-    ReadOnly, // the card is read-only or locked
+    IsLink,      // the file in the folder is a symbolic link; it is never written through
+    Busy,        // another write to the same file did not finish in time
+    NoLock,      // no lock could be made to take turns with other writers; systemText says why
+    NameNotUtf8, // the folder's name came with bytes that are no UTF-8 text
+    ReadOnly,    // the card is read-only or locked
     CardFull,
-    ReadBackDiffers, // the file was replaced, but reads back different
-    Unchecked,       // the file was replaced, but could not be read back
-    Other,           // see WriteResult::systemText
+    ReadBackDiffers,  // the file was replaced, but reads back different
+    Unchecked,        // the file was replaced, but could not be read back
+    FolderNotFlushed, // the file was replaced, but the card did not confirm the folder's change
+    Other,            // see WriteResult::systemText
 };
 
 class FileHistory;
@@ -26,18 +29,20 @@ class FileHistory;
 enum class OldCopy {
     NotNeeded, // there was none, it held the same bytes, or no history was asked for
     Kept,      // its bytes are in the history
-    NotKept,   // the history could not take them; the write went ahead all the same
+    NotKept,   // they could not be read or kept; the write went ahead all the same
 };
 
 struct WriteResult {
     QString path;
     WriteFailure failure = WriteFailure::None;
     OldCopy oldCopy = OldCopy::NotNeeded;
-    QString systemText{}; // the system's own description, when there is one
+    QString systemText{};     // the system's own description, when there is one
+    QString oldCopyProblem{}; // why no copy was kept, when oldCopy is NotKept
     bool ok() const { return failure == WriteFailure::None; }
     // Whether the old file is gone although the write did not succeed.
     bool replacedOldFile() const {
-        return failure == WriteFailure::ReadBackDiffers || failure == WriteFailure::Unchecked;
+        return failure == WriteFailure::ReadBackDiffers || failure == WriteFailure::Unchecked ||
+               failure == WriteFailure::FolderNotFlushed;
     }
 };
 
@@ -60,13 +65,15 @@ QString recordFilePath(const QString& folder, const QString& fileName);
 // Whether the folder is where a volume is mounted (the root of a card, say).
 bool isMountPoint(const QString& folder);
 
-// The lock file, outside the card, that writers of the file at this path take turns on.
-QString writeLockPath(const QString& path);
+// The name of a temporary file of this writer for that file, with its six random letters:
+// ".menu.dat.kestrova-Ab12Cd". Only names of this form are ever cleared away.
+QString temporaryFileName(const QString& fileName, const QString& letters);
 
-// Writes a record file in one piece: a temporary file in the folder, synced to the device and
-// renamed over the old file only once every byte is there, the folder synced, then the file
-// read back from the device and compared. On any failure before the rename the file that was
-// there before is left as it was. Writers of the same file wait for each other. A file that is
+// Writes a record file in one piece: a temporary file of the writer's own name in the folder,
+// synced to the device and renamed over the old file only once every byte is there, the folder
+// synced, then the file read back from the device and compared. Everything happens relative to
+// the folder opened once, after the writer's turn came (the card is checked again then). On any
+// failure before the rename the file that was there before is left as it was. A file that is
 // replaced by different bytes goes into the history first, when one is given.
 WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
                             WriteOptions options = {});

@@ -116,6 +116,12 @@ QString writeFailureMessage(const WriteResult& result, int language) {
         return noticeText(Notice::WriteInProgress, language).arg(result.path);
     case WriteFailure::Unchecked:
         return noticeText(Notice::WrittenUnchecked, language).arg(result.path);
+    case WriteFailure::FolderNotFlushed:
+        return noticeText(Notice::FolderNotFlushed, language).arg(result.path, result.systemText);
+    case WriteFailure::NoLock:
+        return noticeText(Notice::LockUnavailable, language).arg(result.path, result.systemText);
+    case WriteFailure::NameNotUtf8:
+        return noticeText(Notice::NameNotUtf8, language);
     case WriteFailure::FolderMissing:
         reason = messageFor(ReasonFolderMissing, framed);
         break;

@@ -45,6 +45,14 @@ enum class Notice {
     LoadedFrom,         // %1: the file the settings came from
     FileIsFactoryReset, // %1: the file name
     AskReplaceProfile,  // %1: the profile file
+
+    // What keeps, cleans and locks the files: the writer's turn, odd folder names, the history.
+    LockUnavailable,     // %1: the file, %2: why (the place and the system's reason)
+    NameNotUtf8,         //
+    FolderNotFlushed,    // %1: the file, %2: the system's reason
+    RestoreSetsClock,    // follows AskRestorePrevious for a camera menu
+    RestoredFrom,        // %1: the file name, %2: when it was replaced
+    PreviousCopyDamaged, // %1: the file name, %2: why
 };
 
 struct NoticeRow {

@@ -101,6 +101,23 @@ private Q_SLOTS:
         QCOMPARE(listed.reason.isEmpty(), state != cli::CardFile::State::Unreadable);
     }
 
+    // A card mounted at a name of other bytes than UTF-8 is listed, but never read through the
+    // lookalike folder Qt's reading of its name leads to.
+    void undecodableMountPointIsNamed() {
+        const QString lookalike = dir.filePath(QStringLiteral("nu\uFFFD"));
+        QVERIFY(QDir().mkpath(lookalike));
+        QVERIFY(QFile::copy(folder("card") + QStringLiteral("/menu.dat"),
+                            lookalike + QStringLiteral("/menu.dat")));
+        FixedVolumes odd;
+        odd.list = {volumeAt(lookalike, true, card::Bus::Sd)};
+        const QList<cli::CardListing> cards = cli::listCards(odd);
+        QCOMPARE(cards.size(), 1);
+        for (const cli::CardFile& file : cards[0].files) {
+            QCOMPARE(file.state, cli::CardFile::State::Unreadable);
+            QVERIFY(file.reason.contains(QStringLiteral("not UTF-8 text")));
+        }
+    }
+
     void printsTheListing() {
         const QList<cli::CardListing> cards = cli::listCards(volumes);
         const QStringList lines = cli::listingLines(cards);

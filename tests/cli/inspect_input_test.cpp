@@ -1,6 +1,9 @@
 #include "format/block_container.h"
 #include "format/menu_record.h"
 #include "format/mms_record.h"
+#include "format/smtp_record.h"
+#include "mms/mms_checks.h"
+#include "smtp/smtp_checks.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -77,15 +80,28 @@ private Q_SLOTS:
         QCOMPARE(result.err, "kestrova: " + message + u'\n');
     }
 
+    // A file larger than any settings file is measured, not read; one whose size the system
+    // does not give (/proc says 0) is larger than the most that was read.
+    void largeFileIsMeasuredNotRead_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("4 GiB, sparse")
+            << dir.filePath(QStringLiteral("huge.dat")) << "4294967296 bytes";
+        QTest::newRow("a /proc file") << "/proc/self/maps"
+                                      << "more than 720 bytes";
+    }
     void largeFileIsMeasuredNotRead() {
-        const QString path = dir.filePath(QStringLiteral("huge.dat"));
+        QFETCH(QString, path);
+        QFETCH(QString, size);
         QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(qint64(4) << 30)); // sparse: nothing is stored
-        file.close();
+        if (!path.startsWith(u"/proc")) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(4) << 30)); // sparse: nothing is stored
+            file.close();
+        }
         const auto result = inspect(path);
         QCOMPARE(result.exitCode, 3);
-        QVERIFY2(result.out.contains(QStringLiteral("not a settings file: 4294967296 bytes")),
+        QVERIFY2(result.out.contains(QStringLiteral("not a settings file: ") + size),
                  qPrintable(result.out));
     }
 
@@ -223,6 +239,71 @@ private Q_SLOTS:
         QCOMPARE(object.value(QStringLiteral("intact")), QJsonValue(false));
         QCOMPARE(object.value(QStringLiteral("out_of_range")).toArray(),
                  QJsonArray::fromStringList(outOfRange));
+    }
+
+    // Intact means as a writer leaves it: reserved bytes as written, and settings the command
+    // that writes the file takes back. Otherwise the report says why.
+    void reservedBytesAndRefusalsAreDamage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("why");
+        const auto menu = [](CameraForm form, int offset, int value) {
+            auto record = camera::buildMenuRecord(form, camera::CameraSettings::atOpen(form),
+                                                  {2020, 1, 2, 3, 4, 5}, 2, 0);
+            record[std::size_t(offset)] = std::uint8_t(value);
+            return camera::toByteArray(camera::withClock(record, {2020, 1, 2, 3, 4, 5}));
+        };
+        QTest::newRow("menu, byte 40") << menu(CameraForm::B, 40, 7) << "menu.dat"
+                                       << "7"
+                                       << "out of range: byte 40 (DAMAGED)";
+        QTest::newRow("menu of form A, side PIR byte off")
+            << menu(CameraForm::A, 9, 0) << "menu.dat"
+            << "6"
+            << "out of range: byte 9 (DAMAGED)";
+        QTest::newRow("menu of form C, byte 36") << menu(CameraForm::C, 36, 1) << "menu.dat"
+                                                 << "1"
+                                                 << "out of range: byte 36 (DAMAGED)";
+        mms::MmsSettings letters;
+        mms::applyPreset(letters);
+        letters.phone1 = QStringLiteral("0770abc9");
+        QTest::newRow("mms, letters in a phone number")
+            << mms::buildMmsRecord(letters, 2, 0).bytes << "setup.dat"
+            << "7"
+            << "checks: phone1: ";
+        mms::MmsSettings ownApn = letters;
+        ownApn.phone1 = QStringLiteral("13800138000");
+        ownApn.apn = QStringLiteral("my.own.apn");
+        QTest::newRow("mms, auto mode with a network text of its own")
+            << mms::buildMmsRecord(ownApn, 2, 0).bytes << "setup.dat"
+            << ""
+            << "checks: apn";
+        smtp::SmtpSettings mail;
+        mail.server = QStringLiteral("smtp.example.com");
+        mail.port = QStringLiteral("25");
+        mail.sender = QStringLiteral("trailcam.example.com");
+        mail.senderPassword = QStringLiteral("pw");
+        mail.recipient = QStringLiteral("me@example.com");
+        QTest::newRow("smtp, a sender without @")
+            << smtp::buildSmtpRecord(smtp::withGprsPreset(mail), SmtpForm::B, 2).bytes << "smtp.dat"
+            << "7"
+            << "checks: sender: Email Error(@) (DAMAGED)";
+    }
+    void reservedBytesAndRefusalsAreDamage() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fileName);
+        QFETCH(QString, model);
+        QFETCH(QString, why);
+        const QString path = dir.filePath(fileName);
+        QVERIFY(writeFile(path, bytes));
+        const QStringList flags =
+            model.isEmpty() ? QStringList{} : QStringList{QStringLiteral("--model"), model};
+        const auto text = inspect(path, flags);
+        QCOMPARE(text.exitCode, 3);
+        QVERIFY2(text.out.contains(why), qPrintable(text.out));
+        const auto json = inspect(path, flags + QStringList{QStringLiteral("--json")});
+        const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(object.value(QStringLiteral("intact")), QJsonValue(false));
     }
 };
 

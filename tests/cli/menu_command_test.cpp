@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace kestrova::test;
 
 namespace {
@@ -142,6 +144,14 @@ private Q_SLOTS:
         QTest::newRow("30 February")
             << QStringList{"menu", "--model", "1", "--time", "2012-02-30T00:00:00"}
             << "--time: expected YYYY-MM-DDTHH:MM:SS";
+        // The record keeps the year as 0..21 from 2010: no other year is written as another.
+        QTest::newRow("clock before 2010")
+            << QStringList{"menu", "--model", "1", "--time", "1999-06-15T12:00:00"}
+            << "--time: the camera clock holds 2010-01-01T00:00:00 to 2031-12-31T23:59:59, not "
+               "\"1999-06-15T12:00:00\"";
+        QTest::newRow("clock after 2031")
+            << QStringList{"menu", "--model", "1", "--time", "2032-01-01T00:00:00"}
+            << "--time: the camera clock holds 2010-01-01T00:00:00 to 2031-12-31T23:59:59";
         QTest::newRow("unknown flag")
             << QStringList{"menu", "--model", "1", "--colour"} << "Unknown option 'colour'";
         QTest::newRow("unknown command") << QStringList{"paint"} << "unknown command \"paint\"";
@@ -282,6 +292,20 @@ private Q_SLOTS:
         QTest::newRow("the factory reset record")
             << QByteArray("{\"kind\": \"factory-reset\", \"crc_ok\": true, \"intact\": true}")
             << "write it with \"kestrova factory-reset\"";
+        QTest::newRow("a setting named twice")
+            << QByteArray("{\"video_length\": 30, \"timer\": 1, \"video_length\": 5}")
+            << "names \"video_length\" twice";
+        QTest::newRow("intact as a text")
+            << QByteArray("{\"kind\": \"menu\", \"intact\": \"false\", \"video_length\": 30}")
+            << "is the report of a damaged file (\"intact\": \"false\")";
+        QTest::newRow("intact as 0") << QByteArray("{\"kind\": \"menu\", \"intact\": 0}")
+                                     << "is the report of a damaged file (\"intact\": 0)";
+        QTest::newRow("check value wrong")
+            << QByteArray("{\"kind\": \"menu\", \"crc_ok\": false, \"video_length\": 30}")
+            << "is the report of a damaged file (\"crc_ok\": false)";
+        QTest::newRow("values out of range")
+            << QByteArray("{\"kind\": \"menu\", \"out_of_range\": [\"clock\"]}")
+            << "is the report of a damaged file (\"out_of_range\": [\"clock\"])";
         QTest::newRow("another kind of file")
             << QByteArray("{\"kind\": \"smtp\", \"intact\": true}")
             << "describes a file of kind \"smtp\"; this command writes menu";
@@ -298,6 +322,58 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 2);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
         QVERIFY(!QFile::exists(menuFile()));
+    }
+
+    // Qt reads arguments as UTF-8: "nu\xff" would be the folder "nu\uFFFD" beside it.
+    void folderNameOfOtherBytesIsRefused() {
+        const QString lookalike = dir.filePath(QStringLiteral("nu\uFFFD"));
+        QVERIFY(QDir().mkpath(lookalike));
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("K"), QStringLiteral(KESTROVA_CLI));
+        environment.insert(QStringLiteral("D"), dir.path());
+        const auto result = runProgram(
+            QStringLiteral("sh"),
+            {QStringLiteral("-c"),
+             QStringLiteral("\"$K\" menu --model 1 --out \"$(printf '%s/nu\\377' \"$D\")\"")},
+            settings(), environment);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(QStringLiteral("argument 5 (\"") + dir.path() +
+                                     QStringLiteral("/nu\uFFFD\") is not UTF-8 text")),
+                 qPrintable(result.err));
+        QVERIFY(QDir(lookalike).isEmpty());
+    }
+
+    // QSettings would wait forever on a FIFO and read a huge file whole: such a preferences
+    // file is left alone, and the defaults serve.
+    void oddPreferencesFilesAreLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("a FIFO") << "fifo"
+                                << "(not used: not a regular file (a FIFO))";
+        QTest::newRow("2 GiB")
+            << "huge"
+            << "(not used: 2147483648 bytes, more than a preferences file holds)";
+    }
+    void oddPreferencesFilesAreLeftAlone() {
+        QFETCH(QString, kind);
+        QFETCH(QString, note);
+        const QString ini = dir.filePath(QStringLiteral("odd-") + kind + QStringLiteral(".ini"));
+        if (kind == u"fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+        } else {
+            QFile file(ini);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(2) << 30));
+        }
+        for (const QStringList& command :
+             {QStringList{QStringLiteral("menu"), QStringLiteral("--model"), QStringLiteral("1")},
+              QStringList{QStringLiteral("factory-reset")}}) {
+            const auto result =
+                runKestrova(command + QStringList{QStringLiteral("--out"), card()}, ini);
+            QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        }
+        const auto shown = runKestrova({QStringLiteral("preferences")}, ini);
+        QVERIFY2(shown.out.contains(note), qPrintable(shown.out));
+        QCOMPARE(QFileInfo(ini).size(), kind == u"fifo" ? 0 : qint64(2) << 30);
     }
 
     void profileFieldsThatAreNotSettingsAreIgnored() {

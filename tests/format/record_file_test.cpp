@@ -1,4 +1,5 @@
 #include "format/record_file.h"
+#include "format/writer_lock.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "support/test_files.h"
@@ -7,12 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using kestrova::test::fileBytes;
@@ -149,6 +152,10 @@ private Q_SLOTS:
         QTest::newRow("another writer holds the file")
             << "locked" << int(WriteFailure::Busy)
             << "Another write to %1 is in progress; nothing was written. Try again in a moment.";
+        QTest::newRow("a folder name Qt could not decode")
+            << "undecodable" << int(WriteFailure::NameNotUtf8)
+            << "The folder's name is not valid UTF-8 text, so the file cannot be written there. "
+               "Rename the folder (or mount the card under another name) and choose it again.";
     }
     void refusals() {
         QFETCH(QString, setup);
@@ -163,7 +170,8 @@ private Q_SLOTS:
         WriteOptions options;
         // Another writer of the same file, holding its turn as a writer does.
         const int otherWriter =
-            ::open(QFile::encodeName(writeLockPath(target)).constData(), O_RDWR | O_CREAT, 0600);
+            ::open(QFile::encodeName(writeLockPath(folder, QStringLiteral("menu.dat"))).constData(),
+                   O_RDWR | O_CREAT, 0600);
         const auto release = qScopeGuard([otherWriter] { ::close(otherWriter); });
         if (setup == u"empty")
             folder.clear();
@@ -176,6 +184,11 @@ private Q_SLOTS:
             options.mustBeMountPoint = true;
         if (setup == u"long")
             folder = nestedFolder(dir.path(), 5000);
+        // "nu\xff" as Qt reads it, beside a folder that really has that name.
+        if (setup == u"undecodable") {
+            folder = dir.filePath(QStringLiteral("nu\uFFFD"));
+            QVERIFY(QDir().mkpath(folder));
+        }
         if (setup == u"locked") {
             QCOMPARE(::flock(otherWriter, LOCK_EX | LOCK_NB), 0);
             options.lockWaitMs = 50;
@@ -189,6 +202,8 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere/menu.dat"))));
         if (setup != u"link" && setup != u"dangling")
             QVERIFY(!QFileInfo::exists(target));
+        QVERIFY(!QFileInfo::exists(recordFilePath(folder, QStringLiteral("menu.dat"))) ||
+                setup == u"link" || setup == u"dangling");
     }
 
     void theVolumeRootIsAMountPoint() {
@@ -198,26 +213,119 @@ private Q_SLOTS:
         QVERIFY(!isMountPoint(QString()));
     }
 
-    // Only this writer's own temporary files of this very file are cleared away.
-    void removesLeftoversOfInterruptedWrites() {
+    // Only temporary files this writer can prove it made of this very file are cleared away;
+    // the owner's backups, however they are named, stay.
+    void removesOnlyItsOwnLeftovers() {
         QTemporaryDir dir;
-        const QStringList others{QStringLiteral("menu.dat.bak"), QStringLiteral("menu.dat.Ab12"),
-                                 QStringLiteral("setup.dat.Qx7pLm"),
-                                 QStringLiteral("menu.datXq7pLm")};
-        for (const QString& name : others)
+        const QString own = temporaryFileName(QStringLiteral("menu.dat"), QStringLiteral("Qx7pLm"));
+        QCOMPARE(own, QStringLiteral(".menu.dat.kestrova-Qx7pLm"));
+        QStringList kept{
+            QStringLiteral("menu.dat.backup"),           QStringLiteral("setup.dat.before"),
+            QStringLiteral("menu.dat.good01"),           QStringLiteral("menu.dat.notes1"),
+            QStringLiteral("menu.dat.Qx7pLm"),           QStringLiteral(".menu.dat.kestrova-Ab12"),
+            QStringLiteral(".setup.dat.kestrova-Qx7pLm")};
+        for (const QString& name : kept)
             QVERIFY(writeFile(dir.filePath(name), "x"));
-        QVERIFY(writeFile(dir.filePath(QStringLiteral("menu.dat.Zz9Kk1")), QByteArray(61, 'x')));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("menu.dat.bak")),
-                            dir.filePath(QStringLiteral("menu.dat.Lnk123"))));
-        QVERIFY(writeFile(dir.filePath(QStringLiteral("menu.dat.Qx7pLm")), record.left(40)));
+        // Larger than a record, or a link: not one of its temporary files either.
+        const QString large =
+            temporaryFileName(QStringLiteral("menu.dat"), QStringLiteral("Zz9Kk1"));
+        QVERIFY(writeFile(dir.filePath(large), QByteArray(61, 'x')));
+        const QString link =
+            temporaryFileName(QStringLiteral("menu.dat"), QStringLiteral("Lnk123"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("menu.dat.backup")), dir.filePath(link)));
+        QVERIFY(writeFile(dir.filePath(own), record.left(40)));
 
         QVERIFY(writeRecordFile(dir.path(), QStringLiteral("menu.dat"), record).ok());
-        QStringList kept = others;
-        kept << QStringLiteral("menu.dat") << QStringLiteral("menu.dat.Zz9Kk1")
-             << QStringLiteral("menu.dat.Lnk123");
+        kept << QStringLiteral("menu.dat") << large << link;
         kept.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
                  kept);
+    }
+
+    // Where writers take turns: a private folder of this user's, never another user's folder,
+    // never through a link, and nothing left behind.
+    void lockPlaces_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("another user's runtime folder, its lock held there")
+            << "foreign" << true << "";
+        QTest::newRow("runtime folder left unwritable by su") << "0555" << true << "";
+        QTest::newRow("lock folder is a link")
+            << "folder link" << false << "kestrova: it is a link";
+        QTest::newRow("lock file is a link") << "file link" << false << ".lock: it is a link";
+        QTest::newRow("no folder for a lock") << "nowhere" << false << "locks: Not a directory";
+        QTest::newRow("the lock goes when done") << "private" << true << "";
+    }
+    void lockPlaces() {
+        QFETCH(QString, setup);
+        QFETCH(bool, written);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString card = dir.filePath(QStringLiteral("card"));
+        const QString runtime = dir.filePath(QStringLiteral("runtime"));
+        const QString victim = dir.filePath(QStringLiteral("victim"));
+        QVERIFY(QDir().mkpath(card) && QDir().mkpath(runtime + QStringLiteral("/kestrova")));
+        QVERIFY(::chmod(QFile::encodeName(runtime).constData(), setup == u"0555" ? 0555 : 0700) ==
+                0);
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_RUNTIME_DIR", oldRuntime);
+            qputenv("XDG_DATA_HOME", oldData);
+        });
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
+        const QString lock = writeLockPath(card, QStringLiteral("menu.dat"));
+        QProcess holder;
+        if (setup == u"foreign") {
+            // The runtime folder of the user who ran su, where that user holds the lock.
+            QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0711) == 0);
+            QVERIFY(::chown(QFile::encodeName(runtime).constData(), 65534, 65534) == 0);
+            QVERIFY(::chown(QFile::encodeName(runtime + QStringLiteral("/kestrova")).constData(),
+                            65534, 65534) == 0);
+            holder.start(QStringLiteral("setpriv"),
+                         {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                          QStringLiteral("--clear-groups"), QStringLiteral("flock"), lock,
+                          QStringLiteral("sleep"), QStringLiteral("30")});
+            QVERIFY(holder.waitForStarted());
+            QTRY_VERIFY(QFile::exists(lock));
+        }
+        if (setup == u"folder link") {
+            QVERIFY(QDir(runtime + QStringLiteral("/kestrova")).removeRecursively());
+            QVERIFY(QDir().mkpath(victim));
+            QVERIFY(QFile::link(victim, runtime + QStringLiteral("/kestrova")));
+        }
+        if (setup == u"file link")
+            QVERIFY(QFile::link(victim, lock));
+        if (setup == u"nowhere") {
+            qputenv("XDG_RUNTIME_DIR", QByteArray());
+            QVERIFY(writeFile(dir.filePath(QStringLiteral("file")), "x"));
+            qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("file"))));
+        }
+        WriteOptions options;
+        options.lockWaitMs = 200;
+        const WriteResult result =
+            writeRecordFile(card, QStringLiteral("menu.dat"), record, options);
+        holder.kill();
+        holder.waitForFinished();
+        QCOMPARE(result.ok(), written);
+        QCOMPARE(fileBytes(recordFilePath(card, QStringLiteral("menu.dat"))),
+                 written ? record : QByteArray());
+        if (!written) {
+            QCOMPARE(int(result.failure), int(WriteFailure::NoLock));
+            QVERIFY2(result.systemText.endsWith(reason), qPrintable(result.systemText));
+            QVERIFY(i18n::writeFailureMessage(result, i18n::English)
+                        .startsWith(QStringLiteral("No lock could be made to write ")));
+            QVERIFY(!QFileInfo::exists(victim) || QDir(victim).isEmpty());
+        }
+        if (setup == u"private")
+            QVERIFY(QDir(runtime + QStringLiteral("/kestrova")).isEmpty());
+        // Nothing of this writer's in a runtime folder that is not this user's alone.
+        if (setup == u"foreign" || setup == u"0555")
+            QCOMPARE(
+                QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList{QStringLiteral("kestrova")});
     }
 
     void successHasNoMessage() { QVERIFY(i18n::writeFailureMessage(WriteResult{}, 2).isEmpty()); }

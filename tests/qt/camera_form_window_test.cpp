@@ -1,5 +1,7 @@
 #include "app/setup_forms.h"
 #include "camera/camera_form_model.h"
+#include "format/file_history.h"
+#include "format/menu_record.h"
 #include "format/record_file.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
@@ -11,6 +13,7 @@
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -160,6 +163,47 @@ private Q_SLOTS:
         QTest::mouseClick(window.widget(selectButton), Qt::LeftButton);
         QVERIFY(cancelled);
         QCOMPARE(qobject_cast<QLineEdit*>(window.widget(folderField))->text(), dir.path());
+    }
+
+    // A restore shows what the card holds again, and gives the camera today's clock.
+    void restoreShowsTheRestoredSettings() {
+        const QString card = dir.filePath(QStringLiteral("restored"));
+        QVERIFY(QDir().mkpath(card));
+        FileHistory history(dir.filePath(QStringLiteral("history")));
+        OpenForm f(app::SetupForm::Camera, 7, 2, &history);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.typeOver(folderField, card);
+        for (const QString& length : {QStringLiteral("45"), QStringLiteral("30")}) {
+            f.typeOver(videoLength, length);
+            QTest::mouseClick(f.window->widget(generateButton), Qt::LeftButton);
+        }
+        f.host.messages.clear();
+        f.host.fixedClock.time = QDateTime(QDate(2014, 3, 4), QTime(5, 6, 7));
+        f.host.yesNoAnswers = {true};
+        // Through the window's own context menu, as the owner picks it.
+        QTest::keyClick(f.window.get(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(f.window->contextMenu());
+        const QList<QAction*> items = f.window->contextMenu()->actions();
+        const auto restore = std::find_if(items.begin(), items.end(), [](const QAction* item) {
+            return item->text() == QStringLiteral("Restore previous file");
+        });
+        QVERIFY(restore != items.end());
+        (*restore)->trigger();
+
+        QTRY_COMPARE(f.edit(videoLength)->text(), QStringLiteral("45"));
+        QCOMPARE(f.host.questions.size(), 1);
+        QVERIFY2(f.host.questions[0].endsWith(QStringLiteral(
+                     "? Its camera clock will be set to the current time; every other setting "
+                     "stays as it was.")),
+                 qPrintable(f.host.questions[0]));
+        QCOMPARE(f.host.messages.size(), 1);
+        QVERIFY2(f.host.messages[0].startsWith(QStringLiteral("menu.dat was restored as it was "
+                                                              "before ")),
+                 qPrintable(f.host.messages[0]));
+        const QByteArray menu = fileBytes(recordFilePath(card, QStringLiteral("menu.dat")));
+        QCOMPARE(menu.mid(14, 6), QByteArray("\x04\x03\x04\x05\x06\x07", 6));
+        QCOMPARE(quint8(menu[4]), quint8(44));
+        QVERIFY(camera::checkMenuRecord(menu).intact());
     }
 
     // The clock ticks in its own field only: a selection, the cursor and the focus elsewhere

@@ -20,9 +20,11 @@ struct OpenForm {
     std::unique_ptr<dialog::FormModel> model;
     std::unique_ptr<qt::DialogWindow> window;
 
-    OpenForm(app::SetupForm form, int cameraModel, int language = 2) {
+    OpenForm(app::SetupForm form, int cameraModel, int language = 2,
+             FileHistory* history = nullptr) {
         const app::SetupForms forms = qt::desktopForms();
-        const dialog::FormContext context{{language, language == 1, false}, cameraModel, 0};
+        dialog::FormContext context{{language, language == 1, false}, cameraModel, 0};
+        context.history = history;
         model = forms.factory(form)(context, host);
         window = std::make_unique<qt::DialogWindow>(*model);
         window->show();

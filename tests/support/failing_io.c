@@ -1,13 +1,22 @@
 /* Preloaded into the kestrova command by the tests to make a device fail for real system calls:
- * fsync and fdatasync of files in $KESTROVA_FAIL_SYNC_IN, and read of files in
- * $KESTROVA_FAIL_READ_IN, fail with EIO as a dying card's would. */
+ * fsync and fdatasync of files in $KESTROVA_FAIL_SYNC_IN, fsync of the folder
+ * $KESTROVA_FAIL_FOLDER_SYNC_IN itself, read of files in $KESTROVA_FAIL_READ_IN, and only the
+ * first read of a file in $KESTROVA_FAIL_FIRST_READ_IN, fail with EIO as a dying card's would;
+ * a write in $KESTROVA_ENOSPC_AS_EPERM_IN that finds the device full fails with EPERM, as full FAT
+ * cards behind FUSE answer. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+static int isDirectory(int fd) {
+    struct stat info;
+    return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+}
 
 static int inFailingFolder(int fd, const char* variable) {
     const char* folder = getenv(variable);
@@ -25,7 +34,8 @@ static int inFailingFolder(int fd, const char* variable) {
 }
 
 int fsync(int fd) {
-    if (inFailingFolder(fd, "KESTROVA_FAIL_SYNC_IN")) {
+    if (inFailingFolder(fd, "KESTROVA_FAIL_SYNC_IN") ||
+        (isDirectory(fd) && inFailingFolder(fd, "KESTROVA_FAIL_FOLDER_SYNC_IN"))) {
         errno = EIO;
         return -1;
     }
@@ -43,11 +53,23 @@ int fdatasync(int fd) {
 }
 
 ssize_t read(int fd, void* buffer, size_t count) {
-    if (inFailingFolder(fd, "KESTROVA_FAIL_READ_IN")) {
+    static int firstReadDone = 0;
+    if (inFailingFolder(fd, "KESTROVA_FAIL_READ_IN") ||
+        (!firstReadDone && inFailingFolder(fd, "KESTROVA_FAIL_FIRST_READ_IN"))) {
+        firstReadDone = 1;
         errno = EIO;
         return -1;
     }
     ssize_t (*next)(int, void*, size_t) =
         (ssize_t(*)(int, void*, size_t))dlsym(RTLD_NEXT, "read");
     return next(fd, buffer, count);
+}
+
+ssize_t write(int fd, const void* buffer, size_t count) {
+    ssize_t (*next)(int, const void*, size_t) =
+        (ssize_t(*)(int, const void*, size_t))dlsym(RTLD_NEXT, "write");
+    const ssize_t wrote = next(fd, buffer, count);
+    if (wrote < 0 && errno == ENOSPC && inFailingFolder(fd, "KESTROVA_ENOSPC_AS_EPERM_IN"))
+        errno = EPERM;
+    return wrote;
 }
