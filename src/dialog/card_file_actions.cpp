@@ -76,27 +76,32 @@ CardFileActions::CardFile CardFileActions::readCardFile() const {
 }
 
 void CardFileActions::loadFromCard() {
+    if (showCardFile())
+        tellLoadedFrom(recordFilePath(folder_.path(), hooks_.fileName));
+}
+
+bool CardFileActions::showCardFile() {
     using i18n::Notice;
     const CardFile file = readCardFile();
     if (!file.bytes) {
         host_.showMessage(text(Notice::FileAbsent).arg(hooks_.fileName));
-        return;
+        return false;
     }
     switch (file.fit) {
     case FileFit::Damaged:
         host_.showMessage(text(Notice::FileDamaged).arg(hooks_.fileName));
-        return;
+        return false;
     case FileFit::OtherForm:
         host_.showMessage(text(Notice::FileOtherForm).arg(hooks_.fileName));
-        return;
+        return false;
     case FileFit::FactoryReset:
         host_.showMessage(text(Notice::FileIsFactoryReset).arg(hooks_.fileName));
-        return;
+        return false;
     case FileFit::Fits:
         break;
     }
     hooks_.showFile(*file.bytes);
-    tellLoadedFrom(recordFilePath(folder_.path(), hooks_.fileName));
+    return true;
 }
 
 void CardFileActions::tellLoadedFrom(const QString& path) {
@@ -209,7 +214,7 @@ void CardFileActions::restorePrevious() {
     if (writeSettingsFile(host_, folder_.path(), qPrintable(hooks_.fileName), bytes,
                           text(Notice::RestoredFrom).arg(hooks_.fileName, when),
                           context_.textLanguage(), folder_.writeOptions()))
-        loadFromCard();
+        showCardFile(); // the restore's own message said where it went
 }
 
 } // namespace kestrova::dialog

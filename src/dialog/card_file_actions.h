@@ -70,6 +70,8 @@ private:
     };
     CardFile readCardFile() const;
     void loadFromCard();
+    // Shows the settings of the folder's file, or says why it cannot; whether it did.
+    bool showCardFile();
     void loadProfile();
     void saveProfile();
     void restorePrevious();
