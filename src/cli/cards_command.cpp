@@ -1,4 +1,7 @@
-#include "card/volumes.h"
+#include "card/system_volumes.h"
+#ifdef KESTROVA_HAVE_UDISKS
+#include "card/udisks_devices.h"
+#endif
 #include "cli/card_listing.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
@@ -18,7 +21,13 @@ int runCards(const QStringList& arguments) {
     parser.addOption(jsonOption);
     parseCommand(parser, arguments, 0);
 
-    const QList<CardListing> cards = listCards(card::SystemVolumes());
+#ifdef KESTROVA_HAVE_UDISKS
+    // The same rule, and the same facts, as the desktop program's.
+    const card::SystemVolumes volumes([] { return card::udisksDevices(); });
+#else
+    const card::SystemVolumes volumes;
+#endif
+    const QList<CardListing> cards = listCards(volumes);
     if (parser.isSet(jsonOption)) {
         printLine(terminalJson(listingJson(cards)));
     } else {

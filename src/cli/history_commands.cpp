@@ -47,12 +47,17 @@ int runHistory(const QStringList& arguments) {
     for (const HistoryEntry& entry : history.entries()) {
         const QString kind = summary(entry, history.bytes(entry).value_or(QByteArray()));
         if (parser.isSet(jsonOption)) {
-            array.append(QJsonObject{
+            QJsonObject object{
                 {QStringLiteral("id"), entry.id},
                 {QStringLiteral("time"), entry.time.toLocalTime().toString(Qt::ISODate)},
                 {QStringLiteral("folder"), entry.folder},
                 {QStringLiteral("file"), entry.fileName},
-                {QStringLiteral("summary"), kind}});
+                {QStringLiteral("summary"), kind}};
+            if (!entry.volume.isEmpty()) {
+                object.insert(QStringLiteral("volume_uuid"), entry.volume.uuid);
+                object.insert(QStringLiteral("volume_label"), entry.volume.label);
+            }
+            array.append(object);
         } else {
             printLine(
                 QStringLiteral("%1  %2  %3  %4  (%5)")
@@ -79,6 +84,12 @@ int runRestore(const QStringList& arguments) {
     out.setDefaultValues({});
     out.setDescription(QStringLiteral("Folder to write into (default: where the file stood)."));
     parser.addOption(out);
+    parser.addOption(file.allowFixed);
+    const QCommandLineOption otherCard{
+        QStringLiteral("other-card"),
+        QStringLiteral("Write a file kept from one card into a folder that holds another card,\n"
+                       "or a volume that cannot be told.")};
+    parser.addOption(otherCard);
     parseCommand(parser, arguments, 1);
 
     const FileHistory history(FileHistory::defaultRoot());
@@ -94,12 +105,21 @@ int runRestore(const QStringList& arguments) {
     if (folder.isEmpty())
         fail(ExitBadInput, QStringLiteral("--out: the folder is empty; give the folder to write "
                                           "into (\".\" for this one)"));
+    const OutFolder target = outFolderAt(folder, parser.isSet(file.allowFixed));
+    // A card's file goes back to that card: a second card at the same folder must not get it.
+    const VolumeIdentity& there = target.options.volume;
+    if (!entry->volume.isEmpty() && there.uuid != entry->volume.uuid && !parser.isSet(otherCard))
+        fail(ExitBadInput,
+             QStringLiteral("%1 was kept from the card %2, but %3 holds %4; give --other-card to "
+                            "write it there all the same")
+                 .arg(id.left(60), escapedText(entry->volume.name()), escapedText(folder),
+                      there.isEmpty() ? QStringLiteral("no card that can be told")
+                                      : QStringLiteral("the card ") + escapedText(there.name())));
     app::PreferencesStore store;
     const int language =
         app::startUp(store, i18n::languageIdOf(QLocale::system()), app::StoreDefaults::Leave)
             .language();
-    return writeSettingsFile({folder, {isMountPoint(folder)}}, qPrintable(entry->fileName), *bytes,
-                             language);
+    return writeSettingsFile(target, qPrintable(entry->fileName), *bytes, language);
 }
 
 } // namespace kestrova::cli

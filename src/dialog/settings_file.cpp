@@ -6,11 +6,6 @@
 
 namespace kestrova::dialog {
 
-QString browseForTargetFolder(Host& host, const QString& current) {
-    const auto chosen = host.browseForFolder(current);
-    return chosen && !chosen->isEmpty() ? *chosen : defaultTargetFolder();
-}
-
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, i18n::Message success, int language,
                        WriteOptions options) {

@@ -9,10 +9,6 @@
 
 namespace kestrova::dialog {
 
-// The folder the user picked in the system's folder browser, or the default folder when the
-// browser gave none.
-QString browseForTargetFolder(Host& host, const QString& current);
-
 // Writes a settings file into the folder and tells the user how it went: the success message
 // with the file's full path on a second line once the file is in place, or what kept it from
 // the card.

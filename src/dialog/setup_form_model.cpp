@@ -1,5 +1,7 @@
 #include "dialog/setup_form_model.h"
 
+#include "card/card_lookup.h"
+
 namespace kestrova::dialog {
 
 SetupFormModel::SetupFormModel(const DialogTemplate& dialogTemplate, SetupButtons buttons,
@@ -8,6 +10,26 @@ SetupFormModel::SetupFormModel(const DialogTemplate& dialogTemplate, SetupButton
     , buttons_(buttons)
     , context_(context)
     , folder_(host, context) {}
+
+SetupFormModel::~SetupFormModel() {
+    if (context_.cards)
+        context_.cards->whenFound({});
+}
+
+void SetupFormModel::shown() {
+    if (context_.cards)
+        context_.cards->whenFound([this](const QList<card::Volume>& cards) {
+            runAsEvent([this, cards] { cardsFound(cards); });
+        });
+}
+
+void SetupFormModel::cardsFound(const QList<card::Volume>& cards) {
+    // A form on its way out asks nothing more.
+    if (result() || !folder_.cardsFound(cards))
+        return;
+    showValues();
+    cardFile().offerToLoad();
+}
 
 void SetupFormModel::useCardFileHooks(CardFileHooks hooks) {
     cardFile_.emplace(host(), context_, folder_, std::move(hooks));

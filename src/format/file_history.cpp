@@ -55,6 +55,8 @@ std::optional<HistoryEntry> readEntry(const QString& root, const QString& id) {
     entry.folder = object.value(QStringLiteral("folder")).toString();
     entry.fileName = object.value(QStringLiteral("file")).toString();
     entry.dataPath = root + u'/' + id + QStringLiteral(".dat");
+    entry.volume = {object.value(QStringLiteral("volume_uuid")).toString(),
+                    object.value(QStringLiteral("volume_label")).toString()};
     if (!entry.time.isValid() || entry.folder.isEmpty() || entry.fileName.isEmpty() ||
         !QFileInfo::exists(entry.dataPath))
         return std::nullopt;
@@ -72,16 +74,21 @@ QString FileHistory::defaultRoot() {
 }
 
 std::optional<QString> FileHistory::keep(const QString& folder, const QString& fileName,
-                                         const QByteArray& bytes, const QDateTime& time) {
+                                         const QByteArray& bytes, const QDateTime& time,
+                                         const VolumeIdentity& volume) {
     if (!QDir().mkpath(root_))
         return std::nullopt;
     const QString where = absoluteFolder(folder);
     QString id = entryId(time, where, fileName);
     for (int n = 2; QFileInfo::exists(root_ + u'/' + id + QStringLiteral(".json")); ++n)
         id = entryId(time, where, fileName) + u'-' + QString::number(n);
-    const QJsonObject meta{{QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
-                           {QStringLiteral("folder"), where},
-                           {QStringLiteral("file"), fileName}};
+    QJsonObject meta{{QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
+                     {QStringLiteral("folder"), where},
+                     {QStringLiteral("file"), fileName}};
+    if (!volume.isEmpty()) {
+        meta.insert(QStringLiteral("volume_uuid"), volume.uuid);
+        meta.insert(QStringLiteral("volume_label"), volume.label);
+    }
     // The bytes first: an entry counts once its description is there.
     if (!writeWhole(root_ + u'/' + id + QStringLiteral(".dat"), bytes) ||
         !writeWhole(root_ + u'/' + id + QStringLiteral(".json"), QJsonDocument(meta).toJson())) {
@@ -116,11 +123,12 @@ std::optional<HistoryEntry> FileHistory::find(const QString& id) const {
     return readEntry(root_, id);
 }
 
-std::optional<HistoryEntry> FileHistory::newest(const QString& folder,
-                                                const QString& fileName) const {
+std::optional<HistoryEntry> FileHistory::newest(const QString& folder, const QString& fileName,
+                                                const QString& volume) const {
     const QString where = absoluteFolder(folder);
     for (const HistoryEntry& entry : entries()) {
-        if (entry.folder == where && entry.fileName == fileName)
+        if (entry.folder == where && entry.fileName == fileName &&
+            (volume.isEmpty() || entry.volume.uuid == volume))
             return entry;
     }
     return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/volume_identity.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -11,11 +13,12 @@ namespace kestrova {
 
 // One settings file as it stood on a card before a write replaced it.
 struct HistoryEntry {
-    QString id;       // names the entry: time, folder and file
-    QDateTime time;   // when it was replaced
-    QString folder;   // the folder it stood in
-    QString fileName; // "menu.dat", "setup.dat" or "smtp.dat"
-    QString dataPath; // where its bytes are kept
+    QString id;            // names the entry: time, folder and file
+    QDateTime time;        // when it was replaced
+    QString folder;        // the folder it stood in
+    QString fileName;      // "menu.dat", "setup.dat" or "smtp.dat"
+    QString dataPath;      // where its bytes are kept
+    VolumeIdentity volume; // the card the folder held; empty where none was known
 };
 
 // The files the writer replaced, newest first, kept in a folder of the user's data location so
@@ -34,14 +37,17 @@ public:
     // Keeps a copy of bytes that are about to be replaced; its id, or nothing when the copy
     // could not be written. The oldest entries beyond the capacity are removed.
     std::optional<QString> keep(const QString& folder, const QString& fileName,
-                                const QByteArray& bytes, const QDateTime& time);
+                                const QByteArray& bytes, const QDateTime& time,
+                                const VolumeIdentity& volume = {});
 
     void remove(const QString& id);
 
     QList<HistoryEntry> entries() const;
     std::optional<HistoryEntry> find(const QString& id) const;
-    // The newest entry of that file in that folder.
-    std::optional<HistoryEntry> newest(const QString& folder, const QString& fileName) const;
+    // The newest entry of that file in that folder; given a volume's UUID, only one that
+    // volume held there.
+    std::optional<HistoryEntry> newest(const QString& folder, const QString& fileName,
+                                       const QString& volume = {}) const;
     std::optional<QByteArray> bytes(const HistoryEntry& entry) const;
 
 private:

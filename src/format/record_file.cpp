@@ -172,7 +172,8 @@ void removeLeftovers(const QString& folder, const QString& fileName, qint64 reco
 // Copies what the folder holds under that name into the history before it is replaced; the
 // entry's id, or nothing when no copy was needed or none could be made.
 OldCopy keepOldFile(FileHistory& history, const QString& folder, const QString& fileName,
-                    const QString& path, const QByteArray& bytes, QString& keptId) {
+                    const QString& path, const QByteArray& bytes, const VolumeIdentity& volume,
+                    QString& keptId) {
     const QFileInfo old(path);
     if (!old.exists())
         return OldCopy::NotNeeded;
@@ -182,7 +183,7 @@ OldCopy keepOldFile(FileHistory& history, const QString& folder, const QString& 
     const QByteArray oldBytes = file.readAll();
     if (oldBytes == bytes)
         return OldCopy::NotNeeded;
-    const auto id = history.keep(folder, fileName, oldBytes, QDateTime::currentDateTime());
+    const auto id = history.keep(folder, fileName, oldBytes, QDateTime::currentDateTime(), volume);
     if (!id)
         return OldCopy::NotKept;
     keptId = *id;
@@ -271,6 +272,11 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     result.path = recordFilePath(folder, fileName);
     if (options.mustBeMountPoint && !isMountPoint(folder))
         return failed(result, WriteFailure::FolderMissing);
+    const VolumeIdentity volume = options.volumeAt ? options.volumeAt(folder) : VolumeIdentity{};
+    // Another card in the chosen card's place is no more that card than an empty folder is. A
+    // volume whose identity cannot be told now is left to the mount point check.
+    if (!options.volume.isEmpty() && !volume.isEmpty() && volume.uuid != options.volume.uuid)
+        return failed(result, WriteFailure::FolderMissing);
 
     WriterLock lock(writeLockPath(result.path));
     if (!lock.acquire(options.lockWaitMs))
@@ -280,8 +286,8 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     removeLeftovers(folder, fileName, bytes.size());
     QString keptId;
     if (options.history)
-        result.oldCopy =
-            keepOldFile(*options.history, folder, fileName, result.path, bytes, keptId);
+        result.oldCopy = keepOldFile(*options.history, folder, fileName, result.path, bytes,
+                                     volume.isEmpty() ? options.volume : volume, keptId);
     // Until the rename, the card still holds what the history entry holds.
     const auto dropKeptCopy = [&] {
         if (!keptId.isEmpty())

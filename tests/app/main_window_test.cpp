@@ -3,7 +3,7 @@
 #include "app/startup.h"
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
-#include "card/volumes.h"
+#include "card/card_lookup.h"
 #include "format/file_history.h"
 #include "res/camera_templates.h"
 #include "res/main_templates.h"
@@ -351,7 +351,7 @@ private Q_SLOTS:
         PreferencesStore store(iniPath());
         ProcessState state{{2, false, false}, 1, 0};
         FakeHost host;
-        QStringList cards;
+        std::shared_ptr<card::CardLookup> cards;
         FileHistory* handed = nullptr;
         const FormFactory camera = [&](const dialog::FormContext& context, dialog::Host& host) {
             cards = context.cards;
@@ -365,7 +365,14 @@ private Q_SLOTS:
             [](dialog::FormModel& model) { model.buttonPressed(res::camera_form::exitButton); },
             [](dialog::FormModel& model) { model.closeRequested(); }};
         WindowChain(state, store, forms, runner, host, &volumes, &history).run();
-        QCOMPARE(cards, (QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}));
+        // They are looked for beside the form, and come through the event loop.
+        QVERIFY(cards);
+        QTRY_VERIFY(cards->done());
+        QStringList mountPoints;
+        for (const card::Volume& card : cards->cards())
+            mountPoints << card.mountPoint;
+        QCOMPARE(mountPoints,
+                 (QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}));
         QCOMPARE(handed, &history);
     }
 };
