@@ -1,3 +1,4 @@
+#include "format/file_history.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -67,6 +68,39 @@ private Q_SLOTS:
                 .exitCode,
             0);
         QCOMPARE(fileBytes(dir.filePath(QStringLiteral("menu.dat"))), second);
+    }
+
+    // A copy kept from a card goes back to that card alone, unless the owner says otherwise.
+    void anotherCardsCopyIsWrittenOnlyWhenTold() {
+        const QString folder = dir.filePath(QStringLiteral("plain"));
+        QVERIFY(QDir().mkpath(folder));
+        kestrova::FileHistory kept(dir.filePath(QStringLiteral("data/kestrova/history")));
+        const QByteArray bytes(60, '\x07');
+        const auto id =
+            kept.keep(folder, QStringLiteral("menu.dat"), bytes, QDateTime::currentDateTime(),
+                      {QStringLiteral("AAAA-0001"), QStringLiteral("CAM7")});
+        QVERIFY(id);
+        const auto refused = runKestrova({QStringLiteral("restore"), *id}, settings());
+        QCOMPARE(refused.exitCode, 2);
+        QCOMPARE(refused.err.trimmed(),
+                 QStringLiteral("kestrova: %1 was kept from the card CAM7 (AAAA-0001), but %2 "
+                                "holds no card that can be told; give --other-card to write it "
+                                "there all the same")
+                     .arg(*id, folder));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/menu.dat")));
+
+        const auto told = runKestrova(
+            {QStringLiteral("restore"), *id, QStringLiteral("--other-card")}, settings());
+        QVERIFY2(told.exitCode == 0, qPrintable(told.err));
+        QCOMPARE(fileBytes(folder + QStringLiteral("/menu.dat")), bytes);
+        QVERIFY(history().contains(QJsonObject{
+            {QStringLiteral("id"), *id},
+            {QStringLiteral("time"), kept.find(*id)->time.toLocalTime().toString(Qt::ISODate)},
+            {QStringLiteral("folder"), QDir(folder).canonicalPath()},
+            {QStringLiteral("file"), QStringLiteral("menu.dat")},
+            {QStringLiteral("summary"), QStringLiteral("menu, damaged")},
+            {QStringLiteral("volume_uuid"), QStringLiteral("AAAA-0001")},
+            {QStringLiteral("volume_label"), QStringLiteral("CAM7")}}));
     }
 
     void unknownEntryIsBadInput() {

@@ -206,6 +206,51 @@ private Q_SLOTS:
         QVERIFY2(result.out.contains(QStringLiteral("old-file-intact")), qPrintable(result.out));
         QVERIFY2(result.out.contains(QStringLiteral("no-leftovers")), qPrintable(result.out));
     }
+
+    // Where cards are mounted, an empty folder on the PC's own disk is a card's folder without
+    // its card: nothing goes there unless the owner says so.
+    void emptyMountFolderOnThePcsDisk_data() {
+        QTest::addColumn<QString>("setup"); // run in a private mount namespace, over a fresh /mnt
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("the card's empty folder") << "mkdir /mnt/card"
+                                                 << "" << 1;
+        QTest::newRow("told to write there") << "mkdir /mnt/card"
+                                             << "--allow-fixed" << 0;
+        QTest::newRow("a folder with files") << "mkdir /mnt/card && touch /mnt/card/notes"
+                                             << "" << 0;
+        QTest::newRow("a card mounted there") << "mkdir /mnt/card && mount -t tmpfs tmpfs /mnt/card"
+                                              << "" << 0;
+        QTest::newRow("an empty folder on the card")
+            << "mkdir /mnt/disk && mount -t tmpfs tmpfs /mnt/disk && mkdir /mnt/disk/card "
+               "&& ln -s disk/card /mnt/card"
+            << "" << 0;
+    }
+    void emptyMountFolderOnThePcsDisk() {
+        QFETCH(QString, setup);
+        QFETCH(QString, flags);
+        QFETCH(int, exitCode);
+        if (!canUnshare())
+            QSKIP("this machine does not allow a private mount namespace (unshare -m)");
+        const QString script =
+            QStringLiteral("mount -t tmpfs tmpfs /mnt && %1 && \"$KESTROVA\" menu --model 7 --out "
+                           "/mnt/card %2; echo \"exit=$?\"; ls /mnt/card")
+                .arg(setup, flags);
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
+        const auto result = runProgram(QStringLiteral("unshare"),
+                                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
+                                        QStringLiteral("private"), QStringLiteral("sh"),
+                                        QStringLiteral("-c"), script},
+                                       settings(), environment);
+        QVERIFY2(result.out.contains(QStringLiteral("exit=%1").arg(exitCode)),
+                 qPrintable(result.out + result.err));
+        QCOMPARE(result.out.contains(QStringLiteral("menu.dat")), exitCode == 0);
+        if (exitCode != 0)
+            QVERIFY2(result.err.contains(QStringLiteral(
+                         "kestrova: /mnt/card is an empty folder on the PC's own disk under /mnt")),
+                     qPrintable(result.err));
+    }
 };
 
 KESTROVA_TEST(WriteFailureTest)

@@ -20,12 +20,15 @@ struct OpenForm {
     std::unique_ptr<dialog::FormModel> model;
     std::unique_ptr<qt::DialogWindow> window;
 
-    OpenForm(app::SetupForm form, int cameraModel, int language = 2) {
-        const app::SetupForms forms = qt::desktopForms();
-        const dialog::FormContext context{{language, language == 1, false}, cameraModel, 0};
-        model = forms.factory(form)(context, host);
+    OpenForm(app::SetupForm form, int cameraModel, int language = 2)
+        : OpenForm(form, dialog::FormContext{{language, language == 1, false}, cameraModel, 0}) {}
+
+    // The form on that context; shown now unless told otherwise.
+    OpenForm(app::SetupForm form, const dialog::FormContext& context, bool show = true) {
+        model = qt::desktopForms().factory(form)(context, host);
         window = std::make_unique<qt::DialogWindow>(*model);
-        window->show();
+        if (show)
+            window->show();
     }
 
     QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(window->widget(id)); }
