@@ -1,7 +1,4 @@
 #include "card/system_volumes.h"
-#ifdef KESTROVA_HAVE_UDISKS
-#include "card/udisks_devices.h"
-#endif
 #include "cli/card_listing.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
@@ -21,13 +18,8 @@ int runCards(const QStringList& arguments) {
     parser.addOption(jsonOption);
     parseCommand(parser, arguments, 0);
 
-#ifdef KESTROVA_HAVE_UDISKS
-    // The same rule, and the same facts, as the desktop program's.
-    const card::SystemVolumes volumes([] { return card::udisksDevices(); });
-#else
-    const card::SystemVolumes volumes;
-#endif
-    const QList<CardListing> cards = listCards(volumes);
+    // The desktop program's rule, over the facts udisks2 itself reads.
+    const QList<CardListing> cards = listCards(card::SystemVolumes());
     if (parser.isSet(jsonOption)) {
         printLine(terminalJson(listingJson(cards)));
     } else {

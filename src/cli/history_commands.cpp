@@ -87,7 +87,7 @@ int runRestore(const QStringList& arguments) {
     parser.addOption(file.allowFixed);
     const QCommandLineOption otherCard{
         QStringLiteral("other-card"),
-        QStringLiteral("Write a file kept from one card into a folder that holds another card,\n"
+        QStringLiteral("Write a file kept from one card into a folder that holds another card, "
                        "or a volume that cannot be told.")};
     parser.addOption(otherCard);
     parseCommand(parser, arguments, 1);

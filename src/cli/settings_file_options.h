@@ -27,7 +27,7 @@ struct SettingsFileOptions {
     QCommandLineOption set;
     QCommandLineOption allowFixed{
         QStringLiteral("allow-fixed"),
-        QStringLiteral("Write into an empty folder where cards are mounted (under /media,\n"
+        QStringLiteral("Write into an empty folder where cards are mounted (under /media, "
                        "/run/media or /mnt) although no card is mounted there.")};
 
     // How the command reads a setting's value, for --help.

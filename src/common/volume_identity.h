@@ -11,6 +11,7 @@ struct VolumeIdentity {
     QString label;
 
     bool isEmpty() const { return uuid.isEmpty(); }
+    bool operator==(const VolumeIdentity&) const = default;
     // "CAM7 (1A2B-3C4D)", or the UUID alone.
     QString name() const {
         return label.isEmpty() ? uuid : QStringLiteral("%1 (%2)").arg(label, uuid);

@@ -21,10 +21,7 @@ struct ChosenFolder {
     bool mountPoint = false;
     VolumeIdentity volume = {};
 
-    bool operator==(const ChosenFolder& other) const {
-        return path == other.path && mountPoint == other.mountPoint &&
-               volume.uuid == other.volume.uuid;
-    }
+    bool operator==(const ChosenFolder&) const = default;
 };
 
 // Where a form writes its file. It remembers whether the folder was a mounted card when the
@@ -40,7 +37,6 @@ public:
     QString path() const { return folder_.path; }
     bool isEmpty() const { return folder_.path.isEmpty(); }
     bool wasMountPoint() const { return folder_.mountPoint; }
-    const VolumeIdentity& volume() const { return folder_.volume; }
 
     // The cards were found. When exactly one was and nothing the owner chose comes first (a
     // folder chosen in this form, or earlier in this run and still there), the card becomes

@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QThreadPool>
 
 namespace kestrova::qt {
 
@@ -55,6 +56,8 @@ int runDesktop(int argc, char** argv) {
 #endif
     FileHistory history(FileHistory::defaultRoot());
     app::WindowChain(state, store, forms, host, host, &volumes, &history).run();
+    // A lookup still under way uses the volumes above; it ends within its timeouts.
+    QThreadPool::globalInstance()->waitForDone();
     return 0;
 }
 

@@ -28,6 +28,17 @@ bool canUnshare() {
                .exitCode == 0;
 }
 
+// Runs a shell script in a private mount namespace, with the kestrova under test as $KESTROVA.
+ProcessResult inPrivateMounts(const QString& script, const QString& settings,
+                              QProcessEnvironment environment = {}) {
+    environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
+    return runProgram(QStringLiteral("unshare"),
+                      {QStringLiteral("-m"), QStringLiteral("--propagation"),
+                       QStringLiteral("private"), QStringLiteral("sh"), QStringLiteral("-c"),
+                       script},
+                      settings, environment);
+}
+
 } // namespace
 
 // Cards that cannot take the file: the command must say why, exit 1, and leave the card as it was.
@@ -192,12 +203,7 @@ private Q_SLOTS:
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("CARD"), card);
         environment.insert(QStringLiteral("OLD"), old);
-        environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
-        const auto result = runProgram(QStringLiteral("unshare"),
-                                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
-                                        QStringLiteral("private"), QStringLiteral("sh"),
-                                        QStringLiteral("-c"), script},
-                                       settings(), environment);
+        const auto result = inPrivateMounts(script, settings(), environment);
         QVERIFY2(result.out.contains(QStringLiteral("exit=1")),
                  qPrintable(result.out + result.err));
         QVERIFY2(result.err.contains(QStringLiteral("The file ") + card +
@@ -236,13 +242,7 @@ private Q_SLOTS:
             QStringLiteral("mount -t tmpfs tmpfs /mnt && %1 && \"$KESTROVA\" menu --model 7 --out "
                            "/mnt/card %2; echo \"exit=$?\"; ls /mnt/card")
                 .arg(setup, flags);
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
-        const auto result = runProgram(QStringLiteral("unshare"),
-                                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
-                                        QStringLiteral("private"), QStringLiteral("sh"),
-                                        QStringLiteral("-c"), script},
-                                       settings(), environment);
+        const auto result = inPrivateMounts(script, settings());
         QVERIFY2(result.out.contains(QStringLiteral("exit=%1").arg(exitCode)),
                  qPrintable(result.out + result.err));
         QCOMPARE(result.out.contains(QStringLiteral("menu.dat")), exitCode == 0);
