@@ -5,7 +5,6 @@
 #include "format/file_history.h"
 #include "qt/open_form.h"
 #include "res/camera_templates.h"
-#include "support/card_sandbox.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -18,10 +17,55 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/file.h>
 
 using namespace kestrova;
 using namespace kestrova::res::camera_form;
 using kestrova::test::OpenForm;
+
+namespace {
+
+// The real services, brought up and taken down by tests/support/card_sandbox.sh: whatever it
+// started and made is undone when this ends, however the test ends. One test at a time has them.
+class CardSandbox {
+public:
+    ~CardSandbox() {
+        if (lock_.isOpen())
+            script({QStringLiteral("stop"), dir_});
+    }
+    // Why they cannot run here, or nothing once they do.
+    QString start() {
+        const test::ProcessResult check = script({QStringLiteral("check")});
+        if (check.exitCode != 0 || !check.out.isEmpty())
+            return check.out + check.err;
+        if (!lock_.open(QIODevice::ReadWrite) || ::flock(lock_.handle(), LOCK_EX) != 0)
+            return lock_.fileName() + QStringLiteral(": ") + lock_.errorString();
+        const test::ProcessResult started = script({QStringLiteral("start"), dir_});
+        return started.exitCode == 0 ? QString() : started.out + started.err;
+    }
+    // Mounts a card's device through FUSE ("mount"), or a folder ("bind"); the daemon's pid.
+    pid_t mount(const QString& how, const QString& source, const QString& folder) {
+        script({how, dir_, source, folder});
+        return value(QStringLiteral("FUSE")).toInt();
+    }
+    // BUS, UDISKSD, CARD_A, UUID_A, CARD_B, UUID_B, and FUSE of the last mount.
+    QString value(const QString& key) const { return values_.value(key); }
+
+private:
+    test::ProcessResult script(const QStringList& arguments) {
+        const auto result = test::runProgram(
+            QStringLiteral(KESTROVA_TEST_SUPPORT "/card_sandbox.sh"), arguments, QString());
+        for (const QString& line : result.out.split(u'\n', Qt::SkipEmptyParts))
+            values_.insert(line.section(u'=', 0, 0), line.section(u'=', 1));
+        return result;
+    }
+
+    QString dir_ = QStringLiteral("/tmp/kestrova-card-sandbox.%1").arg(::getpid());
+    QFile lock_{QStringLiteral("/run/lock/kestrova-card-sandbox.lock")};
+    QMap<QString, QString> values_;
+};
+
+} // namespace
 
 // The card workflow against the real udev and udisks2, with loop devices made SD cards by a udev
 // rule and exFAT mounted through FUSE.
@@ -29,7 +73,7 @@ class RealCardTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    test::CardSandbox sandbox;
+    CardSandbox sandbox;
     // What the desktop program asks: udisks2 joined with the system's own tables.
     const card::SystemVolumes desktop{[] { return card::udisksDevices(); }};
     // Where the command keeps its history too.
