@@ -10,7 +10,7 @@ bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, i18n::Message success, int language,
                        WriteOptions options) {
     const WriteResult result =
-        writeRecordFile(folder, QString::fromLatin1(fileName), bytes, options);
+        writeRecordFile(folder, QString::fromLatin1(fileName), bytes, std::move(options));
     if (!result.ok()) {
         host.showMessage(i18n::writeFailureMessage(result, language));
         return false;
