@@ -8,6 +8,7 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>

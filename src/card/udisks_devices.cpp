@@ -9,6 +9,9 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 
+#include <algorithm>
+#include <utility>
+
 namespace kestrova::card {
 
 namespace {
