@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -186,13 +187,19 @@ private Q_SLOTS:
         const QString bound = dir.filePath(QStringLiteral("bound"));
         const pid_t bindfs = sandbox.mount(QStringLiteral("bind"), dir.path(), bound);
         QVERIFY(bindfs > 0);
-        for (const pid_t pid : {bindfs, pid_t(value("UDISKSD").toInt())})
+        const QList<pid_t> stopped{bindfs, cardDaemon, pid_t(value("UDISKSD").toInt())};
+        // Stopped FUSE daemons left behind would trouble every later test on this machine: they
+        // go on again in ten seconds, whatever becomes of this test.
+        QString resume = QStringLiteral("sleep 10; kill -CONT");
+        for (const pid_t pid : stopped)
+            resume += u' ' + QString::number(pid);
+        QVERIFY(QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"), resume}));
+        for (const pid_t pid : {bindfs, stopped[2]})
             QCOMPARE(::kill(pid, SIGSTOP), 0);
 
-        OpenForm f(app::SetupForm::Camera, context(), false);
-        f.window->show();
+        // udisks2 does not answer: the form is there at once, and finds the card all the same.
+        OpenForm f(app::SetupForm::Camera, context());
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        QVERIFY(!f.model->dialog().text(folderField).isEmpty());
         QTRY_COMPARE(f.edit(folderField)->text(), card());
 
         // A card whose FUSE daemon stopped is listed as such; a mount on no device is not asked.
@@ -202,7 +209,7 @@ private Q_SLOTS:
         QCOMPARE(listed.out.trimmed(),
                  card() + QStringLiteral("  label \"KESB\", exfat, 64.0 MiB, not responding: its "
                                          "files are not read"));
-        for (const pid_t pid : {bindfs, cardDaemon, pid_t(value("UDISKSD").toInt())})
+        for (const pid_t pid : stopped)
             ::kill(pid, SIGCONT);
     }
 };
