@@ -15,6 +15,9 @@ const QString modelKey = QStringLiteral("model");
 const QString tvModeKey = QStringLiteral("TvMode");
 const QString companyKey = QStringLiteral("Company");
 const QString folderKey = QStringLiteral("folder");
+const QString folderMountPointKey = QStringLiteral("folderMountPoint");
+const QString folderVolumeKey = QStringLiteral("folderVolume");
+const QString folderVolumeLabelKey = QStringLiteral("folderVolumeLabel");
 
 // Far more than the few values a preferences file holds.
 constexpr qint64 largestIni = 64 * 1024;
@@ -169,9 +172,13 @@ bool PreferencesStore::writeNumber(const QString& name, std::uint16_t value) {
 }
 
 bool PreferencesStore::writeValue(const QString& name, const QVariant& value) {
+    return writeValues({{name, value}});
+}
+
+bool PreferencesStore::writeValues(const QList<std::pair<QString, QVariant>>& values) {
     if (!settings_)
         return false;
-    // A file read line by line is written back whole: what could be read, and the new value.
+    // A file read line by line is written back whole: what could be read, and the new values.
     const bool rewritten = lineByLine_.has_value();
     if (rewritten) {
         settings_->clear();
@@ -179,7 +186,8 @@ bool PreferencesStore::writeValue(const QString& name, const QVariant& value) {
             settings_->setValue(it.key(), it.value());
         lineByLine_.reset();
     }
-    settings_->setValue(name, value);
+    for (const auto& [name, value] : values)
+        settings_->setValue(name, value);
     settings_->sync();
     // QSettings may keep reporting the parse fault of the old text; only a failed write counts.
     const QSettings::Status status = settings_->status();
@@ -210,15 +218,22 @@ bool PreferencesStore::writeTvMode(std::uint16_t tvMode) {
     return writeNumber(tvModeKey, tvMode);
 }
 
-std::optional<QString> PreferencesStore::readFolder() const {
+std::optional<PreferencesStore::StoredFolder> PreferencesStore::readFolder() const {
     const QVariant folder = value(folderKey);
     if (!folder.isValid())
         return std::nullopt;
-    return folder.toString();
+    StoredFolder stored{folder.toString(), std::nullopt, {}};
+    if (const QVariant mountPoint = value(folderMountPointKey); mountPoint.isValid())
+        stored.mountPoint = mountPoint.toBool();
+    stored.volume = {value(folderVolumeKey).toString(), value(folderVolumeLabelKey).toString()};
+    return stored;
 }
 
-bool PreferencesStore::writeFolder(const QString& folder) {
-    return writeValue(folderKey, folder);
+bool PreferencesStore::writeFolder(const dialog::ChosenFolder& folder) {
+    return writeValues({{folderKey, folder.path},
+                        {folderMountPointKey, folder.mountPoint},
+                        {folderVolumeKey, folder.volume.uuid},
+                        {folderVolumeLabelKey, folder.volume.label}});
 }
 
 bool PreferencesStore::hasCompany() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialog/target_folder.h"
+
 #include <QMap>
 #include <QString>
 #include <QVariant>
@@ -13,7 +15,7 @@ class QSettings;
 namespace kestrova::app {
 
 // The persisted values: "language", "model", "TvMode", the "Company" marker and the "folder"
-// the forms last wrote to.
+// the forms last wrote to, with whether it was a volume's root and which volume.
 // On Windows they live in the machine-wide registry key of the program; elsewhere in a
 // per-user INI file, or in the INI file that KESTROVA_SETTINGS names. Every operation reports
 // success or failure; the callers ignore failures and fall back to defaults.
@@ -36,8 +38,14 @@ public:
     bool writeModel(int model);
     std::optional<std::uint16_t> readTvMode() const;
     bool writeTvMode(std::uint16_t tvMode);
-    std::optional<QString> readFolder() const;
-    bool writeFolder(const QString& folder);
+    // The folder and what it was; `mountPoint` is unknown in a store written before it was kept.
+    struct StoredFolder {
+        QString path;
+        std::optional<bool> mountPoint;
+        VolumeIdentity volume;
+    };
+    std::optional<StoredFolder> readFolder() const;
+    bool writeFolder(const dialog::ChosenFolder& folder);
     bool hasCompany() const;
     bool writeCompany();
 
@@ -48,6 +56,7 @@ private:
     QVariant value(const QString& name) const;
     std::optional<std::uint16_t> readNumber(const QString& name) const;
     bool writeValue(const QString& name, const QVariant& value);
+    bool writeValues(const QList<std::pair<QString, QVariant>>& values);
     bool writeNumber(const QString& name, std::uint16_t value);
 
     // Before settings_, which fills them as it is made.

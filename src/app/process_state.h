@@ -20,6 +20,7 @@ struct ProcessState {
     int model = 1;
     std::uint16_t tvMode = 0;
     dialog::ChosenFolder folder = {}; // empty: the forms start at the default folder
+    bool folderFromThisRun = false;   // picked or written to since the program started
 
     int language() const { return languageState.language; }
     // The language byte every settings record carries.

@@ -42,9 +42,11 @@ ProcessState startUp(PreferencesStore& store, std::uint16_t systemLanguageId,
             store.writeTvMode(0);
     }
 
-    // The forms open where the last one wrote, as long as that folder is still there.
-    if (const auto folder = store.readFolder(); folder && QFileInfo(*folder).isDir())
-        state.folder = {*folder, isMountPoint(*folder)};
+    // The forms open where the last one wrote, as long as that folder is still there, and
+    // with what it was then: a card's folder that the card has left is no plain folder now.
+    if (const auto folder = store.readFolder(); folder && QFileInfo(folder->path).isDir())
+        state.folder = {folder->path, folder->mountPoint.value_or(isMountPoint(folder->path)),
+                        folder->volume};
 
     if (write && !store.hasCompany())
         store.writeCompany();

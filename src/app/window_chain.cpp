@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/preferences_store.h"
-#include "card/volumes.h"
+#include "card/card_lookup.h"
 
 namespace kestrova::app {
 
@@ -30,17 +30,18 @@ void WindowChain::run() {
         const FormFactory& factory = forms_.factory(*chosen);
         if (!factory)
             continue;
-        dialog::FormContext context{
-            state_.languageState, state_.model, state_.tvMode, state_.folder, {}};
+        dialog::FormContext context{state_.languageState, state_.model, state_.tvMode,
+                                    state_.folder, state_.folderFromThisRun};
         // The next form, and the next start, open in the folder the user went to last.
         context.folderChosen = [this](const dialog::ChosenFolder& folder) {
             state_.folder = folder;
-            store_.writeFolder(folder.path);
+            state_.folderFromThisRun = true;
+            store_.writeFolder(folder);
         };
-        if (volumes_) {
-            for (const card::Volume& card : card::detectCards(*volumes_))
-                context.cards << card.mountPoint;
-        }
+        // The form opens at once; the cards come when the system has told them.
+        context.cards =
+            volumes_ ? card::CardLookup::start(*volumes_) : card::CardLookup::answered({});
+        context.volumes = volumes_;
         context.history = history_;
         const auto form = factory(context, host_);
         // However the form ends, a fresh main window follows.

@@ -53,7 +53,6 @@ void CameraFormModel::initialise() {
     for (const i18n::ControlCaption& caption :
          i18n::cameraCaptions(form_, context().textLanguage()))
         dialog().setControlCaption(caption.controlId, caption.text);
-    cardFile().offerAtOpening();
 }
 
 void CameraFormModel::fillLists() {
@@ -301,9 +300,11 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
         const DecodedMenu menu = decoded(bytes);
         if (readable(menuProfileObject(menu.settings, form_, context().model)).error)
             return dialog::FileFit::OtherForm;
-        description = QStringLiteral("camera form %1, clock %2")
-                          .arg(QChar(u'A' + static_cast<int>(form_)))
-                          .arg(clockText(menu.clock, 0).value_or(QString()));
+        const CapturedTime& t = menu.clock;
+        const QDateTime clock(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute));
+        description = i18n::noticeText(i18n::Notice::HoldsMenuOf, context().textLanguage())
+                          .arg(cameraModel(context().model).nameText(),
+                               clock.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         return dialog::FileFit::Fits;
     };
     hooks.showFile = [this, readable, decoded](const QByteArray& bytes) {
@@ -337,7 +338,7 @@ void CameraFormModel::generate() {
     // The camera gets the time the form shows now, not the time it was opened.
     refreshClock();
     // The folder as it stands in its field now: one typed by hand is never passed over.
-    folder().use(dialog().text(folderField));
+    folder().typed(dialog().text(folderField));
     const MenuRecord record =
         prepareMenuFile(form_, settings(), captured_, context().recordLanguage(), context().tvMode);
     writeMenuFile(record,
@@ -356,7 +357,6 @@ void CameraFormModel::resetAndWriteFactoryFile() {
                                  .arg(QDir::toNativeSeparators(folder().path()));
     if (!host().askYesNo(question))
         return;
-    folder().use(folder().path());
     // A failing check does not stop the reset.
     takeValues();
     correctValues();
@@ -377,8 +377,7 @@ void CameraFormModel::resetAndWriteFactoryFile() {
 }
 
 void CameraFormModel::writeMenuFile(const MenuRecord& record, Message success) {
-    dialog::writeSettingsFile(host(), folder().path(), menuFileName, toByteArray(record), success,
-                              context().textLanguage(), folder().writeOptions());
+    folder().writeFile(menuFileName, toByteArray(record), success, context().textLanguage());
 }
 
 } // namespace kestrova::camera

@@ -30,22 +30,30 @@ Bus busOf(const QString& devicePath) {
 
 BlockDevice readBlockDevice(const QString& sysRoot, const QString& deviceNode) {
     BlockDevice device;
-    if (!deviceNode.startsWith(QLatin1String("/dev/")))
+    // /dev/mapper/NAME and the like are links to the node the kernel names.
+    const QString canonical = QFileInfo(deviceNode).canonicalFilePath();
+    const QString node = canonical.isEmpty() ? deviceNode : canonical;
+    if (!node.startsWith(QLatin1String("/dev/")))
         return device;
-    const QString name = deviceNode.mid(5);
+    const QString name = node.mid(5);
     if (name.isEmpty() || name.contains(u'/'))
         return device;
     // /sys/class/block/NAME links to the device in the device tree; a partition sits inside
     // its disk's folder, and the disk carries the `removable` attribute.
     const QFileInfo link(sysRoot + QStringLiteral("/class/block/") + name);
-    QString path = link.canonicalFilePath();
+    const QString path = link.canonicalFilePath();
     if (path.isEmpty())
         return device;
-    if (QFileInfo::exists(path + QStringLiteral("/partition")))
-        path = QFileInfo(path).path();
+    const QString disk =
+        QFileInfo::exists(path + QStringLiteral("/partition")) ? QFileInfo(path).path() : path;
     device.found = true;
-    device.removable = attribute(path, QStringLiteral("removable")) == "1";
-    device.bus = busOf(path.mid(QFileInfo(sysRoot).canonicalFilePath().size()));
+    device.removable = attribute(disk, QStringLiteral("removable")) == "1";
+    device.rotational = attribute(disk, QStringLiteral("queue/rotational")) == "1";
+    device.bus = busOf(disk.mid(QFileInfo(sysRoot).canonicalFilePath().size()));
+    // The size attribute counts 512-byte sectors, whatever the device's own sector size.
+    device.size = attribute(path, QStringLiteral("size")).toLongLong() * 512;
+    device.number = QString::fromLatin1(attribute(path, QStringLiteral("dev")));
+    device.diskNumber = QString::fromLatin1(attribute(disk, QStringLiteral("dev")));
     return device;
 }
 

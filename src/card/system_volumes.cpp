@@ -1,18 +1,41 @@
-#include "card/sysfs_block.h"
-#include "card/volumes.h"
+#include "card/system_volumes.h"
+
+#include "card/local_device_facts.h"
+#include "card/mount_table.h"
+#include "card/volume_space.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
-
-#include <algorithm>
-#include <optional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 namespace kestrova::card {
+
+namespace {
+
+#ifdef Q_OS_LINUX
+
+// A volume on a block device, with what the system and the service tell of its device; the
+// mount table's type ("fuseblk" for exFAT through FUSE) only when neither names the file system.
+Volume volumeOn(const MountEntry& entry, const QList<DeviceFacts>& service) {
+    Volume volume;
+    volume.mountPoint = entry.mountPoint;
+    volume.device = entry.source;
+    const DeviceFacts local = localDeviceFacts(entry.source);
+    for (const DeviceFacts& facts : service) {
+        if (facts.device == local.device)
+            joinInto(volume, facts);
+    }
+    joinInto(volume, local);
+    if (volume.fileSystem.isEmpty())
+        volume.fileSystem = entry.fileSystem;
+    return volume;
+}
+
+#else
 
 Volume volumeOf(const QStorageInfo& storage) {
     Volume volume;
@@ -22,79 +45,69 @@ Volume volumeOf(const QStorageInfo& storage) {
     volume.bytesTotal = storage.bytesTotal();
     volume.bytesFree = storage.bytesAvailable();
     volume.device = QString::fromUtf8(storage.device());
+#if defined(Q_OS_WIN)
+    volume.removable =
+        GetDriveTypeW(reinterpret_cast<LPCWSTR>(volume.mountPoint.utf16())) == DRIVE_REMOVABLE;
+#elif defined(Q_OS_MACOS)
+    // Whatever is mounted under /Volumes besides the system's own disk came from outside.
+    volume.removable = volume.mountPoint.startsWith(QLatin1String("/Volumes/")) &&
+                       !QStorageInfo::root().device().isEmpty() &&
+                       storage.device() != QStorageInfo::root().device();
+#endif
     return volume;
 }
 
-namespace {
-
-QList<Volume> mountedVolumes() {
-    QList<Volume> volumes;
-    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        // A mount point named with bytes that are no UTF-8 text is never ready through Qt, yet
-        // the card is there: it is listed, and the listing says why it cannot be used.
-        if (storage.isValid() &&
-            (storage.isReady() || storage.rootPath().contains(QChar::ReplacementCharacter)))
-            volumes.append(volumeOf(storage));
-    }
-    return volumes;
-}
+#endif
 
 } // namespace
 
 QList<Volume> SystemVolumes::volumes() const {
-#if defined(Q_OS_LINUX)
-    if (preferred_) {
-        if (auto volumes = preferred_())
-            return *volumes;
+    QList<Volume> volumes;
+#ifdef Q_OS_LINUX
+    const QList<DeviceFacts> service =
+        service_ ? service_().value_or(QList<DeviceFacts>()) : QList<DeviceFacts>();
+    for (const MountEntry& entry : readMountTable()) {
+        // Nothing is asked of a mount without a device before it is known to be one.
+        if (!isOnBlockDevice(entry))
+            continue;
+        Volume volume = volumeOn(entry, service);
+        if (const auto space = volumeSpace(entry.mountPoint, spaceWaitMs)) {
+            volume.bytesTotal = space->bytesTotal;
+            volume.bytesFree = space->bytesFree;
+        } else {
+            volume.responding = false;
+        }
+        volumes.append(volume);
     }
-    QList<Volume> volumes = mountedVolumes();
-    for (Volume& volume : volumes) {
-        const BlockDevice device = readBlockDevice(QStringLiteral("/sys"), volume.device);
-        volume.removable = device.removable;
-        volume.bus = device.bus;
-    }
-    return volumes;
-#elif defined(Q_OS_WIN)
-    QList<Volume> volumes = mountedVolumes();
-    for (Volume& volume : volumes) {
-        const QString root = QDir::toNativeSeparators(volume.mountPoint);
-        volume.removable =
-            GetDriveTypeW(reinterpret_cast<LPCWSTR>(root.utf16())) == DRIVE_REMOVABLE;
-    }
-    return volumes;
-#elif defined(Q_OS_MACOS)
-    // Whatever is mounted under /Volumes besides the system's own disk came from outside.
-    QList<Volume> volumes = mountedVolumes();
-    for (Volume& volume : volumes) {
-        volume.removable = volume.mountPoint.startsWith(QLatin1String("/Volumes/")) &&
-                           !QStorageInfo::root().device().isEmpty() &&
-                           volume.device != QString::fromUtf8(QStorageInfo::root().device());
-    }
-    return volumes;
 #else
-    return mountedVolumes();
-#endif
-}
-
-QList<Volume> detectCards(const VolumeSource& source) {
-    QList<Volume> cards;
-    for (const Volume& volume : source.volumes()) {
-        if (volume.isCard())
-            cards.append(volume);
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        if (storage.isValid() && storage.isReady())
+            volumes.append(volumeOf(storage));
     }
-    std::sort(cards.begin(), cards.end(),
-              [](const Volume& a, const Volume& b) { return a.mountPoint < b.mountPoint; });
-    return cards;
+#endif
+    return volumes;
 }
 
-bool isCardMountPoint(const VolumeSource& source, const QString& folder) {
+std::optional<Volume> SystemVolumes::volumeAt(const QString& folder) const {
+#ifdef Q_OS_LINUX
     const QString wanted = QFileInfo(folder).canonicalFilePath();
     if (wanted.isEmpty())
-        return false;
-    const QList<Volume> cards = detectCards(source);
-    return std::any_of(cards.begin(), cards.end(), [&wanted](const Volume& card) {
-        return QFileInfo(card.mountPoint).canonicalFilePath() == wanted;
-    });
+        return std::nullopt;
+    const QList<MountEntry> mounts = readMountTable();
+    for (auto entry = mounts.crbegin(); entry != mounts.crend(); ++entry) {
+        if (entry->mountPoint != wanted)
+            continue;
+        if (isOnBlockDevice(*entry))
+            return volumeOn(*entry, {});
+        Volume volume;
+        volume.mountPoint = entry->mountPoint;
+        volume.fileSystem = entry->fileSystem;
+        return volume;
+    }
+    return std::nullopt;
+#else
+    return VolumeSource::volumeAt(folder);
+#endif
 }
 
 } // namespace kestrova::card

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "common/volume_identity.h"
+
 #include <QList>
 #include <QString>
 
-#include <functional>
 #include <optional>
-
-class QStorageInfo;
 
 namespace kestrova::card {
 
 // How a volume's device is attached.
 enum class Bus { Other, Usb, Sd };
+
+// The largest volume that can be a camera's card: SDXC ends at 2 TB.
+constexpr qint64 largestCard = 2'000'000'000'000;
 
 // A mounted volume as the system reports it.
 struct Volume {
@@ -21,44 +23,41 @@ struct Volume {
     qint64 bytesTotal = 0;
     qint64 bytesFree = 0;
     QString device; // e.g. /dev/sdb1
-    bool removable = false;
+    // The file system's UUID or volume serial, as the system names it ("1A2B-3C4D"); empty
+    // when nothing tells it.
+    QString uuid;
+    bool removable = false;  // removable media; a hot-pluggable drive alone is not
+    bool flashMedia = false; // the medium is a memory card (SD, MMC, CF, ...) in a reader
+    bool rotational = false; // a spinning disk, by the spin rate it reports
     Bus bus = Bus::Other;
+    bool responding = true; // the file system answered in time
 
-    // A card, as far as the system can tell: removable media, or anything in an SD slot
-    // (built-in readers often report their slot as fixed).
-    bool isCard() const { return removable || bus == Bus::Sd; }
+    VolumeIdentity identity() const { return {uuid, label}; }
+
+    // One rule for the window and the command: a memory card (in an SD slot or a reader) or
+    // removable media, never a spinning disk nor anything larger than a card can be.
+    bool isCard() const {
+        return (bus == Bus::Sd || flashMedia || removable) && !rotational &&
+               bytesTotal <= largestCard;
+    }
 };
 
 // Where the mounted volumes come from: the system, or a test's list.
 class VolumeSource {
 public:
     virtual ~VolumeSource() = default;
+    // Every mounted volume with its facts and sizes; may take a moment.
     virtual QList<Volume> volumes() const = 0;
+    // The volume whose root the folder is, without its sizes; nothing when no volume is mounted
+    // there. Quick: the system source reads only local tables.
+    virtual std::optional<Volume> volumeAt(const QString& folder) const;
 };
-
-// The system's own facility: udisks2 over D-Bus where it runs, else the mount table with
-// the block devices' attributes from sysfs (Linux); the drive type (Windows); the volumes
-// under /Volumes (macOS).
-class SystemVolumes final : public VolumeSource {
-public:
-    // What to ask first where it answers (the desktop program passes udisks2); the mount table
-    // and sysfs otherwise.
-    using Preferred = std::function<std::optional<QList<Volume>>()>;
-    explicit SystemVolumes(Preferred preferred = {})
-        : preferred_(std::move(preferred)) {}
-    QList<Volume> volumes() const override;
-
-private:
-    Preferred preferred_;
-};
-
-// A mounted volume's facts as the mount table gives them.
-Volume volumeOf(const QStorageInfo& storage);
 
 // The volumes that are cards, in mount point order.
 QList<Volume> detectCards(const VolumeSource& source);
 
-// Whether the folder is the mount point of a detected card.
-bool isCardMountPoint(const VolumeSource& source, const QString& folder);
+// The identity of the volume mounted at the folder; empty when none is known, no volume is
+// mounted there, or there is no source.
+VolumeIdentity identityAt(const VolumeSource* source, const QString& folder);
 
 } // namespace kestrova::card

@@ -37,6 +37,18 @@ QString readsAs(const FileReport& report) {
     return QStringLiteral("SMTP form A or B (the header reads the same)");
 }
 
+// What makes a damaged file damaged: the lines of its report that say so.
+QString damage(const FolderFile& file) {
+    if (file.state == FolderFile::State::TooLarge)
+        return file.sizeText + QStringLiteral(", larger than any settings file");
+    QStringList found;
+    for (const QString& line : file.report->lines()) {
+        if (line.contains(QLatin1String("DAMAGED")))
+            found << line;
+    }
+    return found.join(QStringLiteral("; "));
+}
+
 CardFile judged(const FolderFile& file) {
     CardFile card{file.name, CardFile::State::Absent, {}, {}};
     switch (file.state) {
@@ -49,7 +61,9 @@ CardFile judged(const FolderFile& file) {
     case FolderFile::State::TooLarge:
     case FolderFile::State::Read:
         card.state = file.damaged() ? CardFile::State::Damaged : CardFile::State::Intact;
-        if (!file.damaged())
+        if (file.damaged())
+            card.reason = damage(file);
+        else
             card.readsAs = readsAs(*file.report);
         break;
     }
@@ -82,14 +96,17 @@ QList<CardListing> listCards(const card::VolumeSource& source) {
         CardListing card{volume, {}};
         // Qt reads a mount point's name as UTF-8; other bytes name a folder that is not there.
         const bool undecodable = volume.mountPoint.contains(QChar::ReplacementCharacter);
-        for (const FolderFile& file : settingsFilesIn(volume.mountPoint)) {
-            card.files << (undecodable ? CardFile{file.name,
-                                                  CardFile::State::Unreadable,
-                                                  {},
-                                                  QStringLiteral("the mount point's name is not "
-                                                                 "UTF-8 text; mount the card "
-                                                                 "under another name")}
-                                       : judged(file));
+        // A card that does not answer would hold the command up at its first file.
+        if (volume.responding) {
+            for (const FolderFile& file : settingsFilesIn(volume.mountPoint)) {
+                card.files << (undecodable ? CardFile{file.name,
+                                                      CardFile::State::Unreadable,
+                                                      {},
+                                                      QStringLiteral("the mount point's name is "
+                                                                     "not UTF-8 text; mount the "
+                                                                     "card under another name")}
+                                           : judged(file));
+            }
         }
         cards << card;
     }
@@ -102,19 +119,23 @@ QStringList listingLines(const QList<CardListing>& cards) {
     QStringList lines;
     for (const CardListing& card : cards) {
         const card::Volume& v = card.volume;
-        lines << QStringLiteral("%1  label %2, %3, %4, %5 free")
-                     .arg(escapedText(v.mountPoint),
-                          v.label.isEmpty() ? QStringLiteral("none") : quotedText(v.label),
-                          v.fileSystem.isEmpty() ? QStringLiteral("unknown file system")
-                                                 : escapedText(v.fileSystem),
-                          dataSize(v.bytesTotal), dataSize(v.bytesFree));
+        const QString head =
+            QStringLiteral("%1  label %2, %3, ")
+                .arg(escapedText(v.mountPoint),
+                     v.label.isEmpty() ? QStringLiteral("none") : quotedText(v.label),
+                     v.fileSystem.isEmpty() ? QStringLiteral("unknown file system")
+                                            : escapedText(v.fileSystem));
+        lines << head + (v.responding ? QStringLiteral("%1, %2 free")
+                                            .arg(dataSize(v.bytesTotal), dataSize(v.bytesFree))
+                                      : QStringLiteral("%1, not responding: its files are not read")
+                                            .arg(dataSize(v.bytesTotal)));
         for (const CardFile& file : card.files) {
             QString line =
                 QStringLiteral("  %1  %2").arg(file.name.leftJustified(9), stateName(file.state));
             if (file.state == CardFile::State::Intact)
                 line += QStringLiteral(": ") + file.readsAs;
-            else if (file.state == CardFile::State::Unreadable)
-                line += QStringLiteral(": ") + file.reason;
+            else if (!file.reason.isEmpty())
+                line += QStringLiteral(": ") + escapedText(file.reason);
             lines << line;
         }
     }
@@ -130,15 +151,17 @@ QJsonObject listingJson(const QList<CardListing>& cards) {
             QJsonObject state{{QStringLiteral("state"), stateName(file.state)}};
             if (file.state == CardFile::State::Intact)
                 state[QStringLiteral("reads_as")] = file.readsAs;
-            else if (file.state == CardFile::State::Unreadable)
+            else if (!file.reason.isEmpty())
                 state[QStringLiteral("reason")] = file.reason;
             files[file.name] = state;
         }
         array.append(QJsonObject{{QStringLiteral("mount_point"), v.mountPoint},
                                  {QStringLiteral("label"), v.label},
                                  {QStringLiteral("file_system"), v.fileSystem},
+                                 {QStringLiteral("uuid"), v.uuid},
                                  {QStringLiteral("bytes_total"), v.bytesTotal},
                                  {QStringLiteral("bytes_free"), v.bytesFree},
+                                 {QStringLiteral("responding"), v.responding},
                                  {QStringLiteral("files"), files}});
     }
     return {{QStringLiteral("cards"), array}};

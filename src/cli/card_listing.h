@@ -16,10 +16,11 @@ struct CardFile {
     QString name; // "menu.dat", "setup.dat" or "smtp.dat"
     State state = State::Absent;
     QString readsAs; // intact: the kind of file and the form it reads as
-    QString reason;  // unreadable: why
+    QString reason;  // unreadable or damaged: why
 };
 
-// A detected card with its facts and its three settings files.
+// A detected card with its facts and its three settings files (none when the card does not
+// answer).
 struct CardListing {
     card::Volume volume;
     QList<CardFile> files;

@@ -1,4 +1,4 @@
-#include "card/volumes.h"
+#include "card/system_volumes.h"
 #include "cli/card_listing.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
@@ -18,6 +18,7 @@ int runCards(const QStringList& arguments) {
     parser.addOption(jsonOption);
     parseCommand(parser, arguments, 0);
 
+    // The desktop program's rule, over the facts udisks2 itself reads.
     const QList<CardListing> cards = listCards(card::SystemVolumes());
     if (parser.isSet(jsonOption)) {
         printLine(terminalJson(listingJson(cards)));

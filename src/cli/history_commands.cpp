@@ -66,12 +66,17 @@ int runHistory(const QStringList& arguments) {
     for (const HistoryEntry& entry : entries) {
         const QString kind = summary(entry, history.bytes(entry));
         if (parser.isSet(jsonOption)) {
-            array.append(QJsonObject{
+            QJsonObject object{
                 {QStringLiteral("id"), entry.id},
                 {QStringLiteral("time"), entry.time.toLocalTime().toString(Qt::ISODate)},
                 {QStringLiteral("folder"), entry.folder},
                 {QStringLiteral("file"), entry.fileName},
-                {QStringLiteral("summary"), kind}});
+                {QStringLiteral("summary"), kind}};
+            if (!entry.volume.isEmpty()) {
+                object.insert(QStringLiteral("volume_uuid"), entry.volume.uuid);
+                object.insert(QStringLiteral("volume_label"), entry.volume.label);
+            }
+            array.append(object);
         } else {
             // A folder's name comes from a card's label: it may hold anything.
             printLine(QStringLiteral("%1  %2  %3  %4  (%5)")
@@ -105,7 +110,11 @@ int runRestore(const QStringList& arguments) {
     const QCommandLineOption keepClock{
         QStringLiteral("keep-clock"),
         QStringLiteral("Keep the camera clock a menu.dat held, instead of the current time.")};
-    parser.addOptions({out, force, keepClock});
+    const QCommandLineOption otherCard{
+        QStringLiteral("other-card"),
+        QStringLiteral("Write a file kept from one card into a folder that holds another card, "
+                       "or a volume that cannot be told.")};
+    parser.addOptions({out, file.allowFixed, force, keepClock, otherCard});
     parseCommand(parser, arguments, 1);
 
     const FileHistory history(FileHistory::defaultRoot());
@@ -125,10 +134,23 @@ int runRestore(const QStringList& arguments) {
                                          "writes it back all the same")
                               .arg(entry->fileName, why.join(QStringLiteral("; "))));
 
-    OutFolder folder{entry->folder, {}};
-    folder.options.mustBeMountPoint = entry->mountPoint;
-    if (parser.isSet(out))
-        folder = file.outFolder(parser);
+    const QString path = parser.isSet(out) ? parser.value(out) : entry->folder;
+    if (path.isEmpty())
+        fail(ExitBadInput, QStringLiteral("--out: the folder is empty; give the folder to write "
+                                          "into (\".\" for this one)"));
+    OutFolder folder = outFolderAt(path, parser.isSet(file.allowFixed));
+    // A copy kept from a card's root goes back to a card, never into the bare folder it left.
+    if (!parser.isSet(out) && entry->mountPoint)
+        folder.options.mustBeMountPoint = true;
+    // A card's file goes back to that card: a second card at the same folder must not get it.
+    const VolumeIdentity& there = folder.options.volume;
+    if (!entry->volume.isEmpty() && there.uuid != entry->volume.uuid && !parser.isSet(otherCard))
+        fail(ExitBadInput,
+             QStringLiteral("%1 was kept from the card %2, but %3 holds %4; give --other-card to "
+                            "write it there all the same")
+                 .arg(shownValue(id), escapedText(entry->volume.name()), escapedText(path),
+                      there.isEmpty() ? QStringLiteral("no card that can be told")
+                                      : QStringLiteral("the card ") + escapedText(there.name())));
     QString clockNote;
     // A camera menu written back with the clock of its day would set the camera's clock back.
     if (entry->fileName == QLatin1String(camera::menuFileName) && why.isEmpty() &&

@@ -44,6 +44,7 @@ class MenuReport final : public FileReport {
 public:
     MenuReport(const QByteArray& bytes, std::optional<int> model)
         : check_(camera::checkMenuRecord(bytes))
+        , size_(bytes.size())
         , model_(model)
         , form_(model ? std::optional(app::cameraFormFor(*model)) : std::nullopt)
         , record_(camera::toMenuRecord(bytes)) {}
@@ -54,7 +55,8 @@ public:
         QStringList out;
         out << QStringLiteral("kind: %1").arg(kind());
         out << QStringLiteral("size: %1")
-                   .arg(check_.sizeOk ? QStringLiteral("60 bytes (ok)") : QStringLiteral("wrong"));
+                   .arg(okOr(check_.sizeOk, QStringLiteral("60 bytes"),
+                             QStringLiteral("%1 bytes, a menu.dat has 60").arg(size_)));
         if (!check_.sizeOk)
             return out;
         out << QStringLiteral("crc: stored %1, computed %2 (%3)")
@@ -225,6 +227,7 @@ private:
     }
 
     camera::MenuRecordCheck check_;
+    qsizetype size_;
     std::optional<int> model_;
     std::optional<CameraForm> form_;
     camera::MenuRecord record_;

@@ -29,6 +29,9 @@ int runPreferences(const QStringList& arguments) {
     printLine(QStringLiteral("model: %1 (%2)").arg(state.model).arg(app::modelName(state.model)));
     printLine(QStringLiteral("tv_mode: %1").arg(state.tvMode));
     printLine(QStringLiteral("folder: %1").arg(state.folder.path));
+    // A card's folder is that card's only: the forms refuse it once another is there, or none.
+    if (!state.folder.volume.isEmpty())
+        printLine(QStringLiteral("folder_card: %1").arg(escapedText(state.folder.volume.name())));
     return ExitOk;
 }
 

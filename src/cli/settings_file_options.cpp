@@ -1,19 +1,76 @@
 #include "cli/settings_file_options.h"
 
+#include "card/system_volumes.h"
 #include "cli/cli_error.h"
 #include "cli/console.h"
 #include "format/file_history.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace kestrova::cli {
+
+namespace {
+
+// The folders under which the system mounts cards, when it keeps the mount folders.
+const QStringList mountBases{QStringLiteral("/media"), QStringLiteral("/run/media"),
+                             QStringLiteral("/mnt")};
+
+// The folder a card left behind: empty, under one of the mount bases and on that base's own
+// file system, not on a volume mounted below it.
+std::optional<QString> bareMountBase(const QString& folder) {
+#ifdef Q_OS_UNIX
+    const QString path = QFileInfo(folder).canonicalFilePath();
+    for (const QString& base : mountBases) {
+        if (!path.startsWith(base + u'/'))
+            continue;
+        struct stat here {};
+        struct stat below {};
+        if (::stat(QFile::encodeName(path).constData(), &here) != 0 ||
+            ::stat(QFile::encodeName(base).constData(), &below) != 0 || here.st_dev != below.st_dev)
+            return std::nullopt;
+        if (QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System |
+                               QDir::NoDotAndDotDot))
+            return base;
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+    return std::nullopt;
+}
+
+} // namespace
+
+OutFolder outFolderAt(const QString& path, bool allowFixed) {
+    if (!allowFixed) {
+        if (const auto base = bareMountBase(path))
+            fail(ExitWriteFailed,
+                 QStringLiteral("%1 is an empty folder on the PC's own disk under %2, where cards "
+                                "are mounted: no card is mounted there, and a file written there "
+                                "would never reach the camera. Give --allow-fixed to write there "
+                                "all the same.")
+                     .arg(escapedText(path), *base));
+    }
+    static const card::SystemVolumes volumes;
+    OutFolder folder{path, {}};
+    folder.options.mustBeMountPoint = isMountPoint(path);
+    folder.options.volume = card::identityAt(&volumes, path);
+    folder.options.volumeAt = [](const QString& at) { return card::identityAt(&volumes, at); };
+    return folder;
+}
 
 OutFolder SettingsFileOptions::outFolder(const QCommandLineParser& parser) const {
     const QString folder = parser.value(out);
     if (folder.isEmpty())
         fail(ExitBadInput, QStringLiteral("--out: the folder is empty; give the folder to write "
                                           "into (\".\" for this one)"));
-    return {folder, {isMountPoint(folder)}};
+    return outFolderAt(folder, parser.isSet(allowFixed));
 }
 
 int writeSettingsFile(const OutFolder& folder, const char* fileName, const QByteArray& bytes,

@@ -25,12 +25,18 @@ struct SettingsFileOptions {
         QStringLiteral("Settings from a JSON object (as inspect --json prints)."),
         QStringLiteral("FILE.json")};
     QCommandLineOption set;
+    QCommandLineOption allowFixed{
+        QStringLiteral("allow-fixed"),
+        QStringLiteral("Write into an empty folder where cards are mounted (under /media, "
+                       "/run/media or /mnt) although no card is mounted there.")};
 
     // How the command reads a setting's value, for --help.
     explicit SettingsFileOptions(const QString& setHelp)
         : set(QStringLiteral("set"), setHelp, QStringLiteral("NAME=VALUE")) {}
 
-    void addTo(QCommandLineParser& parser) const { parser.addOptions({out, profile, set}); }
+    void addTo(QCommandLineParser& parser) const {
+        parser.addOptions({out, profile, set, allowFixed});
+    }
 
     // --out as given; an empty one (an unset variable in a script, say) ends the command.
     OutFolder outFolder(const QCommandLineParser& parser) const;
@@ -44,6 +50,11 @@ struct SettingsFileOptions {
             values.applyAssignment(assignment);
     }
 };
+
+// The folder to write into, with the volume mounted there. A card's empty mount folder on the
+// PC's own disk ends the command unless `allowFixed`: the card is not there, and a file written
+// there would never reach the camera.
+OutFolder outFolderAt(const QString& path, bool allowFixed);
 
 // Writes the file into the folder and prints its path; a failure ends the command with the
 // message that names the file and the reason.

@@ -113,14 +113,11 @@ void CardFileActions::offerToLoad() {
     const CardFile file = readCardFile();
     if (!file.bytes || file.fit != FileFit::Fits)
         return;
-    if (host_.askYesNo(text(i18n::Notice::AskLoadFromCard).arg(hooks_.fileName, file.description)))
+    const QString question =
+        text(i18n::Notice::AskLoadFromFolder)
+            .arg(hooks_.fileName, QDir::toNativeSeparators(folder_.path()), file.description);
+    if (host_.askYesNo(question))
         hooks_.showFile(*file.bytes);
-}
-
-void CardFileActions::offerAtOpening() {
-    if (context_.cards.size() == 1 && !folder_.isEmpty() &&
-        QDir(folder_.path()) == QDir(context_.cards.constFirst()))
-        offerToLoad();
 }
 
 void CardFileActions::loadProfile() {
@@ -184,9 +181,11 @@ void CardFileActions::saveProfile() {
 
 void CardFileActions::restorePrevious() {
     using i18n::Notice;
+    // A card's folder gets back only what that card held there.
+    const VolumeIdentity here = folder_.volumeNow();
     const std::optional<HistoryEntry> entry =
         context_.history && !folder_.isEmpty()
-            ? context_.history->newest(folder_.path(), hooks_.fileName)
+            ? context_.history->newest(folder_.path(), hooks_.fileName, here.uuid)
             : std::nullopt;
     if (!entry) {
         host_.showMessage(text(Notice::NoPreviousFile).arg(hooks_.fileName));
@@ -203,7 +202,11 @@ void CardFileActions::restorePrevious() {
         return;
     }
     const QString when = entry->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    QString question = text(Notice::AskRestorePrevious).arg(hooks_.fileName, when);
+    // Where the folder's card is not known, the copy may be another card's: the owner decides.
+    QString question =
+        here.isEmpty() && !entry->volume.isEmpty()
+            ? text(Notice::AskRestoreFromCard).arg(hooks_.fileName, when, entry->volume.name())
+            : text(Notice::AskRestorePrevious).arg(hooks_.fileName, when);
     const bool newClock = hooks_.withCurrentClock && hooks_.withCurrentClock(*kept.bytes);
     if (newClock)
         question += u' ' + text(Notice::RestoreSetsClock);
@@ -211,9 +214,9 @@ void CardFileActions::restorePrevious() {
         return;
     // The clock as it is once the owner said yes.
     const QByteArray bytes = newClock ? *hooks_.withCurrentClock(*kept.bytes) : *kept.bytes;
-    if (writeSettingsFile(host_, folder_.path(), qPrintable(hooks_.fileName), bytes,
+    if (folder_.writeFile(qPrintable(hooks_.fileName), bytes,
                           text(Notice::RestoredFrom).arg(hooks_.fileName, when),
-                          context_.textLanguage(), folder_.writeOptions()))
+                          context_.textLanguage()))
         showCardFile(); // the restore's own message said where it went
 }
 

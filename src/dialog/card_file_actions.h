@@ -56,11 +56,9 @@ public:
     std::vector<MenuAction> menu() const;
     void chosen(int command);
 
-    // Once a folder is chosen (or the form opened at a detected card): when it holds an intact
-    // file of this form's kind, asks whether to load it.
+    // Once a folder is chosen (or the form went to the card it found): when it holds an intact
+    // file of this form's kind, asks whether to load it, naming the folder and what it holds.
     void offerToLoad();
-    // The same when the form opens at the one detected card.
-    void offerAtOpening();
 
 private:
     struct CardFile {

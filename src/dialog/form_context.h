@@ -3,14 +3,17 @@
 #include "dialog/target_folder.h"
 #include "i18n/language.h"
 
-#include <QStringList>
-
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace kestrova {
 class FileHistory;
-}
+namespace card {
+class CardLookup;
+class VolumeSource;
+} // namespace card
+} // namespace kestrova
 
 namespace kestrova::dialog {
 
@@ -21,10 +24,15 @@ struct FormContext {
     std::uint16_t tvMode = 0;
     // The folder the last form wrote to or the user last picked; empty for the default one.
     ChosenFolder folder = {};
+    // Whether that folder was picked or written to in this run of the program, rather than
+    // remembered from an earlier one.
+    bool folderFromThisRun = false;
     // Told of every folder the user picks or writes to, so the next form starts there.
     std::function<void(const ChosenFolder&)> folderChosen = {};
-    // The mount points of the cards detected as the form opened, in mount point order.
-    QStringList cards = {};
+    // The cards detected for this form, as they are found; none when null.
+    std::shared_ptr<card::CardLookup> cards = {};
+    // The mounted volumes, for what is mounted at a folder; none when null.
+    const card::VolumeSource* volumes = nullptr;
     // Where the files a form replaces are kept; none when null.
     FileHistory* history = nullptr;
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,14 @@ public:
 
     // Called once, after the window's controls exist and before it is shown.
     virtual void initialise() {}
+    // Called once, as the window's first event after it is on screen.
+    virtual void shown() {}
+
+    // How the window runs what comes to the model from outside its events (an answer from
+    // another thread): as one of its own events, so that it shows the model's state afterwards.
+    // Without a window, such a thing runs at once.
+    using EventRunner = std::function<void(std::function<void()> event)>;
+    void setEventRunner(EventRunner runner) { runner_ = std::move(runner); }
 
     // The user's events. Lists and edits have already been updated in the dialog.
     virtual void listChanged(int /*id*/) {}
@@ -58,6 +67,12 @@ public:
 
 protected:
     void end(DialogResult result) { result_ = result; }
+    void runAsEvent(std::function<void()> event) {
+        if (runner_)
+            runner_(std::move(event));
+        else
+            event();
+    }
 
     // A value put into a control as the user would: the control changes, then the model hears
     // of it, so every rule that typing or picking runs runs here too.
@@ -74,6 +89,7 @@ private:
     Dialog dialog_;
     Host& host_;
     std::optional<DialogResult> result_;
+    EventRunner runner_;
 };
 
 // Runs a window for a model until the model ends it; the window chain is built on it.

@@ -6,13 +6,6 @@
 
 namespace kestrova::dialog {
 
-std::optional<QString> browseForTargetFolder(Host& host, const QString& current) {
-    auto chosen = host.browseForFolder(current);
-    if (chosen && chosen->isEmpty())
-        return std::nullopt;
-    return chosen;
-}
-
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, i18n::Message success, int language,
                        WriteOptions options) {
@@ -24,7 +17,7 @@ bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, const QString& success, int language,
                        WriteOptions options) {
     const WriteResult result =
-        writeRecordFile(folder, QString::fromLatin1(fileName), bytes, options);
+        writeRecordFile(folder, QString::fromLatin1(fileName), bytes, std::move(options));
     if (!result.ok()) {
         host.showMessage(i18n::writeFailureMessage(result, language));
         return false;

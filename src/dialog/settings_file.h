@@ -11,10 +11,6 @@
 
 namespace kestrova::dialog {
 
-// The folder the user picked in the system's folder browser; nothing when the browser was
-// cancelled, by any means, or gave no folder.
-std::optional<QString> browseForTargetFolder(Host& host, const QString& current);
-
 // Writes a settings file into the folder and tells the user how it went: the success message
 // with the file's full path on a second line once the file is in place, or what kept it from
 // the card.

@@ -1,5 +1,6 @@
 #include "dialog/setup_form_model.h"
 
+#include "card/card_lookup.h"
 #include "i18n/notices.h"
 
 namespace kestrova::dialog {
@@ -13,6 +14,26 @@ SetupFormModel::SetupFormModel(const DialogTemplate& dialogTemplate, SetupButton
     const QString more = i18n::noticeText(i18n::Notice::MenuMore, context.textLanguage());
     dialog().setControlCaption(buttons.more, more);
     dialog().setToolTip(buttons.more, more);
+}
+
+SetupFormModel::~SetupFormModel() {
+    if (context_.cards)
+        context_.cards->whenFound({});
+}
+
+void SetupFormModel::shown() {
+    if (context_.cards)
+        context_.cards->whenFound([this](const QList<card::Volume>& cards) {
+            runAsEvent([this, cards] { cardsFound(cards); });
+        });
+}
+
+void SetupFormModel::cardsFound(const QList<card::Volume>& cards) {
+    // A form on its way out asks nothing more.
+    if (result() || !folder_.cardsFound(cards))
+        return;
+    showValues();
+    cardFile().offerToLoad();
 }
 
 void SetupFormModel::useCardFileHooks(CardFileHooks hooks) {

@@ -27,7 +27,14 @@ class SetupFormModel : public FormModel {
 public:
     SetupFormModel(const DialogTemplate& dialogTemplate, SetupButtons buttons,
                    const FormContext& context, Host& host);
+    ~SetupFormModel() override;
+    SetupFormModel(const SetupFormModel&) = delete;
+    SetupFormModel& operator=(const SetupFormModel&) = delete;
 
+    // Once on screen, the form takes the cards as they are found: the one card becomes its
+    // folder unless the owner chose one already, and a file of the form's kind there is
+    // offered for loading.
+    void shown() final;
     void buttonPressed(int id) final;
     std::vector<MenuAction> contextMenu() const final;
     void contextActionChosen(int command) final;
@@ -52,6 +59,7 @@ protected:
 
 private:
     void chooseFolder();
+    void cardsFound(const QList<card::Volume>& cards);
 
     SetupButtons buttons_;
     FormContext context_;

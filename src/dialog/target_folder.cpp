@@ -6,18 +6,20 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace kestrova::dialog {
 
 namespace {
 
+// The folder chosen in this run goes first while it is there; one remembered from an earlier
+// run, or a chosen one that is gone, gives way to the card.
+bool chosenInThisRunStands(const FormContext& context) {
+    return context.folderFromThisRun && !context.folder.path.isEmpty() &&
+           QFileInfo(context.folder.path).isDir();
+}
+
 ChosenFolder startFolder(const FormContext& context) {
-    // The one card in the PC is where the file is meant to go, wherever the last form wrote.
-    if (context.cards.size() == 1)
-        return {context.cards.constFirst(), true};
     if (context.folder.path.isEmpty())
-        return {defaultTargetFolder(), false};
+        return {defaultTargetFolder(), false, {}};
     return context.folder;
 }
 
@@ -25,51 +27,91 @@ ChosenFolder startFolder(const FormContext& context) {
 
 TargetFolder::TargetFolder(Host& host, const FormContext& context)
     : host_(host)
-    , cards_(context.cards)
+    , volumes_(context.volumes)
     , history_(context.history)
     , folder_(startFolder(context))
+    , cardFirst_(!chosenInThisRunStands(context))
     , chosen_(context.folderChosen) {}
 
-bool TargetFolder::isDetectedCard(const QString& path) const {
+const card::Volume* TargetFolder::detectedCard(const QString& path) const {
     const QString wanted = QFileInfo(path).canonicalFilePath();
-    return !wanted.isEmpty() && std::any_of(cards_.begin(), cards_.end(), [&](const QString& card) {
-        return QFileInfo(card).canonicalFilePath() == wanted;
-    });
+    if (wanted.isEmpty())
+        return nullptr;
+    for (const card::Volume& card : cards_) {
+        if (QFileInfo(card.mountPoint).canonicalFilePath() == wanted)
+            return &card;
+    }
+    return nullptr;
+}
+
+bool TargetFolder::cardsFound(const QList<card::Volume>& cards) {
+    cards_ = cards;
+    if (cards_.size() == 1 && cardFirst_ && !ownerChose_)
+        choose(cards_.constFirst().mountPoint);
+    return !ownerChose_ && cards_.size() == 1 && detectedCard(folder_.path) == &cards_.constFirst();
 }
 
 void TargetFolder::choose(const QString& path) {
     // A detected card counts even where the system's mount table is not to be had.
-    folder_ = {path, host_.isMountPoint(path) || isDetectedCard(path)};
+    if (const card::Volume* card = detectedCard(path)) {
+        folder_ = {path, true, card->identity()};
+        return;
+    }
+    const auto volume = volumes_ ? volumes_->volumeAt(path) : std::nullopt;
+    folder_ = {path, volume || host_.isMountPoint(path),
+               volume ? volume->identity() : VolumeIdentity{}};
+}
+
+void TargetFolder::remember() const {
+    if (chosen_ && !folder_.path.isEmpty())
+        chosen_(folder_);
+}
+
+bool TargetFolder::browse() {
+    const auto returned = host_.browseForFolder(folder_.path);
+    // A cancelled browser leaves the folder, and where the next file goes, as it was.
+    if (!returned || returned->isEmpty())
+        return false;
+    ownerChose_ = true;
+    choose(*returned);
+    remember();
+    return true;
+}
+
+void TargetFolder::typed(const QString& text) {
+    if (text == folder_.path)
+        return;
+    ownerChose_ = true;
+    choose(text);
+}
+
+bool TargetFolder::writeFile(const char* fileName, const QByteArray& bytes, i18n::Message success,
+                             int language) {
+    return writeFile(fileName, bytes, i18n::messageFor(success, language), language);
+}
+
+bool TargetFolder::writeFile(const char* fileName, const QByteArray& bytes, const QString& success,
+                             int language) {
+    if (!writeSettingsFile(host_, folder_.path, fileName, bytes, success, language, writeOptions()))
+        return false;
+    remember();
+    return true;
+}
+
+VolumeIdentity TargetFolder::volumeNow() const {
+    return card::identityAt(volumes_, folder_.path);
 }
 
 WriteOptions TargetFolder::writeOptions() const {
     WriteOptions options;
     options.mustBeMountPoint = folder_.mountPoint;
     options.history = history_;
+    options.volume = folder_.volume;
+    if (volumes_)
+        options.volumeAt = [volumes = volumes_](const QString& folder) {
+            return card::identityAt(volumes, folder);
+        };
     return options;
-}
-
-bool TargetFolder::browse() {
-    const auto path =
-        browseForTargetFolder(host_, cards_.size() == 1 ? cards_.constFirst() : folder_.path);
-    // A cancelled browser leaves the folder, and where the next file goes, as it was.
-    if (!path)
-        return false;
-    choose(*path);
-    if (chosen_)
-        chosen_(folder_);
-    return true;
-}
-
-void TargetFolder::typed(const QString& text) {
-    if (text != folder_.path)
-        choose(text);
-}
-
-void TargetFolder::use(const QString& text) {
-    typed(text);
-    if (chosen_ && !folder_.path.isEmpty())
-        chosen_(folder_);
 }
 
 } // namespace kestrova::dialog

@@ -131,6 +131,8 @@ std::optional<HistoryEntry> readEntry(const QString& root, const QString& id) {
     entry.dataPath = root + u'/' + id + QStringLiteral(".dat");
     entry.mountPoint = object.value(QStringLiteral("mount_point")).toBool();
     entry.sha256 = object.value(QStringLiteral("sha256")).toString().toLatin1();
+    entry.volume = {object.value(QStringLiteral("volume_uuid")).toString(),
+                    object.value(QStringLiteral("volume_label")).toString()};
     // Only what this program writes: a settings file's name, and a folder that is a whole path.
     const QString folder = QDir::fromNativeSeparators(entry.folder);
     if (!entry.time.isValid() || !settingsFileNames.contains(entry.fileName) ||
@@ -150,7 +152,7 @@ QString FileHistory::defaultRoot() {
 }
 
 KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const QByteArray& bytes,
-                           const QDateTime& time, bool mountPoint) {
+                           const QDateTime& time, bool mountPoint, const VolumeIdentity& volume) {
     const auto notKept = [this](const QString& why) {
         return KeptCopy{{}, QStringLiteral("the history %1 could not keep it: %2").arg(root_, why)};
     };
@@ -162,11 +164,15 @@ KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const
                     QFileInfo::exists(root_ + u'/' + id + QStringLiteral(".dat"));
          ++n)
         id = entryId(time, where, fileName) + u'-' + QString::number(n);
-    const QJsonObject meta{{QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
-                           {QStringLiteral("folder"), where},
-                           {QStringLiteral("file"), fileName},
-                           {QStringLiteral("mount_point"), mountPoint},
-                           {QStringLiteral("sha256"), QString::fromLatin1(sha256(bytes))}};
+    QJsonObject meta{{QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
+                     {QStringLiteral("folder"), where},
+                     {QStringLiteral("file"), fileName},
+                     {QStringLiteral("mount_point"), mountPoint},
+                     {QStringLiteral("sha256"), QString::fromLatin1(sha256(bytes))}};
+    if (!volume.isEmpty()) {
+        meta.insert(QStringLiteral("volume_uuid"), volume.uuid);
+        meta.insert(QStringLiteral("volume_label"), volume.label);
+    }
     // The bytes first: an entry counts once its description is there.
     QString problem = writeWhole(root_ + u'/' + id + QStringLiteral(".dat"), bytes);
     if (problem.isEmpty())
@@ -204,11 +210,12 @@ std::optional<HistoryEntry> FileHistory::find(const QString& id) const {
     return readEntry(root_, id);
 }
 
-std::optional<HistoryEntry> FileHistory::newest(const QString& folder,
-                                                const QString& fileName) const {
+std::optional<HistoryEntry> FileHistory::newest(const QString& folder, const QString& fileName,
+                                                const QString& volume) const {
     const QString where = absoluteFolder(folder);
     for (const HistoryEntry& entry : entries()) {
-        if (entry.folder == where && entry.fileName == fileName)
+        if (entry.folder == where && entry.fileName == fileName &&
+            (volume.isEmpty() || entry.volume.uuid == volume))
             return entry;
     }
     return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/volume_identity.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -18,6 +20,7 @@ struct HistoryEntry {
     QString dataPath;        // where its bytes are kept
     bool mountPoint = false; // the folder was where a volume was mounted (a card's root)
     QByteArray sha256;       // of the kept bytes; empty in entries kept before there was one
+    VolumeIdentity volume;   // the card the folder held; empty where none was known
 };
 
 // What became of a copy the history was asked to keep.
@@ -49,16 +52,20 @@ public:
     QString root() const { return root_; }
 
     // Keeps a copy of bytes that are about to be replaced, synced to the disk with its
-    // checksum, readable by this user alone; the oldest other entries beyond the capacity go.
+    // checksum, readable by this user alone, with the card the folder held; the oldest other
+    // entries beyond the capacity go.
     KeptCopy keep(const QString& folder, const QString& fileName, const QByteArray& bytes,
-                  const QDateTime& time, bool mountPoint = false);
+                  const QDateTime& time, bool mountPoint = false,
+                  const VolumeIdentity& volume = {});
 
     void remove(const QString& id);
 
     QList<HistoryEntry> entries() const;
     std::optional<HistoryEntry> find(const QString& id) const;
-    // The newest entry of that file in that folder.
-    std::optional<HistoryEntry> newest(const QString& folder, const QString& fileName) const;
+    // The newest entry of that file in that folder; given a volume's UUID, only one that
+    // volume held there.
+    std::optional<HistoryEntry> newest(const QString& folder, const QString& fileName,
+                                       const QString& volume = {}) const;
     KeptBytes bytes(const HistoryEntry& entry) const;
 
 private:

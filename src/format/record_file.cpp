@@ -179,8 +179,8 @@ void removeLeftovers(int folder, const QString& fileName, qint64 recordSize) {
 
 // Copies what the folder holds under that name into the history before it is replaced.
 void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& folderPath,
-                 const QString& fileName, const QByteArray& bytes, WriteResult& result,
-                 QString& keptId) {
+                 const QString& fileName, const QByteArray& bytes, const VolumeIdentity& volume,
+                 WriteResult& result, QString& keptId) {
     const int fd = ::openat(folder.fd(), nameBytes(fileName).constData(),
                             O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -203,7 +203,7 @@ void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& 
     if (old.bytes == bytes)
         return;
     const KeptCopy kept = history.keep(folderPath, fileName, old.bytes,
-                                       QDateTime::currentDateTime(), folder.isMountPoint());
+                                       QDateTime::currentDateTime(), folder.isMountPoint(), volume);
     if (!kept.kept()) {
         result.oldCopy = OldCopy::NotKept;
         result.oldCopyProblem = kept.problem;
@@ -286,7 +286,13 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
                           ? WriteFailure::FolderMissing
                           : WriteFailure::Other,
                       qt_error_string(open.error()));
-    if (options.mustBeMountPoint && !open.isMountPoint())
+    // Another card in the chosen card's place is no more that card than an empty folder is. A
+    // volume whose identity cannot be told now is left to the mount point check.
+    const auto cardGone = [&](const VolumeIdentity& now) {
+        return (options.mustBeMountPoint && !open.isMountPoint()) ||
+               (!options.volume.isEmpty() && !now.isEmpty() && now.uuid != options.volume.uuid);
+    };
+    if (cardGone({}))
         return failed(result, WriteFailure::FolderMissing);
 
     WriterLock lock;
@@ -298,9 +304,11 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     case WriterLock::State::Unavailable:
         return failed(result, WriteFailure::NoLock, lock.reason());
     }
-    // The card may have been pulled while this writer waited for its turn.
-    if (!open.isStill(folder) || (options.mustBeMountPoint && !open.isMountPoint()))
+    // The card may have been pulled, or another put in its place, while this writer waited.
+    const VolumeIdentity found = options.volumeAt ? options.volumeAt(folder) : VolumeIdentity{};
+    if (!open.isStill(folder) || cardGone(found))
         return failed(result, WriteFailure::FolderMissing);
+    const VolumeIdentity volume = found.isEmpty() ? options.volume : found;
     struct stat existing {};
     if (::fstatat(open.fd(), nameBytes(fileName).constData(), &existing, AT_SYMLINK_NOFOLLOW) ==
             0 &&
@@ -310,7 +318,7 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     removeLeftovers(open.fd(), fileName, bytes.size());
     QString keptId;
     if (options.history)
-        keepOldFile(*options.history, open, folder, fileName, bytes, result, keptId);
+        keepOldFile(*options.history, open, folder, fileName, bytes, volume, result, keptId);
     // Until the rename, the card still holds what the history entry holds.
     const auto dropKeptCopy = [&] {
         if (!keptId.isEmpty())

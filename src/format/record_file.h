@@ -1,7 +1,11 @@
 #pragma once
 
+#include "common/volume_identity.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 namespace kestrova {
 
@@ -54,6 +58,11 @@ struct WriteOptions {
     int lockWaitMs = 5000;
     // Where the bytes of a replaced file are kept; none when null.
     FileHistory* history = nullptr;
+    // The volume the folder held when it was chosen, and how to tell which it holds now: a
+    // folder that now holds another one is refused as for a pulled card. The one it holds is
+    // kept with a replaced file, so that the file goes back only to the card it came from.
+    VolumeIdentity volume = {};
+    std::function<VolumeIdentity(const QString& folder)> volumeAt = {};
 };
 
 // The folder a form starts with and falls back to: "C:\" on Windows, the home folder elsewhere.

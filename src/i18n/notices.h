@@ -30,7 +30,6 @@ enum class Notice {
     MenuLoadProfile,     //
     MenuSaveProfile,     //
     MenuRestorePrevious, //
-    AskLoadFromCard,     // %1: the file name, %2: what it holds ("camera form B, clock ...")
     FileAbsent,          // %1: the file name
     FileDamaged,         // %1: the file name
     FileOtherForm,       // %1: the file name
@@ -53,6 +52,12 @@ enum class Notice {
     RestoreSetsClock,    // follows AskRestorePrevious for a camera menu
     RestoredFrom,        // %1: the file name, %2: when it was replaced
     PreviousCopyDamaged, // %1: the file name, %2: why
+
+    // Which card a folder holds.
+    AskLoadFromFolder,  // %1: the file name, %2: the folder, %3: what it holds (HoldsMenuOf, a
+                        // model)
+    HoldsMenuOf,        // %1: the model's name, %2: the camera clock the file carries
+    AskRestoreFromCard, // %1: the file name, %2: when it was replaced, %3: the card it came from
 };
 
 struct NoticeRow {

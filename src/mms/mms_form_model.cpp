@@ -50,7 +50,6 @@ void MmsFormModel::initialise() {
     fillLists();
     showPreset();
     showValues();
-    cardFile().offerAtOpening();
 }
 
 void MmsFormModel::fillLists() {
@@ -383,7 +382,7 @@ dialog::CardFileHooks MmsFormModel::cardFileHooks() {
             return dialog::FileFit::Damaged;
         if (readable(mmsProfileObject(decoded.settings, statusEntries())).error)
             return dialog::FileFit::OtherForm;
-        description = QStringLiteral("MMS form %1").arg(QChar(u'A' + static_cast<int>(form_)));
+        description = cameraModel(context().model).nameText();
         return dialog::FileFit::Fits;
     };
     hooks.showFile = [this, readable](const QByteArray& bytes) {
@@ -445,9 +444,8 @@ void MmsFormModel::generate() {
     }
 
     // The folder as the box shows it now.
-    folder().use(dialog().text(folderField));
-    dialog::writeSettingsFile(host(), folder().path(), mmsFileName, prepared.bytes,
-                              Message::MmsGenerated, language, folder().writeOptions());
+    folder().typed(dialog().text(folderField));
+    folder().writeFile(mmsFileName, prepared.bytes, Message::MmsGenerated, language);
 }
 
 } // namespace kestrova::mms

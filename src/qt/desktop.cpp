@@ -2,14 +2,14 @@
 
 #include "app/preferences_store.h"
 #ifdef KESTROVA_HAVE_UDISKS
-#include "card/udisks_volumes.h"
+#include "card/udisks_devices.h"
 #endif
 #include "app/routing.h"
 #include "app/setup_forms.h"
 #include "app/startup.h"
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
-#include "card/volumes.h"
+#include "card/system_volumes.h"
 #include "format/file_history.h"
 #include "mms/mms_form_model.h"
 #include "qt/qt_host.h"
@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QThreadPool>
 
 namespace kestrova::qt {
 
@@ -49,12 +50,14 @@ int runDesktop(int argc, char** argv) {
     const app::SetupForms forms = desktopForms();
     QtHost host;
 #ifdef KESTROVA_HAVE_UDISKS
-    const card::SystemVolumes volumes(card::udisksVolumes);
+    const card::SystemVolumes volumes([] { return card::udisksDevices(); });
 #else
     const card::SystemVolumes volumes;
 #endif
     FileHistory history(FileHistory::defaultRoot());
     app::WindowChain(state, store, forms, host, host, &volumes, &history).run();
+    // A lookup still under way uses the volumes above; it ends within its timeouts.
+    QThreadPool::globalInstance()->waitForDone();
     return 0;
 }
 

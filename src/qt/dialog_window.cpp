@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -51,6 +52,7 @@ DialogWindow::DialogWindow(dialog::FormModel& model, QWidget* parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     createControls();
     setTabOrder();
+    model_.setEventRunner([this](const std::function<void()>& event) { dispatchWhenFree(event); });
     model_.initialise();
     showModelState();
 
@@ -82,6 +84,10 @@ DialogWindow::DialogWindow(dialog::FormModel& model, QWidget* parent)
             showContextMenu(at->mapToGlobal(at->rect().center()));
         });
     }
+}
+
+DialogWindow::~DialogWindow() {
+    model_.setEventRunner({});
 }
 
 QRect DialogWindow::toPixels(const dialog::UnitRect& r) const {
@@ -264,6 +270,16 @@ void DialogWindow::dispatch(const std::function<void()>& event) {
     }
 }
 
+void DialogWindow::dispatchWhenFree(const std::function<void()>& event) {
+    // A message box of another event is still open: the event waits for it, rather than
+    // asking its own question on top.
+    if (dispatching_) {
+        QTimer::singleShot(50, this, [this, event] { dispatchWhenFree(event); });
+        return;
+    }
+    dispatch(event);
+}
+
 void DialogWindow::showModelState() {
     const dialog::Dialog& state = model_.dialog();
     setWindowTitle(state.caption());
@@ -419,6 +435,24 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
     // The close box asks the model; the window closes only when the model ends it.
     event->ignore();
     dispatch([this] { model_.closeRequested(); });
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    QTimer::singleShot(0, this, [this] { announceShown(0); });
+}
+
+void DialogWindow::announceShown(int attempt) {
+    // The model's first event comes once the window is on screen, or after a second at most
+    // where the window system never says so.
+    if (windowHandle() && !windowHandle()->isExposed() && attempt < 50) {
+        QTimer::singleShot(20, this, [this, attempt] { announceShown(attempt + 1); });
+        return;
+    }
+    dispatchWhenFree([this] { model_.shown(); });
 }
 
 void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -20,6 +20,9 @@ class DialogWindow final : public QDialog {
     Q_OBJECT
 public:
     explicit DialogWindow(dialog::FormModel& model, QWidget* parent = nullptr);
+    ~DialogWindow() override;
+    DialogWindow(const DialogWindow&) = delete;
+    DialogWindow& operator=(const DialogWindow&) = delete;
 
     // Runs the window modally until the model ends it.
     dialog::DialogResult runModal();
@@ -36,6 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -43,6 +47,9 @@ private:
     QWidget* createControl(const dialog::ControlTemplate& control);
     void setTabOrder();
     void dispatch(const std::function<void()>& event);
+    // Runs an event that came from outside the window's own, once no other event is running.
+    void dispatchWhenFree(const std::function<void()>& event);
+    void announceShown(int attempt);
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
     void showContextMenu(const QPoint& globalPos);
@@ -60,6 +67,7 @@ private:
     int baseHeight_ = 0;
     bool closing_ = false;
     bool dispatching_ = false;
+    bool shown_ = false;
     QTimer* ticks_ = nullptr;
     QPointer<QMenu> menu_; // cleared when the menu closes and deletes itself
 };

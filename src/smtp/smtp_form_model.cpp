@@ -65,7 +65,6 @@ void SmtpFormModel::initialise() {
         dialog().setControlCaption(caption.controlId, caption.text);
     dialog().setEntries(hourList(form_), i18n::hourOptions(language), i18n::hourDefault);
     showPreset();
-    cardFile().offerAtOpening();
 }
 
 void SmtpFormModel::showPreset() {
@@ -241,7 +240,7 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
             return dialog::FileFit::Damaged;
         if (readable(smtpProfile(decoded.settings, form_)).refusal)
             return dialog::FileFit::OtherForm;
-        description = QStringLiteral("SMTP form %1").arg(form_ == SmtpForm::A ? u'A' : u'B');
+        description = cameraModel(context().model).nameText();
         return dialog::FileFit::Fits;
     };
     hooks.showFile = [this, readable](const QByteArray& bytes) {
@@ -267,7 +266,7 @@ void SmtpFormModel::generate() {
         return;
     }
     // The folder as it stands in its field now: one typed by hand is never passed over.
-    folder().use(dialog().text(folderField));
+    folder().typed(dialog().text(folderField));
     // The preset goes into what is written, never into the settings, so the read-only GPRS
     // edits stay empty in "Auto" mode whatever happens next.
     const PreparedSmtpFile prepared =
@@ -278,8 +277,7 @@ void SmtpFormModel::generate() {
             dialog().setFocus(controlOf(smtpField(*prepared.refusal->field)));
         return;
     }
-    dialog::writeSettingsFile(host(), folder().path(), smtpFileName, prepared.bytes,
-                              Message::SmtpGenerated, language, folder().writeOptions());
+    folder().writeFile(smtpFileName, prepared.bytes, Message::SmtpGenerated, language);
 }
 
 } // namespace kestrova::smtp

@@ -3,7 +3,7 @@
 #include "app/startup.h"
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
-#include "card/volumes.h"
+#include "card/card_lookup.h"
 #include "format/file_history.h"
 #include "res/camera_templates.h"
 #include "res/main_templates.h"
@@ -341,6 +341,45 @@ private Q_SLOTS:
         QCOMPARE(log, (QStringList{QStringLiteral("camera model 7 language 2"),
                                    QStringLiteral("mms model 1 language 2")}));
     }
+    // After a restart the folder is what it was when chosen: a card's folder the card has left
+    // takes no file, where a plain folder does.
+    void rememberedFolderKeepsWhatItWas_data() {
+        QTest::addColumn<bool>("card");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("a card's folder, the card gone") << true << false;
+        QTest::newRow("a plain folder") << false << true;
+    }
+    void rememberedFolderKeepsWhatItWas() {
+        QFETCH(bool, card);
+        QFETCH(bool, written);
+        const QString folder = dir.filePath(QStringLiteral("media-card"));
+        QVERIFY(QDir().mkpath(folder));
+        QFile::remove(folder + QStringLiteral("/menu.dat"));
+        PreferencesStore(iniPath()).writeFolder(
+            {folder, card,
+             card ? VolumeIdentity{QStringLiteral("AAAA-0001"), {}} : VolumeIdentity{}});
+
+        PreferencesStore store(iniPath());
+        ProcessState state = startUp(store, 0x0409);
+        QCOMPARE(state.folder.path, folder);
+        FakeHost host;
+        const FormFactory camera = [](const dialog::FormContext& context, dialog::Host& host) {
+            return std::make_unique<camera::CameraFormModel>(CameraForm::C, context, host);
+        };
+        const SetupForms forms{camera, {}, {}};
+        ScriptedRunner runner;
+        runner.steps = {[](dialog::FormModel& model) { model.buttonPressed(cameraSetup); },
+                        [](dialog::FormModel& model) {
+                            model.buttonPressed(res::camera_form::generateButton);
+                            model.buttonPressed(res::camera_form::exitButton);
+                        },
+                        [](dialog::FormModel& model) { model.closeRequested(); }};
+        WindowChain(state, store, forms, runner, host).run();
+        QCOMPARE(QFile::exists(folder + QStringLiteral("/menu.dat")), written);
+        QCOMPARE(host.messages.size(), 1);
+        QCOMPARE(host.messages[0].contains(QStringLiteral("the card was removed")), !written);
+    }
+
     void formsLearnTheDetectedCardsAndTheHistory() {
         // Only volumes that are cards count; the chain hands them over in mount point order.
         test::FixedVolumes volumes;
@@ -351,7 +390,7 @@ private Q_SLOTS:
         PreferencesStore store(iniPath());
         ProcessState state{{2, false, false}, 1, 0};
         FakeHost host;
-        QStringList cards;
+        std::shared_ptr<card::CardLookup> cards;
         FileHistory* handed = nullptr;
         const FormFactory camera = [&](const dialog::FormContext& context, dialog::Host& host) {
             cards = context.cards;
@@ -365,7 +404,14 @@ private Q_SLOTS:
             [](dialog::FormModel& model) { model.buttonPressed(res::camera_form::exitButton); },
             [](dialog::FormModel& model) { model.closeRequested(); }};
         WindowChain(state, store, forms, runner, host, &volumes, &history).run();
-        QCOMPARE(cards, (QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}));
+        // They are looked for beside the form, and come through the event loop.
+        QVERIFY(cards);
+        QTRY_VERIFY(cards->done());
+        QStringList mountPoints;
+        for (const card::Volume& card : cards->cards())
+            mountPoints << card.mountPoint;
+        QCOMPARE(mountPoints,
+                 (QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}));
         QCOMPARE(handed, &history);
     }
 };

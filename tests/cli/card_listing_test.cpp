@@ -71,10 +71,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("card");
         QTest::addColumn<int>("file");
         QTest::addColumn<cli::CardFile::State>("state");
-        QTest::addColumn<QString>("readsAs");
+        QTest::addColumn<QString>("said"); // what it reads as, or how its reason starts
         using State = cli::CardFile::State;
         // Cards in mount point order: broken, card, reset; the PC's own disk is left out.
-        QTest::newRow("menu, damaged") << 0 << 0 << State::Damaged << "";
+        QTest::newRow("menu, damaged") << 0 << 0 << State::Damaged << "crc: stored 0x";
         QTest::newRow("setup.dat a folder") << 0 << 1 << State::Unreadable << "";
         QTest::newRow("smtp, absent") << 0 << 2 << State::Absent << "";
         QTest::newRow("menu") << 1 << 0 << State::Intact
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QFETCH(int, card);
         QFETCH(int, file);
         QFETCH(cli::CardFile::State, state);
-        QFETCH(QString, readsAs);
+        QFETCH(QString, said);
         const QList<cli::CardListing> cards = cli::listCards(volumes);
         QCOMPARE(cards.size(), 3);
         QCOMPARE(cards[0].volume.mountPoint, folder("broken"));
@@ -97,8 +97,12 @@ private Q_SLOTS:
         QCOMPARE(listed.name, (QStringList{QStringLiteral("menu.dat"), QStringLiteral("setup.dat"),
                                            QStringLiteral("smtp.dat")}[file]));
         QCOMPARE(listed.state, state);
-        QCOMPARE(listed.readsAs, readsAs);
-        QCOMPARE(listed.reason.isEmpty(), state != cli::CardFile::State::Unreadable);
+        QCOMPARE(listed.readsAs, state == cli::CardFile::State::Intact ? said : QString());
+        // A damaged or unreadable file comes with its reason.
+        const bool withReason =
+            state == cli::CardFile::State::Damaged || state == cli::CardFile::State::Unreadable;
+        QCOMPARE(listed.reason.isEmpty(), !withReason);
+        QVERIFY2(!withReason || listed.reason.startsWith(said), qPrintable(listed.reason));
     }
 
     // A card mounted at a name of other bytes than UTF-8 is listed, but never read through the
@@ -136,6 +140,15 @@ private Q_SLOTS:
         QCOMPARE(card[QStringLiteral("files")][QStringLiteral("smtp.dat")][QStringLiteral("state")]
                      .toString(),
                  QStringLiteral("intact"));
+
+        // A card that does not answer is listed, and none of its files read.
+        FixedVolumes stopped;
+        stopped.list = {volumeAt(folder("card"), true, card::Bus::Usb)};
+        stopped.list[0].responding = false;
+        QCOMPARE(
+            cli::listingLines(cli::listCards(stopped)),
+            QStringList{folder("card") + QStringLiteral("  label \"CAM\", vfat, 8.0 GiB, not "
+                                                        "responding: its files are not read")});
 
         QCOMPARE(cli::listingLines({}), QStringList{QStringLiteral("no card found")});
         QCOMPARE(cli::listingJson({}), (QJsonObject{{QStringLiteral("cards"), QJsonArray()}}));

@@ -1,3 +1,4 @@
+#include "format/file_history.h"
 #include "format/menu_record.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
@@ -150,6 +151,43 @@ private Q_SLOTS:
         // The newline in the name forges no second entry.
         if (arguments == QStringList{QStringLiteral("history")})
             QCOMPARE(printed.count(u'\n'), 1);
+    }
+
+    // A copy kept from a card goes back to that card alone, unless the owner says otherwise.
+    void anotherCardsCopyIsWrittenOnlyWhenTold() {
+        QCOMPARE(menu(QStringLiteral("45")).exitCode, 0);
+        const QByteArray bytes = fileBytes(card() + QStringLiteral("/menu.dat"));
+        const QString folder = dir.filePath(QStringLiteral("plain"));
+        QVERIFY(QDir().mkpath(folder));
+        kestrova::FileHistory kept(history());
+        const QString id =
+            kept.keep(folder, QStringLiteral("menu.dat"), bytes, QDateTime::currentDateTime(),
+                      false, {QStringLiteral("AAAA-0001"), QStringLiteral("CAM7")})
+                .id;
+        QVERIFY(!id.isEmpty());
+        const auto refused = runKestrova({QStringLiteral("restore"), id}, settings());
+        QCOMPARE(refused.exitCode, 2);
+        QCOMPARE(refused.err.trimmed(),
+                 QStringLiteral("kestrova: %1 was kept from the card CAM7 (AAAA-0001), but %2 "
+                                "holds no card that can be told; give --other-card to write it "
+                                "there all the same")
+                     .arg(id, folder));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/menu.dat")));
+
+        const auto told =
+            runKestrova({QStringLiteral("restore"), id, QStringLiteral("--other-card"),
+                         QStringLiteral("--keep-clock")},
+                        settings());
+        QVERIFY2(told.exitCode == 0, qPrintable(told.err));
+        QCOMPARE(fileBytes(folder + QStringLiteral("/menu.dat")), bytes);
+        QVERIFY(listed().contains(QJsonObject{
+            {QStringLiteral("id"), id},
+            {QStringLiteral("time"), kept.find(id)->time.toLocalTime().toString(Qt::ISODate)},
+            {QStringLiteral("folder"), QDir(folder).canonicalPath()},
+            {QStringLiteral("file"), QStringLiteral("menu.dat")},
+            {QStringLiteral("summary"), QStringLiteral("menu, intact")},
+            {QStringLiteral("volume_uuid"), QStringLiteral("AAAA-0001")},
+            {QStringLiteral("volume_label"), QStringLiteral("CAM7")}}));
     }
 };
 

@@ -28,6 +28,17 @@ bool canUnshare() {
                .exitCode == 0;
 }
 
+// Runs a shell script in a private mount namespace, with the kestrova under test as $KESTROVA.
+ProcessResult inPrivateMounts(const QString& script, const QString& settings,
+                              QProcessEnvironment environment = {}) {
+    environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
+    return runProgram(QStringLiteral("unshare"),
+                      {QStringLiteral("-m"), QStringLiteral("--propagation"),
+                       QStringLiteral("private"), QStringLiteral("sh"), QStringLiteral("-c"),
+                       script},
+                      settings, environment);
+}
+
 } // namespace
 
 // Cards that cannot take the file: the command must say why, exit 1, and leave the card as it was.
@@ -219,13 +230,8 @@ private Q_SLOTS:
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("CARD"), card);
         environment.insert(QStringLiteral("OLD"), old);
-        environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
         environment.insert(QStringLiteral("SHIM"), QStringLiteral(KESTROVA_FAILING_IO));
-        const auto result = runProgram(QStringLiteral("unshare"),
-                                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
-                                        QStringLiteral("private"), QStringLiteral("sh"),
-                                        QStringLiteral("-c"), script},
-                                       settings(), environment);
+        const auto result = inPrivateMounts(script, settings(), environment);
         QVERIFY2(result.out.contains(QStringLiteral("exit=1")),
                  qPrintable(result.out + result.err));
         QVERIFY2(result.err.contains(QStringLiteral("The file ") + card +
@@ -262,14 +268,11 @@ private Q_SLOTS:
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("CARD"), card);
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
         const auto result =
-            runProgram(QStringLiteral("unshare"),
-                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
-                        QStringLiteral("private"), QStringLiteral("sh"), QStringLiteral("-c"),
-                        QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$CARD\"\n") + script +
-                            QStringLiteral("ls -A \"$CARD\"; echo listed")},
-                       settings(), environment);
+            inPrivateMounts(QStringLiteral("mount -t tmpfs -o size=64k tmpfs "
+                                           "\"$CARD\"\n") +
+                                script + QStringLiteral("ls -A \"$CARD\"; echo listed"),
+                            settings(), environment);
         QVERIFY2(result.out.endsWith(QStringLiteral("exit=1\nlisted\n")),
                  qPrintable(result.out + result.err));
         QVERIFY2(result.err.contains(QStringLiteral("the folder does not exist or the card was "
@@ -282,22 +285,57 @@ private Q_SLOTS:
         if (!canUnshare())
             QSKIP("this machine does not allow a private mount namespace (unshare -m)");
         const QString script = QStringLiteral(
-            "mount -t tmpfs tmpfs /tmp && mount -t tmpfs tmpfs /mnt && mkdir /mnt/card /mnt/home\n"
+            "mount -t tmpfs tmpfs /tmp && mount -t tmpfs tmpfs /mnt && mkdir /mnt/card /mnt/home "
+            "&&\n"
+            "mount -t tmpfs tmpfs /mnt/card\n"
             "export HOME=/mnt/home XDG_DATA_HOME=/mnt/home/data KESTROVA_SETTINGS=/mnt/home/p.ini\n"
             "unset XDG_RUNTIME_DIR TMPDIR; K=\"$KESTROVA\"\n"
             "\"$K\" menu --model 7 --out /mnt/card && \"$K\" factory-reset --out /mnt/card &&\n"
             "\"$K\" restore \"$(\"$K\" history | head -n 1 | cut -d' ' -f1)\" &&\n"
             "\"$K\" inspect /mnt/card && \"$K\" cards && echo ran >&2\n"
             "echo \"in /tmp:$(ls -A /tmp)\"");
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
-        const auto result = runProgram(QStringLiteral("unshare"),
-                                       {QStringLiteral("-m"), QStringLiteral("--propagation"),
-                                        QStringLiteral("private"), QStringLiteral("sh"),
-                                        QStringLiteral("-c"), script},
-                                       settings(), environment);
+        const auto result = inPrivateMounts(script, settings());
         QVERIFY2(result.err.endsWith(QStringLiteral("ran\n")), qPrintable(result.err));
         QVERIFY2(result.out.endsWith(QStringLiteral("\nin /tmp:\n")), qPrintable(result.out));
+    }
+
+    // Where cards are mounted, an empty folder on the PC's own disk is a card's folder without
+    // its card: nothing goes there unless the owner says so.
+    void emptyMountFolderOnThePcsDisk_data() {
+        QTest::addColumn<QString>("setup"); // run in a private mount namespace, over a fresh /mnt
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("the card's empty folder") << "mkdir /mnt/card"
+                                                 << "" << 1;
+        QTest::newRow("told to write there") << "mkdir /mnt/card"
+                                             << "--allow-fixed" << 0;
+        QTest::newRow("a folder with files") << "mkdir /mnt/card && touch /mnt/card/notes"
+                                             << "" << 0;
+        QTest::newRow("a card mounted there") << "mkdir /mnt/card && mount -t tmpfs tmpfs /mnt/card"
+                                              << "" << 0;
+        QTest::newRow("an empty folder on the card")
+            << "mkdir /mnt/disk && mount -t tmpfs tmpfs /mnt/disk && mkdir /mnt/disk/card "
+               "&& ln -s disk/card /mnt/card"
+            << "" << 0;
+    }
+    void emptyMountFolderOnThePcsDisk() {
+        QFETCH(QString, setup);
+        QFETCH(QString, flags);
+        QFETCH(int, exitCode);
+        if (!canUnshare())
+            QSKIP("this machine does not allow a private mount namespace (unshare -m)");
+        const QString script =
+            QStringLiteral("mount -t tmpfs tmpfs /mnt && %1 && \"$KESTROVA\" menu --model 7 --out "
+                           "/mnt/card %2; echo \"exit=$?\"; ls /mnt/card")
+                .arg(setup, flags);
+        const auto result = inPrivateMounts(script, settings());
+        QVERIFY2(result.out.contains(QStringLiteral("exit=%1").arg(exitCode)),
+                 qPrintable(result.out + result.err));
+        QCOMPARE(result.out.contains(QStringLiteral("menu.dat")), exitCode == 0);
+        if (exitCode != 0)
+            QVERIFY2(result.err.contains(QStringLiteral(
+                         "kestrova: /mnt/card is an empty folder on the PC's own disk under /mnt")),
+                     qPrintable(result.err));
     }
 };
 

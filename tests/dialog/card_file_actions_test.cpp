@@ -4,6 +4,7 @@
 #include "format/file_history.h"
 #include "i18n/notices.h"
 #include "mms/mms_form_model.h"
+#include "model/camera_model.h"
 #include "res/camera_templates.h"
 #include "res/mms_templates.h"
 #include "res/smtp_templates.h"
@@ -144,8 +145,9 @@ private Q_SLOTS:
             host.yesNoAnswers.push_back(true);
             form->buttonPressed(kind.selectButton);
             QCOMPARE(host.questions.size(), 1);
-            QVERIFY(host.questions[0].startsWith(QStringLiteral("The card already holds ") +
-                                                 kind.fileName));
+            QVERIFY(host.questions[0].startsWith(kind.fileName + QStringLiteral(" in ") + card +
+                                                 QStringLiteral(" holds settings (") +
+                                                 cameraModel(model).nameText()));
         } else {
             form->dialog().userEdited(kind.folderField, card);
             form->editChanged(kind.folderField);

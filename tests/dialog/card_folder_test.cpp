@@ -1,6 +1,9 @@
 #include "camera/camera_form_model.h"
+#include "card/card_lookup.h"
+#include "dialog/card_file_actions.h"
 #include "dialog/form_context.h"
 #include "format/file_history.h"
+#include "format/menu_record.h"
 #include "format/record_file.h"
 #include "i18n/notices.h"
 #include "mms/mms_form_model.h"
@@ -9,10 +12,13 @@
 #include "res/smtp_templates.h"
 #include "smtp/smtp_form_model.h"
 #include "support/fake_host.h"
+#include "support/fake_volumes.h"
+#include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,7 +29,8 @@ using test::FakeHost;
 
 namespace {
 
-// One of the three setup forms, opened on a context, with the ids of its folder controls.
+// One of the three setup forms, opened on a context and on screen, with the ids of its folder
+// controls.
 struct OpenedForm {
     std::unique_ptr<dialog::FormModel> model;
     int folderField = 0;
@@ -48,18 +55,21 @@ OpenedForm openForm(const QString& kind, const dialog::FormContext& context, Fak
         opened.selectButton = res::smtp_form::selectButton;
     }
     opened.model->initialise();
+    opened.model->shown();
     return opened;
 }
 
-dialog::FormContext contextWith(const QStringList& cards, const dialog::ChosenFolder& last = {}) {
-    dialog::FormContext context{{2, false, false}, 3, 0, last};
-    context.cards = cards;
+dialog::FormContext contextWith(const QStringList& cards, const dialog::ChosenFolder& last = {},
+                                bool fromThisRun = false) {
+    dialog::FormContext context{{2, false, false}, 3, 0, last, fromThisRun};
+    context.cards = test::cardsFoundAt(cards);
     return context;
 }
 
 } // namespace
 
-// The forms go to the card the system found, and keep what a write replaced.
+// The forms go to the card the system found, unless the owner chose a folder, and keep what a
+// write replaced with the card it came from.
 class CardFolderTest : public QObject {
     Q_OBJECT
 
@@ -70,42 +80,83 @@ private Q_SLOTS:
     void initTestCase() {
         for (const char* name : {"card", "other-card", "last", "plain"})
             QVERIFY(QDir().mkpath(path(name)));
+        const auto written =
+            test::runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
+                               QStringLiteral("3"), QStringLiteral("--out"), path("card"),
+                               QStringLiteral("--time"), QStringLiteral("2026-05-06T07:08:09")},
+                              path("prefs.ini"));
+        QVERIFY2(written.exitCode == 0, qPrintable(written.err));
     }
 
-    void formStartsAtTheOneDetectedCard_data() {
+    void cardComesFirstUnlessTheOwnerChose_data() {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("cards");
+        QTest::addColumn<QString>("last"); // the folder the context remembers, and from when
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<bool>("ownerFirst"); // Select before the cards are found
+        QTest::addColumn<int>("language");
         QTest::addColumn<QString>("expected");
-        for (const char* form : {"camera", "mms", "smtp"}) {
-            const QString card = path("card");
-            const QString last = path("last");
-            QTest::addRow("%s, no card", form) << form << QStringList{} << last;
-            // The card in the PC is where the file is meant to go, whatever the last form used.
-            QTest::addRow("%s, one card", form) << form << QStringList{card} << card;
-            QTest::addRow("%s, two cards", form)
-                << form << QStringList{card, path("other-card")} << last;
-        }
+        QTest::addColumn<QString>("question");
+        const QString asked = QStringLiteral("menu.dat in %1 holds settings (Kes LambdaMG, clock "
+                                             "2026-05-06 07:08). Load them into the form?");
+        for (const char* form : {"camera", "mms", "smtp"})
+            QTest::addRow("%s, one card over a folder of an earlier run", form)
+                << form << "earlier" << 1 << false << 2 << "card"
+                << (QLatin1String(form) == u"camera" ? asked : QString());
+        QTest::newRow("every part of the question translated")
+            << "camera"
+            << "none" << 1 << false << 6 << "card"
+            << QStringLiteral("menu.dat dans %1 contient des réglages (Kes LambdaMG, horloge "
+                              "2026-05-06 07:08). Les charger dans le formulaire ?");
+        QTest::newRow("a folder chosen in this run") << "camera"
+                                                     << "this run" << 1 << false << 2 << "last"
+                                                     << "";
+        QTest::newRow("a folder chosen in this run, gone since")
+            << "camera"
+            << "this run, gone" << 1 << false << 2 << "card" << asked;
+        QTest::newRow("two cards") << "camera"
+                                   << "earlier" << 2 << false << 2 << "last"
+                                   << "";
+        QTest::newRow("the owner chose before the card was found")
+            << "camera"
+            << "earlier" << 1 << true << 2 << "plain"
+            << "";
     }
-    void formStartsAtTheOneDetectedCard() {
+    void cardComesFirstUnlessTheOwnerChose() {
         QFETCH(QString, form);
-        QFETCH(QStringList, cards);
+        QFETCH(QString, last);
+        QFETCH(int, cards);
+        QFETCH(bool, ownerFirst);
+        QFETCH(int, language);
         QFETCH(QString, expected);
+        QFETCH(QString, question);
+        test::FixedVolumes volumes;
+        for (const char* card : {"card", "other-card"}) {
+            if (volumes.list.size() < cards)
+                volumes.list << test::volumeAt(path(card), true, card::Bus::Sd);
+        }
+        const QString lastFolder = last.endsWith(u"gone") ? path("gone") : path("last");
+        dialog::FormContext context{{language, false, false},
+                                    3,
+                                    0,
+                                    {last == u"none" ? QString() : lastFolder, false, {}},
+                                    last.startsWith(u"this run")};
+        // Found beside the form, as the desktop finds them.
+        context.cards = card::CardLookup::start(volumes);
         FakeHost host;
-        OpenedForm opened = openForm(form, contextWith(cards, {path("last"), false}), host);
-        QCOMPARE(opened.folder(), expected);
-
-        // Select's browser opens at that card too, even once the field holds another folder.
-        opened.model->dialog().userEdited(opened.folderField, path("plain"));
-        opened.model->editChanged(opened.folderField);
-        host.folderAnswers.push_back(path("plain"));
-        opened.model->buttonPressed(opened.selectButton);
-        QCOMPARE(host.browseStarts,
-                 QStringList{cards.size() == 1 ? cards.constFirst() : path("plain")});
+        OpenedForm opened = openForm(form, context, host);
+        if (ownerFirst) {
+            host.folderAnswers.push_back(path("plain"));
+            opened.model->buttonPressed(opened.selectButton);
+        }
+        QTRY_VERIFY(context.cards->done());
+        QCOMPARE(opened.folder(), path(expected.toLatin1().constData()));
+        QCOMPARE(host.questions,
+                 question.isEmpty() ? QStringList() : QStringList{question.arg(path("card"))});
     }
 
     void detectedCardPulledBeforeGenerateIsRefused_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("opened on the one card") << "opened";
+        QTest::newRow("went to the one card") << "found";
         QTest::newRow("selected among two cards") << "selected";
     }
     void detectedCardPulledBeforeGenerateIsRefused() {
@@ -115,18 +166,76 @@ private Q_SLOTS:
         const QString card = path("card");
         FakeHost host;
         const QStringList cards =
-            how == u"opened" ? QStringList{card} : QStringList{card, path("other-card")};
+            how == u"found" ? QStringList{card} : QStringList{card, path("other-card")};
         OpenedForm opened = openForm(QStringLiteral("camera"), contextWith(cards), host);
         if (how == u"selected") {
             host.folderAnswers.push_back(card);
             opened.model->buttonPressed(opened.selectButton);
         }
         QCOMPARE(opened.folder(), card);
+        const QByteArray before = test::fileBytes(card + QStringLiteral("/menu.dat"));
         opened.model->buttonPressed(res::camera_form::generateButton);
-        QVERIFY(!QFile::exists(recordFilePath(card, QStringLiteral("menu.dat"))));
+        QCOMPARE(test::fileBytes(card + QStringLiteral("/menu.dat")), before);
         QCOMPARE(host.messages.size(), 1);
         QVERIFY2(host.messages.first().contains(QStringLiteral("the card was removed")),
                  qPrintable(host.messages.first()));
+    }
+
+    void restoreKeepsToTheCard_data() {
+        QTest::addColumn<QString>("here");     // the card the folder holds now
+        QTest::addColumn<QString>("question"); // a pattern
+        QTest::newRow("the card of the older copy")
+            << "AAAA-0001"
+            << "^Write back the menu.dat this folder held before 2026-01-01 ";
+        QTest::newRow("a card no copy came from") << "CCCC-0003"
+                                                  << "";
+        QTest::newRow("no card that can be told")
+            << ""
+            << "^The menu.dat this folder held before 2026-02-01 .* came from the card B "
+               "\\(BBBB-0002\\); which card";
+    }
+    void restoreKeepsToTheCard() {
+        QFETCH(QString, here);
+        QFETCH(QString, question);
+        QTemporaryDir scratch;
+        FileHistory history(scratch.filePath(QStringLiteral("history")));
+        const QString folder = path("plain");
+        const QDateTime january(QDate(2026, 1, 1), QTime(12, 0));
+        // Two intact camera menus of model 7, one from each card.
+        const auto menu = [](int videoLength) {
+            auto settings = camera::CameraSettings::atOpen(CameraForm::B);
+            settings.video_length = videoLength;
+            return camera::toByteArray(camera::buildMenuRecord(
+                CameraForm::B, settings,
+                camera::CapturedTime::capture(QDateTime(QDate(2026, 1, 1), QTime(8, 0))), 2, 0));
+        };
+        QVERIFY(history
+                    .keep(folder, QStringLiteral("menu.dat"), menu(20), january, false,
+                          {QStringLiteral("AAAA-0001"), QStringLiteral("A")})
+                    .kept());
+        QVERIFY(history
+                    .keep(folder, QStringLiteral("menu.dat"), menu(30), january.addMonths(1), false,
+                          {QStringLiteral("BBBB-0002"), QStringLiteral("B")})
+                    .kept());
+        test::FixedVolumes volumes;
+        if (!here.isEmpty()) {
+            volumes.list = {test::volumeAt(folder, true, card::Bus::Sd)};
+            volumes.list[0].uuid = here;
+        }
+        dialog::FormContext context = contextWith({}, {folder, false, {}});
+        context.volumes = &volumes;
+        context.history = &history;
+        FakeHost host;
+        OpenedForm opened = openForm(QStringLiteral("camera"), context, host);
+        opened.model->contextActionChosen(dialog::CardFileActions::RestorePrevious);
+        if (question.isEmpty()) {
+            QCOMPARE(host.messages, QStringList{i18n::noticeText(i18n::Notice::NoPreviousFile, 2)
+                                                    .arg(QStringLiteral("menu.dat"))});
+            return;
+        }
+        QCOMPARE(host.questions.size(), 1);
+        QVERIFY2(host.questions.first().contains(QRegularExpression(question)),
+                 qPrintable(host.questions.first()));
     }
 
     void successSaysWhenNoCopyWasKept_data() {

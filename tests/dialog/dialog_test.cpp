@@ -5,6 +5,7 @@
 #include "format/record_file.h"
 #include "res/camera_templates.h"
 #include "support/fake_host.h"
+#include "support/fake_volumes.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -51,31 +52,40 @@ private Q_SLOTS:
         QVERIFY(!d.userSelected(list, 1));
     }
 
-    void folderRemembersTheCardItWasChosenOn() {
+    void folderIsRememberedOnceItTookAFileOrWasPicked() {
         FakeHost host;
-        host.mountPoints << dir.path();
+        test::FixedVolumes volumes;
+        volumes.list = {test::volumeAt(dir.path(), true, card::Bus::Sd)};
+        volumes.list[0].uuid = QStringLiteral("1111-2222");
         QList<dialog::ChosenFolder> told;
         dialog::FormContext context;
         context.folderChosen = [&told](const auto& f) { told << f; };
+        context.volumes = &volumes;
         dialog::TargetFolder folder(host, context);
         QCOMPARE(folder.path(), defaultTargetFolder());
 
+        // A cancelled browser, a folder typed, a write that failed: nothing to come back to.
+        const QString missing = dir.filePath(QStringLiteral("missing"));
+        folder.browse();
+        folder.typed(missing);
+        QVERIFY(!folder.writeFile("menu.dat", "bytes", i18n::Message::MenuGenerated, 2));
+        QCOMPARE(told, QList<dialog::ChosenFolder>());
+
+        // The browser starts at the folder in the field; what it returns is kept with its card.
         host.folderAnswers.push_back(dir.path());
         folder.browse();
-        QCOMPARE(told, (QList<dialog::ChosenFolder>{{dir.path(), true}}));
+        QCOMPARE(host.browseStarts.last(), missing);
+        QCOMPARE(told,
+                 (QList<dialog::ChosenFolder>{
+                     {dir.path(), true, {QStringLiteral("1111-2222"), QStringLiteral("CAM")}}}));
         QVERIFY(folder.writeOptions().mustBeMountPoint);
 
-        // Typing counts once Generate or Default uses the folder.
         const QString plain = dir.filePath(QStringLiteral("plain"));
+        QVERIFY(QDir().mkpath(plain));
         folder.typed(plain);
         QVERIFY(!folder.writeOptions().mustBeMountPoint);
-        QCOMPARE(told.size(), 1);
-        folder.use(plain);
-        QCOMPARE(told.last(), (dialog::ChosenFolder{plain, false}));
-        // An emptied field is nothing to remember.
-        folder.use({});
-        QVERIFY(folder.isEmpty());
-        QCOMPARE(told.size(), 2);
+        QVERIFY(folder.writeFile("menu.dat", "bytes", i18n::Message::MenuGenerated, 2));
+        QCOMPARE(told.last(), (dialog::ChosenFolder{plain, false, {}}));
     }
 
     void successNamesTheFile_data() {

@@ -88,6 +88,46 @@ private Q_SLOTS:
         QCOMPARE(found, root.replace(QStringLiteral("HOME"), QDir::homePath()));
     }
 
+    // A folder chosen on one card takes no file once another card is there; each copy keeps
+    // the card it came from, and only that card's folder finds it.
+    void copiesKeepToTheirCard_data() {
+        QTest::addColumn<QString>("there"); // the volume the folder holds at the write
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("kept"); // the card the replaced copy is kept under
+        QTest::newRow("the chosen card") << "AAAA-0001" << true << "AAAA-0001";
+        QTest::newRow("another card in its place") << "BBBB-0002" << false << "";
+        QTest::newRow("a volume that cannot be told") << "" << true << "AAAA-0001";
+    }
+    void copiesKeepToTheirCard() {
+        QFETCH(QString, there);
+        QFETCH(bool, written);
+        QFETCH(QString, kept);
+        QTemporaryDir scratch;
+        const QString card = scratch.filePath(QStringLiteral("card"));
+        QVERIFY(QDir().mkpath(card));
+        QVERIFY(writeFile(card + QStringLiteral("/menu.dat"), QByteArray(60, '\x01')));
+        FileHistory history(scratch.filePath(QStringLiteral("history")));
+        WriteOptions options{false, 5000, &history};
+        options.volume = {QStringLiteral("AAAA-0001"), QStringLiteral("CAM")};
+        options.volumeAt = [&there](const QString&) {
+            return VolumeIdentity{there, QStringLiteral("CAM")};
+        };
+        const WriteResult result =
+            writeRecordFile(card, QStringLiteral("menu.dat"), QByteArray(60, '\x02'), options);
+        QCOMPARE(result.ok(), written);
+        QCOMPARE(fileBytes(card + QStringLiteral("/menu.dat")),
+                 QByteArray(60, written ? '\x02' : '\x01'));
+        if (!written) {
+            QCOMPARE(int(result.failure), int(WriteFailure::FolderMissing));
+            QVERIFY(history.entries().isEmpty());
+            return;
+        }
+        QCOMPARE(history.entries().size(), 1);
+        QCOMPARE(history.entries()[0].volume.uuid, kept);
+        QVERIFY(history.newest(card, QStringLiteral("menu.dat"), kept));
+        QVERIFY(!history.newest(card, QStringLiteral("menu.dat"), QStringLiteral("BBBB-0002")));
+    }
+
     // A history that cannot be written never keeps the new file off the card.
     void unwritableHistoryDoesNotBlockTheWrite() {
         const QString card = dir.filePath(QStringLiteral("card2"));

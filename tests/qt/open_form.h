@@ -20,14 +20,21 @@ struct OpenForm {
     std::unique_ptr<dialog::FormModel> model;
     std::unique_ptr<qt::DialogWindow> window;
 
-    OpenForm(app::SetupForm form, int cameraModel, int language = 2,
-             FileHistory* history = nullptr) {
-        const app::SetupForms forms = qt::desktopForms();
+    OpenForm(app::SetupForm form, int cameraModel, int language = 2, FileHistory* history = nullptr)
+        : OpenForm(form, contextFor(cameraModel, language, history)) {}
+
+    // The form on that context; shown now unless told otherwise.
+    OpenForm(app::SetupForm form, const dialog::FormContext& context, bool show = true) {
+        model = qt::desktopForms().factory(form)(context, host);
+        window = std::make_unique<qt::DialogWindow>(*model);
+        if (show)
+            window->show();
+    }
+
+    static dialog::FormContext contextFor(int cameraModel, int language, FileHistory* history) {
         dialog::FormContext context{{language, language == 1, false}, cameraModel, 0};
         context.history = history;
-        model = forms.factory(form)(context, host);
-        window = std::make_unique<qt::DialogWindow>(*model);
-        window->show();
+        return context;
     }
 
     QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(window->widget(id)); }

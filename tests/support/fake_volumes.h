@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/card_lookup.h"
 #include "card/volumes.h"
 
 namespace kestrova::test {
@@ -22,6 +23,16 @@ inline card::Volume volumeAt(const QString& mountPoint, bool removable, card::Bu
     volume.removable = removable;
     volume.bus = bus;
     return volume;
+}
+
+// The cards a lookup found at those mount points, each with a UUID of its own.
+inline std::shared_ptr<card::CardLookup> cardsFoundAt(const QStringList& mountPoints) {
+    QList<card::Volume> cards;
+    for (const QString& mountPoint : mountPoints) {
+        cards << volumeAt(mountPoint, true, card::Bus::Sd);
+        cards.last().uuid = QStringLiteral("CA%1-0000").arg(cards.size(), 2, 10, QLatin1Char('0'));
+    }
+    return card::CardLookup::answered(cards);
 }
 
 } // namespace kestrova::test

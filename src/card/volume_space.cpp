@@ -1,0 +1,70 @@
+#include "card/volume_space.h"
+
+#include <QFile>
+#include <QHash>
+#include <QStorageInfo>
+
+#include <chrono>
+#include <future>
+#include <mutex>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <sys/statvfs.h>
+#endif
+
+namespace kestrova::card {
+
+namespace {
+
+using Answer = std::optional<VolumeSpace>;
+
+Answer askSpace(const QString& mountPoint) {
+#ifdef Q_OS_UNIX
+    struct statvfs info {};
+    if (::statvfs(QFile::encodeName(mountPoint).constData(), &info) != 0)
+        return std::nullopt;
+    const auto unit = static_cast<qint64>(info.f_frsize ? info.f_frsize : info.f_bsize);
+    return VolumeSpace{static_cast<qint64>(info.f_blocks) * unit,
+                       static_cast<qint64>(info.f_bavail) * unit};
+#else
+    const QStorageInfo storage(mountPoint);
+    if (!storage.isValid() || !storage.isReady())
+        return std::nullopt;
+    return VolumeSpace{storage.bytesTotal(), storage.bytesAvailable()};
+#endif
+}
+
+// The questions still waiting for a file system that did not answer in time.
+std::mutex waitingLock;
+QHash<QString, std::shared_future<Answer>>& waiting() {
+    static QHash<QString, std::shared_future<Answer>> questions;
+    return questions;
+}
+
+} // namespace
+
+std::optional<VolumeSpace> volumeSpace(const QString& mountPoint, int waitMs) {
+    std::shared_future<Answer> answer;
+    {
+        const std::lock_guard<std::mutex> guard(waitingLock);
+        const auto earlier = waiting().constFind(mountPoint);
+        if (earlier != waiting().cend()) {
+            if (earlier->wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+                return std::nullopt;
+            waiting().remove(mountPoint);
+        }
+        std::packaged_task<Answer()> task([mountPoint] { return askSpace(mountPoint); });
+        answer = task.get_future().share();
+        // Detached: a thread blocked in a dead file system cannot be called back, and the
+        // process ends without waiting for it.
+        std::thread(std::move(task)).detach();
+    }
+    if (answer.wait_for(std::chrono::milliseconds(waitMs)) == std::future_status::ready)
+        return answer.get();
+    const std::lock_guard<std::mutex> guard(waitingLock);
+    waiting().insert(mountPoint, answer);
+    return std::nullopt;
+}
+
+} // namespace kestrova::card
