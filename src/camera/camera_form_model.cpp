@@ -31,10 +31,12 @@ bool isListOn(int position) {
 } // namespace
 
 CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& context,
-                                 dialog::Host& host)
+                                 dialog::Host& host, MenuPlanPtr plan)
     : SetupFormModel(res::cameraFormTemplate(form),
-                     {selectButton, generateButton, exitButton, moreButton}, context, host)
+                     {selectButton, generateButton, exitButton, moreButton}, context, host,
+                     plan ? std::optional(plan->defaultTriggers()) : std::nullopt)
     , form_(form)
+    , plan_(std::move(plan))
     , settings_(CameraSettings::atOpen(form))
     , captured_(CapturedTime::capture(host.clock().now()))
     , clockText_(clockText(captured_, 0).value_or(QString())) {
@@ -311,6 +313,12 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
             readable(menuProfileObject(decoded(bytes).settings, form_, context().model)).settings);
     };
     hooks.profile = [this] { return menuProfileObject(settings(), form_, context().model); };
+    if (plan_)
+        hooks.sheet = [this] {
+            return plan_->sheet(planInput(), toByteArray(prepareMenuFile(
+                                                 form_, settings(), captured_,
+                                                 context().recordLanguage(), context().tvMode)));
+        };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
         const MenuProfileSettings read = readable(profile);
         if (read.error)
@@ -333,8 +341,24 @@ void CameraFormModel::generate() {
     folder().use(dialog().text(folderField));
     const MenuRecord record =
         prepareMenuFile(form_, settings(), captured_, context().recordLanguage(), context().tvMode);
-    writeMenuFile(record,
-                  form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated);
+    dialog::ChangeLines changes;
+    if (plan_)
+        changes = [this](const std::optional<QByteArray>& replaced) {
+            return plan_->changes(planInput(), replaced);
+        };
+    writeMenuFile(record, form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated,
+                  changes);
+}
+
+MenuPlanInput CameraFormModel::planInput() const {
+    // What Generate writes: with the corrections it makes.
+    CameraSettings written = settings();
+    applyCorrections(written);
+    return {planRequest(), form_, written, captured_};
+}
+
+dialog::StripContent CameraFormModel::stripContent() const {
+    return plan_ ? plan_->strip(planInput()) : dialog::StripContent{};
 }
 
 void CameraFormModel::resetAndWriteFactoryFile() {
@@ -369,9 +393,10 @@ void CameraFormModel::resetAndWriteFactoryFile() {
                   form_ == CameraForm::B ? Message::FactoryGeneratedB : Message::FactoryGenerated);
 }
 
-void CameraFormModel::writeMenuFile(const MenuRecord& record, Message success) {
+void CameraFormModel::writeMenuFile(const MenuRecord& record, Message success,
+                                    const dialog::ChangeLines& changes) {
     dialog::writeSettingsFile(host(), folder().path(), menuFileName, toByteArray(record), success,
-                              context().textLanguage(), folder().writeOptions());
+                              context().textLanguage(), folder().writeOptions(), changes);
 }
 
 } // namespace kestrova::camera

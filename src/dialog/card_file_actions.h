@@ -38,6 +38,8 @@ struct CardFileHooks {
     std::function<QJsonObject()> profile;
     // Shows a profile's settings; why it cannot, in English, or nothing once shown.
     std::function<std::optional<QString>(const QJsonObject& profile)> showProfile;
+    // The settings sheet as HTML; none: the form offers no sheet.
+    std::function<QString()> sheet = {};
 };
 
 // The context menu every setup form shares: load the settings the card holds, load and save a
@@ -45,7 +47,7 @@ struct CardFileHooks {
 // the file an earlier write replaced. Each works on the folder in the form's folder field.
 class CardFileActions {
 public:
-    enum Command { LoadFromCard = 101, LoadProfile, SaveProfile, RestorePrevious };
+    enum Command { LoadFromCard = 101, LoadProfile, SaveProfile, RestorePrevious, PrintSheet };
 
     CardFileActions(Host& host, const FormContext& context, TargetFolder& folder,
                     CardFileHooks hooks);
@@ -70,6 +72,7 @@ private:
     void loadProfile();
     void saveProfile();
     void restorePrevious();
+    void printSheet();
     void tellLoadedFrom(const QString& path);
     QString text(i18n::Notice notice) const;
 

@@ -3,6 +3,7 @@
 #include "dialog/card_file_actions.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
+#include "dialog/form_plan.h"
 #include "dialog/target_folder.h"
 
 #include <QString>
@@ -21,14 +22,17 @@ struct SetupButtons {
 };
 
 // What the camera, MMS and SMTP forms share: the program state they opened with, the folder
-// they write into, the card actions of their context menu, and the Select, Generate and Exit
-// buttons.
+// they write into, the card actions of their context menu, the Select, Generate and Exit
+// buttons, and, when the form has a plan, the strip that says what the camera will do.
 class SetupFormModel : public FormModel {
 public:
+    // With `stripTriggers`, the form shows the strip, assuming that many triggers a day at first.
     SetupFormModel(const DialogTemplate& dialogTemplate, SetupButtons buttons,
-                   const FormContext& context, Host& host);
+                   const FormContext& context, Host& host,
+                   std::optional<int> stripTriggers = std::nullopt);
 
     void buttonPressed(int id) final;
+    void eventHandled() final;
     std::vector<MenuAction> contextMenu() const final;
     void contextActionChosen(int command) final;
 
@@ -50,6 +54,11 @@ protected:
     // A button other than Select, Generate and Exit.
     virtual void otherButtonPressed(int /*id*/) {}
 
+    // What the strip shows for the values as they stand: the form asks its plan.
+    virtual StripContent stripContent() const { return {}; }
+    // What every plan is told: the model, the language, the folder and the assumed triggers.
+    PlanRequest planRequest() const;
+
 private:
     void chooseFolder();
 
@@ -57,6 +66,8 @@ private:
     FormContext context_;
     TargetFolder folder_;
     std::optional<CardFileActions> cardFile_;
+    bool strip_;
+    int triggers_; // the last number the strip's field held
 };
 
 } // namespace kestrova::dialog

@@ -39,6 +39,9 @@ std::vector<Conflict> cardConflicts(const PlanInputs& inputs,
     if (card.readOnly)
         conflicts.push_back(
             {ConflictId::CardReadOnly, folder, text(SummaryText::ConflictCardReadOnly)});
+    // The rest is about a card, whose folder is its root; a folder on the PC's disk is none.
+    if (!card.volumeRoot)
+        return conflicts;
     // Only the card's own space: a card size the owner gave is an empty card.
     if (!inputs.cardSize && megabytesPerDay && *megabytesPerDay > 0 &&
         static_cast<double>(card.bytesFree) / 1e6 < *megabytesPerDay)

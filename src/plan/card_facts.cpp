@@ -53,6 +53,7 @@ CardFacts readCardFacts(const QString& folder) {
     if (!storage.isValid() || !storage.isReady())
         return facts;
     facts.known = true;
+    facts.volumeRoot = QDir(storage.rootPath()) == QDir(QFileInfo(folder).canonicalFilePath());
     facts.bytesTotal = storage.bytesTotal();
     facts.bytesFree = storage.bytesAvailable();
     facts.fileSystem = QString::fromLatin1(storage.fileSystemType());

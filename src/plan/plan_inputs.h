@@ -11,7 +11,8 @@ namespace kestrova::plan {
 
 // What the volume under a folder tells: the card a file is written to.
 struct CardFacts {
-    bool known = false; // the folder lies on a mounted volume that answered
+    bool known = false;      // the folder lies on a mounted volume that answered
+    bool volumeRoot = false; // the folder is the volume's root, as a card's folder is
     qint64 bytesTotal = 0;
     qint64 bytesFree = 0;
     QString fileSystem; // "vfat", "exfat", ...

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QTimer;
 
 namespace kestrova::qt {
@@ -45,6 +46,7 @@ private:
     void dispatch(const std::function<void()>& event);
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
+    void showLines(QListWidget* lines, const dialog::ControlState& state);
     void showContextMenu(const QPoint& globalPos);
     QString shownCaption(const dialog::ControlTemplate& control,
                          const dialog::ControlState& state) const;
