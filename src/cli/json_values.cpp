@@ -20,9 +20,10 @@ namespace {
 constexpr qint64 profileLimit = 1024 * 1024;
 
 // Names every report of inspect carries besides its kind's own.
-const QStringList reportKeys{QStringLiteral("kind"), QStringLiteral("crc_ok"),
-                             QStringLiteral("intact"), QStringLiteral("model"),
-                             QStringLiteral("out_of_range")};
+const QStringList reportKeys{QStringLiteral("kind"),         QStringLiteral("crc_ok"),
+                             QStringLiteral("intact"),       QStringLiteral("model"),
+                             QStringLiteral("out_of_range"), QStringLiteral("summary"),
+                             QStringLiteral("conflicts")};
 
 void checkProfile(const QString& path, const QJsonObject& profile, const ProfileKeys& keys) {
     const QJsonValue kind = profile.value(QStringLiteral("kind"));

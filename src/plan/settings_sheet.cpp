@@ -21,10 +21,22 @@ QString row(const QString& caption, const QString& value) {
 } // namespace
 
 QString SettingsSheet::html() const {
+    return sheetPage({*this});
+}
+
+QString sheetPage(const std::vector<SettingsSheet>& sheets) {
+    QStringList sections;
+    for (const SettingsSheet& sheet : sheets)
+        sections << sheet.section();
+    return QStringLiteral("<html><body>") + sections.join(QStringLiteral("<hr/>")) +
+           QStringLiteral("</body></html>");
+}
+
+QString SettingsSheet::section() const {
     using i18n::SummaryText;
     const auto text = [this](SummaryText id) { return i18n::summaryText(id, language); };
     const CameraModel& camera = cameraModel(model);
-    QString out = QStringLiteral("<html><body>");
+    QString out;
     out += QStringLiteral("<h2>%1</h2>").arg(escaped(text(SummaryText::SheetTitle).arg(fileName)));
     out += QStringLiteral("<table>");
     out += row(text(SummaryText::SheetModel),
@@ -56,7 +68,7 @@ QString SettingsSheet::html() const {
             out += QStringLiteral("<li>%1</li>").arg(escaped(conflict.text));
         out += QStringLiteral("</ul>");
     }
-    return out + QStringLiteral("</body></html>");
+    return out;
 }
 
 std::optional<std::uint16_t> storedCheckValue(const QByteArray& bytes) {

@@ -24,9 +24,14 @@ struct SettingsSheet {
     Summary summary;
     std::optional<std::uint16_t> checkValue; // nothing when the settings cannot be written yet
 
-    // The page as HTML for a text document to lay out and print.
+    // The sheet as a part of a page, and as a page of its own (HTML, for a text document to lay
+    // out and print).
+    QString section() const;
     QString html() const;
 };
+
+// The sheets of several files on one page.
+QString sheetPage(const std::vector<SettingsSheet>& sheets);
 
 // The check value a settings file carries: the menu record's CRC, or the stored check value of
 // "setup.dat" and "smtp.dat"; nothing for bytes of no settings file.
