@@ -44,6 +44,7 @@ constexpr std::array summaryTable{
     SummaryTextRow{Minutes, "summary.minutes", {"%1 分钟", "%1 min", "%1 min", "%1 min", "%1 min", "%1 min", "%1 perc", "%1 min", "%1 min", "%1 分", "%1 min"}},
     SummaryTextRow{Hours, "summary.hours", {"%1 小时", "%1 h", "%1 h", "%1 h", "%1 h", "%1 h", "%1 óra", "%1 h", "%1 h", "%1 時間", "%1 val."}},
     SummaryTextRow{HoursMinutes, "summary.hours_minutes", {"%1 小时 %2 分钟", "%1 h %2 min", "%1 h %2 min", "%1 h %2 min", "%1 h %2 min", "%1 h %2 min", "%1 óra %2 perc", "%1 h %2 min", "%1 h %2 min", "%1 時間 %2 分", "%1 val. %2 min"}},
+    SummaryTextRow{MinutesSeconds, "summary.minutes_seconds", {"%1 分钟 %2 秒", "%1 min %2 s", "%1 min %2 s", "%1 min %2 s", "%1 min %2 s", "%1 min %2 s", "%1 perc %2 s", "%1 min %2 s", "%1 min %2 s", "%1 分 %2 秒", "%1 min %2 s"}},
     SummaryTextRow{Megabytes, "summary.megabytes", {"%1 MB", "%1 MB", "%1 MB", "%1 Mt", "%1 MB", "%1 Mo", "%1 MB", "%1 MB", "%1 MB", "%1 MB", "%1 MB"}},
     SummaryTextRow{Gigabytes, "summary.gigabytes", {"%1 GB", "%1 GB", "%1 GB", "%1 Gt", "%1 GB", "%1 Go", "%1 GB", "%1 GB", "%1 GB", "%1 GB", "%1 GB"}},
 

@@ -43,12 +43,13 @@ enum class SummaryText {
     ChangeReplacedOther,   //
 
     // Durations and sizes.
-    Seconds,      // %1
-    Minutes,      // %1
-    Hours,        // %1
-    HoursMinutes, // %1 hours, %2 minutes
-    Megabytes,    // %1
-    Gigabytes,    // %1
+    Seconds,        // %1
+    Minutes,        // %1
+    Hours,          // %1
+    HoursMinutes,   // %1 hours, %2 minutes
+    MinutesSeconds, // %1 minutes, %2 seconds
+    Megabytes,      // %1
+    Gigabytes,      // %1
 
     // The camera menu.
     TriggerPhotos1,      // %1: the image size

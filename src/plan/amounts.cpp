@@ -21,6 +21,8 @@ QString durationText(int seconds, int language) {
     const auto text = [language](SummaryText id) { return i18n::summaryText(id, language); };
     if (seconds < 60)
         return text(SummaryText::Seconds).arg(seconds);
+    if (seconds % 60 != 0 && seconds < 3600)
+        return text(SummaryText::MinutesSeconds).arg(seconds / 60).arg(seconds % 60);
     if (seconds % 60 != 0)
         return QStringLiteral("%1:%2:%3")
             .arg(seconds / 3600)

@@ -8,7 +8,7 @@ namespace kestrova::plan {
 
 // A whole number or one decimal, with the language's decimal sign.
 QString numberText(double value, int language);
-// "30 s", "5 min", "1 h 30 min", "2 h"; a time with seconds beyond a minute as "1:00:30".
+// "30 s", "2 min 30 s", "5 min", "1 h 30 min", "2 h"; beyond an hour with seconds "1:00:30".
 QString durationText(int seconds, int language);
 // "850 MB", "7.3 GB" (powers of ten, as card makers count).
 QString sizeText(qint64 bytes, int language);
