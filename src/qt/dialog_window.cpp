@@ -197,7 +197,7 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         lines->setSelectionMode(QAbstractItemView::NoSelection);
         lines->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        lines->setSpacing(1);
+        lines->setSpacing(2);
         w = lines;
         break;
     }
