@@ -2,11 +2,11 @@
 // camera form that redraws its strip, against the same key in a form without one.
 #include "camera/camera_form_model.h"
 #include "camera/menu_profile.h"
-#include "common/clock.h"
 #include "plan/form_plans.h"
 #include "plan/menu_summary.h"
 #include "plan/mms_summary.h"
 #include "plan/smtp_summary.h"
+#include "qt/silent_host.h"
 #include "res/camera_templates.h"
 
 #include <QCoreApplication>
@@ -42,24 +42,6 @@ bool report(const char* what, double us, double targetUs) {
                 ok ? "ok" : "TOO SLOW");
     return ok;
 }
-
-class QuietHost final : public dialog::Host {
-public:
-    void showMessage(const QString&) override {}
-    std::optional<QString> browseForFolder(const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseProfileFile(FileUse, const QString&) override {
-        return std::nullopt;
-    }
-    bool askYesNo(const QString&) override { return false; }
-    bool openUrl(const QString&) override { return true; }
-    const Clock& clock() const override { return clock_; }
-    dialog::DialogResult runModal(dialog::FormModel&) override {
-        return dialog::DialogResult::Cancelled;
-    }
-
-private:
-    SystemClock clock_;
-};
 
 // Typing a video length, as a window forwards each key.
 double keyMicroseconds(camera::CameraFormModel& form) {
@@ -106,10 +88,9 @@ int main(int argc, char** argv) {
     QTemporaryDir card;
     dialog::FormContext context{{i18n::English, false, false}, 7, 0};
     context.folder = {card.path(), false};
-    QuietHost host;
+    qt::SilentHost host;
     camera::CameraFormModel plain(CameraForm::B, context, host);
-    camera::CameraFormModel withStrip(CameraForm::B, context, host,
-                                      std::make_shared<plan::MenuFormPlan>());
+    camera::CameraFormModel withStrip(CameraForm::B, context, host, plan::menuFormPlan());
     plain.initialise();
     withStrip.initialise();
     const double without = keyMicroseconds(plain);

@@ -341,11 +341,8 @@ void CameraFormModel::generate() {
     folder().use(dialog().text(folderField));
     const MenuRecord record =
         prepareMenuFile(form_, settings(), captured_, context().recordLanguage(), context().tvMode);
-    dialog::ChangeLines changes;
-    if (plan_)
-        changes = [this](const std::optional<QByteArray>& replaced) {
-            return plan_->changes(planInput(), replaced);
-        };
+    const dialog::ChangeLines changes =
+        dialog::changeLinesFrom(plan_, [this] { return planInput(); });
     writeMenuFile(record, form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated,
                   changes);
 }

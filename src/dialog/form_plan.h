@@ -1,11 +1,13 @@
 #pragma once
 
+#include "dialog/settings_file.h"
 #include "dialog/summary_strip.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace kestrova::dialog {
@@ -35,5 +37,16 @@ public:
     // The settings sheet as HTML; `bytes`: the file Generate would write now, when it would.
     virtual QString sheet(const Input& input, const std::optional<QByteArray>& bytes) const = 0;
 };
+
+// The lines a form's success message adds from its plan, with the input as it stands when the
+// file is written; none without a plan.
+template <typename Input, typename InputNow>
+ChangeLines changeLinesFrom(const std::shared_ptr<const FormPlan<Input>>& plan, InputNow inputNow) {
+    if (!plan)
+        return {};
+    return [plan, inputNow](const std::optional<QByteArray>& replaced) {
+        return plan->changes(inputNow(), replaced);
+    };
+}
 
 } // namespace kestrova::dialog

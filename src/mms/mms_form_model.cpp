@@ -466,11 +466,8 @@ void MmsFormModel::generate() {
 
     // The folder as the box shows it now.
     folder().use(dialog().text(folderField));
-    dialog::ChangeLines changes;
-    if (plan_)
-        changes = [this](const std::optional<QByteArray>& replaced) {
-            return plan_->changes(planInput(), replaced);
-        };
+    const dialog::ChangeLines changes =
+        dialog::changeLinesFrom(plan_, [this] { return planInput(); });
     dialog::writeSettingsFile(host(), folder().path(), mmsFileName, file.bytes,
                               Message::MmsGenerated, language, folder().writeOptions(), changes);
 }

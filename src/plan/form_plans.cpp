@@ -3,6 +3,7 @@
 #include "format/menu_record.h"
 #include "format/mms_record.h"
 #include "format/smtp_record.h"
+#include "plan/folder_facts.h"
 #include "plan/replaced_file.h"
 #include "plan/setting_lines.h"
 #include "plan/settings_sheet.h"
@@ -14,47 +15,13 @@ namespace kestrova::plan {
 
 namespace {
 
-PlanInputs inputsOf(const dialog::PlanRequest& request, const FolderFacts& folder) {
-    PlanInputs inputs;
-    inputs.language = request.language;
-    inputs.triggersPerDay = request.triggersPerDay;
-    folder.fill(inputs, request.folder, request.model);
-    return inputs;
-}
-
-dialog::StripContent stripOf(const Summary& summary) {
-    dialog::StripContent content{summary.sentences, {}};
-    for (const Conflict& conflict : summary.conflicts)
-        content.warnings << conflict.text;
-    return content;
-}
-
-template <typename Facts, typename Lines>
-QStringList changesOf(const std::optional<QByteArray>& replaced, const ReadFile<Facts>& read,
-                      const Facts& now, Lines lines, int language) {
-    if (!replaced)
-        return changeLines(ReplacedFile::None, {}, {}, language);
-    if (read.state != ReplacedFile::Readable)
-        return changeLines(read.state, {}, {}, language);
-    return changeLines(ReplacedFile::Readable, lines(read.facts, language), lines(now, language),
-                       language);
-}
-
-QString sheetOf(const char* fileName, const dialog::PlanRequest& request,
-                std::vector<SettingLine> lines, Summary summary,
-                const std::optional<QByteArray>& bytes) {
-    SettingsSheet sheet;
-    sheet.fileName = QString::fromLatin1(fileName);
-    sheet.model = request.model;
-    sheet.language = request.language;
-    sheet.folder = QDir::toNativeSeparators(request.folder);
-    sheet.date = QDateTime::currentDateTime();
-    sheet.lines = std::move(lines);
-    sheet.summary = std::move(summary);
-    if (bytes)
-        sheet.checkValue = storedCheckValue(*bytes);
-    return sheet.html();
-}
+// What tells one kind of settings file from another in a plan.
+template <typename Facts, typename Variant> struct FileKind {
+    const char* fileName;
+    Summary (*summarize)(const Facts&, const PlanInputs&);
+    std::vector<SettingLine> (*lines)(const Facts&, int);
+    ReadFile<Facts> (*read)(const QByteArray&, Variant, int);
+};
 
 MenuFacts factsOf(const camera::MenuPlanInput& input) {
     return {input.form, input.request.model, input.settings, input.clock};
@@ -68,78 +35,86 @@ SmtpFacts factsOf(const smtp::SmtpPlanInput& input) {
     return {input.form, input.request.model, input.settings};
 }
 
+template <typename Input, typename Facts, typename Variant>
+class KindPlan final : public dialog::FormPlan<Input> {
+public:
+    KindPlan(FileKind<Facts, Variant> kind, const ClockSync* clockSync)
+        : kind_(kind)
+        , clockSync_(clockSync) {}
+
+    int defaultTriggers() const override { return defaultTriggersPerDay; }
+
+    dialog::StripContent strip(const Input& input) const override {
+        const Summary summary = kind_.summarize(factsOf(input), inputsOf(input.request));
+        dialog::StripContent content{summary.sentences, {}};
+        for (const Conflict& conflict : summary.conflicts)
+            content.warnings << conflict.text;
+        return content;
+    }
+
+    QStringList changes(const Input& input,
+                        const std::optional<QByteArray>& replaced) const override {
+        const int language = input.request.language;
+        if (!replaced)
+            return changeLines(ReplacedFile::None, {}, {}, language);
+        const ReadFile<Facts> read = kind_.read(*replaced, input.form, input.request.model);
+        if (read.state != ReplacedFile::Readable)
+            return changeLines(read.state, {}, {}, language);
+        return changeLines(ReplacedFile::Readable, kind_.lines(read.facts, language),
+                           kind_.lines(factsOf(input), language), language);
+    }
+
+    QString sheet(const Input& input, const std::optional<QByteArray>& bytes) const override {
+        const dialog::PlanRequest& request = input.request;
+        const Facts facts = factsOf(input);
+        SettingsSheet sheet;
+        sheet.fileName = QString::fromLatin1(kind_.fileName);
+        sheet.model = request.model;
+        sheet.language = request.language;
+        sheet.folder = QDir::toNativeSeparators(request.folder);
+        sheet.date = QDateTime::currentDateTime();
+        sheet.lines = kind_.lines(facts, request.language);
+        sheet.summary = kind_.summarize(facts, inputsOf(request));
+        if (bytes)
+            sheet.checkValue = storedCheckValue(*bytes);
+        return sheet.html();
+    }
+
+private:
+    PlanInputs inputsOf(const dialog::PlanRequest& request) const {
+        PlanInputs inputs;
+        inputs.language = request.language;
+        inputs.triggersPerDay = request.triggersPerDay;
+        folder_.fill(inputs, request.folder, request.model);
+        if (clockSync_)
+            inputs.clockSynchronised = clockSync_->synchronised();
+        return inputs;
+    }
+
+    FileKind<Facts, Variant> kind_;
+    const ClockSync* clockSync_;
+    FolderFacts folder_;
+};
+
 } // namespace
 
-int MenuFormPlan::defaultTriggers() const {
-    return defaultTriggersPerDay;
+camera::MenuPlanPtr menuFormPlan(const ClockSync* clockSync) {
+    return std::make_shared<KindPlan<camera::MenuPlanInput, MenuFacts, CameraForm>>(
+        FileKind<MenuFacts, CameraForm>{camera::menuFileName, summarizeMenu, menuLines,
+                                        readMenuFile},
+        clockSync);
 }
 
-dialog::StripContent MenuFormPlan::strip(const camera::MenuPlanInput& input) const {
-    PlanInputs inputs = inputsOf(input.request, folder_);
-    if (clockSync_)
-        inputs.clockSynchronised = clockSync_->synchronised();
-    return stripOf(summarizeMenu(factsOf(input), inputs));
+mms::MmsPlanPtr mmsFormPlan() {
+    return std::make_shared<KindPlan<mms::MmsPlanInput, MmsFacts, MmsForm>>(
+        FileKind<MmsFacts, MmsForm>{mms::mmsFileName, summarizeMms, mmsLines, readMmsFile},
+        nullptr);
 }
 
-QStringList MenuFormPlan::changes(const camera::MenuPlanInput& input,
-                                  const std::optional<QByteArray>& replaced) const {
-    return changesOf(replaced,
-                     readMenuFile(replaced.value_or(QByteArray()), input.form, input.request.model),
-                     factsOf(input), menuLines, input.request.language);
-}
-
-QString MenuFormPlan::sheet(const camera::MenuPlanInput& input,
-                            const std::optional<QByteArray>& bytes) const {
-    PlanInputs inputs = inputsOf(input.request, folder_);
-    if (clockSync_)
-        inputs.clockSynchronised = clockSync_->synchronised();
-    const MenuFacts facts = factsOf(input);
-    return sheetOf(camera::menuFileName, input.request, menuLines(facts, inputs.language),
-                   summarizeMenu(facts, inputs), bytes);
-}
-
-int MmsFormPlan::defaultTriggers() const {
-    return defaultTriggersPerDay;
-}
-
-dialog::StripContent MmsFormPlan::strip(const mms::MmsPlanInput& input) const {
-    return stripOf(summarizeMms(factsOf(input), inputsOf(input.request, folder_)));
-}
-
-QStringList MmsFormPlan::changes(const mms::MmsPlanInput& input,
-                                 const std::optional<QByteArray>& replaced) const {
-    return changesOf(replaced,
-                     readMmsFile(replaced.value_or(QByteArray()), input.form, input.request.model),
-                     factsOf(input), mmsLines, input.request.language);
-}
-
-QString MmsFormPlan::sheet(const mms::MmsPlanInput& input,
-                           const std::optional<QByteArray>& bytes) const {
-    const MmsFacts facts = factsOf(input);
-    return sheetOf(mms::mmsFileName, input.request, mmsLines(facts, input.request.language),
-                   summarizeMms(facts, inputsOf(input.request, folder_)), bytes);
-}
-
-int SmtpFormPlan::defaultTriggers() const {
-    return defaultTriggersPerDay;
-}
-
-dialog::StripContent SmtpFormPlan::strip(const smtp::SmtpPlanInput& input) const {
-    return stripOf(summarizeSmtp(factsOf(input), inputsOf(input.request, folder_)));
-}
-
-QStringList SmtpFormPlan::changes(const smtp::SmtpPlanInput& input,
-                                  const std::optional<QByteArray>& replaced) const {
-    return changesOf(replaced,
-                     readSmtpFile(replaced.value_or(QByteArray()), input.form, input.request.model),
-                     factsOf(input), smtpLines, input.request.language);
-}
-
-QString SmtpFormPlan::sheet(const smtp::SmtpPlanInput& input,
-                            const std::optional<QByteArray>& bytes) const {
-    const SmtpFacts facts = factsOf(input);
-    return sheetOf(smtp::smtpFileName, input.request, smtpLines(facts, input.request.language),
-                   summarizeSmtp(facts, inputsOf(input.request, folder_)), bytes);
+smtp::SmtpPlanPtr smtpFormPlan() {
+    return std::make_shared<KindPlan<smtp::SmtpPlanInput, SmtpFacts, SmtpForm>>(
+        FileKind<SmtpFacts, SmtpForm>{smtp::smtpFileName, summarizeSmtp, smtpLines, readSmtpFile},
+        nullptr);
 }
 
 } // namespace kestrova::plan

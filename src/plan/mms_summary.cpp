@@ -44,13 +44,9 @@ Summary summarizeMms(const MmsFacts& mms, const PlanInputs& inputs) {
         volume.messageSize = sentPicture(mmsPictureSize(s, mms.form, mms.model), false);
     describeVolume(summary, volume, inputs);
     describeRemote(summary, s.remoteHours, language);
-    if (s.automatic == 1)
-        summary.sentences
-            << text(SummaryText::NetworkPreset)
-                   .arg(mms::mmsCountryNames(i18n::English).value(s.country),
-                        mms::mmsOperatorNames(s.country, language).value(s.operatorCode));
-    else
-        summary.sentences << text(SummaryText::NetworkTyped).arg(s.apn);
+    describeNetwork(summary, s.automatic == 1, mms::mmsCountryNames(i18n::English).value(s.country),
+                    mms::mmsOperatorNames(s.country, language).value(s.operatorCode), s.apn,
+                    language);
 
     const QString status = i18n::mmsSendOptions(mms.form, mms.model, language).value(s.status);
     if (sending != Sending::Off && recipients.isEmpty())

@@ -63,4 +63,13 @@ void describeRemote(Summary& summary, int remoteHours, int language) {
         summary.sentences << i18n::summaryText(SummaryText::RemoteOff, language);
 }
 
+void describeNetwork(Summary& summary, bool automatic, const QString& country,
+                     const QString& operatorName, const QString& apn, int language) {
+    if (automatic)
+        summary.sentences
+            << i18n::summaryText(SummaryText::NetworkPreset, language).arg(country, operatorName);
+    else
+        summary.sentences << i18n::summaryText(SummaryText::NetworkTyped, language).arg(apn);
+}
+
 } // namespace kestrova::plan

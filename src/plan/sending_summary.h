@@ -24,4 +24,8 @@ void describeVolume(Summary& summary, const SendingVolume& volume, const PlanInp
 // The SMS remote control: its hour entry, or off (25).
 void describeRemote(Summary& summary, int remoteHours, int language);
 
+// The network: an operator preset (`automatic`) by its country and operator, or typed in.
+void describeNetwork(Summary& summary, bool automatic, const QString& country,
+                     const QString& operatorName, const QString& apn, int language);
+
 } // namespace kestrova::plan

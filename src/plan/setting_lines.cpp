@@ -83,6 +83,25 @@ QString menuValue(const camera::MenuFieldRow& row, const MenuFacts& menu, int la
     }
 }
 
+// A sending row's value as its form shows it: a text as it stands, a number, a list's entry.
+// The mode's list has "Auto" first; in "Manual" mode the country and operator lists hold "Other"
+// alone, whatever code the record keeps.
+template <typename Row, typename Settings, typename Entries>
+QString rowValue(const Row& row, const Settings& s, bool automatic, const Entries& entries) {
+    using Field = decltype(row.id);
+    if (row.kind == FieldKind::Text)
+        return s.*row.text;
+    const int value = s.*row.number;
+    if (row.kind == FieldKind::Number)
+        return QString::number(value);
+    int position = value;
+    if (row.id == Field::Mode)
+        position = automatic ? 0 : 1;
+    else if (!automatic && (row.id == Field::Country || row.id == Field::Operator))
+        position = 0;
+    return entries(row.id).value(position, QString::number(value));
+}
+
 // Two settings with one caption (the two "Password" boxes) are told apart by their group.
 void nameTwins(std::vector<SettingLine>& lines, const std::vector<QString>& groups) {
     std::map<QString, int> count;
@@ -144,21 +163,7 @@ std::vector<SettingLine> mmsLines(const MmsFacts& facts, int language) {
         caption += QString::fromUtf8(row.labelNote.data(), qsizetype(row.labelNote.size()));
         if (caption.isEmpty())
             caption = captions.name(control);
-        QString value;
-        if (row.kind == FieldKind::Text) {
-            value = s.*row.text;
-        } else if (row.kind == FieldKind::Number) {
-            value = QString::number(s.*row.number);
-        } else {
-            int position = s.*row.number;
-            if (row.id == mms::MmsField::Mode)
-                position = automatic ? 0 : 1;
-            else if (!automatic &&
-                     (row.id == mms::MmsField::Country || row.id == mms::MmsField::Operator))
-                position = 0;
-            value = entries(row.id).value(position, QString::number(s.*row.number));
-        }
-        lines.push_back({caption, value, captions.masked(control)});
+        lines.push_back({caption, rowValue(row, s, automatic, entries), captions.masked(control)});
         groups.push_back(captions.group(control));
     }
     nameTwins(lines, groups);
@@ -193,21 +198,8 @@ std::vector<SettingLine> smtpLines(const SmtpFacts& facts, int language) {
         if (!smtp::onForm(row, facts.form))
             continue;
         const int control = row.control[column];
-        QString value;
-        if (row.kind == FieldKind::Text) {
-            value = s.*row.text;
-        } else if (row.kind == FieldKind::Number) {
-            value = QString::number(s.*row.number);
-        } else {
-            int position = s.*row.number;
-            if (row.id == smtp::SmtpField::Mode)
-                position = automatic ? 0 : 1;
-            else if (!automatic &&
-                     (row.id == smtp::SmtpField::Country || row.id == smtp::SmtpField::Operator))
-                position = 0;
-            value = entries(row.id).value(position, QString::number(s.*row.number));
-        }
-        lines.push_back({captions.name(control), value, captions.masked(control)});
+        lines.push_back({captions.name(control), rowValue(row, s, automatic, entries),
+                         captions.masked(control)});
         groups.push_back(captions.group(control));
     }
     nameTwins(lines, groups);

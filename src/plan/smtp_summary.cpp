@@ -40,12 +40,8 @@ Summary summarizeSmtp(const SmtpFacts& facts, const PlanInputs& inputs) {
         volume.messageSize = sentPicture(QStringLiteral("VGA"), true);
     describeVolume(summary, volume, inputs);
     describeRemote(summary, s.remoteHours, language);
-    if (s.automatic == 1)
-        summary.sentences << text(SummaryText::NetworkPreset)
-                                 .arg(smtp::gprsCountryNames().value(s.country),
-                                      smtp::gprsOperatorNames(s.country).value(s.operatorCode));
-    else
-        summary.sentences << text(SummaryText::NetworkTyped).arg(s.apn);
+    describeNetwork(summary, s.automatic == 1, smtp::gprsCountryNames().value(s.country),
+                    smtp::gprsOperatorNames(s.country).value(s.operatorCode), s.apn, language);
 
     if (sending == Sending::Pictures && recipient.isEmpty())
         summary.conflicts.push_back(

@@ -27,9 +27,9 @@ namespace kestrova::qt {
 
 app::SetupForms desktopForms(const plan::ClockSync* clockSync) {
     app::SetupForms forms;
-    auto menuPlan = std::make_shared<plan::MenuFormPlan>(clockSync);
-    auto mmsPlan = std::make_shared<plan::MmsFormPlan>();
-    auto smtpPlan = std::make_shared<plan::SmtpFormPlan>();
+    auto menuPlan = plan::menuFormPlan(clockSync);
+    auto mmsPlan = plan::mmsFormPlan();
+    auto smtpPlan = plan::smtpFormPlan();
     forms.camera = [menuPlan](const dialog::FormContext& context, dialog::Host& host) {
         return std::make_unique<camera::CameraFormModel>(app::cameraFormFor(context.model), context,
                                                          host, menuPlan);

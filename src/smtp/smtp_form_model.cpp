@@ -286,11 +286,8 @@ void SmtpFormModel::generate() {
             dialog().setFocus(controlOf(smtpField(*file.refusal->field)));
         return;
     }
-    dialog::ChangeLines changes;
-    if (plan_)
-        changes = [this](const std::optional<QByteArray>& replaced) {
-            return plan_->changes(planInput(), replaced);
-        };
+    const dialog::ChangeLines changes =
+        dialog::changeLinesFrom(plan_, [this] { return planInput(); });
     dialog::writeSettingsFile(host(), folder().path(), smtpFileName, file.bytes,
                               Message::SmtpGenerated, language, folder().writeOptions(), changes);
 }
