@@ -45,7 +45,7 @@ std::optional<QByteArray> settingsFile(const QString& folder, const char* name) 
 
 } // namespace
 
-CardFacts readCardFacts(const QString& folder) {
+CardFacts readCardFacts(const QString& folder, bool countPictures) {
     CardFacts facts;
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return facts;
@@ -60,7 +60,8 @@ CardFacts readCardFacts(const QString& folder) {
     // A card's lock switch makes the whole volume read-only; a folder the user may not write
     // into is just as closed to the file.
     facts.readOnly = storage.isReadOnly() || !QFileInfo(folder).isWritable();
-    facts.dcimFiles = dcimFileCount(folder);
+    if (countPictures)
+        facts.dcimFiles = dcimFileCount(folder);
     return facts;
 }
 

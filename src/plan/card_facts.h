@@ -10,9 +10,10 @@ namespace kestrova::plan {
 // card full of pictures.
 inline constexpr int dcimCountLimit = 10000;
 
-// The facts of the volume the folder lies on, and the pictures its DCIM holds. Nothing known
-// for a folder that does not exist or lies on no volume that answers.
-CardFacts readCardFacts(const QString& folder);
+// The facts of the volume the folder lies on, and the pictures its DCIM holds unless
+// `countPictures` is false. Nothing known for a folder that does not exist or lies on no volume
+// that answers.
+CardFacts readCardFacts(const QString& folder, bool countPictures = true);
 
 // What the settings files in the folder say, read as the model's forms wrote them; a missing or
 // damaged file says nothing.
