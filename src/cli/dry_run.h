@@ -13,7 +13,7 @@ namespace kestrova::cli {
 struct DryRunOptions {
     QCommandLineOption dryRun{
         QStringLiteral("dry-run"),
-        QStringLiteral("Print what would be written and what the camera would do with it;\n"
+        QStringLiteral("Print what would be written and what the camera would do with it; "
                        "write nothing.")};
     SummaryOptions summary;
 

@@ -22,7 +22,7 @@ struct SummaryOptions {
         QStringLiteral("N")};
     QCommandLineOption cardSize{
         QStringLiteral("card-size"),
-        QStringLiteral("Estimate for an empty card of this size (32G, 512M, 64GiB) instead of\n"
+        QStringLiteral("Estimate for an empty card of this size (32G, 512M, 64GiB) instead of "
                        "the free space of the folder's volume."),
         QStringLiteral("SIZE")};
 
