@@ -32,6 +32,7 @@ _kestrova() {
         case $prev in
         --out) _filedir -d ;;
         --profile) _filedir json ;;
+        --pdf) _filedir pdf ;;
         --time) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")) ;;
         --set)
             if [[ $cur != *=* ]]; then

@@ -8,14 +8,22 @@
 #include "qt/silent_host.h"
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
+#include "res/camera_templates.h"
+#include "dialog/card_file_actions.h"
+#include "dialog/summary_strip.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include <cstdio>
 
@@ -76,6 +84,67 @@ int saveFocusShots(qt::DialogWindow& window, const dialog::DialogTemplate& dialo
         }
     }
     return written;
+}
+
+// Keeps the page a form hands to the printer.
+class PrintingHost final : public qt::SilentHost {
+public:
+    QString page;
+    std::optional<QString> printPage(const QString& html) override {
+        page = html;
+        return std::nullopt;
+    }
+};
+
+// A camera form set up as an owner might, with its strip and its warnings, and the settings
+// sheet it prints, laid out as on paper.
+int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
+    using namespace res::camera_form;
+    QTemporaryDir card;
+    PrintingHost host;
+    dialog::FormContext context{{i18n::English, false, false}, 7, 0};
+    context.folder = {card.path(), false};
+    const auto model = forms.camera(context, host);
+    qt::DialogWindow window(*model);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return -1;
+    const auto pick = [&window](int id, Qt::Key key, int times = 1) {
+        QWidget* list = window.widget(id);
+        list->setFocus();
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(list, key);
+    };
+    const auto type = [&window](int id, const QString& text) {
+        auto* edit = static_cast<QLineEdit*>(window.widget(id));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    };
+    pick(pictureNo, Qt::Key_Down, 2);
+    pick(intervalUnit, Qt::Key_Up);
+    type(intervalValue, QStringLiteral("0"));
+    pick(timer, Qt::Key_Down);
+    type(timerStartHour, QStringLiteral("18"));
+    type(timerStopHour, QStringLiteral("6"));
+    pick(timeLapse, Qt::Key_Up);
+    type(timeLapseMinute, QStringLiteral("30"));
+    // The strip's end: the estimates and the warnings.
+    static_cast<QListWidget*>(window.widget(dialog::summary_strip::lines))->scrollToBottom();
+    QApplication::processEvents();
+    if (!window.grab().save(out + QStringLiteral("/summary-strip-en.png")))
+        return -1;
+    model->contextActionChosen(dialog::CardFileActions::PrintSheet);
+    QTextDocument sheet;
+    sheet.setHtml(host.page);
+    sheet.setTextWidth(640);
+    QImage page(QSize(700, int(sheet.size().height()) + 40), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.translate(30, 20);
+    sheet.drawContents(&painter);
+    painter.end();
+    return page.save(out + QStringLiteral("/settings-sheet-en.png")) ? 2 : -1;
 }
 
 } // namespace
@@ -154,6 +223,12 @@ int main(int argc, char** argv) {
         ++written;
         if (QWidget* menu = QApplication::activePopupWidget())
             menu->close();
+    }
+    if (fullSet) {
+        const int shots = saveSummaryShots(forms, out);
+        if (shots < 0)
+            return 1;
+        written += shots;
     }
     for (const int language : {i18n::English, i18n::Chinese}) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"),

@@ -31,10 +31,12 @@ bool isListOn(int position) {
 } // namespace
 
 CameraFormModel::CameraFormModel(CameraForm form, const dialog::FormContext& context,
-                                 dialog::Host& host)
+                                 dialog::Host& host, MenuPlanPtr plan)
     : SetupFormModel(res::cameraFormTemplate(form),
-                     {selectButton, generateButton, exitButton, moreButton}, context, host)
+                     {selectButton, generateButton, exitButton, moreButton}, context, host,
+                     plan ? std::optional(plan->defaultTriggers()) : std::nullopt)
     , form_(form)
+    , plan_(std::move(plan))
     , settings_(CameraSettings::atOpen(form))
     , captured_(CapturedTime::capture(host.clock().now()))
     , clockText_(clockText(captured_, 0).value_or(QString())) {
@@ -319,6 +321,12 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
         return toByteArray(
             withClock(toMenuRecord(bytes), CapturedTime::capture(host().clock().now())));
     };
+    if (plan_)
+        hooks.sheet = [this] {
+            return plan_->sheet(planInput(), toByteArray(prepareMenuFile(
+                                                 form_, settings(), captured_,
+                                                 context().recordLanguage(), context().tvMode)));
+        };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
         const MenuProfileSettings read = readable(profile);
         if (read.error)
@@ -341,8 +349,21 @@ void CameraFormModel::generate() {
     folder().typed(dialog().text(folderField));
     const MenuRecord record =
         prepareMenuFile(form_, settings(), captured_, context().recordLanguage(), context().tvMode);
-    writeMenuFile(record,
-                  form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated);
+    const dialog::ChangeLines changes =
+        dialog::changeLinesFrom(plan_, [this] { return planInput(); });
+    writeMenuFile(record, form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated,
+                  changes);
+}
+
+MenuPlanInput CameraFormModel::planInput() const {
+    // What Generate writes: with the corrections it makes.
+    CameraSettings written = settings();
+    applyCorrections(written);
+    return {planRequest(), form_, written, captured_};
+}
+
+dialog::StripContent CameraFormModel::stripContent() const {
+    return plan_ ? plan_->strip(planInput()) : dialog::StripContent{};
 }
 
 void CameraFormModel::resetAndWriteFactoryFile() {
@@ -376,8 +397,10 @@ void CameraFormModel::resetAndWriteFactoryFile() {
                   form_ == CameraForm::B ? Message::FactoryGeneratedB : Message::FactoryGenerated);
 }
 
-void CameraFormModel::writeMenuFile(const MenuRecord& record, Message success) {
-    folder().writeFile(menuFileName, toByteArray(record), success, context().textLanguage());
+void CameraFormModel::writeMenuFile(const MenuRecord& record, Message success,
+                                    const dialog::ChangeLines& changes) {
+    folder().writeFile(menuFileName, toByteArray(record), success, context().textLanguage(),
+                       changes);
 }
 
 } // namespace kestrova::camera

@@ -2,7 +2,9 @@
 
 #include "camera/camera_settings.h"
 #include "camera/captured_time.h"
+#include "camera/menu_plan.h"
 #include "common/form_variants.h"
+#include "dialog/settings_file.h"
 #include "dialog/setup_form_model.h"
 #include "format/menu_fields.h"
 #include "format/menu_record.h"
@@ -21,8 +23,10 @@ namespace kestrova::camera {
 // the user has emptied is left alone until the focus leaves it or Generate runs.
 class CameraFormModel final : public dialog::SetupFormModel {
 public:
-    // Takes the values the form opens with and captures the PC time.
-    CameraFormModel(CameraForm form, const dialog::FormContext& context, dialog::Host& host);
+    // Takes the values the form opens with and captures the PC time. With a plan, the form
+    // shows what the camera will do, says what a write changed and prints a settings sheet.
+    CameraFormModel(CameraForm form, const dialog::FormContext& context, dialog::Host& host,
+                    MenuPlanPtr plan = nullptr);
 
     void initialise() override;
     void listChanged(int id) override;
@@ -69,12 +73,16 @@ private:
     // record.
     void resetAndWriteFactoryFile();
     void otherButtonPressed(int id) override;
-    void writeMenuFile(const MenuRecord& record, i18n::Message success);
+    void writeMenuFile(const MenuRecord& record, i18n::Message success,
+                       const dialog::ChangeLines& changes = {});
+    MenuPlanInput planInput() const;
+    dialog::StripContent stripContent() const override;
     void fail(int field, const QString& message);
     // The numeric field shown in a control, or nullptr.
     const MenuFieldRow* numericFieldShownIn(int id) const;
 
     CameraForm form_;
+    MenuPlanPtr plan_;
     CameraSettings settings_; // only its numbers are kept up to date; the lists hold the rest
     CapturedTime captured_;
     QString clockText_;

@@ -10,6 +10,7 @@ enum ExitStatus : int {
     ExitWriteFailed = 1, // a file could not be written or read
     ExitBadInput = 2,    // bad flags, settings or profile; nothing was written
     ExitDamaged = 3,     // inspect found a damaged file
+    ExitDiffer = 1,      // diff found settings that differ
 };
 
 // Ends a command with a message on stderr and the given status.

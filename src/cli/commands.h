@@ -15,5 +15,7 @@ int runSmtp(const QStringList& arguments);
 int runHistory(const QStringList& arguments);
 int runRestore(const QStringList& arguments);
 int runCards(const QStringList& arguments);
+int runDiff(const QStringList& arguments);
+int runSheet(const QStringList& arguments);
 
 } // namespace kestrova::cli

@@ -27,4 +27,9 @@ std::unique_ptr<FileReport> mmsReport(const QByteArray& bytes, std::optional<int
 // A "smtp.dat"; the model tells which form's header applies, else the header itself does.
 std::unique_ptr<FileReport> smtpReport(const QByteArray& bytes, std::optional<int> model);
 
+// A file of any name: its size, name and check value tell which kind it is; a report of no
+// settings file when none does.
+std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& bytes,
+                                      std::optional<int> model);
+
 } // namespace kestrova::cli

@@ -38,6 +38,7 @@ std::vector<FolderFile> settingsFilesIn(const QString& folder, std::optional<int
             file.reason = read.reason;
             if (read.ok()) {
                 file.state = FolderFile::State::Read;
+                file.bytes = read.bytes;
                 file.report = reportByName(file.name, read.bytes, model);
             } else {
                 file.state = read.status == BoundedRead::Status::TooLarge

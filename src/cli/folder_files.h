@@ -24,6 +24,7 @@ struct FolderFile {
     State state = State::Absent;
     QString reason;
     QString sizeText;
+    QByteArray bytes; // Read: the file as read
     std::unique_ptr<FileReport> report;
 
     bool damaged() const {

@@ -6,6 +6,7 @@
 #include "cli/folder_files.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
+#include "cli/summary_options.h"
 #include "format/block_container.h"
 #include "format/bounded_read.h"
 #include "format/mms_record.h"
@@ -40,6 +41,8 @@ private:
     QString size_; // "61 bytes", "more than 720 bytes"
 };
 
+} // namespace
+
 // Which kind of file this is: by its size first, which differs between the kinds.
 std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& bytes,
                                       std::optional<int> model) {
@@ -65,9 +68,31 @@ std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& byt
     return std::make_unique<UnknownFileReport>(QStringLiteral("%1 bytes").arg(bytes.size()));
 }
 
+namespace {
+
+// A report, then what the camera will do with the file: as text lines after the values, or in
+// its JSON.
+void addSummary(QStringList& lines, QJsonObject& json, const FileReport& report,
+                const QByteArray& bytes, const QString& folder, const SummaryRequest& request) {
+    if (report.damaged())
+        return;
+    const QString kind = report.json().value(QStringLiteral("kind")).toString();
+    const auto read = fileSettings(kind, bytes, folder, request);
+    lines << QString();
+    if (!read) {
+        lines << QStringLiteral("what the camera will do: not known, as the file does not fit "
+                                "the forms of model %1 (give --model)")
+                     .arg(request.model);
+        return;
+    }
+    lines << summarySection(read->summary, request);
+    addSummaryJson(json, read->summary, request);
+}
+
 // Each settings file the folder holds, one report after another; a file that cannot be read
 // is named on the error output and the others are still reported.
-int inspectFolder(const QString& folder, std::optional<int> model, bool json) {
+int inspectFolder(const QString& folder, std::optional<int> model, bool json,
+                  const SummaryRequest& request) {
     QJsonObject reports;
     QStringList lines;
     bool damaged = false;
@@ -86,11 +111,14 @@ int inspectFolder(const QString& folder, std::optional<int> model, bool json) {
         const FileReport& shown =
             file.report ? *file.report : static_cast<const FileReport&>(tooLarge);
         damaged = damaged || shown.damaged();
-        reports[file.name] = shown.json();
+        QJsonObject report = shown.json();
         if (!lines.isEmpty())
             lines << QString();
         lines << QStringLiteral("file: %1").arg(escapedText(file.path));
         lines << shown.lines();
+        if (file.report)
+            addSummary(lines, report, shown, file.bytes, folder, request);
+        reports[file.name] = report;
     }
     if (json)
         printLine(terminalJson(reports));
@@ -109,24 +137,29 @@ int inspectFolder(const QString& folder, std::optional<int> model, bool json) {
 int runInspect(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Decodes a settings file, checks it and prints every field; given a folder, does so for\n"
-        "each of menu.dat, setup.dat and smtp.dat in it. Exit status 3: damaged; 1: unreadable."));
+        "Decodes a settings file, checks it and prints every field, then what the camera will do\n"
+        "with it; given a folder, does so for each of menu.dat, setup.dat and smtp.dat in it.\n"
+        "Exit status 3: damaged; 1: unreadable."));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The file to decode, or a folder."));
     ProcessOptions process;
-    parser.addOption(process.model);
+    parser.addOptions({process.model, process.language});
     const QCommandLineOption jsonOption{QStringLiteral("json"),
                                         QStringLiteral("Print one JSON object (a valid profile).")};
     parser.addOption(jsonOption);
+    const SummaryOptions summaryOptions;
+    summaryOptions.addTo(parser);
     parseCommand(parser, arguments, 1);
 
     std::optional<int> model;
     if (parser.isSet(process.model))
         model = requiredModel(parser, process.model);
+    const SummaryRequest request =
+        SummaryRequest::from(parser, summaryOptions, process.resolveLanguage(parser), model, false);
 
     const QString path = parser.positionalArguments().constFirst();
     if (QFileInfo(path).isDir())
-        return inspectFolder(path, model, parser.isSet(jsonOption));
+        return inspectFolder(path, model, parser.isSet(jsonOption), request);
     // The largest settings file is 720 bytes: a larger one is none, whatever it holds.
     const BoundedRead read = readBounded(path, format::containerSize);
     if (read.status != BoundedRead::Status::Ok && read.status != BoundedRead::Status::TooLarge)
@@ -136,13 +169,15 @@ int runInspect(const QStringList& arguments) {
 
     const auto report = read.ok() ? reportFor(path, read.bytes, model)
                                   : std::make_unique<UnknownFileReport>(read.sizeText());
-    if (parser.isSet(jsonOption)) {
-        printLine(terminalJson(report->json()));
-    } else {
-        printLine(QStringLiteral("file: %1").arg(escapedText(path)));
-        for (const QString& line : report->lines())
+    QJsonObject json = report->json();
+    QStringList lines{QStringLiteral("file: %1").arg(escapedText(path))};
+    lines << report->lines();
+    addSummary(lines, json, *report, read.bytes, QFileInfo(path).absolutePath(), request);
+    if (parser.isSet(jsonOption))
+        printLine(terminalJson(json));
+    else
+        for (const QString& line : lines)
             printLine(line);
-    }
     return report->damaged() ? ExitDamaged : ExitOk;
 }
 

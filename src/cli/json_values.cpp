@@ -23,7 +23,8 @@ constexpr qint64 profileLimit = 1024 * 1024;
 // Names every report of inspect carries besides its kind's own.
 const QStringList reportKeys{QStringLiteral("kind"),         QStringLiteral("crc_ok"),
                              QStringLiteral("intact"),       QStringLiteral("model"),
-                             QStringLiteral("out_of_range"), QStringLiteral("refusal")};
+                             QStringLiteral("out_of_range"), QStringLiteral("refusal"),
+                             QStringLiteral("summary"),      QStringLiteral("conflicts")};
 
 void checkProfile(const QString& path, const QJsonObject& profile, const ProfileKeys& keys) {
     const QJsonValue kind = profile.value(QStringLiteral("kind"));

@@ -21,12 +21,17 @@ const QString usage = QStringLiteral(
     "  kestrova menu --model N [--out DIR] [--time YYYY-MM-DDTHH:MM:SS] [--language N]\n"
     "                [--chinese-requested] [--tv-mode N] [--profile FILE.json] [--set "
     "NAME=VALUE]...\n"
+    "                [--dry-run [--triggers-per-day N] [--card-size SIZE]]\n"
     "  kestrova factory-reset [--out DIR]\n"
     "  kestrova mms --model N [--out DIR] [--language N] [--chinese-requested] [--tv-mode N]\n"
-    "               [--profile FILE.json] [--set NAME=VALUE]...\n"
+    "               [--profile FILE.json] [--set NAME=VALUE]... [--dry-run ...]\n"
     "  kestrova smtp --model N [--out DIR] [--language N] [--chinese-requested]\n"
-    "                [--profile FILE.json] [--set NAME=VALUE]...\n"
-    "  kestrova inspect FILE|DIR [--model N] [--json]\n"
+    "                [--profile FILE.json] [--set NAME=VALUE]... [--dry-run ...]\n"
+    "  kestrova inspect FILE|DIR [--model N] [--json] [--language N] [--triggers-per-day N]\n"
+    "                   [--card-size SIZE]\n"
+    "  kestrova diff A B [--model N]\n"
+    "  kestrova sheet FILE|DIR --pdf OUT.pdf [--model N] [--language N]\n"
+    "                 [--triggers-per-day N] [--card-size SIZE]\n"
     "  kestrova cards [--json]\n"
     "  kestrova history [--json]\n"
     "  kestrova restore ID [--out DIR] [--force] [--keep-clock]\n"
@@ -44,12 +49,14 @@ struct Command {
     QStringList (*settingNames)() = nullptr;
 };
 
-constexpr std::array<Command, 9> commands{{
+constexpr std::array<Command, 11> commands{{
     {"menu", runMenu, kestrova::camera::menuSettingNames},
     {"factory-reset", runFactoryReset},
     {"mms", runMms, kestrova::mms::mmsSettingNames},
     {"smtp", runSmtp, kestrova::smtp::smtpSettingNames},
     {"inspect", runInspect},
+    {"diff", runDiff},
+    {"sheet", runSheet},
     {"cards", runCards},
     {"history", runHistory},
     {"restore", runRestore},

@@ -5,6 +5,7 @@
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
+#include "cli/dry_run.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
@@ -62,6 +63,8 @@ int runMenu(const QStringList& arguments) {
                                         QStringLiteral("The camera clock (default: now)."),
                                         QStringLiteral("YYYY-MM-DDTHH:MM:SS")};
     parser.addOption(timeOption);
+    const DryRunOptions dryRun;
+    dryRun.addTo(parser);
     parseCommand(parser, arguments, 0);
 
     const int model = requiredModel(parser, process.model);
@@ -74,7 +77,11 @@ int runMenu(const QStringList& arguments) {
     // The same corrections as the form's Generate: 0 minutes becomes 1.
     const auto record = camera::prepareMenuFile(form, values.settings(), time,
                                                 state.recordLanguage(), state.tvMode);
-    return writeMenuFile(file.outFolder(parser), record, state.language());
+    const OutFolder out = file.outFolder(parser);
+    if (parser.isSet(dryRun.dryRun))
+        return printDryRun(parser, dryRun, out.path, camera::menuFileName,
+                           camera::toByteArray(record), model, state);
+    return writeMenuFile(out, record, state.language());
 }
 
 int runFactoryReset(const QStringList& arguments) {

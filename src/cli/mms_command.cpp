@@ -2,6 +2,7 @@
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
+#include "cli/dry_run.h"
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
 #include "format/mms_record.h"
@@ -63,6 +64,8 @@ int runMms(const QStringList& arguments) {
                        "typed. Names: %1.")
             .arg(mms::mmsSettingNames().join(QStringLiteral(", "))));
     file.addTo(parser);
+    const DryRunOptions dryRun;
+    dryRun.addTo(parser);
     parseCommand(parser, arguments, 0);
 
     const int model = requiredModel(parser, process.model);
@@ -83,7 +86,11 @@ int runMms(const QStringList& arguments) {
     if (const auto& refusal = prepared.refusal)
         fail(ExitBadInput, mms::fieldErrorMessage(*refusal, refusal->field, language));
 
-    return writeSettingsFile(file.outFolder(parser), mms::mmsFileName, prepared.bytes, language);
+    const OutFolder out = file.outFolder(parser);
+    if (parser.isSet(dryRun.dryRun))
+        return printDryRun(parser, dryRun, out.path, mms::mmsFileName, prepared.bytes, model,
+                           state);
+    return writeSettingsFile(out, mms::mmsFileName, prepared.bytes, language);
 }
 
 } // namespace kestrova::cli

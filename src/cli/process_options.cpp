@@ -48,12 +48,17 @@ app::ProcessState ProcessOptions::stored() {
     return app::startUp(store, i18n::languageIdOf(QLocale::system()), app::StoreDefaults::Leave);
 }
 
-app::ProcessState ProcessOptions::resolve(const QCommandLineParser& parser) const {
+app::ProcessState ProcessOptions::resolveLanguage(const QCommandLineParser& parser) const {
     app::ProcessState state = stored();
     if (parser.isSet(language)) {
         const int chosen = integerFlag(parser, language, 1, i18n::languageCount);
         state.languageState = i18n::languageAtStart(chosen, state.languageState.systemIsChinese);
     }
+    return state;
+}
+
+app::ProcessState ProcessOptions::resolve(const QCommandLineParser& parser) const {
+    app::ProcessState state = resolveLanguage(parser);
     if (parser.isSet(chineseRequested))
         state.languageState = i18n::chooseLanguageRow(state.languageState, 0);
     if (parser.isSet(tvMode))

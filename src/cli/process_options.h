@@ -26,6 +26,8 @@ struct ProcessOptions {
 
     // The process state from the preferences store and the system language, then the flags.
     app::ProcessState resolve(const QCommandLineParser& parser) const;
+    // The same for a command that takes --language alone of them.
+    app::ProcessState resolveLanguage(const QCommandLineParser& parser) const;
 
     // What the desktop program reads at start, without any flag.
     static app::ProcessState stored();

@@ -3,6 +3,7 @@
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
+#include "cli/dry_run.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
@@ -76,6 +77,8 @@ int runSmtp(const QStringList& arguments) {
         QStringLiteral("One setting: a list takes its position or English entry, a number a "
                        "whole number, a text as it stands."));
     file.addTo(parser);
+    const DryRunOptions dryRun;
+    dryRun.addTo(parser);
     parseCommand(parser, arguments, 0);
 
     const int model = requiredModel(parser, process.model);
@@ -102,7 +105,11 @@ int runSmtp(const QStringList& arguments) {
                                                QStringLiteral(": ") + refusal.message
                                          : refusal.message);
     }
-    return writeSettingsFile(file.outFolder(parser), smtp::smtpFileName, prepared.bytes, language);
+    const OutFolder out = file.outFolder(parser);
+    if (parser.isSet(dryRun.dryRun))
+        return printDryRun(parser, dryRun, out.path, smtp::smtpFileName, prepared.bytes, model,
+                           state);
+    return writeSettingsFile(out, smtp::smtpFileName, prepared.bytes, language);
 }
 
 } // namespace kestrova::cli

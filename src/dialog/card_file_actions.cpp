@@ -6,6 +6,7 @@
 #include "format/file_history.h"
 #include "format/record_file.h"
 #include "i18n/notices.h"
+#include "i18n/summary_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,10 +36,17 @@ QString CardFileActions::text(i18n::Notice notice) const {
 
 std::vector<MenuAction> CardFileActions::menu() const {
     using i18n::Notice;
-    return {{LoadFromCard, text(Notice::MenuLoadFromCard), QStringLiteral("Ctrl+L")},
-            {LoadProfile, text(Notice::MenuLoadProfile), QStringLiteral("Ctrl+O")},
-            {SaveProfile, text(Notice::MenuSaveProfile), QStringLiteral("Ctrl+S")},
-            {RestorePrevious, text(Notice::MenuRestorePrevious), QString()}};
+    std::vector<MenuAction> actions{
+        {LoadFromCard, text(Notice::MenuLoadFromCard), QStringLiteral("Ctrl+L")},
+        {LoadProfile, text(Notice::MenuLoadProfile), QStringLiteral("Ctrl+O")},
+        {SaveProfile, text(Notice::MenuSaveProfile), QStringLiteral("Ctrl+S")},
+        {RestorePrevious, text(Notice::MenuRestorePrevious), QString()}};
+    if (hooks_.sheet)
+        actions.push_back(
+            {PrintSheet,
+             i18n::summaryText(i18n::SummaryText::MenuPrintSheet, context_.textLanguage()),
+             QStringLiteral("Ctrl+P")});
+    return actions;
 }
 
 void CardFileActions::chosen(int command) {
@@ -54,6 +62,9 @@ void CardFileActions::chosen(int command) {
         break;
     case RestorePrevious:
         restorePrevious();
+        break;
+    case PrintSheet:
+        printSheet();
         break;
     default:
         break;
@@ -218,6 +229,15 @@ void CardFileActions::restorePrevious() {
                           text(Notice::RestoredFrom).arg(hooks_.fileName, when),
                           context_.textLanguage()))
         showCardFile(); // the restore's own message said where it went
+}
+
+void CardFileActions::printSheet() {
+    if (!hooks_.sheet)
+        return;
+    if (const auto why = host_.printPage(hooks_.sheet()))
+        host_.showMessage(
+            i18n::summaryText(i18n::SummaryText::SheetPrintFailed, context_.textLanguage())
+                .arg(*why));
 }
 
 } // namespace kestrova::dialog

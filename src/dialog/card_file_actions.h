@@ -41,6 +41,8 @@ struct CardFileHooks {
     // A file written back from the history with the clock of now, where the file has a clock;
     // nothing for a file that keeps its bytes. Null for files without one.
     std::function<std::optional<QByteArray>(const QByteArray& bytes)> withCurrentClock = {};
+    // The settings sheet as HTML; none: the form offers no sheet.
+    std::function<QString()> sheet = {};
 };
 
 // The context menu every setup form shares: load the settings the card holds, load and save a
@@ -48,7 +50,7 @@ struct CardFileHooks {
 // the file an earlier write replaced. Each works on the folder in the form's folder field.
 class CardFileActions {
 public:
-    enum Command { LoadFromCard = 101, LoadProfile, SaveProfile, RestorePrevious };
+    enum Command { LoadFromCard = 101, LoadProfile, SaveProfile, RestorePrevious, PrintSheet };
 
     CardFileActions(Host& host, const FormContext& context, TargetFolder& folder,
                     CardFileHooks hooks);
@@ -73,6 +75,7 @@ private:
     void loadProfile();
     void saveProfile();
     void restorePrevious();
+    void printSheet();
     void tellLoadedFrom(const QString& path);
     QString text(i18n::Notice notice) const;
 

@@ -74,6 +74,12 @@ void Dialog::setHint(int id, const QString& hint) {
     mutableControl(id).hint = hint;
 }
 
+void Dialog::setLines(int id, const QStringList& lines, const QList<bool>& warnings) {
+    ControlState& c = mutableControl(id);
+    c.entries = lines;
+    c.warnings = warnings;
+}
+
 void Dialog::setEnabled(int id, bool enabled) {
     mutableControl(id).enabled = enabled;
 }

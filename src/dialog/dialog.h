@@ -12,11 +12,12 @@ namespace kestrova::dialog {
 // The state of one control, as the form model sees it and the window shows it.
 struct ControlState {
     ControlKind kind = ControlKind::Label;
-    QString caption;     // labels, buttons, group boxes
-    QStringList entries; // lists
-    int selection = -1;  // lists: the selected position, -1 for none
-    QString text;        // edits
-    int limit = 0;       // edits: the most characters that can be typed, 0 for no limit
+    QString caption;      // labels, buttons, group boxes
+    QStringList entries;  // lists; a summary's lines
+    QList<bool> warnings; // a summary: which lines warn
+    int selection = -1;   // lists: the selected position, -1 for none
+    QString text;         // edits
+    int limit = 0;        // edits: the most characters that can be typed, 0 for no limit
     bool digitsOnly = false;
     bool masked = false;
     bool readOnly = false;
@@ -58,6 +59,9 @@ public:
     void setReadOnly(int id, bool readOnly);
 
     void setHint(int id, const QString& hint);
+
+    // A summary's lines, and which of them warn.
+    void setLines(int id, const QStringList& lines, const QList<bool>& warnings);
 
     void setEnabled(int id, bool enabled);
     void setToolTip(int id, const QString& toolTip);

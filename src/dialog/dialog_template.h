@@ -14,6 +14,7 @@ enum class ControlKind {
     GroupBox, // a captioned frame drawn around other controls
     Frame,    // a sunken frame drawn around other controls
     Icon,     // the application icon
+    Summary,  // read-only lines of text, each one that warns marked as such
 };
 
 // Style bits a template gives a control.

@@ -47,6 +47,10 @@ public:
     // The focus left an edit.
     virtual void editFinished(int /*id*/) {}
 
+    // Called once the window has shown the model after opening and after every event it
+    // forwarded: a model that shows what follows from all its values brings it up to date here.
+    virtual void eventHandled() {}
+
     // A model that shows something running (a clock) asks for a tick every so many
     // milliseconds while its window is open; 0 for none.
     virtual int tickInterval() const { return 0; }

@@ -42,6 +42,10 @@ public:
     // still be one when the file is written.
     virtual bool isMountPoint(const QString& folder) const;
 
+    // Prints a page (HTML) through the system's print dialog, to a printer or a PDF file; why
+    // it could not, or nothing once printed or cancelled.
+    virtual std::optional<QString> printPage(const QString& /*html*/) { return std::nullopt; }
+
     // The language the windows now speak, for the toolkit's own dialogs and buttons.
     virtual void useLanguage(int /*language*/) {}
 

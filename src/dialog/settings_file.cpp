@@ -1,23 +1,42 @@
 #include "dialog/settings_file.h"
 
+#include "format/bounded_read.h"
 #include "i18n/notices.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace kestrova::dialog {
 
+namespace {
+
+// The file a write is about to replace, read before the writer takes over; nothing when there
+// is none. One that cannot be read whole counts as no settings file at all.
+std::optional<QByteArray> fileToReplace(const QString& folder, const QString& fileName) {
+    // One byte more than the largest settings file tells a larger one apart.
+    constexpr qint64 limit = 721;
+    const format::BoundedRead read = format::readBounded(recordFilePath(folder, fileName), limit);
+    if (read.status == format::BoundedRead::Status::CannotOpen &&
+        !QFileInfo::exists(recordFilePath(folder, fileName)))
+        return std::nullopt;
+    return read.ok() ? read.bytes : QByteArray();
+}
+
+} // namespace
+
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, i18n::Message success, int language,
-                       WriteOptions options) {
+                       WriteOptions options, const ChangeLines& changes) {
     return writeSettingsFile(host, folder, fileName, bytes, i18n::messageFor(success, language),
-                             language, options);
+                             language, std::move(options), changes);
 }
 
 bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
                        const QByteArray& bytes, const QString& success, int language,
-                       WriteOptions options) {
-    const WriteResult result =
-        writeRecordFile(folder, QString::fromLatin1(fileName), bytes, std::move(options));
+                       WriteOptions options, const ChangeLines& changes) {
+    const QString name = QString::fromLatin1(fileName);
+    const std::optional<QByteArray> replaced = changes ? fileToReplace(folder, name) : std::nullopt;
+    const WriteResult result = writeRecordFile(folder, name, bytes, std::move(options));
     if (!result.ok()) {
         host.showMessage(i18n::writeFailureMessage(result, language));
         return false;
@@ -26,6 +45,8 @@ bool writeSettingsFile(Host& host, const QString& folder, const char* fileName,
     QString message = success + u'\n' +
                       i18n::noticeText(i18n::Notice::FileWritten, language)
                           .arg(QDir::toNativeSeparators(result.path));
+    if (changes)
+        message += u'\n' + changes(replaced).join(u'\n');
     // The write went ahead without its safety copy: the user should not count on one.
     if (result.oldCopy == OldCopy::NotKept)
         message += u'\n' + i18n::noticeText(i18n::Notice::NoCopyKept, language);

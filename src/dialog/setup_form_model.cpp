@@ -3,17 +3,43 @@
 #include "card/card_lookup.h"
 #include "i18n/notices.h"
 
+#include <algorithm>
+
 namespace kestrova::dialog {
 
+namespace {
+
+constexpr int mostTriggers = 9999;
+
+} // namespace
+
 SetupFormModel::SetupFormModel(const DialogTemplate& dialogTemplate, SetupButtons buttons,
-                               const FormContext& context, Host& host)
-    : FormModel(dialogTemplate, host)
+                               const FormContext& context, Host& host,
+                               std::optional<int> stripTriggers)
+    : FormModel(stripTriggers ? withSummaryStrip(dialogTemplate) : dialogTemplate, host)
     , buttons_(buttons)
     , context_(context)
-    , folder_(host, context) {
+    , folder_(host, context)
+    , strip_(stripTriggers.has_value())
+    , triggers_(stripTriggers.value_or(0)) {
     const QString more = i18n::noticeText(i18n::Notice::MenuMore, context.textLanguage());
     dialog().setControlCaption(buttons.more, more);
     dialog().setToolTip(buttons.more, more);
+    if (strip_)
+        setUpStrip(dialog(), context.textLanguage(), triggers_);
+}
+
+void SetupFormModel::eventHandled() {
+    if (!strip_)
+        return;
+    // A field the owner has emptied keeps the last number until a new one is typed.
+    if (const auto typed = assumedTriggers(dialog()))
+        triggers_ = std::clamp(*typed, 0, mostTriggers);
+    showStrip(dialog(), stripContent(), context_.textLanguage());
+}
+
+PlanRequest SetupFormModel::planRequest() const {
+    return {context_.model, context_.textLanguage(), folder_.path(), triggers_};
 }
 
 SetupFormModel::~SetupFormModel() {

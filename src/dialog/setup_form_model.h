@@ -3,6 +3,7 @@
 #include "dialog/card_file_actions.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
+#include "dialog/form_plan.h"
 #include "dialog/target_folder.h"
 
 #include <QString>
@@ -21,12 +22,14 @@ struct SetupButtons {
 };
 
 // What the camera, MMS and SMTP forms share: the program state they opened with, the folder
-// they write into, the card actions of their context menu, and the Select, Generate and Exit
-// buttons.
+// they write into, the card actions of their context menu, the Select, Generate and Exit
+// buttons, and, when the form has a plan, the strip that says what the camera will do.
 class SetupFormModel : public FormModel {
 public:
+    // With `stripTriggers`, the form shows the strip, assuming that many triggers a day at first.
     SetupFormModel(const DialogTemplate& dialogTemplate, SetupButtons buttons,
-                   const FormContext& context, Host& host);
+                   const FormContext& context, Host& host,
+                   std::optional<int> stripTriggers = std::nullopt);
     ~SetupFormModel() override;
     SetupFormModel(const SetupFormModel&) = delete;
     SetupFormModel& operator=(const SetupFormModel&) = delete;
@@ -36,6 +39,7 @@ public:
     // offered for loading.
     void shown() final;
     void buttonPressed(int id) final;
+    void eventHandled() final;
     std::vector<MenuAction> contextMenu() const final;
     void contextActionChosen(int command) final;
 
@@ -57,6 +61,11 @@ protected:
     // A button other than Select, Generate and Exit.
     virtual void otherButtonPressed(int /*id*/) {}
 
+    // What the strip shows for the values as they stand: the form asks its plan.
+    virtual StripContent stripContent() const { return {}; }
+    // What every plan is told: the model, the language, the folder and the assumed triggers.
+    PlanRequest planRequest() const;
+
 private:
     void chooseFolder();
     void cardsFound(const QList<card::Volume>& cards);
@@ -65,6 +74,8 @@ private:
     FormContext context_;
     TargetFolder folder_;
     std::optional<CardFileActions> cardFile_;
+    bool strip_;
+    int triggers_; // the last number the strip's field held
 };
 
 } // namespace kestrova::dialog

@@ -86,13 +86,14 @@ void TargetFolder::typed(const QString& text) {
 }
 
 bool TargetFolder::writeFile(const char* fileName, const QByteArray& bytes, i18n::Message success,
-                             int language) {
-    return writeFile(fileName, bytes, i18n::messageFor(success, language), language);
+                             int language, const ChangeLines& changes) {
+    return writeFile(fileName, bytes, i18n::messageFor(success, language), language, changes);
 }
 
 bool TargetFolder::writeFile(const char* fileName, const QByteArray& bytes, const QString& success,
-                             int language) {
-    if (!writeSettingsFile(host_, folder_.path, fileName, bytes, success, language, writeOptions()))
+                             int language, const ChangeLines& changes) {
+    if (!writeSettingsFile(host_, folder_.path, fileName, bytes, success, language, writeOptions(),
+                           changes))
         return false;
     remember();
     return true;

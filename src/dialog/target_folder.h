@@ -2,6 +2,7 @@
 
 #include "card/volumes.h"
 #include "common/volume_identity.h"
+#include "dialog/settings_file.h"
 #include "format/record_file.h"
 #include "i18n/messages.h"
 
@@ -53,10 +54,10 @@ public:
     // message in `language`, or what kept it from the card). A folder that took the file is
     // the one to come back to. Whether the file is in place.
     bool writeFile(const char* fileName, const QByteArray& bytes, i18n::Message success,
-                   int language);
+                   int language, const ChangeLines& changes = {});
     // The same with a success text of the caller's own.
     bool writeFile(const char* fileName, const QByteArray& bytes, const QString& success,
-                   int language);
+                   int language, const ChangeLines& changes = {});
 
     // What is mounted at the folder now.
     VolumeIdentity volumeNow() const;

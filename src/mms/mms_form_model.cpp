@@ -28,10 +28,13 @@ bool isText(const MmsFieldRow& row) {
 
 } // namespace
 
-MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host)
+MmsFormModel::MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host,
+                           MmsPlanPtr plan)
     : SetupFormModel(res::mmsFormTemplate(form),
-                     {selectButton, generateButton, exitButton, moreButton}, context, host)
-    , form_(form) {
+                     {selectButton, generateButton, exitButton, moreButton}, context, host,
+                     plan ? std::optional(plan->defaultTriggers()) : std::nullopt)
+    , form_(form)
+    , plan_(std::move(plan)) {
     useCardFileHooks(cardFileHooks());
 }
 
@@ -332,14 +335,32 @@ QStringList MmsFormModel::statusEntries() const {
     return i18n::mmsSendOptions(form_, context().model, i18n::English);
 }
 
-MmsSettings MmsFormModel::writtenSettings() const {
-    MmsSettings written = settings();
+MmsSettings MmsFormModel::typedSettings() const {
+    MmsSettings typed = settings();
     if (isAuto()) {
-        written.country = dialog().selection(countryList);
-        written.operatorCode = dialog().selection(operatorList);
+        typed.country = dialog().selection(countryList);
+        typed.operatorCode = dialog().selection(operatorList);
     }
+    return typed;
+}
+
+MmsSettings MmsFormModel::writtenSettings() const {
+    MmsSettings written = typedSettings();
     applyPreset(written);
     return written;
+}
+
+PreparedMmsFile MmsFormModel::prepared() const {
+    return prepareMmsFile(typedSettings(), static_cast<int>(dialog().entries(statusList).size()),
+                          context().recordLanguage(), context().tvMode);
+}
+
+MmsPlanInput MmsFormModel::planInput() const {
+    return {planRequest(), form_, writtenSettings()};
+}
+
+dialog::StripContent MmsFormModel::stripContent() const {
+    return plan_ ? plan_->strip(planInput()) : dialog::StripContent{};
 }
 
 void MmsFormModel::showSettings(const MmsSettings& s) {
@@ -390,6 +411,12 @@ dialog::CardFileHooks MmsFormModel::cardFileHooks() {
             readable(mmsProfileObject(decodeMmsRecord(bytes).settings, statusEntries())).settings);
     };
     hooks.profile = [this] { return mmsProfileObject(writtenSettings(), statusEntries()); };
+    if (plan_)
+        hooks.sheet = [this] {
+            const PreparedMmsFile file = prepared();
+            const bool writable = !file.failure && !file.refusal;
+            return plan_->sheet(planInput(), writable ? std::optional(file.bytes) : std::nullopt);
+        };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
         const ProfileSettings read = readable(profile);
         if (read.error)
@@ -417,24 +444,17 @@ void MmsFormModel::generate() {
         fail(picturesField, i18n::messageFor(Message::EnterInteger, language));
         return;
     }
-    MmsSettings typed = settings();
-    if (isAuto()) {
-        typed.country = dialog().selection(countryList);
-        typed.operatorCode = dialog().selection(operatorList);
-    }
-    const PreparedMmsFile prepared =
-        prepareMmsFile(typed, static_cast<int>(dialog().entries(statusList).size()),
-                       context().recordLanguage(), context().tvMode);
-    if (prepared.failure) {
-        fail(controlOf(prepared.failure->field),
-             i18n::messageFor(prepared.failure->message, language));
+    const MmsSettings typed = typedSettings();
+    const PreparedMmsFile file = prepared();
+    if (file.failure) {
+        fail(controlOf(file.failure->field), i18n::messageFor(file.failure->message, language));
         return;
     }
     // The codes of the chosen operator count from the first Generate that passes its checks.
     stored_.country = typed.country;
     stored_.operatorCode = typed.operatorCode;
-    if (prepared.refusal) {
-        const FieldError& error = *prepared.refusal;
+    if (file.refusal) {
+        const FieldError& error = *file.refusal;
         const auto field = error.id >= 0 ? std::optional(MmsField(error.id)) : std::nullopt;
         host().showMessage(
             fieldErrorMessage(error, field ? captionOf(*field) : error.field, language));
@@ -445,7 +465,9 @@ void MmsFormModel::generate() {
 
     // The folder as the box shows it now.
     folder().typed(dialog().text(folderField));
-    folder().writeFile(mmsFileName, prepared.bytes, Message::MmsGenerated, language);
+    const dialog::ChangeLines changes =
+        dialog::changeLinesFrom(plan_, [this] { return planInput(); });
+    folder().writeFile(mmsFileName, file.bytes, Message::MmsGenerated, language, changes);
 }
 
 } // namespace kestrova::mms

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "dialog/settings_file.h"
 #include "dialog/setup_form_model.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_plan.h"
 #include "mms/mms_settings.h"
 
 #include <QString>
@@ -18,7 +20,10 @@ namespace kestrova::mms {
 // are read where they are needed.
 class MmsFormModel final : public dialog::SetupFormModel {
 public:
-    MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host);
+    // With a plan, the form shows what the camera will do, says what a write changed and prints
+    // a settings sheet.
+    MmsFormModel(MmsForm form, const dialog::FormContext& context, dialog::Host& host,
+                 MmsPlanPtr plan = nullptr);
 
     void initialise() override;
     void listChanged(int id) override;
@@ -67,6 +72,11 @@ private:
     void showSettings(const MmsSettings& settings);
     // The settings as written: the preset's network texts in "Auto" mode.
     MmsSettings writtenSettings() const;
+    // The settings Generate checks: the chosen operator's codes in "Auto" mode.
+    MmsSettings typedSettings() const;
+    PreparedMmsFile prepared() const;
+    MmsPlanInput planInput() const;
+    dialog::StripContent stripContent() const override;
     QStringList statusEntries() const;
     dialog::CardFileHooks cardFileHooks();
     void generate() override;
@@ -76,6 +86,7 @@ private:
     QString captionOf(MmsField field) const;
 
     MmsForm form_;
+    MmsPlanPtr plan_;
     MmsSettings stored_; // the texts, the picture count, the scope and the record's codes
 };
 

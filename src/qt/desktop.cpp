@@ -12,6 +12,10 @@
 #include "card/system_volumes.h"
 #include "format/file_history.h"
 #include "mms/mms_form_model.h"
+#include "plan/form_plans.h"
+#ifdef KESTROVA_HAVE_TIMEDATED
+#include "plan/timedated_clock_sync.h"
+#endif
 #include "qt/qt_host.h"
 #include "qt/theme.h"
 #include "smtp/smtp_form_model.h"
@@ -22,18 +26,22 @@
 
 namespace kestrova::qt {
 
-app::SetupForms desktopForms() {
+app::SetupForms desktopForms(const plan::ClockSync* clockSync) {
     app::SetupForms forms;
-    forms.camera = [](const dialog::FormContext& context, dialog::Host& host) {
+    auto menuPlan = plan::menuFormPlan(clockSync);
+    auto mmsPlan = plan::mmsFormPlan();
+    auto smtpPlan = plan::smtpFormPlan();
+    forms.camera = [menuPlan](const dialog::FormContext& context, dialog::Host& host) {
         return std::make_unique<camera::CameraFormModel>(app::cameraFormFor(context.model), context,
-                                                         host);
+                                                         host, menuPlan);
     };
-    forms.mms = [](const dialog::FormContext& context, dialog::Host& host) {
-        return std::make_unique<mms::MmsFormModel>(app::mmsFormFor(context.model), context, host);
+    forms.mms = [mmsPlan](const dialog::FormContext& context, dialog::Host& host) {
+        return std::make_unique<mms::MmsFormModel>(app::mmsFormFor(context.model), context, host,
+                                                   mmsPlan);
     };
-    forms.smtp = [](const dialog::FormContext& context, dialog::Host& host) {
-        return std::make_unique<smtp::SmtpFormModel>(app::smtpFormFor(context.model), context,
-                                                     host);
+    forms.smtp = [smtpPlan](const dialog::FormContext& context, dialog::Host& host) {
+        return std::make_unique<smtp::SmtpFormModel>(app::smtpFormFor(context.model), context, host,
+                                                     smtpPlan);
     };
     return forms;
 }
@@ -47,7 +55,13 @@ int runDesktop(int argc, char** argv) {
 
     app::PreferencesStore store;
     app::ProcessState state = app::startUp(store, i18n::languageIdOf(QLocale::system()));
+#ifdef KESTROVA_HAVE_TIMEDATED
+    // Asked now, on a thread of its own: the answer is in long before a form opens.
+    const plan::TimedatedClockSync clockSync;
+    const app::SetupForms forms = desktopForms(&clockSync);
+#else
     const app::SetupForms forms = desktopForms();
+#endif
     QtHost host;
 #ifdef KESTROVA_HAVE_UDISKS
     const card::SystemVolumes volumes([] { return card::udisksDevices(); });

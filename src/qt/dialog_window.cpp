@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -31,7 +32,8 @@ using dialog::ControlTemplate;
 namespace {
 
 bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::Button || kind == ControlKind::Edit || kind == ControlKind::List;
+    return kind == ControlKind::Button || kind == ControlKind::Edit || kind == ControlKind::List ||
+           kind == ControlKind::Summary;
 }
 
 } // namespace
@@ -54,6 +56,7 @@ DialogWindow::DialogWindow(dialog::FormModel& model, QWidget* parent)
     setTabOrder();
     model_.setEventRunner([this](const std::function<void()>& event) { dispatchWhenFree(event); });
     model_.initialise();
+    model_.eventHandled();
     showModelState();
 
     if (const int interval = model_.tickInterval(); interval > 0) {
@@ -191,6 +194,19 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         w = frame;
         break;
     }
+    case ControlKind::Summary: {
+        // Read, not edited: the keyboard moves from line to line and a screen reader reads each.
+        auto* lines = new QListWidget(this);
+        lines->setWordWrap(true);
+        lines->setTextElideMode(Qt::ElideNone);
+        lines->setResizeMode(QListView::Adjust);
+        lines->setSelectionMode(QAbstractItemView::NoSelection);
+        lines->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        lines->setSpacing(2);
+        w = lines;
+        break;
+    }
     case ControlKind::Icon: {
         auto* icon = new QLabel(this);
         const QRect r = toPixels(control.rect);
@@ -262,6 +278,7 @@ void DialogWindow::dispatch(const std::function<void()>& event) {
         return;
     dispatching_ = true;
     event();
+    model_.eventHandled();
     dispatching_ = false;
     showModelState();
     if (const auto result = model_.result()) {
@@ -347,10 +364,38 @@ void DialogWindow::showControl(const ControlTemplate& control) {
         list->setCurrentIndex(state.selection);
         break;
     }
+    case ControlKind::Summary:
+        showLines(static_cast<QListWidget*>(w), state);
+        w->setAccessibleName(state.caption);
+        break;
     case ControlKind::Frame:
     case ControlKind::Icon:
         break;
     }
+}
+
+void DialogWindow::showLines(QListWidget* lines, const dialog::ControlState& state) {
+    // Only the lines that changed: a clock ticking in one line leaves the reader where it was.
+    const bool first = lines->count() == 0;
+    while (lines->count() > state.entries.size())
+        delete lines->takeItem(lines->count() - 1);
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (qsizetype i = 0; i < state.entries.size(); ++i) {
+        QListWidgetItem* item = i < lines->count() ? lines->item(int(i)) : nullptr;
+        if (!item) {
+            item = new QListWidgetItem(lines);
+            item->setFlags(Qt::ItemIsEnabled);
+        }
+        const bool warns = state.warnings.value(i);
+        if (item->text() != state.entries[i])
+            item->setText(state.entries[i]);
+        if (item->data(Qt::UserRole).toBool() != warns) {
+            item->setIcon(warns ? warning : QIcon());
+            item->setData(Qt::UserRole, warns);
+        }
+    }
+    if (first)
+        lines->scrollToTop();
 }
 
 QString DialogWindow::shownCaption(const ControlTemplate& control,

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QTimer;
 
 namespace kestrova::qt {
@@ -52,6 +53,7 @@ private:
     void announceShown(int attempt);
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
+    void showLines(QListWidget* lines, const dialog::ControlState& state);
     void showContextMenu(const QPoint& globalPos);
     QString shownCaption(const dialog::ControlTemplate& control,
                          const dialog::ControlState& state) const;

@@ -2,6 +2,7 @@
 
 #include "i18n/language.h"
 #include "qt/dialog_window.h"
+#include "qt/one_page_print.h"
 #include "qt/theme.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QFileDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace kestrova::qt {
@@ -67,6 +70,18 @@ std::optional<QString> QtHost::browseForFolder(const QString& start) {
 
 bool QtHost::openUrl(const QString& url) {
     return QDesktopServices::openUrl(QUrl(url));
+}
+
+std::optional<QString> QtHost::printPage(const QString& html) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    printOnePage(html, printer);
+    if (printer.printerState() == QPrinter::Error)
+        return printer.outputFileName().isEmpty() ? printer.printerName()
+                                                  : printer.outputFileName();
+    return std::nullopt;
 }
 
 void QtHost::useLanguage(int language) {

@@ -20,6 +20,7 @@ public:
     std::optional<QString> browseForFolder(const QString& start) override;
     std::optional<QString> chooseProfileFile(FileUse use, const QString& start) override;
     bool openUrl(const QString& url) override;
+    std::optional<QString> printPage(const QString& html) override;
     void useLanguage(int language) override;
     const Clock& clock() const override { return clock_; }
     dialog::DialogResult runModal(dialog::FormModel& model) override;

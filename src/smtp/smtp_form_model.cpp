@@ -40,10 +40,13 @@ QString manualRow() {
 
 } // namespace
 
-SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host)
+SmtpFormModel::SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host,
+                             SmtpPlanPtr plan)
     : SetupFormModel(res::smtpFormTemplate(form),
-                     {selectButton, generateButton, exitButton, moreButton}, context, host)
-    , form_(form) {
+                     {selectButton, generateButton, exitButton, moreButton}, context, host,
+                     plan ? std::optional(plan->defaultTriggers()) : std::nullopt)
+    , form_(form)
+    , plan_(std::move(plan)) {
     useCardFileHooks(cardFileHooks());
 }
 
@@ -248,6 +251,12 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
             readable(smtpProfile(decodeSmtpRecord(bytes, form_).settings, form_)).settings);
     };
     hooks.profile = [this] { return smtpProfile(withGprsPreset(settings()), form_); };
+    if (plan_)
+        hooks.sheet = [this] {
+            const PreparedSmtpFile file = prepared();
+            return plan_->sheet(planInput(),
+                                file.refusal ? std::nullopt : std::optional(file.bytes));
+        };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
         const SmtpProfileReader::Settled read = readable(profile);
         if (read.refusal)
@@ -269,15 +278,28 @@ void SmtpFormModel::generate() {
     folder().typed(dialog().text(folderField));
     // The preset goes into what is written, never into the settings, so the read-only GPRS
     // edits stay empty in "Auto" mode whatever happens next.
-    const PreparedSmtpFile prepared =
-        prepareSmtpFile(settings(), form_, context().recordLanguage(), language);
-    if (prepared.refusal) {
-        host().showMessage(prepared.refusal->message);
-        if (prepared.refusal->field)
-            dialog().setFocus(controlOf(smtpField(*prepared.refusal->field)));
+    const PreparedSmtpFile file = prepared();
+    if (file.refusal) {
+        host().showMessage(file.refusal->message);
+        if (file.refusal->field)
+            dialog().setFocus(controlOf(smtpField(*file.refusal->field)));
         return;
     }
-    folder().writeFile(smtpFileName, prepared.bytes, Message::SmtpGenerated, language);
+    const dialog::ChangeLines changes =
+        dialog::changeLinesFrom(plan_, [this] { return planInput(); });
+    folder().writeFile(smtpFileName, file.bytes, Message::SmtpGenerated, language, changes);
+}
+
+PreparedSmtpFile SmtpFormModel::prepared() const {
+    return prepareSmtpFile(settings(), form_, context().recordLanguage(), context().textLanguage());
+}
+
+SmtpPlanInput SmtpFormModel::planInput() const {
+    return {planRequest(), form_, withGprsPreset(settings())};
+}
+
+dialog::StripContent SmtpFormModel::stripContent() const {
+    return plan_ ? plan_->strip(planInput()) : dialog::StripContent{};
 }
 
 } // namespace kestrova::smtp

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "dialog/settings_file.h"
 #include "dialog/setup_form_model.h"
 #include "smtp/smtp_checks.h"
+#include "smtp/smtp_plan.h"
 #include "smtp/smtp_settings.h"
 
 #include <QString>
@@ -15,7 +17,10 @@ namespace kestrova::smtp {
 // them changes.
 class SmtpFormModel final : public dialog::SetupFormModel {
 public:
-    SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host);
+    // With a plan, the form shows what the camera will do, says what a write changed and prints
+    // a settings sheet.
+    SmtpFormModel(SmtpForm form, const dialog::FormContext& context, dialog::Host& host,
+                  SmtpPlanPtr plan = nullptr);
 
     void initialise() override;
     void listChanged(int id) override;
@@ -46,12 +51,16 @@ private:
     void showSettings(const SmtpSettings& settings);
     dialog::CardFileHooks cardFileHooks();
     void generate() override;
+    PreparedSmtpFile prepared() const;
+    SmtpPlanInput planInput() const;
+    dialog::StripContent stripContent() const override;
     void fail(int field, const QString& message);
     // Where a field shows on this form, and how many characters its box takes.
     int controlOf(const SmtpFieldRow& row) const;
     int limitOf(const SmtpFieldRow& row) const;
 
     SmtpForm form_;
+    SmtpPlanPtr plan_;
     SmtpSettings settings_; // the texts and pictures per day; the lists hold the rest
 };
 

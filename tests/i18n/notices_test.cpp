@@ -1,4 +1,5 @@
 #include "i18n/notices.h"
+#include "i18n/summary_texts.h"
 #include "support/test_registry.h"
 
 #include <QRegularExpression>
@@ -16,20 +17,45 @@ QStringList placeholders(const QString& text) {
     return found;
 }
 
+// A table's texts, each by its key, one column per language.
+using Texts = QList<std::pair<QByteArray, QStringList>>;
+
+template <typename Rows, typename Lookup> Texts textsOf(const Rows& rows, Lookup text) {
+    Texts texts;
+    int row = 0;
+    for (const auto& entry : rows) {
+        // Found by its id: the rows stand in the order of their ids.
+        if (static_cast<int>(entry.id) != row++)
+            return {};
+        QStringList columns;
+        for (int language = 1; language <= languageCount; ++language)
+            columns << text(entry.id, language);
+        texts.append({QByteArray(entry.key.data(), qsizetype(entry.key.size())), columns});
+    }
+    return texts;
+}
+
 } // namespace
 
-// Every notice exists in every language, says the same things there, and is found by its id.
+Q_DECLARE_METATYPE(Texts)
+
+// Every text the program adds exists in every language and says the same things there.
 class NoticesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everyLanguageHasEveryNotice() {
-        int row = 0;
-        for (const NoticeRow& notice : noticeRows()) {
-            QCOMPARE(static_cast<int>(notice.id), row++);
-            const QString english = QString::fromUtf8(notice.texts[English - 1]);
+    void everyLanguageHasEveryText_data() {
+        QTest::addColumn<Texts>("texts");
+        QTest::newRow("notices") << textsOf(noticeRows(), noticeText);
+        QTest::newRow("what the camera will do") << textsOf(summaryTextRows(), summaryText);
+    }
+    void everyLanguageHasEveryText() {
+        QFETCH(Texts, texts);
+        QVERIFY(!texts.isEmpty());
+        for (const auto& [key, columns] : texts) {
+            const QString english = columns[English - 1];
             for (int language = 1; language <= languageCount; ++language) {
-                const QString text = noticeText(notice.id, language);
-                QVERIFY2(!text.trimmed().isEmpty(), notice.key.data());
+                const QString text = columns[language - 1];
+                QVERIFY2(!text.trimmed().isEmpty(), key.constData());
                 QCOMPARE(placeholders(text), placeholders(english));
                 // Chinese and Japanese set a colon full width, and Japanese says フォルダ, as
                 // the windows' own texts do.

@@ -92,7 +92,8 @@ private Q_SLOTS:
         expected.serial_char2 = 2;
         const auto record = camera::buildMenuRecord(form, expected, {2012, 5, 6, 7, 8, 9}, 2, 0);
         QCOMPARE(fileBytes(menuFile()).toHex(' '), camera::toByteArray(record).toHex(' '));
-        QCOMPARE(f.host.messages, QStringList{kestrova::test::writtenMessage(message, menuFile())});
+        QCOMPARE(f.host.messages, QStringList{kestrova::test::writtenMessage(message, menuFile()) +
+                                              QStringLiteral("\nNew file.")});
         QVERIFY(f.window->isVisible());
     }
 
@@ -121,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(more->toolTip(), QStringLiteral("More..."));
         QTest::mouseClick(more, Qt::LeftButton);
         QVERIFY(f.window->contextMenu() && f.window->contextMenu()->isVisible());
-        QCOMPARE(f.window->contextMenu()->actions().size(), 4);
+        QCOMPARE(f.window->contextMenu()->actions().size(), 5);
         f.window->contextMenu()->close();
     }
 

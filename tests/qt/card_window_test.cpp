@@ -4,15 +4,12 @@
 #include "res/camera_templates.h"
 #include "support/fake_volumes.h"
 #include "support/process_runner.h"
+#include "support/silent_socket.h"
 #include "support/test_registry.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using namespace kestrova;
 using namespace kestrova::res::camera_form;
@@ -55,12 +52,9 @@ private Q_SLOTS:
 
     void windowOpensBeforeAHungBusAnswers() {
         // A bus that takes the connection and never answers: a stopped daemon.
-        sockaddr_un where{AF_UNIX, {}};
-        qstrncpy(where.sun_path, path("bus").toLocal8Bit().constData(), sizeof where.sun_path);
-        const int bus = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        QVERIFY(::bind(bus, reinterpret_cast<sockaddr*>(&where), sizeof where) == 0 &&
-                ::listen(bus, 8) == 0);
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + path("bus").toLocal8Bit());
+        test::SilentSocket bus(path("bus"));
+        QVERIFY(bus.listening());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.address().toLocal8Bit());
         AskingUdisksFirst volumes;
         volumes.list = {test::volumeAt(path("card"), true, card::Bus::Sd)};
         dialog::FormContext context{{2, false, false}, 7, 0};
@@ -78,7 +72,6 @@ private Q_SLOTS:
                  qPrintable(f.host.questions[0]));
         QCOMPARE(f.edit(videoLength)->text(), QStringLiteral("10")); // answered No
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/kestrova-tests-have-no-bus");
-        ::close(bus);
     }
 
     void questionWaitsForTheWindow() {

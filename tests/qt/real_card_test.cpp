@@ -142,7 +142,9 @@ private Q_SLOTS:
         QCOMPARE(f.edit(videoLength)->text(), QStringLiteral("45"));
         f.typeOver(videoLength, QStringLiteral("30"));
         QTest::mouseClick(f.window->widget(generateButton), Qt::LeftButton);
-        QVERIFY2(f.host.messages.last().endsWith(card() + QStringLiteral("/menu.dat")),
+        QVERIFY2(f.host.messages.last().endsWith(
+                     card() + QStringLiteral("/menu.dat\nChanged on the card:\nVideo Length: 45 s "
+                                             "-> 30 s")),
                  qPrintable(f.host.messages.last()));
         QCOMPARE(history.entries().size(), 1);
         QCOMPARE(history.entries()[0].volume.uuid, value("UUID_A"));

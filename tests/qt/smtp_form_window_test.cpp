@@ -99,7 +99,8 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(smtpFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(f.host.messages,
                  QStringList{kestrova::test::writtenMessage(
-                     u"SMTP configuration file has been generated"_s, smtpFile())});
+                                 u"SMTP configuration file has been generated"_s, smtpFile()) +
+                             u"\nNew file."_s});
         QVERIFY(f.window->isVisible());
     }
 

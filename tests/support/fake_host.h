@@ -29,6 +29,7 @@ public:
     bool browserOpens = true;
     QStringList mountPoints; // the folders where a volume is mounted, as the system lists them
     QList<int> languagesUsed;
+    QStringList printedPages;
     FixedClock fixedClock;
 
     void showMessage(const QString& text) override { messages << text; }
@@ -49,6 +50,10 @@ public:
     }
     bool isMountPoint(const QString& folder) const override { return mountPoints.contains(folder); }
     void useLanguage(int language) override { languagesUsed << language; }
+    std::optional<QString> printPage(const QString& html) override {
+        printedPages << html;
+        return std::nullopt;
+    }
     std::optional<QString> browseForFolder(const QString& start) override {
         browseStarts << start;
         if (folderAnswers.empty())

@@ -1,0 +1,226 @@
+#include "app/camera_models.h"
+#include "app/routing.h"
+#include "camera/menu_profile.h"
+#include "cli/cli_error.h"
+#include "cli/command_parser.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/file_report.h"
+#include "cli/folder_files.h"
+#include "cli/json_values.h"
+#include "cli/process_options.h"
+#include "format/bounded_read.h"
+#include "i18n/mms_texts.h"
+#include "mms/mms_profile.h"
+#include "plan/profile_diff.h"
+#include "smtp/smtp_profile.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+
+#include <map>
+
+namespace kestrova::cli {
+
+namespace {
+
+// A profile is text; anything larger than this is none.
+constexpr qint64 profileLimit = 1024 * 1024;
+
+const QString factoryReset = QStringLiteral("factory-reset");
+
+// What one side holds: the settings of each kind of file, as profiles.
+struct Side {
+    QString path;
+    bool folder = false;
+    std::map<QString, QJsonObject> kinds; // "menu" (the factory reset record too), "mms", "smtp"
+    std::optional<int> model;             // the model a profile names
+};
+
+QString kindOf(const QJsonObject& profile) {
+    const QString kind = profile.value(QStringLiteral("kind")).toString();
+    return kind == factoryReset ? QStringLiteral("menu") : kind;
+}
+
+void addReport(Side& side, const QString& path, const FileReport& report) {
+    if (report.damaged())
+        fail(ExitBadInput, QStringLiteral("%1 is damaged or no settings file; it holds no "
+                                          "settings to compare (see kestrova inspect)")
+                               .arg(escapedText(path)));
+    const QJsonObject json = report.json();
+    side.kinds[kindOf(json)] = json;
+}
+
+Side readFolder(const QString& path, std::optional<int> model) {
+    Side side{path, true, {}, {}};
+    for (const FolderFile& file : settingsFilesIn(path, model)) {
+        if (file.state == FolderFile::State::Absent)
+            continue;
+        if (file.state != FolderFile::State::Read)
+            fail(ExitBadInput,
+                 QStringLiteral("cannot compare %1: %2")
+                     .arg(escapedText(file.path), file.reason.isEmpty()
+                                                      ? QStringLiteral("not a settings file")
+                                                      : file.reason));
+        addReport(side, file.path, *file.report);
+    }
+    if (side.kinds.empty())
+        fail(ExitBadInput, QStringLiteral("no settings file in %1").arg(escapedText(path)));
+    return side;
+}
+
+Side readSide(const QString& path, std::optional<int> model) {
+    if (QFileInfo(path).isDir())
+        return readFolder(path, model);
+    const format::BoundedRead read = format::readBounded(path, profileLimit);
+    if (!read.ok())
+        fail(ExitBadInput,
+             QStringLiteral("cannot read %1: %2")
+                 .arg(escapedText(path),
+                      read.reason.isEmpty() ? QStringLiteral("too large") : read.reason));
+    Side side{path, false, {}, {}};
+    // A profile is a JSON object; a settings file is binary and never starts with "{".
+    if (read.bytes.trimmed().startsWith('{')) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(read.bytes, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject())
+            fail(ExitBadInput,
+                 QStringLiteral("%1 is no JSON object of settings").arg(escapedText(path)));
+        const QJsonObject profile = document.object();
+        if (profile.value(QStringLiteral("intact")) == QJsonValue(false))
+            fail(ExitBadInput,
+                 QStringLiteral("%1 is the report of a damaged file").arg(escapedText(path)));
+        const QString kind = kindOf(profile);
+        if (kind != u"menu" && kind != u"mms" && kind != u"smtp")
+            fail(ExitBadInput, QStringLiteral("%1 names no kind of settings file (\"kind\": "
+                                              "\"menu\", \"mms\" or \"smtp\")")
+                                   .arg(escapedText(path)));
+        if (profile.value(QStringLiteral("model")).isDouble())
+            side.model = profile.value(QStringLiteral("model")).toInt();
+        side.kinds[kind] = profile;
+        return side;
+    }
+    addReport(side, path, *reportFor(path, read.bytes, model));
+    return side;
+}
+
+// The settings in one shape whatever gave them: read as the model's form would, then written
+// out again; a list as its English entry, say, whether the profile gave its position.
+QJsonObject canonical(const QString& kind, const QJsonObject& profile, int model,
+                      const QString& path) {
+    const auto refuse = [&path](const QString& why) {
+        fail(ExitBadInput, QStringLiteral("%1: %2").arg(escapedText(path), why));
+    };
+    if (kind == u"menu") {
+        const CameraForm form = app::cameraFormFor(model);
+        camera::MenuProfileReader reader(form, model, i18n::English);
+        reader.takeProfile(profile);
+        const camera::MenuProfileSettings read = reader.settings();
+        if (read.error)
+            refuse(read.error->message);
+        return camera::menuProfileObject(read.settings, form, model);
+    }
+    if (kind == u"mms") {
+        const MmsForm form = app::mmsFormFor(model);
+        mms::MmsProfileReader reader(form, model, i18n::English);
+        reader.takeProfile(profile);
+        const mms::ProfileSettings read = reader.settings();
+        if (read.error)
+            refuse(read.error->message);
+        return mms::mmsProfileObject(read.settings,
+                                     i18n::mmsSendOptions(form, model, i18n::English));
+    }
+    const SmtpForm form = app::smtpFormFor(model);
+    smtp::SmtpProfileReader reader(
+        form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)), i18n::English);
+    if (const auto refusal = reader.readObject(profile))
+        refuse(*refusal);
+    const auto settled = reader.settle();
+    if (settled.refusal)
+        refuse(*settled.refusal);
+    return smtp::smtpProfile(settled.settings, form);
+}
+
+QString fileNameOf(const QString& kind) {
+    if (kind == u"mms")
+        return QStringLiteral("setup.dat");
+    return kind == u"smtp" ? QStringLiteral("smtp.dat") : QStringLiteral("menu.dat");
+}
+
+QStringList settingNames(const QString& kind) {
+    if (kind == u"mms")
+        return mms::mmsSettingNames();
+    return kind == u"smtp" ? smtp::smtpSettingNames() : camera::menuSettingNames();
+}
+
+} // namespace
+
+int runDiff(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Compares two settings files, folders or profiles, in any mix, setting by setting.\n"
+        "Exit status 0: the same settings; 1: they differ; 2: an input cannot be compared."));
+    parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("A file, folder or profile."));
+    parser.addPositionalArgument(QStringLiteral("B"), QStringLiteral("Another."));
+    ProcessOptions process;
+    parser.addOption(process.model);
+    parseCommand(parser, arguments, 2);
+
+    std::optional<int> given;
+    if (parser.isSet(process.model))
+        given = requiredModel(parser, process.model);
+    const Side a = readSide(parser.positionalArguments()[0], given);
+    const Side b = readSide(parser.positionalArguments()[1], given);
+    // The model whose forms read the settings: the one given, else a profile's, else the one
+    // the desktop program would use.
+    const int model =
+        given.value_or(a.model.value_or(b.model.value_or(ProcessOptions::stored().model)));
+
+    // Two folders are compared file by file; a single file or profile only where the other
+    // side holds the same kind.
+    std::map<QString, bool> kinds;
+    for (const Side* side : {&a, &b})
+        for (const auto& [kind, profile] : side->kinds)
+            kinds[kind] = true;
+    QStringList lines;
+    for (const auto& [kind, unused] : kinds) {
+        const auto inA = a.kinds.find(kind);
+        const auto inB = b.kinds.find(kind);
+        const bool bothFolders = a.folder && b.folder;
+        if (inA == a.kinds.end() || inB == b.kinds.end()) {
+            if (bothFolders)
+                lines << QStringLiteral("%1: only in %2")
+                             .arg(fileNameOf(kind),
+                                  escapedText(inA == a.kinds.end() ? b.path : a.path));
+            continue;
+        }
+        const bool resetA = inA->second.value(QStringLiteral("kind")).toString() == factoryReset;
+        const bool resetB = inB->second.value(QStringLiteral("kind")).toString() == factoryReset;
+        if (resetA || resetB) {
+            if (resetA != resetB)
+                lines << QStringLiteral("%1: %2 is the factory reset record")
+                             .arg(fileNameOf(kind), escapedText(resetA ? a.path : b.path));
+            continue;
+        }
+        const QStringList differences = plan::profileDifferences(
+            canonical(kind, inA->second, model, a.path),
+            canonical(kind, inB->second, model, b.path), settingNames(kind));
+        if (differences.isEmpty())
+            continue;
+        lines << fileNameOf(kind) + u':';
+        for (const QString& difference : differences)
+            lines << QStringLiteral("  ") + escapedText(difference);
+    }
+    const bool compared = std::any_of(kinds.begin(), kinds.end(), [&](const auto& entry) {
+        return a.kinds.contains(entry.first) && b.kinds.contains(entry.first);
+    });
+    if (!compared && !(a.folder && b.folder))
+        fail(ExitBadInput, QStringLiteral("nothing to compare: %1 and %2 hold different kinds of "
+                                          "settings")
+                               .arg(escapedText(a.path), escapedText(b.path)));
+    for (const QString& line : lines)
+        printLine(line);
+    return lines.isEmpty() ? ExitOk : ExitDiffer;
+}
+
+} // namespace kestrova::cli

@@ -1,0 +1,140 @@
+#include "cli/cli_error.h"
+#include "cli/command_parser.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/file_report.h"
+#include "cli/folder_files.h"
+#include "cli/json_values.h"
+#include "cli/process_options.h"
+#include "cli/summary_options.h"
+#include "format/block_container.h"
+#include "format/bounded_read.h"
+#include "plan/settings_sheet.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace kestrova::cli {
+
+namespace {
+
+// How long laying out one page may take at most.
+constexpr int pdfWaitMs = 60000;
+
+// The program that lays the page out as a PDF: beside this one in a build tree, else where the
+// package installs it.
+QString sheetPdfProgram() {
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const QString& candidate :
+         {here.filePath(QStringLiteral("kestrova-sheet-pdf")),
+          here.filePath(QStringLiteral(KESTROVA_SHEET_PDF_FROM_BIN "/kestrova-sheet-pdf"))}) {
+        if (QFileInfo(candidate).isExecutable())
+            return QDir::cleanPath(candidate);
+    }
+    return {};
+}
+
+void writePdf(const QString& out, const QString& html) {
+    const QString program = sheetPdfProgram();
+    if (program.isEmpty())
+        fail(ExitWriteFailed, QStringLiteral("cannot write %1: kestrova-sheet-pdf, which lays out "
+                                             "the page, is not installed beside kestrova")
+                                  .arg(escapedText(out)));
+    QProcess pdf;
+    pdf.setProcessChannelMode(QProcess::SeparateChannels);
+    pdf.start(program, {out});
+    pdf.write(html.toUtf8());
+    pdf.closeWriteChannel();
+    if (!pdf.waitForFinished(pdfWaitMs) || pdf.exitStatus() != QProcess::NormalExit ||
+        pdf.exitCode() != 0)
+        fail(ExitWriteFailed,
+             QStringLiteral("cannot write %1: %2")
+                 .arg(escapedText(out),
+                      QString::fromLocal8Bit(pdf.readAllStandardError()).trimmed()));
+}
+
+} // namespace
+
+int runSheet(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes the settings sheet of a settings file, or of each one in a folder, as a PDF:\n"
+        "the camera model, the folder, every setting as the forms show it in the chosen\n"
+        "language, what the camera will do, the warnings and each file's check value."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A settings file, or a folder."));
+    const QCommandLineOption pdfOption{
+        QStringLiteral("pdf"), QStringLiteral("The PDF file to write."), QStringLiteral("OUT.pdf")};
+    parser.addOption(pdfOption);
+    ProcessOptions process;
+    parser.addOptions({process.model, process.language});
+    const SummaryOptions summaryOptions;
+    summaryOptions.addTo(parser);
+    parseCommand(parser, arguments, 1);
+    if (!parser.isSet(pdfOption) || parser.value(pdfOption).isEmpty())
+        fail(ExitBadInput, QStringLiteral("--pdf is required: the PDF file to write"));
+
+    std::optional<int> model;
+    if (parser.isSet(process.model))
+        model = requiredModel(parser, process.model);
+    const SummaryRequest request =
+        SummaryRequest::from(parser, summaryOptions, process.resolveLanguage(parser), model, true);
+
+    const QString path = parser.positionalArguments().constFirst();
+    const bool folder = QFileInfo(path).isDir();
+    const QString folderPath = folder ? path : QFileInfo(path).absolutePath();
+    // Each file as inspect reads it.
+    std::vector<std::pair<QString, QByteArray>> files;
+    if (folder) {
+        for (const FolderFile& file : settingsFilesIn(path, model)) {
+            if (file.state == FolderFile::State::Read)
+                files.emplace_back(file.name, file.bytes);
+            else if (file.state != FolderFile::State::Absent)
+                fail(ExitWriteFailed,
+                     QStringLiteral("cannot read %1: %2").arg(escapedText(file.path), file.reason));
+        }
+        if (files.empty())
+            fail(ExitBadInput, QStringLiteral("no settings file in %1").arg(escapedText(path)));
+    } else {
+        const format::BoundedRead read = format::readBounded(path, format::containerSize);
+        if (!read.ok())
+            fail(ExitWriteFailed,
+                 QStringLiteral("cannot read %1: %2")
+                     .arg(escapedText(path),
+                          read.reason.isEmpty() ? QStringLiteral("too large") : read.reason));
+        files.emplace_back(QFileInfo(path).fileName(), read.bytes);
+    }
+
+    std::vector<plan::SettingsSheet> sheets;
+    for (const auto& [name, bytes] : files) {
+        const auto report = reportFor(name, bytes, model);
+        const QString kind = report->json().value(QStringLiteral("kind")).toString();
+        const auto read =
+            report->damaged() ? std::nullopt : fileSettings(kind, bytes, folderPath, request);
+        if (!read)
+            fail(ExitDamaged, QStringLiteral("%1 is damaged or does not fit the forms of model %2; "
+                                             "the sheet shows intact files only (see kestrova "
+                                             "inspect)")
+                                  .arg(escapedText(QDir(folderPath).filePath(name)))
+                                  .arg(request.model));
+        plan::SettingsSheet sheet;
+        sheet.fileName = name;
+        sheet.model = request.model;
+        sheet.language = request.language;
+        sheet.folder = QDir::toNativeSeparators(QFileInfo(folderPath).absoluteFilePath());
+        sheet.date = QDateTime::currentDateTime();
+        sheet.lines = read->lines;
+        sheet.summary = read->summary;
+        sheet.checkValue = plan::storedCheckValue(bytes);
+        sheets.push_back(std::move(sheet));
+    }
+    const QString out = parser.value(pdfOption);
+    writePdf(out, plan::sheetPage(sheets));
+    printLine(out);
+    return ExitOk;
+}
+
+} // namespace kestrova::cli

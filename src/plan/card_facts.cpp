@@ -1,0 +1,93 @@
+#include "plan/card_facts.h"
+
+#include "format/bounded_read.h"
+#include "format/menu_record.h"
+#include "format/mms_record.h"
+#include "format/record_file.h"
+#include "format/smtp_record.h"
+#include "mms/mms_checks.h"
+#include "model/camera_model.h"
+#include "plan/sending.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace kestrova::plan {
+
+namespace {
+
+// The largest settings file is 720 bytes.
+constexpr qint64 settingsFileLimit = 721;
+
+int dcimFileCount(const QString& folder) {
+    const QString dcim = QDir(folder).filePath(QStringLiteral("DCIM"));
+    if (!QFileInfo(dcim).isDir())
+        return 0;
+    QDirIterator files(dcim, QDir::Files | QDir::Hidden | QDir::NoSymLinks,
+                       QDirIterator::Subdirectories);
+    int count = 0;
+    while (count < dcimCountLimit && files.hasNext()) {
+        files.next();
+        ++count;
+    }
+    return count;
+}
+
+std::optional<QByteArray> settingsFile(const QString& folder, const char* name) {
+    const format::BoundedRead read =
+        format::readBounded(recordFilePath(folder, QString::fromLatin1(name)), settingsFileLimit);
+    if (!read.ok())
+        return std::nullopt;
+    return read.bytes;
+}
+
+} // namespace
+
+CardFacts readCardFacts(const QString& folder, bool countPictures) {
+    CardFacts facts;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return facts;
+    const QStorageInfo storage(folder);
+    if (!storage.isValid() || !storage.isReady())
+        return facts;
+    facts.known = true;
+    facts.volumeRoot = QDir(storage.rootPath()) == QDir(QFileInfo(folder).canonicalFilePath());
+    facts.bytesTotal = storage.bytesTotal();
+    facts.bytesFree = storage.bytesAvailable();
+    facts.fileSystem = QString::fromLatin1(storage.fileSystemType());
+    // A card's lock switch makes the whole volume read-only; a folder the user may not write
+    // into is just as closed to the file.
+    facts.readOnly = storage.isReadOnly() || !QFileInfo(folder).isWritable();
+    if (countPictures)
+        facts.dcimFiles = dcimFileCount(folder);
+    return facts;
+}
+
+CardFiles readCardFiles(const QString& folder, int model) {
+    CardFiles files;
+    if (folder.isEmpty())
+        return files;
+    const CameraModel& camera = cameraModel(model);
+    if (const auto menu = settingsFile(folder, camera::menuFileName)) {
+        const camera::MenuRecordCheck check = camera::checkMenuRecord(*menu);
+        if (check.intact() && !check.factoryReset)
+            files.cameraMode =
+                camera::decodeMenuRecord(camera::toMenuRecord(*menu), camera.cameraForm)
+                    .settings.camera_mode;
+    }
+    if (const auto bytes = settingsFile(folder, mms::mmsFileName)) {
+        const mms::DecodedMms decoded = mms::decodeMmsRecord(*bytes);
+        files.mmsSendsPictures =
+            decoded.check.intact() && mmsSendsPictures(decoded.settings, camera.mmsForm, model);
+    }
+    if (const auto bytes = settingsFile(folder, smtp::smtpFileName)) {
+        const smtp::DecodedSmtp decoded = smtp::decodeSmtpRecord(*bytes, camera.smtpForm);
+        files.emailSendsPictures =
+            decoded.check.intact() && emailSendsPictures(decoded.settings, camera.smtpForm);
+    }
+    return files;
+}
+
+} // namespace kestrova::plan

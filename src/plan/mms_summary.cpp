@@ -1,0 +1,72 @@
+#include "plan/mms_summary.h"
+
+#include "format/menu_fields.h"
+#include "format/mms_fields.h"
+#include "i18n/mms_texts.h"
+#include "i18n/summary_texts.h"
+#include "mms/operator_presets.h"
+#include "plan/card_conflicts.h"
+#include "plan/form_captions.h"
+#include "plan/sending.h"
+#include "plan/sending_summary.h"
+#include "plan/video_mode_conflict.h"
+
+namespace kestrova::plan {
+
+using i18n::SummaryText;
+using mms::MmsField;
+
+Summary summarizeMms(const MmsFacts& mms, const PlanInputs& inputs) {
+    const int language = inputs.language;
+    const auto text = [language](SummaryText id) { return i18n::summaryText(id, language); };
+    const mms::MmsSettings& s = mms.settings;
+    const FormCaptions captions = FormCaptions::mms(mms.form, language);
+    const auto column = static_cast<std::size_t>(mms.form);
+    const auto caption = [&](MmsField field) {
+        const mms::MmsFieldRow& row = mms::mmsField(field);
+        return row.label ? captions.caption(row.label) : captions.name(row.control[column]);
+    };
+    const auto name = [](MmsField field) { return mms::mmsField(field).nameText(); };
+
+    Summary summary;
+    const Sending sending = mmsSending(s, mms.form, mms.model);
+    const QStringList recipients = mmsRecipients(s, sending);
+    const QString to = recipients.join(QStringLiteral(", "));
+    if (sending == Sending::Off)
+        summary.sentences << text(SummaryText::MmsOff);
+    else if (!recipients.isEmpty())
+        summary.sentences
+            << (sending == Sending::Pictures
+                    ? text(SummaryText::MmsSends).arg(mmsPictureSize(s, mms.form, mms.model), to)
+                    : text(SummaryText::SendsSms).arg(to));
+    SendingVolume volume{sending, false, int(recipients.size()), s.picturesPerDay};
+    if (sending == Sending::Pictures)
+        volume.messageSize = sentPicture(mmsPictureSize(s, mms.form, mms.model), false);
+    describeVolume(summary, volume, inputs);
+    describeRemote(summary, s.remoteHours, language);
+    describeNetwork(summary, s.automatic == 1, mms::mmsCountryNames(i18n::English).value(s.country),
+                    mms::mmsOperatorNames(s.country, language).value(s.operatorCode), s.apn,
+                    language);
+
+    const QString status = i18n::mmsSendOptions(mms.form, mms.model, language).value(s.status);
+    if (sending != Sending::Off && recipients.isEmpty())
+        summary.conflicts.push_back(
+            {ConflictId::NoRecipient,
+             {name(MmsField::Status), name(MmsField::Phone1), name(MmsField::Email),
+              name(MmsField::Phone2), name(MmsField::Phone3)},
+             text(SummaryText::ConflictNoRecipient).arg(caption(MmsField::Status), status)});
+    if (sending != Sending::Off && s.picturesPerDay == 0)
+        summary.conflicts.push_back(
+            {ConflictId::Unlimited,
+             {name(MmsField::PicturesPerDay)},
+             text(SummaryText::ConflictUnlimited).arg(caption(MmsField::PicturesPerDay))});
+    if (sending == Sending::Pictures)
+        if (auto conflict = videoModeConflict(inputs.files.cameraMode,
+                                              {QStringLiteral("setup.dat")}, mms.model, language))
+            summary.conflicts.push_back(std::move(*conflict));
+    for (Conflict& card : cardConflicts(inputs))
+        summary.conflicts.push_back(std::move(card));
+    return summary;
+}
+
+} // namespace kestrova::plan

@@ -1,0 +1,103 @@
+#include "camera/camera_form_model.h"
+#include "dialog/card_file_actions.h"
+#include "dialog/summary_strip.h"
+#include "qt/open_form.h"
+#include "res/camera_templates.h"
+#include "support/test_registry.h"
+
+#include <QListWidget>
+#include <QTemporaryDir>
+
+using namespace kestrova;
+using namespace kestrova::res::camera_form;
+using kestrova::test::OpenForm;
+namespace strip = kestrova::dialog::summary_strip;
+
+namespace {
+
+QStringList linesOf(const OpenForm& f) {
+    const auto* lines = qobject_cast<QListWidget*>(f.window->widget(strip::lines));
+    QStringList texts;
+    for (int i = 0; i < lines->count(); ++i)
+        texts << lines->item(i)->text();
+    return texts;
+}
+
+} // namespace
+
+// The strip under a real window: it follows every edit, warns with an icon and in words, and
+// takes nothing of the form's own room.
+class SummaryStripWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void followsEveryEdit() {
+        OpenForm f(app::SetupForm::Camera, 7);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QCOMPARE(linesOf(f).constFirst(), QStringLiteral("On motion: 1 photo at 12MP."));
+        f.chooseNext(cameraMode);
+        QCOMPARE(linesOf(f).constFirst(), QStringLiteral("On motion: a 10 s video at 1280x720."));
+        f.typeOver(videoLength, QStringLiteral("30"));
+        QCOMPARE(linesOf(f).constFirst(), QStringLiteral("On motion: a 30 s video at 1280x720."));
+        // Fewer triggers assumed: 5 clips of 30 s at 3.1 MB a second.
+        f.typeOver(strip::triggersField, QStringLiteral("5"));
+        QVERIFY2(linesOf(f).contains(QStringLiteral(
+                     "Estimated a day: video about 2 min 30 s, card use about 465 MB.")),
+                 qPrintable(linesOf(f).join(u'\n')));
+    }
+
+    void warnsWithAnIconAndInWords() {
+        OpenForm f(app::SetupForm::Camera, 7);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        auto* lines = qobject_cast<QListWidget*>(f.window->widget(strip::lines));
+        QCOMPARE(lines->accessibleName(), QStringLiteral("What the camera will do"));
+        QVERIFY(lines->focusPolicy() & Qt::TabFocus);
+        const QString warning = QStringLiteral(
+            "Warning: Sense Level and Time Lapse are both off: the camera never takes a picture.");
+        QVERIFY(!linesOf(f).contains(warning));
+        // Sense level "Off" is the list's last entry; the time lapse is off already.
+        f.list(senseLevel)->setFocus();
+        QTest::keyClick(f.list(senseLevel), Qt::Key_End);
+        const auto found = lines->findItems(warning, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        QVERIFY(!found.constFirst()->icon().isNull());
+        QVERIFY(lines->item(0)->icon().isNull());
+    }
+
+    // The window is as high as before plus the strip, and every control of the form stands where
+    // it stood.
+    void takesNothingOfTheFormsRoom() {
+        OpenForm f(app::SetupForm::Camera, 7);
+        test::FakeHost host;
+        camera::CameraFormModel plain(CameraForm::B, {{2, false, false}, 7, 0}, host);
+        qt::DialogWindow without(plain);
+        const int strip = f.window->toPixels({0, 0, 1, strip::height}).height();
+        QCOMPARE(f.window->height(), without.height() + strip);
+        for (const auto& control : res::cameraFormTemplate(CameraForm::B).controls)
+            QCOMPARE(f.window->widget(control.id)->geometry(),
+                     without.widget(control.id)->geometry());
+    }
+
+    // Generate says what it changed on the card; the sheet goes to the printer with Ctrl+P.
+    void changesAndTheSheet() {
+        QTemporaryDir card;
+        OpenForm f(app::SetupForm::Camera, 7);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.typeOver(folderField, card.path());
+        QTest::mouseClick(f.window->widget(generateButton), Qt::LeftButton);
+        QVERIFY(f.host.messages.last().endsWith(QStringLiteral("\nNew file.")));
+        f.typeOver(videoLength, QStringLiteral("30"));
+        QTest::mouseClick(f.window->widget(generateButton), Qt::LeftButton);
+        QVERIFY2(f.host.messages.last().endsWith(
+                     QStringLiteral("\nChanged on the card:\nVideo Length: 10 s -> 30 s")),
+                 qPrintable(f.host.messages.last()));
+
+        QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(f.host.printedPages.size(), 1);
+        const QString page = f.host.printedPages.constFirst();
+        QVERIFY(page.contains(QStringLiteral("Settings sheet: menu.dat")));
+        QVERIFY(page.contains(QStringLiteral("<b>Video Length</b></td><td>30 s")));
+    }
+};
+
+KESTROVA_TEST(SummaryStripWindowTest)
+#include "summary_strip_window_test.moc"
