@@ -60,8 +60,8 @@ std::optional<QString> carriedProblem(const QString& column, const QString& valu
 }
 
 QList<CameraValue> serialValues(const QString& serial) {
-    QList<CameraValue> values{{serialColumn, KitPart::Menu, QStringLiteral("serial_no"),
-                               QStringLiteral("On")}};
+    QList<CameraValue> values{
+        {serialColumn, KitPart::Menu, QStringLiteral("serial_no"), QStringLiteral("On")}};
     for (int at = 0; at < serial.size(); ++at)
         values << CameraValue{serialColumn, KitPart::Menu,
                               QStringLiteral("serial_char%1").arg(at + 1), serial.mid(at, 1)};
@@ -71,8 +71,8 @@ QList<CameraValue> serialValues(const QString& serial) {
 } // namespace
 
 QStringList carriedColumns() {
-    return {QStringLiteral("locationID"), QStringLiteral("locationName"),
-            QStringLiteral("latitude"),   QStringLiteral("longitude"),
+    return {QStringLiteral("locationID"),      QStringLiteral("locationName"),
+            QStringLiteral("latitude"),        QStringLiteral("longitude"),
             QStringLiteral("deploymentStart"), QStringLiteral("comments")};
 }
 
@@ -115,10 +115,8 @@ CameraList readCameraList(const QByteArray& csv, const Kit& kit) {
         camera.row = table.lines[at];
         camera.id = fields[idAt].trimmed();
         const auto refuse = [&camera](const QString& column, const QString& problem) {
-            return CameraList{{},
-                              QStringLiteral("row %1, column %2: %3")
-                                  .arg(camera.row)
-                                  .arg(column, problem)};
+            return CameraList{
+                {}, QStringLiteral("row %1, column %2: %3").arg(camera.row).arg(column, problem)};
         };
         if (camera.id.isEmpty())
             return refuse(idColumn, QStringLiteral("every camera needs an id"));

@@ -78,9 +78,8 @@ DeploymentsExport exportDeployments(const QByteArray& log) {
         const QString id = deployed + u'-' + start.left(10);
         QMap<QString, QString> out;
         out[QStringLiteral("deploymentID")] = id;
-        for (const QString& carried : {QStringLiteral("locationID"),
-                                       QStringLiteral("locationName"), QStringLiteral("latitude"),
-                                       QStringLiteral("longitude")})
+        for (const QString& carried : {QStringLiteral("locationID"), QStringLiteral("locationName"),
+                                       QStringLiteral("latitude"), QStringLiteral("longitude")})
             out[carried] = value(row, carried);
         out[QStringLiteral("deploymentStart")] = start;
         out[QStringLiteral("setupBy")] = value(row, QStringLiteral("setup_by"));

@@ -23,8 +23,7 @@ QString serialText(const camera::CameraSettings& s) {
     return text;
 }
 
-std::optional<OtherContents> otherMenu(const QByteArray& held, const QByteArray& ours,
-                                       int model) {
+std::optional<OtherContents> otherMenu(const QByteArray& held, const QByteArray& ours, int model) {
     const OtherContents damaged{OtherContents::Kind::Damaged, QStringLiteral("menu.dat"), {}};
     const camera::MenuRecordCheck check = camera::checkMenuRecord(held);
     if (!check.intact())

@@ -24,8 +24,12 @@ QString systemError() {
 }
 
 QStringList fieldsOf(const LogEntry& entry) {
-    QStringList fields{entry.written.toString(Qt::ISODate), entry.cameraId, entry.model,
-                       entry.device, entry.label, entry.uuid};
+    QStringList fields{entry.written.toString(Qt::ISODate),
+                       entry.cameraId,
+                       entry.model,
+                       entry.device,
+                       entry.label,
+                       entry.uuid};
     for (const QString& file : fileColumns)
         fields << entry.sha256.value(file);
     fields << entry.clock << entry.kitName << entry.kitSha256 << entry.result << entry.setupBy
@@ -42,9 +46,9 @@ QStringList logColumns() {
                         QStringLiteral("model"),        QStringLiteral("device"),
                         QStringLiteral("label"),        QStringLiteral("uuid")};
     columns << fileColumns;
-    columns << QStringLiteral("clock") << QStringLiteral("kit_name")
-            << QStringLiteral("kit_sha256") << QStringLiteral("result")
-            << QStringLiteral("setup_by") << QStringLiteral("camera_delay");
+    columns << QStringLiteral("clock") << QStringLiteral("kit_name") << QStringLiteral("kit_sha256")
+            << QStringLiteral("result") << QStringLiteral("setup_by")
+            << QStringLiteral("camera_delay");
     columns << carriedColumns();
     return columns;
 }

@@ -23,7 +23,7 @@ struct LogEntry {
     QString kitSha256;
     QString result; // "done", "failed: why" or "incomplete"
     QString setupBy;
-    QString cameraDelay; // seconds between triggers, where the kit has a camera menu
+    QString cameraDelay;            // seconds between triggers, where the kit has a camera menu
     QMap<QString, QString> carried; // the cameras table's columns for the log
 };
 

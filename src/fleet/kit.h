@@ -35,7 +35,7 @@ struct Kit {
 
 struct KitRead {
     Kit kit;
-    QByteArray sha256; // of the file's bytes, as hex
+    QByteArray sha256;              // of the file's bytes, as hex
     std::optional<QString> problem; // reads after "the kit FILE"
 };
 

@@ -45,8 +45,8 @@ QString assignment(const CameraValue& value) {
 }
 
 // A record byte the kit gives (a language, the TV mode), or the default.
-std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QString& name,
-                                         int lower, int upper, int& into) {
+std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QString& name, int lower,
+                                         int upper, int& into) {
     const QJsonValue value = section.value(name);
     if (value.isUndefined())
         return std::nullopt;
@@ -120,9 +120,8 @@ private:
         const CameraModel& model = cameraModel(kit_.model);
         int language = defaults_.recordLanguage;
         int tvMode = defaults_.tvMode;
-        if (const auto wrong =
-                recordByte(section, QStringLiteral("menu_language"), 1, i18n::languageCount,
-                           language))
+        if (const auto wrong = recordByte(section, QStringLiteral("menu_language"), 1,
+                                          i18n::languageCount, language))
             return refuse(*wrong), std::nullopt;
         if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
             return refuse(*wrong), std::nullopt;
@@ -138,8 +137,8 @@ private:
         if (read.error)
             return refuse(read.error->message, values), std::nullopt;
         const auto record = camera::prepareMenuFile(model.cameraForm, read.settings,
-                                                    camera::CapturedTime::capture(clock_),
-                                                    language, static_cast<std::uint16_t>(tvMode));
+                                                    camera::CapturedTime::capture(clock_), language,
+                                                    static_cast<std::uint16_t>(tvMode));
         const camera::CameraSettings written =
             camera::decodeMenuRecord(record, model.cameraForm).settings;
         prepared_.intervalSeconds = written.interval_unit == camera::intervalSeconds
@@ -152,9 +151,8 @@ private:
         const CameraModel& model = cameraModel(kit_.model);
         int language = defaults_.recordLanguage;
         int tvMode = defaults_.tvMode;
-        if (const auto wrong =
-                recordByte(section, QStringLiteral("record_language"), 1, i18n::languageCount,
-                           language))
+        if (const auto wrong = recordByte(section, QStringLiteral("record_language"), 1,
+                                          i18n::languageCount, language))
             return refuse(*wrong), std::nullopt;
         if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
             return refuse(*wrong), std::nullopt;

@@ -69,9 +69,9 @@ Section mmsSection(const QByteArray& bytes, int model) {
     if (!decoded.check.intact())
         return {{}, QStringLiteral("damaged: its check value or layout is wrong"), {}};
     QJsonObject object = head(QStringLiteral("mms"), model);
-    insert(object, mms::mmsProfileObject(decoded.settings,
-                                         i18n::mmsSendOptions(cameraModel(model).mmsForm, model,
-                                                              i18n::English)));
+    insert(object,
+           mms::mmsProfileObject(decoded.settings, i18n::mmsSendOptions(cameraModel(model).mmsForm,
+                                                                        model, i18n::English)));
     object[QStringLiteral("record_language")] = decoded.languageByte;
     object[QStringLiteral("tv_mode")] = decoded.tvModeByte;
     return {object, {}, {}};
@@ -117,10 +117,10 @@ CardKit kitFromFolder(const QString& folder, int model, const QString& name,
         const format::BoundedRead read = format::readBounded(path, fileLimit);
         if (!read.ok()) {
             made.refused << QStringLiteral("%1: %2").arg(
-                fileName, read.status == format::BoundedRead::Status::TooLarge
-                              ? QStringLiteral("%1, larger than any settings file")
-                                    .arg(read.sizeText())
-                              : read.reason);
+                fileName,
+                read.status == format::BoundedRead::Status::TooLarge
+                    ? QStringLiteral("%1, larger than any settings file").arg(read.sizeText())
+                    : read.reason);
             continue;
         }
         const Section section = sectionOf(part, read.bytes, model);
