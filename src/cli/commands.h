@@ -15,5 +15,8 @@ int runSmtp(const QStringList& arguments);
 int runHistory(const QStringList& arguments);
 int runRestore(const QStringList& arguments);
 int runCards(const QStringList& arguments);
+int runKit(const QStringList& arguments);
+int runDeploy(const QStringList& arguments);
+int runLog(const QStringList& arguments);
 
 } // namespace kestrova::cli

@@ -30,6 +30,10 @@ const QString usage = QStringLiteral(
     "  kestrova cards [--json]\n"
     "  kestrova history [--json]\n"
     "  kestrova restore ID [--out DIR] [--force] [--keep-clock]\n"
+    "  kestrova kit DIR --out KIT.json [--model N] [--name NAME]\n"
+    "  kestrova deploy KIT.json [--cameras CAMERAS.csv] [--log LOG.csv] [--setup-by NAME]\n"
+    "                  [--card DIR] [--once] [--yes]\n"
+    "  kestrova log LOG.csv --camtrap-dp deployments.csv\n"
     "  kestrova preferences\n"
     "  kestrova --help | --version\n"
     "\n"
@@ -44,7 +48,7 @@ struct Command {
     QStringList (*settingNames)() = nullptr;
 };
 
-constexpr std::array<Command, 9> commands{{
+constexpr std::array<Command, 12> commands{{
     {"menu", runMenu, kestrova::camera::menuSettingNames},
     {"factory-reset", runFactoryReset},
     {"mms", runMms, kestrova::mms::mmsSettingNames},
@@ -53,6 +57,9 @@ constexpr std::array<Command, 9> commands{{
     {"cards", runCards},
     {"history", runHistory},
     {"restore", runRestore},
+    {"kit", runKit},
+    {"deploy", runDeploy},
+    {"log", runLog},
     {"preferences", runPreferences},
 }};
 

@@ -39,9 +39,9 @@ QString resultText(CardWrite::Result result, const QString& problem) {
 
 } // namespace
 
-DeployLoop::DeployLoop(DeploySetup setup, const card::VolumeSource& volumes, CardEjector& ejector,
-                       DeployLog& log, FileHistory* history, const Clock& clock,
-                       DeployObserver& observer)
+DeployLoop::DeployLoop(DeploySetup setup, const card::VolumeSource& volumes,
+                       card::CardEjector& ejector, DeployLog& log, FileHistory* history,
+                       const Clock& clock, DeployObserver& observer)
     : setup_(std::move(setup))
     , volumes_(volumes)
     , ejector_(ejector)
@@ -65,7 +65,7 @@ QList<card::Volume> DeployLoop::cardsNow() const {
     // The folder named as the card: whatever is mounted there, or a folder of its own once.
     if (auto mounted = volumes_.volumeAt(setup_.cardFolder))
         return {*mounted};
-    if (!plainFolderDone_ && QFileInfo(setup_.cardFolder).isDir()) {
+    if (!end_ && QFileInfo(setup_.cardFolder).isDir()) {
         card::Volume folder;
         folder.mountPoint = setup_.cardFolder;
         return {folder};
@@ -244,8 +244,6 @@ void DeployLoop::write(const card::Volume& card) {
     ++written_;
     if (!setup_.cameras.isEmpty())
         ++next_;
-    if (plainFolder)
-        plainFolderDone_ = true;
     afterCard(card, report.camera, false);
 }
 
@@ -262,7 +260,14 @@ void DeployLoop::afterCard(const card::Volume& card, const QString& camera, bool
     else if (!plainFolder)
         observer_.status(
             i18n::fleetText(FleetText::RemoveCard, setup_.language).arg(camera, card.mountPoint));
-    if (!skipped && (setup_.once || lastCamera() || plainFolderDone_)) {
+    // A folder that is no mount point never goes: it is the one card of the run.
+    const bool folderOnly = plainFolder && !isMountPoint(card.mountPoint);
+    if (skipped && folderOnly) {
+        finish(DeployEnd::Stopped,
+               i18n::fleetText(FleetText::Stopped, setup_.language).arg(written_));
+        return;
+    }
+    if (!skipped && (setup_.once || lastCamera() || folderOnly)) {
         finish(DeployEnd::AllDone,
                i18n::fleetText(FleetText::AllDone, setup_.language).arg(written_));
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/card_watch.h"
 #include "card/volumes.h"
 #include "fleet/camera_list.h"
 #include "fleet/card_writer.h"
@@ -17,13 +18,6 @@ class FileHistory;
 } // namespace kestrova
 
 namespace kestrova::fleet {
-
-// Unmounts a card and powers its reader slot off, where the system can; why not otherwise.
-class CardEjector {
-public:
-    virtual ~CardEjector() = default;
-    virtual std::optional<QString> eject(const card::Volume& card) = 0;
-};
 
 // What one run of many cards is given.
 struct DeploySetup {
@@ -72,7 +66,7 @@ public:
 // Nothing that is not a card (by the one rule of window and command) is ever written.
 class DeployLoop {
 public:
-    DeployLoop(DeploySetup setup, const card::VolumeSource& volumes, CardEjector& ejector,
+    DeployLoop(DeploySetup setup, const card::VolumeSource& volumes, card::CardEjector& ejector,
                DeployLog& log, FileHistory* history, const Clock& clock, DeployObserver& observer);
 
     // Looks at the cards in the readers now.
@@ -107,7 +101,7 @@ private:
 
     DeploySetup setup_;
     const card::VolumeSource& volumes_;
-    CardEjector& ejector_;
+    card::CardEjector& ejector_;
     DeployLog& log_;
     FileHistory* history_;
     const Clock& clock_;
@@ -120,7 +114,6 @@ private:
     std::optional<card::Volume> current_; // the card asked about, or waited to go
     PreparedKit prepared_;                // its files
     QDateTime preparedAt_;
-    bool plainFolderDone_ = false;
 };
 
 } // namespace kestrova::fleet
