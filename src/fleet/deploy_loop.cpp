@@ -177,9 +177,9 @@ void DeployLoop::answer(bool yes) {
 void DeployLoop::write(const card::Volume& card) {
     observer_.status(
         i18n::fleetText(FleetText::Writing, setup_.language).arg(cameraName(), card.mountPoint));
-    const bool plainFolder = card.device.isEmpty() && !isMountPoint(card.mountPoint);
     WriteOptions options;
-    options.mustBeMountPoint = !plainFolder;
+    // A card taken at its mount point must still be there when each file is written.
+    options.mustBeMountPoint = isMountPoint(card.mountPoint);
     options.volume = card.identity();
     options.volumeAt = [this](const QString& folder) {
         return card::identityAt(&volumes_, folder);
