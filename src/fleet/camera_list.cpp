@@ -41,7 +41,10 @@ std::optional<QString> numberProblem(const QString& text, double lower, double u
 
 // What the export needs of a carried value, checked before any card is written.
 std::optional<QString> carriedProblem(const QString& column, const QString& value) {
-    if (holdsControl(value))
+    // Comments may run over several lines, as a quoted field can.
+    const QString shown =
+        column == u"comments" ? QString(value).remove(u'\r').remove(u'\n') : value;
+    if (holdsControl(shown))
         return QStringLiteral("holds a control character");
     if (column == u"latitude")
         return numberProblem(value, -90, 90);
@@ -99,7 +102,7 @@ CameraList readCameraList(const QByteArray& csv, const Kit& kit) {
         const ColumnSetting setting = settingOf(column);
         if (!kitHasSetting(kit, setting.part, setting.name)) {
             QStringList known = carriedColumns();
-            known << idColumn << serialColumn;
+            known << idColumn << serialColumn << kitSettingNames(kit);
             return {{},
                     QStringLiteral("has the column \"%1\", which is no setting of the kit's "
                                    "sections nor a column the log carries; did you mean \"%2\"?")

@@ -225,6 +225,15 @@ PreparedKit prepareKit(const Kit& kit, const QList<CameraValue>& values, const Q
     return Preparer(kit, values, clock, defaults).run();
 }
 
+QStringList kitSettingNames(const Kit& kit) {
+    QStringList names;
+    for (const KitPart part : kitParts) {
+        if (kit.section(part))
+            names << settingNames(part);
+    }
+    return names;
+}
+
 bool kitHasSetting(const Kit& kit, std::optional<KitPart> part, const QString& name) {
     for (const KitPart each : kitParts) {
         if ((!part || *part == each) && kit.section(each) && settingNames(each).contains(name))

@@ -54,6 +54,9 @@ struct PreparedKit {
 PreparedKit prepareKit(const Kit& kit, const QList<CameraValue>& values, const QDateTime& clock,
                        const RecordDefaults& defaults);
 
+// The names of the settings of the kit's sections.
+QStringList kitSettingNames(const Kit& kit);
+
 // Whether any section of the kit has a setting of that name (with the section, that one).
 bool kitHasSetting(const Kit& kit, std::optional<KitPart> part, const QString& name);
 
