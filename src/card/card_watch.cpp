@@ -4,16 +4,16 @@
 
 namespace kestrova::card {
 
-struct PolledCardWatch::Timer {
+struct PolledCards::Timer {
     QTimer timer;
 };
 
-PolledCardWatch::PolledCardWatch()
+PolledCards::PolledCards()
     : timer_(std::make_unique<Timer>()) {}
 
-PolledCardWatch::~PolledCardWatch() = default;
+PolledCards::~PolledCards() = default;
 
-void PolledCardWatch::start(std::function<void()> changed) {
+void PolledCards::start(std::function<void()> changed) {
     QObject::connect(&timer_->timer, &QTimer::timeout, std::move(changed));
     timer_->timer.start(intervalMs);
 }

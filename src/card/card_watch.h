@@ -32,25 +32,21 @@ class CardService : public CardWatch, public CardEjector {};
 // within `waitMs`.
 using CardServiceEntry = CardService* (*)(int waitMs);
 
-// Where no service tells of changes: the mount table looked at once a second.
-class PolledCardWatch final : public CardWatch {
+// Where no service knows the cards: the mount table looked at once a second, and the owner
+// ejects each card.
+class PolledCards final : public CardService {
 public:
     static constexpr int intervalMs = 1000;
-    PolledCardWatch();
-    ~PolledCardWatch() override;
+    PolledCards();
+    ~PolledCards() override;
     void start(std::function<void()> changed) override;
+    std::optional<QString> eject(const Volume&) override {
+        return QStringLiteral("no service to eject cards runs");
+    }
 
 private:
     struct Timer;
     std::unique_ptr<Timer> timer_;
-};
-
-// Where nothing can eject a card: the owner is told to.
-class NoEjector final : public CardEjector {
-public:
-    std::optional<QString> eject(const Volume&) override {
-        return QStringLiteral("no service to eject cards runs");
-    }
 };
 
 } // namespace kestrova::card

@@ -30,20 +30,9 @@ card::CardService* udisksService() {
 } // namespace
 
 CardServices cardServices() {
-    if (card::CardService* service = udisksService()) {
-        // One object is both; the watch owns it, the ejector borrows it.
-        struct Borrowed final : card::CardEjector {
-            card::CardEjector& service;
-            explicit Borrowed(card::CardEjector& s)
-                : service(s) {}
-            std::optional<QString> eject(const card::Volume& card) override {
-                return service.eject(card);
-            }
-        };
-        auto ejector = std::make_unique<Borrowed>(*service);
-        return {std::unique_ptr<card::CardWatch>(service), std::move(ejector), true};
-    }
-    return {std::make_unique<card::PolledCardWatch>(), std::make_unique<card::NoEjector>(), false};
+    if (card::CardService* service = udisksService())
+        return {std::unique_ptr<card::CardService>(service), true};
+    return {std::make_unique<card::PolledCards>(), false};
 }
 
 } // namespace kestrova::cli

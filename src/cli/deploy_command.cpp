@@ -193,7 +193,7 @@ int runDeploy(const QStringList& arguments) {
                  services.udisks ? QStringLiteral("udisks2") : QStringLiteral("the mount table")));
 
     ConsoleObserver observer;
-    fleet::DeployLoop loop(setup, volumes, *services.ejector, deployLog, &history, clock, observer);
+    fleet::DeployLoop loop(setup, volumes, *services.cards, deployLog, &history, clock, observer);
     observer.loop = &loop;
 
     if (::pipe(wakeUp) != 0)
@@ -211,7 +211,7 @@ int runDeploy(const QStringList& arguments) {
         loop.stopRequested();
     });
 
-    services.watch->start([&loop] { loop.cardsChanged(); });
+    services.cards->start([&loop] { loop.cardsChanged(); });
     loop.start();
     if (!loop.finished())
         QCoreApplication::exec();

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -31,7 +32,8 @@ using dialog::ControlTemplate;
 namespace {
 
 bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::Button || kind == ControlKind::Edit || kind == ControlKind::List;
+    return kind == ControlKind::Button || kind == ControlKind::Edit || kind == ControlKind::List ||
+           kind == ControlKind::ListBox;
 }
 
 } // namespace
@@ -133,6 +135,13 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         else
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (control.style & dialog::LargeText) {
+            QFont large = label->font();
+            large.setBold(true);
+            large.setPointSizeF(large.pointSizeF() * 1.3);
+            label->setFont(large);
+            label->setWordWrap(true);
+        }
         w = label;
         break;
     }
@@ -189,6 +198,13 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         auto* frame = new QFrame(this);
         frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         w = frame;
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto* lines = new QListWidget(this);
+        lines->setSelectionMode(QAbstractItemView::NoSelection);
+        lines->setWordWrap(true);
+        w = lines;
         break;
     }
     case ControlKind::Icon: {
@@ -345,6 +361,20 @@ void DialogWindow::showControl(const ControlTemplate& control) {
             fitList(control, list);
         }
         list->setCurrentIndex(state.selection);
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto* lines = static_cast<QListWidget*>(w);
+        QStringList shown;
+        for (int i = 0; i < lines->count(); ++i)
+            shown << lines->item(i)->text();
+        if (shown != state.entries) {
+            lines->clear();
+            lines->addItems(state.entries);
+            lines->scrollToBottom();
+        }
+        w->setAccessibleName(labelsFor_.contains(control.id) ? labelsFor_.at(control.id)->text()
+                                                             : QString());
         break;
     }
     case ControlKind::Frame:

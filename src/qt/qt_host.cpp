@@ -57,6 +57,19 @@ std::optional<QString> QtHost::chooseProfileFile(FileUse use, const QString& sta
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
+std::optional<QString> QtHost::chooseTableFile(FileUse use, const QString& start) {
+    QFileDialog dialog(QApplication::activeWindow(), QString(), start,
+                       QStringLiteral("CSV (*.csv)"));
+    dialog.setAcceptMode(use == FileUse::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(use == FileUse::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    // A log is added to, never replaced: an existing one is no question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
 std::optional<QString> QtHost::browseForFolder(const QString& start) {
     const QString folder =
         QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString(), start);

@@ -19,6 +19,7 @@ public:
     bool askYesNo(const QString& text) override;
     std::optional<QString> browseForFolder(const QString& start) override;
     std::optional<QString> chooseProfileFile(FileUse use, const QString& start) override;
+    std::optional<QString> chooseTableFile(FileUse use, const QString& start) override;
     bool openUrl(const QString& url) override;
     void useLanguage(int language) override;
     const Clock& clock() const override { return clock_; }
