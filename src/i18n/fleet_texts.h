@@ -38,6 +38,7 @@ enum class FleetText {
     ResultIncomplete,
     ResultSkipped,
     AllDone,           // %1: the cards written
+    OneCardWritten,    // %1: the camera
     Stopped,           // %1: the cards written
     StoppedDuringCard, // %1: the camera
     CardFailed,        // %1: the camera, %2: why
