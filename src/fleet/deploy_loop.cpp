@@ -269,7 +269,7 @@ void DeployLoop::afterCard(const card::Volume& card, const QString& camera, bool
     }
     if (!skipped && (setup_.once || lastCamera() || folderOnly)) {
         finish(DeployEnd::AllDone,
-               lastCamera() || setup_.cameras.isEmpty() && !setup_.once
+               lastCamera() || (setup_.cameras.isEmpty() && !setup_.once)
                    ? i18n::fleetText(FleetText::AllDone, setup_.language).arg(written_)
                    : i18n::fleetText(FleetText::OneCardWritten, setup_.language).arg(camera));
         return;
