@@ -13,8 +13,9 @@ constexpr int serviceWaitMs = 2000;
 // Beside the program in the build tree, in the program's own library folder once installed.
 card::CardService* udisksService() {
 #ifdef KESTROVA_MODULE_DIR
+    const QString programFolder = QCoreApplication::applicationDirPath();
     for (const QString& folder :
-         {QCoreApplication::applicationDirPath(), QStringLiteral(KESTROVA_MODULE_DIR)}) {
+         {programFolder, programFolder + QStringLiteral("/" KESTROVA_MODULE_DIR)}) {
         QLibrary module(folder + QStringLiteral("/kestrova-udisks"));
         // The service lives as long as the process: the module stays loaded.
         module.setLoadHints(QLibrary::PreventUnloadHint);
