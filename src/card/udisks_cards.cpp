@@ -1,6 +1,7 @@
 #include "card/udisks_cards.h"
 
 #include "card/bus_probe.h"
+#include "card/udisks_types.h"
 
 #include <QAtomicInt>
 #include <QDBusArgument>
@@ -14,22 +15,12 @@ namespace kestrova::card {
 
 namespace {
 
-using Properties = QVariantMap;
-using Interfaces = QMap<QString, Properties>;
-using ManagedObjects = QMap<QDBusObjectPath, Interfaces>;
+using namespace udisks;
 
-const QString service = QStringLiteral("org.freedesktop.UDisks2");
-const QString root = QStringLiteral("/org/freedesktop/UDisks2");
 const QString blockInterface = QStringLiteral("org.freedesktop.UDisks2.Block");
 
 // Unmounting flushes what the card still holds in the cache: that may take a while.
 constexpr int ejectWaitMs = 60000;
-
-QString cString(QByteArray bytes) {
-    if (bytes.endsWith('\0'))
-        bytes.chop(1);
-    return QFile::decodeName(bytes);
-}
 
 QString canonical(const QString& node) {
     const QString path = QFileInfo(node).canonicalFilePath();

@@ -8,7 +8,6 @@
 #include "cli/json_values.h"
 #include "common/clock.h"
 #include "fleet/deploy_loop.h"
-#include "format/bounded_read.h"
 #include "format/file_history.h"
 #include "model/camera_model.h"
 
@@ -94,14 +93,8 @@ fleet::KitRead kitFrom(const QString& path, const fleet::RecordDefaults& default
 
 QList<fleet::Camera> camerasFrom(const QString& path, const fleet::Kit& kit,
                                  const fleet::RecordDefaults& defaults) {
-    const format::BoundedRead read = format::readBounded(path, camerasLimit);
-    if (!read.ok())
-        fail(ExitBadInput,
-             QStringLiteral("cannot read the cameras table %1: %2")
-                 .arg(escapedText(path), read.status == format::BoundedRead::Status::TooLarge
-                                             ? read.sizeText()
-                                             : read.reason));
-    const fleet::CameraList list = fleet::readCameraList(read.bytes, kit);
+    const QByteArray table = readInputFile(path, camerasLimit, QStringLiteral("the cameras table"));
+    const fleet::CameraList list = fleet::readCameraList(table, kit);
     if (list.problem)
         fail(ExitBadInput,
              QStringLiteral("the cameras table %1 %2").arg(escapedText(path), *list.problem));

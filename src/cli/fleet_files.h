@@ -11,6 +11,10 @@ namespace kestrova::cli {
 // write them; the messages are English, or Chinese where the language is.
 fleet::RecordDefaults storedRecordDefaults();
 
+// The whole of a file the user named, of at most `limit` bytes; anything else ends the command
+// as bad input, naming the file as `what` ("the log").
+QByteArray readInputFile(const QString& path, qint64 limit, const QString& what);
+
 // Writes a whole file in one piece; a failure ends the command.
 void saveWhole(const QString& path, const QByteArray& bytes);
 

@@ -5,7 +5,6 @@
 #include "cli/fleet_files.h"
 #include "cli/json_values.h"
 #include "fleet/camtrap_export.h"
-#include "format/bounded_read.h"
 
 namespace kestrova::cli {
 
@@ -29,14 +28,8 @@ int runLog(const QStringList& arguments) {
     if (!parser.isSet(camtrap) || parser.value(camtrap).isEmpty())
         fail(ExitBadInput, QStringLiteral("--camtrap-dp is required: the table to write"));
     const QString path = parser.positionalArguments().constFirst();
-    const format::BoundedRead read = format::readBounded(path, logLimit);
-    if (!read.ok())
-        fail(ExitBadInput,
-             QStringLiteral("cannot read the log %1: %2")
-                 .arg(escapedText(path), read.status == format::BoundedRead::Status::TooLarge
-                                             ? read.sizeText()
-                                             : read.reason));
-    const fleet::DeploymentsExport table = fleet::exportDeployments(read.bytes);
+    const QByteArray log = readInputFile(path, logLimit, QStringLiteral("the log"));
+    const fleet::DeploymentsExport table = fleet::exportDeployments(log);
     if (table.problem)
         fail(ExitBadInput, QStringLiteral("the log %1 %2").arg(escapedText(path), *table.problem));
     saveWhole(parser.value(camtrap), table.csv);

@@ -22,7 +22,9 @@ const QString formatKey = QStringLiteral("kestrova_kit");
 const QString nameKey = QStringLiteral("name");
 const QString modelKey = QStringLiteral("model");
 
-ProfileKeys keysOf(KitPart part) {
+} // namespace
+
+ProfileKeys profileKeys(KitPart part) {
     switch (part) {
     case KitPart::Menu:
         return camera::menuProfileKeys();
@@ -34,6 +36,8 @@ ProfileKeys keysOf(KitPart part) {
     return smtp::smtpProfileKeys();
 }
 
+namespace {
+
 std::optional<QString> sectionProblem(KitPart part, const QJsonValue& value, int model) {
     if (!value.isObject())
         return QStringLiteral("must hold an object of settings, not %1").arg(describe(value));
@@ -41,7 +45,7 @@ std::optional<QString> sectionProblem(KitPart part, const QJsonValue& value, int
     if (const auto verdict = damagedVerdict(section))
         return QStringLiteral("is the report of a damaged file (%1); its values cannot be trusted")
             .arg(*verdict);
-    if (const auto problem = profileKeysProblem(section, keysOf(part)))
+    if (const auto problem = profileKeysProblem(section, profileKeys(part)))
         return problem;
     const QJsonValue sectionModel = section.value(modelKey);
     if (!sectionModel.isUndefined() && wholeNumber(sectionModel) != model)

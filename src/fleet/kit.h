@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/profile_document.h"
 #include <QByteArray>
+
 #include <QJsonObject>
 #include <QString>
 
@@ -17,6 +19,8 @@ inline constexpr std::array kitParts{KitPart::Menu, KitPart::Mms, KitPart::Smtp}
 QString sectionName(KitPart part);
 // "menu.dat", "setup.dat" or "smtp.dat".
 QString partFileName(KitPart part);
+// What a section may name, as a profile of its kind.
+ProfileKeys profileKeys(KitPart part);
 
 // The settings every camera of a set gets: one camera model and the profiles of up to three
 // files, each as `kestrova inspect --json` prints it, under a name people know the set by.

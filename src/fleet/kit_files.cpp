@@ -18,15 +18,7 @@ namespace kestrova::fleet {
 namespace {
 
 QStringList settingNames(KitPart part) {
-    switch (part) {
-    case KitPart::Menu:
-        return camera::menuSettingNames();
-    case KitPart::Mms:
-        return mms::mmsSettingNames();
-    case KitPart::Smtp:
-        break;
-    }
-    return smtp::smtpSettingNames();
+    return profileKeys(part).settings;
 }
 
 // The values of one section, each as NAME=VALUE.
