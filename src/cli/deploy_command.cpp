@@ -6,6 +6,7 @@
 #include "cli/console.h"
 #include "cli/fleet_files.h"
 #include "cli/json_values.h"
+#include "cli/settings_file_options.h"
 #include "common/clock.h"
 #include "fleet/deploy_loop.h"
 #include "format/file_history.h"
@@ -159,9 +160,13 @@ int runDeploy(const QStringList& arguments) {
     if (holdsControl(setup.setupBy))
         fail(ExitBadInput, QStringLiteral("--setup-by: a name without control characters"));
     setup.cardFolder = parser.value(cardFolder);
-    if (parser.isSet(cardFolder) && !QFileInfo(setup.cardFolder).isDir())
-        fail(ExitBadInput,
-             QStringLiteral("--card: %1 is not a folder").arg(escapedText(setup.cardFolder)));
+    if (parser.isSet(cardFolder)) {
+        if (!QFileInfo(setup.cardFolder).isDir())
+            fail(ExitBadInput,
+                 QStringLiteral("--card: %1 is not a folder").arg(escapedText(setup.cardFolder)));
+        // An empty mount folder whose card is not there is refused as --out refuses it.
+        outFolderAt(setup.cardFolder, false);
+    }
     setup.once = parser.isSet(once);
     setup.yes = parser.isSet(yes);
     setup.language = defaults.language;

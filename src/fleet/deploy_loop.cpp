@@ -51,6 +51,10 @@ DeployLoop::DeployLoop(DeploySetup setup, const card::VolumeSource& volumes,
     , observer_(observer) {}
 
 void DeployLoop::start() {
+    // A folder named as the card that holds no volume now is the run's one card; one that does
+    // is a card's mount point, and the folder left when that card goes is never written.
+    folderOnly_ = !setup_.cardFolder.isEmpty() && !volumes_.volumeAt(setup_.cardFolder) &&
+                  !isMountPoint(setup_.cardFolder);
     showWaiting();
     takeNextCard();
 }
@@ -65,7 +69,7 @@ QList<card::Volume> DeployLoop::cardsNow() const {
     // The folder named as the card: whatever is mounted there, or a folder of its own once.
     if (auto mounted = volumes_.volumeAt(setup_.cardFolder))
         return {*mounted};
-    if (!end_ && QFileInfo(setup_.cardFolder).isDir()) {
+    if (folderOnly_ && !end_ && QFileInfo(setup_.cardFolder).isDir()) {
         card::Volume folder;
         folder.mountPoint = setup_.cardFolder;
         return {folder};
@@ -110,7 +114,8 @@ void DeployLoop::cardsChanged() {
         stopRequested();
         return;
     }
-    if (state_ == State::Removing && !present(*current_)) {
+    // A card asked about that goes is passed by; the answer that comes later is not heard.
+    if ((state_ == State::Removing || state_ == State::Asking) && !present(*current_)) {
         current_.reset();
         state_ = State::Waiting;
         showWaiting();
@@ -261,13 +266,12 @@ void DeployLoop::afterCard(const card::Volume& card, const QString& camera, bool
         observer_.status(
             i18n::fleetText(FleetText::RemoveCard, setup_.language).arg(camera, card.mountPoint));
     // A folder that is no mount point never goes: it is the one card of the run.
-    const bool folderOnly = plainFolder && !isMountPoint(card.mountPoint);
-    if (skipped && folderOnly) {
+    if (skipped && folderOnly_) {
         finish(DeployEnd::Stopped,
                i18n::fleetText(FleetText::Stopped, setup_.language).arg(written_));
         return;
     }
-    if (!skipped && (setup_.once || lastCamera() || folderOnly)) {
+    if (!skipped && (setup_.once || lastCamera() || folderOnly_)) {
         finish(DeployEnd::AllDone,
                lastCamera() || (setup_.cameras.isEmpty() && !setup_.once)
                    ? i18n::fleetText(FleetText::AllDone, setup_.language).arg(written_)

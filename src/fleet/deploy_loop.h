@@ -113,6 +113,7 @@ private:
     int written_ = 0;                     // cards done
     std::optional<card::Volume> current_; // the card asked about, or waited to go
     PreparedKit prepared_;                // its files
+    bool folderOnly_ = false;             // the card is a folder of the PC's, written once
     QDateTime preparedAt_;
 };
 
