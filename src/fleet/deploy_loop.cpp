@@ -253,16 +253,16 @@ void DeployLoop::write(const card::Volume& card) {
 }
 
 void DeployLoop::afterCard(const card::Volume& card, const QString& camera, bool skipped) {
-    const bool plainFolder = card.device.isEmpty();
+    // Only a device can be ejected; a folder of the PC's is not removed at all.
     std::optional<QString> notEjected = QString();
-    if (!plainFolder && !skipped)
+    if (!card.device.isEmpty() && !skipped)
         notEjected = ejector_.eject(card);
     if (skipped)
         observer_.status(
             i18n::fleetText(FleetText::RemoveSkipped, setup_.language).arg(card.mountPoint));
     else if (!notEjected)
         observer_.status(i18n::fleetText(FleetText::RemoveEjected, setup_.language).arg(camera));
-    else if (!plainFolder)
+    else if (!folderOnly_)
         observer_.status(
             i18n::fleetText(FleetText::RemoveCard, setup_.language).arg(camera, card.mountPoint));
     // A folder that is no mount point never goes: it is the one card of the run.
