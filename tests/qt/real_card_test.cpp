@@ -132,7 +132,7 @@ private Q_SLOTS:
         QVERIFY2(deployed.exitCode == 0, qPrintable(deployed.out + deployed.err));
         QVERIFY2(deployed.out.contains(QStringLiteral("cards through udisks2")),
                  qPrintable(deployed.out));
-        QVERIFY2(deployed.out.contains(QStringLiteral("is done and powered off")),
+        QVERIFY2(deployed.out.contains(QStringLiteral("is done and ejected")),
                  qPrintable(deployed.out));
         const QString row = QString::fromUtf8(test::fileBytes(log)).section(u'\n', 1, 1);
         QVERIFY2(row.contains(u',' + value("CARD_A") + u',') &&
