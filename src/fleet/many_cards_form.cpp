@@ -130,8 +130,12 @@ void ManyCardsForm::start() {
     const QString camerasPath = dialog().text(camerasField).trimmed();
     if (!camerasPath.isEmpty()) {
         const format::BoundedRead read = format::readBounded(camerasPath, camerasLimit);
-        if (unusable(camerasPath, read.ok() ? std::nullopt : std::optional(read.reason)))
+        if (!read.ok()) {
+            unusable(camerasPath, read.status == format::BoundedRead::Status::TooLarge
+                                      ? read.sizeText()
+                                      : read.reason);
             return;
+        }
         const CameraList list = readCameraList(read.bytes, kit.kit);
         if (unusable(camerasPath, list.problem))
             return;
