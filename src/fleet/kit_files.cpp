@@ -100,11 +100,12 @@ public:
     }
 
 private:
-    bool refuse(const SettingRefusal& refusal) {
+    // Keeps the first refusal; the section makes no file.
+    std::nullopt_t refuse(const SettingRefusal& refusal) {
         prepared_.refusal = refusal;
-        return false;
+        return std::nullopt;
     }
-    bool refuse(const QString& message, const QList<const CameraValue*>& values) {
+    std::nullopt_t refuse(const QString& message, const QList<const CameraValue*>& values) {
         return refuse(refusal(message, values));
     }
 
@@ -114,20 +115,20 @@ private:
         int tvMode = defaults_.tvMode;
         if (const auto wrong = recordByte(section, QStringLiteral("menu_language"), 1,
                                           i18n::languageCount, language))
-            return refuse(*wrong), std::nullopt;
+            return refuse(*wrong);
         if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
-            return refuse(*wrong), std::nullopt;
+            return refuse(*wrong);
         camera::MenuProfileReader reader(model.cameraForm, kit_.model, defaults_.language);
         if (const auto error = reader.takeProfile(section))
-            return refuse({{}, error->message}), std::nullopt;
+            return refuse({{}, error->message});
         const auto values = valuesFor(KitPart::Menu, values_);
         for (const CameraValue* value : values) {
             if (const auto error = reader.takeAssignment(assignment(*value)))
-                return refuse({value->column, error->message}), std::nullopt;
+                return refuse({value->column, error->message});
         }
         const camera::MenuProfileSettings read = reader.settings();
         if (read.error)
-            return refuse(read.error->message, values), std::nullopt;
+            return refuse(read.error->message, values);
         const auto record = camera::prepareMenuFile(model.cameraForm, read.settings,
                                                     camera::CapturedTime::capture(clock_), language,
                                                     static_cast<std::uint16_t>(tvMode));
@@ -145,19 +146,19 @@ private:
         int tvMode = defaults_.tvMode;
         if (const auto wrong = recordByte(section, QStringLiteral("record_language"), 1,
                                           i18n::languageCount, language))
-            return refuse(*wrong), std::nullopt;
+            return refuse(*wrong);
         if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
-            return refuse(*wrong), std::nullopt;
+            return refuse(*wrong);
         mms::MmsProfileReader reader(model.mmsForm, kit_.model, defaults_.language);
         reader.takeProfile(section);
         const auto values = valuesFor(KitPart::Mms, values_);
         for (const CameraValue* value : values) {
             if (const auto error = reader.takeAssignment(assignment(*value)))
-                return refuse({value->column, error->message}), std::nullopt;
+                return refuse({value->column, error->message});
         }
         const mms::ProfileSettings read = reader.settings();
         if (read.error)
-            return refuse(read.error->message, values), std::nullopt;
+            return refuse(read.error->message, values);
         const mms::PreparedMmsFile prepared =
             mms::prepareMmsFile(read.settings, mms::mmsStatusCount(model.mmsForm, kit_.model),
                                 language, static_cast<std::uint16_t>(tvMode));
@@ -165,11 +166,9 @@ private:
             return refuse(QStringLiteral("%1: %2").arg(
                               mms::mmsField(failure->field).nameText(),
                               i18n::messageFor(failure->message, defaults_.language)),
-                          values),
-                   std::nullopt;
+                          values);
         if (const auto& wrong = prepared.refusal)
-            return refuse(mms::fieldErrorMessage(*wrong, wrong->field, defaults_.language), values),
-                   std::nullopt;
+            return refuse(mms::fieldErrorMessage(*wrong, wrong->field, defaults_.language), values);
         return prepared.bytes;
     }
 
@@ -178,28 +177,27 @@ private:
         int language = defaults_.recordLanguage;
         if (const auto wrong = recordByte(section, QStringLiteral("smtp_language"), 1,
                                           i18n::languageCount, language))
-            return refuse(*wrong), std::nullopt;
+            return refuse(*wrong);
         smtp::SmtpProfileReader reader(
             model.smtpForm, QStringLiteral("model %1 (%2)").arg(kit_.model).arg(model.nameText()),
             defaults_.language);
         if (const auto error = reader.readObject(section))
-            return refuse({{}, *error}), std::nullopt;
+            return refuse({{}, *error});
         const auto values = valuesFor(KitPart::Smtp, values_);
         for (const CameraValue* value : values) {
             if (const auto error = reader.readAssignment(assignment(*value)))
-                return refuse({value->column, *error}), std::nullopt;
+                return refuse({value->column, *error});
         }
         const auto settled = reader.settle();
         if (settled.refusal)
-            return refuse(*settled.refusal, values), std::nullopt;
+            return refuse(*settled.refusal, values);
         const smtp::PreparedSmtpFile prepared =
             smtp::prepareSmtpFile(settled.settings, model.smtpForm, language, defaults_.language);
         if (const auto& wrong = prepared.refusal)
             return refuse(wrong->field ? smtp::smtpField(*wrong->field).nameText() +
                                              QStringLiteral(": ") + wrong->message
                                        : wrong->message,
-                          values),
-                   std::nullopt;
+                          values);
         return prepared.bytes;
     }
 
