@@ -58,7 +58,7 @@ UdisksCards::UdisksCards(const QString& connectionName)
     : connectionName_(connectionName) {
     settle_.setSingleShot(true);
     settle_.setInterval(300);
-    connect(&settle_, &QTimer::timeout, this, [this] {
+    QObject::connect(&settle_, &QTimer::timeout, &settle_, [this] {
         if (changed_)
             changed_();
     });
@@ -72,17 +72,13 @@ void UdisksCards::start(std::function<void()> changed) {
     changed_ = std::move(changed);
     QDBusConnection bus(connectionName_);
     const QString objects = QStringLiteral("org.freedesktop.DBus.ObjectManager");
-    bus.connect(service, root, objects, QStringLiteral("InterfacesAdded"), this,
-                SLOT(somethingChanged()));
-    bus.connect(service, root, objects, QStringLiteral("InterfacesRemoved"), this,
-                SLOT(somethingChanged()));
+    bus.connect(service, root, objects, QStringLiteral("InterfacesAdded"), &settle_,
+                SLOT(start()));
+    bus.connect(service, root, objects, QStringLiteral("InterfacesRemoved"), &settle_,
+                SLOT(start()));
     // A file system's mount points change without any object coming or going.
     bus.connect(service, QString(), QStringLiteral("org.freedesktop.DBus.Properties"),
-                QStringLiteral("PropertiesChanged"), this, SLOT(somethingChanged()));
-}
-
-void UdisksCards::somethingChanged() {
-    settle_.start();
+                QStringLiteral("PropertiesChanged"), &settle_, SLOT(start()));
 }
 
 std::optional<QString> UdisksCards::eject(const Volume& card) {

@@ -3,7 +3,6 @@
 #include "card/card_watch.h"
 
 #include <QDBusConnection>
-#include <QObject>
 #include <QTimer>
 
 #include <memory>
@@ -12,8 +11,7 @@ namespace kestrova::card {
 
 // Cards through udisks2 on the system bus: its signals say when a card comes, is mounted or
 // goes, and it unmounts a card and powers its slot off.
-class UdisksCards final : public QObject, public CardService {
-    Q_OBJECT
+class UdisksCards final : public CardService {
 public:
     // Nothing when the bus or udisks2 does not answer within `waitMs`.
     static std::unique_ptr<UdisksCards> connectTo(int waitMs);
@@ -22,15 +20,14 @@ public:
     void start(std::function<void()> changed) override;
     std::optional<QString> eject(const Volume& card) override;
 
-private Q_SLOTS:
-    void somethingChanged();
-
 private:
     explicit UdisksCards(const QString& connectionName);
 
     QString connectionName_;
     std::function<void()> changed_;
-    QTimer settle_; // a card's block, file system and mount come as several signals
+    // A card's block, file system and mount come as several signals: one change is told once
+    // they have settled.
+    QTimer settle_;
 };
 
 } // namespace kestrova::card

@@ -47,11 +47,17 @@ bool readYes() {
     return answer == "y" || answer == "yes";
 }
 
+// Each line as it happens, also into a pipe: a run takes as long as its cards do.
+void tell(const QString& line) {
+    printLine(line);
+    std::fflush(stdout);
+}
+
 class ConsoleObserver final : public fleet::DeployObserver {
 public:
     fleet::DeployLoop* loop = nullptr;
 
-    void status(const QString& text) override { printLine(text); }
+    void status(const QString& text) override { tell(text); }
     void cardFinished(const fleet::CardReport& report) override {
         const card::Volume& card = report.card;
         QStringList facts;
@@ -59,12 +65,12 @@ public:
             if (!fact.isEmpty())
                 facts << escapedText(fact);
         }
-        printLine(QStringLiteral("%1  %2%3: %4")
-                      .arg(escapedText(report.camera), escapedText(card.mountPoint),
-                           facts.isEmpty()
-                               ? QString()
-                               : QStringLiteral(" (%1)").arg(facts.join(QStringLiteral(", "))),
-                           escapedText(report.text)));
+        tell(QStringLiteral("%1  %2%3: %4")
+                 .arg(escapedText(report.camera), escapedText(card.mountPoint),
+                      facts.isEmpty()
+                          ? QString()
+                          : QStringLiteral(" (%1)").arg(facts.join(QStringLiteral(", "))),
+                      escapedText(report.text)));
     }
     void ask(const QString& question) override {
         std::fputs(qPrintable(question + QStringLiteral(" [y/N] ")), stderr);
@@ -73,7 +79,7 @@ public:
     }
     void finished(fleet::DeployEnd end, const QString& text) override {
         if (end == fleet::DeployEnd::AllDone || end == fleet::DeployEnd::Stopped)
-            printLine(text);
+            tell(text);
         else
             printErrorLine(QStringLiteral("kestrova: ") + text);
         QCoreApplication::exit(0);
@@ -81,7 +87,7 @@ public:
 };
 
 fleet::KitRead kitFrom(const QString& path, const fleet::RecordDefaults& defaults) {
-    const fleet::KitRead read = fleet::readKitFile(path);
+    fleet::KitRead read = fleet::readKitFile(path);
     if (read.problem)
         fail(ExitBadInput, QStringLiteral("the kit %1 %2").arg(escapedText(path), *read.problem));
     const fleet::PreparedKit alone =
@@ -180,15 +186,14 @@ int runDeploy(const QStringList& arguments) {
     const card::SystemVolumes volumes;
     FileHistory history(FileHistory::defaultRoot());
     const SystemClock clock;
-    printLine(
-        QStringLiteral("kit %1 for model %2 (%3): %4; %5; log %6; cards through %7")
-            .arg(quotedText(setup.kit.name))
-            .arg(setup.kit.model)
-            .arg(cameraModel(setup.kit.model).nameText(), partsOf(setup.kit),
-                 setup.cameras.isEmpty() ? QStringLiteral("every card the same")
-                                         : QStringLiteral("%1 cameras").arg(setup.cameras.size()),
-                 escapedText(parser.value(log)),
-                 services.udisks ? QStringLiteral("udisks2") : QStringLiteral("the mount table")));
+    tell(QStringLiteral("kit %1 for model %2 (%3): %4; %5; log %6; cards through %7")
+             .arg(quotedText(setup.kit.name))
+             .arg(setup.kit.model)
+             .arg(cameraModel(setup.kit.model).nameText(), partsOf(setup.kit),
+                  setup.cameras.isEmpty() ? QStringLiteral("every card the same")
+                                          : QStringLiteral("%1 cameras").arg(setup.cameras.size()),
+                  escapedText(parser.value(log)),
+                  services.udisks ? QStringLiteral("udisks2") : QStringLiteral("the mount table")));
 
     ConsoleObserver observer;
     fleet::DeployLoop loop(setup, volumes, *services.cards, deployLog, &history, clock, observer);

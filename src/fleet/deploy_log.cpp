@@ -88,7 +88,7 @@ std::optional<QString> DeployLog::open(const QString& path) {
     return std::nullopt;
 }
 
-std::optional<QString> DeployLog::append(const LogEntry& entry) {
+std::optional<QString> DeployLog::append(const LogEntry& entry) const {
     if (fd_ < 0)
         return QStringLiteral("the log is not open");
     if (!format::writeAll(fd_, csvLine(fieldsOf(entry))) || ::fsync(fd_) != 0)

@@ -43,7 +43,7 @@ public:
     // must have it. Why it cannot be used.
     std::optional<QString> open(const QString& path);
     // Appends the row, then flushes it to the disk; why that failed.
-    std::optional<QString> append(const LogEntry& entry);
+    std::optional<QString> append(const LogEntry& entry) const;
 
 private:
     int fd_ = -1;

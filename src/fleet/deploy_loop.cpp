@@ -134,7 +134,7 @@ void DeployLoop::takeNextCard() {
     const QList<card::Volume> cards = cardsNow();
     if (cards.isEmpty())
         return;
-    const card::Volume card = cards.first();
+    const card::Volume& card = cards.first();
     current_ = card;
     preparedAt_ = clock_.now();
     prepared_ = prepareKit(setup_.kit, camera() ? camera()->values : QList<CameraValue>{},

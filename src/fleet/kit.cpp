@@ -46,7 +46,7 @@ std::optional<QString> sectionProblem(KitPart part, const QJsonValue& value, int
         return QStringLiteral("is the report of a damaged file (%1); its values cannot be trusted")
             .arg(*verdict);
     if (const auto problem = profileKeysProblem(section, profileKeys(part)))
-        return problem;
+        return *problem;
     const QJsonValue sectionModel = section.value(modelKey);
     if (!sectionModel.isUndefined() && wholeNumber(sectionModel) != model)
         return QStringLiteral("was read as model %1, the kit is for model %2")

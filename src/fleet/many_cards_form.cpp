@@ -204,7 +204,7 @@ void ManyCardsForm::ask(const QString& question) {
     });
 }
 
-void ManyCardsForm::finished(DeployEnd, const QString& line) {
+void ManyCardsForm::finished(DeployEnd /*end*/, const QString& line) {
     runAsEvent([this, line] {
         dialog().setControlCaption(res::many_cards::status, line);
         setRunning(false);

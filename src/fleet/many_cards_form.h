@@ -37,10 +37,10 @@ private:
     bool unusable(const QString& file, const std::optional<QString>& problem);
 
     // What the loop tells, on this thread; each shown as one of the window's own events.
-    void status(const QString& text) override;
+    void status(const QString& line) override;
     void cardFinished(const CardReport& report) override;
     void ask(const QString& question) override;
-    void finished(DeployEnd end, const QString& text) override;
+    void finished(DeployEnd end, const QString& line) override;
 
     dialog::FormContext context_;
     CardServices cards_;

@@ -139,6 +139,26 @@ private Q_SLOTS:
                      row.contains(u',' + value("UUID_A") + u',') && row.contains(u",done,"),
                  qPrintable(row));
         QVERIFY(!isMountPoint(card()));
+
+        // Waiting with no card in, the card mounted meanwhile is heard of through udisks2's
+        // signals, written, and ejected.
+        QProcess waiting;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), value("BUS"));
+        environment.insert(QStringLiteral("KESTROVA_SETTINGS"),
+                           dir.filePath(QStringLiteral("deploy/prefs.ini")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("deploy")));
+        waiting.setProcessEnvironment(environment);
+        waiting.start(QStringLiteral(KESTROVA_CLI),
+                      {QStringLiteral("deploy"), kit, QStringLiteral("--once"),
+                       QStringLiteral("--yes"), QStringLiteral("--log"), log});
+        QByteArray said;
+        QTRY_VERIFY((said += waiting.readAllStandardOutput()).contains("Insert the next card"));
+        QVERIFY(sandbox.mount(QStringLiteral("mount"), value("CARD_A"), card()) > 0);
+        QVERIFY(waiting.waitForFinished(20000));
+        QCOMPARE(waiting.exitCode(), 0);
+        QCOMPARE(test::fileBytes(log).count(",done,"), 2);
+        QVERIFY(!isMountPoint(card()));
         QVERIFY(sandbox.mount(QStringLiteral("mount"), value("CARD_A"), card()) > 0);
     }
 
