@@ -213,6 +213,17 @@ private Q_SLOTS:
         window.contextActionChosen(32);
         QCOMPARE(host.modalCaptions.size(), 2);
         QVERIFY(!window.result());
+
+        // With the many-cards window, its entry opens it as the setup buttons open theirs.
+        QStringList log;
+        SetupForms withManyCards;
+        withManyCards.manyCards = exitOnly(log, QStringLiteral("many cards"));
+        MainWindow second(state, store, withManyCards, host);
+        second.initialise();
+        const auto entry = second.contextMenu().at(1);
+        QCOMPARE(entry.text, QStringLiteral("Set up many cards..."));
+        second.contextActionChosen(entry.command);
+        QCOMPARE(second.chosenForm(), SetupForm::ManyCards);
     }
 
     void closeEscapeAndEnterEndTheMainWindow() {
