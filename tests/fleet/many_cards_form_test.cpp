@@ -1,9 +1,11 @@
 #include "dialog/form_context.h"
 #include "fleet/fleet_test_support.h"
 #include "fleet/many_cards_form.h"
+#include "fleet/save_kit.h"
 #include "res/fleet_templates.h"
 #include "support/fake_host.h"
 #include "support/fake_volumes.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -78,6 +80,31 @@ private Q_SLOTS:
         QTRY_VERIFY(!form.running());
         QCOMPARE(form.dialog().controlCaption(status), QStringLiteral("Stopped; 1 cards written."));
         QVERIFY(form.dialog().control(start).enabled);
+    }
+
+    // Save kit from card: the card's files as a kit named as its file, or why not.
+    void savesAKitFromACard() {
+        QTemporaryDir dir;
+        const auto files =
+            fleet::prepareKit(test::openingKit(), {}, QDateTime::currentDateTime(), {}).files;
+        for (const fleet::PreparedFile& file : files)
+            QVERIFY(test::writeFile(dir.filePath(file.fileName), file.bytes));
+        test::FakeHost host;
+        const QString saved = dir.filePath(QStringLiteral("north.json"));
+        host.folderAnswers = {dir.path(), dir.path()};
+        host.profileFileAnswers = {saved};
+        fleet::saveKitFromCard(host, 7, {}, QString());
+        QCOMPARE(host.messages.last(),
+                 QStringLiteral("The kit \"north\" was saved: %1").arg(saved));
+        const fleet::KitRead read = fleet::readKitFile(saved);
+        QVERIFY(!read.problem);
+        QVERIFY(read.kit.section(fleet::KitPart::Menu));
+        QVERIFY(read.kit.section(fleet::KitPart::Mms));
+
+        QVERIFY(test::writeFile(dir.filePath(QStringLiteral("setup.dat")), "broken"));
+        fleet::saveKitFromCard(host, 7, {}, QString());
+        QVERIFY2(host.messages.last().startsWith(QStringLiteral("No kit was saved: setup.dat")),
+                 qPrintable(host.messages.last()));
     }
 };
 
