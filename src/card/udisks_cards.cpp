@@ -72,8 +72,7 @@ void UdisksCards::start(std::function<void()> changed) {
     changed_ = std::move(changed);
     QDBusConnection bus(connectionName_);
     const QString objects = QStringLiteral("org.freedesktop.DBus.ObjectManager");
-    bus.connect(service, root, objects, QStringLiteral("InterfacesAdded"), &settle_,
-                SLOT(start()));
+    bus.connect(service, root, objects, QStringLiteral("InterfacesAdded"), &settle_, SLOT(start()));
     bus.connect(service, root, objects, QStringLiteral("InterfacesRemoved"), &settle_,
                 SLOT(start()));
     // A file system's mount points change without any object coming or going.

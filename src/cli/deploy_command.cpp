@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/fleet_files.h"
+#include "cli/interrupt_watch.h"
 #include "cli/json_values.h"
 #include "cli/settings_file_options.h"
 #include "common/clock.h"
@@ -14,10 +15,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSocketNotifier>
 
-#include <csignal>
-#include <unistd.h>
+#include <cstdio>
 
 namespace kestrova::cli {
 
@@ -25,25 +24,13 @@ namespace {
 
 constexpr qint64 camerasLimit = 16 * 1024 * 1024;
 
-// Ctrl+C asks the loop to stop: the handler only sets the loop's flag and wakes the event loop.
-fleet::DeployLoop* interrupted = nullptr;
-int wakeUp[2] = {-1, -1};
-
-extern "C" void onInterrupt(int) {
-    if (interrupted)
-        interrupted->requestStop();
-    const char byte = 1;
-    [[maybe_unused]] const auto ignored = ::write(wakeUp[1], &byte, 1);
-}
-
 // A line typed in answer, read past the event loop; no answer (the end of the input, or Ctrl+C)
 // is a no.
 bool readYes() {
-    QByteArray line;
-    char c = 0;
-    while (::read(STDIN_FILENO, &c, 1) == 1 && c != '\n')
-        line += c;
-    const QByteArray answer = line.trimmed().toLower();
+    char line[64] = {};
+    if (!std::fgets(line, sizeof line, stdin))
+        return false;
+    const QByteArray answer = QByteArray(line).trimmed().toLower();
     return answer == "y" || answer == "yes";
 }
 
@@ -199,26 +186,11 @@ int runDeploy(const QStringList& arguments) {
     fleet::DeployLoop loop(setup, volumes, *services.cards, deployLog, &history, clock, observer);
     observer.loop = &loop;
 
-    if (::pipe(wakeUp) != 0)
-        fail(ExitWriteFailed, QStringLiteral("cannot watch for Ctrl+C"));
-    interrupted = &loop;
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    QSocketNotifier notifier(wakeUp[0], QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, [&loop] {
-        char byte = 0;
-        [[maybe_unused]] const auto ignored = ::read(wakeUp[0], &byte, 1);
-        loop.stopRequested();
-    });
-
+    const InterruptWatch interrupts(loop);
     services.cards->start([&loop] { loop.cardsChanged(); });
     loop.start();
     if (!loop.finished())
         QCoreApplication::exec();
-    interrupted = nullptr;
     switch (*loop.end()) {
     case fleet::DeployEnd::AllDone:
     case fleet::DeployEnd::Stopped:

@@ -2,15 +2,17 @@
 
 #include "fleet/camera_list.h"
 #include "fleet/csv_table.h"
-#include "format/write_all.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace kestrova::fleet {
 
@@ -19,8 +21,17 @@ namespace {
 const QStringList fileColumns{QStringLiteral("menu.dat"), QStringLiteral("setup.dat"),
                               QStringLiteral("smtp.dat")};
 
-QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
+// The file's bytes out of Qt's buffer and the system's cache, onto the disk; why not.
+std::optional<QString> synced(QFile& file) {
+    if (!file.flush())
+        return file.errorString();
+#ifdef Q_OS_WIN
+    if (::_commit(file.handle()) != 0)
+#else
+    if (::fsync(file.handle()) != 0)
+#endif
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return std::nullopt;
 }
 
 QStringList fieldsOf(const LogEntry& entry) {
@@ -53,47 +64,38 @@ QStringList logColumns() {
     return columns;
 }
 
-DeployLog::~DeployLog() {
-    if (fd_ >= 0)
-        ::close(fd_);
-}
+DeployLog::DeployLog() = default;
+DeployLog::~DeployLog() = default;
 
 std::optional<QString> DeployLog::open(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return systemError();
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
+    // A FIFO or a device would never end, or never answer.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
         return QStringLiteral("not a regular file");
-    }
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadWrite | QIODevice::Append))
+        return file->errorString();
     const QByteArray header = csvLine(logColumns());
-    if (status.st_size == 0) {
-        if (!format::writeAll(fd, header) || ::fsync(fd) != 0) {
-            const QString why = systemError();
-            ::close(fd);
-            return why;
-        }
-    } else {
-        QByteArray start(header.size(), '\0');
-        if (::pread(fd, start.data(), start.size(), 0) != start.size() || start != header) {
-            ::close(fd);
-            return QStringLiteral("it is not a deployment log of this program (its first line "
-                                  "is not the log's header)");
-        }
+    if (file->size() == 0) {
+        if (file->write(header) != header.size())
+            return file->errorString();
+        if (const auto problem = synced(*file))
+            return problem;
+    } else if (!file->seek(0) || file->read(header.size()) != header) {
+        return QStringLiteral("it is not a deployment log of this program (its first line is not "
+                              "the log's header)");
     }
-    fd_ = fd;
-    path_ = path;
+    file_ = std::move(file);
     return std::nullopt;
 }
 
 std::optional<QString> DeployLog::append(const LogEntry& entry) const {
-    if (fd_ < 0)
+    if (!file_)
         return QStringLiteral("the log is not open");
-    if (!format::writeAll(fd_, csvLine(fieldsOf(entry))) || ::fsync(fd_) != 0)
-        return systemError();
-    return std::nullopt;
+    const QByteArray row = csvLine(fieldsOf(entry));
+    if (file_->write(row) != row.size())
+        return file_->errorString();
+    return synced(*file_);
 }
 
 } // namespace kestrova::fleet

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFile>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace kestrova::fleet {
@@ -34,7 +36,7 @@ QStringList logColumns();
 // the disk before the next card is started.
 class DeployLog {
 public:
-    DeployLog() = default;
+    DeployLog();
     ~DeployLog();
     DeployLog(const DeployLog&) = delete;
     DeployLog& operator=(const DeployLog&) = delete;
@@ -46,8 +48,7 @@ public:
     std::optional<QString> append(const LogEntry& entry) const;
 
 private:
-    int fd_ = -1;
-    QString path_;
+    std::unique_ptr<QFile> file_;
 };
 
 } // namespace kestrova::fleet

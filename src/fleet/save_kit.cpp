@@ -13,9 +13,7 @@ using i18n::FleetText;
 
 void saveKitFromCard(dialog::Host& host, int model, const RecordDefaults& defaults,
                      const QString& startFolder) {
-    const auto say = [&defaults](FleetText id) {
-        return i18n::fleetText(id, defaults.language);
-    };
+    const auto say = [&defaults](FleetText id) { return i18n::fleetText(id, defaults.language); };
     const std::optional<QString> folder = host.browseForFolder(startFolder);
     if (!folder)
         return;
