@@ -29,12 +29,18 @@ struct DeployWorker::Relay final : DeployObserver {
     }
 };
 
-DeployWorker::DeployWorker(DeploySetup setup, std::unique_ptr<DeployLog> log,
-                           std::unique_ptr<card::CardService> cards,
+// The card service, made on the loop's thread: a service that takes its time to answer holds
+// up no window, and its timers and signals come to the loop where it runs.
+struct DeployWorker::Cards final : card::CardEjector {
+    std::unique_ptr<card::CardService> service;
+    std::optional<QString> eject(const card::Volume& card) override { return service->eject(card); }
+};
+
+DeployWorker::DeployWorker(DeploySetup setup, std::unique_ptr<DeployLog> log, CardServices cards,
                            const card::VolumeSource& volumes, FileHistory* history,
                            const Clock& clock, DeployObserver& observer)
     : log_(std::move(log))
-    , cards_(std::move(cards))
+    , cards_(std::make_unique<Cards>())
     , relay_(std::make_unique<Relay>(observer))
     , loop_(std::make_unique<DeployLoop>(std::move(setup), volumes, *cards_, *log_, history, clock,
                                          *relay_))
@@ -42,14 +48,21 @@ DeployWorker::DeployWorker(DeploySetup setup, std::unique_ptr<DeployLog> log,
     context_->moveToThread(&thread_);
     QObject::connect(&thread_, &QThread::finished, context_, &QObject::deleteLater);
     thread_.start();
-    // The watch tells on this thread; the loop hears of it on its own.
-    cards_->start([this] { post([](DeployLoop& loop) { loop.cardsChanged(); }); });
-    post([](DeployLoop& loop) { loop.start(); });
+    post([this, cards = std::move(cards)](DeployLoop& loop) {
+        cards_->service = cards();
+        // Heard of as an event of the loop's thread, whichever thread the service tells on.
+        cards_->service->start([this] { post([](DeployLoop& each) { each.cardsChanged(); }); });
+        loop.start();
+    });
 }
 
 DeployWorker::~DeployWorker() {
     loop_->requestStop();
-    post([](DeployLoop& loop) { loop.stopRequested(); });
+    post([this](DeployLoop& loop) {
+        loop.stopRequested();
+        // Its timers and connections end where they live.
+        cards_->service.reset();
+    });
     thread_.quit();
     thread_.wait();
     // What the loop told meanwhile goes nowhere: its observer may be on its way out.

@@ -4,6 +4,7 @@
 
 #include <QThread>
 
+#include <functional>
 #include <memory>
 
 namespace kestrova::fleet {
@@ -13,9 +14,12 @@ namespace kestrova::fleet {
 // worker, through its event loop.
 class DeployWorker {
 public:
-    DeployWorker(DeploySetup setup, std::unique_ptr<DeployLog> log,
-                 std::unique_ptr<card::CardService> cards, const card::VolumeSource& volumes,
-                 FileHistory* history, const Clock& clock, DeployObserver& observer);
+    // Makes what tells of cards coming and going and ejects them, on the loop's thread.
+    using CardServices = std::function<std::unique_ptr<card::CardService>()>;
+
+    DeployWorker(DeploySetup setup, std::unique_ptr<DeployLog> log, CardServices cards,
+                 const card::VolumeSource& volumes, FileHistory* history, const Clock& clock,
+                 DeployObserver& observer);
     // Stops the loop (a card being written gets its file finished and is logged) and waits.
     ~DeployWorker();
     DeployWorker(const DeployWorker&) = delete;
@@ -26,10 +30,11 @@ public:
 
 private:
     struct Relay;
+    struct Cards;
     void post(std::function<void(DeployLoop&)> event);
 
     std::unique_ptr<DeployLog> log_;
-    std::unique_ptr<card::CardService> cards_;
+    std::unique_ptr<Cards> cards_;
     std::unique_ptr<Relay> relay_;
     std::unique_ptr<DeployLoop> loop_;
     QThread thread_;

@@ -158,7 +158,7 @@ void ManyCardsForm::start() {
     worker_.reset();
     dialog().setEntries(cardsList, {}, -1);
     setRunning(true);
-    worker_ = std::make_unique<DeployWorker>(setup, std::move(log), cards_(),
+    worker_ = std::make_unique<DeployWorker>(setup, std::move(log), cards_,
                                              context_.volumes ? *context_.volumes : noVolumes,
                                              context_.history, clock_, *this);
 }

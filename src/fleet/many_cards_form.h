@@ -18,7 +18,7 @@ namespace kestrova::fleet {
 class ManyCardsForm final : public dialog::FormModel, public DeployObserver {
 public:
     // What tells of cards coming and going and ejects them, anew for each run.
-    using CardServices = std::function<std::unique_ptr<card::CardService>()>;
+    using CardServices = DeployWorker::CardServices;
 
     ManyCardsForm(const dialog::FormContext& context, dialog::Host& host, CardServices cards);
     ~ManyCardsForm() override;
