@@ -30,9 +30,11 @@ _kestrova() {
     # An option that takes a value: its help line shows "--option <VALUE>".
     if [[ $prev == --* ]] && grep -q "^  \(-., \)\{0,1\}$prev <" <<<"$help"; then
         case $prev in
-        --out) _filedir -d ;;
+        --out) if [[ $command == kit ]]; then _filedir json; else _filedir -d; fi ;;
+        --card) _filedir -d ;;
         --profile) _filedir json ;;
         --pdf) _filedir pdf ;;
+        --cameras | --log | --camtrap-dp) _filedir csv ;;
         --time) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")) ;;
         --set)
             if [[ $cur != *=* ]]; then

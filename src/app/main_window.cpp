@@ -4,6 +4,8 @@
 #include "app/camera_models.h"
 #include "app/preferences_store.h"
 #include "app/routing.h"
+#include "fleet/save_kit.h"
+#include "i18n/fleet_texts.h"
 #include "i18n/main_texts.h"
 #include "i18n/notices.h"
 #include "res/main_templates.h"
@@ -99,10 +101,28 @@ void MainWindow::enterPressed() {
 }
 
 std::vector<dialog::MenuAction> MainWindow::contextMenu() const {
-    return {{copyrightCommand, QStringLiteral("CopyRight")}};
+    std::vector<dialog::MenuAction> actions{{copyrightCommand, QStringLiteral("CopyRight")}};
+    if (forms_.manyCards)
+        actions.push_back(
+            {manyCardsCommand, i18n::fleetText(i18n::FleetText::MenuManyCards, state_.language())});
+    actions.push_back(
+        {saveKitCommand, i18n::fleetText(i18n::FleetText::MenuSaveKit, state_.language())});
+    return actions;
 }
 
 void MainWindow::contextActionChosen(int command) {
+    if (command == manyCardsCommand && forms_.manyCards) {
+        chosen_ = SetupForm::ManyCards;
+        end(dialog::DialogResult::Accepted);
+        return;
+    }
+    if (command == saveKitCommand) {
+        fleet::saveKitFromCard(
+            host(), state_.model,
+            {state_.recordLanguage(), state_.tvMode, i18n::textLanguage(state_.language())},
+            state_.folder.path);
+        return;
+    }
     if ((command & ~0xF) != copyrightCommand)
         return;
     AboutBox about(host());

@@ -14,6 +14,9 @@ class PreferencesStore;
 inline constexpr const char* downloadPageUrl = "https://www.kestrova.example/setup/download";
 
 constexpr int copyrightCommand = 16;
+// Outside copyrightCommand's sixteen.
+constexpr int manyCardsCommand = 32;
+constexpr int saveKitCommand = 33;
 
 // The home screen: the language and model lists, which are written to the preferences the
 // moment they change, and the three setup buttons.

@@ -8,6 +8,8 @@ const FormFactory& SetupForms::factory(SetupForm form) const {
         return camera;
     case SetupForm::Mms:
         return mms;
+    case SetupForm::ManyCards:
+        return manyCards;
     case SetupForm::Smtp:
         break;
     }

@@ -8,7 +8,7 @@
 
 namespace kestrova::app {
 
-enum class SetupForm { Camera, Mms, Smtp };
+enum class SetupForm { Camera, Mms, Smtp, ManyCards };
 
 using FormFactory =
     std::function<std::unique_ptr<dialog::FormModel>(const dialog::FormContext&, dialog::Host&)>;
@@ -19,6 +19,7 @@ struct SetupForms {
     FormFactory camera;
     FormFactory mms;
     FormFactory smtp;
+    FormFactory manyCards = {}; // the window that sets up one card after another
 
     const FormFactory& factory(SetupForm form) const;
 };

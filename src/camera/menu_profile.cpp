@@ -30,6 +30,12 @@ QStringList menuSettingNames() {
     return names;
 }
 
+ProfileKeys menuProfileKeys() {
+    return {QStringLiteral("menu"),
+            menuSettingNames(),
+            {QStringLiteral("clock"), QStringLiteral("menu_language"), QStringLiteral("tv_mode")}};
+}
+
 MenuProfileReader::MenuProfileReader(CameraForm form, int model, int language)
     : form_(form)
     , model_(model)

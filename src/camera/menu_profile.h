@@ -2,6 +2,7 @@
 
 #include "camera/camera_settings.h"
 #include "common/form_variants.h"
+#include "common/profile_document.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -14,6 +15,9 @@ namespace kestrova::camera {
 
 // Every name a menu profile and NAME=VALUE take, in the order of the record.
 QStringList menuSettingNames();
+
+// What a menu profile may name: its settings, and the clock and record bytes inspect prints.
+ProfileKeys menuProfileKeys();
 
 // Why a named value was not taken: an English message that starts with the setting's name (or
 // with "--set" for an assignment without a name).

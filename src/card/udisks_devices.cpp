@@ -1,6 +1,7 @@
 #include "card/udisks_devices.h"
 
 #include "card/bus_probe.h"
+#include "card/udisks_types.h"
 
 #include <QAtomicInt>
 #include <QDBusArgument>
@@ -16,17 +17,7 @@ namespace kestrova::card {
 
 namespace {
 
-using Properties = QVariantMap;
-using Interfaces = QMap<QString, Properties>;
-using ManagedObjects = QMap<QDBusObjectPath, Interfaces>;
-
-const QString udisksService = QStringLiteral("org.freedesktop.UDisks2");
-
-QString cString(QByteArray bytes) {
-    if (bytes.endsWith('\0'))
-        bytes.chop(1);
-    return QString::fromLocal8Bit(bytes);
-}
+using namespace udisks;
 
 bool isFlash(const QString& media) {
     return media.startsWith(QLatin1String("flash"));
@@ -74,8 +65,8 @@ std::optional<QList<DeviceFacts>> udisksDevices(int waitMs) {
     qDBusRegisterMetaType<Interfaces>();
     qDBusRegisterMetaType<ManagedObjects>();
     const QDBusMessage call = QDBusMessage::createMethodCall(
-        udisksService, QStringLiteral("/org/freedesktop/UDisks2"),
-        QStringLiteral("org.freedesktop.DBus.ObjectManager"), QStringLiteral("GetManagedObjects"));
+        service, root, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
+        QStringLiteral("GetManagedObjects"));
     const QDBusMessage reply = bus.call(call, QDBus::Block, waitMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;

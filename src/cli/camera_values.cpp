@@ -25,9 +25,7 @@ void CameraValues::applyProfile(const QJsonObject& profile) {
 }
 
 ProfileKeys CameraValues::profileKeys() const {
-    return {QStringLiteral("menu"),
-            camera::menuSettingNames(),
-            {QStringLiteral("clock"), QStringLiteral("menu_language"), QStringLiteral("tv_mode")}};
+    return camera::menuProfileKeys();
 }
 
 void CameraValues::applyAssignment(const QString& assignment) {

@@ -17,5 +17,8 @@ int runRestore(const QStringList& arguments);
 int runCards(const QStringList& arguments);
 int runDiff(const QStringList& arguments);
 int runSheet(const QStringList& arguments);
+int runKit(const QStringList& arguments);
+int runDeploy(const QStringList& arguments);
+int runLog(const QStringList& arguments);
 
 } // namespace kestrova::cli

@@ -20,31 +20,9 @@ namespace {
 // Far more than the longest profile inspect prints (about 2 KiB).
 constexpr qint64 profileLimit = 1024 * 1024;
 
-// Names every report of inspect carries besides its kind's own.
-const QStringList reportKeys{QStringLiteral("kind"),         QStringLiteral("crc_ok"),
-                             QStringLiteral("intact"),       QStringLiteral("model"),
-                             QStringLiteral("out_of_range"), QStringLiteral("refusal"),
-                             QStringLiteral("summary"),      QStringLiteral("conflicts")};
-
 void checkProfile(const QString& path, const QJsonObject& profile, const ProfileKeys& keys) {
-    const QJsonValue kind = profile.value(QStringLiteral("kind"));
-    if (kind.toString() == u"factory-reset" && keys.kind == u"menu")
-        fail(ExitBadInput, QStringLiteral("the profile %1 is a factory reset record, which holds "
-                                          "no settings; write it with \"kestrova factory-reset\"")
-                               .arg(path));
-    if (!kind.isUndefined() && kind.toString() != keys.kind)
-        fail(ExitBadInput, QStringLiteral("the profile %1 describes a file of kind %2; this "
-                                          "command writes %3")
-                               .arg(path, describe(kind), keys.kind));
-    for (auto it = profile.begin(); it != profile.end(); ++it) {
-        const QString& name = it.key();
-        if (keys.settings.contains(name) || keys.others.contains(name) || reportKeys.contains(name))
-            continue;
-        fail(ExitBadInput,
-             QStringLiteral("the profile %1 holds the unknown setting \"%2\"; did you mean "
-                            "\"%3\"?")
-                 .arg(path, shownValue(name), nearestName(name, keys.settings)));
-    }
+    if (const auto problem = profileKeysProblem(profile, keys))
+        fail(ExitBadInput, QStringLiteral("the profile %1 %2").arg(path, *problem));
 }
 
 } // namespace

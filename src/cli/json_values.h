@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/profile_document.h"
 #include "common/profile_values.h"
 
 #include <QJsonDocument>
@@ -29,13 +30,8 @@ using kestrova::wholeNumber;
 QString terminalJson(const QJsonObject& object);
 QString terminalJson(const QJsonDocument& document);
 
-// What a command takes from a profile: the kind of file it writes, the names of its settings,
-// and the names inspect prints beside them that are not settings (read past, never applied).
-struct ProfileKeys {
-    QString kind;
-    QStringList settings;
-    QStringList others;
-};
+// What a command takes from a profile.
+using kestrova::ProfileKeys;
 
 // Reads a JSON profile file: one object of settings, as inspect prints it for an intact file of
 // the command's kind. Anything else ends the command: a file too large or not a regular file, a

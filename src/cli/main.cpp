@@ -35,6 +35,10 @@ const QString usage = QStringLiteral(
     "  kestrova cards [--json]\n"
     "  kestrova history [--json]\n"
     "  kestrova restore ID [--out DIR] [--force] [--keep-clock]\n"
+    "  kestrova kit DIR --out KIT.json [--model N] [--name NAME]\n"
+    "  kestrova deploy KIT.json [--cameras CAMERAS.csv] [--log LOG.csv] [--setup-by NAME]\n"
+    "                  [--card DIR] [--once] [--yes]\n"
+    "  kestrova log LOG.csv --camtrap-dp deployments.csv\n"
     "  kestrova preferences\n"
     "  kestrova --help | --version\n"
     "\n"
@@ -49,7 +53,7 @@ struct Command {
     QStringList (*settingNames)() = nullptr;
 };
 
-constexpr std::array<Command, 11> commands{{
+constexpr std::array<Command, 14> commands{{
     {"menu", runMenu, kestrova::camera::menuSettingNames},
     {"factory-reset", runFactoryReset},
     {"mms", runMms, kestrova::mms::mmsSettingNames},
@@ -60,6 +64,9 @@ constexpr std::array<Command, 11> commands{{
     {"cards", runCards},
     {"history", runHistory},
     {"restore", runRestore},
+    {"kit", runKit},
+    {"deploy", runDeploy},
+    {"log", runLog},
     {"preferences", runPreferences},
 }};
 

@@ -26,11 +26,7 @@ public:
 
     void applyProfile(const QJsonObject& profile) { reader_.takeProfile(profile); }
 
-    ProfileKeys profileKeys() const {
-        return {QStringLiteral("mms"),
-                mms::mmsSettingNames(),
-                {QStringLiteral("record_language"), QStringLiteral("tv_mode")}};
-    }
+    ProfileKeys profileKeys() const { return mms::mmsProfileKeys(); }
 
     void applyAssignment(const QString& assignment) {
         if (const auto error = reader_.takeAssignment(assignment))

@@ -31,12 +31,7 @@ public:
 
     void applyProfile(const QJsonObject& profile) { refuseIf(reader_.readObject(profile)); }
 
-    ProfileKeys profileKeys() const {
-        return {
-            QStringLiteral("smtp"),
-            smtp::smtpSettingNames(),
-            {QStringLiteral("form"), QStringLiteral("user_name"), QStringLiteral("smtp_language")}};
-    }
+    ProfileKeys profileKeys() const { return smtp::smtpProfileKeys(); }
 
     void applyAssignment(const QString& assignment) {
         if (const auto refused = reader_.readAssignment(assignment))

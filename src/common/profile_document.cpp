@@ -4,22 +4,25 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QList>
 #include <QSet>
 
 namespace kestrova {
 
 namespace {
 
-// The first name the outermost object holds twice, in JSON text already known to be valid.
+// The first name an object holds twice, in JSON text already known to be valid.
 std::optional<QString> repeatedName(const QByteArray& json) {
-    QSet<QString> names;
-    int depth = 0;
+    // The names seen so far in each object that is open; an array holds none.
+    QList<std::optional<QSet<QString>>> open;
     for (qsizetype at = 0; at < json.size(); ++at) {
         const char c = json[at];
-        if (c == '{' || c == '[') {
-            ++depth;
+        if (c == '{') {
+            open.append(QSet<QString>());
+        } else if (c == '[') {
+            open.append(std::nullopt);
         } else if (c == '}' || c == ']') {
-            --depth;
+            open.removeLast();
         } else if (c == '"') {
             const qsizetype start = at;
             for (++at; json[at] != '"'; ++at) {
@@ -29,20 +32,28 @@ std::optional<QString> repeatedName(const QByteArray& json) {
             qsizetype next = at + 1;
             while (next < json.size() && QChar::isSpace(json[next]))
                 ++next;
-            if (depth != 1 || next >= json.size() || json[next] != ':')
+            if (open.isEmpty() || !open.last() || next >= json.size() || json[next] != ':')
                 continue;
             const QString name =
                 QJsonDocument::fromJson('[' + json.mid(start, at - start + 1) + ']')
                     .array()
                     .first()
                     .toString();
-            if (names.contains(name))
+            if (open.last()->contains(name))
                 return name;
-            names.insert(name);
+            open.last()->insert(name);
         }
     }
     return std::nullopt;
 }
+
+// Names every report of inspect carries besides its kind's own.
+const QStringList reportKeys{QStringLiteral("kind"),         QStringLiteral("crc_ok"),
+                             QStringLiteral("intact"),       QStringLiteral("model"),
+                             QStringLiteral("out_of_range"), QStringLiteral("refusal"),
+                             QStringLiteral("summary"),      QStringLiteral("conflicts")};
+
+} // namespace
 
 // A report's own verdict, where it gives one: anything but true speaks of a damaged file.
 std::optional<QString> damagedVerdict(const QJsonObject& profile) {
@@ -56,8 +67,6 @@ std::optional<QString> damagedVerdict(const QJsonObject& profile) {
         return QStringLiteral("\"out_of_range\": %1").arg(describe(outOfRange));
     return std::nullopt;
 }
-
-} // namespace
 
 ProfileDocument readProfileDocument(const QByteArray& json) {
     QJsonParseError error;
@@ -80,6 +89,24 @@ ProfileDocument readProfileDocument(const QByteArray& json) {
                                "trusted")
                     .arg(*verdict)};
     return {profile, std::nullopt};
+}
+
+std::optional<QString> profileKeysProblem(const QJsonObject& profile, const ProfileKeys& keys) {
+    const QJsonValue kind = profile.value(QStringLiteral("kind"));
+    if (kind.toString() == u"factory-reset" && keys.kind == u"menu")
+        return QStringLiteral("is a factory reset record, which holds no settings; write it with "
+                              "\"kestrova factory-reset\"");
+    if (!kind.isUndefined() && kind.toString() != keys.kind)
+        return QStringLiteral("describes a file of kind %1; this command writes %2")
+            .arg(describe(kind), keys.kind);
+    for (auto it = profile.begin(); it != profile.end(); ++it) {
+        const QString& name = it.key();
+        if (keys.settings.contains(name) || keys.others.contains(name) || reportKeys.contains(name))
+            continue;
+        return QStringLiteral("holds the unknown setting \"%1\"; did you mean \"%2\"?")
+            .arg(shownValue(name), nearestName(name, keys.settings));
+    }
+    return std::nullopt;
 }
 
 } // namespace kestrova

@@ -15,6 +15,7 @@ enum class ControlKind {
     Frame,    // a sunken frame drawn around other controls
     Icon,     // the application icon
     Summary,  // read-only lines of text, each one that warns marked as such
+    ListBox,  // lines to read, one below the other; the last stays in sight
 };
 
 // Style bits a template gives a control.
@@ -28,6 +29,7 @@ enum Style : unsigned {
     CancelButton = 1u << 5,  // pressed by Escape and the close box
     RightAligned = 1u << 6,
     OpensMenu = 1u << 7, // a button that opens the window's context menu
+    LargeText = 1u << 8, // a label in a larger, bold font, wrapped onto a second line
 };
 
 // A rectangle in dialog units: a quarter of the font's average character width across, an

@@ -32,6 +32,10 @@ public:
     enum class FileUse { Open, Save };
     virtual std::optional<QString> chooseProfileFile(FileUse use, const QString& start) = 0;
 
+    // The system's file dialog for a table (a CSV file): one to read, or one to add rows to,
+    // which may exist already; nothing when the user cancels.
+    virtual std::optional<QString> chooseTableFile(FileUse use, const QString& start) = 0;
+
     // A modal question with Yes and No buttons; whether the user answered Yes.
     virtual bool askYesNo(const QString& text) = 0;
 

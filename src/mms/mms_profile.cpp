@@ -37,6 +37,12 @@ QStringList mmsSettingNames() {
     return names;
 }
 
+ProfileKeys mmsProfileKeys() {
+    return {QStringLiteral("mms"),
+            mmsSettingNames(),
+            {QStringLiteral("record_language"), QStringLiteral("tv_mode")}};
+}
+
 MmsProfileReader::MmsProfileReader(MmsForm form, int model, int language)
     : form_(form)
     , model_(model)

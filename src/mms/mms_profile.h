@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "common/profile_document.h"
 #include "format/mms_fields.h"
 #include "mms/mms_settings.h"
 
@@ -16,6 +17,9 @@ namespace kestrova::mms {
 
 // Every name a profile and NAME=VALUE take, in the order of the form.
 QStringList mmsSettingNames();
+
+// What an MMS profile may name: its settings, and the record bytes inspect prints.
+ProfileKeys mmsProfileKeys();
 
 // Why named values gave no settings: an English message that starts with the setting's name.
 struct ProfileError {

@@ -2,6 +2,7 @@
 
 #include "app/preferences_store.h"
 #ifdef KESTROVA_HAVE_UDISKS
+#include "card/udisks_cards.h"
 #include "card/udisks_devices.h"
 #endif
 #include "app/routing.h"
@@ -10,6 +11,7 @@
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
 #include "card/system_volumes.h"
+#include "fleet/many_cards_form.h"
 #include "format/file_history.h"
 #include "mms/mms_form_model.h"
 #include "plan/form_plans.h"
@@ -25,6 +27,19 @@
 #include <QThreadPool>
 
 namespace kestrova::qt {
+
+namespace {
+
+// udisks2 where it answers in time, else the mount table once a second.
+std::unique_ptr<card::CardService> cardServices() {
+#ifdef KESTROVA_HAVE_UDISKS
+    if (auto udisks = card::UdisksCards::connectTo(card::udisksWaitMs))
+        return udisks;
+#endif
+    return std::make_unique<card::PolledCards>();
+}
+
+} // namespace
 
 app::SetupForms desktopForms(const plan::ClockSync* clockSync) {
     app::SetupForms forms;
@@ -42,6 +57,9 @@ app::SetupForms desktopForms(const plan::ClockSync* clockSync) {
     forms.smtp = [smtpPlan](const dialog::FormContext& context, dialog::Host& host) {
         return std::make_unique<smtp::SmtpFormModel>(app::smtpFormFor(context.model), context, host,
                                                      smtpPlan);
+    };
+    forms.manyCards = [](const dialog::FormContext& context, dialog::Host& host) {
+        return std::make_unique<fleet::ManyCardsForm>(context, host, cardServices);
     };
     return forms;
 }

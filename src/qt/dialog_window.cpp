@@ -33,7 +33,7 @@ namespace {
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::Edit || kind == ControlKind::List ||
-           kind == ControlKind::Summary;
+           kind == ControlKind::Summary || kind == ControlKind::ListBox;
 }
 
 } // namespace
@@ -136,6 +136,13 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         else
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (control.style & dialog::LargeText) {
+            QFont large = label->font();
+            large.setBold(true);
+            large.setPointSizeF(large.pointSizeF() * 1.3);
+            label->setFont(large);
+            label->setWordWrap(true);
+        }
         w = label;
         break;
     }
@@ -204,6 +211,13 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         lines->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         lines->setSpacing(2);
+        w = lines;
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto* lines = new QListWidget(this);
+        lines->setSelectionMode(QAbstractItemView::NoSelection);
+        lines->setWordWrap(true);
         w = lines;
         break;
     }
@@ -368,6 +382,20 @@ void DialogWindow::showControl(const ControlTemplate& control) {
         showLines(static_cast<QListWidget*>(w), state);
         w->setAccessibleName(state.caption);
         break;
+    case ControlKind::ListBox: {
+        auto* lines = static_cast<QListWidget*>(w);
+        QStringList shown;
+        for (int i = 0; i < lines->count(); ++i)
+            shown << lines->item(i)->text();
+        if (shown != state.entries) {
+            lines->clear();
+            lines->addItems(state.entries);
+            lines->scrollToBottom();
+        }
+        w->setAccessibleName(labelsFor_.contains(control.id) ? labelsFor_.at(control.id)->text()
+                                                             : QString());
+        break;
+    }
     case ControlKind::Frame:
     case ControlKind::Icon:
         break;

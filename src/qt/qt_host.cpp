@@ -24,6 +24,22 @@ void showIcons(QMessageBox& box) {
     box.setWindowIcon(applicationIcon());
 }
 
+// The system's file dialog for files of one suffix. A name typed without it gets it before the
+// dialog asks about replacing a file, where it asks.
+std::optional<QString> chooseFile(dialog::Host::FileUse use, const QString& start,
+                                  const QString& suffix, bool confirmReplace) {
+    const bool open = use == dialog::Host::FileUse::Open;
+    QFileDialog dialog(QApplication::activeWindow(), QString(), start,
+                       QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix));
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmReplace);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
 } // namespace
 
 QtHost::QtHost() = default;
@@ -49,15 +65,12 @@ bool QtHost::askYesNo(const QString& text) {
 }
 
 std::optional<QString> QtHost::chooseProfileFile(FileUse use, const QString& start) {
-    QFileDialog dialog(QApplication::activeWindow(), QString(), start,
-                       QStringLiteral("JSON (*.json)"));
-    dialog.setAcceptMode(use == FileUse::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(use == FileUse::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // A name typed without ".json" gets it before the dialog asks about replacing a file.
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    return chooseFile(use, start, QStringLiteral("json"), true);
+}
+
+std::optional<QString> QtHost::chooseTableFile(FileUse use, const QString& start) {
+    // A log is added to, never replaced: an existing one is no question.
+    return chooseFile(use, start, QStringLiteral("csv"), false);
 }
 
 std::optional<QString> QtHost::browseForFolder(const QString& start) {

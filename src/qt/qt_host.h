@@ -19,6 +19,7 @@ public:
     bool askYesNo(const QString& text) override;
     std::optional<QString> browseForFolder(const QString& start) override;
     std::optional<QString> chooseProfileFile(FileUse use, const QString& start) override;
+    std::optional<QString> chooseTableFile(FileUse use, const QString& start) override;
     bool openUrl(const QString& url) override;
     std::optional<QString> printPage(const QString& html) override;
     void useLanguage(int language) override;

@@ -13,6 +13,9 @@ public:
     std::optional<QString> chooseProfileFile(FileUse, const QString&) override {
         return std::nullopt;
     }
+    std::optional<QString> chooseTableFile(FileUse, const QString&) override {
+        return std::nullopt;
+    }
     bool askYesNo(const QString&) override { return false; }
     bool openUrl(const QString&) override { return true; }
     const Clock& clock() const override { return clock_; }

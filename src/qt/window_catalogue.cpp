@@ -19,6 +19,8 @@ QString formName(app::SetupForm form, int model) {
         return QStringLiteral("mms-%1-model%2")
             .arg(QChar(u'a' + static_cast<int>(app::mmsFormFor(model))))
             .arg(model);
+    case app::SetupForm::ManyCards:
+        return QStringLiteral("many-cards");
     case app::SetupForm::Smtp:
         break;
     }
@@ -39,6 +41,13 @@ std::vector<CatalogueEntry> windowCatalogue(app::PreferencesStore& store,
     entries.push_back({QStringLiteral("about"), [](app::ProcessState&, dialog::Host& host) {
                            return std::make_unique<app::AboutBox>(host);
                        }});
+    if (forms.manyCards)
+        entries.push_back(
+            {formName(app::SetupForm::ManyCards, 0),
+             [&forms](app::ProcessState& state, dialog::Host& host) {
+                 const dialog::FormContext context{state.languageState, state.model, state.tvMode};
+                 return forms.manyCards(context, host);
+             }});
     for (const auto form : {app::SetupForm::Camera, app::SetupForm::Mms, app::SetupForm::Smtp}) {
         if (!forms.factory(form))
             continue;

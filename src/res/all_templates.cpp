@@ -1,6 +1,7 @@
 #include "res/all_templates.h"
 
 #include "res/camera_templates.h"
+#include "res/fleet_templates.h"
 #include "res/main_templates.h"
 #include "res/mms_templates.h"
 #include "res/smtp_templates.h"
@@ -16,7 +17,8 @@ std::vector<const dialog::DialogTemplate*> allTemplates() {
             &mmsFormTemplate(MmsForm::A),
             &mmsFormTemplate(MmsForm::B),
             &smtpFormTemplate(SmtpForm::A),
-            &smtpFormTemplate(SmtpForm::B)};
+            &smtpFormTemplate(SmtpForm::B),
+            &manyCardsTemplate()};
 }
 
 } // namespace kestrova::res

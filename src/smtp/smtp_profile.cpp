@@ -86,6 +86,12 @@ QStringList smtpSettingNames() {
     return names;
 }
 
+ProfileKeys smtpProfileKeys() {
+    return {QStringLiteral("smtp"),
+            smtpSettingNames(),
+            {QStringLiteral("form"), QStringLiteral("user_name"), QStringLiteral("smtp_language")}};
+}
+
 QStringList smtpEntries(SmtpField field, const SmtpSettings& settings) {
     const bool manual = settings.automatic == 0;
     switch (field) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
+#include "common/profile_document.h"
 #include "format/smtp_fields.h"
 #include "smtp/smtp_settings.h"
 
@@ -16,6 +17,10 @@ namespace kestrova::smtp {
 
 // The names of the settings, as profiles and the command spell them, in the table's order.
 QStringList smtpSettingNames();
+
+// What an SMTP profile may name: its settings, and the form, user name and language inspect
+// prints.
+ProfileKeys smtpProfileKeys();
 
 // The English entries of a list setting, as profiles and inspect name them. In "Manual" mode the
 // country and operator lists hold "Other" alone; in "Auto" mode they are the presets'.

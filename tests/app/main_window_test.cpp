@@ -202,8 +202,10 @@ private Q_SLOTS:
         QVERIFY(!window.result());
 
         const auto menu = window.contextMenu();
-        QCOMPARE(menu.size(), std::size_t(1));
+        // Without the many-cards window, CopyRight and saving a kit.
+        QCOMPARE(menu.size(), std::size_t(2));
         QCOMPARE(menu[0].text, QStringLiteral("CopyRight"));
+        QCOMPARE(menu[1].text, QStringLiteral("Save kit from card..."));
         window.contextActionChosen(menu[0].command);
         QCOMPARE(host.modalCaptions, QStringList{QStringLiteral("About Setup")});
         window.contextActionChosen(17); // the low four bits do not matter
@@ -211,6 +213,17 @@ private Q_SLOTS:
         window.contextActionChosen(32);
         QCOMPARE(host.modalCaptions.size(), 2);
         QVERIFY(!window.result());
+
+        // With the many-cards window, its entry opens it as the setup buttons open theirs.
+        QStringList log;
+        SetupForms withManyCards;
+        withManyCards.manyCards = exitOnly(log, QStringLiteral("many cards"));
+        MainWindow second(state, store, withManyCards, host);
+        second.initialise();
+        const auto entry = second.contextMenu().at(1);
+        QCOMPARE(entry.text, QStringLiteral("Set up many cards..."));
+        second.contextActionChosen(entry.command);
+        QCOMPARE(second.chosenForm(), SetupForm::ManyCards);
     }
 
     void closeEscapeAndEnterEndTheMainWindow() {

@@ -1,3 +1,4 @@
+#include "i18n/fleet_texts.h"
 #include "i18n/notices.h"
 #include "i18n/summary_texts.h"
 #include "support/test_registry.h"
@@ -47,6 +48,7 @@ private Q_SLOTS:
         QTest::addColumn<Texts>("texts");
         QTest::newRow("notices") << textsOf(noticeRows(), noticeText);
         QTest::newRow("what the camera will do") << textsOf(summaryTextRows(), summaryText);
+        QTest::newRow("many cards") << textsOf(fleetTextRows(), fleetText);
     }
     void everyLanguageHasEveryText() {
         QFETCH(Texts, texts);

@@ -141,7 +141,7 @@ private Q_SLOTS:
         QMenu* menu = window.contextMenu();
         QVERIFY(menu);
         QVERIFY(menu->isVisible());
-        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().size(), 2);
         QCOMPARE(menu->actions().first()->text(), QStringLiteral("CopyRight"));
         menu->actions().first()->trigger();
         QTRY_COMPARE(host.modalCaptions, QStringList{QStringLiteral("About Setup")});

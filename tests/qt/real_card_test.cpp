@@ -3,6 +3,7 @@
 #include "card/udisks_devices.h"
 #include "dialog/card_file_actions.h"
 #include "format/file_history.h"
+#include "format/record_file.h"
 #include "qt/open_form.h"
 #include "res/camera_templates.h"
 #include "support/process_runner.h"
@@ -111,6 +112,54 @@ private Q_SLOTS:
     }
     void cleanupTestCase() {
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/kestrova-tests-have-no-bus");
+    }
+
+    // deploy finds the card through udisks2, writes it, logs it with its identity, and has
+    // udisks2 unmount it; the card then goes back where the other tests want it.
+    void deployWritesLogsAndEjectsThroughUdisks() {
+        const QString kit = dir.filePath(QStringLiteral("kit.json"));
+        const QString log = dir.filePath(QStringLiteral("log.csv"));
+        QCOMPARE(kestrova({QStringLiteral("kit"), card(), QStringLiteral("--out"), kit,
+                           QStringLiteral("--model"), QStringLiteral("7")})
+                     .exitCode,
+                 0);
+        QProcessEnvironment bus;
+        bus.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), value("BUS"));
+        // A history of its own, so the forms' tests below find theirs as they left it.
+        const auto deployed = test::runKestrova(
+            {QStringLiteral("deploy"), kit, QStringLiteral("--once"), QStringLiteral("--log"), log},
+            dir.filePath(QStringLiteral("deploy/prefs.ini")), bus);
+        QVERIFY2(deployed.exitCode == 0, qPrintable(deployed.out + deployed.err));
+        QVERIFY2(deployed.out.contains(QStringLiteral("cards through udisks2")),
+                 qPrintable(deployed.out));
+        QVERIFY2(deployed.out.contains(QStringLiteral("is done and ejected")),
+                 qPrintable(deployed.out));
+        const QString row = QString::fromUtf8(test::fileBytes(log)).section(u'\n', 1, 1);
+        QVERIFY2(row.contains(u',' + value("CARD_A") + u',') &&
+                     row.contains(u',' + value("UUID_A") + u',') && row.contains(u",done,"),
+                 qPrintable(row));
+        QVERIFY(!isMountPoint(card()));
+
+        // Waiting with no card in, the card mounted meanwhile is heard of through udisks2's
+        // signals, written, and ejected.
+        QProcess waiting;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), value("BUS"));
+        environment.insert(QStringLiteral("KESTROVA_SETTINGS"),
+                           dir.filePath(QStringLiteral("deploy/prefs.ini")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("deploy")));
+        waiting.setProcessEnvironment(environment);
+        waiting.start(QStringLiteral(KESTROVA_CLI),
+                      {QStringLiteral("deploy"), kit, QStringLiteral("--once"),
+                       QStringLiteral("--yes"), QStringLiteral("--log"), log});
+        QByteArray said;
+        QTRY_VERIFY((said += waiting.readAllStandardOutput()).contains("Insert the next card"));
+        QVERIFY(sandbox.mount(QStringLiteral("mount"), value("CARD_A"), card()) > 0);
+        QVERIFY(waiting.waitForFinished(20000));
+        QCOMPARE(waiting.exitCode(), 0);
+        QCOMPARE(test::fileBytes(log).count(",done,"), 2);
+        QVERIFY(!isMountPoint(card()));
+        QVERIFY(sandbox.mount(QStringLiteral("mount"), value("CARD_A"), card()) > 0);
     }
 
     void windowAndCommandFindTheSameCard() {

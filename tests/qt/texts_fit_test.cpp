@@ -44,6 +44,10 @@ int roomFor(QWidget* w) {
     }
     if (qobject_cast<QGroupBox*>(w))
         return w->width() - 2 * w->fontMetrics().averageCharWidth();
+    // A label that wraps has the room of as many lines as it is high.
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap())
+        return w->contentsRect().width() *
+               std::max(1, w->contentsRect().height() / w->fontMetrics().lineSpacing());
     return w->contentsRect().width();
 }
 

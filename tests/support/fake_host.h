@@ -40,6 +40,10 @@ public:
         profileFileAnswers.pop_front();
         return answer;
     }
+    // Table files come from the same answers as profiles.
+    std::optional<QString> chooseTableFile(FileUse use, const QString& start) override {
+        return chooseProfileFile(use, start);
+    }
     bool askYesNo(const QString& text) override {
         questions << text;
         if (yesNoAnswers.empty())

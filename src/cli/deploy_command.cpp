@@ -1,0 +1,205 @@
+#include "card/system_volumes.h"
+#include "cli/card_services.h"
+#include "cli/cli_error.h"
+#include "cli/command_parser.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/fleet_files.h"
+#include "cli/interrupt_watch.h"
+#include "cli/json_values.h"
+#include "cli/settings_file_options.h"
+#include "common/clock.h"
+#include "fleet/deploy_loop.h"
+#include "format/file_history.h"
+#include "model/camera_model.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace kestrova::cli {
+
+namespace {
+
+constexpr qint64 camerasLimit = 16 * 1024 * 1024;
+
+// A line typed in answer, read past the event loop; no answer (the end of the input, or Ctrl+C)
+// is a no.
+bool readYes() {
+    char line[64] = {};
+    if (!std::fgets(line, sizeof line, stdin))
+        return false;
+    const QByteArray answer = QByteArray(line).trimmed().toLower();
+    return answer == "y" || answer == "yes";
+}
+
+// Each line as it happens, also into a pipe: a run takes as long as its cards do.
+void tell(const QString& line) {
+    printLine(line);
+    std::fflush(stdout);
+}
+
+class ConsoleObserver final : public fleet::DeployObserver {
+public:
+    fleet::DeployLoop* loop = nullptr;
+
+    void status(const QString& text) override { tell(text); }
+    void cardFinished(const fleet::CardReport& report) override {
+        const card::Volume& card = report.card;
+        QStringList facts;
+        for (const QString& fact : {card.device, card.label, card.uuid}) {
+            if (!fact.isEmpty())
+                facts << escapedText(fact);
+        }
+        tell(QStringLiteral("%1  %2%3: %4")
+                 .arg(escapedText(report.camera), escapedText(card.mountPoint),
+                      facts.isEmpty()
+                          ? QString()
+                          : QStringLiteral(" (%1)").arg(facts.join(QStringLiteral(", "))),
+                      escapedText(report.text)));
+    }
+    void ask(const QString& question) override {
+        std::fputs(qPrintable(question + QStringLiteral(" [y/N] ")), stderr);
+        std::fflush(stderr);
+        loop->answer(readYes());
+    }
+    void finished(fleet::DeployEnd end, const QString& text) override {
+        if (end == fleet::DeployEnd::AllDone || end == fleet::DeployEnd::Stopped)
+            tell(text);
+        else
+            printErrorLine(QStringLiteral("kestrova: ") + text);
+        QCoreApplication::exit(0);
+    }
+};
+
+fleet::KitRead kitFrom(const QString& path, const fleet::RecordDefaults& defaults) {
+    fleet::KitRead read = fleet::readKitFile(path);
+    if (read.problem)
+        fail(ExitBadInput, QStringLiteral("the kit %1 %2").arg(escapedText(path), *read.problem));
+    const fleet::PreparedKit alone =
+        fleet::prepareKit(read.kit, {}, QDateTime::currentDateTime(), defaults);
+    if (alone.refusal)
+        fail(ExitBadInput,
+             QStringLiteral("the kit %1: %2").arg(escapedText(path), alone.refusal->message));
+    return read;
+}
+
+QList<fleet::Camera> camerasFrom(const QString& path, const fleet::Kit& kit,
+                                 const fleet::RecordDefaults& defaults) {
+    const QByteArray table = readInputFile(path, camerasLimit, QStringLiteral("the cameras table"));
+    const fleet::CameraList list = fleet::readCameraList(table, kit);
+    if (list.problem)
+        fail(ExitBadInput,
+             QStringLiteral("the cameras table %1 %2").arg(escapedText(path), *list.problem));
+    if (const auto problem = fleet::checkCameras(kit, list.cameras, defaults))
+        fail(ExitBadInput,
+             QStringLiteral("the cameras table %1, %2").arg(escapedText(path), *problem));
+    return list.cameras;
+}
+
+QString partsOf(const fleet::Kit& kit) {
+    QStringList files;
+    for (const fleet::KitPart part : fleet::kitParts) {
+        if (kit.section(part))
+            files << fleet::partFileName(part);
+    }
+    return files.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+int runDeploy(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes a kit onto one card after another: waits for a card, writes the next camera's\n"
+        "files, reads them back, logs the card, ejects it and waits for the next. Every input\n"
+        "is checked before the first card. Ctrl+C between cards ends at once; during a card\n"
+        "it finishes the file being written and logs the card as incomplete."));
+    const QCommandLineOption cameras{QStringLiteral("cameras"),
+                                     QStringLiteral("One row per camera: camera_id, its own "
+                                                    "settings, and columns for the log."),
+                                     QStringLiteral("CAMERAS.csv")};
+    const QCommandLineOption log{QStringLiteral("log"),
+                                 QStringLiteral("The log to append to (default: "
+                                                "kestrova-deployments.csv here)."),
+                                 QStringLiteral("LOG.csv"),
+                                 QStringLiteral("kestrova-deployments.csv")};
+    const QCommandLineOption setupBy{QStringLiteral("setup-by"),
+                                     QStringLiteral("Who sets the cameras up, for the log."),
+                                     QStringLiteral("NAME")};
+    const QCommandLineOption cardFolder{
+        QStringLiteral("card"),
+        QStringLiteral("Use this folder as the card (a reader the system calls a fixed disk)."),
+        QStringLiteral("DIR")};
+    const QCommandLineOption once{QStringLiteral("once"),
+                                  QStringLiteral("Write one card, then end.")};
+    const QCommandLineOption yes{QStringLiteral("yes"),
+                                 QStringLiteral("Replace another camera's or kit's files "
+                                                "without asking.")};
+    parser.addOptions({cameras, log, setupBy, cardFolder, once, yes});
+    parseCommand(parser, arguments, 1);
+
+    const fleet::RecordDefaults defaults = storedRecordDefaults();
+    const QString kitPath = parser.positionalArguments().constFirst();
+    fleet::DeploySetup setup;
+    const fleet::KitRead kit = kitFrom(kitPath, defaults);
+    setup.kit = kit.kit;
+    setup.kitSha256 = kit.sha256;
+    if (parser.isSet(cameras))
+        setup.cameras = camerasFrom(parser.value(cameras), setup.kit, defaults);
+    setup.defaults = defaults;
+    setup.setupBy = parser.value(setupBy);
+    if (holdsControl(setup.setupBy))
+        fail(ExitBadInput, QStringLiteral("--setup-by: a name without control characters"));
+    setup.cardFolder = parser.value(cardFolder);
+    if (parser.isSet(cardFolder)) {
+        if (!QFileInfo(setup.cardFolder).isDir())
+            fail(ExitBadInput,
+                 QStringLiteral("--card: %1 is not a folder").arg(escapedText(setup.cardFolder)));
+        // An empty mount folder whose card is not there is refused as --out refuses it.
+        outFolderAt(setup.cardFolder, false);
+    }
+    setup.once = parser.isSet(once);
+    setup.yes = parser.isSet(yes);
+    setup.language = defaults.language;
+
+    fleet::DeployLog deployLog;
+    if (const auto problem = deployLog.open(parser.value(log)))
+        fail(ExitBadInput, QStringLiteral("the log %1 cannot be used: %2")
+                               .arg(escapedText(parser.value(log)), *problem));
+
+    const CardServices services = cardServices();
+    const card::SystemVolumes volumes;
+    FileHistory history(FileHistory::defaultRoot());
+    const SystemClock clock;
+    tell(QStringLiteral("kit %1 for model %2 (%3): %4; %5; log %6; cards through %7")
+             .arg(quotedText(setup.kit.name))
+             .arg(setup.kit.model)
+             .arg(cameraModel(setup.kit.model).nameText(), partsOf(setup.kit),
+                  setup.cameras.isEmpty() ? QStringLiteral("every card the same")
+                                          : QStringLiteral("%1 cameras").arg(setup.cameras.size()),
+                  escapedText(parser.value(log)),
+                  services.udisks ? QStringLiteral("udisks2") : QStringLiteral("the mount table")));
+
+    ConsoleObserver observer;
+    fleet::DeployLoop loop(setup, volumes, *services.cards, deployLog, &history, clock, observer);
+    observer.loop = &loop;
+
+    const InterruptWatch interrupts(loop);
+    services.cards->start([&loop] { loop.cardsChanged(); });
+    loop.start();
+    if (!loop.finished())
+        QCoreApplication::exec();
+    switch (*loop.end()) {
+    case fleet::DeployEnd::AllDone:
+    case fleet::DeployEnd::Stopped:
+        return ExitOk;
+    case fleet::DeployEnd::StoppedInCard:
+    case fleet::DeployEnd::Failed:
+        break;
+    }
+    return ExitWriteFailed;
+}
+
+} // namespace kestrova::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "fleet/deploy_loop.h"
+
+#include <memory>
+
+namespace kestrova::cli {
+
+// Ctrl+C (and SIGTERM) while it lives ask the loop to stop: at once through its flag, which a
+// card being written reads between files, and then as an event of the event loop. Where
+// there are no such signals, Ctrl+C ends the process as it always does.
+class InterruptWatch {
+public:
+    explicit InterruptWatch(fleet::DeployLoop& loop);
+    ~InterruptWatch();
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+private:
+    struct Notifier;
+    std::unique_ptr<Notifier> notifier_;
+};
+
+} // namespace kestrova::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "fleet/csv_table.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kestrova::fleet {
+
+// The columns of a Camtrap DP 1.0 deployments table, in their order.
+QStringList deploymentColumns();
+
+// What goes into a deployment's comments: the kit the camera got, and the cameras table's own
+// comments after it.
+QString deploymentComment(const QString& kitName, const QString& comments);
+
+struct DeploymentsExport {
+    QByteArray csv;
+    // Each required column some deployment leaves empty, with the deployments ("every
+    // deployment", or their ids): what the log does not know.
+    QStringList emptyRequired;
+    int deployments = 0;
+    std::optional<QString> problem; // the log cannot be read: reads after "the log FILE"
+};
+
+// The deployments of a log: one for each camera's card written in full, the last one where a
+// camera got its card twice on one day.
+DeploymentsExport exportDeployments(const QByteArray& log);
+
+} // namespace kestrova::fleet

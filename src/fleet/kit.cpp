@@ -1,0 +1,170 @@
+#include "fleet/kit.h"
+
+#include "camera/menu_profile.h"
+#include "common/profile_document.h"
+#include "common/profile_values.h"
+#include "format/bounded_read.h"
+#include "mms/mms_profile.h"
+#include "model/camera_model.h"
+#include "smtp/smtp_profile.h"
+
+#include <QCryptographicHash>
+#include <QJsonDocument>
+
+namespace kestrova::fleet {
+
+namespace {
+
+// Far more than three sections inspect prints (about 2 KiB each).
+constexpr qint64 kitLimit = 1024 * 1024;
+
+const QString formatKey = QStringLiteral("kestrova_kit");
+const QString nameKey = QStringLiteral("name");
+const QString modelKey = QStringLiteral("model");
+
+} // namespace
+
+ProfileKeys profileKeys(KitPart part) {
+    switch (part) {
+    case KitPart::Menu:
+        return camera::menuProfileKeys();
+    case KitPart::Mms:
+        return mms::mmsProfileKeys();
+    case KitPart::Smtp:
+        break;
+    }
+    return smtp::smtpProfileKeys();
+}
+
+namespace {
+
+std::optional<QString> sectionProblem(KitPart part, const QJsonValue& value, int model) {
+    if (!value.isObject())
+        return QStringLiteral("must hold an object of settings, not %1").arg(describe(value));
+    const QJsonObject section = value.toObject();
+    if (const auto verdict = damagedVerdict(section))
+        return QStringLiteral("is the report of a damaged file (%1); its values cannot be trusted")
+            .arg(*verdict);
+    if (const auto problem = profileKeysProblem(section, profileKeys(part)))
+        return *problem;
+    const QJsonValue sectionModel = section.value(modelKey);
+    if (!sectionModel.isUndefined() && wholeNumber(sectionModel) != model)
+        return QStringLiteral("was read as model %1, the kit is for model %2")
+            .arg(describe(sectionModel))
+            .arg(model);
+    if (part == KitPart::Smtp && !cameraModel(model).sendsEmail)
+        return QStringLiteral("is for e-mail, which model %1 (%2) cannot send")
+            .arg(model)
+            .arg(cameraModel(model).nameText());
+    return std::nullopt;
+}
+
+} // namespace
+
+QString sectionName(KitPart part) {
+    switch (part) {
+    case KitPart::Menu:
+        return QStringLiteral("menu");
+    case KitPart::Mms:
+        return QStringLiteral("mms");
+    case KitPart::Smtp:
+        break;
+    }
+    return QStringLiteral("smtp");
+}
+
+QString partFileName(KitPart part) {
+    switch (part) {
+    case KitPart::Menu:
+        return QStringLiteral("menu.dat");
+    case KitPart::Mms:
+        return QStringLiteral("setup.dat");
+    case KitPart::Smtp:
+        break;
+    }
+    return QStringLiteral("smtp.dat");
+}
+
+KitRead parseKit(const QByteArray& json) {
+    KitRead read;
+    read.sha256 = sha256Hex(json);
+    const ProfileDocument document = readProfileDocument(json);
+    if (document.problem) {
+        read.problem = document.problem;
+        return read;
+    }
+    const QJsonObject object = document.object;
+    const auto refuse = [&read](const QString& problem) {
+        read.problem = problem;
+        return read;
+    };
+    if (object.value(formatKey) != QJsonValue(1))
+        return refuse(QStringLiteral("is no kit: it needs \"%1\": 1").arg(formatKey));
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString& key = it.key();
+        const bool known = key == formatKey || key == nameKey || key == modelKey ||
+                           key == u"menu" || key == u"mms" || key == u"smtp";
+        if (!known)
+            return refuse(QStringLiteral("holds \"%1\", which no kit has (%2, %3, %4, menu, mms, "
+                                         "smtp)")
+                              .arg(shownValue(key), formatKey, nameKey, modelKey));
+    }
+    const QJsonValue name = object.value(nameKey);
+    if (!name.isString() || name.toString().trimmed().isEmpty() || holdsControl(name.toString()))
+        return refuse(QStringLiteral("needs a \"name\": a text without control characters, "
+                                     "not %1")
+                          .arg(describe(name)));
+    const auto model = wholeNumber(object.value(modelKey));
+    if (!object.value(modelKey).isDouble() || !model || !isValidModel(*model))
+        return refuse(QStringLiteral("needs a \"model\" from 1 to %1, not %2")
+                          .arg(modelCount)
+                          .arg(describe(object.value(modelKey))));
+    Kit kit{name.toString(), *model, {}};
+    for (const KitPart part : kitParts) {
+        const QJsonValue value = object.value(sectionName(part));
+        if (value.isUndefined())
+            continue;
+        if (const auto problem = sectionProblem(part, value, kit.model))
+            return refuse(QStringLiteral("section \"%1\" %2").arg(sectionName(part), *problem));
+        kit.section(part) = value.toObject();
+    }
+    if (!kit.section(KitPart::Menu) && !kit.section(KitPart::Mms) && !kit.section(KitPart::Smtp))
+        return refuse(QStringLiteral("holds no section: it needs menu, mms or smtp"));
+    read.kit = kit;
+    return read;
+}
+
+KitRead readKitFile(const QString& path) {
+    const format::BoundedRead file = format::readBounded(path, kitLimit);
+    switch (file.status) {
+    case format::BoundedRead::Status::Ok:
+        return parseKit(file.bytes);
+    case format::BoundedRead::Status::TooLarge:
+        return {{},
+                {},
+                QStringLiteral("is %1; a kit holds at most %2 bytes")
+                    .arg(file.sizeText())
+                    .arg(kitLimit)};
+    default:
+        break;
+    }
+    return {{}, {}, QStringLiteral("cannot be read: %1").arg(file.reason)};
+}
+
+QByteArray kitJson(const Kit& kit) {
+    QJsonObject object;
+    object[formatKey] = 1;
+    object[nameKey] = kit.name;
+    object[modelKey] = kit.model;
+    for (const KitPart part : kitParts) {
+        if (const auto& section = kit.section(part))
+            object[sectionName(part)] = *section;
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+QByteArray sha256Hex(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+} // namespace kestrova::fleet

@@ -1,0 +1,235 @@
+#include "fleet/kit_files.h"
+
+#include "camera/camera_rules.h"
+#include "camera/captured_time.h"
+#include "camera/menu_profile.h"
+#include "common/profile_values.h"
+#include "format/menu_record.h"
+#include "i18n/language.h"
+#include "i18n/messages.h"
+#include "mms/mms_checks.h"
+#include "mms/mms_profile.h"
+#include "model/camera_model.h"
+#include "smtp/smtp_checks.h"
+#include "smtp/smtp_profile.h"
+
+namespace kestrova::fleet {
+
+namespace {
+
+QStringList settingNames(KitPart part) {
+    return profileKeys(part).settings;
+}
+
+// The values of one section, each as NAME=VALUE.
+QList<const CameraValue*> valuesFor(KitPart part, const QList<CameraValue>& values) {
+    QList<const CameraValue*> found;
+    const QStringList names = settingNames(part);
+    for (const CameraValue& value : values) {
+        if ((!value.part || *value.part == part) && names.contains(value.name))
+            found << &value;
+    }
+    return found;
+}
+
+QString assignment(const CameraValue& value) {
+    return value.name + u'=' + value.value;
+}
+
+// A record byte the kit gives (a language, the TV mode), or the default.
+std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QString& name, int lower,
+                                         int upper, int& into) {
+    const QJsonValue value = section.value(name);
+    if (value.isUndefined())
+        return std::nullopt;
+    const auto number = wholeNumber(value);
+    if (!value.isDouble() || !number || *number < lower || *number > upper)
+        return SettingRefusal{{},
+                              QStringLiteral("%1: expected a whole number from %2 to %3, got %4")
+                                  .arg(name)
+                                  .arg(lower)
+                                  .arg(upper)
+                                  .arg(describe(value))};
+    into = *number;
+    return std::nullopt;
+}
+
+// A refusal of the camera's values names the setting first: it is that value's column, else
+// the kit's.
+SettingRefusal refusal(const QString& message, const QList<const CameraValue*>& values) {
+    for (const CameraValue* value : values) {
+        if (message.startsWith(value->name + u':'))
+            return {value->column, message};
+    }
+    return {{}, message};
+}
+
+class Preparer {
+public:
+    Preparer(const Kit& kit, const QList<CameraValue>& values, const QDateTime& clock,
+             const RecordDefaults& defaults)
+        : kit_(kit)
+        , values_(values)
+        , clock_(clock)
+        , defaults_(defaults) {}
+
+    PreparedKit run() {
+        for (const KitPart part : kitParts) {
+            const auto& section = kit_.section(part);
+            if (!section)
+                continue;
+            std::optional<QByteArray> bytes;
+            switch (part) {
+            case KitPart::Menu:
+                bytes = menu(*section);
+                break;
+            case KitPart::Mms:
+                bytes = mms(*section);
+                break;
+            case KitPart::Smtp:
+                bytes = smtp(*section);
+                break;
+            }
+            if (!bytes) {
+                prepared_.files.clear();
+                break;
+            }
+            prepared_.files.push_back({part, partFileName(part), *bytes});
+        }
+        return prepared_;
+    }
+
+private:
+    // Keeps the first refusal; the section makes no file.
+    std::nullopt_t refuse(const SettingRefusal& refusal) {
+        prepared_.refusal = refusal;
+        return std::nullopt;
+    }
+    std::nullopt_t refuse(const QString& message, const QList<const CameraValue*>& values) {
+        return refuse(refusal(message, values));
+    }
+
+    std::optional<QByteArray> menu(const QJsonObject& section) {
+        const CameraModel& model = cameraModel(kit_.model);
+        int language = defaults_.recordLanguage;
+        int tvMode = defaults_.tvMode;
+        if (const auto wrong = recordByte(section, QStringLiteral("menu_language"), 1,
+                                          i18n::languageCount, language))
+            return refuse(*wrong);
+        if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
+            return refuse(*wrong);
+        camera::MenuProfileReader reader(model.cameraForm, kit_.model, defaults_.language);
+        if (const auto error = reader.takeProfile(section))
+            return refuse({{}, error->message});
+        const auto values = valuesFor(KitPart::Menu, values_);
+        for (const CameraValue* value : values) {
+            if (const auto error = reader.takeAssignment(assignment(*value)))
+                return refuse({value->column, error->message});
+        }
+        const camera::MenuProfileSettings read = reader.settings();
+        if (read.error)
+            return refuse(read.error->message, values);
+        const auto record = camera::prepareMenuFile(model.cameraForm, read.settings,
+                                                    camera::CapturedTime::capture(clock_), language,
+                                                    static_cast<std::uint16_t>(tvMode));
+        const camera::CameraSettings written =
+            camera::decodeMenuRecord(record, model.cameraForm).settings;
+        prepared_.intervalSeconds = written.interval_unit == camera::intervalSeconds
+                                        ? written.interval_value
+                                        : written.interval_value * 60;
+        return camera::toByteArray(record);
+    }
+
+    std::optional<QByteArray> mms(const QJsonObject& section) {
+        const CameraModel& model = cameraModel(kit_.model);
+        int language = defaults_.recordLanguage;
+        int tvMode = defaults_.tvMode;
+        if (const auto wrong = recordByte(section, QStringLiteral("record_language"), 1,
+                                          i18n::languageCount, language))
+            return refuse(*wrong);
+        if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
+            return refuse(*wrong);
+        mms::MmsProfileReader reader(model.mmsForm, kit_.model, defaults_.language);
+        reader.takeProfile(section);
+        const auto values = valuesFor(KitPart::Mms, values_);
+        for (const CameraValue* value : values) {
+            if (const auto error = reader.takeAssignment(assignment(*value)))
+                return refuse({value->column, error->message});
+        }
+        const mms::ProfileSettings read = reader.settings();
+        if (read.error)
+            return refuse(read.error->message, values);
+        const mms::PreparedMmsFile prepared =
+            mms::prepareMmsFile(read.settings, mms::mmsStatusCount(model.mmsForm, kit_.model),
+                                language, static_cast<std::uint16_t>(tvMode));
+        if (const auto& failure = prepared.failure)
+            return refuse(QStringLiteral("%1: %2").arg(
+                              mms::mmsField(failure->field).nameText(),
+                              i18n::messageFor(failure->message, defaults_.language)),
+                          values);
+        if (const auto& wrong = prepared.refusal)
+            return refuse(mms::fieldErrorMessage(*wrong, wrong->field, defaults_.language), values);
+        return prepared.bytes;
+    }
+
+    std::optional<QByteArray> smtp(const QJsonObject& section) {
+        const CameraModel& model = cameraModel(kit_.model);
+        int language = defaults_.recordLanguage;
+        if (const auto wrong = recordByte(section, QStringLiteral("smtp_language"), 1,
+                                          i18n::languageCount, language))
+            return refuse(*wrong);
+        smtp::SmtpProfileReader reader(
+            model.smtpForm, QStringLiteral("model %1 (%2)").arg(kit_.model).arg(model.nameText()),
+            defaults_.language);
+        if (const auto error = reader.readObject(section))
+            return refuse({{}, *error});
+        const auto values = valuesFor(KitPart::Smtp, values_);
+        for (const CameraValue* value : values) {
+            if (const auto error = reader.readAssignment(assignment(*value)))
+                return refuse({value->column, *error});
+        }
+        const auto settled = reader.settle();
+        if (settled.refusal)
+            return refuse(*settled.refusal, values);
+        const smtp::PreparedSmtpFile prepared =
+            smtp::prepareSmtpFile(settled.settings, model.smtpForm, language, defaults_.language);
+        if (const auto& wrong = prepared.refusal)
+            return refuse(wrong->field ? smtp::smtpField(*wrong->field).nameText() +
+                                             QStringLiteral(": ") + wrong->message
+                                       : wrong->message,
+                          values);
+        return prepared.bytes;
+    }
+
+    const Kit& kit_;
+    const QList<CameraValue>& values_;
+    QDateTime clock_;
+    RecordDefaults defaults_;
+    PreparedKit prepared_;
+};
+
+} // namespace
+
+PreparedKit prepareKit(const Kit& kit, const QList<CameraValue>& values, const QDateTime& clock,
+                       const RecordDefaults& defaults) {
+    return Preparer(kit, values, clock, defaults).run();
+}
+
+QStringList kitSettingNames(const Kit& kit) {
+    QStringList names;
+    for (const KitPart part : kitParts) {
+        if (kit.section(part))
+            names << settingNames(part);
+    }
+    return names;
+}
+
+bool kitHasSetting(const Kit& kit, std::optional<KitPart> part, const QString& name) {
+    for (const KitPart each : kitParts) {
+        if ((!part || *part == each) && kit.section(each) && settingNames(each).contains(name))
+            return true;
+    }
+    return false;
+}
+
+} // namespace kestrova::fleet

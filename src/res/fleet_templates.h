@@ -1,0 +1,31 @@
+#pragma once
+
+#include "dialog/dialog_template.h"
+
+namespace kestrova::res {
+
+// Resource numbers of the many-cards window.
+namespace many_cards {
+constexpr int templateId = 160;
+constexpr int kitLabel = 1600;
+constexpr int kitField = 1601;
+constexpr int kitBrowse = 1602;
+constexpr int camerasLabel = 1603;
+constexpr int camerasField = 1604;
+constexpr int camerasBrowse = 1605;
+constexpr int logLabel = 1606;
+constexpr int logField = 1607;
+constexpr int logBrowse = 1608;
+constexpr int setupByLabel = 1609;
+constexpr int setupByField = 1610;
+constexpr int status = 1611;
+constexpr int cardsLabel = 1612;
+constexpr int cardsList = 1613;
+constexpr int start = 1614;
+constexpr int stop = 1615;
+constexpr int close = 1616;
+} // namespace many_cards
+
+const dialog::DialogTemplate& manyCardsTemplate();
+
+} // namespace kestrova::res
