@@ -44,8 +44,9 @@ QStringList deploymentColumns() {
             QStringLiteral("deploymentTags"),    QStringLiteral("deploymentComments")};
 }
 
-QString deploymentComment(const QString& kitName, const QString& comments) {
-    return comments.isEmpty() ? kitName : kitName + QStringLiteral(": ") + comments;
+QString deploymentComment(const QString& summary, const QString& kitName, const QString& comments) {
+    const QString setup = summary.isEmpty() ? kitName : summary;
+    return comments.isEmpty() ? setup : comments + QStringLiteral(" | ") + setup;
 }
 
 DeploymentsExport exportDeployments(const QByteArray& log) {
@@ -87,7 +88,8 @@ DeploymentsExport exportDeployments(const QByteArray& log) {
         out[QStringLiteral("cameraModel")] = cameraModelName(value(row, QStringLiteral("model")));
         out[QStringLiteral("cameraDelay")] = value(row, QStringLiteral("camera_delay"));
         out[QStringLiteral("deploymentComments")] = deploymentComment(
-            value(row, QStringLiteral("kit_name")), value(row, QStringLiteral("comments")));
+            value(row, QStringLiteral("summary")), value(row, QStringLiteral("kit_name")),
+            value(row, QStringLiteral("comments")));
         QStringList fields;
         for (const QString& column : deploymentColumns())
             fields << out.value(column);

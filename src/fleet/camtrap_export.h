@@ -13,9 +13,9 @@ namespace kestrova::fleet {
 // The columns of a Camtrap DP 1.0 deployments table, in their order.
 QStringList deploymentColumns();
 
-// What goes into a deployment's comments: the kit the camera got, and the cameras table's own
-// comments after it.
-QString deploymentComment(const QString& kitName, const QString& comments);
+// What goes into a deployment's comments: the cameras table's own comments, then what the camera
+// will do with its settings in plain words (the kit's name where the log has no such summary).
+QString deploymentComment(const QString& summary, const QString& kitName, const QString& comments);
 
 struct DeploymentsExport {
     QByteArray csv;

@@ -44,7 +44,7 @@ QStringList fieldsOf(const LogEntry& entry) {
     for (const QString& file : fileColumns)
         fields << entry.sha256.value(file);
     fields << entry.clock << entry.kitName << entry.kitSha256 << entry.result << entry.setupBy
-           << entry.cameraDelay;
+           << entry.cameraDelay << entry.summary;
     for (const QString& column : carriedColumns())
         fields << entry.carried.value(column);
     return fields;
@@ -59,7 +59,7 @@ QStringList logColumns() {
     columns << fileColumns;
     columns << QStringLiteral("clock") << QStringLiteral("kit_name") << QStringLiteral("kit_sha256")
             << QStringLiteral("result") << QStringLiteral("setup_by")
-            << QStringLiteral("camera_delay");
+            << QStringLiteral("camera_delay") << QStringLiteral("summary");
     columns << carriedColumns();
     return columns;
 }

@@ -26,6 +26,7 @@ struct LogEntry {
     QString result; // "done", "failed: why" or "incomplete"
     QString setupBy;
     QString cameraDelay;            // seconds between triggers, where the kit has a camera menu
+    QString summary;                // what the camera will do with its files, in plain words
     QMap<QString, QString> carried; // the cameras table's columns for the log
 };
 

@@ -3,6 +3,7 @@
 #include "camera/captured_time.h"
 #include "common/clock.h"
 #include "fleet/card_contents.h"
+#include "fleet/plain_summary.h"
 #include "format/record_file.h"
 #include "i18n/fleet_texts.h"
 #include "model/camera_model.h"
@@ -211,6 +212,7 @@ void DeployLoop::write(const card::Volume& card) {
     entry.setupBy = setup_.setupBy;
     if (prepared_.intervalSeconds)
         entry.cameraDelay = QString::number(*prepared_.intervalSeconds);
+    entry.summary = plainSummary(prepared_.files, setup_.kit.model);
     if (camera())
         entry.carried = camera()->carried;
     // A card the log does not know of is a card nobody can trace: that fails the card.

@@ -42,8 +42,9 @@ public:
         if (menu_.form == CameraForm::B)
             say(s_.sd_cycle == 1 ? SummaryText::SdCycleOn : SummaryText::SdCycleOff);
         const auto& c = menu_.clock;
-        add(text(SummaryText::ClockSet)
-                .arg(clockText(c.year, c.month, c.day, c.hour, c.minute, c.second)));
+        if (inputs_.tellClock)
+            add(text(SummaryText::ClockSet)
+                    .arg(clockText(c.year, c.month, c.day, c.hour, c.minute, c.second)));
         estimate();
         findConflicts();
         return std::move(summary_);

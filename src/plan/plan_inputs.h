@@ -38,6 +38,9 @@ struct PlanInputs {
     // Whether the PC's clock keeps to a time server; nothing where that cannot be asked, or
     // where the clock in question is not the PC's own now (a file's stored clock).
     std::optional<bool> clockSynchronised;
+    // Whether the camera menu's summary tells the clock it sets: not where the clock is kept
+    // apart, as in the deployment log.
+    bool tellClock = true;
 };
 
 } // namespace kestrova::plan

@@ -58,6 +58,7 @@ private Q_SLOTS:
                 {QStringLiteral("locationName"), QStringLiteral("Białowieża, 01")},
                 {QStringLiteral("deploymentStart"), QStringLiteral("2026-05-07T10:00:00Z")},
                 {QStringLiteral("comments"), QStringLiteral("by the \"old\" oak")}};
+            placed.summary = QStringLiteral("On motion: 1 photo at 12MP.");
             for (const fleet::LogEntry& row :
                  {placed,
                   entry(QStringLiteral("N-02"), QStringLiteral("2026-05-06T08:00:00+02:00"),
@@ -82,7 +83,11 @@ private Q_SLOTS:
         QVERIFY(exported.csv.contains(
             "N-01-2026-05-07,,\"Białowieża, 01\",52.70442,-23.8,,2026-05-07T10:00:00Z,,Łukasz "
             "Nowak,N-01,Kestrova-SigmaMG,30,"));
-        QVERIFY(exported.csv.contains(",\"North grid: by the \"\"old\"\" oak\"\r\n"));
+        // The owner's comments, then what the camera will do; the kit's name where the log has
+        // no summary.
+        QVERIFY(
+            exported.csv.contains(",\"by the \"\"old\"\" oak | On motion: 1 photo at 12MP.\"\r\n"));
+        QVERIFY(exported.csv.contains(",North grid\r\n"));
 
         // The columns are the schema's, in its order, where no validator runs too.
         QStringList fields;

@@ -136,6 +136,11 @@ private Q_SLOTS:
         QCOMPARE(serialOn(first.mountPoint), QStringLiteral("N001"));
         QCOMPARE(ejector.ejected, QStringList{first.mountPoint});
         QCOMPARE(logRows(), 1);
+        // The row says in plain words what the camera will do, without the clock it has a column
+        // for.
+        const QByteArray logged = test::fileBytes(dir().filePath(QStringLiteral("log.csv")));
+        QVERIFY2(logged.contains("On motion: "), logged.constData());
+        QVERIFY(!logged.contains("clock is set"));
 
         // The second card holds another camera's menu: it waits for the first to go, then asks.
         const card::Volume second = card(QStringLiteral("sdc1"));

@@ -81,7 +81,12 @@ private Q_SLOTS:
             const QString file = from + u'/' + fleet::partFileName(part);
             const auto report = run({QStringLiteral("inspect"), file, QStringLiteral("--model"),
                                      model, QStringLiteral("--json")});
-            QCOMPARE(*kit.kit.section(part), QJsonDocument::fromJson(report.out.toUtf8()).object());
+            // The section is the report's settings: what the camera will do with them on this
+            // card is no part of a kit.
+            QJsonObject settings = QJsonDocument::fromJson(report.out.toUtf8()).object();
+            settings.remove(QStringLiteral("summary"));
+            settings.remove(QStringLiteral("conflicts"));
+            QCOMPARE(*kit.kit.section(part), settings);
         }
 
         QCOMPARE(run({QStringLiteral("deploy"), kitFile, QStringLiteral("--card"), to,
