@@ -1,5 +1,5 @@
 # The project's entry points. Each target installs what is missing and builds what changed.
-.PHONY: deps dev release run test package check-install bench format format-check presets-check tidy
+.PHONY: deps dev release run test package check-install bench format format-check presets-check layers-check tidy
 
 CLANG_FORMAT ?= clang-format
 SOURCES = $(shell git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
@@ -23,7 +23,7 @@ release: deps build/release/CMakeCache.txt
 run: release
 	@scripts/run
 
-test: dev format-check presets-check
+test: dev format-check presets-check layers-check
 	@ctest --preset dev
 
 # The package lands in build/, where `sudo apt install ./build/*.deb` finds it alone.
@@ -48,6 +48,10 @@ format-check: deps
 # scripts/presets-mapping.json give.
 presets-check: deps
 	@scripts/update-presets --check && echo "update-presets: tables current"
+
+# Each folder of src/ includes only the folders below it.
+layers-check:
+	@scripts/check-layers && echo "check-layers: no include runs upward"
 
 # clang-tidy over src/ with the checks in .clang-tidy; slow (minutes), so not part of `make test`.
 tidy: dev

@@ -1,6 +1,6 @@
 #include "app/preferences_store.h"
 
-#include "format/bounded_read.h"
+#include "storage/bounded_read.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -31,12 +31,12 @@ QString platformIniFile() {
 // QSettings reads the whole INI file as it opens it, and waits forever on a FIFO: only a
 // regular file of a preferences file's size is handed to it. Why not, for any other.
 QString unusableIni(const QString& path) {
-    const format::BoundedRead read = format::readBounded(path, largestIni);
+    const storage::BoundedRead read = storage::readBounded(path, largestIni);
     switch (read.status) {
-    case format::BoundedRead::Status::NotRegular:
-    case format::BoundedRead::Status::ReadError:
+    case storage::BoundedRead::Status::NotRegular:
+    case storage::BoundedRead::Status::ReadError:
         return read.reason;
-    case format::BoundedRead::Status::TooLarge:
+    case storage::BoundedRead::Status::TooLarge:
         return read.sizeText() + QStringLiteral(", more than a preferences file holds");
     default:
         return {};
@@ -100,7 +100,7 @@ PreferencesStore::PreferencesStore(const QString& iniFile)
 void PreferencesStore::readPastFaultyLines() {
     if (!settings_ || settings_->format() != QSettings::IniFormat)
         return;
-    const format::BoundedRead read = format::readBounded(settings_->fileName(), largestIni);
+    const storage::BoundedRead read = storage::readBounded(settings_->fileName(), largestIni);
     if (!read.ok())
         return;
     QMap<QString, QString> values;

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/preferences_store.h"
-#include "format/record_file.h"
+#include "storage/record_file.h"
 
 #include <QFileInfo>
 

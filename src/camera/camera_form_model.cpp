@@ -8,10 +8,10 @@
 #include "common/clock.h"
 #include "common/range_check.h"
 #include "dialog/settings_file.h"
-#include "format/record_file.h"
 #include "i18n/camera_texts.h"
 #include "i18n/notices.h"
 #include "res/camera_templates.h"
+#include "storage/record_file.h"
 
 #include <QDir>
 
@@ -22,7 +22,7 @@ using i18n::Message;
 
 namespace {
 
-using format::FieldKind;
+using codec::FieldKind;
 
 bool isListOn(int position) {
     return position != 0;

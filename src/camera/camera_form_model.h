@@ -2,12 +2,12 @@
 
 #include "camera/camera_settings.h"
 #include "camera/captured_time.h"
+#include "camera/menu_fields.h"
 #include "camera/menu_plan.h"
+#include "camera/menu_record.h"
 #include "common/form_variants.h"
 #include "dialog/settings_file.h"
 #include "dialog/setup_form_model.h"
-#include "format/menu_fields.h"
-#include "format/menu_record.h"
 #include "i18n/messages.h"
 
 #include <QString>

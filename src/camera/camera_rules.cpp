@@ -1,6 +1,6 @@
 #include "camera/camera_rules.h"
 
-#include "format/menu_record.h"
+#include "camera/menu_record.h"
 
 namespace kestrova::camera {
 
@@ -59,7 +59,7 @@ void applyCorrections(CameraSettings& s) {
         (s.interval_value == 0 && s.interval_unit == intervalMinutes))
         s.interval_value = 1;
     for (const MenuFieldRow& row : menuFields()) {
-        if (row.kind != format::FieldKind::Number || row.id == MenuField::VideoLength ||
+        if (row.kind != codec::FieldKind::Number || row.id == MenuField::VideoLength ||
             row.id == MenuField::IntervalValue)
             continue;
         int& value = s.*row.number;

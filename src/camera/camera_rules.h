@@ -1,8 +1,8 @@
 #pragma once
 
 #include "camera/camera_settings.h"
-#include "format/menu_fields.h"
-#include "format/menu_record.h"
+#include "camera/menu_fields.h"
+#include "camera/menu_record.h"
 
 #include <vector>
 

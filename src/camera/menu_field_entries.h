@@ -1,6 +1,6 @@
 #pragma once
 
-#include "format/menu_fields.h"
+#include "camera/menu_fields.h"
 
 #include <QStringList>
 

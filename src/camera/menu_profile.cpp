@@ -2,8 +2,8 @@
 
 #include "camera/camera_rules.h"
 #include "camera/menu_field_entries.h"
+#include "camera/menu_fields.h"
 #include "common/profile_values.h"
-#include "format/menu_fields.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "model/camera_model.h"
@@ -80,7 +80,7 @@ std::optional<ProfileError> MenuProfileReader::take(const QString& name, const Q
                        QStringLiteral("expected a number or a text, got %1").arg(describe(value)));
 
     int& field = settings_.*(row->number);
-    if (row->kind == format::FieldKind::Number) {
+    if (row->kind == codec::FieldKind::Number) {
         const auto number = wholeNumber(value);
         if (!number)
             return refused(name, QStringLiteral("%1 (got %2)")
@@ -110,7 +110,7 @@ QJsonObject menuProfileObject(const CameraSettings& settings, CameraForm form, i
             continue;
         const int value = settings.*(row.number);
         object[row.nameText()] =
-            row.kind == format::FieldKind::List
+            row.kind == codec::FieldKind::List
                 ? entryOrNumber(value, fieldEntries(row, form, model, i18n::English))
                 : QJsonValue(value);
     }

@@ -10,8 +10,8 @@
 #include "cli/settings_file_options.h"
 #include "common/clock.h"
 #include "fleet/deploy_loop.h"
-#include "format/file_history.h"
 #include "model/camera_model.h"
+#include "storage/file_history.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

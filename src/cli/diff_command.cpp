@@ -9,11 +9,11 @@
 #include "cli/folder_files.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
-#include "format/bounded_read.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_profile.h"
 #include "plan/profile_diff.h"
 #include "smtp/smtp_profile.h"
+#include "storage/bounded_read.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -72,7 +72,7 @@ Side readFolder(const QString& path, std::optional<int> model) {
 Side readSide(const QString& path, std::optional<int> model) {
     if (QFileInfo(path).isDir())
         return readFolder(path, model);
-    const format::BoundedRead read = format::readBounded(path, profileLimit);
+    const storage::BoundedRead read = storage::readBounded(path, profileLimit);
     if (!read.ok())
         fail(ExitBadInput,
              QStringLiteral("cannot read %1: %2")

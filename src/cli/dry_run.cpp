@@ -4,7 +4,7 @@
 #include "cli/console.h"
 #include "cli/folder_files.h"
 #include "cli/json_values.h"
-#include "format/record_file.h"
+#include "storage/record_file.h"
 
 namespace kestrova::cli {
 

@@ -3,8 +3,8 @@
 #include "cli/cli_error.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
-#include "format/bounded_read.h"
 #include "i18n/language.h"
+#include "storage/bounded_read.h"
 
 #include <QSaveFile>
 
@@ -17,13 +17,13 @@ fleet::RecordDefaults storedRecordDefaults() {
 }
 
 QByteArray readInputFile(const QString& path, qint64 limit, const QString& what) {
-    const format::BoundedRead read = format::readBounded(path, limit);
+    const storage::BoundedRead read = storage::readBounded(path, limit);
     if (!read.ok())
         fail(ExitBadInput,
              QStringLiteral("cannot read %1 %2: %3")
                  .arg(what, escapedText(path),
-                      read.status == format::BoundedRead::Status::TooLarge ? read.sizeText()
-                                                                           : read.reason));
+                      read.status == storage::BoundedRead::Status::TooLarge ? read.sizeText()
+                                                                            : read.reason));
     return read.bytes;
 }
 

@@ -1,18 +1,18 @@
 #include "cli/folder_files.h"
 
-#include "format/block_container.h"
-#include "format/bounded_read.h"
-#include "format/menu_record.h"
-#include "format/mms_record.h"
-#include "format/record_file.h"
-#include "format/smtp_record.h"
+#include "camera/menu_record.h"
+#include "codec/block_container.h"
+#include "mms/mms_record.h"
+#include "smtp/smtp_record.h"
+#include "storage/bounded_read.h"
+#include "storage/record_file.h"
 
 #include <QFileInfo>
 
 namespace kestrova::cli {
 
-using format::BoundedRead;
-using format::readBounded;
+using storage::BoundedRead;
+using storage::readBounded;
 
 std::unique_ptr<FileReport> reportByName(const QString& fileName, const QByteArray& bytes,
                                          std::optional<int> model) {
@@ -33,7 +33,7 @@ std::vector<FolderFile> settingsFilesIn(const QString& folder, std::optional<int
         // A link that leads nowhere is there all the same, and cannot be read.
         if (info.exists() || info.isSymLink()) {
             // The largest settings file is 720 bytes: a larger one is none, whatever it holds.
-            const BoundedRead read = readBounded(file.path, format::containerSize);
+            const BoundedRead read = readBounded(file.path, codec::containerSize);
             file.sizeText = read.sizeText();
             file.reason = read.reason;
             if (read.ok()) {

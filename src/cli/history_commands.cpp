@@ -1,6 +1,7 @@
 #include "app/preferences_store.h"
 #include "app/startup.h"
 #include "camera/captured_time.h"
+#include "camera/menu_record.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
@@ -8,8 +9,7 @@
 #include "cli/file_report.h"
 #include "cli/folder_files.h"
 #include "cli/settings_file_options.h"
-#include "format/file_history.h"
-#include "format/menu_record.h"
+#include "storage/file_history.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -7,17 +7,17 @@
 #include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "cli/summary_options.h"
-#include "format/block_container.h"
-#include "format/bounded_read.h"
-#include "format/mms_record.h"
-#include "format/smtp_record.h"
+#include "codec/block_container.h"
+#include "mms/mms_record.h"
+#include "smtp/smtp_record.h"
+#include "storage/bounded_read.h"
 
 #include <QFileInfo>
 
 namespace kestrova::cli {
 
-using format::BoundedRead;
-using format::readBounded;
+using storage::BoundedRead;
+using storage::readBounded;
 
 namespace {
 
@@ -49,7 +49,7 @@ std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& byt
     if (bytes.size() == 60)
         return menuReport(bytes, model);
     // "setup.dat" by its name, or renamed when its check value holds with its own adjustment.
-    if (bytes.size() == format::containerSize) {
+    if (bytes.size() == codec::containerSize) {
         const QString name = QFileInfo(path).fileName();
         const auto named = [&name](const char* fileName) {
             return name.compare(QLatin1String(fileName), Qt::CaseInsensitive) == 0;
@@ -60,10 +60,10 @@ std::unique_ptr<FileReport> reportFor(const QString& path, const QByteArray& byt
     }
     // "smtp.dat" and "setup.dat" share their size; the name tells them apart, or for a renamed
     // file the check value, which only "smtp.dat" adjusts by 15.
-    if (bytes.size() == format::containerSize &&
+    if (bytes.size() == codec::containerSize &&
         (QFileInfo(path).fileName().compare(QLatin1String(smtp::smtpFileName),
                                             Qt::CaseInsensitive) == 0 ||
-         format::openContainer(bytes).checkValueOk(smtp::smtpAdjustment)))
+         codec::openContainer(bytes).checkValueOk(smtp::smtpAdjustment)))
         return smtpReport(bytes, model);
     return std::make_unique<UnknownFileReport>(QStringLiteral("%1 bytes").arg(bytes.size()));
 }
@@ -161,7 +161,7 @@ int runInspect(const QStringList& arguments) {
     if (QFileInfo(path).isDir())
         return inspectFolder(path, model, parser.isSet(jsonOption), request);
     // The largest settings file is 720 bytes: a larger one is none, whatever it holds.
-    const BoundedRead read = readBounded(path, format::containerSize);
+    const BoundedRead read = readBounded(path, codec::containerSize);
     if (read.status != BoundedRead::Status::Ok && read.status != BoundedRead::Status::TooLarge)
         fail(ExitWriteFailed,
              QStringLiteral("cannot read %1: %2")

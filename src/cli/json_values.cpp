@@ -1,9 +1,10 @@
 #include "cli/json_values.h"
 
 #include "cli/cli_error.h"
+#include "codec/record_field.h"
+#include "common/control_characters.h"
 #include "common/profile_document.h"
-#include "format/bounded_read.h"
-#include "format/record_field.h"
+#include "storage/bounded_read.h"
 
 #include <QJsonDocument>
 
@@ -12,8 +13,8 @@
 
 namespace kestrova::cli {
 
-using format::BoundedRead;
-using format::readBounded;
+using storage::BoundedRead;
+using storage::readBounded;
 
 namespace {
 
@@ -36,7 +37,7 @@ QString terminalJson(const QJsonDocument& document) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        if (c.unicode() >= 0x7F && format::isControlCharacter(c.unicode()))
+        if (c.unicode() >= 0x7F && isControlCharacter(c.unicode()))
             out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             out += c;

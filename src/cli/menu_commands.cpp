@@ -1,6 +1,7 @@
 #include "app/routing.h"
 #include "camera/camera_rules.h"
 #include "camera/captured_time.h"
+#include "camera/menu_record.h"
 #include "cli/camera_values.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
@@ -9,7 +10,6 @@
 #include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
-#include "format/menu_record.h"
 #include "i18n/messages.h"
 
 #include <QDateTime>

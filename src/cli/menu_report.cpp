@@ -3,12 +3,12 @@
 #include "app/routing.h"
 #include "camera/camera_rules.h"
 #include "camera/menu_field_entries.h"
+#include "camera/menu_fields.h"
 #include "camera/menu_profile.h"
+#include "camera/menu_record.h"
 #include "cli/file_report.h"
 #include "cli/report_text.h"
 #include "common/profile_values.h"
-#include "format/menu_fields.h"
-#include "format/menu_record.h"
 #include "i18n/language.h"
 
 #include <algorithm>
@@ -26,7 +26,7 @@ namespace {
 
 using camera::MenuField;
 using camera::MenuFieldRow;
-using format::FieldKind;
+using codec::FieldKind;
 
 QString twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));

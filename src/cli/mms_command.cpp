@@ -5,10 +5,10 @@
 #include "cli/dry_run.h"
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
-#include "format/mms_record.h"
 #include "i18n/messages.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_profile.h"
+#include "mms/mms_record.h"
 
 #include <QJsonObject>
 

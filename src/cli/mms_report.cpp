@@ -3,12 +3,12 @@
 #include "cli/file_report.h"
 #include "cli/json_values.h"
 #include "cli/report_text.h"
-#include "format/mms_fields.h"
-#include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_profile.h"
+#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 
 #include <QJsonObject>
@@ -106,7 +106,7 @@ public:
             out << named(MmsField::Operator).arg(s.operatorCode);
         }
         for (const mms::MmsFieldRow& row : mms::mmsFields()) {
-            if (row.kind == format::FieldKind::Text)
+            if (row.kind == codec::FieldKind::Text)
                 out << named(row.id, QStringLiteral("%1%2"))
                            .arg(quotedText(s.*row.text),
                                 holdsControl(s.*row.text) ? notWritten : QString());
@@ -202,7 +202,7 @@ private:
                 wrong << mms::mmsField(field).nameText();
         }
         for (const mms::MmsFieldRow& row : mms::mmsFields()) {
-            if (row.kind == format::FieldKind::Text && holdsControl(s.*row.text))
+            if (row.kind == codec::FieldKind::Text && holdsControl(s.*row.text))
                 wrong << row.nameText();
         }
         if (!i18n::isValidLanguage(decoded_.languageByte))

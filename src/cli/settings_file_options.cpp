@@ -3,9 +3,9 @@
 #include "card/system_volumes.h"
 #include "cli/cli_error.h"
 #include "cli/console.h"
-#include "format/file_history.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
+#include "storage/file_history.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/json_values.h"
-#include "format/record_file.h"
+#include "storage/record_file.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>

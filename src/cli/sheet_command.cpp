@@ -7,9 +7,9 @@
 #include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "cli/summary_options.h"
-#include "format/block_container.h"
-#include "format/bounded_read.h"
+#include "codec/block_container.h"
 #include "plan/settings_sheet.h"
+#include "storage/bounded_read.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -99,7 +99,7 @@ int runSheet(const QStringList& arguments) {
         if (files.empty())
             fail(ExitBadInput, QStringLiteral("no settings file in %1").arg(escapedText(path)));
     } else {
-        const format::BoundedRead read = format::readBounded(path, format::containerSize);
+        const storage::BoundedRead read = storage::readBounded(path, codec::containerSize);
         if (!read.ok())
             fail(ExitWriteFailed,
                  QStringLiteral("cannot read %1: %2")

@@ -7,10 +7,10 @@
 #include "cli/json_values.h"
 #include "cli/process_options.h"
 #include "cli/settings_file_options.h"
-#include "format/smtp_fields.h"
-#include "format/smtp_record.h"
 #include "smtp/smtp_checks.h"
+#include "smtp/smtp_fields.h"
 #include "smtp/smtp_profile.h"
+#include "smtp/smtp_record.h"
 
 #include <QJsonObject>
 

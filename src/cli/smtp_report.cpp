@@ -4,12 +4,12 @@
 #include "cli/file_report.h"
 #include "cli/json_values.h"
 #include "cli/report_text.h"
-#include "format/block_container.h"
-#include "format/smtp_fields.h"
-#include "format/smtp_record.h"
+#include "codec/block_container.h"
 #include "i18n/language.h"
 #include "smtp/smtp_checks.h"
+#include "smtp/smtp_fields.h"
 #include "smtp/smtp_profile.h"
+#include "smtp/smtp_record.h"
 
 #include <QJsonObject>
 
@@ -48,8 +48,8 @@ FormGuess guessForm(const QByteArray& bytes, std::optional<int> model) {
                                    .arg(app::modelName(*model)));
         return {app::smtpFormFor(*model), true, false};
     }
-    const format::OpenedContainer opened = format::openContainer(bytes);
-    const format::Block& header = opened.plain[0];
+    const codec::OpenedContainer opened = codec::openContainer(bytes);
+    const codec::Block& header = opened.plain[0];
     const bool fitsA = header[6] == 1 && header[7] == 1 && header[8] <= smtp::remoteOff;
     const bool fitsB = header[8] == 1 && header[6] <= 2 && header[7] <= smtp::remoteOff;
     if (fitsA && fitsB)
@@ -155,14 +155,14 @@ private:
 
     bool inRange(const smtp::SmtpFieldRow& row) const {
         const int value = decoded_.settings.*row.number;
-        if (row.kind == format::FieldKind::Number)
+        if (row.kind == codec::FieldKind::Number)
             return value >= row.lower && value <= row.upper;
         return smtp::smtpEntryText(row.id, decoded_.settings).has_value();
     }
 
     QString valueText(const smtp::SmtpFieldRow& row) const {
         const int value = decoded_.settings.*row.number;
-        if (row.kind == format::FieldKind::Number)
+        if (row.kind == codec::FieldKind::Number)
             return QStringLiteral("%1%2").arg(value).arg(value == 0 ? QStringLiteral(" (unlimited)")
                                                                     : QString());
         return smtp::smtpEntryText(row.id, decoded_.settings).value_or(unknown(value));
@@ -224,7 +224,7 @@ private:
     std::vector<std::pair<QString, QString>> texts() const {
         std::vector<std::pair<QString, QString>> out;
         for (const smtp::SmtpFieldRow& row : smtp::smtpFields()) {
-            if (row.kind == format::FieldKind::Text)
+            if (row.kind == codec::FieldKind::Text)
                 out.emplace_back(row.nameText(), decoded_.settings.*row.text);
         }
         return out;

@@ -1,7 +1,7 @@
 #include "common/profile_values.h"
 
+#include "common/control_characters.h"
 #include "common/range_check.h"
-#include "format/record_field.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,7 +22,7 @@ QString escaped(const QString& text, bool quoted) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        if (format::isControlCharacter(c.unicode()))
+        if (isControlCharacter(c.unicode()))
             out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         else if (quoted && (c == u'\\' || c == u'"'))
             out += QStringLiteral("\\") + c;
@@ -111,7 +111,7 @@ QString entryName(const QString& entry) {
 
 bool holdsControl(const QString& text) {
     return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return format::isControlCharacter(c.unicode()); });
+                       [](QChar c) { return isControlCharacter(c.unicode()); });
 }
 
 QJsonValue entryOrNumber(int value, const QStringList& entries) {

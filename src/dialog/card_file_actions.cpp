@@ -2,11 +2,11 @@
 
 #include "common/profile_document.h"
 #include "dialog/settings_file.h"
-#include "format/bounded_read.h"
-#include "format/file_history.h"
-#include "format/record_file.h"
 #include "i18n/notices.h"
 #include "i18n/summary_texts.h"
+#include "storage/bounded_read.h"
+#include "storage/file_history.h"
+#include "storage/record_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -75,9 +75,9 @@ CardFileActions::CardFile CardFileActions::readCardFile() const {
     CardFile file;
     if (folder_.isEmpty())
         return file;
-    const format::BoundedRead read =
-        format::readBounded(recordFilePath(folder_.path(), hooks_.fileName), settingsFileLimit);
-    if (read.status == format::BoundedRead::Status::CannotOpen)
+    const storage::BoundedRead read =
+        storage::readBounded(recordFilePath(folder_.path(), hooks_.fileName), settingsFileLimit);
+    if (read.status == storage::BoundedRead::Status::CannotOpen)
         return file;
     file.bytes = read.bytes;
     // Anything that is no whole, readable file of that size cannot be a settings file.
@@ -138,9 +138,9 @@ void CardFileActions::loadProfile() {
     const auto unusable = [this, &path](const QString& why) {
         host_.showMessage(text(i18n::Notice::ProfileUnusable).arg(*path, why));
     };
-    const format::BoundedRead read = format::readBounded(*path, profileLimit);
+    const storage::BoundedRead read = storage::readBounded(*path, profileLimit);
     if (!read.ok()) {
-        unusable(read.status == format::BoundedRead::Status::TooLarge
+        unusable(read.status == storage::BoundedRead::Status::TooLarge
                      ? QStringLiteral("larger than a profile (%1)").arg(read.sizeText())
                      : read.reason);
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialog/dialog_template.h"
+#include "res/dialog_template.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "dialog/host.h"
 
-#include "format/record_file.h"
+#include "storage/record_file.h"
 
 namespace kestrova::dialog {
 

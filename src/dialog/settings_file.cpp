@@ -1,7 +1,7 @@
 #include "dialog/settings_file.h"
 
-#include "format/bounded_read.h"
 #include "i18n/notices.h"
+#include "storage/bounded_read.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,8 +15,8 @@ namespace {
 std::optional<QByteArray> fileToReplace(const QString& folder, const QString& fileName) {
     // One byte more than the largest settings file tells a larger one apart.
     constexpr qint64 limit = 721;
-    const format::BoundedRead read = format::readBounded(recordFilePath(folder, fileName), limit);
-    if (read.status == format::BoundedRead::Status::CannotOpen &&
+    const storage::BoundedRead read = storage::readBounded(recordFilePath(folder, fileName), limit);
+    if (read.status == storage::BoundedRead::Status::CannotOpen &&
         !QFileInfo::exists(recordFilePath(folder, fileName)))
         return std::nullopt;
     return read.ok() ? read.bytes : QByteArray();

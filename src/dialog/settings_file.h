@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dialog/host.h"
-#include "format/record_file.h"
 #include "i18n/messages.h"
+#include "storage/record_file.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialog/dialog.h"
-#include "dialog/dialog_template.h"
+#include "res/dialog_template.h"
 
 #include <QList>
 #include <QStringList>

@@ -4,6 +4,7 @@
 #include "dialog/host.h"
 #include "dialog/settings_file.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace kestrova::dialog {
@@ -24,6 +25,14 @@ ChosenFolder startFolder(const FormContext& context) {
 }
 
 } // namespace
+
+QString defaultTargetFolder() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\");
+#else
+    return QDir::homePath();
+#endif
+}
 
 TargetFolder::TargetFolder(Host& host, const FormContext& context)
     : host_(host)

@@ -3,8 +3,8 @@
 #include "card/volumes.h"
 #include "common/volume_identity.h"
 #include "dialog/settings_file.h"
-#include "format/record_file.h"
 #include "i18n/messages.h"
+#include "storage/record_file.h"
 
 #include <QList>
 #include <QString>
@@ -15,6 +15,9 @@ namespace kestrova::dialog {
 
 class Host;
 struct FormContext;
+
+// The folder a form starts with and falls back to: "C:\" on Windows, the home folder elsewhere.
+QString defaultTargetFolder();
 
 // A folder as the user chose it, whether a volume was mounted there at that moment, and which.
 struct ChosenFolder {

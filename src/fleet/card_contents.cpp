@@ -1,9 +1,9 @@
 #include "fleet/card_contents.h"
 
-#include "format/bounded_read.h"
-#include "format/menu_record.h"
-#include "format/record_file.h"
+#include "camera/menu_record.h"
 #include "model/camera_model.h"
+#include "storage/bounded_read.h"
+#include "storage/record_file.h"
 
 #include <QFileInfo>
 
@@ -53,7 +53,7 @@ std::optional<OtherContents> otherContents(const QString& folder,
         const QString path = recordFilePath(folder, file.fileName);
         if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
             continue;
-        const format::BoundedRead read = format::readBounded(path, fileLimit);
+        const storage::BoundedRead read = storage::readBounded(path, fileLimit);
         std::optional<OtherContents> other;
         if (!read.ok())
             other = OtherContents{OtherContents::Kind::Damaged, file.fileName, {}};

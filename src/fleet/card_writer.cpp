@@ -1,7 +1,7 @@
 #include "fleet/card_writer.h"
 
-#include "format/bounded_read.h"
 #include "i18n/messages.h"
+#include "storage/bounded_read.h"
 
 namespace kestrova::fleet {
 
@@ -32,8 +32,8 @@ CardWrite writeToCard(const QString& folder, const std::vector<PreparedFile>& fi
     }
     // Every file once more, now that all are there: one write must not have undone another.
     for (std::size_t at = 0; at < files.size(); ++at) {
-        const format::BoundedRead read =
-            format::readBounded(recordFilePath(folder, files[at].fileName), readBackLimit);
+        const storage::BoundedRead read =
+            storage::readBounded(recordFilePath(folder, files[at].fileName), readBackLimit);
         if (!read.ok() || read.bytes != files[at].bytes) {
             write.result = CardWrite::Result::Failed;
             write.problem = read.ok() ? QStringLiteral("%1 reads back different from what was "

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fleet/kit_files.h"
-#include "format/record_file.h"
+#include "storage/record_file.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,9 +4,9 @@
 #include "common/clock.h"
 #include "fleet/card_contents.h"
 #include "fleet/plain_summary.h"
-#include "format/record_file.h"
 #include "i18n/fleet_texts.h"
 #include "model/camera_model.h"
+#include "storage/record_file.h"
 
 #include <QFileInfo>
 

@@ -3,10 +3,10 @@
 #include "camera/menu_profile.h"
 #include "common/profile_document.h"
 #include "common/profile_values.h"
-#include "format/bounded_read.h"
 #include "mms/mms_profile.h"
 #include "model/camera_model.h"
 #include "smtp/smtp_profile.h"
+#include "storage/bounded_read.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -135,11 +135,11 @@ KitRead parseKit(const QByteArray& json) {
 }
 
 KitRead readKitFile(const QString& path) {
-    const format::BoundedRead file = format::readBounded(path, kitLimit);
+    const storage::BoundedRead file = storage::readBounded(path, kitLimit);
     switch (file.status) {
-    case format::BoundedRead::Status::Ok:
+    case storage::BoundedRead::Status::Ok:
         return parseKit(file.bytes);
-    case format::BoundedRead::Status::TooLarge:
+    case storage::BoundedRead::Status::TooLarge:
         return {{},
                 {},
                 QStringLiteral("is %1; a kit holds at most %2 bytes")

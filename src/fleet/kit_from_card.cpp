@@ -1,16 +1,16 @@
 #include "fleet/kit_from_card.h"
 
 #include "camera/menu_profile.h"
-#include "format/bounded_read.h"
-#include "format/menu_record.h"
-#include "format/mms_record.h"
-#include "format/record_file.h"
-#include "format/smtp_record.h"
+#include "camera/menu_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_profile.h"
+#include "mms/mms_record.h"
 #include "model/camera_model.h"
 #include "smtp/smtp_profile.h"
+#include "smtp/smtp_record.h"
+#include "storage/bounded_read.h"
+#include "storage/record_file.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -114,11 +114,11 @@ CardKit kitFromFolder(const QString& folder, int model, const QString& name,
         const QString path = recordFilePath(folder, fileName);
         if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
             continue;
-        const format::BoundedRead read = format::readBounded(path, fileLimit);
+        const storage::BoundedRead read = storage::readBounded(path, fileLimit);
         if (!read.ok()) {
             made.refused << QStringLiteral("%1: %2").arg(
                 fileName,
-                read.status == format::BoundedRead::Status::TooLarge
+                read.status == storage::BoundedRead::Status::TooLarge
                     ? QStringLiteral("%1, larger than any settings file").arg(read.sizeText())
                     : read.reason);
             continue;

@@ -1,8 +1,8 @@
 #include "fleet/many_cards_form.h"
 
 #include "card/volumes.h"
-#include "format/bounded_read.h"
 #include "res/fleet_templates.h"
+#include "storage/bounded_read.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -129,9 +129,9 @@ void ManyCardsForm::start() {
     setup.setupBy = dialog().text(setupByField).trimmed();
     const QString camerasPath = dialog().text(camerasField).trimmed();
     if (!camerasPath.isEmpty()) {
-        const format::BoundedRead read = format::readBounded(camerasPath, camerasLimit);
+        const storage::BoundedRead read = storage::readBounded(camerasPath, camerasLimit);
         if (!read.ok()) {
-            unusable(camerasPath, read.status == format::BoundedRead::Status::TooLarge
+            unusable(camerasPath, read.status == storage::BoundedRead::Status::TooLarge
                                       ? read.sizeText()
                                       : read.reason);
             return;

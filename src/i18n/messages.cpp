@@ -1,8 +1,8 @@
 #include "i18n/messages.h"
 
-#include "format/record_file.h"
 #include "i18n/language.h"
 #include "i18n/notices.h"
+#include "storage/record_file.h"
 
 #include <QFileInfo>
 

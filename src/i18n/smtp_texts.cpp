@@ -1,6 +1,5 @@
 #include "i18n/smtp_texts.h"
 
-#include "format/smtp_fields.h"
 #include "i18n/language.h"
 #include "i18n/utf8_list.h"
 
@@ -64,40 +63,6 @@ constexpr std::array<std::array<const char*, 3>, languageCount> sendTexts{{
 }};
 // clang-format on
 
-struct FieldName {
-    smtp::SmtpField field;
-    const char* chinese;
-    const char* english;
-};
-
-// The names follow the form's captions; the two "Password" fields take their box's caption so
-// they can be told apart.
-constexpr std::array<FieldName, 15> fieldNames{{
-    {smtp::SmtpField::Mode, "Smtp 模式", "Smtp Mode"},
-    {smtp::SmtpField::PicturesPerDay, "拍摄张数/每天", "Picture No./ day"},
-    {smtp::SmtpField::RemoteHours, "短信远程控制", "SMS Remote Control"},
-    {smtp::SmtpField::Status, "SMTP Status", "SMTP Status"},
-    {smtp::SmtpField::Country, "国家", "Country"},
-    {smtp::SmtpField::Operator, "运营商", "Operator"},
-    {smtp::SmtpField::Apn, "APN", "APN"},
-    {smtp::SmtpField::Account, "帐号", "Account"},
-    {smtp::SmtpField::GprsPassword, "密码 (GPRS Setting)", "Password (GPRS Setting)"},
-    {smtp::SmtpField::Server, "Smtp 服务器", "Smtp Server"},
-    {smtp::SmtpField::Port, "Smtp端口", "Port"},
-    {smtp::SmtpField::Sender, "发送人Email", "Sender Email"},
-    {smtp::SmtpField::SenderPassword, "发送人密码", "Password (Sender)"},
-    {smtp::SmtpField::Recipient, "Email 01", "Email 01"},
-    {smtp::SmtpField::Phone, "手机号码", "Phone No"},
-}};
-
-static_assert([] {
-    for (std::size_t at = 0; at < fieldNames.size(); ++at) {
-        if (static_cast<std::size_t>(fieldNames[at].field) != at)
-            return false;
-    }
-    return true;
-}());
-
 constexpr std::size_t column(int language) {
     return static_cast<std::size_t>(textLanguage(language) - 1);
 }
@@ -118,11 +83,6 @@ QStringList smtpModeOptions(int language) {
 
 QStringList smtpSendOptions(int language) {
     return utf8List(sendTexts[column(language)]);
-}
-
-QString smtpFieldName(smtp::SmtpField field, int language) {
-    const FieldName& names = fieldNames[static_cast<std::size_t>(field)];
-    return QString::fromUtf8(language == Chinese ? names.chinese : names.english);
 }
 
 } // namespace kestrova::i18n

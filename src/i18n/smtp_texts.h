@@ -8,10 +8,6 @@
 
 #include <span>
 
-namespace kestrova::smtp {
-enum class SmtpField;
-}
-
 namespace kestrova::i18n {
 
 // Option lists of the SMTP forms, by control number. Their hour lists take hourOptions() and
@@ -37,8 +33,5 @@ QList<ControlCaption> smtpCaptions(SmtpForm form, int language);
 // The mode list and form B's send list; a language outside 1..11 reads English.
 QStringList smtpModeOptions(int language);
 QStringList smtpSendOptions(int language);
-
-// The name a message gives an SMTP setting: Chinese when the language is 1, English otherwise.
-QString smtpFieldName(smtp::SmtpField field, int language);
 
 } // namespace kestrova::i18n

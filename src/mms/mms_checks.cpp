@@ -1,15 +1,17 @@
 #include "mms/mms_checks.h"
 
-#include "format/mms_record.h"
+#include "common/control_characters.h"
+
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
+#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 
 #include <array>
 
 namespace kestrova::mms {
 
-using namespace kestrova::format;
+using namespace kestrova::codec;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "codec/record_field.h"
 #include "common/form_variants.h"
-#include "format/mms_fields.h"
-#include "format/record_field.h"
 #include "i18n/messages.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_settings.h"
 
 #include <QByteArray>
@@ -15,7 +15,7 @@
 
 namespace kestrova::mms {
 
-using format::FieldError;
+using codec::FieldError;
 
 // The first check Generate fails: its message and the field it is about.
 struct CheckFailure {

@@ -4,12 +4,12 @@
 
 #include "common/range_check.h"
 #include "dialog/settings_file.h"
-#include "format/mms_record.h"
-#include "format/record_file.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_profile.h"
+#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 #include "res/mms_templates.h"
+#include "storage/record_file.h"
 
 namespace kestrova::mms {
 
@@ -23,7 +23,7 @@ constexpr int internationalPosition = 1;
 constexpr int folderLimit = 80;
 
 bool isText(const MmsFieldRow& row) {
-    return row.kind == format::FieldKind::Text;
+    return row.kind == codec::FieldKind::Text;
 }
 
 } // namespace

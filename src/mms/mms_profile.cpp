@@ -11,7 +11,7 @@ namespace kestrova::mms {
 
 namespace {
 
-using format::FieldKind;
+using codec::FieldKind;
 
 bool isText(const MmsFieldRow& row) {
     return row.kind == FieldKind::Text;

@@ -2,7 +2,7 @@
 
 #include "common/form_variants.h"
 #include "common/profile_document.h"
-#include "format/mms_fields.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_settings.h"
 
 #include <QJsonObject>

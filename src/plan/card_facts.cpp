@@ -1,13 +1,13 @@
 #include "plan/card_facts.h"
 
-#include "format/bounded_read.h"
-#include "format/menu_record.h"
-#include "format/mms_record.h"
-#include "format/record_file.h"
-#include "format/smtp_record.h"
+#include "camera/menu_record.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_record.h"
 #include "model/camera_model.h"
 #include "plan/sending.h"
+#include "smtp/smtp_record.h"
+#include "storage/bounded_read.h"
+#include "storage/record_file.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -36,8 +36,8 @@ int dcimFileCount(const QString& folder) {
 }
 
 std::optional<QByteArray> settingsFile(const QString& folder, const char* name) {
-    const format::BoundedRead read =
-        format::readBounded(recordFilePath(folder, QString::fromLatin1(name)), settingsFileLimit);
+    const storage::BoundedRead read =
+        storage::readBounded(recordFilePath(folder, QString::fromLatin1(name)), settingsFileLimit);
     if (!read.ok())
         return std::nullopt;
     return read.bytes;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/form_variants.h"
-#include "dialog/dialog_template.h"
 #include "i18n/control_caption.h"
+#include "res/dialog_template.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 #include "plan/form_plans.h"
 
-#include "format/menu_record.h"
-#include "format/mms_record.h"
-#include "format/smtp_record.h"
+#include "camera/menu_record.h"
+#include "mms/mms_record.h"
 #include "plan/folder_facts.h"
 #include "plan/replaced_file.h"
 #include "plan/setting_lines.h"
 #include "plan/settings_sheet.h"
+#include "smtp/smtp_record.h"
 
 #include <QDateTime>
 #include <QDir>

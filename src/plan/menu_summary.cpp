@@ -2,7 +2,7 @@
 
 #include "camera/camera_lists.h"
 #include "camera/menu_field_entries.h"
-#include "format/menu_fields.h"
+#include "camera/menu_fields.h"
 #include "i18n/summary_texts.h"
 #include "plan/amounts.h"
 #include "plan/card_conflicts.h"

@@ -1,9 +1,9 @@
 #include "plan/mms_summary.h"
 
-#include "format/menu_fields.h"
-#include "format/mms_fields.h"
+#include "camera/menu_fields.h"
 #include "i18n/mms_texts.h"
 #include "i18n/summary_texts.h"
+#include "mms/mms_fields.h"
 #include "mms/operator_presets.h"
 #include "plan/card_conflicts.h"
 #include "plan/form_captions.h"

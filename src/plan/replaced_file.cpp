@@ -2,11 +2,11 @@
 
 #include "camera/camera_rules.h"
 #include "camera/menu_field_entries.h"
-#include "format/menu_fields.h"
-#include "format/menu_record.h"
-#include "format/mms_record.h"
-#include "format/smtp_record.h"
+#include "camera/menu_fields.h"
+#include "camera/menu_record.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_record.h"
+#include "smtp/smtp_record.h"
 
 namespace kestrova::plan {
 
@@ -19,7 +19,7 @@ bool fitsMenuForm(const camera::CameraSettings& s, CameraForm form, int model) {
             continue;
         const int value = s.*row.number;
         const bool fits =
-            row.kind == format::FieldKind::Number
+            row.kind == codec::FieldKind::Number
                 ? camera::inRange(row, value)
                 : value >= 0 && value < camera::fieldEntries(row, form, model, 2).size();
         if (!fits)

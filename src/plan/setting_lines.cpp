@@ -2,18 +2,18 @@
 
 #include "camera/camera_lists.h"
 #include "camera/menu_field_entries.h"
-#include "format/menu_fields.h"
-#include "format/mms_fields.h"
-#include "format/smtp_fields.h"
+#include "camera/menu_fields.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
 #include "i18n/summary_texts.h"
+#include "mms/mms_fields.h"
 #include "mms/operator_presets.h"
 #include "plan/amounts.h"
 #include "plan/day_windows.h"
 #include "plan/form_captions.h"
 #include "res/camera_templates.h"
 #include "smtp/gprs_presets.h"
+#include "smtp/smtp_fields.h"
 
 #include <map>
 
@@ -22,7 +22,7 @@ namespace kestrova::plan {
 namespace {
 
 using camera::MenuField;
-using format::FieldKind;
+using codec::FieldKind;
 
 // The settings shown on another's line: the owner's caption names them all.
 // clang-format off

@@ -1,7 +1,7 @@
 #include "plan/settings_sheet.h"
 
-#include "format/block_container.h"
-#include "format/menu_record.h"
+#include "camera/menu_record.h"
+#include "codec/block_container.h"
 #include "i18n/summary_texts.h"
 #include "model/camera_model.h"
 
@@ -74,8 +74,8 @@ QString SettingsSheet::section() const {
 std::optional<std::uint16_t> storedCheckValue(const QByteArray& bytes) {
     if (bytes.size() == qsizetype(std::tuple_size_v<camera::MenuRecord>))
         return camera::checkMenuRecord(bytes).storedCrc;
-    if (bytes.size() == format::containerSize)
-        return format::openContainer(bytes).storedCheckValue;
+    if (bytes.size() == codec::containerSize)
+        return codec::openContainer(bytes).storedCheckValue;
     return std::nullopt;
 }
 

@@ -1,6 +1,5 @@
 #include "plan/smtp_summary.h"
 
-#include "format/smtp_fields.h"
 #include "i18n/smtp_texts.h"
 #include "i18n/summary_texts.h"
 #include "plan/card_conflicts.h"
@@ -9,6 +8,7 @@
 #include "plan/sending_summary.h"
 #include "plan/video_mode_conflict.h"
 #include "smtp/gprs_presets.h"
+#include "smtp/smtp_fields.h"
 
 namespace kestrova::plan {
 

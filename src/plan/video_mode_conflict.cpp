@@ -1,7 +1,7 @@
 #include "plan/video_mode_conflict.h"
 
 #include "camera/menu_field_entries.h"
-#include "format/menu_fields.h"
+#include "camera/menu_fields.h"
 #include "i18n/summary_texts.h"
 #include "model/camera_model.h"
 #include "plan/form_captions.h"

@@ -12,9 +12,9 @@
 #include "camera/camera_form_model.h"
 #include "card/system_volumes.h"
 #include "fleet/many_cards_form.h"
-#include "format/file_history.h"
 #include "mms/mms_form_model.h"
 #include "plan/form_plans.h"
+#include "storage/file_history.h"
 #ifdef KESTROVA_HAVE_TIMEDATED
 #include "plan/timedated_clock_sync.h"
 #endif

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/form_variants.h"
-#include "dialog/dialog_template.h"
+#include "res/dialog_template.h"
 
 namespace kestrova::res {
 

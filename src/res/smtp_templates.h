@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/form_variants.h"
-#include "dialog/dialog_template.h"
 #include "i18n/smtp_texts.h"
+#include "res/dialog_template.h"
 
 namespace kestrova::res {
 

@@ -1,6 +1,7 @@
 #include "smtp/smtp_checks.h"
 
-#include "format/text_encoding.h"
+#include "codec/text_encoding.h"
+#include "common/control_characters.h"
 #include "i18n/language.h"
 #include "i18n/notices.h"
 #include "i18n/smtp_texts.h"
@@ -13,6 +14,40 @@ namespace kestrova::smtp {
 using i18n::Message;
 
 namespace {
+
+struct FieldName {
+    SmtpField field;
+    const char* chinese;
+    const char* english;
+};
+
+// The names follow the form's captions; the two "Password" fields take their box's caption so
+// they can be told apart.
+constexpr std::array<FieldName, 15> fieldNames{{
+    {SmtpField::Mode, "Smtp 模式", "Smtp Mode"},
+    {SmtpField::PicturesPerDay, "拍摄张数/每天", "Picture No./ day"},
+    {SmtpField::RemoteHours, "短信远程控制", "SMS Remote Control"},
+    {SmtpField::Status, "SMTP Status", "SMTP Status"},
+    {SmtpField::Country, "国家", "Country"},
+    {SmtpField::Operator, "运营商", "Operator"},
+    {SmtpField::Apn, "APN", "APN"},
+    {SmtpField::Account, "帐号", "Account"},
+    {SmtpField::GprsPassword, "密码 (GPRS Setting)", "Password (GPRS Setting)"},
+    {SmtpField::Server, "Smtp 服务器", "Smtp Server"},
+    {SmtpField::Port, "Smtp端口", "Port"},
+    {SmtpField::Sender, "发送人Email", "Sender Email"},
+    {SmtpField::SenderPassword, "发送人密码", "Password (Sender)"},
+    {SmtpField::Recipient, "Email 01", "Email 01"},
+    {SmtpField::Phone, "手机号码", "Phone No"},
+}};
+
+static_assert([] {
+    for (std::size_t at = 0; at < fieldNames.size(); ++at) {
+        if (static_cast<std::size_t>(fieldNames[at].field) != at)
+            return false;
+    }
+    return true;
+}());
 
 bool isShort(const QString& text, int shortest) {
     return cp936Length(text) < shortest;
@@ -28,6 +63,11 @@ QString fromAscii(std::string_view text) {
 }
 
 } // namespace
+
+QString smtpFieldName(SmtpField field, int language) {
+    const FieldName& names = fieldNames[static_cast<std::size_t>(field)];
+    return QString::fromUtf8(language == i18n::Chinese ? names.chinese : names.english);
+}
 
 int cp936Length(const QString& text) {
     const Cp936Text encoded = encodeCp936(text);
@@ -101,8 +141,7 @@ SmtpSettings withGprsPreset(SmtpSettings settings) {
 }
 
 QString fieldErrorMessage(const FieldError& error, int language) {
-    const QString name =
-        error.id >= 0 ? i18n::smtpFieldName(SmtpField(error.id), language) : error.field;
+    const QString name = error.id >= 0 ? smtpFieldName(SmtpField(error.id), language) : error.field;
     switch (error.reason) {
     case FieldError::Reason::TooLong:
         return i18n::messageFor(Message::FieldTooLong, language)
@@ -112,7 +151,7 @@ QString fieldErrorMessage(const FieldError& error, int language) {
     case FieldError::Reason::NotEncodable:
     case FieldError::Reason::ControlCharacter:
         return i18n::messageFor(Message::FieldNotEncodable, language)
-            .arg(name, format::shownCharacter(error.character));
+            .arg(name, shownCharacter(error.character));
     case FieldError::Reason::ContainsZero:
         // Shown by its code: the character itself would end the message.
         return i18n::messageFor(Message::FieldNotEncodable, language)

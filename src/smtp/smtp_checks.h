@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/form_variants.h"
-#include "format/smtp_fields.h"
-#include "format/smtp_record.h"
 #include "i18n/messages.h"
+#include "smtp/smtp_fields.h"
+#include "smtp/smtp_record.h"
 #include "smtp/smtp_settings.h"
 
 #include <QByteArray>
@@ -12,6 +12,9 @@
 #include <optional>
 
 namespace kestrova::smtp {
+
+// The name a message gives an SMTP setting: Chinese when the language is 1, English otherwise.
+QString smtpFieldName(SmtpField field, int language);
 
 // The first of Generate's checks that the settings fail.
 struct CheckFailure {

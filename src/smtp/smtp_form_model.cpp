@@ -4,14 +4,14 @@
 
 #include "common/range_check.h"
 #include "dialog/settings_file.h"
-#include "format/record_file.h"
-#include "format/smtp_fields.h"
-#include "format/smtp_record.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
 #include "res/smtp_templates.h"
 #include "smtp/gprs_presets.h"
+#include "smtp/smtp_fields.h"
 #include "smtp/smtp_profile.h"
+#include "smtp/smtp_record.h"
+#include "storage/record_file.h"
 
 #include <array>
 
@@ -25,7 +25,7 @@ namespace {
 constexpr int manualPosition = 1; // "Manual" in the mode list
 
 constexpr bool isText(const SmtpFieldRow& row) {
-    return row.kind == format::FieldKind::Text;
+    return row.kind == codec::FieldKind::Text;
 }
 
 // What a change of mode empties: the network and mail settings, not the phone number.

@@ -13,7 +13,7 @@ namespace kestrova::smtp {
 
 namespace {
 
-using format::FieldKind;
+using codec::FieldKind;
 using kestrova::describe;
 using kestrova::wholeNumber;
 

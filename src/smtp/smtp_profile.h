@@ -2,7 +2,7 @@
 
 #include "common/form_variants.h"
 #include "common/profile_document.h"
-#include "format/smtp_fields.h"
+#include "smtp/smtp_fields.h"
 #include "smtp/smtp_settings.h"
 
 #include <QJsonObject>

@@ -1,5 +1,5 @@
 #include "camera/camera_form_test_support.h"
-#include "format/record_file.h"
+#include "storage/record_file.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
@@ -196,7 +196,7 @@ private Q_SLOTS:
         QCOMPARE(f.text(videoLength), QStringLiteral("10"));
         QCOMPARE(f.text(intervalValue), QStringLiteral("1"));
         QCOMPARE(f.text(clockField), QStringLiteral("2012/05/06 07:08:09"));
-        QCOMPARE(f.text(folderField), defaultTargetFolder());
+        QCOMPARE(f.text(folderField), dialog::defaultTargetFolder());
         QCOMPARE(f.dialog().control(folderField).limit, 80);
         QVERIFY(f.host.messages.isEmpty());
     }
@@ -658,7 +658,7 @@ private Q_SLOTS:
         const dialog::ChosenFolder carried =
             how == "carried" ? dialog::ChosenFolder{card(), true} : dialog::ChosenFolder{};
         CameraFormDriver f(CameraForm::C, 1, 2, false, 0, carried);
-        QCOMPARE(f.text(folderField), how == "carried" ? card() : defaultTargetFolder());
+        QCOMPARE(f.text(folderField), how == "carried" ? card() : dialog::defaultTargetFolder());
         if (mountedWhenChosen)
             f.host.mountPoints << card();
         if (how == "select")

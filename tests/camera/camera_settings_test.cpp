@@ -78,7 +78,7 @@ private Q_SLOTS:
         QFETCH(int, corrected);
         const MenuFieldRow* row = menuFieldNamed(field);
         QVERIFY(row != nullptr);
-        QCOMPARE(row->kind, format::FieldKind::Number);
+        QCOMPARE(row->kind, codec::FieldKind::Number);
         CameraSettings s;
         s.interval_unit = unit;
         s.*(row->number) = value;

@@ -1,6 +1,6 @@
 #include "camera/menu_field_entries.h"
+#include "camera/menu_fields.h"
 #include "camera/menu_profile.h"
-#include "format/menu_fields.h"
 #include "i18n/language.h"
 #include "model/camera_model.h"
 #include "support/test_registry.h"
@@ -19,10 +19,10 @@ class MenuProfileTest : public QObject {
     // Every value the form could hold in the row: each list position, each number in range.
     static QList<int> valuesOf(const MenuFieldRow& row, CameraForm form, int model) {
         QList<int> values;
-        const int last = row.kind == format::FieldKind::Number
+        const int last = row.kind == codec::FieldKind::Number
                              ? row.upper
                              : int(fieldEntries(row, form, model, i18n::English).size()) - 1;
-        for (int value = row.kind == format::FieldKind::Number ? row.lower : 0; value <= last;
+        for (int value = row.kind == codec::FieldKind::Number ? row.lower : 0; value <= last;
              ++value)
             values << value;
         return values;
@@ -47,7 +47,7 @@ private Q_SLOTS:
                 settings.*row.number = value;
                 const QJsonObject profile = menuProfileObject(settings, form, model);
                 QVERIFY2(profile.value(row.nameText()).isString() ==
-                             (row.kind == format::FieldKind::List),
+                             (row.kind == codec::FieldKind::List),
                          row.name.data());
                 MenuProfileReader reader(form, model, i18n::English);
                 QCOMPARE(reader.takeProfile(profile), std::nullopt);

@@ -1,5 +1,5 @@
-#include "format/file_history.h"
-#include "format/menu_record.h"
+#include "camera/menu_record.h"
+#include "storage/file_history.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"

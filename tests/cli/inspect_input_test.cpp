@@ -1,9 +1,9 @@
-#include "format/block_container.h"
-#include "format/menu_record.h"
-#include "format/mms_record.h"
-#include "format/smtp_record.h"
+#include "camera/menu_record.h"
+#include "codec/block_container.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_record.h"
 #include "smtp/smtp_checks.h"
+#include "smtp/smtp_record.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -27,10 +27,10 @@ namespace {
 template <typename Change> QByteArray sealedMms(Change change) {
     mms::MmsSettings settings;
     settings.phone1 = QStringLiteral("13800138000");
-    format::DataBlocks blocks =
-        format::openContainer(mms::buildMmsRecord(settings, 2, 0).bytes).plain;
+    codec::DataBlocks blocks =
+        codec::openContainer(mms::buildMmsRecord(settings, 2, 0).bytes).plain;
     change(blocks);
-    return format::sealContainer(blocks, 0);
+    return codec::sealContainer(blocks, 0);
 }
 
 } // namespace
@@ -137,9 +137,9 @@ private Q_SLOTS:
 
     void controlCharactersAreEscaped() {
         const QString path = dir.filePath(QStringLiteral("setup.dat"));
-        QVERIFY(writeFile(path, sealedMms([](format::DataBlocks& blocks) {
-                              blocks[6] = format::textBlock("\x1b]0;owned\x07\x1b[2J\nx@y.z");
-                              blocks[10] = format::textBlock("13\x7f");
+        QVERIFY(writeFile(path, sealedMms([](codec::DataBlocks& blocks) {
+                              blocks[6] = codec::textBlock("\x1b]0;owned\x07\x1b[2J\nx@y.z");
+                              blocks[10] = codec::textBlock("13\x7f");
                           })));
         const auto text = inspect(path);
         QCOMPARE(text.exitCode, 3);
@@ -191,23 +191,23 @@ private Q_SLOTS:
             << QStringList{"interval_value", "clock", "menu_language"};
 
         const auto header = [](int at, int value) {
-            return [at, value](format::DataBlocks& blocks) {
+            return [at, value](codec::DataBlocks& blocks) {
                 blocks[0][static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(value);
             };
         };
-        QTest::newRow("mms, mode 175 and status 7") << sealedMms([&](format::DataBlocks& blocks) {
+        QTest::newRow("mms, mode 175 and status 7") << sealedMms([&](codec::DataBlocks& blocks) {
             header(0, 7)(blocks);
             header(1, 8)(blocks);
             header(55, 175)(blocks);
         }) << QStringList{"--model", "7"} << QStringList{"mode", "status"};
         QTest::newRow("mms, status 2 is beyond the list of model 2")
-            << sealedMms([&](format::DataBlocks& blocks) {
+            << sealedMms([&](codec::DataBlocks& blocks) {
                    header(0, 3)(blocks);
                    header(1, 4)(blocks);
                })
             << QStringList{"--model", "2"} << QStringList{"status"};
         QTest::newRow("mms, operator 200 and hours 30, language 0")
-            << sealedMms([&](format::DataBlocks& blocks) {
+            << sealedMms([&](codec::DataBlocks& blocks) {
                    header(9, 200)(blocks);
                    header(10, 30)(blocks);
                    header(5, 0)(blocks);

@@ -1,8 +1,8 @@
 #include "app/routing.h"
 #include "camera/camera_form_test_support.h"
 #include "camera/camera_rules.h"
-#include "format/menu_fields.h"
-#include "format/record_file.h"
+#include "camera/menu_fields.h"
+#include "storage/record_file.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -27,7 +27,7 @@ Control controlFor(const QString& name, CameraForm form) {
     const camera::MenuFieldRow* row = camera::menuFieldNamed(name);
     if (!row)
         return {0, false};
-    return {row->controlOn(form), row->kind == format::FieldKind::List};
+    return {row->controlOn(form), row->kind == codec::FieldKind::List};
 }
 
 } // namespace

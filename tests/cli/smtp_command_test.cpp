@@ -1,6 +1,6 @@
 #include "app/routing.h"
-#include "format/record_file.h"
 #include "smtp/smtp_form_test_support.h"
+#include "storage/record_file.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"

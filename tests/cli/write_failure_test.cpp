@@ -1,4 +1,4 @@
-#include "format/menu_record.h"
+#include "camera/menu_record.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"

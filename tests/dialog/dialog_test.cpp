@@ -2,8 +2,8 @@
 #include "dialog/form_context.h"
 #include "dialog/settings_file.h"
 #include "dialog/target_folder.h"
-#include "format/record_file.h"
 #include "res/camera_templates.h"
+#include "storage/record_file.h"
 #include "support/fake_host.h"
 #include "support/fake_volumes.h"
 #include "support/test_registry.h"
@@ -62,7 +62,7 @@ private Q_SLOTS:
         context.folderChosen = [&told](const auto& f) { told << f; };
         context.volumes = &volumes;
         dialog::TargetFolder folder(host, context);
-        QCOMPARE(folder.path(), defaultTargetFolder());
+        QCOMPARE(folder.path(), dialog::defaultTargetFolder());
 
         // A cancelled browser, a folder typed, a write that failed: nothing to come back to.
         const QString missing = dir.filePath(QStringLiteral("missing"));

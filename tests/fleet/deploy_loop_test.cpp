@@ -1,7 +1,7 @@
+#include "camera/menu_record.h"
 #include "common/clock.h"
 #include "fleet/deploy_loop.h"
 #include "fleet/fleet_test_support.h"
-#include "format/menu_record.h"
 #include "support/fake_host.h"
 #include "support/fake_volumes.h"
 #include "support/test_files.h"

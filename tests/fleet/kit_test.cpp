@@ -1,6 +1,6 @@
+#include "camera/menu_record.h"
 #include "fleet/kit.h"
 #include "fleet/kit_from_card.h"
-#include "format/menu_record.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"

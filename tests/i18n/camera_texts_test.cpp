@@ -1,4 +1,4 @@
-#include "format/menu_fields.h"
+#include "camera/menu_fields.h"
 #include "i18n/camera_texts.h"
 #include "i18n/language.h"
 #include "res/camera_templates.h"

@@ -1,4 +1,4 @@
-#include "format/block_container.h"
+#include "codec/block_container.h"
 #include "i18n/language.h"
 #include "mms/mms_checks.h"
 #include "mms/operator_presets.h"
@@ -9,7 +9,7 @@
 
 using namespace kestrova;
 using namespace kestrova::mms;
-using namespace kestrova::format;
+using namespace kestrova::codec;
 using i18n::Message;
 
 namespace {
@@ -275,13 +275,13 @@ private Q_SLOTS:
             QCOMPARE(static_cast<int>(row.id), at++);
             QCOMPARE(mmsFieldNamed(row.nameText()), &row);
             QCOMPARE(&mmsField(row.id), &row);
-            if (row.kind == format::FieldKind::Text) {
-                QVERIFY(row.bytes[0] <= format::maxTextBytes);
+            if (row.kind == codec::FieldKind::Text) {
+                QVERIFY(row.bytes[0] <= codec::maxTextBytes);
                 QVERIFY(!textBlocks.contains(row.place[0]));
                 textBlocks.insert(row.place[0]);
             }
         }
-        QCOMPARE(textBlocks.size(), format::textBlockCount);
+        QCOMPARE(textBlocks.size(), codec::textBlockCount);
         QVERIFY(!mmsFieldNamed(QStringLiteral("picturesPerDay")));
     }
 };

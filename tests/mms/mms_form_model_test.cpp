@@ -1,7 +1,7 @@
-#include "format/mms_record.h"
-#include "format/record_file.h"
 #include "mms/mms_form_test_support.h"
+#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
+#include "storage/record_file.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -170,7 +170,7 @@ private Q_SLOTS:
         MmsFormDriver f(model);
         QCOMPARE(pattern(f), QStringLiteral("RRRRRREERR"));
         QVERIFY(f.readOnly(folderField));
-        QCOMPARE(f.text(folderField), defaultTargetFolder());
+        QCOMPARE(f.text(folderField), dialog::defaultTargetFolder());
         QCOMPARE(f.text(picturesField), QStringLiteral("0"));
         for (int id : textBoxes)
             QCOMPARE(f.text(id), QString());
@@ -749,7 +749,7 @@ private Q_SLOTS:
         expected.email = QStringLiteral("me@example.com");
         expected.phone2 = QStringLiteral("a@b.cd");
         // The language byte is 1 when Chinese was requested; the TV mode keeps its low byte.
-        const format::RecordBytes record = mms::buildMmsRecord(expected, 1, 0x05);
+        const codec::RecordBytes record = mms::buildMmsRecord(expected, 1, 0x05);
         QVERIFY(record.ok());
         QCOMPARE(fileBytes(setupFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(f.text(urlField), QStringLiteral("http://mms.example/m"));

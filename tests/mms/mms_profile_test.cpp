@@ -1,9 +1,9 @@
-#include "format/mms_fields.h"
-#include "format/mms_record.h"
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_profile.h"
+#include "mms/mms_record.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -44,8 +44,8 @@ ProfileSettings read(const QStringList& assignments) {
 }
 
 bool differs(const MmsFieldRow& row, const MmsSettings& a, const MmsSettings& b) {
-    return row.kind == format::FieldKind::Text ? a.*row.text != b.*row.text
-                                               : a.*row.number != b.*row.number;
+    return row.kind == codec::FieldKind::Text ? a.*row.text != b.*row.text
+                                              : a.*row.number != b.*row.number;
 }
 
 } // namespace

@@ -63,7 +63,7 @@ private Q_SLOTS:
         // On screen while the bus still keeps its silence.
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QVERIFY(!context.cards->done());
-        QCOMPARE(f.edit(folderField)->text(), defaultTargetFolder());
+        QCOMPARE(f.edit(folderField)->text(), dialog::defaultTargetFolder());
         QTRY_COMPARE(f.edit(folderField)->text(), path("card"));
         QCOMPARE(f.host.questions.size(), 1);
         QVERIFY2(f.host.questions[0].startsWith(

@@ -1,12 +1,12 @@
 #include "app/setup_forms.h"
-#include "format/mms_record.h"
-#include "format/record_file.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
 #include "qt/open_form.h"
 #include "res/mms_templates.h"
+#include "storage/record_file.h"
 #include "support/fake_host.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -82,7 +82,7 @@ private Q_SLOTS:
         expected.phone1 = QStringLiteral("13800138000");
         expected.phone2 = QStringLiteral("+4915112345");
         mms::applyPreset(expected);
-        const format::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
+        const codec::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
         QCOMPARE(fileBytes(setupFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(
             f.host.messages,

@@ -388,7 +388,7 @@ private Q_SLOTS:
         for (int language : {1, 2}) {
             QSet<QString> names;
             for (const SmtpFieldRow& row : smtpFields())
-                names.insert(i18n::smtpFieldName(row.id, language));
+                names.insert(smtpFieldName(row.id, language));
             QCOMPARE(names.size(), static_cast<int>(smtpFields().size()));
         }
     }

@@ -1,9 +1,9 @@
-#include "format/block_container.h"
-#include "format/smtp_fields.h"
-#include "format/smtp_record.h"
+#include "codec/block_container.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_checks.h"
+#include "smtp/smtp_fields.h"
 #include "smtp/smtp_profile.h"
+#include "smtp/smtp_record.h"
 #include "support/test_registry.h"
 
 #include <QSet>
@@ -11,7 +11,7 @@
 
 using namespace kestrova;
 using namespace kestrova::smtp;
-using format::FieldKind;
+using codec::FieldKind;
 
 Q_DECLARE_METATYPE(kestrova::SmtpForm)
 Q_DECLARE_METATYPE(kestrova::smtp::SmtpField)
@@ -81,7 +81,7 @@ private Q_SLOTS:
         }
         QCOMPARE(names.size(), static_cast<int>(smtpFields().size()));
         // Every text block but the user name's.
-        QCOMPARE(textBlocks.size(), format::textBlockCount - 1);
+        QCOMPARE(textBlocks.size(), codec::textBlockCount - 1);
         QVERIFY(!textBlocks.contains(9));
         QVERIFY(!headerBytes.contains(smtpLanguageByte));
     }
@@ -106,7 +106,7 @@ private Q_SLOTS:
         const SmtpSettings settings = withFieldChanged(row, form);
         QVERIFY(!(settings == SmtpSettings{}));
 
-        const format::RecordBytes record = buildSmtpRecord(settings, form, 2);
+        const codec::RecordBytes record = buildSmtpRecord(settings, form, 2);
         QVERIFY(record.ok());
         const DecodedSmtp decoded = decodeSmtpRecord(record.bytes, form);
         QVERIFY(decoded.check.intact());

@@ -1,7 +1,7 @@
-#include "format/record_file.h"
-#include "format/text_encoding.h"
+#include "codec/text_encoding.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_form_test_support.h"
+#include "storage/record_file.h"
 #include "support/test_registry.h"
 
 #include <QDir>

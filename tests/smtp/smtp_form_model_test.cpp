@@ -1,6 +1,6 @@
-#include "format/record_file.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_form_test_support.h"
+#include "storage/record_file.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -98,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(d.control(picturesField).digitsOnly);
         QVERIFY(d.control(senderPasswordField).masked);
         QVERIFY(!d.control(gprsPasswordField).masked);
-        QCOMPARE(d.text(folderField), defaultTargetFolder());
+        QCOMPARE(d.text(folderField), dialog::defaultTargetFolder());
         QCOMPARE(f.model->settings(), smtp::SmtpSettings{});
         QVERIFY(f.host.messages.isEmpty());
         QVERIFY(!f.model->result());

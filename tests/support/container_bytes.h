@@ -1,6 +1,6 @@
 #pragma once
 
-#include "format/crc16.h"
+#include "codec/crc16.h"
 
 #include <QByteArray>
 
