@@ -67,8 +67,4 @@ QJsonObject readProfile(const QString& path, const ProfileKeys& keys) {
     return document.object;
 }
 
-void unknownSetting(const QString& name, const QStringList& settings) {
-    fail(ExitBadInput, unknownSettingMessage(name, settings));
-}
-
 } // namespace kestrova::cli
