@@ -1,5 +1,6 @@
 #include "dialog/card_file_actions.h"
 
+#include "codec/block_container.h"
 #include "common/profile_document.h"
 #include "dialog/settings_file.h"
 #include "i18n/notices.h"
@@ -17,8 +18,6 @@ namespace kestrova::dialog {
 
 namespace {
 
-// The largest settings file is 720 bytes; a profile is small text.
-constexpr qint64 settingsFileLimit = 721;
 constexpr qint64 profileLimit = 1 << 20;
 
 } // namespace
@@ -75,8 +74,8 @@ CardFileActions::CardFile CardFileActions::readCardFile() const {
     CardFile file;
     if (folder_.isEmpty())
         return file;
-    const storage::BoundedRead read =
-        storage::readBounded(recordFilePath(folder_.path(), hooks_.fileName), settingsFileLimit);
+    const storage::BoundedRead read = storage::readBounded(
+        recordFilePath(folder_.path(), hooks_.fileName), codec::settingsFileLimit);
     if (read.status == storage::BoundedRead::Status::CannotOpen)
         return file;
     file.bytes = read.bytes;
