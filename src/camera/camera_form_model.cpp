@@ -328,7 +328,7 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
                                                  context().recordLanguage(), context().tvMode)));
         };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
-        const MenuProfileSettings read = readable(profile);
+        const ProfileRead<CameraSettings> read = readable(profile);
         if (read.error)
             return read.error->message;
         showSettings(read.settings);

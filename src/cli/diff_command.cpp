@@ -115,7 +115,7 @@ QJsonObject canonical(const QString& kind, const QJsonObject& profile, int model
         const CameraForm form = app::cameraFormFor(model);
         camera::MenuProfileReader reader(form, model, i18n::English);
         reader.takeProfile(profile);
-        const camera::MenuProfileSettings read = reader.settings();
+        const auto read = reader.settings();
         if (read.error)
             refuse(read.error->message);
         return camera::menuProfileObject(read.settings, form, model);
@@ -124,7 +124,7 @@ QJsonObject canonical(const QString& kind, const QJsonObject& profile, int model
         const MmsForm form = app::mmsFormFor(model);
         mms::MmsProfileReader reader(form, model, i18n::English);
         reader.takeProfile(profile);
-        const mms::ProfileSettings read = reader.settings();
+        const auto read = reader.settings();
         if (read.error)
             refuse(read.error->message);
         return mms::mmsProfileObject(read.settings,
@@ -133,12 +133,11 @@ QJsonObject canonical(const QString& kind, const QJsonObject& profile, int model
     const SmtpForm form = app::smtpFormFor(model);
     smtp::SmtpProfileReader reader(
         form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)), i18n::English);
-    if (const auto refusal = reader.readObject(profile))
-        refuse(*refusal);
-    const auto settled = reader.settle();
-    if (settled.refusal)
-        refuse(*settled.refusal);
-    return smtp::smtpProfile(settled.settings, form);
+    reader.takeProfile(profile);
+    const auto read = reader.settings();
+    if (read.error)
+        refuse(read.error->message);
+    return smtp::smtpProfile(read.settings, form);
 }
 
 QString fileNameOf(const QString& kind) {

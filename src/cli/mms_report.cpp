@@ -146,7 +146,7 @@ private:
             mms::MmsProfileReader reader(form, model, i18n::English);
             reader.takeProfile(mms::mmsProfileObject(
                 decoded_.settings, i18n::mmsSendOptions(form, model, i18n::English)));
-            const mms::ProfileSettings read = reader.settings();
+            const auto read = reader.settings();
             if (read.error) {
                 why = read.error->message;
                 continue;

@@ -182,14 +182,14 @@ private:
             smtp::SmtpProfileReader reader(
                 guess_.form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)),
                 i18n::English);
-            why = reader.readObject(profile);
-            if (why)
+            reader.takeProfile(profile);
+            const auto read = reader.settings();
+            if (read.error) {
+                why = read.error->message;
                 continue;
-            const auto settled = reader.settle();
-            if ((why = settled.refusal))
-                continue;
+            }
             const smtp::PreparedSmtpFile prepared = smtp::prepareSmtpFile(
-                settled.settings, guess_.form,
+                read.settings, guess_.form,
                 i18n::isValidLanguage(decoded_.languageByte) ? decoded_.languageByte
                                                              : i18n::English,
                 i18n::English);

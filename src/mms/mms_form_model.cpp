@@ -418,7 +418,7 @@ dialog::CardFileHooks MmsFormModel::cardFileHooks() {
             return plan_->sheet(planInput(), writable ? std::optional(file.bytes) : std::nullopt);
         };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
-        const ProfileSettings read = readable(profile);
+        const ProfileRead<MmsSettings> read = readable(profile);
         if (read.error)
             return read.error->message;
         showSettings(read.settings);

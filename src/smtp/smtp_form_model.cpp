@@ -233,15 +233,14 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
                                   .arg(context().model)
                                   .arg(cameraModel(context().model).nameText());
         SmtpProfileReader reader(form_, model, context().textLanguage());
-        if (const auto refusal = reader.readObject(profile))
-            return SmtpProfileReader::Settled{{}, refusal};
-        return reader.settle();
+        reader.takeProfile(profile);
+        return reader.settings();
     };
     hooks.judge = [this, readable](const QByteArray& bytes, QString& description) {
         const DecodedSmtp decoded = decodeSmtpRecord(bytes, form_);
         if (!decoded.check.intact())
             return dialog::FileFit::Damaged;
-        if (readable(smtpProfile(decoded.settings, form_)).refusal)
+        if (readable(smtpProfile(decoded.settings, form_)).error)
             return dialog::FileFit::OtherForm;
         description = cameraModel(context().model).nameText();
         return dialog::FileFit::Fits;
@@ -258,9 +257,9 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
                                 file.refusal ? std::nullopt : std::optional(file.bytes));
         };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
-        const SmtpProfileReader::Settled read = readable(profile);
-        if (read.refusal)
-            return read.refusal;
+        const ProfileRead<SmtpSettings> read = readable(profile);
+        if (read.error)
+            return read.error->message;
         showSettings(read.settings);
         return std::nullopt;
     };
