@@ -280,7 +280,7 @@ void CameraFormModel::showSettings(const CameraSettings& s) {
 dialog::CardFileHooks CameraFormModel::cardFileHooks() {
     dialog::CardFileHooks hooks;
     hooks.fileName = QString::fromLatin1(menuFileName);
-    hooks.profileKind = QStringLiteral("menu");
+    hooks.profileKeys = menuProfileKeys();
     hooks.success = form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated;
     // What this model's form could have written: read back through the profile reader, which
     // refuses a value the form's lists and fields cannot hold.

@@ -388,7 +388,7 @@ void MmsFormModel::showSettings(const MmsSettings& s) {
 dialog::CardFileHooks MmsFormModel::cardFileHooks() {
     dialog::CardFileHooks hooks;
     hooks.fileName = QString::fromLatin1(mmsFileName);
-    hooks.profileKind = QStringLiteral("mms");
+    hooks.profileKeys = mmsProfileKeys();
     hooks.success = Message::MmsGenerated;
     // What this model's form could have written: the file read back through the profile
     // reader, which refuses a value the form's lists and boxes cannot hold.

@@ -224,7 +224,7 @@ void SmtpFormModel::showSettings(const SmtpSettings& s) {
 dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
     dialog::CardFileHooks hooks;
     hooks.fileName = QString::fromLatin1(smtpFileName);
-    hooks.profileKind = QStringLiteral("smtp");
+    hooks.profileKeys = smtpProfileKeys();
     hooks.success = Message::SmtpGenerated;
     // What this model's form could have written: read back through the profile reader, which
     // refuses a value the form's lists and boxes cannot hold.
