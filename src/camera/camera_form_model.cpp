@@ -285,9 +285,7 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
     // What this model's form could have written: read back through the profile reader, which
     // refuses a value the form's lists and fields cannot hold.
     const auto readable = [this](const QJsonObject& profile) {
-        MenuProfileReader reader(form_, context().model, context().textLanguage());
-        reader.takeProfile(profile);
-        return reader.settings();
+        return MenuProfileReader(form_, context().model, context().textLanguage()).read(profile);
     };
     const auto decoded = [this](const QByteArray& bytes) {
         return decodeMenuRecord(toMenuRecord(bytes), form_);

@@ -23,10 +23,7 @@ QString modelName(int model) {
 } // namespace
 
 QStringList menuSettingNames() {
-    QStringList names;
-    for (const MenuFieldRow& row : menuFields())
-        names << row.nameText();
-    return names;
+    return settingNames(menuFields());
 }
 
 ProfileKeys menuProfileKeys() {

@@ -179,11 +179,12 @@ private:
             if ((model_ && model != *model_) || !app::hasSmtp(model) ||
                 app::smtpFormFor(model) != guess_.form)
                 continue;
-            smtp::SmtpProfileReader reader(
-                guess_.form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)),
-                i18n::English);
-            reader.takeProfile(profile);
-            const auto read = reader.settings();
+            const auto read =
+                smtp::SmtpProfileReader(
+                    guess_.form,
+                    QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)),
+                    i18n::English)
+                    .read(profile);
             if (read.error) {
                 why = read.error->message;
                 continue;

@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,6 +26,14 @@ struct Assignment {
 };
 
 Assignment splitAssignment(const QString& text);
+
+// The names of a field table's settings, in its order, as profiles and NAME=VALUE spell them.
+template <typename Rows> QStringList settingNames(const Rows& rows) {
+    QStringList names;
+    for (const auto& row : rows)
+        names << row.nameText();
+    return names;
+}
 
 // Why a value is neither a JSON number nor a text, which is all a form's field can hold.
 std::optional<QString> notNumberOrText(const QJsonValue& value);
@@ -50,6 +59,12 @@ public:
                 error_ = take(it.key(), it.value());
         }
         return error_;
+    }
+
+    // A profile alone: its settings, or the first refusal.
+    ProfileRead<Settings> read(const QJsonObject& profile) {
+        takeProfile(profile);
+        return settings();
     }
 
     // One NAME=VALUE.

@@ -393,9 +393,7 @@ dialog::CardFileHooks MmsFormModel::cardFileHooks() {
     // What this model's form could have written: the file read back through the profile
     // reader, which refuses a value the form's lists and boxes cannot hold.
     const auto readable = [this](const QJsonObject& profile) {
-        MmsProfileReader reader(form_, context().model, context().textLanguage());
-        reader.takeProfile(profile);
-        return reader.settings();
+        return MmsProfileReader(form_, context().model, context().textLanguage()).read(profile);
     };
     hooks.judge = [this, readable](const QByteArray& bytes, QString& description) {
         const DecodedMms decoded = decodeMmsRecord(bytes);

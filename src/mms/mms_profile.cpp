@@ -32,10 +32,7 @@ const QStringList scopeEntries{QStringLiteral("domestic"), QStringLiteral("inter
 } // namespace
 
 QStringList mmsSettingNames() {
-    QStringList names;
-    for (const MmsFieldRow& row : mmsFields())
-        names << row.nameText();
-    return names;
+    return settingNames(mmsFields());
 }
 
 ProfileKeys mmsProfileKeys() {

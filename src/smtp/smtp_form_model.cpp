@@ -232,9 +232,7 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
         const QString model = QStringLiteral("model %1 (%2)")
                                   .arg(context().model)
                                   .arg(cameraModel(context().model).nameText());
-        SmtpProfileReader reader(form_, model, context().textLanguage());
-        reader.takeProfile(profile);
-        return reader.settings();
+        return SmtpProfileReader(form_, model, context().textLanguage()).read(profile);
     };
     hooks.judge = [this, readable](const QByteArray& bytes, QString& description) {
         const DecodedSmtp decoded = decodeSmtpRecord(bytes, form_);

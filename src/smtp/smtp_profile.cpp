@@ -81,10 +81,7 @@ std::optional<QString> checkManualEntry(const SmtpFieldRow& row, const QJsonValu
 } // namespace
 
 QStringList smtpSettingNames() {
-    QStringList names;
-    for (const SmtpFieldRow& row : smtpFields())
-        names << row.nameText();
-    return names;
+    return settingNames(smtpFields());
 }
 
 ProfileKeys smtpProfileKeys() {
