@@ -22,8 +22,8 @@ ProfileKeys menuProfileKeys();
 
 // The named values of a profile and of NAME=VALUE assignments for one camera model, taken one
 // after the other onto the values the model's camera form opens with. No menu setting depends on
-// another, so each is settled as it comes. Messages about numbers are in the given display
-// language.
+// another, so each is settled as it comes; an assignment's value is taken without its blanks.
+// Messages about numbers are in the given display language.
 class MenuProfileReader : public ProfileReader<CameraSettings> {
 public:
     MenuProfileReader(CameraForm form, int model, int language);
