@@ -280,14 +280,12 @@ void CameraFormModel::showSettings(const CameraSettings& s) {
 dialog::CardFileHooks CameraFormModel::cardFileHooks() {
     dialog::CardFileHooks hooks;
     hooks.fileName = QString::fromLatin1(menuFileName);
-    hooks.profileKind = QStringLiteral("menu");
+    hooks.profileKeys = menuProfileKeys();
     hooks.success = form_ == CameraForm::B ? Message::MenuGeneratedB : Message::MenuGenerated;
     // What this model's form could have written: read back through the profile reader, which
     // refuses a value the form's lists and fields cannot hold.
     const auto readable = [this](const QJsonObject& profile) {
-        MenuProfileReader reader(form_, context().model, context().textLanguage());
-        reader.takeProfile(profile);
-        return reader.settings();
+        return MenuProfileReader(form_, context().model, context().textLanguage()).read(profile);
     };
     const auto decoded = [this](const QByteArray& bytes) {
         return decodeMenuRecord(toMenuRecord(bytes), form_);
@@ -328,7 +326,7 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
                                                  context().recordLanguage(), context().tvMode)));
         };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
-        const MenuProfileSettings read = readable(profile);
+        const ProfileRead<CameraSettings> read = readable(profile);
         if (read.error)
             return read.error->message;
         showSettings(read.settings);

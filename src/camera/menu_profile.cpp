@@ -1,11 +1,10 @@
 #include "camera/menu_profile.h"
 
-#include "camera/camera_rules.h"
 #include "camera/menu_field_entries.h"
 #include "camera/menu_fields.h"
 #include "common/profile_values.h"
 #include "i18n/language.h"
-#include "i18n/messages.h"
+#include "i18n/profile_number.h"
 #include "model/camera_model.h"
 
 namespace kestrova::camera {
@@ -24,10 +23,7 @@ QString modelName(int model) {
 } // namespace
 
 QStringList menuSettingNames() {
-    QStringList names;
-    for (const MenuFieldRow& row : menuFields())
-        names << row.nameText();
-    return names;
+    return settingNames(menuFields());
 }
 
 ProfileKeys menuProfileKeys() {
@@ -37,34 +33,18 @@ ProfileKeys menuProfileKeys() {
 }
 
 MenuProfileReader::MenuProfileReader(CameraForm form, int model, int language)
-    : form_(form)
+    : ProfileReader(true)
+    , form_(form)
     , model_(model)
     , language_(language)
     , settings_(CameraSettings::atOpen(form)) {}
 
-std::optional<ProfileError> MenuProfileReader::takeProfile(const QJsonObject& profile) {
-    for (auto it = profile.begin(); it != profile.end() && !error_; ++it) {
-        if (menuFieldNamed(it.key()))
-            error_ = take(it.key(), it.value());
-    }
-    return error_;
+bool MenuProfileReader::isSetting(const QString& name) const {
+    return menuFieldNamed(name) != nullptr;
 }
 
-std::optional<ProfileError> MenuProfileReader::takeAssignment(const QString& assignment) {
-    if (error_)
-        return error_;
-    const auto equals = assignment.indexOf(u'=');
-    if (equals <= 0)
-        error_ = ProfileError{
-            QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(shownValue(assignment))};
-    else
-        error_ = take(assignment.left(equals).trimmed(),
-                      QJsonValue(assignment.mid(equals + 1).trimmed()));
-    return error_;
-}
-
-MenuProfileSettings MenuProfileReader::settings() const {
-    return {settings_, error_};
+ProfileRead<CameraSettings> MenuProfileReader::settle() const {
+    return {settings_, std::nullopt};
 }
 
 std::optional<ProfileError> MenuProfileReader::take(const QString& name, const QJsonValue& value) {
@@ -75,23 +55,14 @@ std::optional<ProfileError> MenuProfileReader::take(const QString& name, const Q
         return refused(
             name,
             QStringLiteral("model %1 (%2) has no such setting").arg(model_).arg(modelName(model_)));
-    if (!value.isString() && !value.isDouble())
-        return refused(name,
-                       QStringLiteral("expected a number or a text, got %1").arg(describe(value)));
+    if (const auto why = notNumberOrText(value))
+        return refused(name, *why);
 
     int& field = settings_.*(row->number);
     if (row->kind == codec::FieldKind::Number) {
-        const auto number = wholeNumber(value);
-        if (!number)
-            return refused(name, QStringLiteral("%1 (got %2)")
-                                     .arg(i18n::messageFor(i18n::Message::EnterInteger, language_),
-                                          describe(value)));
-        if (!inRange(*row, *number))
-            return refused(name,
-                           QStringLiteral("%1 (got %2)")
-                               .arg(i18n::integerRangeMessage(row->lower, row->upper, language_),
-                                    describe(value)));
-        field = *number;
+        if (const auto why =
+                i18n::takeProfileNumber(value, {row->lower, row->upper}, language_, field))
+            return refused(name, *why);
         return std::nullopt;
     }
 

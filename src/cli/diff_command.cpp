@@ -113,32 +113,28 @@ QJsonObject canonical(const QString& kind, const QJsonObject& profile, int model
     };
     if (kind == u"menu") {
         const CameraForm form = app::cameraFormFor(model);
-        camera::MenuProfileReader reader(form, model, i18n::English);
-        reader.takeProfile(profile);
-        const camera::MenuProfileSettings read = reader.settings();
+        const auto read = camera::MenuProfileReader(form, model, i18n::English).read(profile);
         if (read.error)
             refuse(read.error->message);
         return camera::menuProfileObject(read.settings, form, model);
     }
     if (kind == u"mms") {
         const MmsForm form = app::mmsFormFor(model);
-        mms::MmsProfileReader reader(form, model, i18n::English);
-        reader.takeProfile(profile);
-        const mms::ProfileSettings read = reader.settings();
+        const auto read = mms::MmsProfileReader(form, model, i18n::English).read(profile);
         if (read.error)
             refuse(read.error->message);
         return mms::mmsProfileObject(read.settings,
                                      i18n::mmsSendOptions(form, model, i18n::English));
     }
     const SmtpForm form = app::smtpFormFor(model);
-    smtp::SmtpProfileReader reader(
-        form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)), i18n::English);
-    if (const auto refusal = reader.readObject(profile))
-        refuse(*refusal);
-    const auto settled = reader.settle();
-    if (settled.refusal)
-        refuse(*settled.refusal);
-    return smtp::smtpProfile(settled.settings, form);
+    const auto read =
+        smtp::SmtpProfileReader(
+            form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)),
+            i18n::English)
+            .read(profile);
+    if (read.error)
+        refuse(read.error->message);
+    return smtp::smtpProfile(read.settings, form);
 }
 
 QString fileNameOf(const QString& kind) {

@@ -3,8 +3,7 @@
 #include "cli/cli_error.h"
 #include "codec/record_field.h"
 #include "common/control_characters.h"
-#include "common/profile_document.h"
-#include "storage/bounded_read.h"
+#include "dialog/profile_file.h"
 
 #include <QJsonDocument>
 
@@ -14,19 +13,6 @@
 namespace kestrova::cli {
 
 using storage::BoundedRead;
-using storage::readBounded;
-
-namespace {
-
-// Far more than the longest profile inspect prints (about 2 KiB).
-constexpr qint64 profileLimit = 1024 * 1024;
-
-void checkProfile(const QString& path, const QJsonObject& profile, const ProfileKeys& keys) {
-    if (const auto problem = profileKeysProblem(profile, keys))
-        fail(ExitBadInput, QStringLiteral("the profile %1 %2").arg(path, *problem));
-}
-
-} // namespace
 
 QString terminalJson(const QJsonObject& object) {
     return terminalJson(QJsonDocument(object));
@@ -46,7 +32,8 @@ QString terminalJson(const QJsonDocument& document) {
 }
 
 QJsonObject readProfile(const QString& path, const ProfileKeys& keys) {
-    const BoundedRead read = readBounded(path, profileLimit);
+    const dialog::ProfileFile file = dialog::readProfileFile(path, keys);
+    const BoundedRead& read = file.read;
     switch (read.status) {
     case BoundedRead::Status::Ok:
         break;
@@ -56,19 +43,13 @@ QJsonObject readProfile(const QString& path, const ProfileKeys& keys) {
     case BoundedRead::Status::TooLarge:
         fail(ExitBadInput, QStringLiteral("the profile %1 is %2; a profile holds at most %3")
                                .arg(path, read.sizeText())
-                               .arg(profileLimit));
+                               .arg(dialog::profileLimit));
     case BoundedRead::Status::ReadError:
         fail(ExitWriteFailed, QStringLiteral("cannot read %1: %2").arg(path, read.reason));
     }
-    const ProfileDocument document = readProfileDocument(read.bytes);
-    if (document.problem)
-        fail(ExitBadInput, QStringLiteral("the profile %1 %2").arg(path, *document.problem));
-    checkProfile(path, document.object, keys);
-    return document.object;
-}
-
-void unknownSetting(const QString& name, const QStringList& settings) {
-    fail(ExitBadInput, unknownSettingMessage(name, settings));
+    if (const auto& problem = file.document.problem)
+        fail(ExitBadInput, QStringLiteral("the profile %1 %2").arg(path, problem->text()));
+    return file.document.object;
 }
 
 } // namespace kestrova::cli

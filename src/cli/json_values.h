@@ -38,7 +38,4 @@ using kestrova::ProfileKeys;
 // damaged file's report, another kind's, or a name the command does not know.
 QJsonObject readProfile(const QString& path, const ProfileKeys& keys);
 
-// Ends the command for a setting name it does not know, with the nearest known one.
-[[noreturn]] void unknownSetting(const QString& name, const QStringList& settings);
-
 } // namespace kestrova::cli

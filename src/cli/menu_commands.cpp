@@ -1,8 +1,8 @@
 #include "app/routing.h"
 #include "camera/camera_rules.h"
 #include "camera/captured_time.h"
+#include "camera/menu_profile.h"
 #include "camera/menu_record.h"
-#include "cli/camera_values.h"
 #include "cli/cli_error.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
@@ -72,11 +72,11 @@ int runMenu(const QStringList& arguments) {
     const CameraForm form = app::cameraFormFor(model);
     const camera::CapturedTime time = capturedTime(parser, timeOption);
 
-    CameraValues values(model, state.language());
-    file.applyTo(parser, values);
+    camera::MenuProfileReader reader(form, model, state.language());
+    const camera::CameraSettings settings = file.read(parser, reader, camera::menuProfileKeys());
     // The same corrections as the form's Generate: 0 minutes becomes 1.
-    const auto record = camera::prepareMenuFile(form, values.settings(), time,
-                                                state.recordLanguage(), state.tvMode);
+    const auto record =
+        camera::prepareMenuFile(form, settings, time, state.recordLanguage(), state.tvMode);
     const OutFolder out = file.outFolder(parser);
     if (parser.isSet(dryRun.dryRun))
         return printDryRun(parser, dryRun, out.path, camera::menuFileName,

@@ -14,37 +14,7 @@
 
 namespace kestrova::cli {
 
-namespace {
-
 using mms::MmsSettings;
-
-// The profile and the --set flags as the core reads them; what it refuses ends the command.
-class MmsValues {
-public:
-    MmsValues(int model, int language)
-        : reader_(app::mmsFormFor(model), model, language) {}
-
-    void applyProfile(const QJsonObject& profile) { reader_.takeProfile(profile); }
-
-    ProfileKeys profileKeys() const { return mms::mmsProfileKeys(); }
-
-    void applyAssignment(const QString& assignment) {
-        if (const auto error = reader_.takeAssignment(assignment))
-            fail(ExitBadInput, error->message);
-    }
-
-    MmsSettings settings() const {
-        const mms::ProfileSettings read = reader_.settings();
-        if (read.error)
-            fail(ExitBadInput, read.error->message);
-        return read.settings;
-    }
-
-private:
-    mms::MmsProfileReader reader_;
-};
-
-} // namespace
 
 int runMms(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -68,9 +38,8 @@ int runMms(const QStringList& arguments) {
     const app::ProcessState state = process.resolve(parser);
     const int language = state.language();
 
-    MmsValues values(model, language);
-    file.applyTo(parser, values);
-    const MmsSettings settings = values.settings();
+    mms::MmsProfileReader reader(app::mmsFormFor(model), model, language);
+    const MmsSettings settings = file.read(parser, reader, mms::mmsProfileKeys());
 
     const int statusCount = mms::mmsStatusCount(app::mmsFormFor(model), model);
     const mms::PreparedMmsFile prepared =

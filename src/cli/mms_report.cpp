@@ -143,10 +143,10 @@ private:
             if (model_ && model != *model_)
                 continue;
             const MmsForm form = app::mmsFormFor(model);
-            mms::MmsProfileReader reader(form, model, i18n::English);
-            reader.takeProfile(mms::mmsProfileObject(
-                decoded_.settings, i18n::mmsSendOptions(form, model, i18n::English)));
-            const mms::ProfileSettings read = reader.settings();
+            const auto read =
+                mms::MmsProfileReader(form, model, i18n::English)
+                    .read(mms::mmsProfileObject(decoded_.settings,
+                                                i18n::mmsSendOptions(form, model, i18n::English)));
             if (read.error) {
                 why = read.error->message;
                 continue;

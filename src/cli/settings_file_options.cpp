@@ -65,6 +65,11 @@ OutFolder outFolderAt(const QString& path, bool allowFixed) {
     return folder;
 }
 
+void SettingsFileOptions::refuseIf(const std::optional<ProfileError>& error) {
+    if (error)
+        fail(ExitBadInput, error->message);
+}
+
 OutFolder SettingsFileOptions::outFolder(const QCommandLineParser& parser) const {
     const QString folder = parser.value(out);
     if (folder.isEmpty())

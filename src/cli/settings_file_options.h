@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/json_values.h"
+#include "common/profile_reader.h"
 #include "storage/record_file.h"
 
 #include <QByteArray>
@@ -41,14 +42,22 @@ struct SettingsFileOptions {
     // --out as given; an empty one (an unset variable in a script, say) ends the command.
     OutFolder outFolder(const QCommandLineParser& parser) const;
 
-    // The profile first, then each --set in order.
-    template <typename Values>
-    void applyTo(const QCommandLineParser& parser, Values& values) const {
+    // The settings of the profile, then of each --set in order, as the reader takes them; the
+    // first refusal ends the command, before anything is written.
+    template <typename Settings>
+    Settings read(const QCommandLineParser& parser, ProfileReader<Settings>& reader,
+                  const ProfileKeys& keys) const {
         if (parser.isSet(profile))
-            values.applyProfile(readProfile(parser.value(profile), values.profileKeys()));
+            refuseIf(reader.takeProfile(readProfile(parser.value(profile), keys)));
         for (const QString& assignment : parser.values(set))
-            values.applyAssignment(assignment);
+            refuseIf(reader.takeAssignment(assignment));
+        const ProfileRead<Settings> read = reader.settings();
+        refuseIf(read.error);
+        return read.settings;
     }
+
+private:
+    static void refuseIf(const std::optional<ProfileError>& error);
 };
 
 // The folder to write into, with the volume mounted there. A card's empty mount folder on the

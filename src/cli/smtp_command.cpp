@@ -18,44 +18,6 @@
 
 namespace kestrova::cli {
 
-namespace {
-
-// The settings of one SMTP form from a profile and --set, as the core reads them; a refusal ends
-// the command.
-class SmtpValues {
-public:
-    SmtpValues(int model, int language)
-        : reader_(app::smtpFormFor(model),
-                  QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)), language) {
-    }
-
-    void applyProfile(const QJsonObject& profile) { refuseIf(reader_.readObject(profile)); }
-
-    ProfileKeys profileKeys() const { return smtp::smtpProfileKeys(); }
-
-    void applyAssignment(const QString& assignment) {
-        if (const auto refused = reader_.readAssignment(assignment))
-            fail(ExitBadInput,
-                 assignment.indexOf(u'=') <= 0 ? QStringLiteral("--set ") + *refused : *refused);
-    }
-
-    smtp::SmtpSettings settle() const {
-        const auto settled = reader_.settle();
-        refuseIf(settled.refusal);
-        return settled.settings;
-    }
-
-private:
-    static void refuseIf(const std::optional<QString>& refusal) {
-        if (refusal)
-            fail(ExitBadInput, *refusal);
-    }
-
-    smtp::SmtpProfileReader reader_;
-};
-
-} // namespace
-
 int runSmtp(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -88,9 +50,9 @@ int runSmtp(const QStringList& arguments) {
     const SmtpForm form = app::smtpFormFor(model);
     const int language = state.language();
 
-    SmtpValues values(model, language);
-    file.applyTo(parser, values);
-    const smtp::SmtpSettings settings = values.settle();
+    smtp::SmtpProfileReader reader(
+        form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)), language);
+    const smtp::SmtpSettings settings = file.read(parser, reader, smtp::smtpProfileKeys());
 
     const smtp::PreparedSmtpFile prepared =
         smtp::prepareSmtpFile(settings, form, state.recordLanguage(), language);

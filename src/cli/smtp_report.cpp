@@ -179,17 +179,18 @@ private:
             if ((model_ && model != *model_) || !app::hasSmtp(model) ||
                 app::smtpFormFor(model) != guess_.form)
                 continue;
-            smtp::SmtpProfileReader reader(
-                guess_.form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)),
-                i18n::English);
-            why = reader.readObject(profile);
-            if (why)
+            const auto read =
+                smtp::SmtpProfileReader(
+                    guess_.form,
+                    QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)),
+                    i18n::English)
+                    .read(profile);
+            if (read.error) {
+                why = read.error->message;
                 continue;
-            const auto settled = reader.settle();
-            if ((why = settled.refusal))
-                continue;
+            }
             const smtp::PreparedSmtpFile prepared = smtp::prepareSmtpFile(
-                settled.settings, guess_.form,
+                read.settings, guess_.form,
                 i18n::isValidLanguage(decoded_.languageByte) ? decoded_.languageByte
                                                              : i18n::English,
                 i18n::English);

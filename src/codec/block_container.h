@@ -21,6 +21,9 @@ constexpr int dataBlockCount = 11;
 constexpr int textBlockCount = dataBlockCount - 1;
 constexpr int maxTextBytes = scrambledSize;
 constexpr int containerSize = blockSize * (dataBlockCount + 1); // 720
+// How much of a file to read to judge it as a settings file: the container, the largest of them,
+// and one byte more, which tells a larger file apart.
+constexpr qint64 settingsFileLimit = containerSize + 1;
 
 using DataBlocks = std::array<Block, dataBlockCount>;
 

@@ -68,45 +68,86 @@ std::optional<QString> damagedVerdict(const QJsonObject& profile) {
     return std::nullopt;
 }
 
+QString ProfileProblem::text() const {
+    QString text;
+    switch (fault) {
+    case ProfileFault::NotJson:
+        text = QStringLiteral("is not valid JSON: %1 at offset %2");
+        break;
+    case ProfileFault::NotObject:
+        text = QStringLiteral("must hold one JSON object of settings");
+        break;
+    case ProfileFault::NameTwice:
+        text = QStringLiteral("names \"%1\" twice; which value is meant cannot be told");
+        break;
+    case ProfileFault::Damaged:
+        text = QStringLiteral("is the report of a damaged file (%1); its values cannot be trusted");
+        break;
+    case ProfileFault::FactoryReset:
+        text = QStringLiteral("is a factory reset record, which holds no settings; write it with "
+                              "\"kestrova factory-reset\"");
+        break;
+    case ProfileFault::OtherKind:
+        text = QStringLiteral("describes a file of kind %1; this command writes %2");
+        break;
+    case ProfileFault::UnknownName:
+        text = QStringLiteral("holds the unknown setting \"%1\"; did you mean \"%2\"?");
+        break;
+    }
+    return filled(text);
+}
+
+QString ProfileProblem::filled(const QString& pattern) const {
+    // All at once, so a value that reads like "%1" stays as it is.
+    switch (values.size()) {
+    case 0:
+        return pattern;
+    case 1:
+        return pattern.arg(values[0]);
+    default:
+        return pattern.arg(values[0], values[1]);
+    }
+}
+
 ProfileDocument readProfileDocument(const QByteArray& json) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
         return {{},
-                QStringLiteral("is not valid JSON: %1 at offset %2")
-                    .arg(error.errorString())
-                    .arg(error.offset)};
+                ProfileProblem{ProfileFault::NotJson,
+                               {error.errorString(), QString::number(error.offset)}}};
     if (!document.isObject())
-        return {{}, QStringLiteral("must hold one JSON object of settings")};
+        return {{}, ProfileProblem{ProfileFault::NotObject, {}}};
     if (const auto name = repeatedName(json))
-        return {{},
-                QStringLiteral("names \"%1\" twice; which value is meant cannot be told")
-                    .arg(shownValue(*name))};
+        return {{}, ProfileProblem{ProfileFault::NameTwice, {shownValue(*name)}}};
     const QJsonObject profile = document.object();
     if (const auto verdict = damagedVerdict(profile))
-        return {{},
-                QStringLiteral("is the report of a damaged file (%1); its values cannot be "
-                               "trusted")
-                    .arg(*verdict)};
+        return {{}, ProfileProblem{ProfileFault::Damaged, {*verdict}}};
     return {profile, std::nullopt};
 }
 
-std::optional<QString> profileKeysProblem(const QJsonObject& profile, const ProfileKeys& keys) {
+std::optional<ProfileProblem> profileKeysProblem(const QJsonObject& profile,
+                                                 const ProfileKeys& keys) {
     const QJsonValue kind = profile.value(QStringLiteral("kind"));
     if (kind.toString() == u"factory-reset" && keys.kind == u"menu")
-        return QStringLiteral("is a factory reset record, which holds no settings; write it with "
-                              "\"kestrova factory-reset\"");
+        return ProfileProblem{ProfileFault::FactoryReset, {}};
     if (!kind.isUndefined() && kind.toString() != keys.kind)
-        return QStringLiteral("describes a file of kind %1; this command writes %2")
-            .arg(describe(kind), keys.kind);
+        return ProfileProblem{ProfileFault::OtherKind, {describe(kind), keys.kind}};
     for (auto it = profile.begin(); it != profile.end(); ++it) {
         const QString& name = it.key();
         if (keys.settings.contains(name) || keys.others.contains(name) || reportKeys.contains(name))
             continue;
-        return QStringLiteral("holds the unknown setting \"%1\"; did you mean \"%2\"?")
-            .arg(shownValue(name), nearestName(name, keys.settings));
+        return ProfileProblem{ProfileFault::UnknownName,
+                              {shownValue(name), nearestName(name, keys.settings)}};
     }
     return std::nullopt;
+}
+
+ProfileDocument readProfileDocument(const QByteArray& json, const ProfileKeys& keys) {
+    ProfileDocument document = readProfileDocument(json);
+    if (!document.problem)
+        document.problem = profileKeysProblem(document.object, keys);
+    return document;
 }
 
 } // namespace kestrova

@@ -1,8 +1,11 @@
 #include "dialog/card_file_actions.h"
 
-#include "common/profile_document.h"
+#include "codec/block_container.h"
+#include "common/profile_values.h"
+#include "dialog/profile_file.h"
 #include "dialog/settings_file.h"
 #include "i18n/notices.h"
+#include "i18n/own_text.h"
 #include "i18n/summary_texts.h"
 #include "storage/bounded_read.h"
 #include "storage/file_history.h"
@@ -12,14 +15,48 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
+#include <QtGlobal>
 
 namespace kestrova::dialog {
 
 namespace {
 
-// The largest settings file is 720 bytes; a profile is small text.
-constexpr qint64 settingsFileLimit = 721;
-constexpr qint64 profileLimit = 1 << 20;
+constexpr const char* textContext = "kestrova::CardFileActions";
+
+// Why a profile cannot be loaded, after "The profile FILE cannot be used: ", by the document's
+// fault; a file of another kind is named by its kind and this form's file.
+const char* problemSource(ProfileFault fault) {
+    switch (fault) {
+    case ProfileFault::NotJson:
+        return QT_TRANSLATE_NOOP("kestrova::CardFileActions",
+                                 "it is not valid JSON: %1 at offset %2");
+    case ProfileFault::NotObject:
+        return QT_TRANSLATE_NOOP("kestrova::CardFileActions",
+                                 "it must hold one JSON object of settings");
+    case ProfileFault::NameTwice:
+        return QT_TRANSLATE_NOOP("kestrova::CardFileActions",
+                                 "it names \"%1\" twice; which value is meant cannot be told");
+    case ProfileFault::Damaged:
+        return QT_TRANSLATE_NOOP(
+            "kestrova::CardFileActions",
+            "it is the report of a damaged file (%1); its values cannot be trusted");
+    case ProfileFault::UnknownName:
+        return QT_TRANSLATE_NOOP("kestrova::CardFileActions",
+                                 "it holds the unknown setting \"%1\"; did you mean \"%2\"?");
+    case ProfileFault::FactoryReset:
+    case ProfileFault::OtherKind:
+        break;
+    }
+    return QT_TRANSLATE_NOOP("kestrova::CardFileActions",
+                             "it holds the settings of a %1 file, not of %2");
+}
+
+constexpr const char* tooLargeText =
+    QT_TRANSLATE_NOOP("kestrova::CardFileActions", "larger than a profile (%1 bytes)");
+constexpr const char* tooLargeUnknownText =
+    QT_TRANSLATE_NOOP("kestrova::CardFileActions", "larger than a profile (more than %1 bytes)");
+constexpr const char* damagedCopyText =
+    QT_TRANSLATE_NOOP("kestrova::CardFileActions", "it reads as a damaged file");
 
 } // namespace
 
@@ -75,8 +112,8 @@ CardFileActions::CardFile CardFileActions::readCardFile() const {
     CardFile file;
     if (folder_.isEmpty())
         return file;
-    const storage::BoundedRead read =
-        storage::readBounded(recordFilePath(folder_.path(), hooks_.fileName), settingsFileLimit);
+    const storage::BoundedRead read = storage::readBounded(
+        recordFilePath(folder_.path(), hooks_.fileName), codec::settingsFileLimit);
     if (read.status == storage::BoundedRead::Status::CannotOpen)
         return file;
     file.bytes = read.bytes;
@@ -131,6 +168,25 @@ void CardFileActions::offerToLoad() {
         hooks_.showFile(*file.bytes);
 }
 
+QString CardFileActions::ownText(const char* source) const {
+    return i18n::ownText(textContext, source, context_.textLanguage());
+}
+
+QString CardFileActions::unreadableProfile(const storage::BoundedRead& read) const {
+    if (read.status != storage::BoundedRead::Status::TooLarge)
+        return read.reason;
+    return ownText(read.sizeKnown ? tooLargeText : tooLargeUnknownText).arg(read.size);
+}
+
+QString CardFileActions::unusableProfile(const ProfileDocument& document) const {
+    const ProfileProblem& problem = *document.problem;
+    const QString text = ownText(problemSource(problem.fault));
+    if (problem.fault != ProfileFault::OtherKind && problem.fault != ProfileFault::FactoryReset)
+        return problem.filled(text);
+    const QJsonValue kind = document.object.value(QStringLiteral("kind"));
+    return text.arg(kind.isString() ? kind.toString() : describe(kind), hooks_.fileName);
+}
+
 void CardFileActions::loadProfile() {
     const auto path = host_.chooseProfileFile(Host::FileUse::Open, folder_.path());
     if (!path)
@@ -138,26 +194,12 @@ void CardFileActions::loadProfile() {
     const auto unusable = [this, &path](const QString& why) {
         host_.showMessage(text(i18n::Notice::ProfileUnusable).arg(*path, why));
     };
-    const storage::BoundedRead read = storage::readBounded(*path, profileLimit);
-    if (!read.ok()) {
-        unusable(read.status == storage::BoundedRead::Status::TooLarge
-                     ? QStringLiteral("larger than a profile (%1)").arg(read.sizeText())
-                     : read.reason);
-        return;
-    }
-    const ProfileDocument document = readProfileDocument(read.bytes);
-    if (document.problem) {
-        unusable(QStringLiteral("it ") + *document.problem);
-        return;
-    }
-    const QJsonObject& profile = document.object;
-    const QString kind = profile.value(QStringLiteral("kind")).toString(hooks_.profileKind);
-    if (kind != hooks_.profileKind) {
-        unusable(QStringLiteral("it holds the settings of a %1 file, not of %2")
-                     .arg(kind, hooks_.fileName));
-        return;
-    }
-    if (const auto why = hooks_.showProfile(profile))
+    const ProfileFile file = readProfileFile(*path, hooks_.profileKeys);
+    if (!file.read.ok())
+        unusable(unreadableProfile(file.read));
+    else if (file.document.problem)
+        unusable(unusableProfile(file.document));
+    else if (const auto why = hooks_.showProfile(file.document.object))
         unusable(*why);
     else
         tellLoadedFrom(*path);
@@ -177,7 +219,7 @@ void CardFileActions::saveProfile() {
             return;
     }
     QJsonObject profile = hooks_.profile();
-    profile.insert(QStringLiteral("kind"), hooks_.profileKind);
+    profile.insert(QStringLiteral("kind"), hooks_.profileKeys.kind);
     profile.insert(QStringLiteral("model"), context_.model);
     QSaveFile file(*path);
     const QByteArray json = QJsonDocument(profile).toJson(QJsonDocument::Indented);
@@ -207,7 +249,7 @@ void CardFileActions::restorePrevious() {
     QString description;
     QString doubt = kept.problem;
     if (kept.bytes && doubt.isEmpty() && hooks_.judge(*kept.bytes, description) == FileFit::Damaged)
-        doubt = QStringLiteral("it reads as a damaged file");
+        doubt = ownText(damagedCopyText);
     if (!kept.bytes || !doubt.isEmpty()) {
         host_.showMessage(text(Notice::PreviousCopyDamaged).arg(hooks_.fileName, doubt));
         return;

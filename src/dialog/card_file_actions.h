@@ -1,11 +1,13 @@
 #pragma once
 
+#include "common/profile_document.h"
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
 #include "dialog/host.h"
 #include "dialog/target_folder.h"
 #include "i18n/messages.h"
 #include "i18n/notices.h"
+#include "storage/bounded_read.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -27,8 +29,8 @@ enum class FileFit {
 
 // What a setup form tells the card actions of its own file.
 struct CardFileHooks {
-    QString fileName;    // "menu.dat", "setup.dat" or "smtp.dat"
-    QString profileKind; // the profile's "kind", as inspect --json names the file
+    QString fileName;        // "menu.dat", "setup.dat" or "smtp.dat"
+    ProfileKeys profileKeys; // its "kind", as inspect --json names the file, and its names
     i18n::Message success;
     // Judges a file's bytes; for a file that fits, `description` says what it holds.
     std::function<FileFit(const QByteArray& bytes, QString& description)> judge;
@@ -73,6 +75,9 @@ private:
     // Shows the settings of the folder's file, or says why it cannot; whether it did.
     bool showCardFile();
     void loadProfile();
+    QString unreadableProfile(const storage::BoundedRead& read) const;
+    QString unusableProfile(const ProfileDocument& document) const;
+    QString ownText(const char* source) const;
     void saveProfile();
     void restorePrevious();
     void printSheet();

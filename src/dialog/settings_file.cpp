@@ -1,5 +1,6 @@
 #include "dialog/settings_file.h"
 
+#include "codec/block_container.h"
 #include "i18n/notices.h"
 #include "storage/bounded_read.h"
 
@@ -13,9 +14,8 @@ namespace {
 // The file a write is about to replace, read before the writer takes over; nothing when there
 // is none. One that cannot be read whole counts as no settings file at all.
 std::optional<QByteArray> fileToReplace(const QString& folder, const QString& fileName) {
-    // One byte more than the largest settings file tells a larger one apart.
-    constexpr qint64 limit = 721;
-    const storage::BoundedRead read = storage::readBounded(recordFilePath(folder, fileName), limit);
+    const storage::BoundedRead read =
+        storage::readBounded(recordFilePath(folder, fileName), codec::settingsFileLimit);
     if (read.status == storage::BoundedRead::Status::CannotOpen &&
         !QFileInfo::exists(recordFilePath(folder, fileName)))
         return std::nullopt;

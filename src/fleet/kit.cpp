@@ -43,10 +43,9 @@ std::optional<QString> sectionProblem(KitPart part, const QJsonValue& value, int
         return QStringLiteral("must hold an object of settings, not %1").arg(describe(value));
     const QJsonObject section = value.toObject();
     if (const auto verdict = damagedVerdict(section))
-        return QStringLiteral("is the report of a damaged file (%1); its values cannot be trusted")
-            .arg(*verdict);
+        return ProfileProblem{ProfileFault::Damaged, {*verdict}}.text();
     if (const auto problem = profileKeysProblem(section, profileKeys(part)))
-        return *problem;
+        return problem->text();
     const QJsonValue sectionModel = section.value(modelKey);
     if (!sectionModel.isUndefined() && wholeNumber(sectionModel) != model)
         return QStringLiteral("was read as model %1, the kit is for model %2")
@@ -90,7 +89,7 @@ KitRead parseKit(const QByteArray& json) {
     read.sha256 = sha256Hex(json);
     const ProfileDocument document = readProfileDocument(json);
     if (document.problem) {
-        read.problem = document.problem;
+        read.problem = document.problem->text();
         return read;
     }
     const QJsonObject object = document.object;

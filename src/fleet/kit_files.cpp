@@ -109,6 +109,24 @@ private:
         return refuse(refusal(message, values));
     }
 
+    // The section's settings, then this camera's own values, as the reader takes them; nothing
+    // once one is refused.
+    template <typename Settings>
+    std::optional<Settings> read(ProfileReader<Settings>& reader, const QJsonObject& section,
+                                 KitPart part) {
+        if (const auto error = reader.takeProfile(section))
+            return refuse({{}, error->message});
+        const auto values = valuesFor(part, values_);
+        for (const CameraValue* value : values) {
+            if (const auto error = reader.takeAssignment(assignment(*value)))
+                return refuse({value->column, error->message});
+        }
+        const ProfileRead<Settings> read = reader.settings();
+        if (read.error)
+            return refuse(read.error->message, values);
+        return read.settings;
+    }
+
     std::optional<QByteArray> menu(const QJsonObject& section) {
         const CameraModel& model = cameraModel(kit_.model);
         int language = defaults_.recordLanguage;
@@ -119,17 +137,10 @@ private:
         if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
             return refuse(*wrong);
         camera::MenuProfileReader reader(model.cameraForm, kit_.model, defaults_.language);
-        if (const auto error = reader.takeProfile(section))
-            return refuse({{}, error->message});
-        const auto values = valuesFor(KitPart::Menu, values_);
-        for (const CameraValue* value : values) {
-            if (const auto error = reader.takeAssignment(assignment(*value)))
-                return refuse({value->column, error->message});
-        }
-        const camera::MenuProfileSettings read = reader.settings();
-        if (read.error)
-            return refuse(read.error->message, values);
-        const auto record = camera::prepareMenuFile(model.cameraForm, read.settings,
+        const auto settings = read(reader, section, KitPart::Menu);
+        if (!settings)
+            return std::nullopt;
+        const auto record = camera::prepareMenuFile(model.cameraForm, *settings,
                                                     camera::CapturedTime::capture(clock_), language,
                                                     static_cast<std::uint16_t>(tvMode));
         const camera::CameraSettings written =
@@ -150,18 +161,13 @@ private:
         if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
             return refuse(*wrong);
         mms::MmsProfileReader reader(model.mmsForm, kit_.model, defaults_.language);
-        reader.takeProfile(section);
+        const auto settings = read(reader, section, KitPart::Mms);
+        if (!settings)
+            return std::nullopt;
         const auto values = valuesFor(KitPart::Mms, values_);
-        for (const CameraValue* value : values) {
-            if (const auto error = reader.takeAssignment(assignment(*value)))
-                return refuse({value->column, error->message});
-        }
-        const mms::ProfileSettings read = reader.settings();
-        if (read.error)
-            return refuse(read.error->message, values);
         const mms::PreparedMmsFile prepared =
-            mms::prepareMmsFile(read.settings, mms::mmsStatusCount(model.mmsForm, kit_.model),
-                                language, static_cast<std::uint16_t>(tvMode));
+            mms::prepareMmsFile(*settings, mms::mmsStatusCount(model.mmsForm, kit_.model), language,
+                                static_cast<std::uint16_t>(tvMode));
         if (const auto& failure = prepared.failure)
             return refuse(QStringLiteral("%1: %2").arg(
                               mms::mmsField(failure->field).nameText(),
@@ -181,18 +187,12 @@ private:
         smtp::SmtpProfileReader reader(
             model.smtpForm, QStringLiteral("model %1 (%2)").arg(kit_.model).arg(model.nameText()),
             defaults_.language);
-        if (const auto error = reader.readObject(section))
-            return refuse({{}, *error});
+        const auto settings = read(reader, section, KitPart::Smtp);
+        if (!settings)
+            return std::nullopt;
         const auto values = valuesFor(KitPart::Smtp, values_);
-        for (const CameraValue* value : values) {
-            if (const auto error = reader.readAssignment(assignment(*value)))
-                return refuse({value->column, *error});
-        }
-        const auto settled = reader.settle();
-        if (settled.refusal)
-            return refuse(*settled.refusal, values);
         const smtp::PreparedSmtpFile prepared =
-            smtp::prepareSmtpFile(settled.settings, model.smtpForm, language, defaults_.language);
+            smtp::prepareSmtpFile(*settings, model.smtpForm, language, defaults_.language);
         if (const auto& wrong = prepared.refusal)
             return refuse(wrong->field ? smtp::smtpField(*wrong->field).nameText() +
                                              QStringLiteral(": ") + wrong->message

@@ -388,14 +388,12 @@ void MmsFormModel::showSettings(const MmsSettings& s) {
 dialog::CardFileHooks MmsFormModel::cardFileHooks() {
     dialog::CardFileHooks hooks;
     hooks.fileName = QString::fromLatin1(mmsFileName);
-    hooks.profileKind = QStringLiteral("mms");
+    hooks.profileKeys = mmsProfileKeys();
     hooks.success = Message::MmsGenerated;
     // What this model's form could have written: the file read back through the profile
     // reader, which refuses a value the form's lists and boxes cannot hold.
     const auto readable = [this](const QJsonObject& profile) {
-        MmsProfileReader reader(form_, context().model, context().textLanguage());
-        reader.takeProfile(profile);
-        return reader.settings();
+        return MmsProfileReader(form_, context().model, context().textLanguage()).read(profile);
     };
     hooks.judge = [this, readable](const QByteArray& bytes, QString& description) {
         const DecodedMms decoded = decodeMmsRecord(bytes);
@@ -418,7 +416,7 @@ dialog::CardFileHooks MmsFormModel::cardFileHooks() {
             return plan_->sheet(planInput(), writable ? std::optional(file.bytes) : std::nullopt);
         };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
-        const ProfileSettings read = readable(profile);
+        const ProfileRead<MmsSettings> read = readable(profile);
         if (read.error)
             return read.error->message;
         showSettings(read.settings);

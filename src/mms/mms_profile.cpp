@@ -4,6 +4,7 @@
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "i18n/mms_texts.h"
+#include "i18n/profile_number.h"
 #include "mms/mms_checks.h"
 #include "mms/operator_presets.h"
 
@@ -31,10 +32,7 @@ const QStringList scopeEntries{QStringLiteral("domestic"), QStringLiteral("inter
 } // namespace
 
 QStringList mmsSettingNames() {
-    QStringList names;
-    for (const MmsFieldRow& row : mmsFields())
-        names << row.nameText();
-    return names;
+    return settingNames(mmsFields());
 }
 
 ProfileKeys mmsProfileKeys() {
@@ -44,31 +42,24 @@ ProfileKeys mmsProfileKeys() {
 }
 
 MmsProfileReader::MmsProfileReader(MmsForm form, int model, int language)
-    : form_(form)
+    : ProfileReader(false)
+    , form_(form)
     , model_(model)
     , language_(language) {}
 
-void MmsProfileReader::takeProfile(const QJsonObject& profile) {
-    for (auto it = profile.begin(); it != profile.end(); ++it) {
-        if (mmsFieldNamed(it.key()))
-            values_[it.key()] = it.value();
-    }
+bool MmsProfileReader::isSetting(const QString& name) const {
+    return mmsFieldNamed(name) != nullptr;
 }
 
-std::optional<ProfileError> MmsProfileReader::takeAssignment(const QString& assignment) {
-    const auto equals = assignment.indexOf(u'=');
-    if (equals <= 0)
-        return ProfileError{
-            QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(shownValue(assignment))};
-    const QString name = assignment.left(equals).trimmed();
+std::optional<ProfileError> MmsProfileReader::take(const QString& name, const QJsonValue& value) {
     if (!mmsFieldNamed(name))
         return ProfileError{unknownSettingMessage(name, mmsSettingNames())};
-    values_[name] = QJsonValue(assignment.mid(equals + 1));
+    values_[name] = value;
     return std::nullopt;
 }
 
-ProfileSettings MmsProfileReader::settings() const {
-    ProfileSettings result;
+ProfileRead<MmsSettings> MmsProfileReader::settle() const {
+    ProfileRead<MmsSettings> result;
     MmsSettings& s = result.settings;
     auto failed = [&result](std::optional<ProfileError> error) {
         result.error = std::move(error);
@@ -146,16 +137,8 @@ std::optional<ProfileError> MmsProfileReader::number(const MmsFieldRow& row, int
     const QJsonValue* value = given(name);
     if (!value)
         return std::nullopt;
-    const auto number = wholeNumber(*value);
-    if (!number)
-        return refused(name, QStringLiteral("%1 (got %2)")
-                                 .arg(i18n::messageFor(i18n::Message::EnterInteger, language_),
-                                      describe(*value)));
-    if (*number < row.lower || *number > row.upper)
-        return refused(name, QStringLiteral("%1 (got %2)")
-                                 .arg(i18n::integerRangeMessage(row.lower, row.upper, language_),
-                                      describe(*value)));
-    into = *number;
+    if (const auto why = i18n::takeProfileNumber(*value, {row.lower, row.upper}, language_, into))
+        return refused(name, *why);
     return std::nullopt;
 }
 

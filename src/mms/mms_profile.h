@@ -2,6 +2,7 @@
 
 #include "common/form_variants.h"
 #include "common/profile_document.h"
+#include "common/profile_reader.h"
 #include "mms/mms_fields.h"
 #include "mms/mms_settings.h"
 
@@ -21,35 +22,21 @@ QStringList mmsSettingNames();
 // What an MMS profile may name: its settings, and the record bytes inspect prints.
 ProfileKeys mmsProfileKeys();
 
-// Why named values gave no settings: an English message that starts with the setting's name.
-struct ProfileError {
-    QString message;
-
-    bool operator==(const ProfileError&) const = default;
-};
-
-struct ProfileSettings {
-    MmsSettings settings;
-    std::optional<ProfileError> error;
-};
-
 // The named values of a profile and of NAME=VALUE assignments for one camera model, settled
 // together once all are in, as several depend on others (the operator on the country, the
-// network texts on the mode). Messages about counts are in the given display language.
-class MmsProfileReader {
+// network texts on the mode); a text is taken as typed, blanks included. Messages about counts
+// are in the given display language.
+class MmsProfileReader : public ProfileReader<MmsSettings> {
 public:
     MmsProfileReader(MmsForm form, int model, int language);
 
-    // A JSON object as mmsProfileObject writes it; names that are no setting are passed over.
-    void takeProfile(const QJsonObject& profile);
-    // One NAME=VALUE; a text is taken as typed, blanks included.
-    std::optional<ProfileError> takeAssignment(const QString& assignment);
-
+private:
+    bool isSetting(const QString& name) const override;
+    std::optional<ProfileError> take(const QString& name, const QJsonValue& value) override;
     // The settings as the form's fields would hold them, before any preset is applied, or the
     // first value the form could not have held.
-    ProfileSettings settings() const;
+    ProfileRead<MmsSettings> settle() const override;
 
-private:
     const QJsonValue* given(const QString& name) const;
     std::optional<ProfileError> list(const QString& name, const QStringList& entries,
                                      int& into) const;

@@ -1,6 +1,7 @@
 #include "plan/card_facts.h"
 
 #include "camera/menu_record.h"
+#include "codec/block_container.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_record.h"
 #include "model/camera_model.h"
@@ -18,9 +19,6 @@ namespace kestrova::plan {
 
 namespace {
 
-// The largest settings file is 720 bytes.
-constexpr qint64 settingsFileLimit = 721;
-
 int dcimFileCount(const QString& folder) {
     const QString dcim = QDir(folder).filePath(QStringLiteral("DCIM"));
     if (!QFileInfo(dcim).isDir())
@@ -36,8 +34,8 @@ int dcimFileCount(const QString& folder) {
 }
 
 std::optional<QByteArray> settingsFile(const QString& folder, const char* name) {
-    const storage::BoundedRead read =
-        storage::readBounded(recordFilePath(folder, QString::fromLatin1(name)), settingsFileLimit);
+    const storage::BoundedRead read = storage::readBounded(
+        recordFilePath(folder, QString::fromLatin1(name)), codec::settingsFileLimit);
     if (!read.ok())
         return std::nullopt;
     return read.bytes;

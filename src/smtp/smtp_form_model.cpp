@@ -224,7 +224,7 @@ void SmtpFormModel::showSettings(const SmtpSettings& s) {
 dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
     dialog::CardFileHooks hooks;
     hooks.fileName = QString::fromLatin1(smtpFileName);
-    hooks.profileKind = QStringLiteral("smtp");
+    hooks.profileKeys = smtpProfileKeys();
     hooks.success = Message::SmtpGenerated;
     // What this model's form could have written: read back through the profile reader, which
     // refuses a value the form's lists and boxes cannot hold.
@@ -232,16 +232,13 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
         const QString model = QStringLiteral("model %1 (%2)")
                                   .arg(context().model)
                                   .arg(cameraModel(context().model).nameText());
-        SmtpProfileReader reader(form_, model, context().textLanguage());
-        if (const auto refusal = reader.readObject(profile))
-            return SmtpProfileReader::Settled{{}, refusal};
-        return reader.settle();
+        return SmtpProfileReader(form_, model, context().textLanguage()).read(profile);
     };
     hooks.judge = [this, readable](const QByteArray& bytes, QString& description) {
         const DecodedSmtp decoded = decodeSmtpRecord(bytes, form_);
         if (!decoded.check.intact())
             return dialog::FileFit::Damaged;
-        if (readable(smtpProfile(decoded.settings, form_)).refusal)
+        if (readable(smtpProfile(decoded.settings, form_)).error)
             return dialog::FileFit::OtherForm;
         description = cameraModel(context().model).nameText();
         return dialog::FileFit::Fits;
@@ -258,9 +255,9 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
                                 file.refusal ? std::nullopt : std::optional(file.bytes));
         };
     hooks.showProfile = [this, readable](const QJsonObject& profile) -> std::optional<QString> {
-        const SmtpProfileReader::Settled read = readable(profile);
-        if (read.refusal)
-            return read.refusal;
+        const ProfileRead<SmtpSettings> read = readable(profile);
+        if (read.error)
+            return read.error->message;
         showSettings(read.settings);
         return std::nullopt;
     };

@@ -5,6 +5,7 @@
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "i18n/mms_texts.h"
+#include "i18n/profile_number.h"
 #include "i18n/smtp_texts.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_checks.h"
@@ -80,10 +81,7 @@ std::optional<QString> checkManualEntry(const SmtpFieldRow& row, const QJsonValu
 } // namespace
 
 QStringList smtpSettingNames() {
-    QStringList names;
-    for (const SmtpFieldRow& row : smtpFields())
-        names << row.nameText();
-    return names;
+    return settingNames(smtpFields());
 }
 
 ProfileKeys smtpProfileKeys() {
@@ -147,26 +145,19 @@ QJsonObject smtpProfile(const SmtpSettings& settings, SmtpForm form) {
 }
 
 SmtpProfileReader::SmtpProfileReader(SmtpForm form, const QString& model, int language)
-    : form_(form)
+    : ProfileReader(false)
+    , form_(form)
     , model_(model)
     , language_(language) {}
 
-std::optional<QString> SmtpProfileReader::readObject(const QJsonObject& profile) {
-    for (auto it = profile.begin(); it != profile.end(); ++it) {
-        if (!smtpFieldNamed(it.key()))
-            continue;
-        if (auto refused = readSetting(it.key(), it.value()))
-            return refused;
-    }
-    return std::nullopt;
+bool SmtpProfileReader::isSetting(const QString& name) const {
+    return smtpFieldNamed(name) != nullptr;
 }
 
-std::optional<QString> SmtpProfileReader::readAssignment(const QString& assignment) {
-    const auto equals = assignment.indexOf(u'=');
-    if (equals <= 0)
-        return QStringLiteral("expects NAME=VALUE, got \"%1\"")
-            .arg(kestrova::shownValue(assignment));
-    return readSetting(assignment.left(equals).trimmed(), QJsonValue(assignment.mid(equals + 1)));
+std::optional<ProfileError> SmtpProfileReader::take(const QString& name, const QJsonValue& value) {
+    if (auto refused = readSetting(name, value))
+        return ProfileError{*refused};
+    return std::nullopt;
 }
 
 std::optional<QString> SmtpProfileReader::readSetting(const QString& name,
@@ -176,9 +167,8 @@ std::optional<QString> SmtpProfileReader::readSetting(const QString& name,
         return kestrova::unknownSettingMessage(name, smtpSettingNames());
     if (!onForm(*row, form_))
         return refusal(*row, QStringLiteral("%1 has no such setting").arg(model_));
-    if (!value.isString() && !value.isDouble())
-        return refusal(*row,
-                       QStringLiteral("expected a number or a text, got %1").arg(describe(value)));
+    if (const auto why = notNumberOrText(value))
+        return refusal(*row, *why);
     switch (row->id) {
     case SmtpField::Country:
         country_ = value;
@@ -199,20 +189,11 @@ std::optional<QString> SmtpProfileReader::readSetting(const QString& name,
     switch (row->kind) {
     case FieldKind::List:
         return readPosition(*row, value, smtpEntries(row->id, settings_), settings_.*row->number);
-    case FieldKind::Number: {
-        const auto parsed = wholeNumber(value);
-        if (!parsed)
-            return refusal(*row, QStringLiteral("%1 (got %2)")
-                                     .arg(i18n::messageFor(i18n::Message::EnterInteger, language_),
-                                          describe(value)));
-        if (!IntRange{row->lower, row->upper}.contains(*parsed))
-            return refusal(*row,
-                           QStringLiteral("%1 (got %2)")
-                               .arg(i18n::integerRangeMessage(row->lower, row->upper, language_),
-                                    describe(value)));
-        settings_.*row->number = *parsed;
+    case FieldKind::Number:
+        if (const auto why = i18n::takeProfileNumber(value, {row->lower, row->upper}, language_,
+                                                     settings_.*row->number))
+            return refusal(*row, *why);
         return std::nullopt;
-    }
     case FieldKind::Text:
         return readText(*row, value);
     }
@@ -239,25 +220,27 @@ std::optional<QString> SmtpProfileReader::readText(const SmtpFieldRow& row,
     return std::nullopt;
 }
 
-SmtpProfileReader::Settled SmtpProfileReader::settle() const {
-    Settled settled{settings_, std::nullopt};
+ProfileRead<SmtpSettings> SmtpProfileReader::settle() const {
+    ProfileRead<SmtpSettings> settled{settings_, std::nullopt};
     SmtpSettings& s = settled.settings;
     const SmtpFieldRow& country = smtpField(SmtpField::Country);
     const SmtpFieldRow& operatorRow = smtpField(SmtpField::Operator);
+    std::optional<QString> refusal;
     if (s.automatic) {
-        if ((settled.refusal = readPresetEntry(country, country_, s, s.country)))
-            return settled;
-        if ((settled.refusal = readPresetEntry(operatorRow, operator_, s, s.operatorCode)))
-            return settled;
-        settled.refusal = checkPresetTexts(s);
+        refusal = readPresetEntry(country, country_, s, s.country);
+        if (!refusal)
+            refusal = readPresetEntry(operatorRow, operator_, s, s.operatorCode);
+        if (!refusal)
+            refusal = checkPresetTexts(s);
     } else {
-        if ((settled.refusal = checkManualEntry(country, country_)))
-            return settled;
-        if ((settled.refusal = checkManualEntry(operatorRow, operator_)))
-            return settled;
+        refusal = checkManualEntry(country, country_);
+        if (!refusal)
+            refusal = checkManualEntry(operatorRow, operator_);
         s.country = manualCountry;
         s.operatorCode = 0;
     }
+    if (refusal)
+        settled.error = ProfileError{*refusal};
     return settled;
 }
 

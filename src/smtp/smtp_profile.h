@@ -2,6 +2,7 @@
 
 #include "common/form_variants.h"
 #include "common/profile_document.h"
+#include "common/profile_reader.h"
 #include "smtp/smtp_fields.h"
 #include "smtp/smtp_settings.h"
 
@@ -35,27 +36,21 @@ std::optional<QString> smtpEntryText(SmtpField field, const SmtpSettings& settin
 QJsonObject smtpProfile(const SmtpSettings& settings, SmtpForm form);
 
 // Reads the settings of one SMTP form from profiles and NAME=VALUE texts, starting from the
-// values the form opens with. Each refusal is a message naming its setting ("port: ..."). What
-// depends on more than one setting (the operator on the country, the GPRS texts on the mode)
-// is settled once all are in, so their order does not matter.
-class SmtpProfileReader {
+// values the form opens with; a text keeps its blanks, as a password may begin or end with one.
+// Each refusal is a message naming its setting ("port: ..."). What depends on more than one
+// setting (the operator on the country, the GPRS texts on the mode) is settled once all are in,
+// so their order does not matter.
+class SmtpProfileReader : public ProfileReader<SmtpSettings> {
 public:
     // `model` is how a refusal names the camera model ("model 3 (Kes LambdaMG)").
     SmtpProfileReader(SmtpForm form, const QString& model, int language);
 
-    // The settings a profile object names; its other keys are read past.
-    std::optional<QString> readObject(const QJsonObject& profile);
-    // NAME=VALUE; the value keeps its blanks, as a password may begin or end with one.
-    std::optional<QString> readAssignment(const QString& assignment);
-    std::optional<QString> readSetting(const QString& name, const QJsonValue& value);
-
-    struct Settled {
-        SmtpSettings settings;
-        std::optional<QString> refusal;
-    };
-    Settled settle() const;
-
 private:
+    bool isSetting(const QString& name) const override;
+    std::optional<ProfileError> take(const QString& name, const QJsonValue& value) override;
+    ProfileRead<SmtpSettings> settle() const override;
+
+    std::optional<QString> readSetting(const QString& name, const QJsonValue& value);
     std::optional<QString> readText(const SmtpFieldRow& row, const QJsonValue& value);
     std::optional<QString> checkPresetTexts(const SmtpSettings& settings) const;
 

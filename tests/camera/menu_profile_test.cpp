@@ -51,7 +51,7 @@ private Q_SLOTS:
                          row.name.data());
                 MenuProfileReader reader(form, model, i18n::English);
                 QCOMPARE(reader.takeProfile(profile), std::nullopt);
-                const MenuProfileSettings read = reader.settings();
+                const ProfileRead<CameraSettings> read = reader.settings();
                 QCOMPARE(read.error, std::nullopt);
                 QVERIFY2(read.settings == settings,
                          qPrintable(QStringLiteral("%1 = %2").arg(row.nameText()).arg(value)));

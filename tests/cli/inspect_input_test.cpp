@@ -125,6 +125,37 @@ private Q_SLOTS:
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
     }
 
+    // The three commands read --set alike: one splitter and one number check; an assignment
+    // that cannot be split is refused before any later one is read.
+    void assignmentsAreReadAlike_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("assignments");
+        QTest::addColumn<QString>("message");
+        for (const char* name : {"menu", "mms", "smtp"}) {
+            const QString command = QString::fromLatin1(name);
+            const QString number = command == u"menu" ? QStringLiteral("video_length")
+                                                      : QStringLiteral("pictures_per_day");
+            QTest::addRow("%s without a name", name)
+                << command << QStringList{QStringLiteral("=5"), QStringLiteral("no_such=1")}
+                << "--set expects NAME=VALUE, got \"=5\"";
+            QTest::addRow("%s not a number", name)
+                << command << QStringList{number + QStringLiteral("=ten")}
+                << number + QStringLiteral(": Please enter an integer. (got \"ten\")");
+        }
+    }
+    void assignmentsAreReadAlike() {
+        QFETCH(QString, command);
+        QFETCH(QStringList, assignments);
+        QFETCH(QString, message);
+        QStringList arguments{command, QStringLiteral("--model"), QStringLiteral("7"),
+                              QStringLiteral("--out"), dir.path()};
+        for (const QString& assignment : assignments)
+            arguments << QStringLiteral("--set") << assignment;
+        const auto result = runKestrova(arguments, settings());
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(result.err.trimmed(), QStringLiteral("kestrova: ") + message);
+    }
+
     void badValueIsCutShort() {
         const auto result = runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
                                          QStringLiteral("1"), QStringLiteral("--set"),

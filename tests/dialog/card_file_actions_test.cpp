@@ -268,6 +268,60 @@ private Q_SLOTS:
                  fileBytes(card + u'/' + kind.fileName));
     }
 
+    // The window's Load profile and the command's --profile refuse the same files, each in its
+    // own words; the form stays as it was.
+    void profilesBothSidesRefuse_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("command");
+        const QString twice = QStringLiteral("names \"video_length\" twice; which value is meant "
+                                             "cannot be told");
+        const QString damaged = QStringLiteral("is the report of a damaged file (\"intact\": "
+                                               "false); its values cannot be trusted");
+        const QString unknown = QStringLiteral("holds the unknown setting \"video_lenght\"; did "
+                                               "you mean \"video_length\"?");
+        QTest::newRow("array") << QByteArray("[]") << "it must hold one JSON object of settings"
+                               << "must hold one JSON object of settings";
+        QTest::newRow("name twice") << QByteArray(R"({"video_length": 10, "video_length": 20})")
+                                    << QStringLiteral("it ") + twice << twice;
+        QTest::newRow("damaged") << QByteArray(R"({"intact": false})")
+                                 << QStringLiteral("it ") + damaged << damaged;
+        QTest::newRow("unknown name")
+            << QByteArray(R"({"video_lenght": 10})") << QStringLiteral("it ") + unknown << unknown;
+        QTest::newRow("kind not a text")
+            << QByteArray(R"({"kind": 5})") << "it holds the settings of a 5 file, not of menu.dat"
+            << "describes a file of kind 5; this command writes menu";
+        QTest::newRow("factory reset")
+            << QByteArray(R"({"kind": "factory-reset"})")
+            << "it holds the settings of a factory-reset file, not of menu.dat"
+            << "is a factory reset record, which holds no settings; write it with \"kestrova "
+               "factory-reset\"";
+    }
+    void profilesBothSidesRefuse() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, window);
+        QFETCH(QString, command);
+        const QString profile = dir.filePath(QStringLiteral("refused.json"));
+        QVERIFY(test::writeFile(profile, json));
+        test::FakeHost host;
+        auto form = openForm(QStringLiteral("menu"), 2, {{2, false, false}, 2, 0}, host);
+        const dialog::Dialog before = form->dialog();
+        host.profileFileAnswers.push_back(profile);
+        form->contextActionChosen(CardFileActions::LoadProfile);
+        QCOMPARE(
+            host.messages,
+            QStringList{QStringLiteral("The profile %1 cannot be used: %2").arg(profile, window)});
+        QCOMPARE(form->dialog().text(res::camera_form::videoLength),
+                 before.text(res::camera_form::videoLength));
+        const auto result = runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
+                                         QStringLiteral("2"), QStringLiteral("--out"), newFolder(),
+                                         QStringLiteral("--profile"), profile},
+                                        dir.filePath(QStringLiteral("prefs.ini")));
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(QStringLiteral("the profile %1 %2").arg(profile, command)),
+                 qPrintable(result.err));
+    }
+
     void replacedFileComesBack() {
         const Kind kind = kindOf(QStringLiteral("mms"));
         const QString card = written(kind, 4, kind.settings);

@@ -34,7 +34,7 @@ const QStringList manualNetwork{QStringLiteral("mode=manual"),
 
 const QStringList phone{QStringLiteral("phone1=13800138000")};
 
-ProfileSettings read(const QStringList& assignments) {
+ProfileRead<MmsSettings> read(const QStringList& assignments) {
     MmsProfileReader reader(form, model, i18n::English);
     for (const QString& assignment : assignments) {
         if (const auto error = reader.takeAssignment(assignment))
@@ -93,9 +93,9 @@ private Q_SLOTS:
         QFETCH(QStringList, assignments);
         const MmsFieldRow& row = mmsField(MmsField(field));
 
-        const ProfileSettings given = read(assignments);
+        const ProfileRead<MmsSettings> given = read(assignments);
         QVERIFY2(!given.error, qPrintable(given.error ? given.error->message : QString()));
-        const ProfileSettings start = read(base);
+        const ProfileRead<MmsSettings> start = read(base);
         QVERIFY2(differs(row, given.settings, start.settings), "the case leaves the field alone");
 
         const PreparedMmsFile prepared = prepareMmsFile(
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(profile.contains(row.nameText()), !fixed);
         MmsProfileReader reader(form, model, i18n::English);
         reader.takeProfile(profile);
-        const ProfileSettings again = reader.settings();
+        const ProfileRead<MmsSettings> again = reader.settings();
         QVERIFY2(!again.error, qPrintable(again.error ? again.error->message : QString()));
         QCOMPARE(again.settings, given.settings);
     }

@@ -115,10 +115,10 @@ private Q_SLOTS:
         const QJsonObject profile = smtpProfile(decoded.settings, form);
         QVERIFY(profile.contains(row.nameText()));
         SmtpProfileReader reader(form, QStringLiteral("model 7"), 2);
-        QCOMPARE(reader.readObject(profile), std::optional<QString>());
-        const SmtpProfileReader::Settled settled = reader.settle();
-        QCOMPARE(settled.refusal, std::optional<QString>());
-        QCOMPARE(settled.settings, settings);
+        QCOMPARE(reader.takeProfile(profile), std::optional<ProfileError>());
+        const ProfileRead<SmtpSettings> read = reader.settings();
+        QCOMPARE(read.error, std::optional<ProfileError>());
+        QCOMPARE(read.settings, settings);
     }
 };
 
