@@ -25,8 +25,6 @@ namespace kestrova {
 
 namespace {
 
-// Settings files are tiny; anything far larger is not worth keeping as one.
-constexpr qint64 largestKept = 1 << 20;
 constexpr qint64 largestDescription = 64 * 1024;
 
 const QStringList settingsFileNames{QStringLiteral("menu.dat"), QStringLiteral("setup.dat"),
@@ -66,13 +64,9 @@ QString writeWhole(const QString& path, const QByteArray& bytes) {
                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return qt_error_string(errno);
-    const int error = storage::writeAll(fd, bytes) ? 0 : errno;
-    const bool synced = error == 0 && ::fsync(fd) == 0;
-    const int syncError = errno;
+    const int error = storage::writeAll(fd, bytes) && ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    if (error != 0)
-        return qt_error_string(error);
-    return synced ? QString() : qt_error_string(syncError);
+    return error == 0 ? QString() : qt_error_string(error);
 }
 
 // The folder for this user alone; why it cannot be.

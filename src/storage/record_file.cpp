@@ -30,9 +30,6 @@ namespace kestrova {
 
 namespace {
 
-// Settings files are tiny; a far larger file of that name is nothing this program wrote.
-constexpr qint64 largestKept = 1 << 20;
-
 const QString temporaryTag = QStringLiteral(".kestrova-");
 
 WriteResult failed(WriteResult result, WriteFailure failure, const QString& systemText = {}) {
@@ -169,7 +166,9 @@ void removeLeftovers(int folder, const QString& fileName, qint64 recordSize) {
     ::closedir(dir);
 }
 
-// Copies what the folder holds under that name into the history before it is replaced.
+// Keeps in the history what the folder holds under that name, unless it holds these very bytes.
+// `result` tells whether a copy was kept, or why none could be; `keptId` names the entry, so that
+// a write that fails before its rename can take it back.
 void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& folderPath,
                  const QString& fileName, const QByteArray& bytes, const VolumeIdentity& volume,
                  WriteResult& result, QString& keptId) {
@@ -183,7 +182,7 @@ void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& 
         }
         return;
     }
-    const storage::BoundedRead old = storage::readBoundedFrom(fd, largestKept);
+    const storage::BoundedRead old = storage::readBoundedFrom(fd, FileHistory::largestKept);
     ::close(fd);
     if (!old.ok()) {
         result.oldCopy = OldCopy::NotKept;
@@ -239,11 +238,10 @@ std::optional<QString> writeTemporary(int folder, const QString& fileName, const
             return std::nullopt;
         }
         // The sync's result counts: a card that failed to take the bytes keeps its old file.
-        const bool written = storage::writeAll(fd, bytes) && ::fdatasync(fd) == 0;
-        error = errno;
-        if (::close(fd) != 0 && written)
+        error = storage::writeAll(fd, bytes) && ::fdatasync(fd) == 0 ? 0 : errno;
+        if (::close(fd) != 0 && error == 0)
             error = errno;
-        else if (written)
+        if (error == 0)
             return name;
         ::unlinkat(folder, encoded.constData(), 0);
         return std::nullopt;
@@ -353,7 +351,9 @@ bool isMountPoint(const QString& folder) {
            QFileInfo(storage.rootPath()).canonicalFilePath() == info.canonicalFilePath();
 }
 
-// Systems without folder handles write by path, through QSaveFile's own temporary file.
+// Systems without folder handles write by path, through QSaveFile, which names its temporary
+// file in the folder itself and removes it when the write fails. A write cut off there may
+// leave that file behind: its name is not this writer's, so it is never cleared away.
 WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
                             WriteOptions options) {
     WriteResult result;
