@@ -2,6 +2,7 @@
 
 #include "i18n/language.h"
 
+#include <QLoggingCategory>
 #include <QTranslator>
 
 #include <array>
@@ -10,6 +11,8 @@
 namespace kestrova::i18n {
 
 namespace {
+
+Q_LOGGING_CATEGORY(textsLog, "kestrova.texts", QtCriticalMsg)
 
 // The translations' names by language number; English is the texts' own language.
 constexpr std::array<const char*, languageCount> translationNames{
@@ -24,11 +27,15 @@ const QTranslator* translator(int language) {
     const auto index = static_cast<std::size_t>(language - 1);
     std::call_once(loaded[index], [index] {
         auto* translations = new QTranslator;
-        if (translations->load(QStringLiteral(":/i18n/kestrova_%1.qm")
-                                   .arg(QLatin1StringView(translationNames[index]))))
+        const QString file =
+            QStringLiteral(":/i18n/kestrova_%1.qm").arg(QLatin1StringView(translationNames[index]));
+        if (translations->load(file)) {
             translators[index] = translations;
-        else
+        } else {
+            qCWarning(textsLog, "%s cannot be loaded: the texts read English",
+                      qUtf8Printable(file));
             delete translations;
+        }
     });
     return translators[index];
 }

@@ -1,6 +1,7 @@
 #include "storage/file_history.h"
 
 #include "storage/bounded_read.h"
+#include "storage/storage_log.h"
 #include "storage/user_data_folder.h"
 #include "storage/write_all.h"
 
@@ -183,8 +184,13 @@ KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const
 }
 
 void FileHistory::remove(const QString& id) {
-    QFile::remove(root_ + u'/' + id + QStringLiteral(".json"));
-    QFile::remove(root_ + u'/' + id + QStringLiteral(".dat"));
+    for (const QString& path : {root_ + u'/' + id + QStringLiteral(".json"),
+                                root_ + u'/' + id + QStringLiteral(".dat")}) {
+        QFile file(path);
+        if (!file.remove() && file.exists())
+            qCWarning(storage::historyLog, "%s stays: %s", qUtf8Printable(path),
+                      qUtf8Printable(file.errorString()));
+    }
 }
 
 QList<HistoryEntry> FileHistory::entries() const {

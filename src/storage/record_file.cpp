@@ -2,6 +2,7 @@
 
 #include "storage/bounded_read.h"
 #include "storage/file_history.h"
+#include "storage/storage_log.h"
 #include "storage/write_all.h"
 #include "storage/writer_lock.h"
 
@@ -33,6 +34,9 @@ namespace {
 const QString temporaryTag = QStringLiteral(".kestrova-");
 
 WriteResult failed(WriteResult result, WriteFailure failure, const QString& systemText = {}) {
+    if (!systemText.isEmpty())
+        qCWarning(storage::writeLog, "%s was not written: %s", qUtf8Printable(result.path),
+                  qUtf8Printable(systemText));
     result.failure = failure;
     result.systemText = systemText;
     return result;
@@ -160,8 +164,10 @@ void removeLeftovers(int folder, const QString& fileName, qint64 recordSize) {
             continue;
         struct stat info {};
         if (::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode) && info.st_size <= recordSize)
-            ::unlinkat(folder, entry->d_name, 0);
+            S_ISREG(info.st_mode) && info.st_size <= recordSize &&
+            ::unlinkat(folder, entry->d_name, 0) != 0)
+            qCWarning(storage::writeLog, "%s, left by an earlier write, stays: %s", entry->d_name,
+                      qUtf8Printable(qt_error_string(errno)));
     }
     ::closedir(dir);
 }
@@ -309,6 +315,9 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     QString keptId;
     if (options.history)
         keepOldFile(*options.history, open, folder, fileName, bytes, volume, result, keptId);
+    if (result.oldCopy == OldCopy::NotKept)
+        qCWarning(storage::historyLog, "no copy of %s was kept: %s", qUtf8Printable(result.path),
+                  qUtf8Printable(result.oldCopyProblem));
     // Until the rename, the card still holds what the history entry holds.
     const auto dropKeptCopy = [&] {
         if (!keptId.isEmpty())
@@ -333,10 +342,16 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     if (::fsync(open.fd()) != 0)
         return failed(result, WriteFailure::FolderNotFlushed, qt_error_string(errno));
     const auto written = readFromDevice(open.fd(), fileName, bytes.size());
-    if (!written)
+    if (!written) {
+        qCWarning(storage::writeLog, "%s was written but cannot be read back",
+                  qUtf8Printable(result.path));
         return failed(result, WriteFailure::Unchecked);
-    if (*written != bytes)
+    }
+    if (*written != bytes) {
+        qCWarning(storage::writeLog, "%s reads back other bytes than were written",
+                  qUtf8Printable(result.path));
         return failed(result, WriteFailure::ReadBackDiffers);
+    }
     return result;
 }
 
