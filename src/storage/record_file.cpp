@@ -35,7 +35,7 @@ const QString temporaryTag = QStringLiteral(".kestrova-");
 
 WriteResult failed(WriteResult result, WriteFailure failure, const QString& systemText = {}) {
     if (!systemText.isEmpty())
-        qCWarning(storage::writeLog, "%s was not written: %s", qUtf8Printable(result.path),
+        qCWarning(storage::writeLog, "writing %s failed: %s", qUtf8Printable(result.path),
                   qUtf8Printable(systemText));
     result.failure = failure;
     result.systemText = systemText;

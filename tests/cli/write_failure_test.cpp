@@ -90,7 +90,7 @@ private Q_SLOTS:
             << "KESTROVA_FAIL_SYNC_IN" << 1
             << "kestrova: The file %1 could not be written: Input/output "
                "error. The settings on the card were not changed."
-            << true << "kestrova.write: %1 was not written: Input/output error";
+            << true << "kestrova.write: writing %1 failed: Input/output error";
         QTest::newRow("read-back fails")
             << "KESTROVA_FAIL_READ_IN" << 1
             << "kestrova: The file %1 was written, but it could not be read back to check it. "
@@ -103,7 +103,7 @@ private Q_SLOTS:
             << "kestrova: The file %1 was written, but the card did not confirm the change to its "
                "folder (Input/output error). Generate it again, or check the card with "
                "\"kestrova inspect\"."
-            << false << "kestrova.write: %1 was not written: Input/output error";
+            << false << "kestrova.write: writing %1 failed: Input/output error";
         // The write goes ahead, but nobody may count on a copy that was never made.
         QTest::newRow("old file cannot be read")
             << "KESTROVA_FAIL_FIRST_READ_IN" << 0
