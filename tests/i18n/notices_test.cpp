@@ -1,11 +1,13 @@
 #include "i18n/fleet_texts.h"
 #include "i18n/notices.h"
 #include "i18n/summary_texts.h"
+#include "support/process_runner.h"
 #include "support/test_registry.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -51,6 +53,13 @@ QList<Message> messagesOf(const QString& path) {
         }
     }
     return messages;
+}
+
+QSet<QByteArray> keysOf(const QList<Message>& messages) {
+    QSet<QByteArray> keys;
+    for (const Message& message : messages)
+        keys << message.context + '\n' + message.source + '\n' + message.key;
+    return keys;
 }
 
 template <typename Rows>
@@ -101,6 +110,25 @@ private Q_SLOTS:
                 QVERIFY2(!text.contains(QStringLiteral("フォルダー")), qPrintable(text));
         }
         QVERIFY2(missing.isEmpty(), missing.isEmpty() ? "" : missing.begin()->constData());
+    }
+
+    // What the sources mark for translation is what the translations hold: none missing, none
+    // left over, as lupdate finds them.
+    void translationsHoldWhatTheSourcesMark() {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("kestrova_de.ts"));
+        QVERIFY(QFile::copy(QStringLiteral(KESTROVA_TRANSLATIONS "/kestrova_de.ts"), copy));
+        const auto result = kestrova::test::runProgram(
+            QStringLiteral(KESTROVA_LUPDATE),
+            {QStringLiteral(KESTROVA_SOURCES), QStringLiteral("-locations"), QStringLiteral("none"),
+             QStringLiteral("-no-obsolete"), QStringLiteral("-ts"), copy},
+            dir.filePath(QStringLiteral("prefs.ini")));
+        QCOMPARE(result.exitCode, 0);
+        const QSet<QByteArray> marked = keysOf(messagesOf(copy));
+        const QSet<QByteArray> held =
+            keysOf(messagesOf(QStringLiteral(KESTROVA_TRANSLATIONS "/kestrova_de.ts")));
+        for (const QSet<QByteArray>& odd : {marked - held, held - marked})
+            QVERIFY2(odd.isEmpty(), odd.isEmpty() ? "" : odd.begin()->constData());
     }
 
     void languageOutsideTheRangeReadsEnglish() {
