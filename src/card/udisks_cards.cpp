@@ -1,6 +1,7 @@
 #include "card/udisks_cards.h"
 
 #include "card/bus_probe.h"
+#include "card/card_log.h"
 #include "card/udisks_types.h"
 
 #include <QAtomicInt>
@@ -31,20 +32,30 @@ QString errorOf(const QDBusMessage& reply) {
     return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
 }
 
+// A failed call's answer, logged; `problem` as the caller tells it.
+QString logged(const QString& problem) {
+    qCWarning(cardLog, "%s", qUtf8Printable(problem));
+    return problem;
+}
+
 } // namespace
 
 std::unique_ptr<UdisksCards> UdisksCards::connectTo(int waitMs) {
     const QString address = systemBusAddress();
-    if (!busAnswers(address, waitMs))
+    if (!busAnswers(address, waitMs)) {
+        qCWarning(cardLog, "no system bus answers at %s", qUtf8Printable(address));
         return nullptr;
+    }
     static QAtomicInt connections;
     const QString name =
         QStringLiteral("kestrova-udisks-cards-%1").arg(connections.fetchAndAddRelaxed(1));
     QDBusConnection bus = QDBusConnection::connectToBus(address, name);
     const QDBusMessage ping = QDBusMessage::createMethodCall(
         service, root, QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
-    if (!bus.isConnected() ||
-        bus.call(ping, QDBus::Block, waitMs).type() != QDBusMessage::ReplyMessage) {
+    // Not connected, the call answers with that error.
+    const QDBusMessage pong = bus.call(ping, QDBus::Block, waitMs);
+    if (pong.type() != QDBusMessage::ReplyMessage) {
+        qCWarning(cardLog, "udisks2 does not answer: %s", qUtf8Printable(errorOf(pong)));
         QDBusConnection::disconnectFromBus(name);
         return nullptr;
     }
@@ -88,7 +99,7 @@ std::optional<QString> UdisksCards::eject(const Volume& card) {
                      QStringLiteral("GetManagedObjects")),
                  QDBus::Block, 5000);
     if (list.type() != QDBusMessage::ReplyMessage || list.arguments().isEmpty())
-        return QStringLiteral("udisks2 did not answer: %1").arg(errorOf(list));
+        return logged(QStringLiteral("udisks2 did not answer: %1").arg(errorOf(list)));
     ManagedObjects objects;
     list.arguments().constFirst().value<QDBusArgument>() >> objects;
     const QString device = canonical(card.device);
@@ -104,8 +115,8 @@ std::optional<QString> UdisksCards::eject(const Volume& card) {
         unmount << noOptions;
         const QDBusMessage unmounted = bus.call(unmount, QDBus::Block, ejectWaitMs);
         if (unmounted.type() != QDBusMessage::ReplyMessage)
-            return QStringLiteral("udisks2 did not unmount %1: %2")
-                .arg(card.device, errorOf(unmounted));
+            return logged(QStringLiteral("udisks2 did not unmount %1: %2")
+                              .arg(card.device, errorOf(unmounted)));
         const QDBusObjectPath drive =
             block->value(QStringLiteral("Drive")).value<QDBusObjectPath>();
         const Properties driveProperties =
@@ -117,10 +128,13 @@ std::optional<QString> UdisksCards::eject(const Volume& card) {
             QStringLiteral("PowerOff"));
         powerOff << noOptions;
         // Unmounted is what counts: a slot that stays powered is pulled all the same.
-        bus.call(powerOff, QDBus::Block, ejectWaitMs);
+        const QDBusMessage poweredOff = bus.call(powerOff, QDBus::Block, ejectWaitMs);
+        if (poweredOff.type() != QDBusMessage::ReplyMessage)
+            logged(QStringLiteral("udisks2 did not power off %1: %2")
+                       .arg(drive.path(), errorOf(poweredOff)));
         return std::nullopt;
     }
-    return QStringLiteral("udisks2 does not know %1").arg(card.device);
+    return logged(QStringLiteral("udisks2 does not know %1").arg(card.device));
 }
 
 } // namespace kestrova::card

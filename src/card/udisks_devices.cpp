@@ -1,6 +1,7 @@
 #include "card/udisks_devices.h"
 
 #include "card/bus_probe.h"
+#include "card/card_log.h"
 #include "card/udisks_types.h"
 
 #include <QAtomicInt>
@@ -68,8 +69,12 @@ std::optional<QList<DeviceFacts>> udisksDevices(int waitMs) {
         service, root, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
         QStringLiteral("GetManagedObjects"));
     const QDBusMessage reply = bus.call(call, QDBus::Block, waitMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        qCWarning(cardLog, "udisks2 did not list its devices: %s",
+                  qUtf8Printable(reply.errorMessage().isEmpty() ? reply.errorName()
+                                                                : reply.errorMessage()));
         return std::nullopt;
+    }
     ManagedObjects objects;
     reply.arguments().constFirst().value<QDBusArgument>() >> objects;
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "i18n/language.h"
+#include "i18n/own_text.h"
 
-#include <array>
 #include <span>
-#include <string_view>
 
 namespace kestrova::i18n {
 
@@ -51,9 +50,11 @@ enum class FleetText {
 
 struct FleetTextRow {
     FleetText id;
-    std::string_view key;
-    std::array<const char*, languageCount> texts; // entry language - 1
+    OwnTextSource text;
 };
+
+// The context of these texts in translations/*.ts.
+inline constexpr const char* fleetTextContext = "FleetText";
 
 std::span<const FleetTextRow> fleetTextRows();
 

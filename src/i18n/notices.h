@@ -1,10 +1,9 @@
 #pragma once
 
 #include "i18n/language.h"
+#include "i18n/own_text.h"
 
-#include <array>
 #include <span>
-#include <string_view>
 
 namespace kestrova::i18n {
 
@@ -62,9 +61,11 @@ enum class Notice {
 
 struct NoticeRow {
     Notice id;
-    std::string_view key;
-    std::array<const char*, languageCount> texts; // entry language - 1
+    OwnTextSource text;
 };
+
+// The context of these texts in translations/*.ts.
+inline constexpr const char* noticeTextContext = "Notice";
 
 std::span<const NoticeRow> noticeRows();
 

@@ -1,10 +1,65 @@
 #include "i18n/own_text.h"
 
+#include "i18n/language.h"
+
+#include <QLoggingCategory>
+#include <QTranslator>
+
+#include <array>
+#include <mutex>
+
 namespace kestrova::i18n {
 
-// English for every language until the translations are compiled in.
-QString ownText(const char* /*context*/, const char* source, int /*language*/) {
+namespace {
+
+Q_LOGGING_CATEGORY(textsLog, "kestrova.texts", QtCriticalMsg)
+
+// The translations' names by language number; English is the texts' own language.
+constexpr std::array<const char*, languageCount> translationNames{
+    "zh_CN", nullptr, "de", "fi", "it", "fr", "hu", "sl", "cs", "ja", "lt"};
+
+// A language's translations are loaded the first time one of its texts is asked for, so a run
+// that shows none of our texts loads none. They stay for the whole run (never deleted: a text may
+// be asked for until the process ends), and the many-cards loop asks from a thread of its own.
+const QTranslator* translator(int language) {
+    static std::array<std::once_flag, languageCount> loaded;
+    static std::array<const QTranslator*, languageCount> translators{};
+    const auto index = static_cast<std::size_t>(language - 1);
+    std::call_once(loaded[index], [index] {
+        auto* translations = new QTranslator;
+        const QString file =
+            QStringLiteral(":/i18n/kestrova_%1.qm").arg(QLatin1StringView(translationNames[index]));
+        if (translations->load(file)) {
+            translators[index] = translations;
+        } else {
+            qCWarning(textsLog, "%s cannot be loaded: the texts read English",
+                      qUtf8Printable(file));
+            delete translations;
+        }
+    });
+    return translators[index];
+}
+
+QString lookUp(const char* context, const char* source, const char* key, int language) {
+    const int shown = textLanguage(language);
+    if (shown != English) {
+        if (const QTranslator* translations = translator(shown)) {
+            QString text = translations->translate(context, source, key);
+            if (!text.isEmpty())
+                return text;
+        }
+    }
     return QString::fromUtf8(source);
+}
+
+} // namespace
+
+QString ownText(const char* context, const char* source, int language) {
+    return lookUp(context, source, nullptr, language);
+}
+
+QString ownText(const char* context, const OwnTextSource& text, int language) {
+    return lookUp(context, text.source, text.key, language);
 }
 
 } // namespace kestrova::i18n

@@ -4,8 +4,16 @@
 
 namespace kestrova::i18n {
 
-// One of this program's own texts (not the behaviour's tables) in a display language: `source`
-// is the English text, marked with QT_TRANSLATE_NOOP in `context` ("kestrova::ProfileFile").
+// A text of ours as a table holds it: the English text, and the key a translator knows it by,
+// which is its disambiguation in translations/*.ts (what QT_TRANSLATE_NOOP3 gives).
+struct OwnTextSource {
+    const char* source;
+    const char* key;
+};
+
+// A text of ours in a form's language (1..11; any other number reads English), from the
+// translations built into the program. A text without a translation reads English.
 QString ownText(const char* context, const char* source, int language);
+QString ownText(const char* context, const OwnTextSource& text, int language);
 
 } // namespace kestrova::i18n

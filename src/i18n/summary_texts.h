@@ -1,12 +1,11 @@
 #pragma once
 
 #include "i18n/language.h"
+#include "i18n/own_text.h"
 
 #include <QString>
 
-#include <array>
 #include <span>
-#include <string_view>
 
 namespace kestrova::i18n {
 
@@ -123,9 +122,11 @@ enum class SummaryText {
 
 struct SummaryTextRow {
     SummaryText id;
-    std::string_view key;
-    std::array<const char*, languageCount> texts; // entry language - 1
+    OwnTextSource text;
 };
+
+// The context of these texts in translations/*.ts.
+inline constexpr const char* summaryTextContext = "SummaryText";
 
 std::span<const SummaryTextRow> summaryTextRows();
 

@@ -1,6 +1,7 @@
 #include "storage/file_history.h"
 
 #include "storage/bounded_read.h"
+#include "storage/storage_log.h"
 #include "storage/user_data_folder.h"
 #include "storage/write_all.h"
 
@@ -25,8 +26,6 @@ namespace kestrova {
 
 namespace {
 
-// Settings files are tiny; anything far larger is not worth keeping as one.
-constexpr qint64 largestKept = 1 << 20;
 constexpr qint64 largestDescription = 64 * 1024;
 
 const QStringList settingsFileNames{QStringLiteral("menu.dat"), QStringLiteral("setup.dat"),
@@ -66,13 +65,9 @@ QString writeWhole(const QString& path, const QByteArray& bytes) {
                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return qt_error_string(errno);
-    const int error = storage::writeAll(fd, bytes) ? 0 : errno;
-    const bool synced = error == 0 && ::fsync(fd) == 0;
-    const int syncError = errno;
+    const int error = storage::writeAll(fd, bytes) && ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    if (error != 0)
-        return qt_error_string(error);
-    return synced ? QString() : qt_error_string(syncError);
+    return error == 0 ? QString() : qt_error_string(error);
 }
 
 // The folder for this user alone; why it cannot be.
@@ -189,8 +184,13 @@ KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const
 }
 
 void FileHistory::remove(const QString& id) {
-    QFile::remove(root_ + u'/' + id + QStringLiteral(".json"));
-    QFile::remove(root_ + u'/' + id + QStringLiteral(".dat"));
+    for (const QString& path : {root_ + u'/' + id + QStringLiteral(".json"),
+                                root_ + u'/' + id + QStringLiteral(".dat")}) {
+        QFile file(path);
+        if (!file.remove() && file.exists())
+            qCWarning(storage::historyLog, "%s stays: %s", qUtf8Printable(path),
+                      qUtf8Printable(file.errorString()));
+    }
 }
 
 QList<HistoryEntry> FileHistory::entries() const {

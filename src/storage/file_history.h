@@ -43,6 +43,9 @@ struct KeptBytes {
 class FileHistory {
 public:
     static constexpr int capacity = 100;
+    // Settings files are tiny: a far larger file of such a name is nothing this program wrote,
+    // and not worth keeping as one.
+    static constexpr qint64 largestKept = 1 << 20;
 
     explicit FileHistory(QString root);
 

@@ -2,6 +2,7 @@
 
 #include "storage/bounded_read.h"
 #include "storage/file_history.h"
+#include "storage/storage_log.h"
 #include "storage/write_all.h"
 #include "storage/writer_lock.h"
 
@@ -30,12 +31,12 @@ namespace kestrova {
 
 namespace {
 
-// Settings files are tiny; a far larger file of that name is nothing this program wrote.
-constexpr qint64 largestKept = 1 << 20;
-
 const QString temporaryTag = QStringLiteral(".kestrova-");
 
 WriteResult failed(WriteResult result, WriteFailure failure, const QString& systemText = {}) {
+    if (!systemText.isEmpty())
+        qCWarning(storage::writeLog, "writing %s failed: %s", qUtf8Printable(result.path),
+                  qUtf8Printable(systemText));
     result.failure = failure;
     result.systemText = systemText;
     return result;
@@ -163,13 +164,17 @@ void removeLeftovers(int folder, const QString& fileName, qint64 recordSize) {
             continue;
         struct stat info {};
         if (::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode) && info.st_size <= recordSize)
-            ::unlinkat(folder, entry->d_name, 0);
+            S_ISREG(info.st_mode) && info.st_size <= recordSize &&
+            ::unlinkat(folder, entry->d_name, 0) != 0)
+            qCWarning(storage::writeLog, "%s, left by an earlier write, stays: %s", entry->d_name,
+                      qUtf8Printable(qt_error_string(errno)));
     }
     ::closedir(dir);
 }
 
-// Copies what the folder holds under that name into the history before it is replaced.
+// Keeps in the history what the folder holds under that name, unless it holds these very bytes.
+// `result` tells whether a copy was kept, or why none could be; `keptId` names the entry, so that
+// a write that fails before its rename can take it back.
 void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& folderPath,
                  const QString& fileName, const QByteArray& bytes, const VolumeIdentity& volume,
                  WriteResult& result, QString& keptId) {
@@ -183,7 +188,7 @@ void keepOldFile(FileHistory& history, const OpenFolder& folder, const QString& 
         }
         return;
     }
-    const storage::BoundedRead old = storage::readBoundedFrom(fd, largestKept);
+    const storage::BoundedRead old = storage::readBoundedFrom(fd, FileHistory::largestKept);
     ::close(fd);
     if (!old.ok()) {
         result.oldCopy = OldCopy::NotKept;
@@ -239,11 +244,10 @@ std::optional<QString> writeTemporary(int folder, const QString& fileName, const
             return std::nullopt;
         }
         // The sync's result counts: a card that failed to take the bytes keeps its old file.
-        const bool written = storage::writeAll(fd, bytes) && ::fdatasync(fd) == 0;
-        error = errno;
-        if (::close(fd) != 0 && written)
+        error = storage::writeAll(fd, bytes) && ::fdatasync(fd) == 0 ? 0 : errno;
+        if (::close(fd) != 0 && error == 0)
             error = errno;
-        else if (written)
+        if (error == 0)
             return name;
         ::unlinkat(folder, encoded.constData(), 0);
         return std::nullopt;
@@ -311,6 +315,9 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     QString keptId;
     if (options.history)
         keepOldFile(*options.history, open, folder, fileName, bytes, volume, result, keptId);
+    if (result.oldCopy == OldCopy::NotKept)
+        qCWarning(storage::historyLog, "no copy of %s was kept: %s", qUtf8Printable(result.path),
+                  qUtf8Printable(result.oldCopyProblem));
     // Until the rename, the card still holds what the history entry holds.
     const auto dropKeptCopy = [&] {
         if (!keptId.isEmpty())
@@ -335,10 +342,16 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     if (::fsync(open.fd()) != 0)
         return failed(result, WriteFailure::FolderNotFlushed, qt_error_string(errno));
     const auto written = readFromDevice(open.fd(), fileName, bytes.size());
-    if (!written)
+    if (!written) {
+        qCWarning(storage::writeLog, "%s was written but cannot be read back",
+                  qUtf8Printable(result.path));
         return failed(result, WriteFailure::Unchecked);
-    if (*written != bytes)
+    }
+    if (*written != bytes) {
+        qCWarning(storage::writeLog, "%s reads back other bytes than were written",
+                  qUtf8Printable(result.path));
         return failed(result, WriteFailure::ReadBackDiffers);
+    }
     return result;
 }
 
@@ -353,7 +366,9 @@ bool isMountPoint(const QString& folder) {
            QFileInfo(storage.rootPath()).canonicalFilePath() == info.canonicalFilePath();
 }
 
-// Systems without folder handles write by path, through QSaveFile's own temporary file.
+// Systems without folder handles write by path, through QSaveFile, which names its temporary
+// file in the folder itself and removes it when the write fails. A write cut off there may
+// leave that file behind: its name is not this writer's, so it is never cleared away.
 WriteResult writeRecordFile(const QString& folder, const QString& fileName, const QByteArray& bytes,
                             WriteOptions options) {
     WriteResult result;

@@ -75,9 +75,10 @@ bool isMountPoint(const QString& folder);
 // ".menu.dat.kestrova-Ab12Cd". Only names of this form are ever cleared away.
 QString temporaryFileName(const QString& fileName, const QString& letters);
 
-// Writes a record file in one piece: a temporary file of the writer's own name in the folder,
-// synced to the device and renamed over the old file only once every byte is there, the folder
-// synced, then the file read back from the device and compared. Everything happens relative to
+// Writes a record file in one piece: a temporary file of the writer's own name in the folder
+// (where folders have no handles, QSaveFile's), synced to the device and renamed over the old
+// file only once every byte is there, the folder synced, then the file read back from the device
+// and compared. Everything happens relative to
 // the folder opened once, after the writer's turn came (the card is checked again then). On any
 // failure before the rename the file that was there before is left as it was. A file that is
 // replaced by different bytes goes into the history first, when one is given.

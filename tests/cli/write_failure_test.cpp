@@ -85,54 +85,69 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message"); // %1: the file
         QTest::addColumn<bool>("oldFileKept");
-        QTest::newRow("flush fails") << "KESTROVA_FAIL_SYNC_IN" << 1
-                                     << "kestrova: The file %1 could not be written: Input/output "
-                                        "error. The settings on the card were not changed."
-                                     << true;
+        QTest::addColumn<QString>("logLine"); // under QT_LOGGING_RULES; %1: the file
+        QTest::newRow("flush fails")
+            << "KESTROVA_FAIL_SYNC_IN" << 1
+            << "kestrova: The file %1 could not be written: Input/output "
+               "error. The settings on the card were not changed."
+            << true << "kestrova.write: writing %1 failed: Input/output error";
         QTest::newRow("read-back fails")
             << "KESTROVA_FAIL_READ_IN" << 1
             << "kestrova: The file %1 was written, but it could not be read back to check it. "
                "Write it again, or check it with \"kestrova inspect %1\"."
-            << false;
+            << false
+            << "kestrova.history: no copy of %1 was kept: menu.dat could not be read: "
+               "Input/output error\nkestrova.write: %1 was written but cannot be read back";
         QTest::newRow("folder flush fails")
             << "KESTROVA_FAIL_FOLDER_SYNC_IN" << 1
             << "kestrova: The file %1 was written, but the card did not confirm the change to its "
                "folder (Input/output error). Generate it again, or check the card with "
                "\"kestrova inspect\"."
-            << false;
+            << false << "kestrova.write: writing %1 failed: Input/output error";
         // The write goes ahead, but nobody may count on a copy that was never made.
         QTest::newRow("old file cannot be read")
             << "KESTROVA_FAIL_FIRST_READ_IN" << 0
             << "kestrova: no copy of the file it replaced could be kept in the history (menu.dat "
                "could not be read: Input/output error)"
-            << false;
+            << false
+            << "kestrova.history: no copy of %1 was kept: menu.dat could not be read: "
+               "Input/output error";
     }
     void deviceFailures() {
         QFETCH(QString, variable);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QFETCH(bool, oldFileKept);
-        const QString card = dir.filePath(QStringLiteral("failing-") + QTest::currentDataTag());
-        const QString menu = card + QStringLiteral("/menu.dat");
-        QVERIFY(QDir().mkpath(card));
-        QVERIFY(writeFile(menu, oldMenu));
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KESTROVA_FAILING_IO));
-        // The sanitizer runtime accepts a library preloaded in front of it.
-        environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                           QStringLiteral("verify_asan_link_order=0:detect_leaks=0"));
-        environment.insert(variable, card);
-        const auto result = runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
-                                         QStringLiteral("1"), QStringLiteral("--out"), card},
-                                        settings(), environment);
-        QCOMPARE(result.exitCode, exitCode);
-        QCOMPARE(result.out.trimmed(), exitCode == 0 ? menu : QString());
-        QCOMPARE(result.err.trimmed(), message.arg(menu));
-        QCOMPARE(fileBytes(menu) == oldMenu, oldFileKept);
-        QCOMPARE(QDir(card).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("menu.dat")});
-        const auto history = runKestrova({QStringLiteral("history")}, settings());
-        QVERIFY(!history.out.contains(QStringLiteral("failing-old")));
+        QFETCH(QString, logLine);
+        // Once as the user runs it, once with the log on: the log's line comes on top.
+        for (const bool logged : {false, true}) {
+            const QString card = dir.filePath(
+                QStringLiteral("failing-%1-%2").arg(QTest::currentDataTag()).arg(logged));
+            const QString menu = card + QStringLiteral("/menu.dat");
+            QVERIFY(QDir().mkpath(card));
+            QVERIFY(writeFile(menu, oldMenu));
+            QProcessEnvironment environment;
+            environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KESTROVA_FAILING_IO));
+            // The sanitizer runtime accepts a library preloaded in front of it.
+            environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                               QStringLiteral("verify_asan_link_order=0:detect_leaks=0"));
+            environment.insert(variable, card);
+            if (logged)
+                environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                                   QStringLiteral("kestrova.*.warning=true"));
+            const auto result = runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
+                                             QStringLiteral("1"), QStringLiteral("--out"), card},
+                                            settings(), environment);
+            QCOMPARE(result.exitCode, exitCode);
+            QCOMPARE(result.out.trimmed(), exitCode == 0 ? menu : QString());
+            QCOMPARE(result.err.trimmed(),
+                     (logged ? logLine.arg(menu) + u'\n' : QString()) + message.arg(menu));
+            QCOMPARE(fileBytes(menu) == oldMenu, oldFileKept);
+            QCOMPARE(QDir(card).entryList(QDir::Files | QDir::Hidden),
+                     QStringList{QStringLiteral("menu.dat")});
+            const auto history = runKestrova({QStringLiteral("history")}, settings());
+            QVERIFY(!history.out.contains(QStringLiteral("failing-old")));
+        }
     }
 
     // An unset variable in a script must not send the file into the root folder.

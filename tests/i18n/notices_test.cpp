@@ -1,10 +1,15 @@
 #include "i18n/fleet_texts.h"
 #include "i18n/notices.h"
 #include "i18n/summary_texts.h"
+#include "support/process_runner.h"
 #include "support/test_registry.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using namespace kestrova::i18n;
 
@@ -18,55 +23,112 @@ QStringList placeholders(const QString& text) {
     return found;
 }
 
-// A table's texts, each by its key, one column per language.
-using Texts = QList<std::pair<QByteArray, QStringList>>;
+struct Message {
+    QByteArray context, source, key;
+    QString translation;
+    bool finished = false;
+};
 
-template <typename Rows, typename Lookup> Texts textsOf(const Rows& rows, Lookup text) {
-    Texts texts;
-    int row = 0;
-    for (const auto& entry : rows) {
-        // Found by its id: the rows stand in the order of their ids.
-        if (static_cast<int>(entry.id) != row++)
-            return {};
-        QStringList columns;
-        for (int language = 1; language <= languageCount; ++language)
-            columns << text(entry.id, language);
-        texts.append({QByteArray(entry.key.data(), qsizetype(entry.key.size())), columns});
+QList<Message> messagesOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    QByteArray context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText().toUtf8();
+        else if (xml.name() == u"message")
+            messages.append({context, {}, {}, {}, false});
+        else if (xml.name() == u"source")
+            messages.last().source = xml.readElementText().toUtf8();
+        else if (xml.name() == u"comment")
+            messages.last().key = xml.readElementText().toUtf8();
+        else if (xml.name() == u"translation") {
+            messages.last().finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
+            messages.last().translation = xml.readElementText();
+        }
     }
-    return texts;
+    return messages;
+}
+
+QSet<QByteArray> keysOf(const QList<Message>& messages) {
+    QSet<QByteArray> keys;
+    for (const Message& message : messages)
+        keys << message.context + '\n' + message.source + '\n' + message.key;
+    return keys;
+}
+
+template <typename Rows>
+void addTexts(QSet<QByteArray>& texts, const char* context, const Rows& rows) {
+    for (const auto& row : rows)
+        texts << QByteArray(context) + '\n' + row.text.source + '\n' + row.text.key;
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Texts)
-
-// Every text the program adds exists in every language and says the same things there.
+// Every text of ours has a translation in every language that says the same things, and the
+// programs look it up as translated.
 class NoticesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void everyLanguageHasEveryText_data() {
-        QTest::addColumn<Texts>("texts");
-        QTest::newRow("notices") << textsOf(noticeRows(), noticeText);
-        QTest::newRow("what the camera will do") << textsOf(summaryTextRows(), summaryText);
-        QTest::newRow("many cards") << textsOf(fleetTextRows(), fleetText);
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("language");
+        const std::pair<const char*, int> languages[]{
+            {"zh_CN", Chinese}, {"de", Deutsch},   {"fi", Suomi},     {"it", Italiano},
+            {"fr", Francais},   {"hu", Magyar},    {"sl", Slovenian}, {"cs", Cesky},
+            {"ja", Japanese},   {"lt", Lithuanian}};
+        for (const auto& [name, language] : languages)
+            QTest::newRow(name) << QString::fromLatin1(name) << language;
     }
     void everyLanguageHasEveryText() {
-        QFETCH(Texts, texts);
-        QVERIFY(!texts.isEmpty());
-        for (const auto& [key, columns] : texts) {
-            const QString english = columns[English - 1];
-            for (int language = 1; language <= languageCount; ++language) {
-                const QString text = columns[language - 1];
-                QVERIFY2(!text.trimmed().isEmpty(), key.constData());
-                QCOMPARE(placeholders(text), placeholders(english));
-                // Chinese and Japanese set a colon full width, and Japanese says フォルダ, as
-                // the windows' own texts do.
-                if (language == Chinese || language == Japanese)
-                    QVERIFY2(!text.contains(u':'), qPrintable(text));
-                if (language == Japanese)
-                    QVERIFY2(!text.contains(QStringLiteral("フォルダー")), qPrintable(text));
-            }
+        QFETCH(QString, name);
+        QFETCH(int, language);
+        QSet<QByteArray> missing;
+        addTexts(missing, noticeTextContext, noticeRows());
+        addTexts(missing, summaryTextContext, summaryTextRows());
+        addTexts(missing, fleetTextContext, fleetTextRows());
+        const QList<Message> messages =
+            messagesOf(QStringLiteral(KESTROVA_TRANSLATIONS "/kestrova_%1.ts").arg(name));
+        QVERIFY(!messages.isEmpty());
+        for (const Message& message : messages) {
+            missing.remove(message.context + '\n' + message.source + '\n' + message.key);
+            const QString& text = message.translation;
+            QVERIFY2(message.finished && !text.trimmed().isEmpty(), message.source.constData());
+            QCOMPARE(placeholders(text), placeholders(QString::fromUtf8(message.source)));
+            // What the programs show is this translation.
+            QCOMPARE(ownText(message.context, {message.source, message.key}, language), text);
+            // Chinese and Japanese set a colon full width, and Japanese says フォルダ, as the
+            // windows' own texts do.
+            if (language == Chinese || language == Japanese)
+                QVERIFY2(!text.contains(u':'), qPrintable(text));
+            if (language == Japanese)
+                QVERIFY2(!text.contains(QStringLiteral("フォルダー")), qPrintable(text));
         }
+        QVERIFY2(missing.isEmpty(), missing.isEmpty() ? "" : missing.begin()->constData());
+    }
+
+    // What the sources mark for translation is what the translations hold: none missing, none
+    // left over, as lupdate finds them.
+    void translationsHoldWhatTheSourcesMark() {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("kestrova_de.ts"));
+        QVERIFY(QFile::copy(QStringLiteral(KESTROVA_TRANSLATIONS "/kestrova_de.ts"), copy));
+        const auto result = kestrova::test::runProgram(
+            QStringLiteral(KESTROVA_LUPDATE),
+            {QStringLiteral(KESTROVA_SOURCES), QStringLiteral("-locations"), QStringLiteral("none"),
+             QStringLiteral("-no-obsolete"), QStringLiteral("-ts"), copy},
+            dir.filePath(QStringLiteral("prefs.ini")));
+        QCOMPARE(result.exitCode, 0);
+        const QSet<QByteArray> marked = keysOf(messagesOf(copy));
+        const QSet<QByteArray> held =
+            keysOf(messagesOf(QStringLiteral(KESTROVA_TRANSLATIONS "/kestrova_de.ts")));
+        for (const QSet<QByteArray>& odd : {marked - held, held - marked})
+            QVERIFY2(odd.isEmpty(), odd.isEmpty() ? "" : odd.begin()->constData());
     }
 
     void languageOutsideTheRangeReadsEnglish() {

@@ -1,0 +1,838 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>FleetText</name>
+    <message>
+        <source>Set up many cards...</source>
+        <comment>fleet.menu_many_cards</comment>
+        <translation>Nastavit více karet...</translation>
+    </message>
+    <message>
+        <source>Save kit from card...</source>
+        <comment>fleet.menu_save_kit</comment>
+        <translation>Uložit sadu z karty...</translation>
+    </message>
+    <message>
+        <source>Set up many cards</source>
+        <comment>fleet.window_title</comment>
+        <translation>Nastavení více karet</translation>
+    </message>
+    <message>
+        <source>Kit file:</source>
+        <comment>fleet.kit_label</comment>
+        <translation>Soubor sady:</translation>
+    </message>
+    <message>
+        <source>Cameras (CSV):</source>
+        <comment>fleet.cameras_label</comment>
+        <translation>Kamery (CSV):</translation>
+    </message>
+    <message>
+        <source>Log file:</source>
+        <comment>fleet.log_label</comment>
+        <translation>Soubor záznamu:</translation>
+    </message>
+    <message>
+        <source>Set up by:</source>
+        <comment>fleet.setup_by_label</comment>
+        <translation>Instaloval:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>fleet.browse</comment>
+        <translation>Procházet...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>fleet.start</comment>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>fleet.stop</comment>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>fleet.close</comment>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Cards done:</source>
+        <comment>fleet.cards_done</comment>
+        <translation>Hotové karty:</translation>
+    </message>
+    <message>
+        <source>Choose a kit file, then press Start.</source>
+        <comment>fleet.choose_kit</comment>
+        <translation>Zvolte soubor sady a stiskněte Spustit.</translation>
+    </message>
+    <message>
+        <source>Insert the card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_card_for</comment>
+        <translation>Vložte kartu pro kameru %1 (%2 z %3)</translation>
+    </message>
+    <message>
+        <source>Insert the next card (%1 written)</source>
+        <comment>fleet.insert_next_card</comment>
+        <translation>Vložte další kartu (zapsáno: %1)</translation>
+    </message>
+    <message>
+        <source>Writing the card for camera %1 (%2)...</source>
+        <comment>fleet.writing</comment>
+        <translation>Zapisuje se karta pro kameru %1 (%2)...</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done and ejected: remove it.</source>
+        <comment>fleet.remove_ejected</comment>
+        <translation>Karta pro kameru %1 je hotová a vysunutá: vyjměte ji.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done: unmount and remove the card at %2.</source>
+        <comment>fleet.remove_card</comment>
+        <translation>Karta pro kameru %1 je hotová: odpojte a vyjměte kartu v %2.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was left as it was: remove it.</source>
+        <comment>fleet.remove_skipped</comment>
+        <translation>Karta v %1 zůstala beze změny: vyjměte ji.</translation>
+    </message>
+    <message>
+        <source>The card at %1 holds the files of another camera (serial text %2). Replace them with the settings of camera %3?</source>
+        <comment>fleet.ask_other_camera</comment>
+        <translation>Karta v %1 obsahuje soubory jiné kamery (sériový text %2). Nahradit je nastavením kamery %3?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 holds other settings than this kit&apos;s. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_other_kit</comment>
+        <translation>Soubor %2 na kartě v %1 obsahuje jiná nastavení než tato sada. Nahradit ho nastavením kamery %3?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 is damaged or cannot be read. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_damaged</comment>
+        <translation>Soubor %2 na kartě v %1 je poškozený nebo nečitelný. Nahradit ho nastavením kamery %3?</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <comment>fleet.result_done</comment>
+        <translation>hotovo</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <comment>fleet.result_failed</comment>
+        <translation>selhalo: %1</translation>
+    </message>
+    <message>
+        <source>incomplete (stopped)</source>
+        <comment>fleet.result_incomplete</comment>
+        <translation>nedokončeno (zastaveno)</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <comment>fleet.result_skipped</comment>
+        <translation>ponecháno beze změny</translation>
+    </message>
+    <message>
+        <source>Every camera&apos;s card is written (%1).</source>
+        <comment>fleet.all_done</comment>
+        <translation>Karty všech kamer jsou zapsány (%1).</translation>
+    </message>
+    <message>
+        <source>One card written (camera %1).</source>
+        <comment>fleet.one_card_written</comment>
+        <translation>Zapsána jedna karta (kamera %1).</translation>
+    </message>
+    <message>
+        <source>Stopped; %1 cards written.</source>
+        <comment>fleet.stopped</comment>
+        <translation>Zastaveno; zapsáno karet: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped during the card for camera %1: that card is incomplete and must be written again.</source>
+        <comment>fleet.stopped_during_card</comment>
+        <translation>Zastaveno během karty pro kameru %1: karta je nedokončená a je třeba ji zapsat znovu.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 failed: %2</source>
+        <comment>fleet.card_failed</comment>
+        <translation>Karta pro kameru %1 selhala: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <comment>fleet.input_unusable</comment>
+        <translation>%1 nelze použít: %2</translation>
+    </message>
+    <message>
+        <source>The kit &quot;%1&quot; was saved: %2</source>
+        <comment>fleet.kit_saved</comment>
+        <translation>Sada „%1“ byla uložena: %2</translation>
+    </message>
+    <message>
+        <source>No kit was saved: %1</source>
+        <comment>fleet.kit_not_saved</comment>
+        <translation>Žádná sada nebyla uložena: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no settings file.</source>
+        <comment>fleet.no_settings_file</comment>
+        <translation>%1 neobsahuje žádný soubor s nastavením.</translation>
+    </message>
+    <message>
+        <source>Cards are still being set up. Stop and close the window?</source>
+        <comment>fleet.ask_stop_first</comment>
+        <translation>Karty se stále nastavují. Zastavit a zavřít okno?</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>%1 in this folder is a link to another file; nothing was written.</source>
+        <comment>notice.file_is_link</comment>
+        <translation>Soubor %1 v této složce je odkaz na jiný soubor; nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>No folder chosen: choose the card&apos;s folder first.</source>
+        <comment>notice.no_folder_chosen</comment>
+        <translation>Není zvolena složka: nejprve zvolte složku karty.</translation>
+    </message>
+    <message>
+        <source>Another write to %1 is in progress; nothing was written. Try again in a moment.</source>
+        <comment>notice.write_in_progress</comment>
+        <translation>Probíhá jiný zápis do %1; nic nebylo zapsáno. Zkuste to za chvíli znovu.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but it could not be read back to check it. Generate it again, or use Load from card to check it.</source>
+        <comment>notice.written_unchecked</comment>
+        <translation>Soubor %1 byl zapsán, ale nepodařilo se ho přečíst zpět ke kontrole. Vytvořte ho znovu nebo ho zkontrolujte příkazem „Načíst z karty“.</translation>
+    </message>
+    <message>
+        <source>the path is too long.</source>
+        <comment>notice.reason_path_too_long</comment>
+        <translation>cesta je příliš dlouhá.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <comment>notice.file_written</comment>
+        <translation>Soubor: %1</translation>
+    </message>
+    <message>
+        <source>Replace the menu.dat in %1 with the factory settings?</source>
+        <comment>notice.confirm_factory_reset</comment>
+        <translation>Nahradit soubor menu.dat v %1 továrním nastavením?</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from 1 to 65535.</source>
+        <comment>notice.port_not_number</comment>
+        <translation>Port musí být celé číslo od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>The download page could not be opened. Its address is %1</source>
+        <comment>notice.url_not_opened</comment>
+        <translation>Stránku ke stažení se nepodařilo otevřít. Její adresa je %1</translation>
+    </message>
+    <message>
+        <source>This model does not send e-mail.</source>
+        <comment>notice.model_sends_no_email</comment>
+        <translation>Tento model neodesílá e-maily.</translation>
+    </message>
+    <message>
+        <source>Load from card</source>
+        <comment>notice.menu_load_from_card</comment>
+        <translation>Načíst z karty</translation>
+    </message>
+    <message>
+        <source>Load profile...</source>
+        <comment>notice.menu_load_profile</comment>
+        <translation>Načíst profil...</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <comment>notice.menu_save_profile</comment>
+        <translation>Uložit profil...</translation>
+    </message>
+    <message>
+        <source>Restore previous file</source>
+        <comment>notice.menu_restore_previous</comment>
+        <translation>Obnovit předchozí soubor</translation>
+    </message>
+    <message>
+        <source>There is no %1 in this folder; the form was left as it was.</source>
+        <comment>notice.file_absent</comment>
+        <translation>V této složce není %1; formulář zůstal beze změny.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is damaged; the form was left as it was.</source>
+        <comment>notice.file_damaged</comment>
+        <translation>Soubor %1 v této složce je poškozený; formulář zůstal beze změny.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder was written for a different camera model; the form was left as it was.</source>
+        <comment>notice.file_other_form</comment>
+        <translation>Soubor %1 v této složce byl zapsán pro jiný model kamery; formulář zůstal beze změny.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be used: %2</source>
+        <comment>notice.profile_unusable</comment>
+        <translation>Profil %1 nelze použít: %2</translation>
+    </message>
+    <message>
+        <source>Profile saved.</source>
+        <comment>notice.profile_saved</comment>
+        <translation>Profil uložen.</translation>
+    </message>
+    <message>
+        <source>No earlier %1 from this folder is kept in the history.</source>
+        <comment>notice.no_previous_file</comment>
+        <translation>V historii není uchován žádný dřívější %1 z této složky.</translation>
+    </message>
+    <message>
+        <source>Write back the %1 this folder held before %2?</source>
+        <comment>notice.ask_restore_previous</comment>
+        <translation>Obnovit soubor %1, který byl v této složce před %2?</translation>
+    </message>
+    <message>
+        <source>No copy of the replaced file could be kept, so it cannot be restored later.</source>
+        <comment>notice.no_copy_kept</comment>
+        <translation>Kopii nahrazeného souboru se nepodařilo uchovat, takže ho později nepůjde obnovit.</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <comment>notice.menu_more</comment>
+        <translation>Další...</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <comment>notice.loaded_from</comment>
+        <translation>Načteno z %1</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is the factory reset record; it holds no settings to load.</source>
+        <comment>notice.file_is_factory_reset</comment>
+        <translation>Soubor %1 v této složce je záznam pro obnovení továrního nastavení; neobsahuje žádná nastavení k načtení.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <comment>notice.ask_replace_profile</comment>
+        <translation>%1 již existuje. Nahradit?</translation>
+    </message>
+    <message>
+        <source>No lock could be made to write %1 safely (%2); nothing was written.</source>
+        <comment>notice.lock_unavailable</comment>
+        <translation>Zámek pro zápis %1 se nepodařilo vytvořit (%2); nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s name is not valid UTF-8 text, so the file cannot be written there. Rename the folder (or mount the card under another name) and choose it again.</source>
+        <comment>notice.name_not_utf8</comment>
+        <translation>Název složky není platný text UTF-8, proto do ní nelze soubor zapsat. Přejmenujte složku (nebo připojte kartu pod jiným názvem) a zvolte ji znovu.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but the card did not confirm the change to its folder (%2). Generate it again, or check the card with &quot;kestrova inspect&quot;.</source>
+        <comment>notice.folder_not_flushed</comment>
+        <translation>Soubor %1 byl zapsán, ale karta nepotvrdila změnu své složky (%2). Vytvořte ho znovu nebo zkontrolujte kartu příkazem &quot;kestrova inspect&quot;.</translation>
+    </message>
+    <message>
+        <source>Its camera clock will be set to the current time; every other setting stays as it was.</source>
+        <comment>notice.restore_sets_clock</comment>
+        <translation>Hodiny fotoaparátu v něm se nastaví na aktuální čas; všechna ostatní nastavení zůstanou, jak byla.</translation>
+    </message>
+    <message>
+        <source>%1 was restored as it was before %2.</source>
+        <comment>notice.restored_from</comment>
+        <translation>Soubor %1 byl obnoven do stavu před %2.</translation>
+    </message>
+    <message>
+        <source>The kept copy of %1 cannot be written back: %2.</source>
+        <comment>notice.previous_copy_damaged</comment>
+        <translation>Uchovanou kopii souboru %1 nelze zapsat zpět: %2.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 holds settings (%3). Load them into the form?</source>
+        <comment>notice.ask_load_from_folder</comment>
+        <translation>Soubor %1 ve složce %2 obsahuje nastavení (%3). Načíst je do formuláře?</translation>
+    </message>
+    <message>
+        <source>%1, clock %2</source>
+        <comment>notice.holds_menu_of</comment>
+        <translation>%1, hodiny %2</translation>
+    </message>
+    <message>
+        <source>The %1 this folder held before %2 came from the card %3; which card the folder holds now is not known. Write it back?</source>
+        <comment>notice.ask_restore_from_card</comment>
+        <translation>Soubor %1, který byl v této složce před %2, pochází z karty %3; není známo, kterou kartu složka obsahuje nyní. Zapsat jej zpět?</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryText</name>
+    <message>
+        <source>What the camera will do</source>
+        <comment>summary.strip_title</comment>
+        <translation>Co bude kamera dělat</translation>
+    </message>
+    <message>
+        <source>Triggers a day (assumed):</source>
+        <comment>summary.assumed_triggers</comment>
+        <translation>Spuštění za den (předpoklad):</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <comment>summary.warning_line</comment>
+        <translation>Upozornění: %1</translation>
+    </message>
+    <message>
+        <source>Print settings sheet...</source>
+        <comment>summary.menu_print_sheet</comment>
+        <translation>Vytisknout list nastavení...</translation>
+    </message>
+    <message>
+        <source>Settings sheet: %1</source>
+        <comment>summary.sheet_title</comment>
+        <translation>List nastavení: %1</translation>
+    </message>
+    <message>
+        <source>Camera model</source>
+        <comment>summary.sheet_model</comment>
+        <translation>Model kamery</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>summary.sheet_folder</comment>
+        <translation>Složka</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>summary.sheet_date</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Check value</source>
+        <comment>summary.sheet_check_value</comment>
+        <translation>Kontrolní hodnota</translation>
+    </message>
+    <message>
+        <source>none yet: these settings do not pass the checks before writing</source>
+        <comment>summary.sheet_no_check</comment>
+        <translation>zatím žádná: tato nastavení zatím neprojdou kontrolou před zápisem</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>summary.sheet_settings</comment>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <comment>summary.sheet_warnings</comment>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <comment>summary.sheet_no_warnings</comment>
+        <translation>Žádná.</translation>
+    </message>
+    <message>
+        <source>(hidden)</source>
+        <comment>summary.hidden_value</comment>
+        <translation>(skryto)</translation>
+    </message>
+    <message>
+        <source>The settings sheet could not be printed: %1</source>
+        <comment>summary.sheet_print_failed</comment>
+        <translation>List nastavení se nepodařilo vytisknout: %1</translation>
+    </message>
+    <message>
+        <source>Changed on the card:</source>
+        <comment>summary.changed_header</comment>
+        <translation>Změněno na kartě:</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <comment>summary.changed_line</comment>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>%1: changed</source>
+        <comment>summary.changed_hidden_line</comment>
+        <translation>%1: změněno</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>a dalších %1</translation>
+    </message>
+    <message>
+        <source>New file.</source>
+        <comment>summary.change_new_file</comment>
+        <translation>Nový soubor.</translation>
+    </message>
+    <message>
+        <source>No setting changed.</source>
+        <comment>summary.change_nothing</comment>
+        <translation>Žádné nastavení se nezměnilo.</translation>
+    </message>
+    <message>
+        <source>It replaced a damaged file.</source>
+        <comment>summary.change_replaced_damaged</comment>
+        <translation>Nahradil poškozený soubor.</translation>
+    </message>
+    <message>
+        <source>It replaced the factory reset record.</source>
+        <comment>summary.change_replaced_factory</comment>
+        <translation>Nahradil záznam pro obnovení továrního nastavení.</translation>
+    </message>
+    <message>
+        <source>It replaced a file written for another camera model.</source>
+        <comment>summary.change_replaced_other</comment>
+        <translation>Nahradil soubor zapsaný pro jiný model kamery.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>summary.seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>summary.minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>summary.hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <comment>summary.hours_minutes</comment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <comment>summary.minutes_seconds</comment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>summary.megabytes</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>summary.gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1.</source>
+        <comment>summary.trigger_photos1</comment>
+        <translation>Při pohybu: 1 snímek v rozlišení %1.</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1.</source>
+        <comment>summary.trigger_photos2</comment>
+        <translation>Při pohybu: 2 snímky v rozlišení %1.</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1.</source>
+        <comment>summary.trigger_photos3</comment>
+        <translation>Při pohybu: 3 snímky v rozlišení %1.</translation>
+    </message>
+    <message>
+        <source>On motion: a %1 video at %2.</source>
+        <comment>summary.trigger_video</comment>
+        <translation>Při pohybu: video o délce %1 v rozlišení %2.</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video1</comment>
+        <translation>Při pohybu: 1 snímek v rozlišení %1 a video o délce %2 v rozlišení %3.</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video2</comment>
+        <translation>Při pohybu: 2 snímky v rozlišení %1 a video o délce %2 v rozlišení %3.</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video3</comment>
+        <translation>Při pohybu: 3 snímky v rozlišení %1 a video o délce %2 v rozlišení %3.</translation>
+    </message>
+    <message>
+        <source>After each trigger it waits %1 before the next.</source>
+        <comment>summary.wait_after_trigger</comment>
+        <translation>Po každém spuštění čeká %1 do dalšího.</translation>
+    </message>
+    <message>
+        <source>After each trigger it is ready again at once.</source>
+        <comment>summary.no_wait</comment>
+        <translation>Po každém spuštění je ihned znovu připravena.</translation>
+    </message>
+    <message>
+        <source>The motion sensor is on (sensitivity: %1).</source>
+        <comment>summary.motion_on</comment>
+        <translation>Pohybové čidlo je zapnuté (citlivost: %1).</translation>
+    </message>
+    <message>
+        <source>The motion sensor is off.</source>
+        <comment>summary.motion_off</comment>
+        <translation>Pohybové čidlo je vypnuté.</translation>
+    </message>
+    <message>
+        <source>The side sensors are on.</source>
+        <comment>summary.side_on</comment>
+        <translation>Boční čidla jsou zapnutá.</translation>
+    </message>
+    <message>
+        <source>The side sensors are off.</source>
+        <comment>summary.side_off</comment>
+        <translation>Boční čidla jsou vypnutá.</translation>
+    </message>
+    <message>
+        <source>It is active all day.</source>
+        <comment>summary.active_all_day</comment>
+        <translation>Je aktivní celý den.</translation>
+    </message>
+    <message>
+        <source>It is active %1 (%2 a day).</source>
+        <comment>summary.active_one_window</comment>
+        <translation>Aktivní: %1 (%2 denně).</translation>
+    </message>
+    <message>
+        <source>It is active %1 and %2 (%3 a day).</source>
+        <comment>summary.active_two_windows</comment>
+        <translation>Aktivní: %1 a %2 (%3 denně).</translation>
+    </message>
+    <message>
+        <source>Its timers leave no time in which it is active.</source>
+        <comment>summary.active_never</comment>
+        <translation>Časovače nenechávají žádný čas, kdy je aktivní.</translation>
+    </message>
+    <message>
+        <source>And one photo every %1 while active: %2 a day.</source>
+        <comment>summary.time_lapse</comment>
+        <translation>A jeden snímek každých %1 během aktivity: %2 denně.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_time_and_text</comment>
+        <translation>Na snímcích je vyznačen čas a text „%1“.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time.</source>
+        <comment>summary.stamp_time</comment>
+        <translation>Na snímcích je vyznačen čas.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_text</comment>
+        <translation>Na snímcích je vyznačen text „%1“.</translation>
+    </message>
+    <message>
+        <source>Nothing is stamped on the pictures.</source>
+        <comment>summary.stamp_nothing</comment>
+        <translation>Na snímcích není nic vyznačeno.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the oldest files are overwritten.</source>
+        <comment>summary.sd_cycle_on</comment>
+        <translation>Když je karta plná, nejstarší soubory se přepíší.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the camera stops recording.</source>
+        <comment>summary.sd_cycle_off</comment>
+        <translation>Když je karta plná, kamera přestane nahrávat.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
+        <comment>summary.clock_set</comment>
+        <translation>Když kamera tuto kartu načte, nastaví se její hodiny na %1; vložte kartu brzy, jinak se hodiny zpozdí o čas, který mezitím uplyne.</translation>
+    </message>
+    <message>
+        <source>This record returns the camera to its factory settings.</source>
+        <comment>summary.factory_reset</comment>
+        <translation>Tento záznam vrátí kameru do továrního nastavení.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, card use about %2.</source>
+        <comment>summary.estimate_photos</comment>
+        <translation>Odhad za den: snímků přibližně %1, místa na kartě přibližně %2.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: video about %1, card use about %2.</source>
+        <comment>summary.estimate_video</comment>
+        <translation>Odhad za den: videa přibližně %1, místa na kartě přibližně %2.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
+        <comment>summary.estimate_both</comment>
+        <translation>Odhad za den: snímků přibližně %1, videa přibližně %2, místa na kartě přibližně %3.</translation>
+    </message>
+    <message>
+        <source>Triggers a day that the interval allows: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Spuštění za den, která interval dovolí: nejvýše %1.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2.</source>
+        <comment>summary.card_lasts</comment>
+        <translation>Dní, než se karta (volno %1) zaplní: přibližně %2.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
+        <comment>summary.card_overwrites</comment>
+        <translation>Dní, než se karta (volno %1) zaplní: přibližně %2; potom se nejstarší soubory přepisují.</translation>
+    </message>
+    <message>
+        <source>MMS sending is off.</source>
+        <comment>summary.mms_off</comment>
+        <translation>Odesílání MMS je vypnuté.</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS to %2.</source>
+        <comment>summary.mms_sends</comment>
+        <translation>Každý snímek odešle jako MMS %1 na %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture to %1.</source>
+        <comment>summary.sends_sms</comment>
+        <translation>Za každý snímek odešle SMS na %1.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
+        <comment>summary.messages_limit</comment>
+        <translation>Snímků za den: nejvýše %1; zpráv: nejvýše %2 denně, %3 měsíčně.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Snímků za den: bez omezení; zpráv: přibližně %1 denně, %2 měsíčně (odhad).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Data za měsíc: přibližně %1 MMS.</translation>
+    </message>
+    <message>
+        <source>E-mail sending is off.</source>
+        <comment>summary.email_off</comment>
+        <translation>Odesílání e-mailů je vypnuté.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
+        <comment>summary.email_sends</comment>
+        <translation>Každý snímek pošle e-mailem na %1 přes %2, port %3, z adresy %4.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
+        <comment>summary.emails_limit</comment>
+        <translation>Snímků za den: nejvýše %1; e-mailů: nejvýše %2 denně, %3 měsíčně.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Snímků za den: bez omezení; e-mailů: přibližně %1 denně, %2 měsíčně (odhad).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Data za měsíc: přibližně %1 e-mailů.</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on (%1 H).</source>
+        <comment>summary.remote_on</comment>
+        <translation>Dálkové ovládání přes SMS je zapnuté (%1 H).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is off.</source>
+        <comment>summary.remote_off</comment>
+        <translation>Dálkové ovládání přes SMS je vypnuté.</translation>
+    </message>
+    <message>
+        <source>Network: the operator preset for %1, %2.</source>
+        <comment>summary.network_preset</comment>
+        <translation>Síť: předvolba operátora pro %1, %2.</translation>
+    </message>
+    <message>
+        <source>Network: typed in (APN %1).</source>
+        <comment>summary.network_typed</comment>
+        <translation>Síť: zadaná ručně (APN %1).</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both off: the camera never takes a picture.</source>
+        <comment>summary.conflict_never_pictures</comment>
+        <translation>%1 i %2 jsou vypnuté: kamera nikdy nic nezaznamená.</translation>
+    </message>
+    <message>
+        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
+        <comment>summary.conflict_timer_empty</comment>
+        <translation>%1 je zapnutý a začátek i konec jsou v %2: okno je prázdné, nebo celý den, podle kamery.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap (%3): that time counts once.</source>
+        <comment>summary.conflict_timers_overlap</comment>
+        <translation>%1 a %2 se překrývají (%3): tento čas se počítá jednou.</translation>
+    </message>
+    <message>
+        <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
+        <comment>summary.conflict_time_lapse_zero</comment>
+        <translation>%1 je zapnutý s intervalem 0: kamera nemůže pořídit snímek každých 0 sekund.</translation>
+    </message>
+    <message>
+        <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
+        <comment>summary.conflict_time_lapse_long</comment>
+        <translation>Interval pro %1 (%2) je delší než aktivní okno %3: pořídí se v něm jen jeden snímek.</translation>
+    </message>
+    <message>
+        <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
+        <comment>summary.conflict_zero_interval</comment>
+        <translation>%1 je 0 s, zatímco %2 je %3: každý pohyb hned spustí další záznam, což zaplní kartu a vybije baterii.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no recipient is given: nothing is sent.</source>
+        <comment>summary.conflict_no_recipient</comment>
+        <translation>%1 je %2, ale není zadán žádný příjemce: nic se neodešle.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the camera has no one to e-mail.</source>
+        <comment>summary.conflict_email_no_recipient</comment>
+        <translation>%1 je prázdné: kamera nemá komu poslat e-mail.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
+        <comment>summary.conflict_unlimited</comment>
+        <translation>%1 je 0, což znamená bez omezení, ne žádné: odešle se každý snímek.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode</comment>
+        <translation>%1 je v menu.dat %2, zatímco %3 odesílá snímky: v tomto režimu kamera nefotí, takže se nic neodešle.</translation>
+    </message>
+    <message>
+        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
+        <comment>summary.conflict_clock_not_synced</comment>
+        <translation>Hodiny počítače nejsou synchronizované s časovým serverem: hodiny kamery budou mít stejnou chybu jako počítač.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
+        <comment>summary.conflict_clock_early</comment>
+        <translation>Hodiny kamery se nastaví na %1, tedy před rok 2024: hodiny počítače jsou zřejmě špatně.</translation>
+    </message>
+    <message>
+        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
+        <comment>summary.conflict_card_read_only</comment>
+        <translation>Karta je jen pro čtení: nelze na ni nic zapsat (není zapnutý zámek?).</translation>
+    </message>
+    <message>
+        <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
+        <comment>summary.conflict_card_short</comment>
+        <translation>Volné místo na kartě (%1) vystačí při přibližně %2 denně na méně než jeden den.</translation>
+    </message>
+    <message>
+        <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
+        <comment>summary.conflict_card_not_fat32</comment>
+        <translation>Karta je větší než 32 GB a je naformátovaná jako %1: mnoho kamer čte jen karty FAT32 do 32 GB, takže tato nemusí fungovat.</translation>
+    </message>
+    <message>
+        <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
+        <comment>summary.conflict_card_old_files</comment>
+        <translation>Na kartě jsou ještě snímky z dřívějšího nasazení (souborů v DCIM: %1).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,838 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>FleetText</name>
+    <message>
+        <source>Set up many cards...</source>
+        <comment>fleet.menu_many_cards</comment>
+        <translation>Viele Karten einrichten...</translation>
+    </message>
+    <message>
+        <source>Save kit from card...</source>
+        <comment>fleet.menu_save_kit</comment>
+        <translation>Satz von der Karte speichern...</translation>
+    </message>
+    <message>
+        <source>Set up many cards</source>
+        <comment>fleet.window_title</comment>
+        <translation>Viele Karten einrichten</translation>
+    </message>
+    <message>
+        <source>Kit file:</source>
+        <comment>fleet.kit_label</comment>
+        <translation>Satzdatei:</translation>
+    </message>
+    <message>
+        <source>Cameras (CSV):</source>
+        <comment>fleet.cameras_label</comment>
+        <translation>Kameras (CSV):</translation>
+    </message>
+    <message>
+        <source>Log file:</source>
+        <comment>fleet.log_label</comment>
+        <translation>Protokolldatei:</translation>
+    </message>
+    <message>
+        <source>Set up by:</source>
+        <comment>fleet.setup_by_label</comment>
+        <translation>Eingerichtet von:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>fleet.browse</comment>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>fleet.start</comment>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>fleet.stop</comment>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>fleet.close</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Cards done:</source>
+        <comment>fleet.cards_done</comment>
+        <translation>Fertige Karten:</translation>
+    </message>
+    <message>
+        <source>Choose a kit file, then press Start.</source>
+        <comment>fleet.choose_kit</comment>
+        <translation>Wählen Sie eine Satzdatei und drücken Sie dann „Starten“.</translation>
+    </message>
+    <message>
+        <source>Insert the card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_card_for</comment>
+        <translation>Karte für Kamera %1 einstecken (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Insert the next card (%1 written)</source>
+        <comment>fleet.insert_next_card</comment>
+        <translation>Nächste Karte einstecken (%1 geschrieben)</translation>
+    </message>
+    <message>
+        <source>Writing the card for camera %1 (%2)...</source>
+        <comment>fleet.writing</comment>
+        <translation>Karte für Kamera %1 wird geschrieben (%2)...</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done and ejected: remove it.</source>
+        <comment>fleet.remove_ejected</comment>
+        <translation>Die Karte für Kamera %1 ist fertig und ausgeworfen: bitte entnehmen.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done: unmount and remove the card at %2.</source>
+        <comment>fleet.remove_card</comment>
+        <translation>Die Karte für Kamera %1 ist fertig: bitte die Karte in %2 auswerfen und entnehmen.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was left as it was: remove it.</source>
+        <comment>fleet.remove_skipped</comment>
+        <translation>Die Karte in %1 blieb unverändert: bitte entnehmen.</translation>
+    </message>
+    <message>
+        <source>The card at %1 holds the files of another camera (serial text %2). Replace them with the settings of camera %3?</source>
+        <comment>fleet.ask_other_camera</comment>
+        <translation>Die Karte in %1 enthält die Dateien einer anderen Kamera (Seriennummerntext %2). Durch die Einstellungen von Kamera %3 ersetzen?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 holds other settings than this kit&apos;s. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_other_kit</comment>
+        <translation>%2 auf der Karte in %1 enthält andere Einstellungen als dieser Satz. Durch die Einstellungen von Kamera %3 ersetzen?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 is damaged or cannot be read. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_damaged</comment>
+        <translation>%2 auf der Karte in %1 ist beschädigt oder nicht lesbar. Durch die Einstellungen von Kamera %3 ersetzen?</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <comment>fleet.result_done</comment>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <comment>fleet.result_failed</comment>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>incomplete (stopped)</source>
+        <comment>fleet.result_incomplete</comment>
+        <translation>unvollständig (angehalten)</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <comment>fleet.result_skipped</comment>
+        <translation>unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>Every camera&apos;s card is written (%1).</source>
+        <comment>fleet.all_done</comment>
+        <translation>Die Karten aller Kameras sind geschrieben (%1).</translation>
+    </message>
+    <message>
+        <source>One card written (camera %1).</source>
+        <comment>fleet.one_card_written</comment>
+        <translation>Eine Karte geschrieben (Kamera %1).</translation>
+    </message>
+    <message>
+        <source>Stopped; %1 cards written.</source>
+        <comment>fleet.stopped</comment>
+        <translation>Angehalten; %1 Karten geschrieben.</translation>
+    </message>
+    <message>
+        <source>Stopped during the card for camera %1: that card is incomplete and must be written again.</source>
+        <comment>fleet.stopped_during_card</comment>
+        <translation>Während der Karte für Kamera %1 angehalten: Diese Karte ist unvollständig und muss neu geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 failed: %2</source>
+        <comment>fleet.card_failed</comment>
+        <translation>Die Karte für Kamera %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <comment>fleet.input_unusable</comment>
+        <translation>%1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The kit &quot;%1&quot; was saved: %2</source>
+        <comment>fleet.kit_saved</comment>
+        <translation>Der Satz „%1“ wurde gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>No kit was saved: %1</source>
+        <comment>fleet.kit_not_saved</comment>
+        <translation>Es wurde kein Satz gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no settings file.</source>
+        <comment>fleet.no_settings_file</comment>
+        <translation>%1 enthält keine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>Cards are still being set up. Stop and close the window?</source>
+        <comment>fleet.ask_stop_first</comment>
+        <translation>Es werden noch Karten eingerichtet. Anhalten und das Fenster schließen?</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>%1 in this folder is a link to another file; nothing was written.</source>
+        <comment>notice.file_is_link</comment>
+        <translation>%1 in diesem Ordner ist ein Link auf eine andere Datei; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>No folder chosen: choose the card&apos;s folder first.</source>
+        <comment>notice.no_folder_chosen</comment>
+        <translation>Kein Ordner gewählt: bitte zuerst den Ordner der Speicherkarte wählen.</translation>
+    </message>
+    <message>
+        <source>Another write to %1 is in progress; nothing was written. Try again in a moment.</source>
+        <comment>notice.write_in_progress</comment>
+        <translation>In %1 wird gerade schon geschrieben; es wurde nichts gespeichert. Bitte gleich noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but it could not be read back to check it. Generate it again, or use Load from card to check it.</source>
+        <comment>notice.written_unchecked</comment>
+        <translation>Die Datei %1 wurde geschrieben, konnte aber nicht zur Prüfung zurückgelesen werden. Bitte erneut erzeugen oder mit „Von der Karte laden“ prüfen.</translation>
+    </message>
+    <message>
+        <source>the path is too long.</source>
+        <comment>notice.reason_path_too_long</comment>
+        <translation>der Pfad ist zu lang.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <comment>notice.file_written</comment>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Replace the menu.dat in %1 with the factory settings?</source>
+        <comment>notice.confirm_factory_reset</comment>
+        <translation>Die menu.dat in %1 durch die Werkseinstellungen ersetzen?</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from 1 to 65535.</source>
+        <comment>notice.port_not_number</comment>
+        <translation>Der Port muss eine ganze Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message>
+        <source>The download page could not be opened. Its address is %1</source>
+        <comment>notice.url_not_opened</comment>
+        <translation>Die Download-Seite konnte nicht geöffnet werden. Ihre Adresse lautet %1</translation>
+    </message>
+    <message>
+        <source>This model does not send e-mail.</source>
+        <comment>notice.model_sends_no_email</comment>
+        <translation>Dieses Modell versendet keine E-Mails.</translation>
+    </message>
+    <message>
+        <source>Load from card</source>
+        <comment>notice.menu_load_from_card</comment>
+        <translation>Von der Karte laden</translation>
+    </message>
+    <message>
+        <source>Load profile...</source>
+        <comment>notice.menu_load_profile</comment>
+        <translation>Profil laden...</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <comment>notice.menu_save_profile</comment>
+        <translation>Profil speichern...</translation>
+    </message>
+    <message>
+        <source>Restore previous file</source>
+        <comment>notice.menu_restore_previous</comment>
+        <translation>Vorherige Datei wiederherstellen</translation>
+    </message>
+    <message>
+        <source>There is no %1 in this folder; the form was left as it was.</source>
+        <comment>notice.file_absent</comment>
+        <translation>In diesem Ordner gibt es keine %1; das Formular blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is damaged; the form was left as it was.</source>
+        <comment>notice.file_damaged</comment>
+        <translation>%1 in diesem Ordner ist beschädigt; das Formular blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder was written for a different camera model; the form was left as it was.</source>
+        <comment>notice.file_other_form</comment>
+        <translation>%1 in diesem Ordner stammt von einem anderen Kameramodell; das Formular blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be used: %2</source>
+        <comment>notice.profile_unusable</comment>
+        <translation>Das Profil %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>Profile saved.</source>
+        <comment>notice.profile_saved</comment>
+        <translation>Profil gespeichert.</translation>
+    </message>
+    <message>
+        <source>No earlier %1 from this folder is kept in the history.</source>
+        <comment>notice.no_previous_file</comment>
+        <translation>Im Verlauf ist keine frühere %1 aus diesem Ordner aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Write back the %1 this folder held before %2?</source>
+        <comment>notice.ask_restore_previous</comment>
+        <translation>Die %1, die dieser Ordner vor %2 enthielt, zurückschreiben?</translation>
+    </message>
+    <message>
+        <source>No copy of the replaced file could be kept, so it cannot be restored later.</source>
+        <comment>notice.no_copy_kept</comment>
+        <translation>Von der ersetzten Datei konnte keine Kopie aufbewahrt werden; sie lässt sich später nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <comment>notice.menu_more</comment>
+        <translation>Mehr...</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <comment>notice.loaded_from</comment>
+        <translation>Geladen aus %1</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is the factory reset record; it holds no settings to load.</source>
+        <comment>notice.file_is_factory_reset</comment>
+        <translation>%1 in diesem Ordner ist der Datensatz zum Zurücksetzen auf die Werkseinstellungen; er enthält keine Einstellungen zum Laden.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <comment>notice.ask_replace_profile</comment>
+        <translation>%1 ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>No lock could be made to write %1 safely (%2); nothing was written.</source>
+        <comment>notice.lock_unavailable</comment>
+        <translation>Für %1 konnte keine Schreibsperre angelegt werden (%2); es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s name is not valid UTF-8 text, so the file cannot be written there. Rename the folder (or mount the card under another name) and choose it again.</source>
+        <comment>notice.name_not_utf8</comment>
+        <translation>Der Name des Ordners ist kein gültiger UTF-8-Text, daher kann dort keine Datei geschrieben werden. Bitte den Ordner umbenennen (oder die Karte unter einem anderen Namen einhängen) und erneut wählen.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but the card did not confirm the change to its folder (%2). Generate it again, or check the card with &quot;kestrova inspect&quot;.</source>
+        <comment>notice.folder_not_flushed</comment>
+        <translation>Die Datei %1 wurde geschrieben, aber die Karte hat die Änderung ihres Ordners nicht bestätigt (%2). Bitte erneut erzeugen oder die Karte mit &quot;kestrova inspect&quot; prüfen.</translation>
+    </message>
+    <message>
+        <source>Its camera clock will be set to the current time; every other setting stays as it was.</source>
+        <comment>notice.restore_sets_clock</comment>
+        <translation>Die Kamerauhr darin wird auf die aktuelle Zeit gesetzt; alle anderen Einstellungen bleiben, wie sie waren.</translation>
+    </message>
+    <message>
+        <source>%1 was restored as it was before %2.</source>
+        <comment>notice.restored_from</comment>
+        <translation>%1 wurde wiederhergestellt, wie sie vor %2 war.</translation>
+    </message>
+    <message>
+        <source>The kept copy of %1 cannot be written back: %2.</source>
+        <comment>notice.previous_copy_damaged</comment>
+        <translation>Die aufbewahrte Kopie von %1 kann nicht zurückgeschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 holds settings (%3). Load them into the form?</source>
+        <comment>notice.ask_load_from_folder</comment>
+        <translation>%1 in %2 enthält Einstellungen (%3). Sollen sie in das Formular geladen werden?</translation>
+    </message>
+    <message>
+        <source>%1, clock %2</source>
+        <comment>notice.holds_menu_of</comment>
+        <translation>%1, Uhrzeit %2</translation>
+    </message>
+    <message>
+        <source>The %1 this folder held before %2 came from the card %3; which card the folder holds now is not known. Write it back?</source>
+        <comment>notice.ask_restore_from_card</comment>
+        <translation>Die %1, die dieser Ordner vor %2 enthielt, stammt von der Karte %3; welche Karte der Ordner jetzt enthält, ist nicht bekannt. Zurückschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryText</name>
+    <message>
+        <source>What the camera will do</source>
+        <comment>summary.strip_title</comment>
+        <translation>Was die Kamera tun wird</translation>
+    </message>
+    <message>
+        <source>Triggers a day (assumed):</source>
+        <comment>summary.assumed_triggers</comment>
+        <translation>Auslösungen pro Tag (angenommen):</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <comment>summary.warning_line</comment>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>Print settings sheet...</source>
+        <comment>summary.menu_print_sheet</comment>
+        <translation>Einstellungsblatt drucken...</translation>
+    </message>
+    <message>
+        <source>Settings sheet: %1</source>
+        <comment>summary.sheet_title</comment>
+        <translation>Einstellungsblatt: %1</translation>
+    </message>
+    <message>
+        <source>Camera model</source>
+        <comment>summary.sheet_model</comment>
+        <translation>Kameramodell</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>summary.sheet_folder</comment>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>summary.sheet_date</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Check value</source>
+        <comment>summary.sheet_check_value</comment>
+        <translation>Prüfwert</translation>
+    </message>
+    <message>
+        <source>none yet: these settings do not pass the checks before writing</source>
+        <comment>summary.sheet_no_check</comment>
+        <translation>noch keiner: diese Einstellungen bestehen die Prüfung vor dem Schreiben noch nicht</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>summary.sheet_settings</comment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <comment>summary.sheet_warnings</comment>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <comment>summary.sheet_no_warnings</comment>
+        <translation>Keine.</translation>
+    </message>
+    <message>
+        <source>(hidden)</source>
+        <comment>summary.hidden_value</comment>
+        <translation>(verborgen)</translation>
+    </message>
+    <message>
+        <source>The settings sheet could not be printed: %1</source>
+        <comment>summary.sheet_print_failed</comment>
+        <translation>Das Einstellungsblatt konnte nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>Changed on the card:</source>
+        <comment>summary.changed_header</comment>
+        <translation>Auf der Karte geändert:</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <comment>summary.changed_line</comment>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>%1: changed</source>
+        <comment>summary.changed_hidden_line</comment>
+        <translation>%1: geändert</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>New file.</source>
+        <comment>summary.change_new_file</comment>
+        <translation>Neue Datei.</translation>
+    </message>
+    <message>
+        <source>No setting changed.</source>
+        <comment>summary.change_nothing</comment>
+        <translation>Keine Einstellung wurde geändert.</translation>
+    </message>
+    <message>
+        <source>It replaced a damaged file.</source>
+        <comment>summary.change_replaced_damaged</comment>
+        <translation>Sie hat eine beschädigte Datei ersetzt.</translation>
+    </message>
+    <message>
+        <source>It replaced the factory reset record.</source>
+        <comment>summary.change_replaced_factory</comment>
+        <translation>Sie hat den Datensatz zum Zurücksetzen auf die Werkseinstellungen ersetzt.</translation>
+    </message>
+    <message>
+        <source>It replaced a file written for another camera model.</source>
+        <comment>summary.change_replaced_other</comment>
+        <translation>Sie hat eine Datei für ein anderes Kameramodell ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>summary.seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>summary.minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>summary.hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <comment>summary.hours_minutes</comment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <comment>summary.minutes_seconds</comment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>summary.megabytes</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>summary.gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1.</source>
+        <comment>summary.trigger_photos1</comment>
+        <translation>Bei Bewegung: 1 Foto mit %1.</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1.</source>
+        <comment>summary.trigger_photos2</comment>
+        <translation>Bei Bewegung: 2 Fotos mit %1.</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1.</source>
+        <comment>summary.trigger_photos3</comment>
+        <translation>Bei Bewegung: 3 Fotos mit %1.</translation>
+    </message>
+    <message>
+        <source>On motion: a %1 video at %2.</source>
+        <comment>summary.trigger_video</comment>
+        <translation>Bei Bewegung: ein Video von %1 mit %2.</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video1</comment>
+        <translation>Bei Bewegung: 1 Foto mit %1 und ein Video von %2 mit %3.</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video2</comment>
+        <translation>Bei Bewegung: 2 Fotos mit %1 und ein Video von %2 mit %3.</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video3</comment>
+        <translation>Bei Bewegung: 3 Fotos mit %1 und ein Video von %2 mit %3.</translation>
+    </message>
+    <message>
+        <source>After each trigger it waits %1 before the next.</source>
+        <comment>summary.wait_after_trigger</comment>
+        <translation>Nach jeder Auslösung wartet sie %1 bis zur nächsten.</translation>
+    </message>
+    <message>
+        <source>After each trigger it is ready again at once.</source>
+        <comment>summary.no_wait</comment>
+        <translation>Nach jeder Auslösung ist sie sofort wieder bereit.</translation>
+    </message>
+    <message>
+        <source>The motion sensor is on (sensitivity: %1).</source>
+        <comment>summary.motion_on</comment>
+        <translation>Der Bewegungssensor ist eingeschaltet (Empfindlichkeit: %1).</translation>
+    </message>
+    <message>
+        <source>The motion sensor is off.</source>
+        <comment>summary.motion_off</comment>
+        <translation>Der Bewegungssensor ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>The side sensors are on.</source>
+        <comment>summary.side_on</comment>
+        <translation>Die seitlichen Sensoren sind eingeschaltet.</translation>
+    </message>
+    <message>
+        <source>The side sensors are off.</source>
+        <comment>summary.side_off</comment>
+        <translation>Die seitlichen Sensoren sind ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>It is active all day.</source>
+        <comment>summary.active_all_day</comment>
+        <translation>Sie ist den ganzen Tag aktiv.</translation>
+    </message>
+    <message>
+        <source>It is active %1 (%2 a day).</source>
+        <comment>summary.active_one_window</comment>
+        <translation>Aktiv: %1 (%2 am Tag).</translation>
+    </message>
+    <message>
+        <source>It is active %1 and %2 (%3 a day).</source>
+        <comment>summary.active_two_windows</comment>
+        <translation>Aktiv: %1 und %2 (%3 am Tag).</translation>
+    </message>
+    <message>
+        <source>Its timers leave no time in which it is active.</source>
+        <comment>summary.active_never</comment>
+        <translation>Die Zeitschaltuhren lassen keine Zeit, in der sie aktiv ist.</translation>
+    </message>
+    <message>
+        <source>And one photo every %1 while active: %2 a day.</source>
+        <comment>summary.time_lapse</comment>
+        <translation>Dazu ein Foto alle %1, solange sie aktiv ist: %2 am Tag.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_time_and_text</comment>
+        <translation>Auf den Bildern stehen die Zeit und der Text „%1“.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time.</source>
+        <comment>summary.stamp_time</comment>
+        <translation>Auf den Bildern steht die Zeit.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_text</comment>
+        <translation>Auf den Bildern steht der Text „%1“.</translation>
+    </message>
+    <message>
+        <source>Nothing is stamped on the pictures.</source>
+        <comment>summary.stamp_nothing</comment>
+        <translation>Auf den Bildern steht nichts.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the oldest files are overwritten.</source>
+        <comment>summary.sd_cycle_on</comment>
+        <translation>Ist die Karte voll, werden die ältesten Dateien überschrieben.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the camera stops recording.</source>
+        <comment>summary.sd_cycle_off</comment>
+        <translation>Ist die Karte voll, hört die Kamera auf aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
+        <comment>summary.clock_set</comment>
+        <translation>Beim Lesen dieser Karte wird die Uhr der Kamera auf %1 gestellt; die Karte bald einsetzen, sonst geht die Uhr um die Zeit dazwischen nach.</translation>
+    </message>
+    <message>
+        <source>This record returns the camera to its factory settings.</source>
+        <comment>summary.factory_reset</comment>
+        <translation>Dieser Datensatz setzt die Kamera auf die Werkseinstellungen zurück.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, card use about %2.</source>
+        <comment>summary.estimate_photos</comment>
+        <translation>Geschätzt pro Tag: Bilder etwa %1, Speicherbedarf etwa %2.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: video about %1, card use about %2.</source>
+        <comment>summary.estimate_video</comment>
+        <translation>Geschätzt pro Tag: Video etwa %1, Speicherbedarf etwa %2.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
+        <comment>summary.estimate_both</comment>
+        <translation>Geschätzt pro Tag: Bilder etwa %1, Video etwa %2, Speicherbedarf etwa %3.</translation>
+    </message>
+    <message>
+        <source>Triggers a day that the interval allows: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Auslösungen pro Tag, die das Intervall zulässt: höchstens %1.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2.</source>
+        <comment>summary.card_lasts</comment>
+        <translation>Tage, bis die Karte (%1 frei) voll ist: etwa %2.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
+        <comment>summary.card_overwrites</comment>
+        <translation>Tage, bis die Karte (%1 frei) voll ist: etwa %2; danach werden die ältesten Dateien überschrieben.</translation>
+    </message>
+    <message>
+        <source>MMS sending is off.</source>
+        <comment>summary.mms_off</comment>
+        <translation>Der MMS-Versand ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS to %2.</source>
+        <comment>summary.mms_sends</comment>
+        <translation>Sie sendet jedes Bild als %1-MMS an %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture to %1.</source>
+        <comment>summary.sends_sms</comment>
+        <translation>Sie sendet für jedes Bild eine SMS an %1.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
+        <comment>summary.messages_limit</comment>
+        <translation>Bilder pro Tag: höchstens %1; Nachrichten: höchstens %2 am Tag, %3 im Monat.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Bilder pro Tag: unbegrenzt; Nachrichten: etwa %1 am Tag, %2 im Monat (geschätzt).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Daten pro Monat: etwa %1 MMS.</translation>
+    </message>
+    <message>
+        <source>E-mail sending is off.</source>
+        <comment>summary.email_off</comment>
+        <translation>Der E-Mail-Versand ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
+        <comment>summary.email_sends</comment>
+        <translation>Sie mailt jedes Bild über %2, Port %3, von %4 an %1.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
+        <comment>summary.emails_limit</comment>
+        <translation>Bilder pro Tag: höchstens %1; E-Mails: höchstens %2 am Tag, %3 im Monat.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Bilder pro Tag: unbegrenzt; E-Mails: etwa %1 am Tag, %2 im Monat (geschätzt).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Daten pro Monat: etwa %1 E-Mail.</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on (%1 H).</source>
+        <comment>summary.remote_on</comment>
+        <translation>Die SMS-Fernsteuerung ist eingeschaltet (%1 H).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is off.</source>
+        <comment>summary.remote_off</comment>
+        <translation>Die SMS-Fernsteuerung ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Network: the operator preset for %1, %2.</source>
+        <comment>summary.network_preset</comment>
+        <translation>Netz: die Betreibervorgabe für %1, %2.</translation>
+    </message>
+    <message>
+        <source>Network: typed in (APN %1).</source>
+        <comment>summary.network_typed</comment>
+        <translation>Netz: von Hand eingegeben (APN %1).</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both off: the camera never takes a picture.</source>
+        <comment>summary.conflict_never_pictures</comment>
+        <translation>%1 und %2 sind beide aus: Die Kamera nimmt nie ein Bild auf.</translation>
+    </message>
+    <message>
+        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
+        <comment>summary.conflict_timer_empty</comment>
+        <translation>%1 ist eingeschaltet, Start und Stopp sind beide %2: Das Zeitfenster ist leer oder der ganze Tag, je nach Kamera.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap (%3): that time counts once.</source>
+        <comment>summary.conflict_timers_overlap</comment>
+        <translation>%1 und %2 überschneiden sich (%3): Diese Zeit zählt einmal.</translation>
+    </message>
+    <message>
+        <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
+        <comment>summary.conflict_time_lapse_zero</comment>
+        <translation>%1 ist eingeschaltet mit einem Intervall von 0: Die Kamera kann nicht alle 0 Sekunden ein Foto aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
+        <comment>summary.conflict_time_lapse_long</comment>
+        <translation>Das Intervall von %1 (%2) ist länger als das aktive Zeitfenster %3: Darin wird nur ein Foto aufgenommen.</translation>
+    </message>
+    <message>
+        <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
+        <comment>summary.conflict_zero_interval</comment>
+        <translation>%1 ist 0 s, während %2 auf %3 steht: Jede Bewegung startet sofort die nächste Aufnahme, das füllt die Karte und leert den Akku.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no recipient is given: nothing is sent.</source>
+        <comment>summary.conflict_no_recipient</comment>
+        <translation>%1 ist %2, aber kein Empfänger ist angegeben: Es wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the camera has no one to e-mail.</source>
+        <comment>summary.conflict_email_no_recipient</comment>
+        <translation>%1 ist leer: Die Kamera hat niemanden, dem sie mailen kann.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
+        <comment>summary.conflict_unlimited</comment>
+        <translation>%1 ist 0, das heißt unbegrenzt, nicht keine: Jedes Bild wird gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode</comment>
+        <translation>%1 steht in menu.dat auf %2, während %3 Bilder sendet: In diesem Modus nimmt die Kamera keine Fotos auf, also wird keins gesendet.</translation>
+    </message>
+    <message>
+        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
+        <comment>summary.conflict_clock_not_synced</comment>
+        <translation>Die Uhr des PCs ist nicht mit einem Zeitserver abgeglichen: Die Uhr der Kamera geht dann genauso falsch wie die des PCs.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
+        <comment>summary.conflict_clock_early</comment>
+        <translation>Die Uhr der Kamera wird auf %1 gestellt, vor 2024: Die Uhr des PCs scheint falsch zu gehen.</translation>
+    </message>
+    <message>
+        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
+        <comment>summary.conflict_card_read_only</comment>
+        <translation>Die Karte ist schreibgeschützt: Es kann nichts darauf geschrieben werden (ist der Sperrschieber aktiv?).</translation>
+    </message>
+    <message>
+        <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
+        <comment>summary.conflict_card_short</comment>
+        <translation>Der freie Platz der Karte (%1) reicht bei etwa %2 am Tag für weniger als einen Tag.</translation>
+    </message>
+    <message>
+        <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
+        <comment>summary.conflict_card_not_fat32</comment>
+        <translation>Die Karte ist größer als 32 GB und als %1 formatiert: Viele Kameras lesen nur FAT32-Karten bis 32 GB, diese könnte also nicht funktionieren.</translation>
+    </message>
+    <message>
+        <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
+        <comment>summary.conflict_card_old_files</comment>
+        <translation>Auf der Karte sind noch Bilder eines früheren Einsatzes (Dateien in DCIM: %1).</translation>
+    </message>
+</context>
+</TS>

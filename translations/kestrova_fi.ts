@@ -1,0 +1,838 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi" sourcelanguage="en">
+<context>
+    <name>FleetText</name>
+    <message>
+        <source>Set up many cards...</source>
+        <comment>fleet.menu_many_cards</comment>
+        <translation>Määritä monta korttia...</translation>
+    </message>
+    <message>
+        <source>Save kit from card...</source>
+        <comment>fleet.menu_save_kit</comment>
+        <translation>Tallenna sarja kortilta...</translation>
+    </message>
+    <message>
+        <source>Set up many cards</source>
+        <comment>fleet.window_title</comment>
+        <translation>Monen kortin määritys</translation>
+    </message>
+    <message>
+        <source>Kit file:</source>
+        <comment>fleet.kit_label</comment>
+        <translation>Sarjatiedosto:</translation>
+    </message>
+    <message>
+        <source>Cameras (CSV):</source>
+        <comment>fleet.cameras_label</comment>
+        <translation>Kamerat (CSV):</translation>
+    </message>
+    <message>
+        <source>Log file:</source>
+        <comment>fleet.log_label</comment>
+        <translation>Lokitiedosto:</translation>
+    </message>
+    <message>
+        <source>Set up by:</source>
+        <comment>fleet.setup_by_label</comment>
+        <translation>Asentaja:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>fleet.browse</comment>
+        <translation>Selaa...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>fleet.start</comment>
+        <translation>Aloita</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>fleet.stop</comment>
+        <translation>Pysäytä</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>fleet.close</comment>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Cards done:</source>
+        <comment>fleet.cards_done</comment>
+        <translation>Valmiit kortit:</translation>
+    </message>
+    <message>
+        <source>Choose a kit file, then press Start.</source>
+        <comment>fleet.choose_kit</comment>
+        <translation>Valitse sarjatiedosto ja paina sitten Aloita.</translation>
+    </message>
+    <message>
+        <source>Insert the card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_card_for</comment>
+        <translation>Aseta kameran %1 kortti (%2/%3)</translation>
+    </message>
+    <message>
+        <source>Insert the next card (%1 written)</source>
+        <comment>fleet.insert_next_card</comment>
+        <translation>Aseta seuraava kortti (%1 kirjoitettu)</translation>
+    </message>
+    <message>
+        <source>Writing the card for camera %1 (%2)...</source>
+        <comment>fleet.writing</comment>
+        <translation>Kirjoitetaan kameran %1 korttia (%2)...</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done and ejected: remove it.</source>
+        <comment>fleet.remove_ejected</comment>
+        <translation>Kameran %1 kortti on valmis ja poistettu käytöstä: poista se.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done: unmount and remove the card at %2.</source>
+        <comment>fleet.remove_card</comment>
+        <translation>Kameran %1 kortti on valmis: irrota ja poista kortti kohdasta %2.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was left as it was: remove it.</source>
+        <comment>fleet.remove_skipped</comment>
+        <translation>Kohdan %1 korttia ei muutettu: poista se.</translation>
+    </message>
+    <message>
+        <source>The card at %1 holds the files of another camera (serial text %2). Replace them with the settings of camera %3?</source>
+        <comment>fleet.ask_other_camera</comment>
+        <translation>Kohdan %1 kortilla on toisen kameran tiedostot (sarjateksti %2). Korvataanko ne kameran %3 asetuksilla?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 holds other settings than this kit&apos;s. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_other_kit</comment>
+        <translation>Kohdan %1 kortin tiedostossa %2 on muut asetukset kuin tässä sarjassa. Korvataanko se kameran %3 asetuksilla?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 is damaged or cannot be read. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_damaged</comment>
+        <translation>Kohdan %1 kortin tiedosto %2 on vioittunut tai lukukelvoton. Korvataanko se kameran %3 asetuksilla?</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <comment>fleet.result_done</comment>
+        <translation>valmis</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <comment>fleet.result_failed</comment>
+        <translation>epäonnistui: %1</translation>
+    </message>
+    <message>
+        <source>incomplete (stopped)</source>
+        <comment>fleet.result_incomplete</comment>
+        <translation>kesken (pysäytetty)</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <comment>fleet.result_skipped</comment>
+        <translation>jätetty ennalleen</translation>
+    </message>
+    <message>
+        <source>Every camera&apos;s card is written (%1).</source>
+        <comment>fleet.all_done</comment>
+        <translation>Kaikkien kameroiden kortit on kirjoitettu (%1).</translation>
+    </message>
+    <message>
+        <source>One card written (camera %1).</source>
+        <comment>fleet.one_card_written</comment>
+        <translation>Yksi kortti kirjoitettu (kamera %1).</translation>
+    </message>
+    <message>
+        <source>Stopped; %1 cards written.</source>
+        <comment>fleet.stopped</comment>
+        <translation>Pysäytetty; %1 korttia kirjoitettu.</translation>
+    </message>
+    <message>
+        <source>Stopped during the card for camera %1: that card is incomplete and must be written again.</source>
+        <comment>fleet.stopped_during_card</comment>
+        <translation>Pysäytetty kameran %1 kortin aikana: kortti on kesken ja se on kirjoitettava uudelleen.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 failed: %2</source>
+        <comment>fleet.card_failed</comment>
+        <translation>Kameran %1 kortin kirjoitus epäonnistui: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <comment>fleet.input_unusable</comment>
+        <translation>Tiedostoa %1 ei voi käyttää: %2</translation>
+    </message>
+    <message>
+        <source>The kit &quot;%1&quot; was saved: %2</source>
+        <comment>fleet.kit_saved</comment>
+        <translation>Sarja ”%1” tallennettiin: %2</translation>
+    </message>
+    <message>
+        <source>No kit was saved: %1</source>
+        <comment>fleet.kit_not_saved</comment>
+        <translation>Sarjaa ei tallennettu: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no settings file.</source>
+        <comment>fleet.no_settings_file</comment>
+        <translation>Kohteessa %1 ei ole asetustiedostoa.</translation>
+    </message>
+    <message>
+        <source>Cards are still being set up. Stop and close the window?</source>
+        <comment>fleet.ask_stop_first</comment>
+        <translation>Kortteja määritetään yhä. Pysäytetäänkö ja suljetaanko ikkuna?</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>%1 in this folder is a link to another file; nothing was written.</source>
+        <comment>notice.file_is_link</comment>
+        <translation>Tämän kansion %1 on linkki toiseen tiedostoon, joten mitään ei kirjoitettu.</translation>
+    </message>
+    <message>
+        <source>No folder chosen: choose the card&apos;s folder first.</source>
+        <comment>notice.no_folder_chosen</comment>
+        <translation>Kansiota ei ole valittu: valitse ensin muistikortin kansio.</translation>
+    </message>
+    <message>
+        <source>Another write to %1 is in progress; nothing was written. Try again in a moment.</source>
+        <comment>notice.write_in_progress</comment>
+        <translation>Tiedostoon %1 kirjoitetaan jo; mitään ei kirjoitettu. Yritä hetken kuluttua uudelleen.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but it could not be read back to check it. Generate it again, or use Load from card to check it.</source>
+        <comment>notice.written_unchecked</comment>
+        <translation>Tiedosto %1 kirjoitettiin, mutta sitä ei voitu lukea takaisin tarkistusta varten. Luo se uudelleen tai tarkista se toiminnolla ”Lataa kortilta”.</translation>
+    </message>
+    <message>
+        <source>the path is too long.</source>
+        <comment>notice.reason_path_too_long</comment>
+        <translation>polku on liian pitkä.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <comment>notice.file_written</comment>
+        <translation>Tiedosto: %1</translation>
+    </message>
+    <message>
+        <source>Replace the menu.dat in %1 with the factory settings?</source>
+        <comment>notice.confirm_factory_reset</comment>
+        <translation>Korvataanko kansion %1 menu.dat tehdasasetuksilla?</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from 1 to 65535.</source>
+        <comment>notice.port_not_number</comment>
+        <translation>Portin on oltava kokonaisluku väliltä 1–65535.</translation>
+    </message>
+    <message>
+        <source>The download page could not be opened. Its address is %1</source>
+        <comment>notice.url_not_opened</comment>
+        <translation>Lataussivua ei voitu avata. Sen osoite on %1</translation>
+    </message>
+    <message>
+        <source>This model does not send e-mail.</source>
+        <comment>notice.model_sends_no_email</comment>
+        <translation>Tämä malli ei lähetä sähköpostia.</translation>
+    </message>
+    <message>
+        <source>Load from card</source>
+        <comment>notice.menu_load_from_card</comment>
+        <translation>Lataa kortilta</translation>
+    </message>
+    <message>
+        <source>Load profile...</source>
+        <comment>notice.menu_load_profile</comment>
+        <translation>Lataa profiili...</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <comment>notice.menu_save_profile</comment>
+        <translation>Tallenna profiili...</translation>
+    </message>
+    <message>
+        <source>Restore previous file</source>
+        <comment>notice.menu_restore_previous</comment>
+        <translation>Palauta edellinen tiedosto</translation>
+    </message>
+    <message>
+        <source>There is no %1 in this folder; the form was left as it was.</source>
+        <comment>notice.file_absent</comment>
+        <translation>Tässä kansiossa ei ole tiedostoa %1; lomaketta ei muutettu.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is damaged; the form was left as it was.</source>
+        <comment>notice.file_damaged</comment>
+        <translation>Tämän kansion %1 on vioittunut; lomaketta ei muutettu.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder was written for a different camera model; the form was left as it was.</source>
+        <comment>notice.file_other_form</comment>
+        <translation>Tämän kansion %1 on kirjoitettu toiselle kameramallille; lomaketta ei muutettu.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be used: %2</source>
+        <comment>notice.profile_unusable</comment>
+        <translation>Profiilia %1 ei voi käyttää: %2</translation>
+    </message>
+    <message>
+        <source>Profile saved.</source>
+        <comment>notice.profile_saved</comment>
+        <translation>Profiili tallennettu.</translation>
+    </message>
+    <message>
+        <source>No earlier %1 from this folder is kept in the history.</source>
+        <comment>notice.no_previous_file</comment>
+        <translation>Historiassa ei ole tallessa aiempaa tiedostoa %1 tästä kansiosta.</translation>
+    </message>
+    <message>
+        <source>Write back the %1 this folder held before %2?</source>
+        <comment>notice.ask_restore_previous</comment>
+        <translation>Palautetaanko tiedosto %1, joka oli tässä kansiossa ennen %2?</translation>
+    </message>
+    <message>
+        <source>No copy of the replaced file could be kept, so it cannot be restored later.</source>
+        <comment>notice.no_copy_kept</comment>
+        <translation>Korvatusta tiedostosta ei voitu säilyttää kopiota, joten sitä ei voi palauttaa myöhemmin.</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <comment>notice.menu_more</comment>
+        <translation>Lisää...</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <comment>notice.loaded_from</comment>
+        <translation>Ladattu tiedostosta %1</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is the factory reset record; it holds no settings to load.</source>
+        <comment>notice.file_is_factory_reset</comment>
+        <translation>Tämän kansion %1 on tehdasasetusten palautustietue; siinä ei ole ladattavia asetuksia.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <comment>notice.ask_replace_profile</comment>
+        <translation>%1 on jo olemassa. Korvataanko se?</translation>
+    </message>
+    <message>
+        <source>No lock could be made to write %1 safely (%2); nothing was written.</source>
+        <comment>notice.lock_unavailable</comment>
+        <translation>Tiedoston %1 kirjoittamiseen tarvittavaa lukkoa ei voitu luoda (%2); mitään ei kirjoitettu.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s name is not valid UTF-8 text, so the file cannot be written there. Rename the folder (or mount the card under another name) and choose it again.</source>
+        <comment>notice.name_not_utf8</comment>
+        <translation>Kansion nimi ei ole kelvollista UTF-8-tekstiä, joten siihen ei voi kirjoittaa tiedostoa. Nimeä kansio uudelleen (tai liitä kortti toisella nimellä) ja valitse se uudelleen.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but the card did not confirm the change to its folder (%2). Generate it again, or check the card with &quot;kestrova inspect&quot;.</source>
+        <comment>notice.folder_not_flushed</comment>
+        <translation>Tiedosto %1 kirjoitettiin, mutta kortti ei vahvistanut kansionsa muutosta (%2). Luo se uudelleen tai tarkista kortti komennolla &quot;kestrova inspect&quot;.</translation>
+    </message>
+    <message>
+        <source>Its camera clock will be set to the current time; every other setting stays as it was.</source>
+        <comment>notice.restore_sets_clock</comment>
+        <translation>Sen kameran kello asetetaan nykyiseen aikaan; muut asetukset pysyvät ennallaan.</translation>
+    </message>
+    <message>
+        <source>%1 was restored as it was before %2.</source>
+        <comment>notice.restored_from</comment>
+        <translation>Tiedosto %1 palautettiin sellaisena kuin se oli ennen %2.</translation>
+    </message>
+    <message>
+        <source>The kept copy of %1 cannot be written back: %2.</source>
+        <comment>notice.previous_copy_damaged</comment>
+        <translation>Tiedoston %1 tallessa olevaa kopiota ei voi kirjoittaa takaisin: %2.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 holds settings (%3). Load them into the form?</source>
+        <comment>notice.ask_load_from_folder</comment>
+        <translation>Kansion %2 tiedostossa %1 on asetukset (%3). Ladataanko ne lomakkeeseen?</translation>
+    </message>
+    <message>
+        <source>%1, clock %2</source>
+        <comment>notice.holds_menu_of</comment>
+        <translation>%1, kello %2</translation>
+    </message>
+    <message>
+        <source>The %1 this folder held before %2 came from the card %3; which card the folder holds now is not known. Write it back?</source>
+        <comment>notice.ask_restore_from_card</comment>
+        <translation>Tiedosto %1, joka tässä kansiossa oli ennen %2, on peräisin kortilta %3; ei tiedetä, mikä kortti kansiossa nyt on. Kirjoitetaanko se takaisin?</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryText</name>
+    <message>
+        <source>What the camera will do</source>
+        <comment>summary.strip_title</comment>
+        <translation>Mitä kamera tekee</translation>
+    </message>
+    <message>
+        <source>Triggers a day (assumed):</source>
+        <comment>summary.assumed_triggers</comment>
+        <translation>Laukaisuja päivässä (oletus):</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <comment>summary.warning_line</comment>
+        <translation>Varoitus: %1</translation>
+    </message>
+    <message>
+        <source>Print settings sheet...</source>
+        <comment>summary.menu_print_sheet</comment>
+        <translation>Tulosta asetussivu...</translation>
+    </message>
+    <message>
+        <source>Settings sheet: %1</source>
+        <comment>summary.sheet_title</comment>
+        <translation>Asetussivu: %1</translation>
+    </message>
+    <message>
+        <source>Camera model</source>
+        <comment>summary.sheet_model</comment>
+        <translation>Kameramalli</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>summary.sheet_folder</comment>
+        <translation>Kansio</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>summary.sheet_date</comment>
+        <translation>Päivämäärä</translation>
+    </message>
+    <message>
+        <source>Check value</source>
+        <comment>summary.sheet_check_value</comment>
+        <translation>Tarkistusarvo</translation>
+    </message>
+    <message>
+        <source>none yet: these settings do not pass the checks before writing</source>
+        <comment>summary.sheet_no_check</comment>
+        <translation>ei vielä: nämä asetukset eivät läpäise kirjoittamista edeltäviä tarkistuksia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>summary.sheet_settings</comment>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <comment>summary.sheet_warnings</comment>
+        <translation>Varoitukset</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <comment>summary.sheet_no_warnings</comment>
+        <translation>Ei yhtään.</translation>
+    </message>
+    <message>
+        <source>(hidden)</source>
+        <comment>summary.hidden_value</comment>
+        <translation>(piilotettu)</translation>
+    </message>
+    <message>
+        <source>The settings sheet could not be printed: %1</source>
+        <comment>summary.sheet_print_failed</comment>
+        <translation>Asetussivua ei voitu tulostaa: %1</translation>
+    </message>
+    <message>
+        <source>Changed on the card:</source>
+        <comment>summary.changed_header</comment>
+        <translation>Kortilla muuttui:</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <comment>summary.changed_line</comment>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>%1: changed</source>
+        <comment>summary.changed_hidden_line</comment>
+        <translation>%1: muutettu</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>ja %1 muuta</translation>
+    </message>
+    <message>
+        <source>New file.</source>
+        <comment>summary.change_new_file</comment>
+        <translation>Uusi tiedosto.</translation>
+    </message>
+    <message>
+        <source>No setting changed.</source>
+        <comment>summary.change_nothing</comment>
+        <translation>Mikään asetus ei muuttunut.</translation>
+    </message>
+    <message>
+        <source>It replaced a damaged file.</source>
+        <comment>summary.change_replaced_damaged</comment>
+        <translation>Se korvasi vioittuneen tiedoston.</translation>
+    </message>
+    <message>
+        <source>It replaced the factory reset record.</source>
+        <comment>summary.change_replaced_factory</comment>
+        <translation>Se korvasi tehdasasetusten palautustietueen.</translation>
+    </message>
+    <message>
+        <source>It replaced a file written for another camera model.</source>
+        <comment>summary.change_replaced_other</comment>
+        <translation>Se korvasi toiselle kameramallille kirjoitetun tiedoston.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>summary.seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>summary.minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>summary.hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <comment>summary.hours_minutes</comment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <comment>summary.minutes_seconds</comment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>summary.megabytes</comment>
+        <translation>%1 Mt</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>summary.gigabytes</comment>
+        <translation>%1 Gt</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1.</source>
+        <comment>summary.trigger_photos1</comment>
+        <translation>Liikkeestä: 1 kuva, %1.</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1.</source>
+        <comment>summary.trigger_photos2</comment>
+        <translation>Liikkeestä: 2 kuvaa, %1.</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1.</source>
+        <comment>summary.trigger_photos3</comment>
+        <translation>Liikkeestä: 3 kuvaa, %1.</translation>
+    </message>
+    <message>
+        <source>On motion: a %1 video at %2.</source>
+        <comment>summary.trigger_video</comment>
+        <translation>Liikkeestä: video (%1), %2.</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video1</comment>
+        <translation>Liikkeestä: 1 kuva, %1, ja video (%2), %3.</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video2</comment>
+        <translation>Liikkeestä: 2 kuvaa, %1, ja video (%2), %3.</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video3</comment>
+        <translation>Liikkeestä: 3 kuvaa, %1, ja video (%2), %3.</translation>
+    </message>
+    <message>
+        <source>After each trigger it waits %1 before the next.</source>
+        <comment>summary.wait_after_trigger</comment>
+        <translation>Jokaisen laukaisun jälkeen se odottaa %1 ennen seuraavaa.</translation>
+    </message>
+    <message>
+        <source>After each trigger it is ready again at once.</source>
+        <comment>summary.no_wait</comment>
+        <translation>Jokaisen laukaisun jälkeen se on heti valmis uudelleen.</translation>
+    </message>
+    <message>
+        <source>The motion sensor is on (sensitivity: %1).</source>
+        <comment>summary.motion_on</comment>
+        <translation>Liiketunnistin on päällä (herkkyys: %1).</translation>
+    </message>
+    <message>
+        <source>The motion sensor is off.</source>
+        <comment>summary.motion_off</comment>
+        <translation>Liiketunnistin on pois päältä.</translation>
+    </message>
+    <message>
+        <source>The side sensors are on.</source>
+        <comment>summary.side_on</comment>
+        <translation>Sivutunnistimet ovat päällä.</translation>
+    </message>
+    <message>
+        <source>The side sensors are off.</source>
+        <comment>summary.side_off</comment>
+        <translation>Sivutunnistimet ovat pois päältä.</translation>
+    </message>
+    <message>
+        <source>It is active all day.</source>
+        <comment>summary.active_all_day</comment>
+        <translation>Se on toiminnassa koko päivän.</translation>
+    </message>
+    <message>
+        <source>It is active %1 (%2 a day).</source>
+        <comment>summary.active_one_window</comment>
+        <translation>Toiminnassa: %1 (%2 päivässä).</translation>
+    </message>
+    <message>
+        <source>It is active %1 and %2 (%3 a day).</source>
+        <comment>summary.active_two_windows</comment>
+        <translation>Toiminnassa: %1 ja %2 (%3 päivässä).</translation>
+    </message>
+    <message>
+        <source>Its timers leave no time in which it is active.</source>
+        <comment>summary.active_never</comment>
+        <translation>Ajastimet eivät jätä lainkaan toiminta-aikaa.</translation>
+    </message>
+    <message>
+        <source>And one photo every %1 while active: %2 a day.</source>
+        <comment>summary.time_lapse</comment>
+        <translation>Lisäksi yksi kuva %1 välein toiminnan aikana: %2 päivässä.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_time_and_text</comment>
+        <translation>Kuviin merkitään aika ja teksti ”%1”.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time.</source>
+        <comment>summary.stamp_time</comment>
+        <translation>Kuviin merkitään aika.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_text</comment>
+        <translation>Kuviin merkitään teksti ”%1”.</translation>
+    </message>
+    <message>
+        <source>Nothing is stamped on the pictures.</source>
+        <comment>summary.stamp_nothing</comment>
+        <translation>Kuviin ei merkitä mitään.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the oldest files are overwritten.</source>
+        <comment>summary.sd_cycle_on</comment>
+        <translation>Kun kortti on täynnä, vanhimmat tiedostot korvataan.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the camera stops recording.</source>
+        <comment>summary.sd_cycle_off</comment>
+        <translation>Kun kortti on täynnä, kamera lopettaa tallentamisen.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
+        <comment>summary.clock_set</comment>
+        <translation>Kameran kello asetetaan aikaan %1, kun se lukee tämän kortin; aseta kortti pian, tai kello jätättää välissä kuluneen ajan verran.</translation>
+    </message>
+    <message>
+        <source>This record returns the camera to its factory settings.</source>
+        <comment>summary.factory_reset</comment>
+        <translation>Tämä tietue palauttaa kameran tehdasasetuksiin.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, card use about %2.</source>
+        <comment>summary.estimate_photos</comment>
+        <translation>Arvio päivässä: kuvia noin %1, kortin tilaa noin %2.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: video about %1, card use about %2.</source>
+        <comment>summary.estimate_video</comment>
+        <translation>Arvio päivässä: videota noin %1, kortin tilaa noin %2.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
+        <comment>summary.estimate_both</comment>
+        <translation>Arvio päivässä: kuvia noin %1, videota noin %2, kortin tilaa noin %3.</translation>
+    </message>
+    <message>
+        <source>Triggers a day that the interval allows: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Laukaisuja päivässä, jotka ottoviive sallii: enintään %1.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2.</source>
+        <comment>summary.card_lasts</comment>
+        <translation>Päiviä, kunnes kortti (%1 vapaana) on täynnä: noin %2.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
+        <comment>summary.card_overwrites</comment>
+        <translation>Päiviä, kunnes kortti (%1 vapaana) on täynnä: noin %2; sen jälkeen vanhimmat tiedostot korvataan.</translation>
+    </message>
+    <message>
+        <source>MMS sending is off.</source>
+        <comment>summary.mms_off</comment>
+        <translation>MMS-lähetys on pois päältä.</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS to %2.</source>
+        <comment>summary.mms_sends</comment>
+        <translation>Se lähettää jokaisen kuvan %1-MMS-viestinä vastaanottajille %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture to %1.</source>
+        <comment>summary.sends_sms</comment>
+        <translation>Se lähettää jokaisesta kuvasta tekstiviestin vastaanottajille %1.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
+        <comment>summary.messages_limit</comment>
+        <translation>Kuvia päivässä: enintään %1; viestejä: enintään %2 päivässä, %3 kuukaudessa.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Dataa kuukaudessa: noin %1 MMS-viestejä.</translation>
+    </message>
+    <message>
+        <source>E-mail sending is off.</source>
+        <comment>summary.email_off</comment>
+        <translation>Sähköpostin lähetys on pois päältä.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
+        <comment>summary.email_sends</comment>
+        <translation>Se lähettää jokaisen kuvan sähköpostina osoitteeseen %1 palvelimen %2 (portti %3) kautta osoitteesta %4.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
+        <comment>summary.emails_limit</comment>
+        <translation>Kuvia päivässä: enintään %1; sähköposteja: enintään %2 päivässä, %3 kuukaudessa.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Dataa kuukaudessa: noin %1 sähköpostia.</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on (%1 H).</source>
+        <comment>summary.remote_on</comment>
+        <translation>Tekstiviestiohjaus on päällä (%1 H).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is off.</source>
+        <comment>summary.remote_off</comment>
+        <translation>Tekstiviestiohjaus on pois päältä.</translation>
+    </message>
+    <message>
+        <source>Network: the operator preset for %1, %2.</source>
+        <comment>summary.network_preset</comment>
+        <translation>Verkko: operaattorin esiasetus, %1, %2.</translation>
+    </message>
+    <message>
+        <source>Network: typed in (APN %1).</source>
+        <comment>summary.network_typed</comment>
+        <translation>Verkko: syötetty käsin (APN %1).</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both off: the camera never takes a picture.</source>
+        <comment>summary.conflict_never_pictures</comment>
+        <translation>%1 ja %2 ovat molemmat pois päältä: kamera ei koskaan ota kuvaa.</translation>
+    </message>
+    <message>
+        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
+        <comment>summary.conflict_timer_empty</comment>
+        <translation>%1 on päällä, ja alku ja loppu ovat molemmat %2: jakso on tyhjä tai koko päivä kamerasta riippuen.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap (%3): that time counts once.</source>
+        <comment>summary.conflict_timers_overlap</comment>
+        <translation>%1 ja %2 menevät päällekkäin (%3): tämä aika lasketaan kerran.</translation>
+    </message>
+    <message>
+        <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
+        <comment>summary.conflict_time_lapse_zero</comment>
+        <translation>%1 on päällä välillä 0: kamera ei voi ottaa kuvaa 0 sekunnin välein.</translation>
+    </message>
+    <message>
+        <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
+        <comment>summary.conflict_time_lapse_long</comment>
+        <translation>Toiminnon %1 väli (%2) on pidempi kuin toimintajakso %3: siinä otetaan vain yksi kuva.</translation>
+    </message>
+    <message>
+        <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
+        <comment>summary.conflict_zero_interval</comment>
+        <translation>%1 on 0 s, kun %2 on %3: jokainen liike käynnistää heti seuraavan tallennuksen, mikä täyttää kortin ja kuluttaa akun.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no recipient is given: nothing is sent.</source>
+        <comment>summary.conflict_no_recipient</comment>
+        <translation>%1 on %2, mutta vastaanottajaa ei ole annettu: mitään ei lähetetä.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the camera has no one to e-mail.</source>
+        <comment>summary.conflict_email_no_recipient</comment>
+        <translation>%1 on tyhjä: kameralla ei ole ketään, jolle lähettää sähköpostia.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
+        <comment>summary.conflict_unlimited</comment>
+        <translation>%1 on 0, mikä tarkoittaa rajatonta, ei nollaa: jokainen kuva lähetetään.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode</comment>
+        <translation>%1 on menu.dat-tiedostossa %2, mutta %3 lähettää kuvia: tässä tilassa kamera ei ota valokuvia, joten mitään ei lähetetä.</translation>
+    </message>
+    <message>
+        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
+        <comment>summary.conflict_clock_not_synced</comment>
+        <translation>Tietokoneen kelloa ei ole synkronoitu aikapalvelimeen: kameran kello on yhtä paljon väärässä kuin tietokoneen.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
+        <comment>summary.conflict_clock_early</comment>
+        <translation>Kameran kello asetetaan aikaan %1, joka on ennen vuotta 2024: tietokoneen kello näyttää olevan väärässä.</translation>
+    </message>
+    <message>
+        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
+        <comment>summary.conflict_card_read_only</comment>
+        <translation>Kortti on vain luku -tilassa: sille ei voi kirjoittaa mitään (onko lukituskytkin päällä?).</translation>
+    </message>
+    <message>
+        <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
+        <comment>summary.conflict_card_short</comment>
+        <translation>Kortin vapaa tila (%1) riittää alle päiväksi, kun käyttö on noin %2 päivässä.</translation>
+    </message>
+    <message>
+        <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
+        <comment>summary.conflict_card_not_fat32</comment>
+        <translation>Kortti on yli 32 Gt ja alustettu muotoon %1: monet kamerat lukevat vain enintään 32 Gt:n FAT32-kortteja, joten tämä ei ehkä toimi.</translation>
+    </message>
+    <message>
+        <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
+        <comment>summary.conflict_card_old_files</comment>
+        <translation>Kortilla on vielä kuvia aiemmasta käytöstä (tiedostoja DCIM-kansiossa: %1).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,838 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>FleetText</name>
+    <message>
+        <source>Set up many cards...</source>
+        <comment>fleet.menu_many_cards</comment>
+        <translation>Préparer plusieurs cartes...</translation>
+    </message>
+    <message>
+        <source>Save kit from card...</source>
+        <comment>fleet.menu_save_kit</comment>
+        <translation>Enregistrer un kit depuis la carte...</translation>
+    </message>
+    <message>
+        <source>Set up many cards</source>
+        <comment>fleet.window_title</comment>
+        <translation>Préparer plusieurs cartes</translation>
+    </message>
+    <message>
+        <source>Kit file:</source>
+        <comment>fleet.kit_label</comment>
+        <translation>Fichier du kit :</translation>
+    </message>
+    <message>
+        <source>Cameras (CSV):</source>
+        <comment>fleet.cameras_label</comment>
+        <translation>Caméras (CSV) :</translation>
+    </message>
+    <message>
+        <source>Log file:</source>
+        <comment>fleet.log_label</comment>
+        <translation>Fichier journal :</translation>
+    </message>
+    <message>
+        <source>Set up by:</source>
+        <comment>fleet.setup_by_label</comment>
+        <translation>Installée par :</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>fleet.browse</comment>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>fleet.start</comment>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>fleet.stop</comment>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>fleet.close</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cards done:</source>
+        <comment>fleet.cards_done</comment>
+        <translation>Cartes terminées :</translation>
+    </message>
+    <message>
+        <source>Choose a kit file, then press Start.</source>
+        <comment>fleet.choose_kit</comment>
+        <translation>Choisissez un fichier de kit, puis appuyez sur Démarrer.</translation>
+    </message>
+    <message>
+        <source>Insert the card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_card_for</comment>
+        <translation>Insérez la carte de la caméra %1 (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>Insert the next card (%1 written)</source>
+        <comment>fleet.insert_next_card</comment>
+        <translation>Insérez la carte suivante (%1 écrites)</translation>
+    </message>
+    <message>
+        <source>Writing the card for camera %1 (%2)...</source>
+        <comment>fleet.writing</comment>
+        <translation>Écriture de la carte de la caméra %1 (%2)...</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done and ejected: remove it.</source>
+        <comment>fleet.remove_ejected</comment>
+        <translation>La carte de la caméra %1 est prête et éjectée : retirez-la.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done: unmount and remove the card at %2.</source>
+        <comment>fleet.remove_card</comment>
+        <translation>La carte de la caméra %1 est prête : démontez et retirez la carte de %2.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was left as it was: remove it.</source>
+        <comment>fleet.remove_skipped</comment>
+        <translation>La carte de %1 n&apos;a pas été modifiée : retirez-la.</translation>
+    </message>
+    <message>
+        <source>The card at %1 holds the files of another camera (serial text %2). Replace them with the settings of camera %3?</source>
+        <comment>fleet.ask_other_camera</comment>
+        <translation>La carte de %1 contient les fichiers d&apos;une autre caméra (texte de série %2). Les remplacer par les réglages de la caméra %3 ?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 holds other settings than this kit&apos;s. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_other_kit</comment>
+        <translation>%2 sur la carte de %1 contient d&apos;autres réglages que ceux de ce kit. Le remplacer par les réglages de la caméra %3 ?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 is damaged or cannot be read. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_damaged</comment>
+        <translation>%2 sur la carte de %1 est endommagé ou illisible. Le remplacer par les réglages de la caméra %3 ?</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <comment>fleet.result_done</comment>
+        <translation>terminée</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <comment>fleet.result_failed</comment>
+        <translation>échec : %1</translation>
+    </message>
+    <message>
+        <source>incomplete (stopped)</source>
+        <comment>fleet.result_incomplete</comment>
+        <translation>incomplète (arrêtée)</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <comment>fleet.result_skipped</comment>
+        <translation>laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>Every camera&apos;s card is written (%1).</source>
+        <comment>fleet.all_done</comment>
+        <translation>Les cartes de toutes les caméras sont écrites (%1).</translation>
+    </message>
+    <message>
+        <source>One card written (camera %1).</source>
+        <comment>fleet.one_card_written</comment>
+        <translation>Une carte écrite (caméra %1).</translation>
+    </message>
+    <message>
+        <source>Stopped; %1 cards written.</source>
+        <comment>fleet.stopped</comment>
+        <translation>Arrêté ; %1 cartes écrites.</translation>
+    </message>
+    <message>
+        <source>Stopped during the card for camera %1: that card is incomplete and must be written again.</source>
+        <comment>fleet.stopped_during_card</comment>
+        <translation>Arrêté pendant la carte de la caméra %1 : cette carte est incomplète et doit être réécrite.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 failed: %2</source>
+        <comment>fleet.card_failed</comment>
+        <translation>La carte de la caméra %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <comment>fleet.input_unusable</comment>
+        <translation>%1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>The kit &quot;%1&quot; was saved: %2</source>
+        <comment>fleet.kit_saved</comment>
+        <translation>Le kit « %1 » a été enregistré : %2</translation>
+    </message>
+    <message>
+        <source>No kit was saved: %1</source>
+        <comment>fleet.kit_not_saved</comment>
+        <translation>Aucun kit n&apos;a été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no settings file.</source>
+        <comment>fleet.no_settings_file</comment>
+        <translation>%1 ne contient aucun fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>Cards are still being set up. Stop and close the window?</source>
+        <comment>fleet.ask_stop_first</comment>
+        <translation>Des cartes sont encore en cours de préparation. Arrêter et fermer la fenêtre ?</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>%1 in this folder is a link to another file; nothing was written.</source>
+        <comment>notice.file_is_link</comment>
+        <translation>%1 dans ce dossier est un lien vers un autre fichier ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>No folder chosen: choose the card&apos;s folder first.</source>
+        <comment>notice.no_folder_chosen</comment>
+        <translation>Aucun dossier choisi : choisissez d&apos;abord le dossier de la carte.</translation>
+    </message>
+    <message>
+        <source>Another write to %1 is in progress; nothing was written. Try again in a moment.</source>
+        <comment>notice.write_in_progress</comment>
+        <translation>Une autre écriture dans %1 est en cours ; rien n&apos;a été écrit. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but it could not be read back to check it. Generate it again, or use Load from card to check it.</source>
+        <comment>notice.written_unchecked</comment>
+        <translation>Le fichier %1 a été écrit, mais n&apos;a pas pu être relu pour le vérifier. Générez-le à nouveau ou vérifiez-le avec « Charger depuis la carte ».</translation>
+    </message>
+    <message>
+        <source>the path is too long.</source>
+        <comment>notice.reason_path_too_long</comment>
+        <translation>le chemin est trop long.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <comment>notice.file_written</comment>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>Replace the menu.dat in %1 with the factory settings?</source>
+        <comment>notice.confirm_factory_reset</comment>
+        <translation>Remplacer le fichier menu.dat de %1 par les réglages d&apos;usine ?</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from 1 to 65535.</source>
+        <comment>notice.port_not_number</comment>
+        <translation>Le port doit être un nombre entier de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>The download page could not be opened. Its address is %1</source>
+        <comment>notice.url_not_opened</comment>
+        <translation>La page de téléchargement n&apos;a pas pu être ouverte. Son adresse est %1</translation>
+    </message>
+    <message>
+        <source>This model does not send e-mail.</source>
+        <comment>notice.model_sends_no_email</comment>
+        <translation>Ce modèle n&apos;envoie pas d&apos;e-mails.</translation>
+    </message>
+    <message>
+        <source>Load from card</source>
+        <comment>notice.menu_load_from_card</comment>
+        <translation>Charger depuis la carte</translation>
+    </message>
+    <message>
+        <source>Load profile...</source>
+        <comment>notice.menu_load_profile</comment>
+        <translation>Charger un profil...</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <comment>notice.menu_save_profile</comment>
+        <translation>Enregistrer un profil...</translation>
+    </message>
+    <message>
+        <source>Restore previous file</source>
+        <comment>notice.menu_restore_previous</comment>
+        <translation>Restaurer le fichier précédent</translation>
+    </message>
+    <message>
+        <source>There is no %1 in this folder; the form was left as it was.</source>
+        <comment>notice.file_absent</comment>
+        <translation>Il n&apos;y a pas de %1 dans ce dossier ; le formulaire n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is damaged; the form was left as it was.</source>
+        <comment>notice.file_damaged</comment>
+        <translation>%1 dans ce dossier est endommagé ; le formulaire n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder was written for a different camera model; the form was left as it was.</source>
+        <comment>notice.file_other_form</comment>
+        <translation>%1 dans ce dossier a été écrit pour un autre modèle de caméra ; le formulaire n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be used: %2</source>
+        <comment>notice.profile_unusable</comment>
+        <translation>Le profil %1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>Profile saved.</source>
+        <comment>notice.profile_saved</comment>
+        <translation>Profil enregistré.</translation>
+    </message>
+    <message>
+        <source>No earlier %1 from this folder is kept in the history.</source>
+        <comment>notice.no_previous_file</comment>
+        <translation>Aucun %1 précédent de ce dossier n&apos;est conservé dans l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>Write back the %1 this folder held before %2?</source>
+        <comment>notice.ask_restore_previous</comment>
+        <translation>Restaurer le fichier %1 que contenait ce dossier avant le %2 ?</translation>
+    </message>
+    <message>
+        <source>No copy of the replaced file could be kept, so it cannot be restored later.</source>
+        <comment>notice.no_copy_kept</comment>
+        <translation>Aucune copie du fichier remplacé n&apos;a pu être conservée ; il ne pourra pas être restauré plus tard.</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <comment>notice.menu_more</comment>
+        <translation>Plus...</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <comment>notice.loaded_from</comment>
+        <translation>Chargé depuis %1</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is the factory reset record; it holds no settings to load.</source>
+        <comment>notice.file_is_factory_reset</comment>
+        <translation>%1 dans ce dossier est l&apos;enregistrement de retour aux réglages d&apos;usine ; il ne contient aucun réglage à charger.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <comment>notice.ask_replace_profile</comment>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>No lock could be made to write %1 safely (%2); nothing was written.</source>
+        <comment>notice.lock_unavailable</comment>
+        <translation>Aucun verrou n&apos;a pu être créé pour écrire %1 (%2) ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s name is not valid UTF-8 text, so the file cannot be written there. Rename the folder (or mount the card under another name) and choose it again.</source>
+        <comment>notice.name_not_utf8</comment>
+        <translation>Le nom du dossier n&apos;est pas un texte UTF-8 valide ; le fichier ne peut pas y être écrit. Renommez le dossier (ou montez la carte sous un autre nom) et choisissez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but the card did not confirm the change to its folder (%2). Generate it again, or check the card with &quot;kestrova inspect&quot;.</source>
+        <comment>notice.folder_not_flushed</comment>
+        <translation>Le fichier %1 a été écrit, mais la carte n&apos;a pas confirmé la modification de son dossier (%2). Générez-le à nouveau ou vérifiez la carte avec &quot;kestrova inspect&quot;.</translation>
+    </message>
+    <message>
+        <source>Its camera clock will be set to the current time; every other setting stays as it was.</source>
+        <comment>notice.restore_sets_clock</comment>
+        <translation>L&apos;horloge de la caméra qu&apos;il contient sera réglée sur l&apos;heure actuelle ; tous les autres réglages restent inchangés.</translation>
+    </message>
+    <message>
+        <source>%1 was restored as it was before %2.</source>
+        <comment>notice.restored_from</comment>
+        <translation>%1 a été restauré tel qu&apos;il était avant le %2.</translation>
+    </message>
+    <message>
+        <source>The kept copy of %1 cannot be written back: %2.</source>
+        <comment>notice.previous_copy_damaged</comment>
+        <translation>La copie conservée de %1 ne peut pas être réécrite : %2.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 holds settings (%3). Load them into the form?</source>
+        <comment>notice.ask_load_from_folder</comment>
+        <translation>%1 dans %2 contient des réglages (%3). Les charger dans le formulaire ?</translation>
+    </message>
+    <message>
+        <source>%1, clock %2</source>
+        <comment>notice.holds_menu_of</comment>
+        <translation>%1, horloge %2</translation>
+    </message>
+    <message>
+        <source>The %1 this folder held before %2 came from the card %3; which card the folder holds now is not known. Write it back?</source>
+        <comment>notice.ask_restore_from_card</comment>
+        <translation>Le %1 que contenait ce dossier avant le %2 provient de la carte %3 ; on ne sait pas quelle carte le dossier contient maintenant. Le réécrire ?</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryText</name>
+    <message>
+        <source>What the camera will do</source>
+        <comment>summary.strip_title</comment>
+        <translation>Ce que fera la caméra</translation>
+    </message>
+    <message>
+        <source>Triggers a day (assumed):</source>
+        <comment>summary.assumed_triggers</comment>
+        <translation>Déclenchements par jour (supposés) :</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <comment>summary.warning_line</comment>
+        <translation>Attention : %1</translation>
+    </message>
+    <message>
+        <source>Print settings sheet...</source>
+        <comment>summary.menu_print_sheet</comment>
+        <translation>Imprimer la fiche des réglages...</translation>
+    </message>
+    <message>
+        <source>Settings sheet: %1</source>
+        <comment>summary.sheet_title</comment>
+        <translation>Fiche des réglages : %1</translation>
+    </message>
+    <message>
+        <source>Camera model</source>
+        <comment>summary.sheet_model</comment>
+        <translation>Modèle de caméra</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>summary.sheet_folder</comment>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>summary.sheet_date</comment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Check value</source>
+        <comment>summary.sheet_check_value</comment>
+        <translation>Valeur de contrôle</translation>
+    </message>
+    <message>
+        <source>none yet: these settings do not pass the checks before writing</source>
+        <comment>summary.sheet_no_check</comment>
+        <translation>aucune pour l&apos;instant : ces réglages ne passent pas les contrôles avant écriture</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>summary.sheet_settings</comment>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <comment>summary.sheet_warnings</comment>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <comment>summary.sheet_no_warnings</comment>
+        <translation>Aucun.</translation>
+    </message>
+    <message>
+        <source>(hidden)</source>
+        <comment>summary.hidden_value</comment>
+        <translation>(masqué)</translation>
+    </message>
+    <message>
+        <source>The settings sheet could not be printed: %1</source>
+        <comment>summary.sheet_print_failed</comment>
+        <translation>La fiche des réglages n&apos;a pas pu être imprimée : %1</translation>
+    </message>
+    <message>
+        <source>Changed on the card:</source>
+        <comment>summary.changed_header</comment>
+        <translation>Modifié sur la carte :</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <comment>summary.changed_line</comment>
+        <translation>%1 : %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>%1: changed</source>
+        <comment>summary.changed_hidden_line</comment>
+        <translation>%1 : modifié</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>New file.</source>
+        <comment>summary.change_new_file</comment>
+        <translation>Nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>No setting changed.</source>
+        <comment>summary.change_nothing</comment>
+        <translation>Aucun réglage n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>It replaced a damaged file.</source>
+        <comment>summary.change_replaced_damaged</comment>
+        <translation>Il a remplacé un fichier endommagé.</translation>
+    </message>
+    <message>
+        <source>It replaced the factory reset record.</source>
+        <comment>summary.change_replaced_factory</comment>
+        <translation>Il a remplacé l&apos;enregistrement de retour aux réglages d&apos;usine.</translation>
+    </message>
+    <message>
+        <source>It replaced a file written for another camera model.</source>
+        <comment>summary.change_replaced_other</comment>
+        <translation>Il a remplacé un fichier écrit pour un autre modèle de caméra.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>summary.seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>summary.minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>summary.hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <comment>summary.hours_minutes</comment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <comment>summary.minutes_seconds</comment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>summary.megabytes</comment>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>summary.gigabytes</comment>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1.</source>
+        <comment>summary.trigger_photos1</comment>
+        <translation>Sur mouvement : 1 photo en %1.</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1.</source>
+        <comment>summary.trigger_photos2</comment>
+        <translation>Sur mouvement : 2 photos en %1.</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1.</source>
+        <comment>summary.trigger_photos3</comment>
+        <translation>Sur mouvement : 3 photos en %1.</translation>
+    </message>
+    <message>
+        <source>On motion: a %1 video at %2.</source>
+        <comment>summary.trigger_video</comment>
+        <translation>Sur mouvement : une vidéo de %1 en %2.</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video1</comment>
+        <translation>Sur mouvement : 1 photo en %1 et une vidéo de %2 en %3.</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video2</comment>
+        <translation>Sur mouvement : 2 photos en %1 et une vidéo de %2 en %3.</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video3</comment>
+        <translation>Sur mouvement : 3 photos en %1 et une vidéo de %2 en %3.</translation>
+    </message>
+    <message>
+        <source>After each trigger it waits %1 before the next.</source>
+        <comment>summary.wait_after_trigger</comment>
+        <translation>Après chaque déclenchement, elle attend %1 avant le suivant.</translation>
+    </message>
+    <message>
+        <source>After each trigger it is ready again at once.</source>
+        <comment>summary.no_wait</comment>
+        <translation>Après chaque déclenchement, elle est aussitôt prête à nouveau.</translation>
+    </message>
+    <message>
+        <source>The motion sensor is on (sensitivity: %1).</source>
+        <comment>summary.motion_on</comment>
+        <translation>Le détecteur de mouvement est actif (sensibilité : %1).</translation>
+    </message>
+    <message>
+        <source>The motion sensor is off.</source>
+        <comment>summary.motion_off</comment>
+        <translation>Le détecteur de mouvement est désactivé.</translation>
+    </message>
+    <message>
+        <source>The side sensors are on.</source>
+        <comment>summary.side_on</comment>
+        <translation>Les détecteurs latéraux sont actifs.</translation>
+    </message>
+    <message>
+        <source>The side sensors are off.</source>
+        <comment>summary.side_off</comment>
+        <translation>Les détecteurs latéraux sont désactivés.</translation>
+    </message>
+    <message>
+        <source>It is active all day.</source>
+        <comment>summary.active_all_day</comment>
+        <translation>Elle est active toute la journée.</translation>
+    </message>
+    <message>
+        <source>It is active %1 (%2 a day).</source>
+        <comment>summary.active_one_window</comment>
+        <translation>Active : %1 (%2 par jour).</translation>
+    </message>
+    <message>
+        <source>It is active %1 and %2 (%3 a day).</source>
+        <comment>summary.active_two_windows</comment>
+        <translation>Active : %1 et %2 (%3 par jour).</translation>
+    </message>
+    <message>
+        <source>Its timers leave no time in which it is active.</source>
+        <comment>summary.active_never</comment>
+        <translation>Les minuteries ne laissent aucune période d&apos;activité.</translation>
+    </message>
+    <message>
+        <source>And one photo every %1 while active: %2 a day.</source>
+        <comment>summary.time_lapse</comment>
+        <translation>Et une photo toutes les %1 tant qu&apos;elle est active : %2 par jour.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_time_and_text</comment>
+        <translation>Les images portent l&apos;heure et le texte « %1 ».</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time.</source>
+        <comment>summary.stamp_time</comment>
+        <translation>Les images portent l&apos;heure.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_text</comment>
+        <translation>Les images portent le texte « %1 ».</translation>
+    </message>
+    <message>
+        <source>Nothing is stamped on the pictures.</source>
+        <comment>summary.stamp_nothing</comment>
+        <translation>Les images ne portent aucune mention.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the oldest files are overwritten.</source>
+        <comment>summary.sd_cycle_on</comment>
+        <translation>Quand la carte est pleine, les fichiers les plus anciens sont écrasés.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the camera stops recording.</source>
+        <comment>summary.sd_cycle_off</comment>
+        <translation>Quand la carte est pleine, la caméra cesse d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
+        <comment>summary.clock_set</comment>
+        <translation>L&apos;horloge de la caméra est réglée sur %1 quand elle lit cette carte ; insérez vite la carte, sinon l&apos;horloge retardera du temps écoulé entre-temps.</translation>
+    </message>
+    <message>
+        <source>This record returns the camera to its factory settings.</source>
+        <comment>summary.factory_reset</comment>
+        <translation>Cet enregistrement ramène la caméra à ses réglages d&apos;usine.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, card use about %2.</source>
+        <comment>summary.estimate_photos</comment>
+        <translation>Estimation par jour : images environ %1, place sur la carte environ %2.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: video about %1, card use about %2.</source>
+        <comment>summary.estimate_video</comment>
+        <translation>Estimation par jour : vidéo environ %1, place sur la carte environ %2.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
+        <comment>summary.estimate_both</comment>
+        <translation>Estimation par jour : images environ %1, vidéo environ %2, place sur la carte environ %3.</translation>
+    </message>
+    <message>
+        <source>Triggers a day that the interval allows: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Déclenchements par jour permis par l&apos;intervalle : %1 au plus.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2.</source>
+        <comment>summary.card_lasts</comment>
+        <translation>Jours avant que la carte (%1 libres) soit pleine : environ %2.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
+        <comment>summary.card_overwrites</comment>
+        <translation>Jours avant que la carte (%1 libres) soit pleine : environ %2 ; ensuite, les fichiers les plus anciens sont écrasés.</translation>
+    </message>
+    <message>
+        <source>MMS sending is off.</source>
+        <comment>summary.mms_off</comment>
+        <translation>L&apos;envoi de MMS est désactivé.</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS to %2.</source>
+        <comment>summary.mms_sends</comment>
+        <translation>Elle envoie chaque image en MMS %1 à %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture to %1.</source>
+        <comment>summary.sends_sms</comment>
+        <translation>Elle envoie un SMS pour chaque image à %1.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
+        <comment>summary.messages_limit</comment>
+        <translation>Images par jour : %1 au plus ; messages : %2 au plus par jour, %3 par mois.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Images par jour : sans limite ; messages : environ %1 par jour, %2 par mois (estimation).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Données par mois : environ %1 de MMS.</translation>
+    </message>
+    <message>
+        <source>E-mail sending is off.</source>
+        <comment>summary.email_off</comment>
+        <translation>L&apos;envoi d&apos;e-mails est désactivé.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
+        <comment>summary.email_sends</comment>
+        <translation>Elle envoie chaque image par e-mail à %1 via %2, port %3, depuis %4.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
+        <comment>summary.emails_limit</comment>
+        <translation>Images par jour : %1 au plus ; e-mails : %2 au plus par jour, %3 par mois.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Images par jour : sans limite ; e-mails : environ %1 par jour, %2 par mois (estimation).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Données par mois : environ %1 d&apos;e-mails.</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on (%1 H).</source>
+        <comment>summary.remote_on</comment>
+        <translation>La commande à distance par SMS est active (%1 H).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is off.</source>
+        <comment>summary.remote_off</comment>
+        <translation>La commande à distance par SMS est désactivée.</translation>
+    </message>
+    <message>
+        <source>Network: the operator preset for %1, %2.</source>
+        <comment>summary.network_preset</comment>
+        <translation>Réseau : le préréglage d&apos;opérateur pour %1, %2.</translation>
+    </message>
+    <message>
+        <source>Network: typed in (APN %1).</source>
+        <comment>summary.network_typed</comment>
+        <translation>Réseau : saisi à la main (APN %1).</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both off: the camera never takes a picture.</source>
+        <comment>summary.conflict_never_pictures</comment>
+        <translation>%1 et %2 sont tous deux désactivés : la caméra ne prend jamais de photo.</translation>
+    </message>
+    <message>
+        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
+        <comment>summary.conflict_timer_empty</comment>
+        <translation>%1 est activé avec le début et la fin tous deux à %2 : la plage est vide ou couvre toute la journée, selon la caméra.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap (%3): that time counts once.</source>
+        <comment>summary.conflict_timers_overlap</comment>
+        <translation>%1 et %2 se chevauchent (%3) : cette période ne compte qu&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
+        <comment>summary.conflict_time_lapse_zero</comment>
+        <translation>%1 est activé avec un intervalle de 0 : la caméra ne peut pas prendre une photo toutes les 0 secondes.</translation>
+    </message>
+    <message>
+        <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
+        <comment>summary.conflict_time_lapse_long</comment>
+        <translation>L&apos;intervalle de %1 (%2) est plus long que la plage active %3 : une seule photo y est prise.</translation>
+    </message>
+    <message>
+        <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
+        <comment>summary.conflict_zero_interval</comment>
+        <translation>%1 vaut 0 s alors que %2 est sur %3 : chaque mouvement lance aussitôt la capture suivante, ce qui remplit la carte et vide la batterie.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no recipient is given: nothing is sent.</source>
+        <comment>summary.conflict_no_recipient</comment>
+        <translation>%1 est sur %2, mais aucun destinataire n&apos;est indiqué : rien n&apos;est envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the camera has no one to e-mail.</source>
+        <comment>summary.conflict_email_no_recipient</comment>
+        <translation>%1 est vide : la caméra n&apos;a personne à qui envoyer d&apos;e-mail.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
+        <comment>summary.conflict_unlimited</comment>
+        <translation>%1 vaut 0, ce qui signifie sans limite et non aucune : chaque image est envoyée.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode</comment>
+        <translation>%1 est sur %2 dans menu.dat alors que %3 envoie des images : dans ce mode, la caméra ne prend pas de photos, donc aucune n&apos;est envoyée.</translation>
+    </message>
+    <message>
+        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
+        <comment>summary.conflict_clock_not_synced</comment>
+        <translation>L&apos;horloge du PC n&apos;est pas synchronisée avec un serveur de temps : l&apos;horloge de la caméra sera aussi décalée que celle du PC.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
+        <comment>summary.conflict_clock_early</comment>
+        <translation>L&apos;horloge de la caméra est réglée sur %1, avant 2024 : l&apos;horloge du PC semble fausse.</translation>
+    </message>
+    <message>
+        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
+        <comment>summary.conflict_card_read_only</comment>
+        <translation>La carte est en lecture seule : rien ne peut y être écrit (son verrou est-il enclenché ?).</translation>
+    </message>
+    <message>
+        <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
+        <comment>summary.conflict_card_short</comment>
+        <translation>L&apos;espace libre de la carte (%1) tient moins d&apos;un jour à environ %2 par jour.</translation>
+    </message>
+    <message>
+        <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
+        <comment>summary.conflict_card_not_fat32</comment>
+        <translation>La carte dépasse 32 Go et est formatée en %1 : beaucoup de caméras ne lisent que des cartes FAT32 jusqu&apos;à 32 Go, celle-ci risque donc de ne pas fonctionner.</translation>
+    </message>
+    <message>
+        <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
+        <comment>summary.conflict_card_old_files</comment>
+        <translation>La carte contient encore des images d&apos;un déploiement précédent (fichiers dans DCIM : %1).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,838 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu" sourcelanguage="en">
+<context>
+    <name>FleetText</name>
+    <message>
+        <source>Set up many cards...</source>
+        <comment>fleet.menu_many_cards</comment>
+        <translation>Több kártya beállítása...</translation>
+    </message>
+    <message>
+        <source>Save kit from card...</source>
+        <comment>fleet.menu_save_kit</comment>
+        <translation>Készlet mentése a kártyáról...</translation>
+    </message>
+    <message>
+        <source>Set up many cards</source>
+        <comment>fleet.window_title</comment>
+        <translation>Több kártya beállítása</translation>
+    </message>
+    <message>
+        <source>Kit file:</source>
+        <comment>fleet.kit_label</comment>
+        <translation>Készletfájl:</translation>
+    </message>
+    <message>
+        <source>Cameras (CSV):</source>
+        <comment>fleet.cameras_label</comment>
+        <translation>Kamerák (CSV):</translation>
+    </message>
+    <message>
+        <source>Log file:</source>
+        <comment>fleet.log_label</comment>
+        <translation>Naplófájl:</translation>
+    </message>
+    <message>
+        <source>Set up by:</source>
+        <comment>fleet.setup_by_label</comment>
+        <translation>Telepítette:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>fleet.browse</comment>
+        <translation>Tallózás...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>fleet.start</comment>
+        <translation>Indítás</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>fleet.stop</comment>
+        <translation>Leállítás</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>fleet.close</comment>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Cards done:</source>
+        <comment>fleet.cards_done</comment>
+        <translation>Elkészült kártyák:</translation>
+    </message>
+    <message>
+        <source>Choose a kit file, then press Start.</source>
+        <comment>fleet.choose_kit</comment>
+        <translation>Válasszon készletfájlt, majd nyomja meg az Indítás gombot.</translation>
+    </message>
+    <message>
+        <source>Insert the card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_card_for</comment>
+        <translation>Helyezze be a(z) %1 kamera kártyáját (%2/%3)</translation>
+    </message>
+    <message>
+        <source>Insert the next card (%1 written)</source>
+        <comment>fleet.insert_next_card</comment>
+        <translation>Helyezze be a következő kártyát (%1 megírva)</translation>
+    </message>
+    <message>
+        <source>Writing the card for camera %1 (%2)...</source>
+        <comment>fleet.writing</comment>
+        <translation>A(z) %1 kamera kártyájának írása (%2)...</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done and ejected: remove it.</source>
+        <comment>fleet.remove_ejected</comment>
+        <translation>A(z) %1 kamera kártyája elkészült és ki lett adva: vegye ki.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done: unmount and remove the card at %2.</source>
+        <comment>fleet.remove_card</comment>
+        <translation>A(z) %1 kamera kártyája elkészült: válassza le és vegye ki a(z) %2 helyen lévő kártyát.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was left as it was: remove it.</source>
+        <comment>fleet.remove_skipped</comment>
+        <translation>A(z) %1 helyen lévő kártya változatlan maradt: vegye ki.</translation>
+    </message>
+    <message>
+        <source>The card at %1 holds the files of another camera (serial text %2). Replace them with the settings of camera %3?</source>
+        <comment>fleet.ask_other_camera</comment>
+        <translation>A(z) %1 helyen lévő kártyán egy másik kamera fájljai vannak (sorozatszöveg: %2). Lecseréli őket a(z) %3 kamera beállításaira?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 holds other settings than this kit&apos;s. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_other_kit</comment>
+        <translation>A(z) %1 helyen lévő kártya %2 fájljában más beállítások vannak, mint ebben a készletben. Lecseréli a(z) %3 kamera beállításaira?</translation>
+    </message>
+    <message>
+        <source>%2 on the card at %1 is damaged or cannot be read. Replace it with the settings of camera %3?</source>
+        <comment>fleet.ask_damaged</comment>
+        <translation>A(z) %1 helyen lévő kártya %2 fájlja sérült vagy nem olvasható. Lecseréli a(z) %3 kamera beállításaira?</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <comment>fleet.result_done</comment>
+        <translation>kész</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <comment>fleet.result_failed</comment>
+        <translation>sikertelen: %1</translation>
+    </message>
+    <message>
+        <source>incomplete (stopped)</source>
+        <comment>fleet.result_incomplete</comment>
+        <translation>befejezetlen (leállítva)</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <comment>fleet.result_skipped</comment>
+        <translation>változatlanul hagyva</translation>
+    </message>
+    <message>
+        <source>Every camera&apos;s card is written (%1).</source>
+        <comment>fleet.all_done</comment>
+        <translation>Minden kamera kártyája megírva (%1).</translation>
+    </message>
+    <message>
+        <source>One card written (camera %1).</source>
+        <comment>fleet.one_card_written</comment>
+        <translation>Egy kártya megírva (%1 kamera).</translation>
+    </message>
+    <message>
+        <source>Stopped; %1 cards written.</source>
+        <comment>fleet.stopped</comment>
+        <translation>Leállítva; %1 kártya megírva.</translation>
+    </message>
+    <message>
+        <source>Stopped during the card for camera %1: that card is incomplete and must be written again.</source>
+        <comment>fleet.stopped_during_card</comment>
+        <translation>Leállítva a(z) %1 kamera kártyája közben: a kártya befejezetlen, újra meg kell írni.</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 failed: %2</source>
+        <comment>fleet.card_failed</comment>
+        <translation>A(z) %1 kamera kártyája sikertelen: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <comment>fleet.input_unusable</comment>
+        <translation>A(z) %1 nem használható: %2</translation>
+    </message>
+    <message>
+        <source>The kit &quot;%1&quot; was saved: %2</source>
+        <comment>fleet.kit_saved</comment>
+        <translation>A(z) „%1” készlet elmentve: %2</translation>
+    </message>
+    <message>
+        <source>No kit was saved: %1</source>
+        <comment>fleet.kit_not_saved</comment>
+        <translation>Nem lett készlet mentve: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no settings file.</source>
+        <comment>fleet.no_settings_file</comment>
+        <translation>A(z) %1 nem tartalmaz beállításfájlt.</translation>
+    </message>
+    <message>
+        <source>Cards are still being set up. Stop and close the window?</source>
+        <comment>fleet.ask_stop_first</comment>
+        <translation>A kártyák beállítása még folyamatban van. Leállítja és bezárja az ablakot?</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>%1 in this folder is a link to another file; nothing was written.</source>
+        <comment>notice.file_is_link</comment>
+        <translation>A mappában lévő %1 egy másik fájlra mutató hivatkozás, ezért a program nem írta felül.</translation>
+    </message>
+    <message>
+        <source>No folder chosen: choose the card&apos;s folder first.</source>
+        <comment>notice.no_folder_chosen</comment>
+        <translation>Nincs mappa kiválasztva: előbb válassza ki a kártya mappáját.</translation>
+    </message>
+    <message>
+        <source>Another write to %1 is in progress; nothing was written. Try again in a moment.</source>
+        <comment>notice.write_in_progress</comment>
+        <translation>A(z) %1 fájlba éppen más folyamat ír; a program nem írt semmit. Próbálja újra kicsit később.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but it could not be read back to check it. Generate it again, or use Load from card to check it.</source>
+        <comment>notice.written_unchecked</comment>
+        <translation>A(z) %1 fájl elkészült, de ellenőrzésre nem sikerült visszaolvasni. Hozza létre újra, vagy ellenőrizze a „Betöltés a kártyáról” paranccsal.</translation>
+    </message>
+    <message>
+        <source>the path is too long.</source>
+        <comment>notice.reason_path_too_long</comment>
+        <translation>az elérési út túl hosszú.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <comment>notice.file_written</comment>
+        <translation>Fájl: %1</translation>
+    </message>
+    <message>
+        <source>Replace the menu.dat in %1 with the factory settings?</source>
+        <comment>notice.confirm_factory_reset</comment>
+        <translation>Lecseréli a(z) %1 mappában lévő menu.dat fájlt a gyári beállításokra?</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from 1 to 65535.</source>
+        <comment>notice.port_not_number</comment>
+        <translation>A portnak 1 és 65535 közötti egész számnak kell lennie.</translation>
+    </message>
+    <message>
+        <source>The download page could not be opened. Its address is %1</source>
+        <comment>notice.url_not_opened</comment>
+        <translation>A letöltési oldalt nem sikerült megnyitni. A címe: %1</translation>
+    </message>
+    <message>
+        <source>This model does not send e-mail.</source>
+        <comment>notice.model_sends_no_email</comment>
+        <translation>Ez a modell nem küld e-mailt.</translation>
+    </message>
+    <message>
+        <source>Load from card</source>
+        <comment>notice.menu_load_from_card</comment>
+        <translation>Betöltés a kártyáról</translation>
+    </message>
+    <message>
+        <source>Load profile...</source>
+        <comment>notice.menu_load_profile</comment>
+        <translation>Profil betöltése...</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <comment>notice.menu_save_profile</comment>
+        <translation>Profil mentése...</translation>
+    </message>
+    <message>
+        <source>Restore previous file</source>
+        <comment>notice.menu_restore_previous</comment>
+        <translation>Előző fájl visszaállítása</translation>
+    </message>
+    <message>
+        <source>There is no %1 in this folder; the form was left as it was.</source>
+        <comment>notice.file_absent</comment>
+        <translation>Ebben a mappában nincs %1; az űrlap változatlan maradt.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is damaged; the form was left as it was.</source>
+        <comment>notice.file_damaged</comment>
+        <translation>A mappában lévő %1 sérült; az űrlap változatlan maradt.</translation>
+    </message>
+    <message>
+        <source>%1 in this folder was written for a different camera model; the form was left as it was.</source>
+        <comment>notice.file_other_form</comment>
+        <translation>A mappában lévő %1 egy másik kameramodellhez készült; az űrlap változatlan maradt.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be used: %2</source>
+        <comment>notice.profile_unusable</comment>
+        <translation>A(z) %1 profil nem használható: %2</translation>
+    </message>
+    <message>
+        <source>Profile saved.</source>
+        <comment>notice.profile_saved</comment>
+        <translation>Profil elmentve.</translation>
+    </message>
+    <message>
+        <source>No earlier %1 from this folder is kept in the history.</source>
+        <comment>notice.no_previous_file</comment>
+        <translation>Az előzményekben nincs megőrizve korábbi %1 ebből a mappából.</translation>
+    </message>
+    <message>
+        <source>Write back the %1 this folder held before %2?</source>
+        <comment>notice.ask_restore_previous</comment>
+        <translation>Visszaállítja a(z) %1 fájlt, amely %2 előtt volt ebben a mappában?</translation>
+    </message>
+    <message>
+        <source>No copy of the replaced file could be kept, so it cannot be restored later.</source>
+        <comment>notice.no_copy_kept</comment>
+        <translation>A lecserélt fájlról nem sikerült másolatot megőrizni, így később nem állítható vissza.</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <comment>notice.menu_more</comment>
+        <translation>Továbbiak...</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <comment>notice.loaded_from</comment>
+        <translation>Betöltve innen: %1</translation>
+    </message>
+    <message>
+        <source>%1 in this folder is the factory reset record; it holds no settings to load.</source>
+        <comment>notice.file_is_factory_reset</comment>
+        <translation>A mappában lévő %1 a gyári beállításokat visszaállító rekord; nincs benne betölthető beállítás.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <comment>notice.ask_replace_profile</comment>
+        <translation>A(z) %1 már létezik. Lecseréli?</translation>
+    </message>
+    <message>
+        <source>No lock could be made to write %1 safely (%2); nothing was written.</source>
+        <comment>notice.lock_unavailable</comment>
+        <translation>Nem sikerült zárolást létrehozni a(z) %1 írásához (%2); a program nem írt semmit.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s name is not valid UTF-8 text, so the file cannot be written there. Rename the folder (or mount the card under another name) and choose it again.</source>
+        <comment>notice.name_not_utf8</comment>
+        <translation>A mappa neve nem érvényes UTF-8 szöveg, ezért a fájl nem írható bele. Nevezze át a mappát (vagy csatlakoztassa a kártyát más néven), és válassza ki újra.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but the card did not confirm the change to its folder (%2). Generate it again, or check the card with &quot;kestrova inspect&quot;.</source>
+        <comment>notice.folder_not_flushed</comment>
+        <translation>A(z) %1 fájl meg lett írva, de a kártya nem erősítette meg a mappa változását (%2). Hozza létre újra, vagy ellenőrizze a kártyát a &quot;kestrova inspect&quot; paranccsal.</translation>
+    </message>
+    <message>
+        <source>Its camera clock will be set to the current time; every other setting stays as it was.</source>
+        <comment>notice.restore_sets_clock</comment>
+        <translation>A benne lévő kameraóra a pontos időre áll; minden más beállítás változatlan marad.</translation>
+    </message>
+    <message>
+        <source>%1 was restored as it was before %2.</source>
+        <comment>notice.restored_from</comment>
+        <translation>A(z) %1 vissza lett állítva a(z) %2 előtti állapotára.</translation>
+    </message>
+    <message>
+        <source>The kept copy of %1 cannot be written back: %2.</source>
+        <comment>notice.previous_copy_damaged</comment>
+        <translation>A(z) %1 megőrzött másolata nem írható vissza: %2.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 holds settings (%3). Load them into the form?</source>
+        <comment>notice.ask_load_from_folder</comment>
+        <translation>A(z) %2 mappában lévő %1 fájlban beállítások vannak (%3). Betölti őket az űrlapba?</translation>
+    </message>
+    <message>
+        <source>%1, clock %2</source>
+        <comment>notice.holds_menu_of</comment>
+        <translation>%1, óra %2</translation>
+    </message>
+    <message>
+        <source>The %1 this folder held before %2 came from the card %3; which card the folder holds now is not known. Write it back?</source>
+        <comment>notice.ask_restore_from_card</comment>
+        <translation>A(z) %1 fájl, amely %2 előtt ebben a mappában volt, a(z) %3 kártyáról származik; nem tudni, most melyik kártya van a mappában. Visszaírja?</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryText</name>
+    <message>
+        <source>What the camera will do</source>
+        <comment>summary.strip_title</comment>
+        <translation>Mit fog tenni a kamera</translation>
+    </message>
+    <message>
+        <source>Triggers a day (assumed):</source>
+        <comment>summary.assumed_triggers</comment>
+        <translation>Napi kioldások (feltételezett):</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <comment>summary.warning_line</comment>
+        <translation>Figyelem: %1</translation>
+    </message>
+    <message>
+        <source>Print settings sheet...</source>
+        <comment>summary.menu_print_sheet</comment>
+        <translation>Beállítási lap nyomtatása...</translation>
+    </message>
+    <message>
+        <source>Settings sheet: %1</source>
+        <comment>summary.sheet_title</comment>
+        <translation>Beállítási lap: %1</translation>
+    </message>
+    <message>
+        <source>Camera model</source>
+        <comment>summary.sheet_model</comment>
+        <translation>Kameramodell</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>summary.sheet_folder</comment>
+        <translation>Mappa</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>summary.sheet_date</comment>
+        <translation>Dátum</translation>
+    </message>
+    <message>
+        <source>Check value</source>
+        <comment>summary.sheet_check_value</comment>
+        <translation>Ellenőrző érték</translation>
+    </message>
+    <message>
+        <source>none yet: these settings do not pass the checks before writing</source>
+        <comment>summary.sheet_no_check</comment>
+        <translation>még nincs: ezek a beállítások még nem felelnek meg az írás előtti ellenőrzésnek</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>summary.sheet_settings</comment>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <comment>summary.sheet_warnings</comment>
+        <translation>Figyelmeztetések</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <comment>summary.sheet_no_warnings</comment>
+        <translation>Nincs.</translation>
+    </message>
+    <message>
+        <source>(hidden)</source>
+        <comment>summary.hidden_value</comment>
+        <translation>(rejtett)</translation>
+    </message>
+    <message>
+        <source>The settings sheet could not be printed: %1</source>
+        <comment>summary.sheet_print_failed</comment>
+        <translation>A beállítási lapot nem sikerült kinyomtatni: %1</translation>
+    </message>
+    <message>
+        <source>Changed on the card:</source>
+        <comment>summary.changed_header</comment>
+        <translation>A kártyán módosult:</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <comment>summary.changed_line</comment>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>%1: changed</source>
+        <comment>summary.changed_hidden_line</comment>
+        <translation>%1: módosítva</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>és még %1</translation>
+    </message>
+    <message>
+        <source>New file.</source>
+        <comment>summary.change_new_file</comment>
+        <translation>Új fájl.</translation>
+    </message>
+    <message>
+        <source>No setting changed.</source>
+        <comment>summary.change_nothing</comment>
+        <translation>Egyetlen beállítás sem változott.</translation>
+    </message>
+    <message>
+        <source>It replaced a damaged file.</source>
+        <comment>summary.change_replaced_damaged</comment>
+        <translation>Egy sérült fájlt cserélt le.</translation>
+    </message>
+    <message>
+        <source>It replaced the factory reset record.</source>
+        <comment>summary.change_replaced_factory</comment>
+        <translation>A gyári beállításokat visszaállító rekordot cserélte le.</translation>
+    </message>
+    <message>
+        <source>It replaced a file written for another camera model.</source>
+        <comment>summary.change_replaced_other</comment>
+        <translation>Egy másik kameramodellhez készült fájlt cserélt le.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>summary.seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>summary.minutes</comment>
+        <translation>%1 perc</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>summary.hours</comment>
+        <translation>%1 óra</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <comment>summary.hours_minutes</comment>
+        <translation>%1 óra %2 perc</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <comment>summary.minutes_seconds</comment>
+        <translation>%1 perc %2 s</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>summary.megabytes</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>summary.gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1.</source>
+        <comment>summary.trigger_photos1</comment>
+        <translation>Mozgásra: 1 fénykép (%1).</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1.</source>
+        <comment>summary.trigger_photos2</comment>
+        <translation>Mozgásra: 2 fénykép (%1).</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1.</source>
+        <comment>summary.trigger_photos3</comment>
+        <translation>Mozgásra: 3 fénykép (%1).</translation>
+    </message>
+    <message>
+        <source>On motion: a %1 video at %2.</source>
+        <comment>summary.trigger_video</comment>
+        <translation>Mozgásra: egy %1 hosszú videó (%2).</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video1</comment>
+        <translation>Mozgásra: 1 fénykép (%1) és egy %2 hosszú videó (%3).</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video2</comment>
+        <translation>Mozgásra: 2 fénykép (%1) és egy %2 hosszú videó (%3).</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video3</comment>
+        <translation>Mozgásra: 3 fénykép (%1) és egy %2 hosszú videó (%3).</translation>
+    </message>
+    <message>
+        <source>After each trigger it waits %1 before the next.</source>
+        <comment>summary.wait_after_trigger</comment>
+        <translation>Minden kioldás után %1 várakozik a következőig.</translation>
+    </message>
+    <message>
+        <source>After each trigger it is ready again at once.</source>
+        <comment>summary.no_wait</comment>
+        <translation>Minden kioldás után azonnal újra kész.</translation>
+    </message>
+    <message>
+        <source>The motion sensor is on (sensitivity: %1).</source>
+        <comment>summary.motion_on</comment>
+        <translation>A mozgásérzékelő be van kapcsolva (érzékenység: %1).</translation>
+    </message>
+    <message>
+        <source>The motion sensor is off.</source>
+        <comment>summary.motion_off</comment>
+        <translation>A mozgásérzékelő ki van kapcsolva.</translation>
+    </message>
+    <message>
+        <source>The side sensors are on.</source>
+        <comment>summary.side_on</comment>
+        <translation>Az oldalsó érzékelők be vannak kapcsolva.</translation>
+    </message>
+    <message>
+        <source>The side sensors are off.</source>
+        <comment>summary.side_off</comment>
+        <translation>Az oldalsó érzékelők ki vannak kapcsolva.</translation>
+    </message>
+    <message>
+        <source>It is active all day.</source>
+        <comment>summary.active_all_day</comment>
+        <translation>Egész nap működik.</translation>
+    </message>
+    <message>
+        <source>It is active %1 (%2 a day).</source>
+        <comment>summary.active_one_window</comment>
+        <translation>Működik: %1 (napi %2).</translation>
+    </message>
+    <message>
+        <source>It is active %1 and %2 (%3 a day).</source>
+        <comment>summary.active_two_windows</comment>
+        <translation>Működik: %1 és %2 (napi %3).</translation>
+    </message>
+    <message>
+        <source>Its timers leave no time in which it is active.</source>
+        <comment>summary.active_never</comment>
+        <translation>Az időkapcsolók nem hagynak működési időt.</translation>
+    </message>
+    <message>
+        <source>And one photo every %1 while active: %2 a day.</source>
+        <comment>summary.time_lapse</comment>
+        <translation>Ezenkívül működés közben %1 időközönként egy fénykép: napi %2.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_time_and_text</comment>
+        <translation>A képekre rákerül az idő és a(z) „%1” szöveg.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time.</source>
+        <comment>summary.stamp_time</comment>
+        <translation>A képekre rákerül az idő.</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_text</comment>
+        <translation>A képekre rákerül a(z) „%1” szöveg.</translation>
+    </message>
+    <message>
+        <source>Nothing is stamped on the pictures.</source>
+        <comment>summary.stamp_nothing</comment>
+        <translation>A képekre semmi sem kerül.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the oldest files are overwritten.</source>
+        <comment>summary.sd_cycle_on</comment>
+        <translation>Ha a kártya megtelik, a legrégebbi fájlok felülíródnak.</translation>
+    </message>
+    <message>
+        <source>When the card is full, the camera stops recording.</source>
+        <comment>summary.sd_cycle_off</comment>
+        <translation>Ha a kártya megtelik, a kamera leállítja a felvételt.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
+        <comment>summary.clock_set</comment>
+        <translation>Amikor a kamera beolvassa ezt a kártyát, az órája %1 időre áll be; hamar helyezze be a kártyát, különben az óra a közben eltelt idővel késni fog.</translation>
+    </message>
+    <message>
+        <source>This record returns the camera to its factory settings.</source>
+        <comment>summary.factory_reset</comment>
+        <translation>Ez a rekord visszaállítja a kamera gyári beállításait.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, card use about %2.</source>
+        <comment>summary.estimate_photos</comment>
+        <translation>Becslés naponta: kb. %1 kép, kb. %2 a kártyán.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: video about %1, card use about %2.</source>
+        <comment>summary.estimate_video</comment>
+        <translation>Becslés naponta: kb. %1 videó, kb. %2 a kártyán.</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
+        <comment>summary.estimate_both</comment>
+        <translation>Becslés naponta: kb. %1 kép, kb. %2 videó, kb. %3 a kártyán.</translation>
+    </message>
+    <message>
+        <source>Triggers a day that the interval allows: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Az időköz által megengedett napi kioldások: legfeljebb %1.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2.</source>
+        <comment>summary.card_lasts</comment>
+        <translation>Napok, amíg a kártya (%1 szabad) megtelik: kb. %2.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
+        <comment>summary.card_overwrites</comment>
+        <translation>Napok, amíg a kártya (%1 szabad) megtelik: kb. %2; ezután a legrégebbi fájlok felülíródnak.</translation>
+    </message>
+    <message>
+        <source>MMS sending is off.</source>
+        <comment>summary.mms_off</comment>
+        <translation>Az MMS-küldés ki van kapcsolva.</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS to %2.</source>
+        <comment>summary.mms_sends</comment>
+        <translation>Minden képet %1 MMS-ként küld el ide: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture to %1.</source>
+        <comment>summary.sends_sms</comment>
+        <translation>Minden képről SMS-t küld ide: %1.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
+        <comment>summary.messages_limit</comment>
+        <translation>Képek naponta: legfeljebb %1; üzenetek: legfeljebb napi %2, havi %3.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Képek naponta: korlátlan; üzenetek: kb. napi %1, havi %2 (becslés).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Havi adatforgalom: kb. %1 MMS.</translation>
+    </message>
+    <message>
+        <source>E-mail sending is off.</source>
+        <comment>summary.email_off</comment>
+        <translation>Az e-mail-küldés ki van kapcsolva.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
+        <comment>summary.email_sends</comment>
+        <translation>Minden képet e-mailben küld ide: %1, a(z) %2 kiszolgálón át (port: %3), erről a címről: %4.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
+        <comment>summary.emails_limit</comment>
+        <translation>Képek naponta: legfeljebb %1; e-mailek: legfeljebb napi %2, havi %3.</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Képek naponta: korlátlan; e-mailek: kb. napi %1, havi %2 (becslés).</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Havi adatforgalom: kb. %1 e-mail.</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on (%1 H).</source>
+        <comment>summary.remote_on</comment>
+        <translation>Az SMS-távvezérlés be van kapcsolva (%1 H).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is off.</source>
+        <comment>summary.remote_off</comment>
+        <translation>Az SMS-távvezérlés ki van kapcsolva.</translation>
+    </message>
+    <message>
+        <source>Network: the operator preset for %1, %2.</source>
+        <comment>summary.network_preset</comment>
+        <translation>Hálózat: a szolgáltatói előbeállítás (%1, %2).</translation>
+    </message>
+    <message>
+        <source>Network: typed in (APN %1).</source>
+        <comment>summary.network_typed</comment>
+        <translation>Hálózat: kézzel megadva (APN: %1).</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both off: the camera never takes a picture.</source>
+        <comment>summary.conflict_never_pictures</comment>
+        <translation>%1 és %2 is ki van kapcsolva: a kamera soha nem készít képet.</translation>
+    </message>
+    <message>
+        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
+        <comment>summary.conflict_timer_empty</comment>
+        <translation>%1 be van kapcsolva, de a kezdés és a befejezés is %2: az időablak üres vagy egész napos, a kamerától függően.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap (%3): that time counts once.</source>
+        <comment>summary.conflict_timers_overlap</comment>
+        <translation>%1 és %2 átfedi egymást (%3): ez az idő egyszer számít.</translation>
+    </message>
+    <message>
+        <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
+        <comment>summary.conflict_time_lapse_zero</comment>
+        <translation>%1 be van kapcsolva 0 időközzel: a kamera nem tud 0 másodpercenként képet készíteni.</translation>
+    </message>
+    <message>
+        <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
+        <comment>summary.conflict_time_lapse_long</comment>
+        <translation>A(z) %1 időköze (%2) hosszabb, mint a(z) %3 működési időablak: abban csak egy kép készül.</translation>
+    </message>
+    <message>
+        <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
+        <comment>summary.conflict_zero_interval</comment>
+        <translation>%1 értéke 0 s, miközben %2 értéke %3: minden mozgás azonnal elindítja a következő felvételt, ami megtölti a kártyát és lemeríti az akkumulátort.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no recipient is given: nothing is sent.</source>
+        <comment>summary.conflict_no_recipient</comment>
+        <translation>%1 értéke %2, de nincs megadva címzett: semmi sem lesz elküldve.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the camera has no one to e-mail.</source>
+        <comment>summary.conflict_email_no_recipient</comment>
+        <translation>%1 üres: a kamera senkinek sem tud e-mailt küldeni.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
+        <comment>summary.conflict_unlimited</comment>
+        <translation>%1 értéke 0, ami korlátlant jelent, nem nullát: minden kép el lesz küldve.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode</comment>
+        <translation>A menu.dat fájlban %1 értéke %2, miközben a(z) %3 képeket küld: ebben a módban a kamera nem készít fényképet, így semmit sem küld.</translation>
+    </message>
+    <message>
+        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
+        <comment>summary.conflict_clock_not_synced</comment>
+        <translation>A számítógép órája nincs szinkronizálva időszerverrel: a kamera órája ugyanannyit fog tévedni, mint a számítógépé.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
+        <comment>summary.conflict_clock_early</comment>
+        <translation>A kamera órája %1 időre áll be, ami 2024 előtti: a számítógép órája valószínűleg rosszul jár.</translation>
+    </message>
+    <message>
+        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
+        <comment>summary.conflict_card_read_only</comment>
+        <translation>A kártya csak olvasható: semmi sem írható rá (be van kapcsolva az írásvédelmi kapcsoló?).</translation>
+    </message>
+    <message>
+        <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
+        <comment>summary.conflict_card_short</comment>
+        <translation>A kártya szabad helye (%1) kevesebb mint egy napra elég napi kb. %2 mellett.</translation>
+    </message>
+    <message>
+        <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
+        <comment>summary.conflict_card_not_fat32</comment>
+        <translation>A kártya nagyobb 32 GB-nál, és %1 formátumú: sok kamera csak legfeljebb 32 GB-os FAT32 kártyát olvas, így ez lehet, hogy nem fog működni.</translation>
+    </message>
+    <message>
+        <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
+        <comment>summary.conflict_card_old_files</comment>
+        <translation>A kártyán még egy korábbi kihelyezés képei vannak (fájlok a DCIM mappában: %1).</translation>
+    </message>
+</context>
+</TS>
