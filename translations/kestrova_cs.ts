@@ -835,4 +835,43 @@
         <translation>Na kartě jsou ještě snímky z dřívějšího nasazení (souborů v DCIM: %1).</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>není platný JSON: %1 na pozici %2</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>musí obsahovat jeden objekt JSON s nastavením</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>uvádí „%1“ dvakrát; nelze určit, která hodnota je míněna</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>je to zpráva o poškozeném souboru (%1); jeho hodnotám nelze věřit</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>obsahuje neznámé nastavení „%1“; měli jste na mysli „%2“?</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>obsahuje nastavení souboru typu %1, ne souboru %2</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>větší než profil (%1 bajtů)</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>větší než profil (více než %1 bajtů)</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>načítá se jako poškozený soubor</translation>
+    </message>
+</context>
 </TS>

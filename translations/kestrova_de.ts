@@ -835,4 +835,43 @@
         <translation>Auf der Karte sind noch Bilder eines früheren Einsatzes (Dateien in DCIM: %1).</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>es ist kein gültiges JSON: %1 an Position %2</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>es muss genau ein JSON-Objekt mit Einstellungen enthalten</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>es nennt „%1“ zweimal; welcher Wert gemeint ist, lässt sich nicht sagen</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>es ist der Bericht einer beschädigten Datei (%1); seinen Werten ist nicht zu trauen</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>es enthält die unbekannte Einstellung „%1“; war „%2“ gemeint?</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>es enthält die Einstellungen einer %1-Datei, nicht von %2</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>größer als ein Profil (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>größer als ein Profil (mehr als %1 Bytes)</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>sie liest sich als beschädigte Datei</translation>
+    </message>
+</context>
 </TS>

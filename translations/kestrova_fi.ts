@@ -835,4 +835,43 @@
         <translation>Kortilla on vielä kuvia aiemmasta käytöstä (tiedostoja DCIM-kansiossa: %1).</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>se ei ole kelvollista JSONia: %1 kohdassa %2</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>sen on sisällettävä yksi asetusten JSON-objekti</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>siinä on ”%1” kahdesti; ei voi tietää, kumpaa arvoa tarkoitetaan</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>se on vioittuneen tiedoston raportti (%1); sen arvoihin ei voi luottaa</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>siinä on tuntematon asetus ”%1”; tarkoititko ”%2”?</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>siinä on %1-tiedoston asetukset, ei tiedoston %2</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>suurempi kuin profiili (%1 tavua)</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>suurempi kuin profiili (yli %1 tavua)</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>se luetaan vioittuneeksi tiedostoksi</translation>
+    </message>
+</context>
 </TS>

@@ -835,4 +835,43 @@
         <translation>La carte contient encore des images d&apos;un déploiement précédent (fichiers dans DCIM : %1).</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>ce n&apos;est pas du JSON valide : %1 à la position %2</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>il doit contenir un seul objet JSON de réglages</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>il nomme « %1 » deux fois ; on ne peut pas savoir quelle valeur est voulue</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>c&apos;est le rapport d&apos;un fichier endommagé (%1) ; ses valeurs ne sont pas fiables</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>il contient le réglage inconnu « %1 » ; vouliez-vous dire « %2 » ?</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>il contient les réglages d&apos;un fichier %1, pas de %2</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>plus grand qu&apos;un profil (%1 octets)</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>plus grand qu&apos;un profil (plus de %1 octets)</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>elle se lit comme un fichier endommagé</translation>
+    </message>
+</context>
 </TS>

@@ -835,4 +835,43 @@
         <translation>A kártyán még egy korábbi kihelyezés képei vannak (fájlok a DCIM mappában: %1).</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>nem érvényes JSON: %1 a(z) %2. pozíción</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>egyetlen, beállításokat tartalmazó JSON-objektumnak kell lennie benne</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>kétszer szerepel benne a(z) „%1”; nem dönthető el, melyik érték az érvényes</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>egy sérült fájl jelentése (%1); az értékei nem megbízhatók</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>ismeretlen beállítást tartalmaz: „%1”; erre gondolt: „%2”?</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>egy %1 fájl beállításait tartalmazza, nem a(z) %2 fájlét</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>nagyobb, mint egy profil (%1 bájt)</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>nagyobb, mint egy profil (több mint %1 bájt)</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>sérült fájlként olvasható be</translation>
+    </message>
+</context>
 </TS>

@@ -835,4 +835,43 @@
         <translation>La scheda contiene ancora immagini di un&apos;installazione precedente (file in DCIM: %1).</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>non è un JSON valido: %1 alla posizione %2</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>deve contenere un solo oggetto JSON di impostazioni</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>nomina «%1» due volte; non si può stabilire quale valore sia inteso</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>è il rapporto di un file danneggiato (%1); i suoi valori non sono affidabili</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>contiene l&apos;impostazione sconosciuta «%1»; intendevi «%2»?</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>contiene le impostazioni di un file %1, non di %2</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>più grande di un profilo (%1 byte)</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>più grande di un profilo (più di %1 byte)</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>risulta un file danneggiato</translation>
+    </message>
+</context>
 </TS>

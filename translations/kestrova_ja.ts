@@ -835,4 +835,43 @@
         <translation>カードには前回の設置時の画像がまだ残っています（DCIM 内のファイル：%1）。</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>有効な JSON ではありません：%1（オフセット %2）</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>設定の JSON オブジェクトを 1 つだけ含む必要があります</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>「%1」が 2 回指定されています。どちらの値を使うか判断できません</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>破損したファイルのレポートです（%1）。その値は信頼できません</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>不明な設定「%1」が含まれています。「%2」のことですか？</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>%1 ファイルの設定であり、%2 の設定ではありません</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>プロファイルとしては大きすぎます（%1 バイト）</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>プロファイルとしては大きすぎます（%1 バイト超）</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>破損したファイルとして読み取られます</translation>
+    </message>
+</context>
 </TS>

@@ -835,4 +835,43 @@
         <translation>Kortelėje dar yra nuotraukų iš ankstesnio pastatymo (failų DCIM aplanke: %1).</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>tai negaliojantis JSON: %1, poslinkis %2</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>jame turi būti vienas JSON objektas su nustatymais</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>jame du kartus nurodytas „%1“; negalima nustatyti, kuri reikšmė turima omenyje</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>tai sugadinto failo ataskaita (%1); jos reikšmėmis negalima pasitikėti</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>jame yra nežinomas nustatymas „%1“; gal turėjote omenyje „%2“?</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>jame yra %1 failo nustatymai, o ne %2</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>didesnis nei profilis (%1 baitų)</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>didesnis nei profilis (daugiau nei %1 baitų)</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>ji nuskaitoma kaip sugadintas failas</translation>
+    </message>
+</context>
 </TS>

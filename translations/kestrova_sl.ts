@@ -835,4 +835,43 @@
         <translation>Na kartici so še slike s prejšnje postavitve (datotek v DCIM: %1).</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>ni veljaven JSON: %1 na odmiku %2</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>vsebovati mora en objekt JSON z nastavitvami</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>dvakrat navaja »%1«; ni mogoče ugotoviti, katera vrednost je mišljena</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>je poročilo o poškodovani datoteki (%1); njenim vrednostim ni mogoče zaupati</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>vsebuje neznano nastavitev »%1«; ste mislili »%2«?</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>vsebuje nastavitve datoteke vrste %1, ne datoteke %2</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>večja od profila (%1 bajtov)</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>večja od profila (več kot %1 bajtov)</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>prebere se kot poškodovana datoteka</translation>
+    </message>
+</context>
 </TS>

@@ -835,4 +835,43 @@
         <translation>存储卡中仍有上一次布设留下的照片（DCIM 中的文件：%1）。</translation>
     </message>
 </context>
+<context>
+    <name>kestrova::CardFileActions</name>
+    <message>
+        <source>it is not valid JSON: %1 at offset %2</source>
+        <translation>它不是有效的 JSON：%1（位于偏移量 %2）</translation>
+    </message>
+    <message>
+        <source>it must hold one JSON object of settings</source>
+        <translation>它必须包含一个由设置组成的 JSON 对象</translation>
+    </message>
+    <message>
+        <source>it names &quot;%1&quot; twice; which value is meant cannot be told</source>
+        <translation>它两次列出“%1”，无法判断要用哪个值</translation>
+    </message>
+    <message>
+        <source>it is the report of a damaged file (%1); its values cannot be trusted</source>
+        <translation>它是损坏文件的报告（%1），其中的值不可信</translation>
+    </message>
+    <message>
+        <source>it holds the unknown setting &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>它含有未知的设置“%1”；您是指“%2”吗？</translation>
+    </message>
+    <message>
+        <source>it holds the settings of a %1 file, not of %2</source>
+        <translation>它包含的是 %1 文件的设置，而不是 %2 的设置</translation>
+    </message>
+    <message>
+        <source>larger than a profile (%1 bytes)</source>
+        <translation>超过设置方案的大小（%1 字节）</translation>
+    </message>
+    <message>
+        <source>larger than a profile (more than %1 bytes)</source>
+        <translation>超过设置方案的大小（超过 %1 字节）</translation>
+    </message>
+    <message>
+        <source>it reads as a damaged file</source>
+        <translation>读取结果表明它是损坏的文件</translation>
+    </message>
+</context>
 </TS>

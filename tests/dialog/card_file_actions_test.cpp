@@ -272,6 +272,7 @@ private Q_SLOTS:
     // own words; the form stays as it was.
     void profilesBothSidesRefuse_data() {
         QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("language");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("command");
         const QString twice = QStringLiteral("names \"video_length\" twice; which value is meant "
@@ -280,37 +281,44 @@ private Q_SLOTS:
                                                "false); its values cannot be trusted");
         const QString unknown = QStringLiteral("holds the unknown setting \"video_lenght\"; did "
                                                "you mean \"video_length\"?");
-        QTest::newRow("array") << QByteArray("[]") << "it must hold one JSON object of settings"
+        QTest::newRow("array") << QByteArray("[]") << 2
+                               << "it must hold one JSON object of settings"
                                << "must hold one JSON object of settings";
         QTest::newRow("name twice") << QByteArray(R"({"video_length": 10, "video_length": 20})")
-                                    << QStringLiteral("it ") + twice << twice;
-        QTest::newRow("damaged") << QByteArray(R"({"intact": false})")
+                                    << 2 << QStringLiteral("it ") + twice << twice;
+        QTest::newRow("damaged") << QByteArray(R"({"intact": false})") << 2
                                  << QStringLiteral("it ") + damaged << damaged;
-        QTest::newRow("unknown name")
-            << QByteArray(R"({"video_lenght": 10})") << QStringLiteral("it ") + unknown << unknown;
-        QTest::newRow("kind not a text")
-            << QByteArray(R"({"kind": 5})") << "it holds the settings of a 5 file, not of menu.dat"
-            << "describes a file of kind 5; this command writes menu";
+        QTest::newRow("unknown name") << QByteArray(R"({"video_lenght": 10})") << 2
+                                      << QStringLiteral("it ") + unknown << unknown;
+        QTest::newRow("kind not a text") << QByteArray(R"({"kind": 5})") << 2
+                                         << "it holds the settings of a 5 file, not of menu.dat"
+                                         << "describes a file of kind 5; this command writes menu";
         QTest::newRow("factory reset")
-            << QByteArray(R"({"kind": "factory-reset"})")
+            << QByteArray(R"({"kind": "factory-reset"})") << 2
             << "it holds the settings of a factory-reset file, not of menu.dat"
             << "is a factory reset record, which holds no settings; write it with \"kestrova "
                "factory-reset\"";
+        // The form's words are the form's language; the command's stay English.
+        QTest::newRow("array, in French")
+            << QByteArray("[]") << 6 << "il doit contenir un seul objet JSON de réglages"
+            << "must hold one JSON object of settings";
     }
     void profilesBothSidesRefuse() {
         QFETCH(QByteArray, json);
+        QFETCH(int, language);
         QFETCH(QString, window);
         QFETCH(QString, command);
         const QString profile = dir.filePath(QStringLiteral("refused.json"));
         QVERIFY(test::writeFile(profile, json));
         test::FakeHost host;
-        auto form = openForm(QStringLiteral("menu"), 2, {{2, false, false}, 2, 0}, host);
+        auto form = openForm(QStringLiteral("menu"), 2, {{language, false, false}, 2, 0}, host);
         const dialog::Dialog before = form->dialog();
         host.profileFileAnswers.push_back(profile);
         form->contextActionChosen(CardFileActions::LoadProfile);
         QCOMPARE(
             host.messages,
-            QStringList{QStringLiteral("The profile %1 cannot be used: %2").arg(profile, window)});
+            QStringList{
+                i18n::noticeText(i18n::Notice::ProfileUnusable, language).arg(profile, window)});
         QCOMPARE(form->dialog().text(res::camera_form::videoLength),
                  before.text(res::camera_form::videoLength));
         const auto result = runKestrova({QStringLiteral("menu"), QStringLiteral("--model"),
