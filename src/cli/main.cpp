@@ -53,7 +53,8 @@ struct Command {
     QStringList (*settingNames)() = nullptr;
 };
 
-constexpr std::array<Command, 14> commands{{
+// The commands, in the order the usage text lists them.
+constexpr auto commands = std::to_array<Command>({
     {"menu", runMenu, kestrova::camera::menuSettingNames},
     {"factory-reset", runFactoryReset},
     {"mms", runMms, kestrova::mms::mmsSettingNames},
@@ -68,7 +69,7 @@ constexpr std::array<Command, 14> commands{{
     {"deploy", runDeploy},
     {"log", runLog},
     {"preferences", runPreferences},
-}};
+});
 
 // A command's lines of the usage text, unindented: the usage line its --help shows.
 QString synopsisOf(const QString& name) {
