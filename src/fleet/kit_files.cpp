@@ -54,6 +54,14 @@ std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QStri
     return std::nullopt;
 }
 
+// The language byte (under the section's name for it) and the TV mode of a record's header.
+std::optional<SettingRefusal> headerBytes(const QJsonObject& section, const QString& languageName,
+                                          int& language, int& tvMode) {
+    if (auto wrong = recordByte(section, languageName, 1, i18n::languageCount, language))
+        return wrong;
+    return recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode);
+}
+
 // A refusal of the camera's values names the setting first: it is that value's column, else
 // the kit's.
 SettingRefusal refusal(const QString& message, const QList<const CameraValue*>& values) {
@@ -131,10 +139,8 @@ private:
         const CameraModel& model = cameraModel(kit_.model);
         int language = defaults_.recordLanguage;
         int tvMode = defaults_.tvMode;
-        if (const auto wrong = recordByte(section, QStringLiteral("menu_language"), 1,
-                                          i18n::languageCount, language))
-            return refuse(*wrong);
-        if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
+        if (const auto wrong =
+                headerBytes(section, QStringLiteral("menu_language"), language, tvMode))
             return refuse(*wrong);
         camera::MenuProfileReader reader(model.cameraForm, kit_.model, defaults_.language);
         const auto settings = read(reader, section, KitPart::Menu);
@@ -155,10 +161,8 @@ private:
         const CameraModel& model = cameraModel(kit_.model);
         int language = defaults_.recordLanguage;
         int tvMode = defaults_.tvMode;
-        if (const auto wrong = recordByte(section, QStringLiteral("record_language"), 1,
-                                          i18n::languageCount, language))
-            return refuse(*wrong);
-        if (const auto wrong = recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode))
+        if (const auto wrong =
+                headerBytes(section, QStringLiteral("record_language"), language, tvMode))
             return refuse(*wrong);
         mms::MmsProfileReader reader(model.mmsForm, kit_.model, defaults_.language);
         const auto settings = read(reader, section, KitPart::Mms);
