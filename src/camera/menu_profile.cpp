@@ -79,7 +79,6 @@ std::optional<ProfileError> MenuProfileReader::take(const QString& name, const Q
         return refused(name,
                        QStringLiteral("expected a number or a text, got %1").arg(describe(value)));
 
-    int& field = settings_.*(row->number);
     if (row->kind == codec::FieldKind::Number) {
         const auto number = wholeNumber(value);
         if (!number)
@@ -91,7 +90,7 @@ std::optional<ProfileError> MenuProfileReader::take(const QString& name, const Q
                            QStringLiteral("%1 (got %2)")
                                .arg(i18n::integerRangeMessage(row->lower, row->upper, language_),
                                     describe(value)));
-        field = *number;
+        row->setNumber(settings_, *number);
         return std::nullopt;
     }
 
@@ -99,7 +98,7 @@ std::optional<ProfileError> MenuProfileReader::take(const QString& name, const Q
     const auto position = listPosition(value, entries);
     if (!position)
         return refused(name, notInList(value, entries));
-    field = *position;
+    row->setNumber(settings_, *position);
     return std::nullopt;
 }
 
@@ -108,7 +107,7 @@ QJsonObject menuProfileObject(const CameraSettings& settings, CameraForm form, i
     for (const MenuFieldRow& row : menuFields()) {
         if (!row.onForm(form))
             continue;
-        const int value = settings.*(row.number);
+        const int value = row.numberIn(settings);
         object[row.nameText()] =
             row.kind == codec::FieldKind::List
                 ? entryOrNumber(value, fieldEntries(row, form, model, i18n::English))

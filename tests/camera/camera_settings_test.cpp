@@ -127,8 +127,8 @@ private Q_SLOTS:
         for (const TakeStep& step : camera::takeOrder(form)) {
             const MenuFieldRow& row = menuField(step.field);
             if (step.kind == TakeStep::Numeric)
-                QCOMPARE(row.message, row.name.starts_with("timer2") ? RangeMessage::Standard
-                                                                     : RangeMessage::Integer);
+                QCOMPARE(row.rangeMessage, row.name.starts_with("timer2") ? RangeMessage::Standard
+                                                                          : RangeMessage::Integer);
         }
     }
 
