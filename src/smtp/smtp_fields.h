@@ -63,12 +63,12 @@ constexpr SmtpFieldRow list(SmtpField id, std::string_view name, int S::*member,
 
 // A text is emptied by a change of mode, unless it is the phone number.
 constexpr SmtpFieldRow text(SmtpField id, std::string_view name, QString S::*member,
-                            std::array<int, 2> bytes, int block, int control,
+                            std::array<int, 2> bytes, codec::Place place, int control,
                             codec::MessageName message) {
     auto row = codec::fieldRow<SmtpFieldRow>(id, name, FieldKind::Text);
     row.text = member;
     row.bytes = bytes;
-    row.place = {ownBlock(block), ownBlock(block)};
+    row.place = {place, place};
     row.control = {control, control};
     row.message = message;
     row.clearedByMode = true;
@@ -94,15 +94,15 @@ inline constexpr auto table = std::to_array<SmtpFieldRow>({
     list(SmtpField::Status, "status", &S::status, 2, {codec::noPlace, byteAt(6)}, {0, statusList}, {"SMTP Status", "SMTP Status"}),
     list(SmtpField::Country, "country", &S::country, 0xFF, both(2), {countryList, countryList}, {"国家", "Country"}),
     list(SmtpField::Operator, "operator", &S::operatorCode, 0xFF, both(1), {operatorList, operatorList}, {"运营商", "Operator"}),
-    text(SmtpField::Apn, "apn", &S::apn, {32, 32}, 1, apnField, {"APN", "APN"}),
-    text(SmtpField::Account, "account", &S::account, {32, 32}, 2, accountField, {"帐号", "Account"}),
-    text(SmtpField::GprsPassword, "gprs_password", &S::gprsPassword, {32, 32}, 3, gprsPasswordField, {"密码 (GPRS Setting)", "Password (GPRS Setting)"}),
-    text(SmtpField::Server, "server", &S::server, {40, 40}, 4, serverField, {"Smtp 服务器", "Smtp Server"}),
-    text(SmtpField::Port, "port", &S::port, {10, 10}, 5, portField, {"Smtp端口", "Port"}),
-    text(SmtpField::Sender, "sender", &S::sender, address, 6, senderField, {"发送人Email", "Sender Email"}),
-    text(SmtpField::SenderPassword, "sender_password", &S::senderPassword, {32, 32}, 7, senderPasswordField, {"发送人密码", "Password (Sender)"}),
-    text(SmtpField::Recipient, "recipient", &S::recipient, address, 10, recipientField, {"Email 01", "Email 01"}),
-    [] { auto row = text(SmtpField::Phone, "phone", &S::phone, {30, 30}, 8, phoneField, {"手机号码", "Phone No"});
+    text(SmtpField::Apn, "apn", &S::apn, {32, 32}, ownBlock(1), apnField, {"APN", "APN"}),
+    text(SmtpField::Account, "account", &S::account, {32, 32}, ownBlock(2), accountField, {"帐号", "Account"}),
+    text(SmtpField::GprsPassword, "gprs_password", &S::gprsPassword, {32, 32}, ownBlock(3), gprsPasswordField, {"密码 (GPRS Setting)", "Password (GPRS Setting)"}),
+    text(SmtpField::Server, "server", &S::server, {40, 40}, ownBlock(4), serverField, {"Smtp 服务器", "Smtp Server"}),
+    text(SmtpField::Port, "port", &S::port, {10, 10}, ownBlock(5), portField, {"Smtp端口", "Port"}),
+    text(SmtpField::Sender, "sender", &S::sender, address, ownBlock(6), senderField, {"发送人Email", "Sender Email"}),
+    text(SmtpField::SenderPassword, "sender_password", &S::senderPassword, {32, 32}, ownBlock(7), senderPasswordField, {"发送人密码", "Password (Sender)"}),
+    text(SmtpField::Recipient, "recipient", &S::recipient, address, ownBlock(10), recipientField, {"Email 01", "Email 01"}),
+    [] { auto row = text(SmtpField::Phone, "phone", &S::phone, {30, 30}, ownBlock(8), phoneField, {"手机号码", "Phone No"});
          row.clearedByMode = false;
          return row; }(),
 });
