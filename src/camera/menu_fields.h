@@ -94,10 +94,8 @@ using PerForm = std::array<int, 3>;
 constexpr MenuFieldRow list(MenuField id, std::string_view name, int S::*member, Places place,
                             PerForm control, std::string_view key,
                             MenuEncoding encoding = MenuEncoding::Plain) {
-    auto row = codec::fieldRow<MenuFieldRow>(id, name, FieldKind::List);
-    row.number = member;
-    row.place = place;
-    row.control = control;
+    auto row =
+        codec::numberRow<MenuFieldRow>(id, name, FieldKind::List, member, 0, 0, place, control);
     row.optionKey = key;
     row.menuEncoding = encoding;
     return row;
@@ -108,12 +106,8 @@ constexpr MenuFieldRow number(MenuField id, std::string_view name, int S::*membe
                               int upper, Places place, PerForm control, PerForm take,
                               RangeMessage message = RangeMessage::Integer,
                               MenuEncoding encoding = MenuEncoding::Plain) {
-    auto row = codec::fieldRow<MenuFieldRow>(id, name, FieldKind::Number);
-    row.number = member;
-    row.lower = lower;
-    row.upper = upper;
-    row.place = place;
-    row.control = control;
+    auto row = codec::numberRow<MenuFieldRow>(id, name, FieldKind::Number, member, lower, upper,
+                                              place, control);
     row.take = take;
     row.rangeMessage = message;
     row.menuEncoding = encoding;

@@ -96,6 +96,21 @@ constexpr Row fieldRow(decltype(Row::id) id, std::string_view name, FieldKind ki
     return row;
 }
 
+// A List or Number row with the member that holds it, its values and, per form, its place and
+// control.
+template <typename Row>
+constexpr Row numberRow(decltype(Row::id) id, std::string_view name, FieldKind kind,
+                        decltype(Row::number) member, int lower, int upper,
+                        decltype(Row::place) place, decltype(Row::control) control) {
+    Row row = fieldRow<Row>(id, name, kind);
+    row.number = member;
+    row.lower = lower;
+    row.upper = upper;
+    row.place = place;
+    row.control = control;
+    return row;
+}
+
 template <typename Row> const Row* rowNamed(std::span<const Row> rows, QStringView name) {
     for (const Row& row : rows) {
         if (name == QLatin1String(row.name.data(), qsizetype(row.name.size())))

@@ -45,11 +45,9 @@ using S = MmsSettings;
 constexpr MmsFieldRow list(MmsField id, std::string_view name, int S::*member, int upper, int byte,
                            int control, int label,
                            codec::ByteEncoding encoding = codec::ByteEncoding::Plain) {
-    auto row = codec::fieldRow<MmsFieldRow>(id, name, FieldKind::List);
-    row.number = member;
-    row.upper = upper;
-    row.place = {codec::byteAt(byte), codec::byteAt(byte)};
-    row.control = {control, control};
+    auto row = codec::numberRow<MmsFieldRow>(id, name, FieldKind::List, member, 0, upper,
+                                             {codec::byteAt(byte), codec::byteAt(byte)},
+                                             {control, control});
     row.label = label;
     row.encoding = encoding;
     return row;

@@ -52,11 +52,7 @@ using Places = std::array<codec::Place, 2>;
 constexpr SmtpFieldRow list(SmtpField id, std::string_view name, int S::*member, int upper,
                             Places place, std::array<int, 2> control, codec::MessageName message,
                             FieldKind kind = FieldKind::List) {
-    auto row = codec::fieldRow<SmtpFieldRow>(id, name, kind);
-    row.number = member;
-    row.upper = upper;
-    row.place = place;
-    row.control = control;
+    auto row = codec::numberRow<SmtpFieldRow>(id, name, kind, member, 0, upper, place, control);
     row.message = message;
     return row;
 }
