@@ -64,7 +64,7 @@ void CameraFormModel::fillLists() {
         if (row.kind == FieldKind::List && row.onForm(form_))
             dialog().setEntries(row.controlOn(form_),
                                 fieldEntries(row, form_, context().model, language),
-                                atOpen.*row.number);
+                                row.numberIn(atOpen));
     }
     // The date format only shapes the clock text; the record has no byte for it.
     constexpr std::string_view dateFormatKey = "options.date_format";
@@ -76,7 +76,7 @@ CameraSettings CameraFormModel::settings() const {
     CameraSettings s = settings_;
     for (const MenuFieldRow& row : menuFields()) {
         if (row.kind == FieldKind::List && row.onForm(form_))
-            s.*row.number = dialog().selection(row.controlOn(form_));
+            row.setNumber(s, dialog().selection(row.controlOn(form_)));
     }
     s.date_format = dialog().selection(dateFormat);
     return s;
@@ -85,7 +85,7 @@ CameraSettings CameraFormModel::settings() const {
 void CameraFormModel::showLists(const CameraSettings& settings) {
     for (const MenuFieldRow& row : menuFields()) {
         if (row.kind == FieldKind::List && row.onForm(form_))
-            dialog().select(row.controlOn(form_), settings.*row.number);
+            dialog().select(row.controlOn(form_), row.numberIn(settings));
     }
 }
 
@@ -115,9 +115,9 @@ bool CameraFormModel::takeValues() {
                 return false;
             }
             // The number is kept even when out of range; the correction rules deal with it.
-            settings_.*row.number = *value;
+            row.setNumber(settings_, *value);
             if (!inRange(row, *value)) {
-                fail(id, row.message == RangeMessage::Integer
+                fail(id, row.rangeMessage == RangeMessage::Integer
                              ? i18n::integerRangeMessage(row.lower, row.upper, language)
                              : i18n::standardRangeMessage(row.lower, row.upper, language));
                 return false;
@@ -155,8 +155,8 @@ void CameraFormModel::takeAndCorrect() {
 
 void CameraFormModel::showValues() {
     for (const MenuFieldRow& row : menuFields()) {
-        if (row.kind == FieldKind::Number)
-            dialog().setText(row.controlOn(form_), QString::number(settings_.*row.number));
+        if (row.kind == FieldKind::Number && row.onForm(form_))
+            dialog().setText(row.controlOn(form_), QString::number(row.numberIn(settings_)));
     }
     dialog().setText(clockField, clockText_);
     dialog().setText(folderField, folder().path());
@@ -267,12 +267,12 @@ void CameraFormModel::showSettings(const CameraSettings& s) {
     // interval value stands.
     for (const FieldKind kind : {FieldKind::List, FieldKind::Number}) {
         for (const MenuFieldRow& row : menuFields()) {
-            if (row.kind != kind || !row.onForm(form_) || row.controlOn(form_) == 0)
+            if (row.kind != kind || !row.onForm(form_))
                 continue;
             if (kind == FieldKind::List)
-                pick(row.controlOn(form_), s.*row.number);
+                pick(row.controlOn(form_), row.numberIn(s));
             else
-                type(row.controlOn(form_), QString::number(s.*row.number));
+                type(row.controlOn(form_), QString::number(row.numberIn(s)));
         }
     }
 }

@@ -2,48 +2,34 @@
 
 #include "camera/menu_record.h"
 
+#include <algorithm>
+#include <array>
+
 namespace kestrova::camera {
 
 namespace {
 
-TakeStep numeric(MenuField field) {
-    return {TakeStep::Numeric, field};
-}
-
 std::vector<TakeStep> makeTakeOrder(CameraForm form) {
-    using F = MenuField;
-    std::vector<TakeStep> steps{
-        numeric(F::VideoLength),     numeric(F::IntervalValue),  numeric(F::TimeLapseMinute),
-        numeric(F::TimeLapseSecond), numeric(F::TimeLapseHour),  numeric(F::TimerStopMinute),
-        numeric(F::TimerStopHour),   numeric(F::TimerStartHour), numeric(F::TimerStartMinute),
-        {TakeStep::ClockText},       {TakeStep::TargetFolder},   numeric(F::Timer2StopMinute),
-        numeric(F::Timer2StopHour)};
-    // Form B takes the second timer's start hour before its start minute.
-    if (form == CameraForm::B) {
-        steps.push_back(numeric(F::Timer2StartHour));
-        steps.push_back(numeric(F::Timer2StartMinute));
-    } else {
-        steps.push_back(numeric(F::Timer2StartMinute));
-        steps.push_back(numeric(F::Timer2StartHour));
+    std::vector<std::pair<int, TakeStep>> ranked{{clockTakeStep, {TakeStep::ClockText}},
+                                                 {folderTakeStep, {TakeStep::TargetFolder}}};
+    for (const MenuFieldRow& row : menuFields()) {
+        if (row.kind == codec::FieldKind::Number && row.onForm(form))
+            ranked.push_back({row.takeOn(form), {TakeStep::Numeric, row.id}});
     }
+    std::sort(ranked.begin(), ranked.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<TakeStep> steps;
+    for (const auto& [rank, step] : ranked)
+        steps.push_back(step);
     return steps;
 }
 
 } // namespace
 
 const std::vector<TakeStep>& takeOrder(CameraForm form) {
-    static const std::vector<TakeStep> orderA = makeTakeOrder(CameraForm::A);
-    static const std::vector<TakeStep> orderB = makeTakeOrder(CameraForm::B);
-    static const std::vector<TakeStep> orderC = makeTakeOrder(CameraForm::C);
-    switch (form) {
-    case CameraForm::A:
-        return orderA;
-    case CameraForm::B:
-        return orderB;
-    case CameraForm::C:
-        break;
-    }
-    return orderC;
+    static const std::array<std::vector<TakeStep>, 3> orders{
+        makeTakeOrder(CameraForm::A), makeTakeOrder(CameraForm::B), makeTakeOrder(CameraForm::C)};
+    return orders[MenuFieldRow::column(form)];
 }
 
 bool inRange(const MenuFieldRow& row, int value) {
@@ -62,9 +48,8 @@ void applyCorrections(CameraSettings& s) {
         if (row.kind != codec::FieldKind::Number || row.id == MenuField::VideoLength ||
             row.id == MenuField::IntervalValue)
             continue;
-        int& value = s.*row.number;
-        if (!inRange(row, value))
-            value = 0;
+        if (!inRange(row, row.numberIn(s)))
+            row.setNumber(s, 0);
     }
 }
 

@@ -16,7 +16,8 @@ struct TakeStep {
     MenuField field = MenuField::VideoLength; // for Numeric steps
 };
 
-// The fixed order in which a form takes and checks its fields; the first failure stops it.
+// The order in which a form takes and checks its fields, by the rows' take steps; the first
+// failure stops it.
 const std::vector<TakeStep>& takeOrder(CameraForm form);
 
 // Brings out-of-range numbers back to a usable value after the fields were taken.

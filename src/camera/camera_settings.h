@@ -2,6 +2,8 @@
 
 #include "common/form_variants.h"
 
+#include <map>
+
 namespace kestrova::camera {
 
 // The settings one camera form edits. List settings hold the 0-based position of the chosen
@@ -39,6 +41,9 @@ struct CameraSettings {
     int beep_sound = 1; // form B
     int sd_cycle = 0;   // form B
     int date_format = 0;
+    // The numbers of settings that no rule of the forms names, by their field's id: a row
+    // without a member keeps its value here. Zero is not kept.
+    std::map<int, int> byId;
 
     // The values a form of this kind opens with.
     static CameraSettings atOpen(CameraForm form);

@@ -58,11 +58,12 @@ std::optional<ProfileError> MenuProfileReader::take(const QString& name, const Q
     if (const auto why = notNumberOrText(value))
         return refused(name, *why);
 
-    int& field = settings_.*(row->number);
     if (row->kind == codec::FieldKind::Number) {
+        int number = 0;
         if (const auto why =
-                i18n::takeProfileNumber(value, {row->lower, row->upper}, language_, field))
+                i18n::takeProfileNumber(value, {row->lower, row->upper}, language_, number))
             return refused(name, *why);
+        row->setNumber(settings_, number);
         return std::nullopt;
     }
 
@@ -70,7 +71,7 @@ std::optional<ProfileError> MenuProfileReader::take(const QString& name, const Q
     const auto position = listPosition(value, entries);
     if (!position)
         return refused(name, notInList(value, entries));
-    field = *position;
+    row->setNumber(settings_, *position);
     return std::nullopt;
 }
 
@@ -79,7 +80,7 @@ QJsonObject menuProfileObject(const CameraSettings& settings, CameraForm form, i
     for (const MenuFieldRow& row : menuFields()) {
         if (!row.onForm(form))
             continue;
-        const int value = settings.*(row.number);
+        const int value = row.numberIn(settings);
         object[row.nameText()] =
             row.kind == codec::FieldKind::List
                 ? entryOrNumber(value, fieldEntries(row, form, model, i18n::English))

@@ -44,11 +44,11 @@ MenuRecord buildMenuRecord(CameraForm form, const CameraSettings& s, const Captu
     auto put = [&r](int offset, int value) { r[offset] = static_cast<std::uint8_t>(value); };
 
     for (const MenuFieldRow& row : menuFields()) {
-        const int place = row.placeOn(form);
-        if (place == noPlace)
+        if (!row.placeOn(form).has())
             continue;
-        const int value = s.*row.number;
-        switch (row.encoding) {
+        const int place = row.placeOn(form).offset;
+        const int value = row.numberIn(s);
+        switch (row.menuEncoding) {
         case MenuEncoding::Plain:
             put(place, value);
             break;
@@ -116,23 +116,22 @@ MenuRecordCheck checkMenuRecord(const QByteArray& bytes) {
 DecodedMenu decodeMenuRecord(const MenuRecord& r, CameraForm form) {
     DecodedMenu d;
     for (const MenuFieldRow& row : menuFields()) {
-        const int place = row.placeOn(form);
-        if (place == noPlace)
+        if (!row.placeOn(form).has())
             continue;
-        int& value = d.settings.*row.number;
-        switch (row.encoding) {
+        const int byte = r[static_cast<std::size_t>(row.placeOn(form).offset)];
+        switch (row.menuEncoding) {
         case MenuEncoding::Plain:
         case MenuEncoding::OnWhereHidden:
-            value = r[place];
+            row.setNumber(d.settings, byte);
             break;
         case MenuEncoding::MinusOne:
-            value = r[place] + 1;
+            row.setNumber(d.settings, byte + 1);
             break;
         case MenuEncoding::IntervalValue:
-            value = r[place] & 0x7F;
+            row.setNumber(d.settings, byte & 0x7F);
             break;
         case MenuEncoding::IntervalUnit:
-            value = (r[place] & 0x80) ? intervalSeconds : intervalMinutes;
+            row.setNumber(d.settings, (byte & 0x80) ? intervalSeconds : intervalMinutes);
             break;
         }
     }
@@ -155,10 +154,11 @@ QList<int> unexpectedReservedBytes(const MenuRecord& record, std::optional<Camer
         int fixed = 0;
         for (const MenuFieldRow& row : menuFields()) {
             for (const CameraForm f : forms) {
-                if (row.placeOn(f) != offset)
+                if (row.placeOn(f) != codec::byteAt(offset))
                     continue;
-                used = used || row.onForm(f) || row.encoding != MenuEncoding::OnWhereHidden;
-                if (row.encoding == MenuEncoding::OnWhereHidden && !row.onForm(f))
+                const bool hidden = row.menuEncoding == MenuEncoding::OnWhereHidden;
+                used = used || row.onForm(f) || !hidden;
+                if (hidden && !row.onForm(f))
                     fixed = 1;
             }
         }

@@ -114,7 +114,7 @@ public:
             for (const MenuFieldRow& row : camera::menuFields()) {
                 if (!shown(row))
                     continue;
-                const int value = menu.settings.*(row.number);
+                const int value = row.numberIn(menu.settings);
                 object[row.nameText()] = row.kind == FieldKind::List
                                              ? entryOrNumber(value, listEntries(row))
                                              : QJsonValue(value);
@@ -162,7 +162,7 @@ private:
     }
 
     QString textValue(const MenuFieldRow& row, const camera::CameraSettings& settings) const {
-        const int value = settings.*(row.number);
+        const int value = row.numberIn(settings);
         if (row.kind == FieldKind::Number)
             return row.id == MenuField::VideoLength ? QStringLiteral("%1 s").arg(value)
                                                     : QString::number(value);
@@ -198,7 +198,7 @@ private:
         for (const MenuFieldRow& row : camera::menuFields()) {
             if (!shown(row))
                 continue;
-            const int value = s.*(row.number);
+            const int value = row.numberIn(s);
             const bool fits = row.kind == FieldKind::Number ? camera::inRange(row, value)
                                                             : value < entryLimit(row);
             // Both form and command bring 0 minutes up to 1.

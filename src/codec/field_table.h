@@ -1,11 +1,13 @@
 #pragma once
 
+#include "codec/field_place.h"
 #include "codec/record_field.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -19,35 +21,94 @@ enum class FieldKind {
     Text,   // a text the record holds in code page 936, within its byte limit
 };
 
+// A field's name in the forms' messages where no label of the form gives it.
+struct MessageName {
+    std::string_view chinese;
+    std::string_view english;
+};
+
 // One field of a settings file: every fact about it in one row. `Settings` is the structure the
 // file is built from, `Id` the enum that names the fields, `Forms` the number of form variants
-// that show the file. A zero in a per-form column: that form has no such field.
+// that show the file. The per-form columns say what each form has: a form without a control
+// for the field does not have the field.
 template <typename Settings, typename Id, std::size_t Forms> struct FieldRow {
     Id id;
     std::string_view name; // in profiles, on the command line and in inspect's report
     FieldKind kind;
-    int Settings::*number = nullptr;   // List and Number
+    // List and Number: the member that holds it; none for a number no rule of the form names,
+    // which the settings keep by id where they can (see numberIn).
+    int Settings::*number = nullptr;
     QString Settings::*text = nullptr; // Text
-    int lower = 0;                     // List and Number: the values the record may carry
+    // List and Number: the values the record may carry, which inspect holds a raw byte to.
+    int lower = 0;
     int upper = 0;
     std::array<int, Forms> bytes{};   // Text: the byte limit on each form
-    std::array<int, Forms> place{};   // where the record keeps it on each form
-    std::array<int, Forms> control{}; // the control that shows it on each form
+    std::array<Place, Forms> place{}; // where each form's record keeps it
+    std::array<int, Forms> control{}; // the control that shows it on each form; 0: none
     int label = 0;                    // the label that names it in the forms' messages
     // Added to the label's caption where two share a caption; the whole name where no label
     // names the field (the APN box, which has the bearer list beside it).
     std::string_view labelNote = {};
+    ByteEncoding encoding = ByteEncoding::Plain; // a number in a container's header
+    MessageName message = {};                    // the name in messages, where no label gives it
+    bool clearedByMode = false;                  // a change of mode empties it
+    // A typed number's step in the order the form takes and checks its fields (0: the form
+    // takes it with the lists, which cannot fail).
+    std::array<int, Forms> take{};
+
+    static constexpr std::size_t forms = Forms;
 
     QString nameText() const { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
+    constexpr bool onForm(std::size_t column) const { return control[column] != 0; }
+
+    // The value of a List or Number field in `settings`.
+    int numberIn(const Settings& settings) const {
+        if constexpr (requires { settings.byId; }) {
+            if (!number) {
+                const auto found = settings.byId.find(static_cast<int>(id));
+                return found == settings.byId.end() ? 0 : found->second;
+            }
+        }
+        return settings.*number;
+    }
+    void setNumber(Settings& settings, int value) const {
+        if constexpr (requires { settings.byId; }) {
+            if (!number) {
+                // Zero is not kept, so settings with the same values compare equal.
+                if (value == 0)
+                    settings.byId.erase(static_cast<int>(id));
+                else
+                    settings.byId[static_cast<int>(id)] = value;
+                return;
+            }
+        }
+        settings.*number = value;
+    }
 };
 
-// The row of a field by its id or its name; nullptr for a name no row has.
-template <typename Row> const Row& rowOf(std::span<const Row> rows, decltype(Row::id) id) {
-    for (const Row& row : rows) {
-        if (row.id == id)
-            return row;
-    }
-    return rows.front();
+// A row with its id, name and kind; the helpers of each table fill in the rest.
+template <typename Row>
+constexpr Row fieldRow(decltype(Row::id) id, std::string_view name, FieldKind kind) {
+    Row row{};
+    row.id = id;
+    row.name = name;
+    row.kind = kind;
+    return row;
+}
+
+// A List or Number row with the member that holds it, its values and, per form, its place and
+// control.
+template <typename Row>
+constexpr Row numberRow(decltype(Row::id) id, std::string_view name, FieldKind kind,
+                        decltype(Row::number) member, int lower, int upper,
+                        decltype(Row::place) place, decltype(Row::control) control) {
+    Row row = fieldRow<Row>(id, name, kind);
+    row.number = member;
+    row.lower = lower;
+    row.upper = upper;
+    row.place = place;
+    row.control = control;
+    return row;
 }
 
 template <typename Row> const Row* rowNamed(std::span<const Row> rows, QStringView name) {
@@ -58,6 +119,78 @@ template <typename Row> const Row* rowNamed(std::span<const Row> rows, QStringVi
     return nullptr;
 }
 
+// Compile-time checks of a table: one row for each id, in the ids' order, so a row is found by
+// its id and an id without a row does not compile; each row holds what its kind needs.
+template <typename Row, std::size_t Count>
+constexpr bool oneRowPerId(const std::array<Row, Count>& rows, decltype(Row::id) end) {
+    if (Count != static_cast<std::size_t>(end))
+        return false;
+    for (std::size_t at = 0; at < Count; ++at) {
+        const Row& row = rows[at];
+        if (static_cast<std::size_t>(row.id) != at)
+            return false;
+        if ((row.kind == FieldKind::Text) != (row.text != nullptr))
+            return false;
+        for (std::size_t form = 0; form < Row::forms; ++form) {
+            // A form that shows the field keeps it, and a text's place is a text's.
+            const Place place = row.place[form];
+            if (row.onForm(form) && !place.has())
+                return false;
+            if (place.has() && (place.kind == PlaceKind::Byte) == (row.kind == FieldKind::Text))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Whether every place lies inside a container of eleven blocks and apart from every other on
+// its form, and from the `reserved` bytes and blocks that hold what is no setting's: header
+// numbers before the check value's bytes of block 0, texts in blocks 1..10 or inside a block
+// before those bytes.
+template <typename Row, std::size_t Count>
+constexpr bool placesInContainer(const std::array<Row, Count>& rows,
+                                 std::initializer_list<Place> reserved) {
+    for (std::size_t form = 0; form < Row::forms; ++form) {
+        std::array<std::array<bool, checkValueOffset>, dataBlockCount> held{};
+        const auto take = [&held](int block, int offset, int count) {
+            for (int at = offset; at < offset + count; ++at) {
+                bool& byte = held[std::size_t(block)][std::size_t(at)];
+                if (byte)
+                    return false;
+                byte = true;
+            }
+            return true;
+        };
+        const auto hold = [&take](Place p, int width) {
+            switch (p.kind) {
+            case PlaceKind::None:
+                return true;
+            case PlaceKind::Byte:
+                return p.offset >= 0 && p.offset + width <= checkValueOffset &&
+                       take(0, p.offset, width);
+            case PlaceKind::Block:
+                return p.block >= 1 && p.block <= textBlockCount && width <= maxTextBytes &&
+                       take(p.block, 0, checkValueOffset);
+            case PlaceKind::InBlock:
+                return p.block >= 0 && p.block <= textBlockCount && p.offset >= 0 && width > 0 &&
+                       p.offset + width <= checkValueOffset && take(p.block, p.offset, width);
+            }
+            return false;
+        };
+        for (const Place p : reserved) {
+            if (!hold(p, 1))
+                return false;
+        }
+        for (const Row& row : rows) {
+            const int width =
+                row.kind == FieldKind::Text ? row.bytes[form] : byteWidth(row.encoding);
+            if (!hold(row.place[form], width))
+                return false;
+        }
+    }
+    return true;
+}
+
 // The first header number outside its values, in byte order (`rows` sorted by their place in
 // `column`), with the language byte, which the process gives, checked where it stands.
 template <typename Row, typename Settings>
@@ -66,13 +199,13 @@ std::optional<FieldError> firstOutOfRange(std::span<const Row* const> rows, std:
                                           int languageOffset) {
     bool languageChecked = false;
     for (const Row* row : rows) {
-        if (!languageChecked && row->place[column] > languageOffset) {
+        if (!languageChecked && row->place[column].offset > languageOffset) {
             languageChecked = true;
             if (auto error = checkRange(QStringLiteral("cameraLanguage"), languageByte, 1, 11))
                 return error;
         }
         if (auto error =
-                checkRange(row->nameText(), settings.*row->number, row->lower, row->upper)) {
+                checkRange(row->nameText(), row->numberIn(settings), row->lower, row->upper)) {
             error->id = static_cast<int>(row->id);
             return error;
         }

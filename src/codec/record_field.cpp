@@ -91,12 +91,4 @@ std::optional<FieldError> checkRange(const QString& field, int value, int lower,
     return error;
 }
 
-std::optional<FieldError> firstOutOfRange(std::initializer_list<RecordNumber> numbers) {
-    for (const RecordNumber& n : numbers) {
-        if (auto error = checkRange(QString::fromUtf16(n.name), n.value, n.lower, n.upper))
-            return error;
-    }
-    return std::nullopt;
-}
-
 } // namespace kestrova::codec

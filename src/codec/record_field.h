@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <initializer_list>
 #include <optional>
 
 namespace kestrova::codec {
@@ -43,17 +42,6 @@ FieldText encodeField(const QString& field, const QString& text, int limitBytes)
 
 // nullopt when lower <= value <= upper.
 std::optional<FieldError> checkRange(const QString& field, int value, int lower, int upper);
-
-// A number a record carries, with the values its byte may hold.
-struct RecordNumber {
-    const char16_t* name;
-    int value;
-    int lower;
-    int upper;
-};
-
-// The first number outside its values, in the given order.
-std::optional<FieldError> firstOutOfRange(std::initializer_list<RecordNumber> numbers);
 
 // A complete record file, or the first setting that kept it from being built.
 struct RecordBytes {

@@ -9,7 +9,7 @@ namespace {
 // Columns by language number: Chinese, English, Deutsch, Suomi, Italiano, Francais, Magyar,
 // Slovenian, Cesky, Japanese, Lithuanian. nullptr: the English text of the row.
 // clang-format off
-constexpr std::array<MainCaptionRow, 7> mainRows{{
+constexpr auto mainRows = std::to_array<MainCaptionRow>({
     {"main.camera_setup", 1000, {"相机设置", "Camera Setup", "Kamera Installation", "kamera-asetukset", "Setup camera", "Reglage camera", "Kamera beallita", "Nast. kamere", "Nastaveni", "本体設定", " Kameros nustat."}},
     {"main.mms_setup", 1001, {"彩信设置", "MMS Setup", "MMS Installation", "MMS valikot", "impost. MMS", "Reglage MMS", "MMS beol.", "MMS nastavitve", "Nastaveni MMS", "MMS設定", "MMS nustat."}},
     {"main.smtp_setup", 1002, {"SMTP设置", "Smtp Setup", "Smtp Setup", "Smtp Setup", "Smtp Setup", "Smtp Setup", "Smtp Setup", "SMTP nastavitve", "Nastaveni Smtp", "SMTP設定", "Smtp nustat."}},
@@ -17,7 +17,7 @@ constexpr std::array<MainCaptionRow, 7> mainRows{{
     {"main.version", 1077, {"程序版本:" KESTROVA_VERSION_TEXT, "Version:" KESTROVA_VERSION_TEXT, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
     {"main.language_label", 1078, {"选择语言", "Select Language", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "Zvolit Jazyk", nullptr, nullptr}},
     {"main.model_label", 1079, {"机器型号", "Camera Model", nullptr, nullptr, nullptr, nullptr, nullptr, "Model Kamera", "Fotopast Model", nullptr, nullptr}},
-}};
+});
 // clang-format on
 
 } // namespace

@@ -14,7 +14,7 @@ namespace {
 // Columns by language number: Chinese, English, Deutsch, Suomi, Italiano, Francais, Magyar,
 // Slovenian, Cesky, Japanese, Lithuanian.
 // clang-format off
-constexpr std::array<VariantCaptionRow, 21> mmsRows{{
+constexpr auto mmsRows = std::to_array<VariantCaptionRow>({
     {"mms.mms_mode", {1039, 1039}, {"MMS 模式", "MMS Mode", "MMS Modus", "MMS valikot", "Modo MMS", "MODE MMS", "MMS Mod", "MMS nacin", "Rezim MMS", "MMSステータス", "MMS rezimas"}},
     {"mms.pictures_per_day", {1059, 1059}, {"拍摄张数/每天", "Picture No./ day", "Bilderanzahl/Tag", "kuvien maara / paiva", "N. immagine/data", "Image No/jour", "Kepsz./ nap", "St. slik/dan", "Snimku za den", "撮影数/1日", "Siusti per diena"}},
     {"mms.unlimited_note", {1075, 1075}, {"注： 0 = 无限制", "Note: 0 = Unlimited", "Hinweis: 0 = Unlimited", "huom! 0 = rajaton", "Nota: -00- = illimitato", "Remarque -00- = illimite", "Megj. -00- = korlutlan", "Opomba: 0 pomeni neomejeno st. MMS", "Pozor:0=neomezene", "注意：0=制限なし", "Past: Pasir. -00- Neribota"}},
@@ -37,7 +37,7 @@ constexpr std::array<VariantCaptionRow, 21> mmsRows{{
     {"mms.sms_remote", {1084, 1129}, {"短信远程控制", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS upravljanje", "SMS Remote Control", "SMS Remote Control", " SMS nuotol.valdymas"}},
     // Form B keeps the "H" of its template.
     {"mms.hour_suffix", {mmsHourSuffixId, 0}, {"H", "H", "H", "H", "H", "H", "H", "H", "H", "H", "H"}},
-}};
+});
 
 // Option sets by language number. Form A shares the mode and send sets of form B for languages
 // 1..10 and has a roaming set of its own.

@@ -2,6 +2,7 @@
 
 #include "common/form_variants.h"
 #include "i18n/control_caption.h"
+#include "res/mms_templates.h"
 
 #include <QList>
 #include <QString>
@@ -12,13 +13,14 @@
 namespace kestrova::i18n {
 
 // Option lists of the MMS forms, by control number.
-constexpr int mmsModeListId = 1041;
-constexpr int mmsSendListId = 1042;
-constexpr int mmsRoamingListId = 1060;
-constexpr int mmsApnListId = 1056;
-constexpr int mmsHourSuffixId = 1085; // form A only; form B keeps its template "H"
+constexpr int mmsModeListId = res::mms_form::modeList;
+constexpr int mmsSendListId = res::mms_form::statusList;
+constexpr int mmsRoamingListId = res::mms_form::scopeList;
+constexpr int mmsApnListId = res::mms_form::bearerList;
+// Form A only; form B keeps its template "H".
+constexpr int mmsHourSuffixId = res::mmsHourControls(MmsForm::A).suffix;
 constexpr int mmsHourListId(MmsForm form) {
-    return form == MmsForm::A ? 1061 : 1134;
+    return res::mmsHourControls(form).list;
 }
 
 // Positions selected when an MMS form opens. The hour lists of the SMTP forms use the same

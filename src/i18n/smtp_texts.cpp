@@ -12,7 +12,7 @@ namespace {
 // Columns by language number: Chinese, English, Deutsch, Suomi, Italiano, Francais, Magyar,
 // Slovenian, Cesky, Japanese, Lithuanian.
 // clang-format off
-constexpr std::array<VariantCaptionRow, 18> smtpRows{{
+constexpr auto smtpRows = std::to_array<VariantCaptionRow>({
     {"smtp.smtp_mode", {1086, 1086}, {"Smtp 模式", "Smtp Mode", "Smtp Mode", "Smtp Mode", "Smtp Mode", "Smtp Mode", "Smtp Mode", "Smtp nacin", "Smtp Mode", "Smtpモード", " Smtp rezimas"}},
     {"smtp.pictures_per_day", {1089, 1089}, {"拍摄张数/每天", "Picture No./ day", "Bilderanzahl/Tag", "kuvien maara / paiva", "N. immagine/data", "Image No/jour", "Kepsz./ nap", "St. slik/dan", "Snimku za den", "撮影数/1日", "Siusti per diena"}},
     {"smtp.unlimited_note", {1090, 1090}, {"注： 0 = 无限制", "Note: 0 = Unlimited", "Hinweis: 0 = Unlimited", "huom! 0 = rajaton", "Nota: -00- = illimitato", "Remarque -00- = illimite", "Megj. -00- = korlutlan", "Opomba: 0 pomeni neomejeno st. MMS", "Pozor:0=neomezene", "注意：0=制限なし", "Past: Pasir. -00- Neribota"}},
@@ -31,7 +31,7 @@ constexpr std::array<VariantCaptionRow, 18> smtpRows{{
     {"smtp.exit", {2, 2}, {"退出", "Exit", "Back", "poistu", "Indiet", "Retour", "Vissz.", "Nazaj", "Vystup", "終了", "Iseiti"}},
     {"smtp.phone_no", {1114, 1116}, {"手机号码", "Phone No", "Telefonnummer", "puhelinnumero", "No. Telefono", "No telephone", "Telefonsz.", "Telefonska st.", "Tel. Cislo", "電話", "Telefono Nr."}},
     {"smtp.sms_remote", {1132, 1107}, {"短信远程控制", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS upravljanje", "SMS Remote Control", "SMS Remote Control", " SMS nuotol.valdymas"}},
-}};
+});
 
 constexpr std::array<std::array<const char*, 2>, languageCount> modeTexts{{
     {"自动", "手动"},

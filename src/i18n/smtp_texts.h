@@ -2,6 +2,7 @@
 
 #include "common/form_variants.h"
 #include "i18n/control_caption.h"
+#include "res/smtp_templates.h"
 
 #include <QList>
 #include <QStringList>
@@ -12,10 +13,11 @@ namespace kestrova::i18n {
 
 // Option lists of the SMTP forms, by control number. Their hour lists take hourOptions() and
 // hourDefault from mms_texts.h, like the MMS forms.
-constexpr int smtpModeListId = 1087;
-constexpr int smtpSendListId = 1114; // form B only; on form A 1114 is the "Phone No" label
+constexpr int smtpModeListId = res::smtp_form::modeList;
+// Form B only; on form A 1114 is the "Phone No" label.
+constexpr int smtpSendListId = res::smtp_form::statusList;
 constexpr int smtpHourListId(SmtpForm form) {
-    return form == SmtpForm::A ? 1135 : 1115;
+    return res::smtp_form::hourList(form);
 }
 
 // Positions selected when an SMTP form opens.

@@ -238,7 +238,7 @@ void MmsFormModel::editFinished(int id) {
 
 void MmsFormModel::modeChanged() {
     for (const MmsFieldRow& row : mmsFields()) {
-        if (isText(row))
+        if (row.clearedByMode)
             (stored_.*row.text).clear();
     }
     if (isAuto()) {

@@ -70,7 +70,7 @@ private:
     QString entry(MenuField id) const {
         const camera::MenuFieldRow& r = row(id);
         return camera::fieldEntries(r, menu_.form, menu_.model, inputs_.language)
-            .value(s_.*r.number);
+            .value(r.numberIn(s_));
     }
     QString imageSize() const {
         return camera::imageSizeEntries(menu_.form, menu_.model).value(s_.image_size);

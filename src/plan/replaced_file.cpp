@@ -17,7 +17,7 @@ bool fitsMenuForm(const camera::CameraSettings& s, CameraForm form, int model) {
     for (const camera::MenuFieldRow& row : camera::menuFields()) {
         if (!row.onForm(form))
             continue;
-        const int value = s.*row.number;
+        const int value = row.numberIn(s);
         const bool fits =
             row.kind == codec::FieldKind::Number
                 ? camera::inRange(row, value)

@@ -48,7 +48,7 @@ QString twoDigits(int value) {
 QString menuValue(const camera::MenuFieldRow& row, const MenuFacts& menu, int language) {
     const camera::CameraSettings& s = menu.settings;
     const auto entry = [&](const camera::MenuFieldRow& r) {
-        return camera::fieldEntries(r, menu.form, menu.model, language).value(s.*r.number);
+        return camera::fieldEntries(r, menu.form, menu.model, language).value(r.numberIn(s));
     };
     if (row.kind == FieldKind::Number) {
         if (row.id == MenuField::VideoLength)
@@ -56,7 +56,7 @@ QString menuValue(const camera::MenuFieldRow& row, const MenuFacts& menu, int la
         if (row.id == MenuField::IntervalValue)
             return QString::number(s.interval_value) + u' ' +
                    entry(camera::menuField(MenuField::IntervalUnit));
-        return QString::number(s.*row.number);
+        return QString::number(row.numberIn(s));
     }
     const QString own = entry(row);
     switch (row.id) {
@@ -91,7 +91,7 @@ QString rowValue(const Row& row, const Settings& s, bool automatic, const Entrie
     using Field = decltype(row.id);
     if (row.kind == FieldKind::Text)
         return s.*row.text;
-    const int value = s.*row.number;
+    const int value = row.numberIn(s);
     if (row.kind == FieldKind::Number)
         return QString::number(value);
     int position = value;

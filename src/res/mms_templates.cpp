@@ -1,17 +1,9 @@
 #include "res/mms_templates.h"
 
-#include "i18n/mms_texts.h"
-
 namespace kestrova::res {
 
 using namespace dialog;
 using namespace mms_form;
-
-static_assert(modeList == i18n::mmsModeListId && statusList == i18n::mmsSendListId &&
-              scopeList == i18n::mmsRoamingListId && bearerList == i18n::mmsApnListId);
-static_assert(mmsHourControls(MmsForm::A).list == i18n::mmsHourListId(MmsForm::A) &&
-              mmsHourControls(MmsForm::B).list == i18n::mmsHourListId(MmsForm::B) &&
-              mmsHourControls(MmsForm::A).suffix == i18n::mmsHourSuffixId);
 
 namespace {
 

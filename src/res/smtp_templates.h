@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/form_variants.h"
-#include "i18n/smtp_texts.h"
 #include "res/dialog_template.h"
 
 namespace kestrova::res {
@@ -18,7 +17,7 @@ constexpr int generateButton = 1112;
 constexpr int moreButton = 1190;
 
 constexpr int modeLabel = 1086;
-constexpr int modeList = i18n::smtpModeListId;
+constexpr int modeList = 1087;
 constexpr int countryList = 1088;
 constexpr int picturesLabel = 1089;
 constexpr int unlimitedNote = 1090;
@@ -47,7 +46,7 @@ constexpr int folderField = 1119;
 
 // Form B only: "SMTP Status" and its list.
 constexpr int statusLabel = 1113;
-constexpr int statusList = i18n::smtpSendListId;
+constexpr int statusList = 1114;
 
 // Group boxes, the "H" beside the hour list and the frames: no text table names them.
 constexpr int firstStaticControl = 1200;
@@ -59,7 +58,7 @@ constexpr int remoteLabel(SmtpForm form) {
     return form == SmtpForm::A ? 1132 : 1107;
 }
 constexpr int hourList(SmtpForm form) {
-    return i18n::smtpHourListId(form);
+    return form == SmtpForm::A ? 1135 : 1115;
 }
 } // namespace smtp_form
 

@@ -15,40 +15,6 @@ using i18n::Message;
 
 namespace {
 
-struct FieldName {
-    SmtpField field;
-    const char* chinese;
-    const char* english;
-};
-
-// The names follow the form's captions; the two "Password" fields take their box's caption so
-// they can be told apart.
-constexpr std::array<FieldName, 15> fieldNames{{
-    {SmtpField::Mode, "Smtp 模式", "Smtp Mode"},
-    {SmtpField::PicturesPerDay, "拍摄张数/每天", "Picture No./ day"},
-    {SmtpField::RemoteHours, "短信远程控制", "SMS Remote Control"},
-    {SmtpField::Status, "SMTP Status", "SMTP Status"},
-    {SmtpField::Country, "国家", "Country"},
-    {SmtpField::Operator, "运营商", "Operator"},
-    {SmtpField::Apn, "APN", "APN"},
-    {SmtpField::Account, "帐号", "Account"},
-    {SmtpField::GprsPassword, "密码 (GPRS Setting)", "Password (GPRS Setting)"},
-    {SmtpField::Server, "Smtp 服务器", "Smtp Server"},
-    {SmtpField::Port, "Smtp端口", "Port"},
-    {SmtpField::Sender, "发送人Email", "Sender Email"},
-    {SmtpField::SenderPassword, "发送人密码", "Password (Sender)"},
-    {SmtpField::Recipient, "Email 01", "Email 01"},
-    {SmtpField::Phone, "手机号码", "Phone No"},
-}};
-
-static_assert([] {
-    for (std::size_t at = 0; at < fieldNames.size(); ++at) {
-        if (static_cast<std::size_t>(fieldNames[at].field) != at)
-            return false;
-    }
-    return true;
-}());
-
 bool isShort(const QString& text, int shortest) {
     return cp936Length(text) < shortest;
 }
@@ -65,8 +31,9 @@ QString fromAscii(std::string_view text) {
 } // namespace
 
 QString smtpFieldName(SmtpField field, int language) {
-    const FieldName& names = fieldNames[static_cast<std::size_t>(field)];
-    return QString::fromUtf8(language == i18n::Chinese ? names.chinese : names.english);
+    const codec::MessageName& names = smtpField(field).message;
+    const std::string_view name = language == i18n::Chinese ? names.chinese : names.english;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 int cp936Length(const QString& text) {

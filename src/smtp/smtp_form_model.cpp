@@ -28,11 +28,6 @@ constexpr bool isText(const SmtpFieldRow& row) {
     return row.kind == codec::FieldKind::Text;
 }
 
-// What a change of mode empties: the network and mail settings, not the phone number.
-constexpr bool clearedByModeChange(const SmtpFieldRow& row) {
-    return isText(row) && row.id != SmtpField::Phone;
-}
-
 // The only row of the country and operator lists in "Manual" mode, in every language.
 QString manualRow() {
     return QStringLiteral("Other");
@@ -185,7 +180,7 @@ void SmtpFormModel::changeMode() {
     // A failing check does not stop the change.
     takeValues();
     for (const SmtpFieldRow& row : smtpFields()) {
-        if (clearedByModeChange(row))
+        if (row.clearedByMode)
             (settings_.*row.text).clear();
     }
     dialog().clearList(countryList);

@@ -1,6 +1,6 @@
 #include "smtp/smtp_record.h"
 
-#include "codec/block_container.h"
+#include "codec/container_fields.h"
 #include "codec/text_encoding.h"
 #include "smtp/smtp_fields.h"
 
@@ -15,81 +15,35 @@ using codec::FieldKind;
 
 namespace {
 
-// The header bytes besides the fields': the language, how much is used, and the ones each form's
-// layout fixes at 1 (-1: none).
-constexpr int languageOffset = smtpLanguageByte;
-constexpr int headerUsed = 9;
-constexpr int automaticOffset = 55;
+// The header bytes besides the fields': the ones each form's layout fixes at 1.
 constexpr int fixedOnesA[] = {6, 7};
-constexpr int fixedOnesB[] = {8, -1};
+constexpr int fixedOnesB[] = {8};
 
 std::span<const int> fixedOnes(SmtpForm form) {
     return form == SmtpForm::A ? std::span<const int>(fixedOnesA)
                                : std::span<const int>(fixedOnesB);
 }
 
-int placeOf(const SmtpFieldRow& row, SmtpForm form) {
-    return row.place[formColumn(form)];
-}
-
 int limitOf(const SmtpFieldRow& row, SmtpForm form) {
     return row.bytes[formColumn(form)];
 }
 
-// The pictures per day take two bytes, tens and units.
-void putNumber(Block& header, const SmtpFieldRow& row, int at, int value) {
-    auto put = [&header](int offset, int v) { header[offset] = static_cast<std::uint8_t>(v); };
-    if (row.id == SmtpField::PicturesPerDay) {
-        put(at, value / 10);
-        put(at + 1, value % 10);
-        return;
-    }
-    put(at, value);
-}
+// The texts in the order of their blocks, the user name (held to the sender's limit) in its own.
+struct TextSlot {
+    const SmtpFieldRow* row; // nullptr: the user name
+    Place place;
+};
 
-int numberAt(const Block& header, const SmtpFieldRow& row, int at) {
-    return row.id == SmtpField::PicturesPerDay ? header[at] * 10 + header[at + 1] : header[at];
-}
-
-// The header fields of a form in byte order, as the camera reads them.
-std::vector<const SmtpFieldRow*> headerFields(SmtpForm form) {
-    std::vector<const SmtpFieldRow*> rows;
-    for (const SmtpFieldRow& row : smtpFields()) {
-        if (row.kind != FieldKind::Text && onForm(row, form))
-            rows.push_back(&row);
-    }
-    std::sort(rows.begin(), rows.end(), [form](const auto* a, const auto* b) {
-        return placeOf(*a, form) < placeOf(*b, form);
+std::vector<TextSlot> textSlots(SmtpForm form) {
+    const std::size_t column = formColumn(form);
+    std::vector<TextSlot> slots;
+    for (const SmtpFieldRow* row : textRows(smtpFields(), column))
+        slots.push_back({row, row->place[column]});
+    const auto after = std::find_if(slots.begin(), slots.end(), [](const TextSlot& slot) {
+        return slot.place.block > smtpUserNamePlace.block;
     });
-    return rows;
-}
-
-// The text fields by block, 1 to 10. Block 9 is no setting's: the user name the camera logs in
-// with, cut from the sender.
-std::array<const SmtpFieldRow*, textBlockCount> textFields(SmtpForm form) {
-    std::array<const SmtpFieldRow*, textBlockCount> rows{};
-    for (const SmtpFieldRow& row : smtpFields()) {
-        if (row.kind == FieldKind::Text)
-            rows[static_cast<std::size_t>(placeOf(row, form) - 1)] = &row;
-    }
-    return rows;
-}
-
-Block headerBlock(const SmtpSettings& s, SmtpForm form, int languageByte) {
-    Block block = emptyBlock();
-    for (const SmtpFieldRow* row : headerFields(form))
-        putNumber(block, *row, placeOf(*row, form), s.*row->number);
-    block[languageOffset] = static_cast<std::uint8_t>(languageByte);
-    for (int offset : fixedOnes(form)) {
-        if (offset >= 0)
-            block[offset] = 1;
-    }
-    return block;
-}
-
-bool zeroBetween(const Block& block, int from, int to) {
-    return std::all_of(block.begin() + from, block.begin() + to,
-                       [](std::uint8_t b) { return b == 0; });
+    slots.insert(after, {nullptr, smtpUserNamePlace});
+    return slots;
 }
 
 } // namespace
@@ -101,25 +55,32 @@ QString senderUserName(const QString& sender) {
 
 RecordBytes buildSmtpRecord(const SmtpSettings& settings, SmtpForm form, int languageByte) {
     RecordBytes result;
-    const std::vector<const SmtpFieldRow*> header = headerFields(form);
-    if ((result.error = firstOutOfRange<SmtpFieldRow>(header, formColumn(form), settings,
-                                                      languageByte, languageOffset)))
+    const std::size_t column = formColumn(form);
+    const std::vector<const SmtpFieldRow*> header = headerRows(smtpFields(), column);
+    if ((result.error = firstOutOfRange<SmtpFieldRow>(header, column, settings, languageByte,
+                                                      smtpLanguageByte)))
         return result;
 
-    DataBlocks blocks{};
-    blocks[0] = headerBlock(settings, form, languageByte);
+    DataBlocks blocks;
+    blocks.fill(emptyBlock());
+    for (const SmtpFieldRow* row : header)
+        putNumber(blocks, row->place[column], row->encoding, row->numberIn(settings));
+    blocks[0][smtpLanguageByte] = static_cast<std::uint8_t>(languageByte);
+    for (int offset : fixedOnes(form))
+        blocks[0][static_cast<std::size_t>(offset)] = 1;
+
     const SmtpFieldRow& sender = smtpField(SmtpField::Sender);
-    for (int block = 1; const SmtpFieldRow* row : textFields(form)) {
-        // The user name is held to the sender's limit and answers for it.
-        const SmtpFieldRow& field = row ? *row : sender;
-        const QString text = row ? settings.*row->text : senderUserName(settings.sender);
+    for (const TextSlot& slot : textSlots(form)) {
+        // The user name answers for the sender.
+        const SmtpFieldRow& field = slot.row ? *slot.row : sender;
+        const QString text = slot.row ? settings.*slot.row->text : senderUserName(settings.sender);
         FieldText encoded = encodeField(field.nameText(), text, limitOf(field, form));
         if (encoded.error) {
             encoded.error->id = static_cast<int>(field.id);
             result.error = encoded.error;
             return result;
         }
-        blocks[static_cast<std::size_t>(block++)] = textBlock(encoded.bytes);
+        putText(blocks, slot.place, encoded.bytes);
     }
     result.bytes = sealContainer(blocks, smtpAdjustment);
     return result;
@@ -127,37 +88,40 @@ RecordBytes buildSmtpRecord(const SmtpSettings& settings, SmtpForm form, int lan
 
 DecodedSmtp decodeSmtpRecord(const QByteArray& file, SmtpForm form) {
     const OpenedContainer opened = openContainer(file);
+    const std::size_t column = formColumn(form);
     DecodedSmtp decoded;
     SmtpSettings& s = decoded.settings;
 
-    const Block& header = opened.plain[0];
-    for (const SmtpFieldRow* row : headerFields(form))
-        s.*row->number = numberAt(header, *row, placeOf(*row, form));
-    decoded.languageByte = header[languageOffset];
-
-    const int pictures = placeOf(smtpField(SmtpField::PicturesPerDay), form);
-    bool layoutOk = header[0] == 0 && header[pictures] <= 9 && header[pictures + 1] <= 9 &&
-                    zeroBetween(header, headerUsed, automaticOffset) &&
-                    zeroBetween(header, automaticOffset + 1, 58);
-    for (int offset : fixedOnes(form))
-        layoutOk = layoutOk && (offset < 0 || header[offset] == 1);
+    HeldBytes held;
+    held.hold(0, smtpLanguageByte);
+    bool layoutOk = true;
+    for (const SmtpFieldRow* row : headerRows(smtpFields(), column)) {
+        const Place place = row->place[column];
+        row->setNumber(s, numberAt(opened.plain, place, row->encoding));
+        layoutOk = layoutOk && numberWellFormed(opened.plain, place, row->encoding);
+        held.holdNumber(place, row->encoding);
+    }
+    decoded.languageByte = opened.plain[0][smtpLanguageByte];
+    for (int offset : fixedOnes(form)) {
+        layoutOk = layoutOk && opened.plain[0][static_cast<std::size_t>(offset)] == 1;
+        held.hold(0, offset);
+    }
 
     bool textsOk = true;
     const SmtpFieldRow& sender = smtpField(SmtpField::Sender);
-    for (int at = 1; const SmtpFieldRow* row : textFields(form)) {
-        const Block& block = opened.plain[static_cast<std::size_t>(at++)];
-        const int length = block[textLengthOffset];
-        layoutOk = layoutOk && length <= maxTextBytes &&
-                   zeroBetween(block, std::min(length, maxTextBytes), textLengthOffset);
-        const QByteArray bytes = blockText(block);
-        const Cp936Decoded text = decodeCp936(bytes);
-        textsOk = textsOk && text.valid && length <= limitOf(row ? *row : sender, form) &&
-                  !bytes.contains('\0');
-        if (row)
-            s.*row->text = text.text;
+    for (const TextSlot& slot : textSlots(form)) {
+        const int limit = limitOf(slot.row ? *slot.row : sender, form);
+        const StoredText stored = textAt(opened.plain, slot.place, limit);
+        layoutOk = layoutOk && stored.length <= maxTextBytes;
+        held.holdText(slot.place, stored);
+        const Cp936Decoded text = decodeCp936(stored.bytes);
+        textsOk = textsOk && text.valid && stored.length <= limit && !stored.bytes.contains('\0');
+        if (slot.row)
+            s.*slot.row->text = text.text;
         else
             decoded.userName = text.text;
     }
+    layoutOk = layoutOk && held.othersZero(opened.plain);
 
     SmtpRecordCheck& check = decoded.check;
     check.sizeOk = opened.sizeOk;

@@ -44,7 +44,7 @@ private Q_SLOTS:
             QVERIFY2(values.size() > 1, row.name.data());
             for (const int value : values) {
                 CameraSettings settings = CameraSettings::atOpen(form);
-                settings.*row.number = value;
+                row.setNumber(settings, value);
                 const QJsonObject profile = menuProfileObject(settings, form, model);
                 QVERIFY2(profile.value(row.nameText()).isString() ==
                              (row.kind == codec::FieldKind::List),
