@@ -28,4 +28,12 @@ int printDryRun(const QCommandLineParser& parser, const DryRunOptions& options,
     return ExitOk;
 }
 
+int writeOrDryRun(const QCommandLineParser& parser, const DryRunOptions& options,
+                  const OutFolder& out, const char* fileName, const QByteArray& bytes, int model,
+                  const app::ProcessState& state) {
+    if (parser.isSet(options.dryRun))
+        return printDryRun(parser, options, out.path, fileName, bytes, model, state);
+    return writeSettingsFile(out, fileName, bytes, state.language());
+}
+
 } // namespace kestrova::cli

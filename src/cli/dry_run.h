@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/process_state.h"
+#include "cli/settings_file_options.h"
 #include "cli/summary_options.h"
 
 #include <QByteArray>
@@ -28,5 +29,10 @@ struct DryRunOptions {
 int printDryRun(const QCommandLineParser& parser, const DryRunOptions& options,
                 const QString& folder, const char* fileName, const QByteArray& bytes, int model,
                 const app::ProcessState& state);
+
+// The file written into the --out folder, or only shown with --dry-run.
+int writeOrDryRun(const QCommandLineParser& parser, const DryRunOptions& options,
+                  const OutFolder& out, const char* fileName, const QByteArray& bytes, int model,
+                  const app::ProcessState& state);
 
 } // namespace kestrova::cli

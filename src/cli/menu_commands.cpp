@@ -77,11 +77,8 @@ int runMenu(const QStringList& arguments) {
     // The same corrections as the form's Generate: 0 minutes becomes 1.
     const auto record =
         camera::prepareMenuFile(form, settings, time, state.recordLanguage(), state.tvMode);
-    const OutFolder out = file.outFolder(parser);
-    if (parser.isSet(dryRun.dryRun))
-        return printDryRun(parser, dryRun, out.path, camera::menuFileName,
-                           camera::toByteArray(record), model, state);
-    return writeMenuFile(out, record, state.language());
+    return writeOrDryRun(parser, dryRun, file.outFolder(parser), camera::menuFileName,
+                         camera::toByteArray(record), model, state);
 }
 
 int runFactoryReset(const QStringList& arguments) {

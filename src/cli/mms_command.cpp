@@ -51,11 +51,8 @@ int runMms(const QStringList& arguments) {
     if (const auto& refusal = prepared.refusal)
         fail(ExitBadInput, mms::fieldErrorMessage(*refusal, refusal->field, language));
 
-    const OutFolder out = file.outFolder(parser);
-    if (parser.isSet(dryRun.dryRun))
-        return printDryRun(parser, dryRun, out.path, mms::mmsFileName, prepared.bytes, model,
-                           state);
-    return writeSettingsFile(out, mms::mmsFileName, prepared.bytes, language);
+    return writeOrDryRun(parser, dryRun, file.outFolder(parser), mms::mmsFileName, prepared.bytes,
+                         model, state);
 }
 
 } // namespace kestrova::cli

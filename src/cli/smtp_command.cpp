@@ -62,11 +62,8 @@ int runSmtp(const QStringList& arguments) {
                                                QStringLiteral(": ") + refusal.message
                                          : refusal.message);
     }
-    const OutFolder out = file.outFolder(parser);
-    if (parser.isSet(dryRun.dryRun))
-        return printDryRun(parser, dryRun, out.path, smtp::smtpFileName, prepared.bytes, model,
-                           state);
-    return writeSettingsFile(out, smtp::smtpFileName, prepared.bytes, language);
+    return writeOrDryRun(parser, dryRun, file.outFolder(parser), smtp::smtpFileName, prepared.bytes,
+                         model, state);
 }
 
 } // namespace kestrova::cli
