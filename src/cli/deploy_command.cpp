@@ -22,8 +22,6 @@ namespace kestrova::cli {
 
 namespace {
 
-constexpr qint64 camerasLimit = 16 * 1024 * 1024;
-
 // A line typed in answer, read past the event loop; no answer (the end of the input, or Ctrl+C)
 // is a no.
 bool readYes() {
@@ -87,7 +85,8 @@ fleet::KitRead kitFrom(const QString& path, const fleet::RecordDefaults& default
 
 QList<fleet::Camera> camerasFrom(const QString& path, const fleet::Kit& kit,
                                  const fleet::RecordDefaults& defaults) {
-    const QByteArray table = readInputFile(path, camerasLimit, QStringLiteral("the cameras table"));
+    const QByteArray table =
+        readInputFile(path, fleet::camerasTableLimit, QStringLiteral("the cameras table"));
     const fleet::CameraList list = fleet::readCameraList(table, kit);
     if (list.problem)
         fail(ExitBadInput,

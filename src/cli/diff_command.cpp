@@ -9,6 +9,7 @@
 #include "cli/folder_files.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
+#include "dialog/profile_file.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_profile.h"
 #include "plan/profile_diff.h"
@@ -23,9 +24,6 @@
 namespace kestrova::cli {
 
 namespace {
-
-// A profile is text; anything larger than this is none.
-constexpr qint64 profileLimit = 1024 * 1024;
 
 const QString factoryReset = QStringLiteral("factory-reset");
 
@@ -72,7 +70,7 @@ Side readFolder(const QString& path, std::optional<int> model) {
 Side readSide(const QString& path, std::optional<int> model) {
     if (QFileInfo(path).isDir())
         return readFolder(path, model);
-    const storage::BoundedRead read = storage::readBounded(path, profileLimit);
+    const storage::BoundedRead read = storage::readBounded(path, dialog::profileLimit);
     if (!read.ok())
         fail(ExitBadInput,
              QStringLiteral("cannot read %1: %2")

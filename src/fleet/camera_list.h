@@ -11,6 +11,9 @@
 
 namespace kestrova::fleet {
 
+// Far more than a cameras table of thousands of rows; a larger file is none.
+constexpr qint64 camerasTableLimit = 16 * 1024 * 1024;
+
 // The columns of the cameras table that are carried to the log as they are.
 QStringList carriedColumns();
 

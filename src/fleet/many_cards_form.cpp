@@ -1,6 +1,7 @@
 #include "fleet/many_cards_form.h"
 
 #include "card/volumes.h"
+#include "fleet/camera_list.h"
 #include "res/fleet_templates.h"
 #include "storage/bounded_read.h"
 
@@ -13,8 +14,6 @@ using i18n::FleetText;
 using namespace res::many_cards;
 
 namespace {
-
-constexpr qint64 camerasLimit = 16 * 1024 * 1024;
 
 // Where no source of volumes is given, none is a card.
 class NoVolumes final : public card::VolumeSource {
@@ -129,7 +128,7 @@ void ManyCardsForm::start() {
     setup.setupBy = dialog().text(setupByField).trimmed();
     const QString camerasPath = dialog().text(camerasField).trimmed();
     if (!camerasPath.isEmpty()) {
-        const storage::BoundedRead read = storage::readBounded(camerasPath, camerasLimit);
+        const storage::BoundedRead read = storage::readBounded(camerasPath, camerasTableLimit);
         if (!read.ok()) {
             unusable(camerasPath, read.status == storage::BoundedRead::Status::TooLarge
                                       ? read.sizeText()

@@ -1,6 +1,7 @@
 #include "i18n/mms_texts.h"
 
 #include "model/camera_model.h"
+#include "res/mms_templates.h"
 
 #include "i18n/language.h"
 #include "i18n/utf8_list.h"
@@ -36,7 +37,7 @@ constexpr auto mmsRows = std::to_array<VariantCaptionRow>({
     {"mms.group", {1058, 1058}, {"彩信", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS"}},
     {"mms.sms_remote", {1084, 1129}, {"短信远程控制", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS upravljanje", "SMS Remote Control", "SMS Remote Control", " SMS nuotol.valdymas"}},
     // Form B keeps the "H" of its template.
-    {"mms.hour_suffix", {mmsHourSuffixId, 0}, {"H", "H", "H", "H", "H", "H", "H", "H", "H", "H", "H"}},
+    {"mms.hour_suffix", {res::mmsHourControls(MmsForm::A).suffix, 0}, {"H", "H", "H", "H", "H", "H", "H", "H", "H", "H", "H"}},
 });
 
 // Option sets by language number. Form A shares the mode and send sets of form B for languages

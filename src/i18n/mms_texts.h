@@ -2,7 +2,6 @@
 
 #include "common/form_variants.h"
 #include "i18n/control_caption.h"
-#include "res/mms_templates.h"
 
 #include <QList>
 #include <QString>
@@ -11,17 +10,6 @@
 #include <span>
 
 namespace kestrova::i18n {
-
-// Option lists of the MMS forms, by control number.
-constexpr int mmsModeListId = res::mms_form::modeList;
-constexpr int mmsSendListId = res::mms_form::statusList;
-constexpr int mmsRoamingListId = res::mms_form::scopeList;
-constexpr int mmsApnListId = res::mms_form::bearerList;
-// Form A only; form B keeps its template "H".
-constexpr int mmsHourSuffixId = res::mmsHourControls(MmsForm::A).suffix;
-constexpr int mmsHourListId(MmsForm form) {
-    return res::mmsHourControls(form).list;
-}
 
 // Positions selected when an MMS form opens. The hour lists of the SMTP forms use the same
 // default: the off entry after "0".."24".

@@ -2,7 +2,6 @@
 
 #include "common/form_variants.h"
 #include "i18n/control_caption.h"
-#include "res/smtp_templates.h"
 
 #include <QList>
 #include <QStringList>
@@ -11,14 +10,8 @@
 
 namespace kestrova::i18n {
 
-// Option lists of the SMTP forms, by control number. Their hour lists take hourOptions() and
-// hourDefault from mms_texts.h, like the MMS forms.
-constexpr int smtpModeListId = res::smtp_form::modeList;
-// Form B only; on form A 1114 is the "Phone No" label.
-constexpr int smtpSendListId = res::smtp_form::statusList;
-constexpr int smtpHourListId(SmtpForm form) {
-    return res::smtp_form::hourList(form);
-}
+// The SMTP forms' hour lists take hourOptions() and hourDefault from mms_texts.h, like the MMS
+// forms.
 
 // Positions selected when an SMTP form opens.
 constexpr int smtpModeDefault = 0;

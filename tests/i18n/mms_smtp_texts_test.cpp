@@ -2,6 +2,8 @@
 #include "i18n/language.h"
 #include "i18n/mms_texts.h"
 #include "i18n/smtp_texts.h"
+#include "res/mms_templates.h"
+#include "res/smtp_templates.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -233,10 +235,10 @@ private Q_SLOTS:
         QCOMPARE(hourDefault, 25);
         QCOMPARE(smtpModeDefault, 0);
         QCOMPARE(smtpSendDefault, 1);
-        QCOMPARE(mmsHourListId(MmsForm::A), 1061);
-        QCOMPARE(mmsHourListId(MmsForm::B), 1134);
-        QCOMPARE(smtpHourListId(SmtpForm::A), 1135);
-        QCOMPARE(smtpHourListId(SmtpForm::B), 1115);
+        QCOMPARE(res::mmsHourControls(MmsForm::A).list, 1061);
+        QCOMPARE(res::mmsHourControls(MmsForm::B).list, 1134);
+        QCOMPARE(res::smtp_form::hourList(SmtpForm::A), 1135);
+        QCOMPARE(res::smtp_form::hourList(SmtpForm::B), 1115);
     }
 
     void optionListSizes() {
