@@ -870,14 +870,14 @@
         <translation>Tage im Monat: %1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>(Modell %1, %2)</translation>
+        <translation>Was die Kamera tun wird (Modell %1, %2)</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>(Modell %1, %2, aus den Einstellungen; --model wählt ein anderes)</translation>
+        <translation>Was die Kamera tun wird (Modell %1, %2, aus den Einstellungen; --model wählt ein anderes)</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>Bilder pro Tag: unbegrenzt; Nachrichten: etwa %1 am Tag, %2 im Monat (geschätzt: ein gesendetes Bild je Auslösung, angenommene Auslösungen pro Tag: %3).</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>Bilder pro Tag: unbegrenzt; Nachrichten: etwa %1 am Tag, %2 im Monat (geschätzt nach den Bildern, die laut menu.dat aufgenommen werden).</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>Bilder pro Tag: unbegrenzt; E-Mails: etwa %1 am Tag, %2 im Monat (geschätzt: ein gesendetes Bild je Auslösung, angenommene Auslösungen pro Tag: %3).</translation>
     </message>

@@ -870,14 +870,14 @@
         <translation>Päiviä kuukaudessa: %1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>(malli %1, %2)</translation>
+        <translation>Mitä kamera tekee (malli %1, %2)</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>(malli %1, %2, asetuksista; toisen mallin valitsee --model)</translation>
+        <translation>Mitä kamera tekee (malli %1, %2, asetuksista; toisen mallin valitsee --model)</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio: yksi lähetetty kuva laukaisua kohden, oletettuja laukaisuja päivässä: %3).</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio menu.dat-tiedoston mukaan otettavista kuvista).</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio: yksi lähetetty kuva laukaisua kohden, oletettuja laukaisuja päivässä: %3).</translation>
     </message>

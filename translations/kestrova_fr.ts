@@ -870,14 +870,14 @@
         <translation>Jours par mois : %1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>(modèle %1, %2)</translation>
+        <translation>Ce que fera la caméra (modèle %1, %2)</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>(modèle %1, %2, d&apos;après les préférences ; --model en indique un autre)</translation>
+        <translation>Ce que fera la caméra (modèle %1, %2, d&apos;après les préférences ; --model en indique un autre)</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>Vidéo</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>Images par jour : sans limite ; messages : environ %1 par jour, %2 par mois (estimation : une image envoyée par déclenchement, déclenchements par jour supposés : %3).</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>Images par jour : sans limite ; messages : environ %1 par jour, %2 par mois (estimation d&apos;après les images que prévoit menu.dat).</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>Images par jour : sans limite ; e-mails : environ %1 par jour, %2 par mois (estimation : une image envoyée par déclenchement, déclenchements par jour supposés : %3).</translation>
     </message>

@@ -870,14 +870,14 @@
         <translation>Napok egy hónapban: %1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>(%1. modell, %2)</translation>
+        <translation>Mit fog tenni a kamera (%1. modell, %2)</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>(%1. modell, %2, a beállításokból; másikat a --model ad meg)</translation>
+        <translation>Mit fog tenni a kamera (%1. modell, %2, a beállításokból; másikat a --model ad meg)</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>Videó</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>Képek naponta: korlátlan; üzenetek: napi kb. %1, havi %2 (becslés: kioldásonként egy elküldött kép, feltételezett napi kioldások: %3).</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>Képek naponta: korlátlan; üzenetek: napi kb. %1, havi %2 (becslés a menu.dat szerint készülő képekből).</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>Képek naponta: korlátlan; e-mailek: napi kb. %1, havi %2 (becslés: kioldásonként egy elküldött kép, feltételezett napi kioldások: %3).</translation>
     </message>

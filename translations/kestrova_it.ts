@@ -870,14 +870,14 @@
         <translation>Giorni in un mese: %1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>(modello %1, %2)</translation>
+        <translation>Cosa farà la fotocamera (modello %1, %2)</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>(modello %1, %2, dalle preferenze; --model ne indica un altro)</translation>
+        <translation>Cosa farà la fotocamera (modello %1, %2, dalle preferenze; --model ne indica un altro)</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>Immagini al giorno: nessun limite; messaggi: circa %1 al giorno, %2 al mese (stima: un&apos;immagine inviata per ogni attivazione, attivazioni al giorno ipotizzate: %3).</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>Immagini al giorno: nessun limite; messaggi: circa %1 al giorno, %2 al mese (stima in base alle immagini previste da menu.dat).</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>Immagini al giorno: nessun limite; e-mail: circa %1 al giorno, %2 al mese (stima: un&apos;immagine inviata per ogni attivazione, attivazioni al giorno ipotizzate: %3).</translation>
     </message>

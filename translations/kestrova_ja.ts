@@ -870,14 +870,14 @@
         <translation>1か月の日数：%1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>（機種%1、%2）</translation>
+        <translation>カメラの動作（機種%1、%2）</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>（機種%1、%2、設定から。別の機種は--modelで指定）</translation>
+        <translation>カメラの動作（機種%1、%2、設定から。別の機種は--modelで指定）</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>動画</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>1日の画像：制限なし。メッセージ：1日約%1通、1か月約%2通（見込み：トリガーごとに画像1枚を送信、想定する1日のトリガー回数：%3）。</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>1日の画像：制限なし。メッセージ：1日約%1通、1か月約%2通（menu.datの設定で撮影される画像からの見込み）。</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>1日の画像：制限なし。メール：1日約%1通、1か月約%2通（見込み：トリガーごとに画像1枚を送信、想定する1日のトリガー回数：%3）。</translation>
     </message>

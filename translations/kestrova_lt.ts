@@ -870,14 +870,14 @@
         <translation>Dienų per mėnesį: %1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>(modelis %1, %2)</translation>
+        <translation>Ką darys kamera (modelis %1, %2)</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>(modelis %1, %2, iš nuostatų; kitą nurodo --model)</translation>
+        <translation>Ką darys kamera (modelis %1, %2, iš nuostatų; kitą nurodo --model)</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>Vaizdo įrašas</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>Nuotraukų per parą: be apribojimų; žinučių: apie %1 per parą, %2 per mėnesį (įvertinta: po vieną nuotrauką kiekvienam suveikimui, numatoma suveikimų per parą: %3).</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>Nuotraukų per parą: be apribojimų; žinučių: apie %1 per parą, %2 per mėnesį (įvertinta pagal nuotraukas, kurias numato menu.dat).</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>Nuotraukų per parą: be apribojimų; el. laiškų: apie %1 per parą, %2 per mėnesį (įvertinta: po vieną nuotrauką kiekvienam suveikimui, numatoma suveikimų per parą: %3).</translation>
     </message>

@@ -870,14 +870,14 @@
         <translation>Dni v mesecu: %1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>(model %1, %2)</translation>
+        <translation>Kaj bo kamera naredila (model %1, %2)</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>(model %1, %2, iz nastavitev; drugega določi --model)</translation>
+        <translation>Kaj bo kamera naredila (model %1, %2, iz nastavitev; drugega določi --model)</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>Slik na dan: brez omejitve; sporočil: približno %1 na dan, %2 na mesec (ocena: ena poslana slika na sprožitev, predvidenih sprožitev na dan: %3).</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>Slik na dan: brez omejitve; sporočil: približno %1 na dan, %2 na mesec (ocena po slikah, ki jih predvideva menu.dat).</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>Slik na dan: brez omejitve; e-poštnih sporočil: približno %1 na dan, %2 na mesec (ocena: ena poslana slika na sprožitev, predvidenih sprožitev na dan: %3).</translation>
     </message>

@@ -870,14 +870,14 @@
         <translation>每月天数：%1</translation>
     </message>
     <message>
-        <source>(model %1, %2)</source>
+        <source>What the camera will do (model %1, %2)</source>
         <comment>summary.report_model</comment>
-        <translation>（型号%1，%2）</translation>
+        <translation>相机将会做什么（型号%1，%2）</translation>
     </message>
     <message>
-        <source>(model %1, %2, from the preferences; give --model for another)</source>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
         <comment>summary.report_model_stored</comment>
-        <translation>（型号%1，%2，取自首选项；可用--model指定其他型号）</translation>
+        <translation>相机将会做什么（型号%1，%2，取自首选项；可用--model指定其他型号）</translation>
     </message>
     <message>
         <source>about %1</source>
@@ -925,7 +925,7 @@
         <translation>视频</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.messages_no_limit</comment>
         <translation>每天照片：不限；消息：每天约%1条，每月约%2条（估计：每次触发发送一张照片，假定每天触发次数：%3）。</translation>
     </message>
@@ -935,7 +935,7 @@
         <translation>每天照片：不限；消息：每天约%1条，每月约%2条（根据menu.dat设定拍摄的照片估计）。</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated at %3 triggers a day, one picture sent for each).</source>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
         <comment>summary.emails_no_limit</comment>
         <translation>每天照片：不限；邮件：每天约%1封，每月约%2封（估计：每次触发发送一张照片，假定每天触发次数：%3）。</translation>
     </message>

@@ -99,8 +99,7 @@ QStringList summarySection(const plan::Summary& summary, const SummaryRequest& r
     using i18n::SummaryText;
     const SummaryText model =
         request.modelGiven ? SummaryText::ReportModel : SummaryText::ReportModelStored;
-    const QString title = i18n::summaryText(SummaryText::StripTitle, request.language) + u' ' +
-                          i18n::summaryText(model, request.language)
+    const QString title = i18n::summaryText(model, request.language)
                               .arg(QString::number(request.model), app::modelName(request.model));
     return summary.reportLines(title, request.language);
 }

@@ -43,7 +43,7 @@ enum class SummaryText {
     AssumeMonth,          // %1: days
 
     // The command's report around the figures.
-    ReportModel,       // %1: the model's number, %2: its name
+    ReportModel,       // the heading; %1: the model's number, %2: its name
     ReportModelStored, // as above, the model taken from the preferences
     ReportAbout,       // %1: an estimate
     ReportAssumed,     // %1: the assumptions

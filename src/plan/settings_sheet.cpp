@@ -106,7 +106,8 @@ QString SettingsSheet::html() const {
     out += QStringLiteral("</table>");
 
     // Two columns, so that the longest file's settings and its summary share one page.
-    out += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
+    out += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\" "
+                          "style=\"margin-top:10px\"><tr>"
                           "<td width=\"52%\" valign=\"top\" style=\"padding-right:12px\">");
     out += heading(text(SummaryText::SheetSettings)) + QStringLiteral("<table width=\"100%\">");
     for (const SettingLine& line : lines)

@@ -34,7 +34,7 @@ struct SettingsSheet {
 // The folder as a sheet shows it: the middle of a long path left out, so that both of its ends
 // stay on the line.
 QString sheetFolderText(const QString& folder);
-inline constexpr int sheetFolderLength = 72;
+inline constexpr int sheetFolderLength = 60;
 
 // The check value a settings file carries: the menu record's CRC, or the stored check value of
 // "setup.dat" and "smtp.dat"; nothing for bytes of no settings file.

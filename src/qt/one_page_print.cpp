@@ -14,8 +14,9 @@ constexpr qreal largestPoints = 10;
 constexpr qreal smallestPoints = 5;
 constexpr qreal pointStep = 0.25;
 
-// The page laid out to the width, in the largest type whose height fits.
-void layOut(QTextDocument& document, const QString& html, const QSizeF& page) {
+} // namespace
+
+void layOutPage(QTextDocument& document, const QString& html, const QSizeF& page) {
     document.setDocumentMargin(0);
     document.setTextWidth(page.width());
     QFont font = document.defaultFont();
@@ -28,8 +29,6 @@ void layOut(QTextDocument& document, const QString& html, const QSizeF& page) {
     }
 }
 
-} // namespace
-
 void printPages(const QStringList& pages, QPagedPaintDevice& device) {
     // The page in points; the painter draws it at the device's resolution.
     const QSizeF page = device.pageLayout().paintRect(QPageLayout::Point).size();
@@ -39,7 +38,7 @@ void printPages(const QStringList& pages, QPagedPaintDevice& device) {
         if (i > 0)
             device.newPage();
         QTextDocument document;
-        layOut(document, pages[i], page);
+        layOutPage(document, pages[i], page);
         const qreal fit = std::min(1.0, page.height() / document.size().height());
         painter.save();
         painter.scale(scale * fit, scale * fit);
