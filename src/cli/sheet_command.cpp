@@ -79,9 +79,8 @@ void writePdf(const QString& out, const QByteArray& pdf) {
 
 // Larger than any settings file: none, as inspect says.
 [[noreturn]] void refuseTooLarge(const QString& path, const QString& size) {
-    fail(ExitDamaged, QStringLiteral("%1 is not a settings file: %2, more than the 720 of the "
-                                     "largest; the sheet shows settings files only (see kestrova "
-                                     "inspect)")
+    fail(ExitDamaged, QStringLiteral("%1 is larger than any settings file (%2); the sheet shows "
+                                     "settings files only (see kestrova inspect)")
                           .arg(escapedText(path), size));
 }
 

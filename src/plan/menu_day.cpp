@@ -8,11 +8,7 @@ namespace kestrova::plan {
 
 namespace {
 
-constexpr int senseOff = 3;
-constexpr int modeVideo = 1;
-constexpr int modeBoth = 2;
 constexpr int on = 1;
-constexpr int timeLapseOn = 0;
 
 } // namespace
 

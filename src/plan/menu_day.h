@@ -37,6 +37,12 @@ struct MenuDay {
 
 MenuDay menuDay(const MenuFacts& menu, int triggersPerDay);
 
+// The list positions the rules of a day read.
+inline constexpr int senseOff = 3;
+inline constexpr int modeVideo = 1; // video alone
+inline constexpr int modeBoth = 2;  // photos and a video
+inline constexpr int timeLapseOn = 0;
+
 // The settings' own numbers, as the menu's list positions hold them.
 DayWindow timerWindow(const camera::CameraSettings& settings);
 DayWindow timer2Window(const camera::CameraSettings& settings);

@@ -20,7 +20,6 @@ namespace {
 using camera::MenuField;
 using i18n::SummaryText;
 
-constexpr int modeVideo = 1;
 constexpr int firstYearOfRightClock = 2024;
 
 // Everything the sentences, numbers and conflicts of one menu share.

@@ -4,16 +4,10 @@
 #include "i18n/summary_texts.h"
 #include "model/camera_model.h"
 #include "plan/form_captions.h"
+#include "plan/menu_day.h"
 #include "plan/own_wording.h"
 
 namespace kestrova::plan {
-
-namespace {
-
-constexpr int modeVideo = 1;
-constexpr int timeLapseOn = 0;
-
-} // namespace
 
 std::optional<Conflict> videoModeConflict(const camera::CameraSettings& menu, bool mmsSends,
                                           bool emailSends, int model, int language) {
