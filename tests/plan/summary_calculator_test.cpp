@@ -1,10 +1,9 @@
 #include "camera/camera_lists.h"
-#include "i18n/mms_texts.h"
+#include "camera/menu_profile.h"
 #include "i18n/summary_texts.h"
 #include "model/camera_model.h"
 #include "plan/menu_summary.h"
 #include "plan/mms_summary.h"
-#include "plan/smtp_summary.h"
 #include "support/test_registry.h"
 
 #include <QJsonArray>
@@ -105,10 +104,12 @@ Trigger triggerOf(const camera::CameraSettings& s) {
             s.interval_unit == 0 ? s.interval_value : s.interval_value * 60};
 }
 
-// Menus of every model at random, from a fixed seed, biased toward what makes hard cases: short
-// windows, equal starts and stops, windows across midnight, the sensor off, long videos.
-MenuFacts randomMenu(QRandomGenerator& random) {
-    const int model = random.bounded(1, 8);
+// Menus of every model (or of the one given) at random, from a fixed seed, biased toward what makes
+// hard cases: short windows, equal starts and stops, windows across midnight, the sensor off, long
+// videos.
+MenuFacts randomMenu(QRandomGenerator& random, int model = 0) {
+    if (model == 0)
+        model = random.bounded(1, 8);
     const CameraForm form = cameraModel(model).cameraForm;
     camera::CameraSettings s = camera::CameraSettings::atOpen(form);
     const auto pick = [&random](std::initializer_list<int> values) {
@@ -167,37 +168,19 @@ std::vector<std::pair<const char*, QStringList>> hardCases() {
     };
 }
 
-// Model 7's menu as it opens (or another model's, "model=5" first), with the settings given.
-MenuFacts sigma(const QStringList& assignments) {
+// Model 7's menu as it opens (or another model's, "model=5" first), with the settings given as
+// the command takes them.
+MenuFacts sigma(QStringList assignments) {
     const int model = assignments.value(0).startsWith(QStringLiteral("model="))
-                          ? assignments[0].section(u'=', 1).toInt()
+                          ? assignments.takeFirst().section(u'=', 1).toInt()
                           : 7;
     const CameraForm form = cameraModel(model).cameraForm;
-    MenuFacts menu{form, model, camera::CameraSettings::atOpen(form), {2026, 5, 6, 7, 8, 9}};
-    std::map<QString, int*> fields{
-        {"sense_level", &menu.settings.sense_level},
-        {"camera_mode", &menu.settings.camera_mode},
-        {"video_length", &menu.settings.video_length},
-        {"interval_unit", &menu.settings.interval_unit},
-        {"interval_value", &menu.settings.interval_value},
-        {"timer", &menu.settings.timer},
-        {"timer_start_hour", &menu.settings.timer_start_hour},
-        {"timer_start_minute", &menu.settings.timer_start_minute},
-        {"timer_stop_hour", &menu.settings.timer_stop_hour},
-        {"timer2", &menu.settings.timer2},
-        {"timer2_start_hour", &menu.settings.timer2_start_hour},
-        {"timer2_stop_hour", &menu.settings.timer2_stop_hour},
-        {"time_lapse", &menu.settings.time_lapse},
-        {"time_lapse_hour", &menu.settings.time_lapse_hour},
-        {"time_lapse_minute", &menu.settings.time_lapse_minute},
-        {"image_size", &menu.settings.image_size},
-        {"picture_no", &menu.settings.picture_no},
-    };
+    camera::MenuProfileReader reader(form, model, i18n::English);
     for (const QString& assignment : assignments) {
-        if (!assignment.startsWith(QStringLiteral("model=")))
-            *fields.at(assignment.section(u'=', 0, 0)) = assignment.section(u'=', 1).toInt();
+        if (const auto error = reader.takeAssignment(assignment))
+            qFatal("%s: %s", qPrintable(assignment), qPrintable(error->message));
     }
-    return menu;
+    return {form, model, reader.settings().settings, {2026, 5, 6, 7, 8, 9}};
 }
 
 const std::array triggerChoices{0, 1, 20, 500, 5000, 9999};
@@ -321,143 +304,87 @@ private Q_SLOTS:
         COMPARE_ESTIMATE(estimated, QStringLiteral("megabytes_per_day"), megabytes);
     }
 
+    // Messages a day and a month: the limit for each recipient in the longest month; estimated,
+    // the pictures the menu beside makes (one for each trigger and the time lapse's), else one
+    // for each assumed trigger, in an average month.
     void sending_data() {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("model");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("recipients"); // phone1, email, phone2, phone3 (MMS)
+        QTest::addColumn<int>("recipients"); // of phone1, email, phone2, phone3, in that order
         QTest::addColumn<int>("limit");
         QTest::addColumn<int>("triggers");
         QTest::addColumn<std::optional<MenuFacts>>("menu");
-        // The cases found wrong: the menu beside the file makes no picture to send.
-        const QStringList one{"13800138000", "", "", ""};
         QTest::newRow("sensor off beside")
-            << "mms" << 7 << 1 << one << 0 << 20 << std::optional(sigma({"sense_level=3"}));
+            << 7 << 1 << 0 << 20 << std::optional(sigma({"sense_level=3"}));
         QTest::newRow("video only with a time lapse beside")
-            << "mms" << 7 << 1 << one << 0 << 20
+            << 7 << 1 << 0 << 20
             << std::optional(sigma({"camera_mode=1", "time_lapse=0", "time_lapse_hour=1"}));
         QTest::newRow("a 31-day month at the limit")
-            << "smtp" << 7 << 1 << QStringList{"me@example.com"} << 10 << 20
-            << std::optional<MenuFacts>();
+            << 7 << 2 << 10 << 20 << std::optional<MenuFacts>();
         QRandomGenerator random(2631);
         for (int i = 0; i < 300; ++i) {
-            const bool email = random.bounded(2) == 0;
-            const int model = email ? random.bounded(3, 8) : random.bounded(1, 8);
-            QStringList recipients;
-            for (const char* text :
-                 {"13800138000", "me@example.com", "13900139000", "you@example.com"})
-                recipients << (random.bounded(3) == 0 ? QString() : QString::fromLatin1(text));
-            if (email)
-                recipients = QStringList{recipients[1]};
-            const int statuses =
-                email ? 3 : int(i18n::mmsSendOptions(cameraModel(model).mmsForm, model, 2).size());
+            const int model = random.bounded(1, 8);
             std::optional<MenuFacts> menu;
-            if (random.bounded(2) == 0) {
-                menu = randomMenu(random);
-                menu->form = cameraModel(model).cameraForm;
-                menu->model = model;
-                menu->settings.image_size = 0;
-                menu->settings.video_size = 0;
-                menu->settings.camera_mode %= camera::cameraModeCount(menu->form, model);
-            }
+            if (random.bounded(2) == 0)
+                menu = randomMenu(random, model);
             QTest::addRow("random %d", i)
-                << (email ? "smtp" : "mms") << model << random.bounded(statuses) << recipients
+                << model << random.bounded(5)
                 << (random.bounded(2) == 0 ? 0 : random.bounded(1, 100))
                 << triggerChoices[std::size_t(random.bounded(int(triggerChoices.size())))] << menu;
         }
     }
     void sending() {
-        QFETCH(QString, kind);
         QFETCH(int, model);
-        QFETCH(int, status);
-        QFETCH(QStringList, recipients);
+        QFETCH(int, recipients);
         QFETCH(int, limit);
         QFETCH(int, triggers);
         QFETCH(std::optional<MenuFacts>, menu);
         PlanInputs inputs;
         inputs.triggersPerDay = triggers;
         inputs.files.menu = menu;
-        const bool email = kind == u"smtp";
-        const CameraModel& camera = cameraModel(model);
-
-        // Whom it sends to, by the README: text messages go to phone numbers alone.
-        QString sends;
-        Summary summary;
-        if (email) {
-            smtp::SmtpSettings s;
-            s.status = status;
-            s.recipient = recipients.value(0);
-            s.phone = QStringLiteral("13800138000");
-            s.picturesPerDay = limit;
-            summary = summarizeSmtp({camera.smtpForm, model, s}, inputs);
-            sends = camera.smtpForm == SmtpForm::A || status == 1 ? "pictures"
-                    : status == 2                                 ? "sms"
-                                                                  : "";
-        } else {
-            mms::MmsSettings s;
-            s.status = status;
-            s.phone1 = recipients[0];
-            s.email = recipients[1];
-            s.phone2 = recipients[2];
-            s.phone3 = recipients[3];
-            s.picturesPerDay = limit;
-            summary = summarizeMms({camera.mmsForm, model, s}, inputs);
-            const QString entry =
-                i18n::mmsSendOptions(camera.mmsForm, model, i18n::English).value(status);
-            sends = status == 0 ? "" : entry == u"SMS" ? "sms" : "pictures";
-        }
-        int to = 0;
-        for (const QString& recipient : recipients) {
-            if (!recipient.isEmpty() && (sends == u"pictures" || !recipient.contains(u'@')))
-                ++to;
-        }
-        if (email && sends == u"sms")
-            to = 1; // the phone number
+        mms::MmsSettings s;
+        s.picturesPerDay = limit;
+        QString* boxes[] = {&s.phone1, &s.email, &s.phone2, &s.phone3};
+        for (int i = 0; i < recipients; ++i)
+            *boxes[i] =
+                i == 1 ? QStringLiteral("me@example.com") : QStringLiteral("1380013800%1").arg(i);
+        const Summary summary = summarizeMms({cameraModel(model).mmsForm, model, s}, inputs);
         const QJsonObject json = summary.json();
         const QJsonObject exact = json[QStringLiteral("exact")].toObject();
         const QJsonObject estimated = json[QStringLiteral("estimated")].toObject();
-        const bool emails = email && sends == u"pictures";
-        const QString perDay = emails ? "emails_per_day" : "messages_per_day";
-        const QString perMonth = emails ? "emails_per_month" : "messages_per_month";
-        if (sends.isEmpty() || to == 0) {
-            QVERIFY(!exact.contains(perDay) && !estimated.contains(perDay));
+        if (recipients == 0) {
+            QVERIFY(!exact.contains(QStringLiteral("messages_per_day")) &&
+                    !estimated.contains(QStringLiteral("messages_per_day")));
             return;
         }
-        // At most: the limit for each recipient, in the longest month.
         if (limit > 0) {
-            QCOMPARE(exact[perDay + QStringLiteral("_at_most")].toInt(), limit * to);
-            QCOMPARE(exact[perMonth + QStringLiteral("_at_most")].toInt(), limit * to * 31);
+            QCOMPARE(exact[QStringLiteral("messages_per_day_at_most")].toInt(), limit * recipients);
+            QCOMPARE(exact[QStringLiteral("messages_per_month_at_most")].toInt(),
+                     limit * recipients * 31);
         }
-        // Estimated: the pictures the menu beside makes, else one for each assumed trigger.
         int pictures = triggers;
-        if (menu) {
-            const DayWalk walk(menu->settings);
-            const Trigger trigger = triggerOf(menu->settings);
-            const camera::CameraSettings& s = menu->settings;
+        if (menu && DayWalk(menu->settings).known()) {
+            const camera::CameraSettings& m = menu->settings;
+            const DayWalk walk(m);
+            const Trigger trigger = triggerOf(m);
             const int timeLapse =
-                s.time_lapse_hour * 3600 + s.time_lapse_minute * 60 + s.time_lapse_second;
-            if (walk.known()) {
-                const bool motion = s.sense_level != 3 && trigger.photos > 0;
-                const int most =
-                    motion ? walk.happenings(trigger.photos + trigger.video + trigger.wait) : 0;
-                const int lapses =
-                    s.time_lapse == 0 && timeLapse > 0 ? walk.happenings(timeLapse) : 0;
-                pictures = std::min(triggers, most) + lapses;
-            }
+                m.time_lapse_hour * 3600 + m.time_lapse_minute * 60 + m.time_lapse_second;
+            const int most = m.sense_level != 3 && trigger.photos > 0
+                                 ? walk.happenings(trigger.photos + trigger.video + trigger.wait)
+                                 : 0;
+            pictures = std::min(triggers, most) +
+                       (m.time_lapse == 0 && timeLapse > 0 ? walk.happenings(timeLapse) : 0);
         }
-        if (limit > 0)
-            pictures = std::min(pictures, limit);
-        const int messages = pictures * to;
+        const int messages = (limit > 0 ? std::min(pictures, limit) : pictures) * recipients;
         const double month = stated(json, QStringLiteral("days_per_month"));
         QCOMPARE(month, 30.4);
+        const QString perDay = QStringLiteral("messages_per_day");
         QCOMPARE((exact.contains(perDay) ? exact : estimated)[perDay].toInt(), messages);
-        COMPARE_ESTIMATE(estimated, perMonth, messages * month);
-        if (limit == 0) {
-            const QString sentence = QStringLiteral("about %1 a day, %2 a month")
-                                         .arg(count(messages), count(qRound64(messages * month)));
-            QVERIFY2(summary.sentences.join(u'\n').contains(sentence),
+        COMPARE_ESTIMATE(estimated, QStringLiteral("messages_per_month"), messages * month);
+        if (limit == 0)
+            QVERIFY2(summary.sentences.join(u'\n').contains(
+                         QStringLiteral("about %1 a day, %2 a month")
+                             .arg(count(messages), count(qRound64(messages * month)))),
                      qPrintable(summary.sentences.join(u'\n')));
-        }
     }
 };
 
