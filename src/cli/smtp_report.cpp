@@ -95,8 +95,8 @@ public:
                    .arg(check.textsOk ? QStringLiteral("ok")
                                       : QStringLiteral("not code page 936 or too long (DAMAGED)"));
         out << QStringLiteral("user name: %1 %2")
-                   .arg(quotedText(decoded_.userName),
-                        check.userNameOk ? QStringLiteral("(ok)")
+                   .arg(quotedText(decoded_.madeText),
+                        check.madeTextOk ? QStringLiteral("(ok)")
                                          : QStringLiteral("(not the sender's, DAMAGED)"));
         if (model_)
             out << QStringLiteral("model: %1 (%2), SMTP form %3")
@@ -133,7 +133,7 @@ public:
         if (!guess_.ambiguous)
             object[QStringLiteral("form")] = QString(letter(guess_.form));
         insertSettings(object, smtp::smtpProfile(s, guess_.form));
-        object[QStringLiteral("user_name")] = decoded_.userName;
+        object[QStringLiteral("user_name")] = decoded_.madeText;
         object[QStringLiteral("smtp_language")] = decoded_.languageByte;
         return object;
     }

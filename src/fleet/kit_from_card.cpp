@@ -85,7 +85,7 @@ Section smtpSection(const QByteArray& bytes, int model) {
     QJsonObject object = head(QStringLiteral("smtp"), model);
     object[QStringLiteral("form")] = QString(QChar(u'A' + static_cast<int>(form)));
     insert(object, smtp::smtpProfile(decoded.settings, form));
-    object[QStringLiteral("user_name")] = decoded.userName;
+    object[QStringLiteral("user_name")] = decoded.madeText;
     object[QStringLiteral("smtp_language")] = decoded.languageByte;
     return {object, {}, {}};
 }

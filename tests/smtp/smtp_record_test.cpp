@@ -406,7 +406,7 @@ private Q_SLOTS:
             expected.status = SmtpSettings{}.status;
         QCOMPARE(decoded.settings, expected);
         QCOMPARE(decoded.languageByte, languageByte);
-        QCOMPARE(decoded.userName, senderUserName(settings.sender));
+        QCOMPARE(decoded.madeText, senderUserName(settings.sender));
         QVERIFY(decoded.check.intact());
     }
 
@@ -468,7 +468,7 @@ private Q_SLOTS:
             decodeSmtpRecord(codec::sealContainer(plain, smtpAdjustment), SmtpForm::A).check;
         QVERIFY(check.checkValueOk);
         QVERIFY(check.layoutOk);
-        QVERIFY(!check.userNameOk);
+        QVERIFY(!check.madeTextOk);
         QVERIFY(!check.intact());
     }
 
