@@ -29,7 +29,9 @@ struct MessageName {
 
 // Whether a settings structure keeps the numbers of rows without a member by their field's id.
 template <typename Settings> constexpr bool keepsById() {
-    return requires(Settings settings) { settings.byId; };
+    return requires(Settings settings) {
+        settings.byId;
+    };
 }
 
 // One field of a settings file: every fact about it in one row. `Settings` is the structure the

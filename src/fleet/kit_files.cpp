@@ -7,10 +7,9 @@
 #include "common/profile_values.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
-#include "mms/mms_checks.h"
 #include "mms/mms_profile.h"
 #include "model/camera_model.h"
-#include "smtp/smtp_checks.h"
+#include "sending/sending_messages.h"
 #include "smtp/smtp_profile.h"
 
 namespace kestrova::fleet {
@@ -92,10 +91,10 @@ public:
                 bytes = menu(*section);
                 break;
             case KitPart::Mms:
-                bytes = mms(*section);
+                bytes = sending<mms::MmsFile>(*section, part);
                 break;
             case KitPart::Smtp:
-                bytes = smtp(*section);
+                bytes = sending<smtp::SmtpFile>(*section, part);
                 break;
             }
             if (!bytes) {
@@ -157,51 +156,27 @@ private:
         return camera::toByteArray(record);
     }
 
-    std::optional<QByteArray> mms(const QJsonObject& section) {
-        const CameraModel& model = cameraModel(kit_.model);
+    // A sending file: its record's language (and TV mode, where it has one), its settings,
+    // then Generate's checks.
+    template <sending::SendingFile File>
+    std::optional<QByteArray> sending(const QJsonObject& section, KitPart part) {
+        const auto form = File::form(kit_.model);
+        const QString languageKey = QString::fromLatin1(File::languageKey);
         int language = defaults_.recordLanguage;
         int tvMode = defaults_.tvMode;
         if (const auto wrong =
-                headerBytes(section, QStringLiteral("record_language"), language, tvMode))
+                File::layout(form).tvModeByte >= 0
+                    ? headerBytes(section, languageKey, language, tvMode)
+                    : recordByte(section, languageKey, 1, i18n::languageCount, language))
             return refuse(*wrong);
-        mms::MmsProfileReader reader(model.mmsForm, kit_.model, defaults_.language);
-        const auto settings = read(reader, section, KitPart::Mms);
+        sending::SendingProfileReader<File> reader(form, kit_.model, defaults_.language);
+        const auto settings = read(reader, section, part);
         if (!settings)
             return std::nullopt;
-        const auto values = valuesFor(KitPart::Mms, values_);
-        const mms::PreparedMmsFile prepared =
-            mms::prepareMmsFile(*settings, mms::mmsStatusCount(model.mmsForm, kit_.model), language,
-                                static_cast<std::uint16_t>(tvMode));
-        if (const auto& failure = prepared.failure)
-            return refuse(QStringLiteral("%1: %2").arg(
-                              mms::mmsField(failure->field).nameText(),
-                              i18n::messageFor(failure->message, defaults_.language)),
-                          values);
-        if (const auto& wrong = prepared.refusal)
-            return refuse(mms::fieldErrorMessage(*wrong, wrong->field, defaults_.language), values);
-        return prepared.bytes;
-    }
-
-    std::optional<QByteArray> smtp(const QJsonObject& section) {
-        const CameraModel& model = cameraModel(kit_.model);
-        int language = defaults_.recordLanguage;
-        if (const auto wrong = recordByte(section, QStringLiteral("smtp_language"), 1,
-                                          i18n::languageCount, language))
-            return refuse(*wrong);
-        smtp::SmtpProfileReader reader(
-            model.smtpForm, QStringLiteral("model %1 (%2)").arg(kit_.model).arg(model.nameText()),
-            defaults_.language);
-        const auto settings = read(reader, section, KitPart::Smtp);
-        if (!settings)
-            return std::nullopt;
-        const auto values = valuesFor(KitPart::Smtp, values_);
-        const smtp::PreparedSmtpFile prepared =
-            smtp::prepareSmtpFile(*settings, model.smtpForm, language, defaults_.language);
-        if (const auto& wrong = prepared.refusal)
-            return refuse(wrong->field ? smtp::smtpField(*wrong->field).nameText() +
-                                             QStringLiteral(": ") + wrong->message
-                                       : wrong->message,
-                          values);
+        const auto prepared = sending::prepare<File>(*settings, form, kit_.model, language,
+                                                     static_cast<std::uint16_t>(tvMode));
+        if (const auto why = sending::commandRefusal<File>(prepared, defaults_.language))
+            return refuse(*why, valuesFor(part, values_));
         return prepared.bytes;
     }
 

@@ -69,9 +69,7 @@ Section mmsSection(const QByteArray& bytes, int model) {
     if (!decoded.check.intact())
         return {{}, QStringLiteral("damaged: its check value or layout is wrong"), {}};
     QJsonObject object = head(QStringLiteral("mms"), model);
-    insert(object,
-           mms::mmsProfileObject(decoded.settings, i18n::mmsSendOptions(cameraModel(model).mmsForm,
-                                                                        model, i18n::English)));
+    insert(object, mms::mmsProfileObject(decoded.settings, cameraModel(model).mmsForm, model));
     object[QStringLiteral("record_language")] = decoded.languageByte;
     object[QStringLiteral("tv_mode")] = decoded.tvModeByte;
     return {object, {}, {}};

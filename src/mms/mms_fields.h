@@ -4,6 +4,7 @@
 #include "i18n/mms_texts.h"
 #include "mms/mms_settings.h"
 #include "mms/operator_presets.h"
+#include "model/camera_model.h"
 #include "res/mms_templates.h"
 #include "sending/sending_row.h"
 
@@ -63,7 +64,10 @@ constexpr auto text = sending::text<Row>;
 constexpr sending::Entries modes = [](const ListContext& c) {
     return i18n::mmsModeOptions(formOf(c), c.language);
 };
+// Without a model, only the entries every status list shares.
 constexpr sending::Entries statuses = [](const ListContext& c) {
+    if (!isValidModel(c.model))
+        return i18n::mmsSendOptions(formOf(c), 1, c.language).mid(0, 2);
     return i18n::mmsSendOptions(formOf(c), c.model, c.language);
 };
 constexpr sending::Entries hours = [](const ListContext& c) {
