@@ -49,10 +49,6 @@ std::vector<DayWindow> windowsOf(std::vector<Span> spans) {
     return windows;
 }
 
-int ceilDiv(int a, int b) {
-    return (a + b - 1) / b;
-}
-
 } // namespace
 
 QString windowText(const DayWindow& window) {
@@ -96,12 +92,23 @@ int ActiveTime::minutes() const {
 std::optional<int> ActiveTime::timeLapsePhotos(int intervalSeconds) const {
     if (intervalSeconds <= 0)
         return std::nullopt;
+    return static_cast<int>(timeLapseTimes(intervalSeconds).size());
+}
+
+std::vector<int> ActiveTime::timeLapseTimes(int intervalSeconds) const {
+    std::vector<int> times;
+    if (intervalSeconds <= 0)
+        return times;
+    const auto stretch = [&times, intervalSeconds](int startSecond, int seconds) {
+        for (int after = 0; after < seconds; after += intervalSeconds)
+            times.push_back((startSecond + after) % secondsPerDay);
+    };
     if (allDay_)
-        return ceilDiv(secondsPerDay, intervalSeconds);
-    int photos = 0;
-    for (const DayWindow& stretch : stretches_)
-        photos += ceilDiv(stretch.minutes() * 60, intervalSeconds);
-    return photos;
+        stretch(0, secondsPerDay);
+    for (const DayWindow& window : stretches_)
+        stretch(window.start * 60, window.minutes() * 60);
+    std::sort(times.begin(), times.end());
+    return times;
 }
 
 std::optional<int> ActiveTime::maxTriggers(int intervalSeconds) const {

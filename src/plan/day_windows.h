@@ -40,6 +40,9 @@ public:
     // Photos a time lapse takes in a day at this interval: one as each stretch begins, then one
     // every interval while it lasts. Nothing for an interval of 0.
     std::optional<int> timeLapsePhotos(int intervalSeconds) const;
+    // Those photos' times, in seconds after midnight, earliest first (a stretch across midnight
+    // gives its morning times to the day it runs into); none for an interval of 0.
+    std::vector<int> timeLapseTimes(int intervalSeconds) const;
     // The most triggers a day when each is followed by the interval; nothing for an interval of
     // 0, which sets no bound.
     std::optional<int> maxTriggers(int intervalSeconds) const;

@@ -8,6 +8,7 @@
 #include "plan/card_conflicts.h"
 #include "plan/day_windows.h"
 #include "plan/form_captions.h"
+#include "plan/menu_schedule.h"
 #include "plan/video_mode_conflict.h"
 
 #include <algorithm>
@@ -19,9 +20,6 @@ namespace {
 using camera::MenuField;
 using i18n::SummaryText;
 
-constexpr int senseOff = 3;
-constexpr int modeVideo = 1;
-constexpr int modeBoth = 2;
 constexpr int firstYearOfRightClock = 2024;
 
 // Everything the sentences, numbers and conflicts of one menu share.
@@ -30,6 +28,7 @@ public:
     MenuPlanner(const MenuFacts& menu, const PlanInputs& inputs)
         : menu_(menu)
         , s_(menu.settings)
+        , schedule_(menuSchedule(menu.settings))
         , inputs_(inputs)
         , captions_(FormCaptions::camera(menu.form, inputs.language)) {}
 
@@ -79,35 +78,15 @@ private:
         return camera::videoSizeEntries(menu_.form, menu_.model).value(s_.video_size);
     }
 
-    bool motionOn() const { return s_.sense_level != senseOff; }
-    bool timeLapseOn() const { return s_.time_lapse == 0; }
-    int photosPerTrigger() const { return s_.camera_mode == modeVideo ? 0 : s_.picture_no + 1; }
-    int videoPerTrigger() const {
-        return s_.camera_mode == modeVideo || s_.camera_mode == modeBoth ? s_.video_length : 0;
-    }
-    int intervalSeconds() const {
-        return s_.interval_unit == camera::intervalSeconds ? s_.interval_value
-                                                           : s_.interval_value * 60;
-    }
-    int timeLapseSeconds() const {
-        return s_.time_lapse_hour * 3600 + s_.time_lapse_minute * 60 + s_.time_lapse_second;
-    }
-    DayWindow timer() const {
-        return {s_.timer_start_hour * 60 + s_.timer_start_minute,
-                s_.timer_stop_hour * 60 + s_.timer_stop_minute};
-    }
-    DayWindow timer2() const {
-        return {s_.timer2_start_hour * 60 + s_.timer2_start_minute,
-                s_.timer2_stop_hour * 60 + s_.timer2_stop_minute};
-    }
-    ActiveTime activeTime() const {
-        std::vector<DayWindow> windows;
-        if (s_.timer == 1)
-            windows.push_back(timer());
-        if (s_.timer2 == 1)
-            windows.push_back(timer2());
-        return windows.empty() ? ActiveTime::allDay() : ActiveTime::of(windows);
-    }
+    bool motionOn() const { return schedule_.motionOn; }
+    bool timeLapseOn() const { return schedule_.timeLapseOn; }
+    int photosPerTrigger() const { return schedule_.photosPerTrigger; }
+    int videoPerTrigger() const { return schedule_.videoSecondsPerTrigger; }
+    int intervalSeconds() const { return schedule_.intervalSeconds; }
+    int timeLapseSeconds() const { return schedule_.timeLapseSeconds; }
+    DayWindow timer() const { return schedule_.timer; }
+    DayWindow timer2() const { return schedule_.timer2; }
+    const ActiveTime& activeTime() const { return schedule_.active; }
 
     void describeTrigger() {
         if (!motionOn())
@@ -365,6 +344,7 @@ private:
 
     const MenuFacts& menu_;
     const camera::CameraSettings& s_;
+    MenuSchedule schedule_;
     const PlanInputs& inputs_;
     FormCaptions captions_;
     Summary summary_;
