@@ -2,12 +2,14 @@
 
 #include "camera/camera_lists.h"
 #include "camera/menu_record.h"
+#include "codec/block_container.h"
 #include "field/media_file.h"
 #include "field/media_walk.h"
+#include "mms/mms_record.h"
 #include "model/camera_model.h"
 #include "plan/card_facts.h"
 #include "plan/menu_summary.h"
-#include "storage/bounded_read.h"
+#include "smtp/smtp_record.h"
 #include "storage/record_file.h"
 
 #include <QCryptographicHash>
@@ -91,19 +93,22 @@ PreparedReport prepareReport(const ReportRequest& request) {
     ReportBasis& basis = prepared.basis;
     basis.zone = request.zone;
 
-    // The card's camera menu, as it left the PC; the camera reads it and leaves it.
-    const storage::BoundedRead menuRead = storage::readBounded(
-        recordFilePath(request.folder, QString::fromLatin1(camera::menuFileName)), 720);
-    const camera::MenuRecordCheck check = camera::checkMenuRecord(menuRead.bytes);
-    const bool menuIntact = menuRead.ok() && check.intact() && !check.factoryReset;
+    // The card's settings files, as they left the PC; the camera reads them and leaves them.
+    const auto settingsFile = [&request](const char* name) {
+        return readCardFile(recordFilePath(request.folder, QString::fromLatin1(name)),
+                            codec::settingsFileLimit);
+    };
+    const std::optional<QByteArray> menuBytes = settingsFile(camera::menuFileName);
+    const camera::MenuRecordCheck check = camera::checkMenuRecord(menuBytes.value_or(QByteArray()));
+    const bool menuIntact = menuBytes && check.intact() && !check.factoryReset;
     CardIdentity identity;
     identity.uuid = request.card.uuid;
-    if (menuRead.ok())
+    if (menuBytes)
         identity.menuSha256 =
-            QCryptographicHash::hash(menuRead.bytes, QCryptographicHash::Sha256).toHex();
+            QCryptographicHash::hash(*menuBytes, QCryptographicHash::Sha256).toHex();
     if (menuIntact)
         identity.serialText = serialTextOf(
-            camera::decodeMenuRecord(camera::toMenuRecord(menuRead.bytes), CameraForm::A).settings);
+            camera::decodeMenuRecord(camera::toMenuRecord(*menuBytes), CameraForm::A).settings);
 
     Deployment& deployment = basis.deployment;
     deployment.card = request.card;
@@ -126,14 +131,17 @@ PreparedReport prepareReport(const ReportRequest& request) {
     const CameraModel& model = cameraModel(prepared.model);
     deployment.modelName = model.nameText();
 
-    if (!menuRead.ok() && menuRead.status == storage::BoundedRead::Status::CannotOpen)
-        prepared.menuProblem = QStringLiteral("absent");
+    if (!menuBytes)
+        prepared.menuProblem = QFileInfo::exists(recordFilePath(
+                                   request.folder, QString::fromLatin1(camera::menuFileName)))
+                                   ? QStringLiteral("damaged")
+                                   : QStringLiteral("absent");
     else if (!menuIntact)
         prepared.menuProblem =
             check.factoryReset ? QStringLiteral("factory reset") : QStringLiteral("damaged");
     if (menuIntact) {
         const camera::DecodedMenu menu =
-            camera::decodeMenuRecord(camera::toMenuRecord(menuRead.bytes), model.cameraForm);
+            camera::decodeMenuRecord(camera::toMenuRecord(*menuBytes), model.cameraForm);
         basis.schedule = plan::menuSchedule(menu.settings);
         basis.sdCycle = model.cameraForm == CameraForm::B && menu.settings.sd_cycle == 1;
         if (!deployment.start) {
@@ -146,7 +154,8 @@ PreparedReport prepareReport(const ReportRequest& request) {
         inputs.language = request.language;
         inputs.triggersPerDay = request.triggersPerDay;
         inputs.tellClock = false;
-        inputs.files = plan::readCardFiles(request.folder, prepared.model);
+        inputs.files = plan::cardFilesOf(menuBytes, settingsFile(mms::mmsFileName),
+                                         settingsFile(smtp::smtpFileName), prepared.model);
         const plan::Summary summary = plan::summarizeMenu(
             {model.cameraForm, prepared.model, menu.settings, menu.clock}, inputs);
         prepared.settingsSentences = summary.sentences;

@@ -92,9 +92,9 @@ public:
             else if (entry.tag == OffsetTimeOriginal)
                 offset = bytesOf(entry, Ascii);
             else if (entry.tag == PixelXDimension)
-                facts_.width = static_cast<int>(number(entry).value_or(0));
+                facts_.width = pictureSide(number(entry).value_or(0));
             else if (entry.tag == PixelYDimension)
-                facts_.height = static_cast<int>(number(entry).value_or(0));
+                facts_.height = pictureSide(number(entry).value_or(0));
         });
         facts_.taken = timeOf(original, subSeconds, offset);
         return facts_;

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 namespace kestrova::field {
@@ -48,6 +49,13 @@ enum class MediaDamage {
     Truncated,   // a video shorter than its header says
     BadHeader,   // its header points outside itself, or beyond what it holds
 };
+
+// A picture's width or height as a header states it; nothing a camera makes is wider, so a
+// larger number says nothing.
+inline int pictureSide(std::uint64_t pixels) {
+    constexpr std::uint64_t widest = 100000;
+    return pixels <= widest ? static_cast<int>(pixels) : 0;
+}
 
 // What a file's own header tells.
 struct HeaderFacts {

@@ -142,4 +142,29 @@ MediaFacts readMediaFile(const QString& path, const QString& relativePath, Media
     return facts;
 }
 
+std::optional<QByteArray> readCardFile(const QString& path, qint64 limit) {
+#ifndef Q_OS_WIN
+    const int fd = openForReading(QFile::encodeName(path));
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= limit) {
+        FileSource source(fd, status.st_size);
+        bytes = source.read(0, status.st_size);
+        if (!source.error().isEmpty())
+            bytes.reset();
+    }
+    ::close(fd);
+    return bytes;
+#else
+    const QFileInfo info(path);
+    QFile file(path);
+    if (info.isSymLink() || !info.isFile() || info.size() > limit ||
+        !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+#endif
+}
+
 } // namespace kestrova::field

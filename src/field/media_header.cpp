@@ -175,8 +175,8 @@ private:
                     return;
                 readChunks(data + 4, data + size, depth + 1);
             } else if (bytes_.startsWith(at, "avih") && size >= 40) {
-                facts_.width = static_cast<int>(bytes_.u32(data + 32, false).value_or(0));
-                facts_.height = static_cast<int>(bytes_.u32(data + 36, false).value_or(0));
+                facts_.width = pictureSide(bytes_.u32(data + 32, false).value_or(0));
+                facts_.height = pictureSide(bytes_.u32(data + 36, false).value_or(0));
             } else if (bytes_.startsWith(at, "IDIT") && !facts_.taken) {
                 facts_.taken = parseIdit(
                     bytes_.bytes(data, std::min<qint64>(size, 64)).value_or(QByteArray()));
@@ -287,8 +287,8 @@ private:
 
     void trackHeader(const ByteView& box) {
         const qint64 sizeAt = box.u8(8) == 1 ? 96 : 84;
-        facts_.width = static_cast<int>(box.u32(sizeAt, true).value_or(0) >> 16);
-        facts_.height = static_cast<int>(box.u32(sizeAt + 4, true).value_or(0) >> 16);
+        facts_.width = pictureSide(box.u32(sizeAt, true).value_or(0) >> 16);
+        facts_.height = pictureSide(box.u32(sizeAt + 4, true).value_or(0) >> 16);
     }
 
     BudgetSource& source_;

@@ -82,6 +82,13 @@ ReportBuilder::ReportBuilder(ReportBasis basis)
     if (basis_.schedule) {
         times_ = basis_.schedule->timeLapseTimes();
         timeLapseTakesPhotos_ = basis_.schedule->photosPerTrigger > 0;
+        for (std::size_t i = 1; i < shifts.size(); ++i)
+            telling_[i] =
+                !times_.empty() && !std::all_of(times_.begin(), times_.end(), [&](int time) {
+                    const int shifted = static_cast<int>(
+                        (time + shifts[i] + 2 * plan::secondsPerDay) % plan::secondsPerDay);
+                    return timeLapseSlot(times_, shifted).has_value();
+                });
     }
     startMs_ = wallMsOf(basis_.deployment.start);
     report_.deployment = basis_.deployment;
@@ -303,12 +310,17 @@ void ReportBuilder::decideDays(CardReport& report, qint64 startMs, qint64 endMs)
     const QDate endDate = dateOf(endMs);
     QDate firstDay = startDate;
     QDate lastDay = endDate;
+    // Days with pictures dated outside the deployment (by more than a minute) join the row.
     for (const auto& [date, day] : days_) {
         if (day.pictures + day.videos == 0)
             continue;
-        if (date < firstDay && date >= startDate.addDays(-daysAround))
+        const qint64 first = startOf(date) + qint64(day.firstSecond) * 1000;
+        const qint64 last = startOf(date) + qint64(day.lastSecond) * 1000;
+        if (date < firstDay && date >= startDate.addDays(-daysAround) &&
+            first < startMs - matchSeconds * 1000)
             firstDay = date;
-        if (date > lastDay && date <= endDate.addDays(daysAround))
+        if (date > lastDay && date <= endDate.addDays(daysAround) &&
+            last > endMs + matchSeconds * 1000)
             lastDay = date;
     }
     if (times_.empty())
@@ -327,15 +339,17 @@ void ReportBuilder::decideDays(CardReport& report, qint64 startMs, qint64 endMs)
             if (at >= startMs && at <= endMs)
                 ++row.timeLapseTimes;
         }
-        const bool keptShifted = std::any_of(day.onTimeLapse.begin(), day.onTimeLapse.end(),
-                                             [](int n) { return n > 0; });
+        // Kept also where the pictures keep it shifted: the clock finding tells of that.
+        bool kept = day.onTimeLapse[0] > 0;
+        for (std::size_t i = 1; i < shifts.size(); ++i)
+            kept = kept || (telling_[i] && day.onTimeLapse[i] > 0);
         if (date < startDate)
             row.state = DayState::Before;
         else if (date > endDate)
             row.state = DayState::After;
         else if (report.card.fullOn && date > *report.card.fullOn)
             row.state = DayState::CardFull;
-        else if (row.timeLapseTimes > 0 && !keptShifted)
+        else if (row.timeLapseTimes > 0 && !kept)
             row.state = DayState::Down;
         else if (noPictureDays_.contains(date))
             row.state = DayState::NoPictures;
@@ -369,11 +383,11 @@ void ReportBuilder::findShifts(CardReport& report) const {
                 continue;
             const Tally& day = found->second;
             const int media = day.pictures + day.videos;
-            const bool kept = times_.empty()
-                                  ? windows && media >= fewestForWindows &&
-                                        day.inWindows[0] * 2 <= media && day.inWindows[i] == media
-                                  : row.timeLapseTimes > 0 && day.onTimeLapse[0] == 0 &&
-                                        day.onTimeLapse[i] * 2 >= std::max(1, row.timeLapseTimes);
+            const bool kept =
+                times_.empty() ? windows && media >= fewestForWindows &&
+                                     day.inWindows[0] * 2 <= media && day.inWindows[i] == media
+                               : telling_[i] && row.timeLapseTimes > 0 && day.onTimeLapse[0] == 0 &&
+                                     day.onTimeLapse[i] * 2 >= std::max(1, row.timeLapseTimes);
             if (!kept)
                 continue;
             if (shift.days++ == 0)
@@ -395,7 +409,7 @@ void ReportBuilder::compare(CardReport& report) const {
     if (c.pictures > 0)
         c.megabytesPerPicture = static_cast<double>(c.pictureBytes) / c.pictures / 1e6;
     const plan::MenuSchedule* schedule = basis_.schedule ? &*basis_.schedule : nullptr;
-    if (report.workingDays == 0 || (schedule && !schedule->motionOn))
+    if (!report.hasMedia() || report.workingDays == 0 || (schedule && !schedule->motionOn))
         return;
     int motionPictures = 0;
     int motionVideos = 0;

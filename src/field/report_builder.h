@@ -65,6 +65,9 @@ private:
 
     ReportBasis basis_;
     std::vector<int> times_; // the time lapse's, seconds after midnight
+    // Whether each shift tells anything: a schedule that looks the same shifted (a time lapse
+    // every 30 minutes, an hour later) cannot show a clock that was.
+    std::array<bool, shifts.size()> telling_{};
     bool timeLapseTakesPhotos_ = true;
     std::map<QDate, Tally> days_;
     std::optional<qint64> startMs_;

@@ -231,7 +231,8 @@ QStringList cardLines(const CardReport& report, int language) {
     if (card.damagedCount > 0) {
         lines << counted(FieldText::DamagedLine, language, card.damagedCount);
         for (const DamagedFile& file : card.damaged)
-            lines << QStringLiteral("  %1: %2").arg(file.path, damageText(file, language));
+            lines << QStringLiteral("  ") + text(FieldText::DamagedFileLine, language)
+                                                .arg(file.path, damageText(file, language));
         const int more = card.damagedCount - static_cast<int>(card.damaged.size());
         if (more > 0)
             lines << QStringLiteral("  ") + counted(FieldText::DamagedMore, language, more);
@@ -272,7 +273,7 @@ QStringList comparisonLines(const CardReport& report, int language) {
 }
 
 QStringList chartLines(const CardReport& report, int language) {
-    if (report.days.empty())
+    if (report.days.empty() || !report.hasMedia())
         return {};
     int most = 1;
     for (const DayRow& day : report.days)

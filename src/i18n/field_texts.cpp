@@ -53,6 +53,7 @@ constexpr std::array fieldTable{
     FieldTextRow{CardFree, QT_TRANSLATE_NOOP3("FieldText", "Free on the card: %1.", "field.card_free")},
     FieldTextRow{DamagedLine, QT_TRANSLATE_N_NOOP3("FieldText", "Damaged: %n file(s).", "field.damaged"), counts},
     FieldTextRow{DamagedMore, QT_TRANSLATE_N_NOOP3("FieldText", "and %n more", "field.damaged_more"), counts},
+    FieldTextRow{DamagedFileLine, QT_TRANSLATE_NOOP3("FieldText", "%1: %2", "field.damaged_file")},
     FieldTextRow{DamageEmpty, QT_TRANSLATE_NOOP3("FieldText", "empty (0 bytes)", "field.damage_empty")},
     FieldTextRow{DamageUnreadable, QT_TRANSLATE_NOOP3("FieldText", "cannot be read: %1", "field.damage_unreadable")},
     FieldTextRow{DamageNotItsKind, QT_TRANSLATE_NOOP3("FieldText", "not what its name says", "field.damage_not_its_kind")},

@@ -48,6 +48,7 @@ enum class FieldText {
     CardFree,          // %1: the free space
     DamagedLine,       // %n: files
     DamagedMore,       // %n: files not named
+    DamagedFileLine,   // %1: the file; %2: what is wrong with it
     DamageEmpty,       //
     DamageUnreadable,  // %1: the system's reason
     DamageNotItsKind,  //

@@ -64,24 +64,31 @@ CardFacts readCardFacts(const QString& folder, bool countPictures) {
 }
 
 CardFiles readCardFiles(const QString& folder, int model) {
-    CardFiles files;
     if (folder.isEmpty())
-        return files;
+        return {};
+    return cardFilesOf(settingsFile(folder, camera::menuFileName),
+                       settingsFile(folder, mms::mmsFileName),
+                       settingsFile(folder, smtp::smtpFileName), model);
+}
+
+CardFiles cardFilesOf(const std::optional<QByteArray>& menu, const std::optional<QByteArray>& mms,
+                      const std::optional<QByteArray>& smtp, int model) {
+    CardFiles files;
     const CameraModel& camera = cameraModel(model);
-    if (const auto menu = settingsFile(folder, camera::menuFileName)) {
+    if (menu) {
         const camera::MenuRecordCheck check = camera::checkMenuRecord(*menu);
         if (check.intact() && !check.factoryReset)
             files.cameraMode =
                 camera::decodeMenuRecord(camera::toMenuRecord(*menu), camera.cameraForm)
                     .settings.camera_mode;
     }
-    if (const auto bytes = settingsFile(folder, mms::mmsFileName)) {
-        const mms::DecodedMms decoded = mms::decodeMmsRecord(*bytes);
+    if (mms) {
+        const mms::DecodedMms decoded = mms::decodeMmsRecord(*mms);
         files.mmsSendsPictures =
             decoded.check.intact() && mmsSendsPictures(decoded.settings, camera.mmsForm, model);
     }
-    if (const auto bytes = settingsFile(folder, smtp::smtpFileName)) {
-        const smtp::DecodedSmtp decoded = smtp::decodeSmtpRecord(*bytes, camera.smtpForm);
+    if (smtp) {
+        const smtp::DecodedSmtp decoded = smtp::decodeSmtpRecord(*smtp, camera.smtpForm);
         files.emailSendsPictures =
             decoded.check.intact() && emailSendsPictures(decoded.settings, camera.smtpForm);
     }

@@ -1,6 +1,8 @@
 #include "support/test_pictures.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
@@ -299,6 +301,32 @@ QByteArray mp4Video(const QDateTime& created, bool headerFirst, int width, int h
     const QByteArray ftyp = box("ftyp", QByteArray("isom\0\0\x02\0isomiso2mp41", 20));
     const QByteArray mdat = box("mdat", QByteArray(dataBytes, '\x22'));
     return headerFirst ? ftyp + moov + mdat : ftyp + mdat + moov;
+}
+
+int fillCard(const QString& folder, const QDateTime& first, int days, int everyHours,
+             const QList<int>& missing, int clockOffsetSeconds) {
+    const QString media = QDir(folder).filePath(QStringLiteral("DCIM/100MEDIA"));
+    QDir().mkpath(media);
+    const QDateTime start(first.date(), first.time(), QTimeZone::utc());
+    int n = 0;
+    for (int day = 1; day <= days; ++day) {
+        if (missing.contains(day))
+            continue;
+        // The camera keeps its schedule by its own clock.
+        for (int hour = 0; hour < 24; hour += everyHours) {
+            const QDateTime camera(first.date().addDays(day - 1), QTime(hour, 0), QTimeZone::utc());
+            if (camera.addSecs(-clockOffsetSeconds) < start)
+                continue;
+            PictureTags tags;
+            tags.taken = QDateTime(camera.date(), camera.time());
+            QFile file(QDir(media).filePath(
+                QStringLiteral("IMG_%1.JPG").arg(++n, 4, 10, QLatin1Char('0'))));
+            if (!file.open(QIODevice::WriteOnly) || file.write(jpegPicture(tags)) < 0)
+                return -1;
+            file.setFileTime(tags.taken, QFileDevice::FileModificationTime);
+        }
+    }
+    return n;
 }
 
 } // namespace kestrova::test

@@ -44,6 +44,13 @@ QByteArray aviVideo(const QString& idit, int width = 640, int height = 480, int 
 QByteArray mp4Video(const QDateTime& created, bool headerFirst, int width = 1280, int height = 720,
                     int dataBytes = 4096, bool wideTimes = false);
 
+// A card's pictures as a camera with a time lapse every `everyHours` takes them into
+// DCIM/100MEDIA: from `first` (true time) on, for `days` days, but not on the days (1-based) in
+// `missing`. The camera's clock runs `clockOffsetSeconds` ahead of the true time and keeps the
+// schedule by itself; the files' times are the pictures'. The number of pictures written.
+int fillCard(const QString& folder, const QDateTime& first, int days, int everyHours,
+             const QList<int>& missing = {}, int clockOffsetSeconds = 0);
+
 // A wall time in the form EXIF writes it: "2026:05:07 10:04:12".
 QString exifTime(const QDateTime& time);
 
