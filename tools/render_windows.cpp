@@ -9,8 +9,11 @@
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 #include "res/camera_templates.h"
+#include "camera/menu_record.h"
 #include "dialog/card_file_actions.h"
 #include "dialog/summary_strip.h"
+#include "qt/card_report_window.h"
+#include "support/test_pictures.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -147,6 +150,40 @@ int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
     return page.save(out + QStringLiteral("/settings-sheet-en.png")) ? 2 : -1;
 }
 
+// A card back from the field: a camera menu with a time lapse every 6 hours, three weeks of
+// pictures with two days missing, in the card report window of each language.
+int saveCardReportShots(const QString& out, const QList<int>& languages) {
+    QTemporaryDir card;
+    camera::CameraSettings settings = camera::CameraSettings::atOpen(CameraForm::B);
+    settings.time_lapse = 0;
+    settings.time_lapse_hour = 6;
+    settings.picture_no = 2;
+    const QByteArray menu = camera::toByteArray(
+        camera::buildMenuRecord(CameraForm::B, settings, {2026, 5, 4, 7, 30, 0}, 2, 0));
+    QFile file(card.filePath(QStringLiteral("menu.dat")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(menu) != menu.size())
+        return -1;
+    file.close();
+    if (test::fillCard(card.path(), QDateTime(QDate(2026, 5, 4), QTime(8, 0)), 21, 6, {9, 10}) <= 0)
+        return -1;
+    int written = 0;
+    for (const int language : languages) {
+        qt::CardReportWindow window({card.path(), language, 7, true});
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window) ||
+            !QTest::qWaitFor([&window] {
+                return window.session().state() == field::CardReportSession::State::Read;
+            }))
+            return -1;
+        QApplication::processEvents();
+        if (!window.grab().save(QStringLiteral("%1/card-report-%2.png")
+                                    .arg(out, QLatin1String(languageTag(language)))))
+            return -1;
+        ++written;
+    }
+    return written;
+}
+
 } // namespace
 
 // render_windows OUT: every window in every language. With a flag, a smaller set in two
@@ -230,6 +267,10 @@ int main(int argc, char** argv) {
             return 1;
         written += shots;
     }
+    const int reports = saveCardReportShots(out, languages);
+    if (reports < 0)
+        return 1;
+    written += reports;
     for (const int language : {i18n::English, i18n::Chinese}) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"),
                         i18n::integerRangeMessage(1, 60, language), QMessageBox::Ok);

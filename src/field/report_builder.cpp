@@ -427,8 +427,10 @@ void ReportBuilder::compare(CardReport& report) const {
     else if (schedule && schedule->photosPerTrigger > 0)
         triggers = static_cast<double>(motionPictures) / schedule->photosPerTrigger;
     c.triggersPerDay = triggers / report.workingDays;
-    c.nextTriggersPerDay =
-        std::clamp(static_cast<int>(std::lround(*c.triggersPerDay)), 0, plan::maxTriggersPerDay);
+    // A camera that saw nothing move tells nothing of the next place: no triggers are offered.
+    if (triggers > 0)
+        c.nextTriggersPerDay = std::clamp(static_cast<int>(std::lround(*c.triggersPerDay)), 1,
+                                          plan::maxTriggersPerDay);
 }
 
 bool ClockFindings::problem() const {
