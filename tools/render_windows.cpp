@@ -10,6 +10,7 @@
 #include "qt/window_catalogue.h"
 #include "res/camera_templates.h"
 #include "camera/menu_record.h"
+#include "fleet/deploy_log.h"
 #include "dialog/card_file_actions.h"
 #include "dialog/summary_strip.h"
 #include "qt/card_report_window.h"
@@ -17,6 +18,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCryptographicHash>
+#include <QTimeZone>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
@@ -153,22 +156,40 @@ int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
 // A card back from the field: a camera menu with a time lapse every 6 hours, three weeks of
 // pictures with two days missing, in the card report window of each language.
 int saveCardReportShots(const QString& out, const QList<int>& languages) {
-    QTemporaryDir card;
+    QTemporaryDir work;
+    const QString folder = work.filePath(QStringLiteral("card"));
+    QDir().mkpath(folder);
     camera::CameraSettings settings = camera::CameraSettings::atOpen(CameraForm::B);
     settings.time_lapse = 0;
     settings.time_lapse_hour = 6;
     settings.picture_no = 2;
     const QByteArray menu = camera::toByteArray(
         camera::buildMenuRecord(CameraForm::B, settings, {2026, 5, 4, 7, 30, 0}, 2, 0));
-    QFile file(card.filePath(QStringLiteral("menu.dat")));
+    QFile file(folder + QStringLiteral("/menu.dat"));
     if (!file.open(QIODevice::WriteOnly) || file.write(menu) != menu.size())
         return -1;
     file.close();
-    if (test::fillCard(card.path(), QDateTime(QDate(2026, 5, 4), QTime(8, 0)), 21, 6, {9, 10}) <= 0)
+    if (test::fillCard(folder, QDateTime(QDate(2026, 5, 4), QTime(8, 0)), 21, 6, {9, 10}) <= 0)
+        return -1;
+    // The log of the deployment, as kestrova deploy writes it.
+    const QString logPath = work.filePath(QStringLiteral("north-log.csv"));
+    fleet::DeployLog log;
+    fleet::LogEntry row;
+    row.written = QDateTime(QDate(2026, 5, 4), QTime(7, 30), QTimeZone(7200));
+    row.cameraId = QStringLiteral("NORTH-01");
+    row.model = QStringLiteral("Kes SigmaMG");
+    row.sha256[QStringLiteral("menu.dat")] =
+        QString::fromLatin1(QCryptographicHash::hash(menu, QCryptographicHash::Sha256).toHex());
+    row.result = QStringLiteral("done");
+    row.setupBy = QStringLiteral("Ann Smith");
+    row.carried = {{QStringLiteral("locationName"), QStringLiteral("Oak ridge")},
+                   {QStringLiteral("latitude"), QStringLiteral("52.70442")},
+                   {QStringLiteral("longitude"), QStringLiteral("23.8")}};
+    if (log.open(logPath) || log.append(row))
         return -1;
     int written = 0;
     for (const int language : languages) {
-        qt::CardReportWindow window({card.path(), language, 7, true});
+        qt::CardReportWindow window({folder, language, 7, true, logPath});
         window.show();
         if (!QTest::qWaitForWindowExposed(&window) ||
             !QTest::qWaitFor([&window] {

@@ -28,6 +28,7 @@ struct CardReportRequest {
     int language = i18n::English;
     int model = 1;
     bool offerTriggers = false;
+    QString log = {}; // the deployment log that says where and by whom, where one is known
 };
 
 // Opens the card report window and waits for it to close; the triggers a day the owner chose to

@@ -193,6 +193,8 @@ private:
         }
         if (!digits.isEmpty())
             time->wallMs += digits.leftJustified(3, '0', true).toInt();
+        if (offset.size() != 6)
+            return time;
         static const QRegularExpression zone(QStringLiteral("^([+-])(\\d\\d):(\\d\\d)$"));
         const QRegularExpressionMatch match = zone.match(QString::fromLatin1(offset));
         if (match.hasMatch() && match.captured(2).toInt() <= 14 && match.captured(3).toInt() < 60)
@@ -214,13 +216,28 @@ ExifFacts readExif(ByteView tiff) {
 }
 
 std::optional<CameraTime> parseStampedTime(const QByteArray& text) {
-    static const QRegularExpression stamp(
-        QStringLiteral("^(\\d{4})[:/-](\\d\\d)[:/-](\\d\\d)[ T](\\d\\d):(\\d\\d):(\\d\\d)"));
-    const QRegularExpressionMatch match = stamp.match(QString::fromLatin1(text.trimmed()));
-    if (!match.hasMatch())
+    // "2026:05:07 10:04:12": digits where digits go, a separator where one goes.
+    const QByteArray stamp = text.trimmed();
+    constexpr std::string_view shape = "dddd-dd-dd dd:dd:dd";
+    if (stamp.size() < qsizetype(shape.size()))
         return std::nullopt;
-    const auto part = [&match](int n) { return match.captured(n).toInt(); };
-    return CameraTime::of(QDate(part(1), part(2), part(3)), QTime(part(4), part(5), part(6)));
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        const char c = stamp[qsizetype(i)];
+        const bool digit = c >= '0' && c <= '9';
+        if (shape[i] == 'd'   ? !digit
+            : shape[i] == '-' ? c != ':' && c != '/' && c != '-'
+            : shape[i] == ' ' ? c != ' ' && c != 'T'
+                              : c != ':')
+            return std::nullopt;
+    }
+    const auto number = [&stamp](int at, int digits) {
+        int value = 0;
+        for (int i = 0; i < digits; ++i)
+            value = value * 10 + (stamp[at + i] - '0');
+        return value;
+    };
+    return CameraTime::of(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                          QTime(number(11, 2), number(14, 2), number(17, 2)));
 }
 
 } // namespace kestrova::field

@@ -22,7 +22,7 @@ struct CameraTime {
 
     static std::optional<CameraTime> of(const QDate& date, const QTime& time);
     QDateTime wall() const; // in UTC's spec, standing for the wall clock
-    QDate date() const { return wall().date(); }
+    QDate date() const;
     int secondOfDay() const;
     // "2026-05-07 10:04:12", with ".250" where there are milliseconds.
     QString text() const;
@@ -77,7 +77,7 @@ struct MediaFacts {
     HeaderFacts header;
     QString reason; // Unreadable: the system's reason
 
-    QString fileName() const { return relativePath.section(u'/', -1); }
+    QString fileName() const { return relativePath.mid(relativePath.lastIndexOf(u'/') + 1); }
     // The time taken: the header's, else the file system's.
     std::optional<CameraTime> taken() const { return header.taken ? header.taken : fileTime; }
     TimeSource source() const {

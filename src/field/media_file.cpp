@@ -121,10 +121,13 @@ MediaFacts readMediaFile(const QString& path, const QString& relativePath, Media
         return unreadable(facts, reason);
     }
     facts.size = status.st_size;
-    facts.fileTime = wallTimeOf(QDateTime::fromSecsSinceEpoch(status.st_mtime));
     FileSource source(fd, facts.size);
     facts.header = readHeader(kind, path, source);
     ::close(fd);
+    // Only a file without a time of its own needs the file system's, a conversion into the
+    // system's zone that is not worth making for every picture of a card.
+    if (!facts.header.taken)
+        facts.fileTime = wallTimeOf(QDateTime::fromSecsSinceEpoch(status.st_mtime));
 #else
     QFile file(path);
     const QFileInfo info(path);
@@ -133,9 +136,10 @@ MediaFacts readMediaFile(const QString& path, const QString& relativePath, Media
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return unreadable(facts, file.errorString());
     facts.size = file.size();
-    facts.fileTime = wallTimeOf(info.lastModified());
     FileSource source(file);
     facts.header = readHeader(kind, path, source);
+    if (!facts.header.taken)
+        facts.fileTime = wallTimeOf(info.lastModified());
 #endif
     if (!source.error().isEmpty())
         return unreadable(facts, source.error());

@@ -36,6 +36,34 @@ private:
 
 // A JPEG's end marker lies in its last bytes, where some cameras pad after it.
 constexpr qint64 jpegTail = 512;
+// What is read of a file first: its header is there, unless it holds a large thumbnail.
+constexpr qint64 firstRead = 16 * 1024;
+
+// The start of a file, read as far as a reader needs it and no further than its limit.
+class Head {
+public:
+    Head(BudgetSource& source, qint64 limit)
+        : source_(source)
+        , limit_(limit) {
+        bytes_ = source_.read(0, std::min(firstRead, limit_));
+    }
+    // The bytes up to `end` (as far as the file and the limit go) are there to be read.
+    ByteView upTo(qint64 end) {
+        end = std::min(end, limit_);
+        if (end > bytes_.size() && bytes_.size() < source_.size()) {
+            // Growing in steps keeps a header of many small pieces from many small reads.
+            const qint64 want = std::min(std::max(end, qint64(bytes_.size()) * 2), limit_);
+            bytes_ += source_.read(bytes_.size(), want - bytes_.size());
+        }
+        return ByteView(bytes_);
+    }
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    BudgetSource& source_;
+    qint64 limit_;
+    QByteArray bytes_;
+};
 
 bool isStandalone(std::uint8_t marker) {
     return marker == 0x01 || marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7);
@@ -58,9 +86,8 @@ bool endsWithEndMarker(const QByteArray& tail) {
 
 HeaderFacts readJpeg(BudgetSource& source) {
     HeaderFacts facts;
-    const QByteArray head = source.read(0, headerBudget - jpegTail);
-    const ByteView bytes(head);
-    if (!bytes.startsWith(0, "\xFF\xD8\xFF")) {
+    Head head(source, headerBudget - jpegTail);
+    if (!head.upTo(3).startsWith(0, "\xFF\xD8\xFF")) {
         facts.damage = MediaDamage::NotItsKind;
         return facts;
     }
@@ -69,7 +96,8 @@ HeaderFacts readJpeg(BudgetSource& source) {
     ExifFacts exif;
     bool exifSeen = false;
     qint64 at = 2;
-    while (bytes.holds(at, 2)) {
+    while (head.upTo(at + 4).holds(at, 2)) {
+        const ByteView bytes = head.upTo(at + 4);
         if (*bytes.u8(at) != 0xFF) {
             facts.damage = MediaDamage::BadHeader;
             break;
@@ -95,14 +123,15 @@ HeaderFacts readJpeg(BudgetSource& source) {
         const qint64 data = at + 4;
         const qint64 dataLength = *length - 2;
         if (marker == 0xE1 && !exifSeen &&
-            bytes.startsWith(data, std::string_view("Exif\0\0", 6))) {
+            head.upTo(data + 6).startsWith(data, std::string_view("Exif\0\0", 6))) {
             exifSeen = true;
-            exif = readExif(bytes.part(data + 6, dataLength - 6));
+            exif = readExif(head.upTo(data + dataLength).part(data + 6, dataLength - 6));
             if (exif.damaged)
                 facts.damage = MediaDamage::BadHeader;
         } else if (isFrameStart(marker)) {
-            frameHeight = bytes.u16(data + 1, true).value_or(0);
-            frameWidth = bytes.u16(data + 3, true).value_or(0);
+            const ByteView frame = head.upTo(data + 5);
+            frameHeight = frame.u16(data + 1, true).value_or(0);
+            frameWidth = frame.u16(data + 3, true).value_or(0);
         }
         at += 2 + *length;
     }
@@ -114,7 +143,7 @@ HeaderFacts readJpeg(BudgetSource& source) {
     facts.width = frameWidth ? frameWidth : exif.width;
     facts.height = frameWidth ? frameHeight : exif.height;
     const qint64 tailAt = std::max<qint64>(0, source.size() - jpegTail);
-    QByteArray tail = head.mid(tailAt);
+    QByteArray tail = head.bytes().mid(tailAt);
     tail += source.read(tailAt + tail.size(), source.size() - tailAt - tail.size());
     if (!endsWithEndMarker(tail) && facts.damage == MediaDamage::None)
         facts.damage = MediaDamage::NoEndMarker;
@@ -142,16 +171,15 @@ std::optional<CameraTime> parseIdit(const QByteArray& text) {
 class AviReader {
 public:
     explicit AviReader(BudgetSource& source)
-        : source_(source) {}
+        : source_(source)
+        , head_(source, headerBudget) {}
 
     HeaderFacts read() {
-        const QByteArray head = source_.read(0, headerBudget);
-        bytes_ = ByteView(head);
-        if (!bytes_.startsWith(0, "RIFF") || !bytes_.startsWith(8, "AVI ")) {
+        if (!head_.upTo(12).startsWith(0, "RIFF") || !head_.upTo(12).startsWith(8, "AVI ")) {
             facts_.damage = MediaDamage::NotItsKind;
             return facts_;
         }
-        const qint64 riffEnd = 8 + qint64(*bytes_.u32(4, false));
+        const qint64 riffEnd = 8 + qint64(*head_.upTo(12).u32(4, false));
         // A file that ends before its RIFF list says: the camera stopped writing it.
         if (riffEnd > source_.size())
             facts_.damage = MediaDamage::Truncated;
@@ -161,25 +189,28 @@ public:
 
 private:
     void readChunks(qint64 at, qint64 end, int depth) {
-        while (at + 8 <= end && bytes_.holds(at, 8)) {
-            const qint64 size = *bytes_.u32(at + 4, false);
+        while (at + 8 <= end && head_.upTo(at + 12).holds(at, 8)) {
+            ByteView bytes = head_.upTo(at + 12);
+            const qint64 size = *bytes.u32(at + 4, false);
             const qint64 data = at + 8;
             if (data + size > end) {
                 if (facts_.damage == MediaDamage::None)
                     facts_.damage = MediaDamage::BadHeader;
                 return;
             }
-            if (bytes_.startsWith(at, "LIST") && depth < 2) {
+            if (bytes.startsWith(at, "LIST") && depth < 2) {
                 // The header lists hold what we read; the media data does not.
-                if (bytes_.startsWith(data, "movi"))
+                if (bytes.startsWith(data, "movi"))
                     return;
                 readChunks(data + 4, data + size, depth + 1);
-            } else if (bytes_.startsWith(at, "avih") && size >= 40) {
-                facts_.width = pictureSide(bytes_.u32(data + 32, false).value_or(0));
-                facts_.height = pictureSide(bytes_.u32(data + 36, false).value_or(0));
-            } else if (bytes_.startsWith(at, "IDIT") && !facts_.taken) {
-                facts_.taken = parseIdit(
-                    bytes_.bytes(data, std::min<qint64>(size, 64)).value_or(QByteArray()));
+            } else if (bytes.startsWith(at, "avih") && size >= 40) {
+                bytes = head_.upTo(data + 40);
+                facts_.width = pictureSide(bytes.u32(data + 32, false).value_or(0));
+                facts_.height = pictureSide(bytes.u32(data + 36, false).value_or(0));
+            } else if (bytes.startsWith(at, "IDIT") && !facts_.taken) {
+                bytes = head_.upTo(data + 64);
+                facts_.taken =
+                    parseIdit(bytes.bytes(data, std::min<qint64>(size, 64)).value_or(QByteArray()));
                 if (facts_.taken)
                     facts_.source = TimeSource::AviIdit;
             }
@@ -188,7 +219,7 @@ private:
     }
 
     BudgetSource& source_;
-    ByteView bytes_;
+    Head head_;
     HeaderFacts facts_;
 };
 

@@ -42,14 +42,20 @@ qint64 startOf(const QDate& date) {
 }
 
 // The number a camera counts its files by: "IMG_0042.JPG" is 42; nothing without one.
-std::optional<int> fileNumber(const QString& name) {
-    const QString base = name.section(u'.', 0, 0);
-    qsizetype digits = 0;
-    while (digits < base.size() && base.at(base.size() - 1 - digits).isDigit())
-        ++digits;
-    if (digits == 0 || digits > 5)
+std::optional<int> fileNumber(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const qsizetype name = path.lastIndexOf(u'/') + 1;
+    qsizetype end = dot > name ? dot : path.size();
+    int value = 0;
+    int digits = 0;
+    for (int scale = 1; end > name && path.at(end - 1).isDigit(); --end, scale *= 10) {
+        if (++digits > 5)
+            return std::nullopt;
+        value += path.at(end - 1).digitValue() * scale;
+    }
+    if (digits == 0)
         return std::nullopt;
-    return base.right(digits).toInt();
+    return value;
 }
 
 CameraTime wallTime(qint64 wallMs) {
@@ -121,7 +127,7 @@ std::optional<qint64> ReportBuilder::wallMsOf(const std::optional<QDateTime>& ti
 }
 
 void ReportBuilder::noteNumber(const MediaFacts& media) {
-    const auto number = fileNumber(media.fileName());
+    const auto number = fileNumber(media.relativePath);
     if (!number)
         return;
     auto& seen = numbers_->seen[media.kind == MediaKind::Picture ? 0 : 1];

@@ -63,6 +63,7 @@ CardReportWindow::CardReportWindow(const dialog::CardReportRequest& request, QWi
     };
     buildControls();
     folder_->setText(QDir::toNativeSeparators(request.folder));
+    log_->setText(QDir::toNativeSeparators(request.log));
     refresh();
     // Wide enough for a season's days and the report's lines; a laptop's screen holds it.
     resize(std::max(sizeHint().width(), preferredWidth), sizeHint().height());
