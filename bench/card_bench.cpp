@@ -6,9 +6,9 @@
 #include "camera/menu_record.h"
 #include "support/test_pictures.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -62,9 +62,8 @@ int make(const QString& card, int count) {
         const QString folder =
             QDir(card).filePath(QStringLiteral("DCIM/%1MEDIA").arg(100 + n / perFolder));
         QDir().mkpath(folder);
-        const QString name =
-            QDir(folder).filePath(QStringLiteral("IMG_%1.JPG").arg(n % perFolder + 1, 4, 10,
-                                                                   QLatin1Char('0')));
+        const QString name = QDir(folder).filePath(
+            QStringLiteral("IMG_%1.JPG").arg(n % perFolder + 1, 4, 10, QLatin1Char('0')));
         if (::link(QFile::encodeName(sources[n % distinct]).constData(),
                    QFile::encodeName(name).constData()) != 0)
             return 1;
