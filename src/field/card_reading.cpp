@@ -8,6 +8,7 @@
 #include "mms/mms_record.h"
 #include "model/camera_model.h"
 #include "plan/card_facts.h"
+#include "plan/menu_day.h"
 #include "plan/menu_summary.h"
 #include "smtp/smtp_record.h"
 #include "storage/record_file.h"
@@ -142,7 +143,11 @@ PreparedReport prepareReport(const ReportRequest& request) {
     if (menuIntact) {
         const camera::DecodedMenu menu =
             camera::decodeMenuRecord(camera::toMenuRecord(*menuBytes), model.cameraForm);
-        basis.schedule = plan::menuSchedule(menu.settings);
+        const plan::MenuFacts facts{model.cameraForm, prepared.model, menu.settings, menu.clock};
+        const plan::MenuDay day = plan::menuDay(facts, request.triggersPerDay);
+        basis.schedule = day;
+        if (day.timeLapse && day.activeTimeKnown)
+            basis.timeLapseTimes = day.active.startTimes(plan::timeLapseSeconds(menu.settings));
         basis.sdCycle = model.cameraForm == CameraForm::B && menu.settings.sd_cycle == 1;
         if (!deployment.start) {
             const camera::CapturedTime& c = menu.clock;
@@ -156,8 +161,7 @@ PreparedReport prepareReport(const ReportRequest& request) {
         inputs.tellClock = false;
         inputs.files = plan::cardFilesOf(menuBytes, settingsFile(mms::mmsFileName),
                                          settingsFile(smtp::smtpFileName), prepared.model);
-        const plan::Summary summary = plan::summarizeMenu(
-            {model.cameraForm, prepared.model, menu.settings, menu.clock}, inputs);
+        const plan::Summary summary = plan::summarizeMenu(facts, inputs);
         prepared.settingsSentences = summary.sentences;
         Comparison& estimates = basis.estimates;
         estimates.picturesPerDayEstimated = figure(summary, "pictures_per_day");

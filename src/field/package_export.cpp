@@ -20,8 +20,8 @@ std::optional<PackageResult> exportCardPackage(const CardReport& report,
         failed.problem = *problem;
         return failed;
     }
-    const std::optional<plan::MenuSchedule>& schedule = prepared.basis.schedule;
-    const std::vector<int> times = schedule ? schedule->timeLapseTimes() : std::vector<int>{};
+    const std::optional<plan::MenuDay>& schedule = prepared.basis.schedule;
+    const std::vector<int>& times = prepared.basis.timeLapseTimes;
     const bool photos = !schedule || schedule->photosPerTrigger > 0;
     int read = 0;
     const bool whole = MediaWalk(prepared.folder).forEach([&](const MediaFacts& media) {
@@ -32,8 +32,7 @@ std::optional<PackageResult> exportCardPackage(const CardReport& report,
     });
     if (!whole)
         return std::nullopt;
-    package.addDeployment(
-        packageDeployment(report, !schedule || schedule->motionOn, !times.empty()));
+    package.addDeployment(packageDeployment(report, !schedule || schedule->motion, !times.empty()));
     return package.commit(QDateTime::currentDateTimeUtc());
 }
 

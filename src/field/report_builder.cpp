@@ -86,7 +86,7 @@ ReportBuilder::ReportBuilder(ReportBasis basis)
     : basis_(std::move(basis))
     , numbers_(std::make_unique<Numbers>()) {
     if (basis_.schedule) {
-        times_ = basis_.schedule->timeLapseTimes();
+        times_ = basis_.timeLapseTimes;
         timeLapseTakesPhotos_ = basis_.schedule->photosPerTrigger > 0;
         for (std::size_t i = 1; i < shifts.size(); ++i)
             telling_[i] =
@@ -215,7 +215,9 @@ void ReportBuilder::tally(const MediaFacts& media, const CameraTime& time) {
 
 bool ReportBuilder::isActive(int secondOfDay) const {
     const plan::ActiveTime& active = basis_.schedule->active;
-    if (active.isAllDay())
+    // A timer whose start and stop are the same may leave the camera active all day or never:
+    // what the pictures show decides, so no window is held against them.
+    if (active.isAllDay() || !basis_.schedule->activeTimeKnown)
         return true;
     for (const plan::DayWindow& stretch : active.stretches()) {
         const int from = stretch.start * 60;
@@ -229,7 +231,7 @@ bool ReportBuilder::isActive(int secondOfDay) const {
 qint64 ReportBuilder::activeSecondsBetween(qint64 fromMs, qint64 toMs) const {
     if (toMs <= fromMs)
         return 0;
-    if (!basis_.schedule || basis_.schedule->active.isAllDay())
+    if (!basis_.schedule || basis_.schedule->active.isAllDay() || !basis_.schedule->activeTimeKnown)
         return (toMs - fromMs) / 1000;
     qint64 total = 0;
     for (QDate day = dateOf(fromMs).addDays(-1); day <= dateOf(toMs); day = day.addDays(1)) {
@@ -377,7 +379,7 @@ void ReportBuilder::decideDays(CardReport& report, qint64 startMs, qint64 endMs)
 void ReportBuilder::findShifts(CardReport& report) const {
     if (!basis_.schedule)
         return;
-    const bool windows = !basis_.schedule->active.isAllDay();
+    const bool windows = !basis_.schedule->active.isAllDay() && basis_.schedule->activeTimeKnown;
     for (std::size_t i = 1; i < shifts.size(); ++i) {
         ScheduleShift shift;
         shift.seconds = shifts[i];
@@ -414,8 +416,8 @@ void ReportBuilder::compare(CardReport& report) const {
     c.megabytesAssumed = e.megabytesAssumed;
     if (c.pictures > 0)
         c.megabytesPerPicture = static_cast<double>(c.pictureBytes) / c.pictures / 1e6;
-    const plan::MenuSchedule* schedule = basis_.schedule ? &*basis_.schedule : nullptr;
-    if (!report.hasMedia() || report.workingDays == 0 || (schedule && !schedule->motionOn))
+    const plan::MenuDay* schedule = basis_.schedule ? &*basis_.schedule : nullptr;
+    if (!report.hasMedia() || report.workingDays == 0 || (schedule && !schedule->motion))
         return;
     int motionPictures = 0;
     int motionVideos = 0;
@@ -428,7 +430,7 @@ void ReportBuilder::compare(CardReport& report) const {
         motionVideos += row.videos - (timeLapseTakesPhotos_ ? 0 : std::min(timeLapse, row.videos));
     }
     double triggers = motionPictures;
-    if (schedule && schedule->videoSecondsPerTrigger > 0)
+    if (schedule && schedule->videoSeconds > 0)
         triggers = motionVideos;
     else if (schedule && schedule->photosPerTrigger > 0)
         triggers = static_cast<double>(motionPictures) / schedule->photosPerTrigger;

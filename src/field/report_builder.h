@@ -1,7 +1,7 @@
 #pragma once
 
 #include "field/card_report.h"
-#include "plan/menu_schedule.h"
+#include "plan/menu_day.h"
 
 #include <QTimeZone>
 
@@ -16,8 +16,10 @@ namespace kestrova::field {
 // What a card's report is worked out from, besides its pictures.
 struct ReportBasis {
     Deployment deployment; // its start where known; its end where the card was retrieved
-    // The schedule menu.dat gives, as its model's form wrote it; nothing without one.
-    std::optional<plan::MenuSchedule> schedule;
+    // The day menu.dat gives the camera, as its model's form wrote it; nothing without one.
+    std::optional<plan::MenuDay> schedule;
+    // The times of its time lapse, as the summary counts them; none without one.
+    std::vector<int> timeLapseTimes;
     bool sdCycle = false; // the camera overwrites its oldest pictures when the card is full
     QTimeZone zone;       // where the camera was: its clock's wall times are this zone's
     std::optional<qint64> bytesFree;
@@ -53,7 +55,6 @@ private:
     struct Numbers;
 
     void tally(const MediaFacts& media, const CameraTime& time);
-    void matchSchedule(const CameraTime& time, bool scheduled);
     void noteNumber(const MediaFacts& media);
     void decideDays(CardReport& report, qint64 startMs, qint64 endMs);
     void findGaps(CardReport& report, qint64 startMs, qint64 endMs);

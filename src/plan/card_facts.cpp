@@ -5,6 +5,7 @@
 #include "mms/mms_checks.h"
 #include "mms/mms_record.h"
 #include "model/camera_model.h"
+#include "plan/replaced_file.h"
 #include "plan/sending.h"
 #include "smtp/smtp_record.h"
 #include "storage/bounded_read.h"
@@ -63,24 +64,14 @@ CardFacts readCardFacts(const QString& folder, bool countPictures) {
     return facts;
 }
 
-CardFiles readCardFiles(const QString& folder, int model) {
-    if (folder.isEmpty())
-        return {};
-    return cardFilesOf(settingsFile(folder, camera::menuFileName),
-                       settingsFile(folder, mms::mmsFileName),
-                       settingsFile(folder, smtp::smtpFileName), model);
-}
-
 CardFiles cardFilesOf(const std::optional<QByteArray>& menu, const std::optional<QByteArray>& mms,
                       const std::optional<QByteArray>& smtp, int model) {
     CardFiles files;
     const CameraModel& camera = cameraModel(model);
     if (menu) {
-        const camera::MenuRecordCheck check = camera::checkMenuRecord(*menu);
-        if (check.intact() && !check.factoryReset)
-            files.cameraMode =
-                camera::decodeMenuRecord(camera::toMenuRecord(*menu), camera.cameraForm)
-                    .settings.camera_mode;
+        const ReadFile<MenuFacts> read = readMenuFile(*menu, camera.cameraForm, model);
+        if (read.state == ReplacedFile::Readable)
+            files.menu = read.facts;
     }
     if (mms) {
         const mms::DecodedMms decoded = mms::decodeMmsRecord(*mms);
@@ -93,6 +84,14 @@ CardFiles cardFilesOf(const std::optional<QByteArray>& menu, const std::optional
             decoded.check.intact() && emailSendsPictures(decoded.settings, camera.smtpForm);
     }
     return files;
+}
+
+CardFiles readCardFiles(const QString& folder, int model) {
+    if (folder.isEmpty())
+        return {};
+    return cardFilesOf(settingsFile(folder, camera::menuFileName),
+                       settingsFile(folder, mms::mmsFileName),
+                       settingsFile(folder, smtp::smtpFileName), model);
 }
 
 } // namespace kestrova::plan

@@ -21,7 +21,7 @@ CardFacts readCardFacts(const QString& folder, bool countPictures = true);
 // What the settings files in the folder say, read as the model's forms wrote them; a missing or
 // damaged file says nothing.
 CardFiles readCardFiles(const QString& folder, int model);
-// The same of files already read (nothing: absent).
+// The same of files' bytes (a kit's, say); nothing: no such file.
 CardFiles cardFilesOf(const std::optional<QByteArray>& menu, const std::optional<QByteArray>& mms,
                       const std::optional<QByteArray>& smtp, int model);
 

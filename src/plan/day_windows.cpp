@@ -49,6 +49,10 @@ std::vector<DayWindow> windowsOf(std::vector<Span> spans) {
     return windows;
 }
 
+int ceilDiv(int a, int b) {
+    return (a + b - 1) / b;
+}
+
 } // namespace
 
 QString windowText(const DayWindow& window) {
@@ -89,32 +93,35 @@ int ActiveTime::minutes() const {
     return total;
 }
 
-std::optional<int> ActiveTime::timeLapsePhotos(int intervalSeconds) const {
-    if (intervalSeconds <= 0)
-        return std::nullopt;
-    return static_cast<int>(timeLapseTimes(intervalSeconds).size());
+std::vector<std::pair<int, int>> ActiveTime::stretchSeconds() const {
+    if (allDay_)
+        return {{0, secondsPerDay}};
+    std::vector<std::pair<int, int>> seconds;
+    for (const DayWindow& stretch : stretches_)
+        seconds.emplace_back(stretch.start * 60, stretch.minutes() * 60);
+    return seconds;
 }
 
-std::vector<int> ActiveTime::timeLapseTimes(int intervalSeconds) const {
+std::optional<int> ActiveTime::startsEvery(int seconds) const {
+    if (seconds <= 0)
+        return std::nullopt;
+    int starts = 0;
+    for (const auto& [from, length] : stretchSeconds())
+        starts += ceilDiv(length, seconds);
+    return starts;
+}
+
+std::vector<int> ActiveTime::startTimes(int seconds) const {
     std::vector<int> times;
-    if (intervalSeconds <= 0)
+    if (seconds <= 0)
         return times;
-    const auto stretch = [&times, intervalSeconds](int startSecond, int seconds) {
-        for (int after = 0; after < seconds; after += intervalSeconds)
-            times.push_back((startSecond + after) % secondsPerDay);
-    };
-    if (allDay_)
-        stretch(0, secondsPerDay);
-    for (const DayWindow& window : stretches_)
-        stretch(window.start * 60, window.minutes() * 60);
+    // One as the stretch begins, then one every `seconds` while it lasts: ceilDiv's count.
+    for (const auto& [from, length] : stretchSeconds()) {
+        for (int after = 0; after < length; after += seconds)
+            times.push_back((from + after) % secondsPerDay);
+    }
     std::sort(times.begin(), times.end());
     return times;
-}
-
-std::optional<int> ActiveTime::maxTriggers(int intervalSeconds) const {
-    if (intervalSeconds <= 0)
-        return std::nullopt;
-    return minutes() * 60 / intervalSeconds;
 }
 
 std::vector<DayWindow> overlap(const DayWindow& a, const DayWindow& b) {

@@ -47,7 +47,9 @@ camera::CameraSettings menu(int timeLapseHours, std::optional<std::pair<int, int
 ReportBasis basis(const camera::CameraSettings& settings, int days) {
     ReportBasis b;
     b.zone = QTimeZone::utc();
-    b.schedule = plan::menuSchedule(settings);
+    b.schedule = plan::menuDay({CameraForm::B, 7, settings, {}}, plan::defaultTriggersPerDay);
+    if (b.schedule->timeLapse)
+        b.timeLapseTimes = b.schedule->active.startTimes(plan::timeLapseSeconds(settings));
     b.deployment.start = QDateTime(day1, QTime(0, 0), QTimeZone::utc());
     b.deployment.end = QDateTime(day1.addDays(days - 1), QTime(23, 59), QTimeZone::utc());
     return b;
