@@ -3,7 +3,6 @@
 // a program that does no more than open each file and read its first 64 KiB.
 //   bench_card make DIR COUNT   a card in DIR with a camera menu and COUNT pictures
 //   bench_card floor DIR        opens every file below DIR and reads its first 64 KiB
-#include "camera/menu_record.h"
 #include "support/test_pictures.h"
 
 #include <QCoreApplication>
@@ -29,15 +28,8 @@ constexpr int distinct = 40;
 constexpr int perFolder = 5000;
 
 int make(const QString& card, int count) {
-    camera::CameraSettings settings = camera::CameraSettings::atOpen(CameraForm::B);
-    settings.time_lapse = 0;
-    settings.time_lapse_minute = 30;
-    QFile menu(QDir(card).filePath(QStringLiteral("menu.dat")));
-    const QByteArray record = camera::toByteArray(
-        camera::buildMenuRecord(CameraForm::B, settings, {2026, 5, 4, 7, 30, 0}, 2, 0));
-    if (!QDir().mkpath(card) || !menu.open(QIODevice::WriteOnly) || menu.write(record) < 0)
+    if (!test::writeTimeLapseMenu(card, 1, 1))
         return 1;
-    menu.close();
     // Pictures the size a camera writes: a detailed scene compresses poorly.
     QStringList sources;
     QRandomGenerator random(7);

@@ -1,35 +1,34 @@
 // Renders every window of the program in every language into PNG files, for people to look at.
 #include "app/preferences_store.h"
 #include "app/setup_forms.h"
+#include "dialog/card_file_actions.h"
+#include "dialog/summary_strip.h"
+#include "fleet/deploy_log.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
+#include "qt/card_report_window.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
 #include "qt/silent_host.h"
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 #include "res/camera_templates.h"
-#include "camera/menu_record.h"
-#include "fleet/deploy_log.h"
-#include "dialog/card_file_actions.h"
-#include "dialog/summary_strip.h"
-#include "qt/card_report_window.h"
 #include "support/test_pictures.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCryptographicHash>
-#include <QTimeZone>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimeZone>
 
 #include <cstdio>
 
@@ -158,17 +157,9 @@ int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
 int saveCardReportShots(const QString& out, const QList<int>& languages) {
     QTemporaryDir work;
     const QString folder = work.filePath(QStringLiteral("card"));
-    QDir().mkpath(folder);
-    camera::CameraSettings settings = camera::CameraSettings::atOpen(CameraForm::B);
-    settings.time_lapse = 0;
-    settings.time_lapse_hour = 6;
-    settings.picture_no = 2;
-    const QByteArray menu = camera::toByteArray(
-        camera::buildMenuRecord(CameraForm::B, settings, {2026, 5, 4, 7, 30, 0}, 2, 0));
-    QFile file(folder + QStringLiteral("/menu.dat"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(menu) != menu.size())
+    QByteArray menu;
+    if (!test::writeTimeLapseMenu(folder, 6, 3, &menu))
         return -1;
-    file.close();
     if (test::fillCard(folder, QDateTime(QDate(2026, 5, 4), QTime(8, 0)), 21, 6, {9, 10}) <= 0)
         return -1;
     // The log of the deployment, as kestrova deploy writes it.
@@ -191,8 +182,7 @@ int saveCardReportShots(const QString& out, const QList<int>& languages) {
     for (const int language : languages) {
         qt::CardReportWindow window({folder, language, 7, true, logPath});
         window.show();
-        if (!QTest::qWaitForWindowExposed(&window) ||
-            !QTest::qWaitFor([&window] {
+        if (!QTest::qWaitForWindowExposed(&window) || !QTest::qWaitFor([&window] {
                 return window.session().state() == field::CardReportSession::State::Read;
             }))
             return -1;
@@ -237,10 +227,11 @@ int main(int argc, char** argv) {
             app::ProcessState state{{language, language == i18n::Chinese, false}, 7, 0};
             const auto model = entry.make(state, host);
             qt::DialogWindow window(*model);
-            const QString stem = QStringLiteral("%1/%2-%3").arg(
-                out, entry.name, QLatin1String(languageTag(language)));
+            const QString stem = QStringLiteral("%1/%2-%3")
+                                     .arg(out, entry.name, QLatin1String(languageTag(language)));
             const int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
-                                    : save(window, stem + QStringLiteral(".png")) ? 1 : -1;
+                              : save(window, stem + QStringLiteral(".png")) ? 1
+                                                                            : -1;
             if (shots < 0) {
                 std::fprintf(stderr, "could not render %s\n", qPrintable(stem));
                 return 1;

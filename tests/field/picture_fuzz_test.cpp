@@ -1,3 +1,4 @@
+#include "field/counting_source.h"
 #include "field/media_header.h"
 #include "support/test_pictures.h"
 #include "support/test_registry.h"
@@ -11,27 +12,10 @@ using namespace kestrova::field;
 
 namespace {
 
-// Mutated files per seed; with eight seeds, over ten thousand in all.
-constexpr int mutationsPerSeed = 1500;
+// Mutated files per seed; with six seeds, twelve thousand in all.
+constexpr int mutationsPerSeed = 2000;
 // The headers lie near the start: most mutations land there.
 constexpr int headerBytes = 2048;
-
-class CountingSource final : public ByteSource {
-public:
-    explicit CountingSource(const QByteArray& bytes)
-        : bytes_(bytes) {}
-    qint64 size() const override { return bytes_.size(); }
-    QByteArray read(qint64 offset, qint64 length) override {
-        const QByteArray part = bytes_.mid(offset, length);
-        read_ += part.size();
-        return part;
-    }
-    qint64 bytesRead() const { return read_; }
-
-private:
-    const QByteArray& bytes_;
-    qint64 read_ = 0;
-};
 
 // The values offsets and counts go wrong with.
 constexpr quint32 edgeValues[] = {0,       1,          2,          7,          8,
@@ -96,16 +80,12 @@ private Q_SLOTS:
         tags.offset = QStringLiteral("+02:00");
         const QDateTime created = tags.taken;
         QTest::newRow("JPEG, little endian") << QStringLiteral("a.jpg") << test::jpegPicture(tags);
-        QTest::newRow("JPEG, big endian, EXIF first")
-            << QStringLiteral("a.jpg") << test::jpegPicture(tags, {true, true, false, 0});
         QTest::newRow("JPEG with a thumbnail")
             << QStringLiteral("a.jpg") << test::jpegPicture(tags, {false, false, true, 0});
         QTest::newRow("JPEG, big endian, thumbnail, padding")
             << QStringLiteral("a.jpg") << test::jpegPicture(tags, {true, false, true, 12});
         QTest::newRow("AVI") << QStringLiteral("v.avi")
                              << test::aviVideo(QStringLiteral("MON JUN 01 12:34:56 2026"));
-        QTest::newRow("AVI, EXIF-like IDIT")
-            << QStringLiteral("v.avi") << test::aviVideo(QStringLiteral("2026:06:02 01:02:03"));
         QTest::newRow("MP4, header first")
             << QStringLiteral("v.mp4") << test::mp4Video(created, true, 640, 480, 512);
         QTest::newRow("MOV, header last, 64-bit")
@@ -124,7 +104,7 @@ private Q_SLOTS:
             QByteArray bytes = mutated(seed, random);
             if (random.bounded(4) == 0)
                 bytes = mutated(bytes, random);
-            CountingSource source(bytes);
+            test::CountingSource source(bytes);
             QElapsedTimer timer;
             timer.start();
             const HeaderFacts facts = readHeader(kind, name, source);

@@ -1,3 +1,4 @@
+#include "field/counting_source.h"
 #include "field/media_file.h"
 #include "field/media_header.h"
 #include "support/process_runner.h"
@@ -27,37 +28,18 @@ QDateTime wall(const char* text) {
     return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate);
 }
 
-// Counts what a reader asks of a file.
-class CountingSource final : public ByteSource {
-public:
-    explicit CountingSource(const QByteArray& bytes)
-        : bytes_(bytes) {}
-    qint64 size() const override { return bytes_.size(); }
-    QByteArray read(qint64 offset, qint64 length) override {
-        const QByteArray part = bytes_.mid(offset, length);
-        read_ += part.size();
-        return part;
-    }
-    qint64 bytesRead() const { return read_; }
-
-private:
-    const QByteArray& bytes_;
-    qint64 read_ = 0;
-};
-
 // What exiftool says of every file in a folder, by file name and tag ("DateTimeOriginal").
 QMap<QString, QJsonObject> exiftool(const QString& folder) {
-    const test::ProcessResult result = test::runProgram(
-        QStandardPaths::findExecutable(QStringLiteral("exiftool")),
-        {QStringLiteral("-json"), QStringLiteral("-n"), QStringLiteral("-G"),
-         QStringLiteral("-EXIF:DateTimeOriginal"), QStringLiteral("-EXIF:SubSecTimeOriginal"),
-         QStringLiteral("-EXIF:OffsetTimeOriginal"), QStringLiteral("-EXIF:Make"),
-         QStringLiteral("-EXIF:Model"), QStringLiteral("-File:ImageWidth"),
-         QStringLiteral("-File:ImageHeight"), QStringLiteral("-RIFF:DateTimeOriginal"),
-         QStringLiteral("-RIFF:ImageWidth"), QStringLiteral("-RIFF:ImageHeight"),
-         QStringLiteral("-QuickTime:CreateDate"), QStringLiteral("-QuickTime:ImageWidth"),
-         QStringLiteral("-QuickTime:ImageHeight"), folder},
-        QDir(folder).filePath(QStringLiteral("prefs.ini")));
+    QStringList arguments{QStringLiteral("-json"), QStringLiteral("-n"), QStringLiteral("-G")};
+    for (const char* tag :
+         {"EXIF:DateTimeOriginal", "EXIF:SubSecTimeOriginal", "EXIF:OffsetTimeOriginal",
+          "EXIF:Make", "EXIF:Model", "File:ImageWidth", "File:ImageHeight", "RIFF:DateTimeOriginal",
+          "RIFF:ImageWidth", "RIFF:ImageHeight", "QuickTime:CreateDate", "QuickTime:ImageWidth",
+          "QuickTime:ImageHeight"})
+        arguments << u'-' + QLatin1String(tag);
+    const test::ProcessResult result =
+        test::runProgram(QStandardPaths::findExecutable(QStringLiteral("exiftool")),
+                         arguments << folder, QDir(folder).filePath(QStringLiteral("prefs.ini")));
     QMap<QString, QJsonObject> files;
     for (const QJsonValue& file : QJsonDocument::fromJson(result.out.toUtf8()).array()) {
         const QJsonObject object = file.toObject();
@@ -87,21 +69,21 @@ class PictureReaderTest : public QObject {
     static std::vector<Case> cases() {
         test::PictureTags plain;
         plain.taken = wall("2026-05-07T10:04:12");
-        test::PictureTags full = plain;
-        full.make = QStringLiteral("Kestrova Ltd");
-        full.model = QStringLiteral("Kes SigmaMG");
-        full.subSeconds = QStringLiteral("25");
-        full.offset = QStringLiteral("+02:00");
-        full.width = 320;
-        full.height = 240;
-        test::PictureTags other = plain;
-        other.make = QStringLiteral("TRAILCAM");
-        other.model = QStringLiteral("T-100 Pro");
-        other.taken = wall("2031-12-31T23:59:59");
-        other.offset = QStringLiteral("-05:30");
-        other.pixelDimensions = false;
-        other.width = 96;
-        other.height = 64;
+        const test::PictureTags full{QStringLiteral("Kestrova Ltd"),
+                                     QStringLiteral("Kes SigmaMG"),
+                                     plain.taken,
+                                     QStringLiteral("25"),
+                                     QStringLiteral("+02:00"),
+                                     320,
+                                     240};
+        const test::PictureTags other{QStringLiteral("TRAILCAM"),
+                                      QStringLiteral("T-100 Pro"),
+                                      wall("2031-12-31T23:59:59"),
+                                      QString(),
+                                      QStringLiteral("-05:30"),
+                                      96,
+                                      64,
+                                      false};
         return {
             {"little endian, EXIF after IFD0's data", {false, false, false, 0}, plain},
             {"big endian, EXIF after IFD0's data", {true, false, false, 0}, plain},
@@ -121,15 +103,13 @@ private Q_SLOTS:
         for (const Case& c : cases())
             QVERIFY(test::writeFile(dir_.filePath(QStringLiteral("P%1.JPG").arg(n++)),
                                     test::jpegPicture(c.tags, c.layout)));
-        QVERIFY(test::writeFile(dir_.filePath(QStringLiteral("V1.AVI")),
-                                test::aviVideo(QStringLiteral("MON JUN 01 12:34:56 2026"))));
-        QVERIFY(test::writeFile(dir_.filePath(QStringLiteral("V2.AVI")),
-                                test::aviVideo(QStringLiteral("2026:06:02 01:02:03"), 320, 240)));
-        QVERIFY(test::writeFile(dir_.filePath(QStringLiteral("V3.MP4")),
-                                test::mp4Video(wall("2026-06-03T04:05:06"), true)));
-        QVERIFY(test::writeFile(
-            dir_.filePath(QStringLiteral("V4.MOV")),
-            test::mp4Video(wall("2026-06-04T05:06:07"), false, 1920, 1080, 200000, true)));
+        for (const auto& [name, bytes] :
+             {std::pair{"V1.AVI", test::aviVideo(QStringLiteral("MON JUN 01 12:34:56 2026"))},
+              std::pair{"V2.AVI", test::aviVideo(QStringLiteral("2026:06:02 01:02:03"), 320, 240)},
+              std::pair{"V3.MP4", test::mp4Video(wall("2026-06-03T04:05:06"), true)},
+              std::pair{"V4.MOV", test::mp4Video(wall("2026-06-04T05:06:07"), false, 1920, 1080,
+                                                 200000, true)}})
+            QVERIFY(test::writeFile(dir_.filePath(QLatin1String(name)), bytes));
         exiftool_ = exiftool(dir_.path());
         QCOMPARE(exiftool_.size(), qsizetype(cases().size() + 4));
     }
@@ -293,7 +273,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QVERIFY(bytes.size() > headerBudget);
-        CountingSource source(bytes);
+        test::CountingSource source(bytes);
         const HeaderFacts facts = readHeader(*mediaKindOf(name), name, source);
         QVERIFY(facts.taken.has_value());
         QCOMPARE(facts.damage, MediaDamage::None);

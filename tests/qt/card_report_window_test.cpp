@@ -1,4 +1,3 @@
-#include "camera/menu_record.h"
 #include "dialog/summary_strip.h"
 #include "field/report_text.h"
 #include "i18n/field_texts.h"
@@ -28,14 +27,7 @@ namespace {
 // of it with days 9 and 10 missing, and a few triggers a day.
 QString makeCard(const QTemporaryDir& dir) {
     const QString card = dir.filePath(QStringLiteral("card"));
-    QDir().mkpath(card);
-    camera::CameraSettings settings = camera::CameraSettings::atOpen(CameraForm::B);
-    settings.time_lapse = 0;
-    settings.time_lapse_hour = 6;
-    settings.picture_no = 2;
-    if (!test::writeFile(card + QStringLiteral("/menu.dat"),
-                         camera::toByteArray(camera::buildMenuRecord(
-                             CameraForm::B, settings, {2026, 5, 4, 7, 30, 0}, 2, 0))))
+    if (!test::writeTimeLapseMenu(card, 6, 3))
         return {};
     if (test::fillCard(card, QDateTime(QDate(2026, 5, 4), QTime(8, 0)), 21, 6, {9, 10}) <= 0)
         return {};

@@ -1,5 +1,7 @@
 #include "support/test_pictures.h"
 
+#include "camera/menu_record.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -14,29 +16,18 @@ namespace kestrova::test {
 
 namespace {
 
+// Numbers in a file's byte order, one after the other.
 class Writer {
 public:
     explicit Writer(bool big)
         : big_(big) {}
-    void u8(int value) { bytes_ += static_cast<char>(value & 0xFF); }
-    void u16(int value) {
-        if (big_) {
-            u8(value >> 8);
-            u8(value);
-        } else {
-            u8(value);
-            u8(value >> 8);
-        }
+    void put(quint64 value, int width) {
+        for (int i = 0; i < width; ++i)
+            bytes_ += static_cast<char>((value >> (8 * (big_ ? width - 1 - i : i))) & 0xFF);
     }
-    void u32(quint32 value) {
-        if (big_) {
-            u16(static_cast<int>(value >> 16));
-            u16(static_cast<int>(value & 0xFFFF));
-        } else {
-            u16(static_cast<int>(value & 0xFFFF));
-            u16(static_cast<int>(value >> 16));
-        }
-    }
+    void u8(int value) { put(static_cast<quint64>(value), 1); }
+    void u16(int value) { put(static_cast<quint64>(value), 2); }
+    void u32(quint32 value) { put(value, 4); }
     void raw(const QByteArray& data) { bytes_ += data; }
     int size() const { return static_cast<int>(bytes_.size()); }
     QByteArray& bytes() { return bytes_; }
@@ -59,10 +50,7 @@ QByteArray ascii(const QString& text) {
 
 QByteArray number(bool big, int type, quint32 value) {
     Writer w(big);
-    if (type == 3)
-        w.u16(static_cast<int>(value));
-    else
-        w.u32(value);
+    w.put(value, type == 3 ? 2 : 4);
     return w.bytes();
 }
 
@@ -106,10 +94,6 @@ struct Directory {
     }
 };
 
-QByteArray thumbnailJpeg() {
-    return jpegPicture(std::nullopt);
-}
-
 } // namespace
 
 QString exifTime(const QDateTime& time) {
@@ -140,7 +124,7 @@ QByteArray tiffBytes(const PictureTags& tags, const ExifLayout& layout) {
     Directory ifd1;
     QByteArray thumbnail;
     if (layout.thumbnail) {
-        thumbnail = thumbnailJpeg();
+        thumbnail = jpegPicture(std::nullopt);
         ifd1.entries.push_back({0x0103, 3, 1, number(big, 3, 6)}); // JPEG compression
         ifd1.entries.push_back({0x0201, 4, 1, number(big, 4, 0)}); // filled in below
         ifd1.entries.push_back(
@@ -263,36 +247,21 @@ QByteArray mp4Video(const QDateTime& created, bool headerFirst, int width, int h
     const qint64 seconds =
         QDateTime(created.date(), created.time(), QTimeZone::utc()).toSecsSinceEpoch() +
         2082844800LL;
+    // Version 1 boxes hold their times in 64 bits, version 0 in 32.
+    const int timeWidth = wideTimes ? 8 : 4;
     Writer mvhd(true);
     mvhd.u32(wideTimes ? 0x01000000u : 0u);
-    if (wideTimes) {
-        mvhd.u32(static_cast<quint32>(seconds >> 32));
-        mvhd.u32(static_cast<quint32>(seconds & 0xFFFFFFFF));
-        mvhd.u32(static_cast<quint32>(seconds >> 32));
-        mvhd.u32(static_cast<quint32>(seconds & 0xFFFFFFFF));
-        mvhd.u32(1000);
-        mvhd.u32(0);
-        mvhd.u32(10000);
-    } else {
-        mvhd.u32(static_cast<quint32>(seconds));
-        mvhd.u32(static_cast<quint32>(seconds));
-        mvhd.u32(1000);
-        mvhd.u32(10000);
-    }
+    mvhd.put(static_cast<quint64>(seconds), timeWidth); // created
+    mvhd.put(static_cast<quint64>(seconds), timeWidth); // modified
+    mvhd.u32(1000);                                     // time scale
+    mvhd.put(10000, timeWidth);                         // duration
     mvhd.raw(QByteArray(80, '\0'));
     Writer tkhd(true);
     tkhd.u32(wideTimes ? 0x01000003u : 3u);
-    if (wideTimes) {
-        tkhd.raw(QByteArray(16, '\0'));
-        tkhd.u32(1);
-        tkhd.u32(0);
-        tkhd.raw(QByteArray(8, '\0'));
-    } else {
-        tkhd.raw(QByteArray(8, '\0'));
-        tkhd.u32(1);
-        tkhd.u32(0);
-        tkhd.u32(10000);
-    }
+    tkhd.raw(QByteArray(2 * timeWidth, '\0')); // created, modified
+    tkhd.u32(1);                               // the track's id
+    tkhd.u32(0);
+    tkhd.put(10000, timeWidth); // duration
     tkhd.raw(QByteArray(52, '\0'));
     tkhd.u32(static_cast<quint32>(width) << 16);
     tkhd.u32(static_cast<quint32>(height) << 16);
@@ -301,6 +270,20 @@ QByteArray mp4Video(const QDateTime& created, bool headerFirst, int width, int h
     const QByteArray ftyp = box("ftyp", QByteArray("isom\0\0\x02\0isomiso2mp41", 20));
     const QByteArray mdat = box("mdat", QByteArray(dataBytes, '\x22'));
     return headerFirst ? ftyp + moov + mdat : ftyp + mdat + moov;
+}
+
+bool writeTimeLapseMenu(const QString& folder, int everyHours, int photos, QByteArray* bytes) {
+    camera::CameraSettings settings = camera::CameraSettings::atOpen(CameraForm::B);
+    settings.time_lapse = 0;
+    settings.time_lapse_hour = everyHours;
+    settings.picture_no = photos - 1;
+    const QByteArray menu = camera::toByteArray(
+        camera::buildMenuRecord(CameraForm::B, settings, {2026, 5, 4, 7, 30, 0}, 2, 0));
+    if (bytes)
+        *bytes = menu;
+    QDir().mkpath(folder);
+    QFile file(QDir(folder).filePath(QStringLiteral("menu.dat")));
+    return file.open(QIODevice::WriteOnly) && file.write(menu) == menu.size();
 }
 
 int fillCard(const QString& folder, const QDateTime& first, int days, int everyHours,

@@ -51,6 +51,12 @@ QByteArray mp4Video(const QDateTime& created, bool headerFirst, int width = 1280
 int fillCard(const QString& folder, const QDateTime& first, int days, int everyHours,
              const QList<int>& missing = {}, int clockOffsetSeconds = 0);
 
+// The menu.dat of a camera of model 7 (camera form B) with a time lapse every `everyHours`
+// and `photos` photos a trigger, its clock at 2026-05-04 07:30, written into the folder; whether
+// it was. Its bytes in `bytes` when asked for.
+bool writeTimeLapseMenu(const QString& folder, int everyHours, int photos,
+                        QByteArray* bytes = nullptr);
+
 // A wall time in the form EXIF writes it: "2026:05:07 10:04:12".
 QString exifTime(const QDateTime& time);
 
