@@ -1,6 +1,8 @@
 // Renders every window of the program in every language into PNG files, for people to look at.
 #include "app/preferences_store.h"
 #include "app/setup_forms.h"
+#include "dialog/card_file_actions.h"
+#include "dialog/summary_strip.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "qt/desktop.h"
@@ -9,8 +11,6 @@
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 #include "res/camera_templates.h"
-#include "dialog/card_file_actions.h"
-#include "dialog/summary_strip.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -18,8 +18,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -179,10 +179,17 @@ int main(int argc, char** argv) {
             app::ProcessState state{{language, language == i18n::Chinese, false}, 7, 0};
             const auto model = entry.make(state, host);
             qt::DialogWindow window(*model);
-            const QString stem = QStringLiteral("%1/%2-%3").arg(
-                out, entry.name, QLatin1String(languageTag(language)));
-            const int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
-                                    : save(window, stem + QStringLiteral(".png")) ? 1 : -1;
+            const QString stem = QStringLiteral("%1/%2-%3")
+                                     .arg(out, entry.name, QLatin1String(languageTag(language)));
+            int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
+                        : save(window, stem + QStringLiteral(".png")) ? 1
+                                                                      : -1;
+            // Filled in as an owner would: the strip's longest sentences and its warnings.
+            if (!focus && shots > 0 && entry.fillIn) {
+                entry.fillIn(window);
+                QApplication::processEvents();
+                shots = window.grab().save(stem + QStringLiteral("-filled.png")) ? 2 : -1;
+            }
             if (shots < 0) {
                 std::fprintf(stderr, "could not render %s\n", qPrintable(stem));
                 return 1;

@@ -63,15 +63,16 @@ private Q_SLOTS:
         QVERIFY(lines->item(0)->icon().isNull());
     }
 
-    // The window is as high as before plus the strip, and every control of the form stands where
-    // it stood.
+    // The window is as wide as before plus the strip and no higher, and every control of the
+    // form stands where it stood.
     void takesNothingOfTheFormsRoom() {
         OpenForm f(app::SetupForm::Camera, 7);
         test::FakeHost host;
         camera::CameraFormModel plain(CameraForm::B, {{2, false, false}, 7, 0}, host);
         qt::DialogWindow without(plain);
-        const int strip = f.window->toPixels({0, 0, 1, strip::height}).height();
-        QCOMPARE(f.window->height(), without.height() + strip);
+        const int strip = f.window->toPixels({0, 0, strip::width, 1}).width();
+        QCOMPARE(f.window->width(), without.width() + strip);
+        QCOMPARE(f.window->height(), without.height());
         for (const auto& control : res::cameraFormTemplate(CameraForm::B).controls)
             QCOMPARE(f.window->widget(control.id)->geometry(),
                      without.widget(control.id)->geometry());
