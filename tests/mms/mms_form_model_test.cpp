@@ -77,8 +77,8 @@ private Q_SLOTS:
         QTest::newRow("B Lithuanian remote") << 1 << 11 << 1129 << " SMS nuotol.valdymas";
         QTest::newRow("A hour suffix") << 4 << 1 << 1085 << "H";
         QTest::newRow("B hour suffix") << 5 << 1 << 1200 << "H";
-        QTest::newRow("Japanese mode") << 5 << 10 << modeLabel << "MMSステータス";
-        QTest::newRow("Japanese status") << 7 << 10 << statusLabel << "MMS モード";
+        QTest::newRow("Japanese mode") << 5 << 10 << modeLabel << "MMS モード";
+        QTest::newRow("Japanese status") << 7 << 10 << statusLabel << "MMSステータス";
         QTest::newRow("Chinese group") << 7 << 1 << groupBox << "彩信";
         QTest::newRow("Slovenian note")
             << 3 << 8 << unlimitedNote << "Opomba: 0 pomeni neomejeno st. MMS";
