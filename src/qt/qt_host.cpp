@@ -47,6 +47,7 @@ QtHost::QtHost()
     : desktopFont_(QApplication::font()) {}
 
 QtHost::~QtHost() {
+    QApplication::setFont(desktopFont_);
     if (qtTexts_)
         QCoreApplication::removeTranslator(qtTexts_.get());
 }
