@@ -50,7 +50,8 @@ int WrappedLines::wrappedHeight(const QString& text, const QFont& font, int widt
 }
 
 int WrappedLines::iconSize(const QStyleOptionViewItem& line) const {
-    if (!(line.features & QStyleOptionViewItem::HasDecoration))
+    // A line that warned once keeps an empty icon.
+    if (!(line.features & QStyleOptionViewItem::HasDecoration) || line.icon.isNull())
         return 0;
     return view_->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view_);
 }
