@@ -82,7 +82,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("face"); // as the PDF names it
         QTest::newRow("Japanese") << "撮影数/1日: 0 (MMS モード: オート)"
                                   << "NotoSansCJKjp";
-        QTest::newRow("Chinese") << "拍摄张数/每天: 0" << "NotoSansCJKsc";
+        QTest::newRow("Chinese") << "拍摄张数/每天: 0"
+                                 << "NotoSansCJKsc";
     }
     void sheet() {
         QFETCH(QString, text);
