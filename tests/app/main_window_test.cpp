@@ -4,7 +4,6 @@
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
 #include "card/card_lookup.h"
-#include "i18n/fleet_texts.h"
 #include "res/camera_templates.h"
 #include "res/main_templates.h"
 #include "storage/file_history.h"
@@ -225,28 +224,6 @@ private Q_SLOTS:
         QCOMPARE(entry.text, QStringLiteral("Set up many cards..."));
         second.contextActionChosen(entry.command);
         QCOMPARE(second.chosenForm(), SetupForm::ManyCards);
-    }
-
-    // "CopyRight" is the behaviour's own entry, which it never translates; the entries this
-    // program adds to the menu speak the window's language.
-    void contextMenuLanguages_data() {
-        QTest::addColumn<int>("language");
-        for (int language = 1; language <= i18n::languageCount; ++language)
-            QTest::addRow("language %d", language) << language;
-    }
-    void contextMenuLanguages() {
-        QFETCH(int, language);
-        PreferencesStore store(iniPath());
-        ProcessState state{{language, language == i18n::Chinese, false}, 7, 0};
-        FakeHost host;
-        const SetupForms forms;
-        MainWindow window(state, store, forms, host);
-        window.initialise();
-        const auto menu = window.contextMenu();
-        QCOMPARE(menu.front().text, QStringLiteral("CopyRight"));
-        const QString saveKit = menu.back().text;
-        QCOMPARE(saveKit, i18n::fleetText(i18n::FleetText::MenuSaveKit, language));
-        QCOMPARE(saveKit == QStringLiteral("Save kit from card..."), language == i18n::English);
     }
 
     void closeEscapeAndEnterEndTheMainWindow() {

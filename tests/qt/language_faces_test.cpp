@@ -68,15 +68,6 @@ private Q_SLOTS:
         QCOMPARE(faceDrawing(QStringLiteral("MMS"), label->font()), desktop);
     }
 
-    void theHostGivesTheFontBack() {
-        const QFont before = QApplication::font();
-        {
-            qt::QtHost host;
-            host.useLanguage(i18n::Japanese);
-        }
-        QCOMPARE(QApplication::font(), before);
-    }
-
     void sheet_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("face"); // as the PDF names it
