@@ -271,10 +271,11 @@ void CardFileActions::restorePrevious() {
         return;
     // The clock as it is once the owner said yes.
     const QByteArray bytes = newClock ? *hooks_.withCurrentClock(*kept.bytes) : *kept.bytes;
+    // The write's own message says where the file went back to; the form then shows it.
     if (folder_.writeFile(qPrintable(hooks_.fileName), bytes,
                           text(Notice::RestoredFrom).arg(hooks_.fileName, when),
                           context_.textLanguage()) &&
-        showCardFile()) // the restore's own message said where it went
+        showCardFile())
         tellLoadedFrom(recordFilePath(folder_.path(), hooks_.fileName));
 }
 

@@ -45,9 +45,15 @@ DialogWindow::DialogWindow(dialog::FormModel& model, QWidget* parent)
     , model_(model)
     , units_(font()) {
     const dialog::DialogTemplate& dialogTemplate = model_.dialog().dialogTemplate();
+    // Only a window too large for the screen sets a font of its own; the others follow the
+    // application's, as the main window's language changes it.
     if (const QScreen* on = screen()) {
-        setFont(fittingFont(font(), dialogTemplate, on->availableGeometry().size()));
-        units_ = DialogUnits(font());
+        if (const QFont fitting =
+                fittingFont(font(), dialogTemplate, on->availableGeometry().size());
+            fitting != font()) {
+            setFont(fitting);
+            units_ = DialogUnits(fitting);
+        }
     }
     setFixedSize(units_.windowSize(dialogTemplate));
     setWindowIcon(applicationIcon());

@@ -31,8 +31,8 @@ enum Style : unsigned {
     OpensMenu = 1u << 7,  // a button that opens the window's context menu
     LargeText = 1u << 8,  // a label in a larger, bold font, wrapped onto a second line
     Wrapped = 1u << 9,    // a label whose text goes on over as many lines as it is high
-    ShowsPath = 1u << 10, // a label that ends in a path: it gives up the middle of the path
-                          // where the line is too short, and shows the whole as a tooltip
+    ShowsPath = 1u << 10, // a label that holds a path: where the line is too short it gives
+                          // up its middle, and shows the whole as a tooltip
 };
 
 // A rectangle in dialog units: a quarter of the font's average character width across, an

@@ -58,9 +58,11 @@ private Q_SLOTS:
         if (!cjkFacesInstalled())
             QSKIP("fonts-noto-cjk is not installed (scripts/install-deps)");
         const QString desktop = QFontInfo(QApplication::font()).family();
+        // The language is chosen while the window is open, as in the main window.
+        test::OpenForm f(app::SetupForm::Mms, 7, language);
         qt::QtHost host;
         host.useLanguage(language);
-        test::OpenForm f(app::SetupForm::Mms, 7, language);
+        QApplication::processEvents();
         // "Picture No./ day": 撮影数/1日, 拍摄张数/每天.
         const auto* label = qobject_cast<QLabel*>(f.window->widget(res::mms_form::picturesLabel));
         QCOMPARE(faceDrawing(label->text(), label->font()), face.isEmpty() ? desktop : face);
