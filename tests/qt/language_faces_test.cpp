@@ -89,8 +89,8 @@ private Q_SLOTS:
         const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
         {
             QPdfWriter writer(pdf);
-            qt::printOnePage(QStringLiteral("<html><body><p>%1</p></body></html>").arg(text),
-                             writer);
+            qt::printPages({QStringLiteral("<html><body><p>%1</p></body></html>").arg(text)},
+                           writer);
         }
         const auto fonts = test::runProgram(QStringLiteral("pdffonts"), {pdf}, {});
         QCOMPARE(fonts.exitCode, 0);
