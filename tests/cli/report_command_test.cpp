@@ -158,7 +158,6 @@ private Q_SLOTS:
                  QStringLiteral("NORTH-01-2026-05-04"));
         QCOMPARE(deployment[QStringLiteral("start_from")].toString(),
                  QStringLiteral("cameras_table"));
-        QCOMPARE(deployment[QStringLiteral("model")].toString(), QStringLiteral("Kes SigmaMG"));
         // The first day holds the two times after the start, the others all four.
         const QJsonArray days = json[QStringLiteral("days")].toArray();
         QCOMPARE(days.first()[QStringLiteral("time_lapse_times")].toInt(), 2);

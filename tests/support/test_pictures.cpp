@@ -100,6 +100,9 @@ QString exifTime(const QDateTime& time) {
     return time.toString(QStringLiteral("yyyy:MM:dd HH:mm:ss"));
 }
 
+namespace {
+
+// A TIFF structure as an APP1 "Exif" segment holds it (without the "Exif\0\0" before it).
 QByteArray tiffBytes(const PictureTags& tags, const ExifLayout& layout) {
     const bool big = layout.bigEndian;
     Directory ifd0;
@@ -184,6 +187,8 @@ QByteArray tiffBytes(const PictureTags& tags, const ExifLayout& layout) {
     }
     return w.bytes();
 }
+
+} // namespace
 
 QByteArray jpegPicture(const std::optional<PictureTags>& tags, const ExifLayout& layout) {
     const int width = tags ? tags->width : 16;

@@ -28,9 +28,6 @@ struct PictureTags {
     bool pixelDimensions = true; // PixelXDimension and PixelYDimension in the EXIF IFD
 };
 
-// A TIFF structure as an APP1 "Exif" segment holds it (without the "Exif\0\0" before it).
-QByteArray tiffBytes(const PictureTags& tags, const ExifLayout& layout);
-
 // A JPEG of the given size drawn by Qt's image writer, with an APP1 segment of EXIF after its
 // start marker; without tags, the picture alone.
 QByteArray jpegPicture(const std::optional<PictureTags>& tags, const ExifLayout& layout = {});
