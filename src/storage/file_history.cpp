@@ -112,8 +112,8 @@ KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const
     // The bytes first: an entry counts once its description is there.
     QString problem = storage::writeWhole(root_ + u'/' + id + QStringLiteral(".dat"), bytes);
     if (problem.isEmpty())
-        problem =
-            storage::writeWhole(root_ + u'/' + id + QStringLiteral(".json"), QJsonDocument(meta).toJson());
+        problem = storage::writeWhole(root_ + u'/' + id + QStringLiteral(".json"),
+                                      QJsonDocument(meta).toJson());
     if (problem.isEmpty())
         problem = storage::syncFolder(root_);
     if (!problem.isEmpty()) {

@@ -82,7 +82,7 @@ Refusal OpenFolder::openFailure() const {
     const int error = handle_->error;
     if (handle_->fd >= 0)
         return {};
-    return {error == ENAMETOOLONG                     ? WriteFailure::PathTooLong
+    return {error == ENAMETOOLONG                 ? WriteFailure::PathTooLong
             : error == ENOENT || error == ENOTDIR ? WriteFailure::FolderMissing
                                                   : WriteFailure::Other,
             qt_error_string(error)};

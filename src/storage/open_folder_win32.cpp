@@ -31,10 +31,9 @@ std::optional<FileId> idOf(HANDLE handle) {
 
 // Opens a folder for its identity alone.
 std::optional<FileId> folderIdAt(const std::wstring& path) {
-    const HANDLE folder =
-        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE folder = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (folder == INVALID_HANDLE_VALUE)
         return std::nullopt;
     const auto id = idOf(folder);
@@ -102,8 +101,9 @@ struct AlignedBuffer {
 // The sector size of the volume, at least 4096 bytes: unbuffered reads take whole sectors.
 DWORD sectorSize(const std::wstring& root) {
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
-    if (!root.empty() && GetDiskFreeSpaceW(root.c_str(), &sectorsPerCluster, &bytesPerSector,
-                                           &freeClusters, &clusters) &&
+    if (!root.empty() &&
+        GetDiskFreeSpaceW(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters,
+                          &clusters) &&
         bytesPerSector > 4096)
         return bytesPerSector;
     return 4096;
@@ -129,10 +129,9 @@ OpenFolder::OpenFolder(const QString& path)
     if (!handle_->path.empty() && handle_->path.back() != L'\\')
         handle_->path += L'\\';
     // Shared for reading and writing, not for deleting: the folder stays where it is while open.
-    handle_->folder =
-        CreateFileW(handle_->path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    handle_->folder = CreateFileW(handle_->path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle_->folder == INVALID_HANDLE_VALUE) {
         handle_->error = GetLastError();
         return;

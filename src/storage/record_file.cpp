@@ -41,9 +41,9 @@ QString randomLetters() {
 // Keeps in the history what the folder holds under that name, unless it holds these very bytes.
 // `result` tells whether a copy was kept, or why none could be; `keptId` names the entry, so that
 // a write that fails before its rename can take it back.
-void keepOldFile(FileHistory& history, const storage::OpenFolder& folder,
-                 const QString& folderPath, const QString& fileName, const QByteArray& bytes,
-                 const VolumeIdentity& volume, WriteResult& result, QString& keptId) {
+void keepOldFile(FileHistory& history, const storage::OpenFolder& folder, const QString& folderPath,
+                 const QString& fileName, const QByteArray& bytes, const VolumeIdentity& volume,
+                 WriteResult& result, QString& keptId) {
     const auto old = folder.read(fileName, FileHistory::largestKept);
     if (!old)
         return;

@@ -73,10 +73,10 @@ WriterLock::State WriterLock::acquire(quint64 device, quint64 inode, const QStri
     const QDeadlineTimer deadline(waitMs);
     for (;;) {
         // Never through a link: a redirection is opened as itself and refused below.
-        const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        const HANDLE file =
+            CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             const DWORD error = GetLastError();
             // A lock file on its way out refuses to open until its last handle is closed.
