@@ -134,6 +134,23 @@ private Q_SLOTS:
         QVERIFY2(shown.out.contains(u"tv_mode: 1\r\n"_s), qPrintable(shown.out));
     }
 
+    // The settings sheet is laid out by its own program beside the command.
+    void settingsSheetAsPdf() {
+        const QString card = dir.filePath(u"sheet-card"_s);
+        QVERIFY(QDir().mkpath(card));
+        const QString settings = WineRunner::windowsPath(dir.filePath(u"sheet.ini"_s));
+        QCOMPARE(wine.kestrova(menuArguments(WineRunner::windowsPath(card), u"1"_s), settings)
+                     .exitCode,
+                 0);
+        const QString pdf = dir.filePath(u"sheet.pdf"_s);
+        const ProcessResult sheet =
+            wine.kestrova({u"sheet"_s, WineRunner::windowsPath(card), u"--pdf"_s,
+                           WineRunner::windowsPath(pdf), u"--model"_s, u"7"_s},
+                          settings);
+        QVERIFY2(sheet.exitCode == 0, qPrintable(sheet.err));
+        QVERIFY(fileBytes(pdf).startsWith("%PDF-"));
+    }
+
     // What is no regular file is named as what it is and never read, nor is a file too large.
     void readsStopAtWhatIsNoFile_data() {
         QTest::addColumn<QString>("path");
