@@ -139,9 +139,9 @@ private Q_SLOTS:
         const QString card = dir.filePath(u"sheet-card"_s);
         QVERIFY(QDir().mkpath(card));
         const QString settings = WineRunner::windowsPath(dir.filePath(u"sheet.ini"_s));
-        QCOMPARE(wine.kestrova(menuArguments(WineRunner::windowsPath(card), u"1"_s), settings)
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            wine.kestrova(menuArguments(WineRunner::windowsPath(card), u"1"_s), settings).exitCode,
+            0);
         const QString pdf = dir.filePath(u"sheet.pdf"_s);
         const ProcessResult sheet =
             wine.kestrova({u"sheet"_s, WineRunner::windowsPath(card), u"--pdf"_s,
