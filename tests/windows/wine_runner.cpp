@@ -46,6 +46,10 @@ ProcessResult WineRunner::wine(const QStringList& arguments) const {
     return runProgram(QStringLiteral("wine"), arguments, {}, wineEnvironment(prefix_));
 }
 
+void WineRunner::waitForAll() const {
+    runProgram(QStringLiteral("wineserver"), {QStringLiteral("-w")}, {}, wineEnvironment(prefix_));
+}
+
 QString WineRunner::windowsPath(const QString& linuxPath) {
     return QStringLiteral("Z:") + QFileInfo(linuxPath).absoluteFilePath().replace(u'/', u'\\');
 }

@@ -18,8 +18,10 @@ public:
 
     // Runs kestrova.exe to its end with the preferences in that INI file (a Windows path).
     ProcessResult kestrova(const QStringList& arguments, const QString& settingsFile = {}) const;
-    // Runs another program of Wine's own (reg, wineboot) in the prefix.
+    // Runs another program (Wine's own reg, wineboot, or an installer) in the prefix.
     ProcessResult wine(const QStringList& arguments) const;
+    // Waits until every program of the prefix has ended.
+    void waitForAll() const;
 
     // The Windows name of a Linux path, through the drive Wine maps to /.
     static QString windowsPath(const QString& linuxPath);

@@ -151,6 +151,40 @@ private Q_SLOTS:
         QVERIFY(fileBytes(pdf).startsWith("%PDF-"));
     }
 
+    // The installer puts the programs into the user's own programs folder with a Start-menu
+    // entry, and its uninstaller takes away exactly that.
+    void installerInstallsAndUninstallsCleanly() {
+        const QStringList installers =
+            QDir(QStringLiteral(KESTROVA_WINDOWS_INSTALLERS))
+                .entryList({u"kestrova-setup-*-windows-x64.exe"_s}, QDir::Files, QDir::Time);
+        QVERIFY2(!installers.isEmpty(), "make windows built no installer");
+        const QString installed = wine.localAppData() + u"/Programs/Kestrova Setup"_s;
+        const QString shortcut =
+            wine.localAppData() +
+            u"/../Roaming/Microsoft/Windows/Start Menu/Programs/Kestrova Setup.lnk"_s;
+        const QString uninstallKey =
+            u"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KestrovaSetup"_s;
+
+        QCOMPARE(wine.wine({QStringLiteral(KESTROVA_WINDOWS_INSTALLERS "/") + installers.first(),
+                            u"/S"_s})
+                     .exitCode,
+                 0);
+        wine.waitForAll();
+        QVERIFY(QFileInfo::exists(installed + u"/kestrova-setup.exe"_s));
+        QVERIFY(QFileInfo::exists(installed + u"/plugins/platforms/qwindows.dll"_s));
+        QVERIFY(QFileInfo::exists(shortcut));
+        QCOMPARE(wine.wine({u"reg"_s, u"query"_s, uninstallKey}).exitCode, 0);
+        QCOMPARE(wine.kestrova({u"--version"_s}).exitCode, 0);
+
+        QCOMPARE(
+            wine.wine({WineRunner::windowsPath(installed + u"/uninstall.exe"_s), u"/S"_s}).exitCode,
+            0);
+        wine.waitForAll();
+        QVERIFY(!QFileInfo::exists(installed));
+        QVERIFY(!QFileInfo::exists(shortcut));
+        QVERIFY(wine.wine({u"reg"_s, u"query"_s, uninstallKey}).exitCode != 0);
+    }
+
     // What is no regular file is named as what it is and never read, nor is a file too large.
     void readsStopAtWhatIsNoFile_data() {
         QTest::addColumn<QString>("path");
