@@ -212,10 +212,11 @@ void OpenFolder::removeLeftovers(const QString& fileName, qint64 recordSize) con
 }
 
 std::optional<BoundedRead> OpenFolder::read(const QString& fileName, qint64 limit) const {
-    // A link is opened as itself, never followed.
-    const HANDLE file = CreateFileW(handle_->pathOf(fileName).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    // A link is opened as itself, never followed; a folder opens too, to be named as one.
+    const HANDLE file =
+        CreateFileW(handle_->pathOf(fileName).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND)

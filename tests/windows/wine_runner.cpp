@@ -18,7 +18,8 @@ QProcessEnvironment wineEnvironment(const QString& prefix) {
     // Arguments reach the program as the UTF-8 text they are.
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.insert(QStringLiteral("DISPLAY"), QString());
+    // The desktop's own platform plugin, the one the Windows programs ship.
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString());
     return environment;
 }
 
