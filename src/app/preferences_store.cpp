@@ -22,11 +22,13 @@ const QString folderVolumeLabelKey = QStringLiteral("folderVolumeLabel");
 // Far more than the few values a preferences file holds.
 constexpr qint64 largestIni = 64 * 1024;
 
+#ifndef Q_OS_WIN
 // The INI file QSettings would read for the user's preferences, as it names it.
 QString platformIniFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Kestrova/Kestrova Setup.ini");
 }
+#endif
 
 // QSettings reads the whole INI file as it opens it, and waits forever on a FIFO: only a
 // regular file of a preferences file's size is handed to it. Why not, for any other.
