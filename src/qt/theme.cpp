@@ -11,6 +11,9 @@
 // The icons are compiled into a static library: bring them in explicitly.
 static void loadIconResources() {
     Q_INIT_RESOURCE(icons);
+#ifdef Q_OS_WIN
+    Q_INIT_RESOURCE(windows_icons);
+#endif
 }
 
 namespace kestrova::qt {

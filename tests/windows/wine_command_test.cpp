@@ -20,7 +20,7 @@ namespace {
 const QStringList mmsSets{u"phone1=13800138000"_s, u"email=相机@例子.cn"_s};
 const QStringList smtpSets{u"server=smtp.example.com"_s,     u"port=25"_s,
                            u"sender=trailcam@example.com"_s, u"sender_password=mail-pw"_s,
-                           u"recipient=owner@example.org"_s, u"account=猎人甲"_s};
+                           u"recipient=owner@example.org"_s, u"sender_password=猎人密码"_s};
 
 QStringList withSets(QStringList arguments, const QStringList& sets) {
     for (const QString& set : sets)
@@ -104,11 +104,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::newRow("version") << QStringList{u"--version"_s} << QString();
         QTest::newRow("inspect menu.dat")
-            << QStringList{u"inspect"_s, u"--model"_s, u"7"_s} << u"menu.dat"_s;
+            << QStringList{u"inspect"_s, u"--model"_s, u"7"_s, u"--card-size"_s, u"32G"_s}
+            << u"menu.dat"_s;
         QTest::newRow("inspect setup.dat as JSON")
-            << QStringList{u"inspect"_s, u"--json"_s} << u"setup.dat"_s;
+            << QStringList{u"inspect"_s, u"--json"_s, u"--card-size"_s, u"32G"_s} << u"setup.dat"_s;
         QTest::newRow("inspect smtp.dat")
-            << QStringList{u"inspect"_s, u"--language"_s, u"2"_s} << u"smtp.dat"_s;
+            << QStringList{u"inspect"_s, u"--language"_s, u"2"_s, u"--card-size"_s, u"32G"_s}
+            << u"smtp.dat"_s;
     }
     void sameReport() {
         QFETCH(QStringList, arguments);
