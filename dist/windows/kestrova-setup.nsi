@@ -2,11 +2,12 @@
 ; the user's own programs folder, with a Start-menu entry and an entry in Apps & features whose
 ; uninstaller removes every file it put there and nothing else.
 ;
-; makensis -DVERSION=1.3.10 -DSTAGE=<program folder> -DLISTS=<folder of files.nsh, unfiles.nsh>
-;          -DOUTFILE=<installer.exe> kestrova-setup.nsi
+; makensis -DVERSION=1.3.10 -DLISTS=<folder of files.nsh, unfiles.nsh> -DOUTFILE=<installer.exe>
+;          kestrova-setup.nsi
 ; scripts/build-windows writes the two lists from the program's folder.
 
-Unicode true
+; A 64-bit installer for the 64-bit programs: it runs wherever they do.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

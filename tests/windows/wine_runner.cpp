@@ -51,6 +51,11 @@ void WineRunner::waitForAll() const {
     runProgram(QStringLiteral("wineserver"), {QStringLiteral("-w")}, {}, wineEnvironment(prefix_));
 }
 
+void WineRunner::restart() const {
+    runProgram(QStringLiteral("wineserver"), {QStringLiteral("-k")}, {}, wineEnvironment(prefix_));
+    waitForAll();
+}
+
 QString WineRunner::windowsPath(const QString& linuxPath) {
     return QStringLiteral("Z:") + QFileInfo(linuxPath).absoluteFilePath().replace(u'/', u'\\');
 }

@@ -22,6 +22,8 @@ public:
     ProcessResult wine(const QStringList& arguments) const;
     // Waits until every program of the prefix has ended.
     void waitForAll() const;
+    // Ends Wine's server of the prefix, so that the next program reads its drives anew.
+    void restart() const;
 
     // The Windows name of a Linux path, through the drive Wine maps to /.
     static QString windowsPath(const QString& linuxPath);

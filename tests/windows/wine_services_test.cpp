@@ -94,13 +94,15 @@ private Q_SLOTS:
         QVERIFY(QFile::link(drive, link));
         reg({u"add"_s, u"HKLM\\Software\\Wine\\Drives"_s, u"/v"_s, u"k:"_s, u"/d"_s, u"floppy"_s,
              u"/f"_s});
-        // The drive's kind is read as Wine starts.
-        wine.wine({u"wineboot"_s, u"--shutdown"_s});
+        // The drive, its kind and its label are read as Wine starts.
+        wine.restart();
 
         const ProcessResult cards = wine.kestrova({u"cards"_s, u"--json"_s});
         QCOMPARE(cards.exitCode, 0);
         QJsonObject card;
-        for (const QJsonValue entry : QJsonDocument::fromJson(cards.out.toUtf8()).array()) {
+        const QJsonArray listed =
+            QJsonDocument::fromJson(cards.out.toUtf8()).object()[u"cards"_s].toArray();
+        for (const QJsonValue entry : listed) {
             if (entry[u"mount_point"_s].toString() == u"K:\\")
                 card = entry.toObject();
         }
@@ -128,7 +130,8 @@ private Q_SLOTS:
         reg({u"delete"_s, machine, u"/f"_s});
         reg({u"delete"_s, user, u"/f"_s});
         QCOMPARE(shown.exitCode, 0);
-        QVERIFY2(shown.out.contains(u"preferences: HKEY_CURRENT_USER"_s + appPaths),
+        // Qt names a registry key with a backslash in front.
+        QVERIFY2(shown.out.contains(u"preferences: \\HKEY_CURRENT_USER"_s + appPaths),
                  qPrintable(shown.out));
         QVERIFY2(shown.out.contains(u"model: 6 ("_s), qPrintable(shown.out));
         QVERIFY2(shown.out.contains(u"tv_mode: 1\r\n"_s), qPrintable(shown.out));
