@@ -1,27 +1,28 @@
-#!/ usr / bin / env bash
-#kestrova - setup.exe under Wine on Xvfb, in English and in Chinese(the language a first start
-#takes from the system's): its main window, then the camera form its first button opens, each
-#into a PNG of OUT(main - en.png, camera - form - en.png, ...).Fails when a window does not open;
-#a first start without an INI file leaves its preferences in the user's own registry key.
+#!/usr/bin/env bash
+# kestrova-setup.exe under Wine on Xvfb, in English and in Chinese (the language a first start
+# takes from the system's): its main window, then the camera form its first button opens, each
+# into a PNG of OUT (main-en.png, camera-form-en.png, ...). Fails when a window does not open;
+# a first start without an INI file leaves its preferences in the user's own registry key.
 #
-#wine_windows.sh STAGE OUT(STAGE : the program's folder of `make windows`)
+#   wine_windows.sh STAGE OUT     (STAGE: the program's folder of `make windows`)
 #
-#Exits 77(skipped)where the Windows programs are not built or Wine is missing.
-set - euo pipefail stage = $1 out = $2 if[!-f "$stage/kestrova-setup.exe"]; then
+# Exits 77 (skipped) where the Windows programs are not built or Wine is missing.
+set -euo pipefail
+stage=$1
+out=$2
+if [ ! -f "$stage/kestrova-setup.exe" ]; then
   echo "SKIP: the Windows programs are not built here ($stage/kestrova-setup.exe is missing): scripts/build-windows-qt, then make windows"
   exit 77
 fi
-for tool in wine xvfb-run xdotool xwd xwdtopnm pnmtopng;
-do
-    command - v "$tool" > / dev / null || {
-        echo "SKIP: $tool is missing (make windows installs it)";
-        exit 77;
-    }
+for tool in wine xvfb-run xdotool xwd xwdtopnm pnmtopng; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing (make windows installs it)"; exit 77; }
 done
 
-    export WINEPREFIX WINEPREFIX = $(cd "$stage/.." && pwd) / wineprefix export WINEDEBUG =
-                                       -all WINEDLLOVERRIDES =
-                                           "mscoree,mshtml=" mkdir - p "$out" rm - f "$out"/*.png
+export WINEPREFIX
+WINEPREFIX=$(cd "$stage/.." && pwd)/wineprefix
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$out"
+rm -f "$out"/*.png
 
 # Runs inside Xvfb: one language's start, its windows, and the shots.
 run() {
