@@ -8,6 +8,11 @@
 #
 # Exits 77 (skipped) where the Windows programs are not built or Wine is missing.
 set -euo pipefail
+inside=false
+if [ "${1:-}" = --inside-xvfb ]; then
+  inside=true
+  shift
+fi
 stage=$1
 out=$2
 if [ ! -f "$stage/kestrova-setup.exe" ]; then
@@ -24,9 +29,10 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$out"
 rm -f "$out"/*.png
 
+appPaths='HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Kestrova.exe'
+
 # Runs inside Xvfb: one language's start, its windows, and the shots.
 run() {
-  set -euo pipefail
   local lang=$1 name=$2
   shot() { xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$out/$1.png"; }
   windows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort || true; }
@@ -58,15 +64,16 @@ run() {
   form=$(new_window "$before") || { echo "no camera form ($name)" >&2; shot "failed-$name"; return 1; }
   sleep 3
   shot "camera-form-$name"
-  echo "$name: main window $(xdotool getwindowname "$main"), form $(xdotool getwindowname "$form")"
+  echo "$name: the form \"$(xdotool getwindowname "$form" 2>/dev/null || true)\" opened"
   kill "$program" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
 }
-export -f run
-export appPaths='HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Kestrova.exe'
-export stage out
-
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'run en_US.UTF-8 en && run zh_CN.UTF-8 zh'
+if $inside; then
+  run en_US.UTF-8 en
+  run zh_CN.UTF-8 zh
+  exit 0
+fi
+xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside-xvfb "$stage" "$out"
 # The first start wrote its preferences to the user's key, the machine's being left alone.
 wine reg query "$appPaths" /v Company | grep -q "Kestrova Imaging" ||
   { echo "the preferences are not in $appPaths" >&2; exit 1; }
