@@ -79,7 +79,7 @@ std::optional<QString> DeployLog::open(const QString& path) {
     if (file->size() == 0) {
         if (file->write(header) != header.size())
             return file->errorString();
-        if (const auto problem = synced(*file))
+        if (auto problem = synced(*file))
             return problem;
     } else if (!file->seek(0) || file->read(header.size()) != header) {
         return QStringLiteral("it is not a deployment log of this program (its first line is not "
