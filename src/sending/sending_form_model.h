@@ -251,6 +251,7 @@ private:
         std::sort(steps.begin(), steps.end(),
                   [](const auto& a, const auto& b) { return a.first < b.first; });
         std::vector<const Row*> order;
+        order.reserve(steps.size());
         for (const auto& step : steps)
             order.push_back(step.second);
         return order;
