@@ -53,7 +53,7 @@ void writePdf(const QString& out, const QString& html) {
         fail(ExitWriteFailed,
              QStringLiteral("cannot write %1: %2")
                  .arg(escapedText(out),
-                      QString::fromLocal8Bit(pdf.readAllStandardError()).trimmed()));
+                      escapedText(QString::fromLocal8Bit(pdf.readAllStandardError()).trimmed())));
 }
 
 } // namespace
@@ -133,7 +133,7 @@ int runSheet(const QStringList& arguments) {
     }
     const QString out = parser.value(pdfOption);
     writePdf(out, plan::sheetPage(sheets));
-    printLine(out);
+    printLine(escapedText(out));
     return ExitOk;
 }
 

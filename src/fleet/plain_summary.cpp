@@ -9,6 +9,7 @@ QString plainSummary(const std::vector<PreparedFile>& files, int model) {
     const CameraModel& camera = cameraModel(model);
     plan::PlanInputs inputs;
     inputs.tellClock = false;
+    inputs.nameRecipients = false;
     QStringList sentences;
     for (const PreparedFile& file : files) {
         switch (file.part) {

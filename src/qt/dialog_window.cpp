@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include <algorithm>
@@ -33,7 +35,7 @@ namespace {
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::Edit || kind == ControlKind::List ||
-           kind == ControlKind::Summary || kind == ControlKind::ListBox;
+           kind == ControlKind::Summary || kind == ControlKind::Table;
 }
 
 } // namespace
@@ -214,11 +216,24 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         w = lines;
         break;
     }
-    case ControlKind::ListBox: {
-        auto* lines = new QListWidget(this);
-        lines->setSelectionMode(QAbstractItemView::NoSelection);
-        lines->setWordWrap(true);
-        w = lines;
+    case ControlKind::Table: {
+        // Cells wrap rather than being cut: a row grows for a long reason.
+        auto* table = new QTreeWidget(this);
+        table->setRootIsDecorated(false);
+        table->setItemsExpandable(false);
+        table->setWordWrap(true);
+        table->setUniformRowHeights(false);
+        table->setTextElideMode(Qt::ElideNone);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        table->header()->setStretchLastSection(true);
+        table->header()->setSectionsMovable(false);
+        connect(table, &QTreeWidget::itemActivated, this, [this, id, table](QTreeWidgetItem* item) {
+            const int row = table->indexOfTopLevelItem(item);
+            dispatch([this, id, row] { model_.rowActivated(id, row); });
+        });
+        w = table;
         break;
     }
     case ControlKind::Icon: {
@@ -382,20 +397,11 @@ void DialogWindow::showControl(const ControlTemplate& control) {
         showLines(static_cast<QListWidget*>(w), state);
         w->setAccessibleName(state.caption);
         break;
-    case ControlKind::ListBox: {
-        auto* lines = static_cast<QListWidget*>(w);
-        QStringList shown;
-        for (int i = 0; i < lines->count(); ++i)
-            shown << lines->item(i)->text();
-        if (shown != state.entries) {
-            lines->clear();
-            lines->addItems(state.entries);
-            lines->scrollToBottom();
-        }
+    case ControlKind::Table:
+        showTable(static_cast<QTreeWidget*>(w), state);
         w->setAccessibleName(labelsFor_.contains(control.id) ? labelsFor_.at(control.id)->text()
                                                              : QString());
         break;
-    }
     case ControlKind::Frame:
     case ControlKind::Icon:
         break;
@@ -424,6 +430,48 @@ void DialogWindow::showLines(QListWidget* lines, const dialog::ControlState& sta
     }
     if (first)
         lines->scrollToTop();
+}
+
+void DialogWindow::showTable(QTreeWidget* table, const dialog::ControlState& state) {
+    if (table->columnCount() != state.columns.size() ||
+        table->headerItem()->text(0) != state.columns.value(0)) {
+        table->setColumnCount(int(state.columns.size()));
+        table->setHeaderLabels(state.columns);
+        // The first columns share seven tenths of the width; the last, the longest, the rest.
+        const int width =
+            table->contentsRect().width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int others = int(state.columns.size()) - 1;
+        for (int column = 0; column < others; ++column)
+            table->setColumnWidth(column, width * 7 / (10 * others));
+    }
+    // Only the rows that changed: the owner's place in the table stays where it was.
+    while (table->topLevelItemCount() > state.rows.size())
+        delete table->takeTopLevelItem(table->topLevelItemCount() - 1);
+    const QIcon marker = style()->standardIcon(QStyle::SP_ArrowRight);
+    for (qsizetype row = 0; row < state.rows.size(); ++row) {
+        QTreeWidgetItem* item = table->topLevelItem(int(row));
+        if (!item)
+            item = new QTreeWidgetItem(table);
+        const bool marked = row == state.marked;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString cell = state.rows[row].value(column);
+            if (item->text(column) != cell) {
+                item->setText(column, cell);
+                item->setToolTip(column, cell);
+            }
+            QFont font = item->font(column);
+            if (font.bold() != marked) {
+                font.setBold(marked);
+                item->setFont(column, font);
+            }
+        }
+        if (item->data(0, Qt::UserRole).toBool() != marked) {
+            item->setIcon(0, marked ? marker : QIcon());
+            item->setData(0, Qt::UserRole, marked);
+            if (marked)
+                table->scrollToItem(item);
+        }
+    }
 }
 
 QString DialogWindow::shownCaption(const ControlTemplate& control,

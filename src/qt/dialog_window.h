@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QTimer;
+class QTreeWidget;
 
 namespace kestrova::qt {
 
@@ -54,6 +55,7 @@ private:
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
     void showLines(QListWidget* lines, const dialog::ControlState& state);
+    void showTable(QTreeWidget* table, const dialog::ControlState& state);
     void showContextMenu(const QPoint& globalPos);
     QString shownCaption(const dialog::ControlTemplate& control,
                          const dialog::ControlState& state) const;

@@ -231,12 +231,12 @@ std::optional<QByteArray> readFromDevice(int folder, const QString& fileName, qi
 // Writes the bytes under a name of this writer's own, made anew, flushed to the device; the
 // name, or the system's error number.
 std::optional<QString> writeTemporary(int folder, const QString& fileName, const QByteArray& bytes,
-                                      int& error) {
+                                      mode_t mode, int& error) {
     for (int attempt = 0; attempt < 20; ++attempt) {
         const QString name = temporaryFileName(fileName, randomLetters());
         const QByteArray encoded = nameBytes(name);
         const int fd = ::openat(folder, encoded.constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0) {
@@ -327,7 +327,8 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     };
 
     int error = 0;
-    const auto temporary = writeTemporary(open.fd(), fileName, bytes, error);
+    const auto temporary =
+        writeTemporary(open.fd(), fileName, bytes, options.privateFile ? 0600 : 0666, error);
     if (!temporary) {
         dropKeptCopy();
         return failed(result, classify(error, open.fd(), bytes.size()), qt_error_string(error));

@@ -37,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 2);
         QVERIFY2(
             result.err.startsWith(
-                QStringLiteral("kestrova: the cameras table %1, row 3 (camera \"N-02\"), column "
+                QStringLiteral("kestrova: the cameras table %1: row 3 (camera \"N-02\"), column "
                                "video_length: video_length: ")
                     .arg(cameras)),
             qPrintable(result.err));
