@@ -35,8 +35,8 @@ int kitModel(const QCommandLineParser& parser, const ProcessOptions& process, co
              ? QStringLiteral("--model is required: the files in %1 do not tell which model wrote "
                               "them")
                    .arg(escapedText(folder))
-             : QStringLiteral("--model is required: the files in %1 could be those of models %2 "
-                              "(a menu.dat does not say which model wrote it)")
+             : QStringLiteral("--model is required: the files in %1 could have been written "
+                              "for models %2 (they do not say which)")
                    .arg(escapedText(folder), named.join(QStringLiteral(", "))));
 }
 

@@ -1,8 +1,8 @@
 #include "fleet/card_writer.h"
 
 #include "i18n/fleet_texts.h"
+#include "i18n/language.h"
 #include "i18n/messages.h"
-#include "plan/amounts.h"
 #include "storage/bounded_read.h"
 
 #include <QFileInfo>
@@ -19,7 +19,9 @@ using i18n::Wording;
 constexpr qint64 readBackLimit = 64 * 1024;
 
 Wording sizeWording(qint64 bytes) {
-    return Wording::byLanguage([bytes](int language) { return plan::sizeText(bytes, language); });
+    return Wording::byLanguage([bytes](int language) {
+        return i18n::localeOf(language).formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+    });
 }
 
 } // namespace

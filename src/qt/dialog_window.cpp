@@ -20,8 +20,8 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
+#include <QTableWidget>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QWindow>
 
 #include <algorithm>
@@ -218,19 +218,18 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
     }
     case ControlKind::Table: {
         // Cells wrap rather than being cut: a row grows for a long reason.
-        auto* table = new QTreeWidget(this);
-        table->setRootIsDecorated(false);
-        table->setItemsExpandable(false);
+        auto* table = new QTableWidget(this);
         table->setWordWrap(true);
-        table->setUniformRowHeights(false);
         table->setTextElideMode(Qt::ElideNone);
         table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-        table->header()->setStretchLastSection(true);
-        table->header()->setSectionsMovable(false);
-        connect(table, &QTreeWidget::itemActivated, this, [this, id, table](QTreeWidgetItem* item) {
-            const int row = table->indexOfTopLevelItem(item);
+        table->verticalHeader()->hide();
+        table->horizontalHeader()->setStretchLastSection(true);
+        table->horizontalHeader()->setSectionsMovable(false);
+        connect(table, &QTableWidget::cellActivated, this, [this, id](int row) {
             dispatch([this, id, row] { model_.rowActivated(id, row); });
         });
         w = table;
@@ -398,7 +397,7 @@ void DialogWindow::showControl(const ControlTemplate& control) {
         w->setAccessibleName(state.caption);
         break;
     case ControlKind::Table:
-        showTable(static_cast<QTreeWidget*>(w), state);
+        showTable(static_cast<QTableWidget*>(w), state);
         w->setAccessibleName(labelsFor_.contains(control.id) ? labelsFor_.at(control.id)->text()
                                                              : QString());
         break;
@@ -432,46 +431,56 @@ void DialogWindow::showLines(QListWidget* lines, const dialog::ControlState& sta
         lines->scrollToTop();
 }
 
-void DialogWindow::showTable(QTreeWidget* table, const dialog::ControlState& state) {
-    if (table->columnCount() != state.columns.size() ||
-        table->headerItem()->text(0) != state.columns.value(0)) {
-        table->setColumnCount(int(state.columns.size()));
-        table->setHeaderLabels(state.columns);
-        // The first columns share seven tenths of the width; the last, the longest, the rest.
+void DialogWindow::showTable(QTableWidget* table, const dialog::ControlState& state) {
+    const auto columns = int(state.columns.size());
+    if (table->columnCount() != columns) {
+        table->setColumnCount(columns);
+        // The first columns share three fifths of the width; the last, the longest, the rest.
         const int width =
             table->contentsRect().width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const int others = int(state.columns.size()) - 1;
-        for (int column = 0; column < others; ++column)
-            table->setColumnWidth(column, width * 7 / (10 * others));
+        for (int column = 0; column + 1 < columns; ++column)
+            table->setColumnWidth(column, width * 3 / (5 * (columns - 1)));
     }
-    // Only the rows that changed: the owner's place in the table stays where it was.
-    while (table->topLevelItemCount() > state.rows.size())
-        delete table->takeTopLevelItem(table->topLevelItemCount() - 1);
+    for (int column = 0; column < columns; ++column) {
+        if (!table->horizontalHeaderItem(column) ||
+            table->horizontalHeaderItem(column)->text() != state.columns[column])
+            table->setHorizontalHeaderItem(column, new QTableWidgetItem(state.columns[column]));
+    }
+    // Only the cells that changed: the owner's place in the table stays where it was.
+    bool changed = table->rowCount() != state.rows.size();
+    table->setRowCount(int(state.rows.size()));
     const QIcon marker = style()->standardIcon(QStyle::SP_ArrowRight);
-    for (qsizetype row = 0; row < state.rows.size(); ++row) {
-        QTreeWidgetItem* item = table->topLevelItem(int(row));
-        if (!item)
-            item = new QTreeWidgetItem(table);
+    for (int row = 0; row < table->rowCount(); ++row) {
         const bool marked = row == state.marked;
-        for (int column = 0; column < table->columnCount(); ++column) {
-            const QString cell = state.rows[row].value(column);
-            if (item->text(column) != cell) {
-                item->setText(column, cell);
-                item->setToolTip(column, cell);
+        for (int column = 0; column < columns; ++column) {
+            QTableWidgetItem* item = table->item(row, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                table->setItem(row, column, item);
             }
-            QFont font = item->font(column);
+            const QString cell = state.rows[row].value(column);
+            if (item->text() != cell) {
+                item->setText(cell);
+                item->setToolTip(cell);
+                changed = true;
+            }
+            QFont font = item->font();
             if (font.bold() != marked) {
                 font.setBold(marked);
-                item->setFont(column, font);
+                item->setFont(font);
+                changed = true;
             }
         }
-        if (item->data(0, Qt::UserRole).toBool() != marked) {
-            item->setIcon(0, marked ? marker : QIcon());
-            item->setData(0, Qt::UserRole, marked);
+        QTableWidgetItem* first = table->item(row, 0);
+        if (first && first->data(Qt::UserRole).toBool() != marked) {
+            first->setIcon(marked ? marker : QIcon());
+            first->setData(Qt::UserRole, marked);
             if (marked)
-                table->scrollToItem(item);
+                table->scrollToItem(first);
         }
     }
+    if (changed)
+        table->resizeRowsToContents();
 }
 
 QString DialogWindow::shownCaption(const ControlTemplate& control,
