@@ -659,6 +659,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 není dovoleno; použijte pozici 0..%2 nebo jednu z možností: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Zadejte celé číslo (zadáno %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Zadejte celé číslo od %1 do %2 (zadáno %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Telefonní číslo má nejvýše %1 číslic.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>

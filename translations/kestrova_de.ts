@@ -659,6 +659,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 ist nicht erlaubt; geben Sie einen Listenplatz 0..%2 oder einen dieser Werte an: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Geben Sie eine ganze Zahl ein (angegeben: %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Geben Sie eine ganze Zahl von %1 bis %2 ein (angegeben: %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Eine Telefonnummer hat höchstens %1 Ziffern.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>

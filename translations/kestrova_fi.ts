@@ -659,6 +659,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 ei käy; anna sijainti 0..%2 tai jokin näistä: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Anna kokonaisluku (annettu %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Anna kokonaisluku väliltä %1–%2 (annettu %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Puhelinnumerossa on enintään %1 numeroa.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>

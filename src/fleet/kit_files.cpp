@@ -54,6 +54,16 @@ Wording fieldErrorWording(const codec::FieldError& error, const QString& name) {
                                                  {number(error.lower), number(error.upper)}));
 }
 
+// A reader's refusal in any language, where it has words of ours for its reason.
+Wording readerWording(const ProfileError& error) {
+    if (!error.source)
+        return {};
+    QList<Wording> arguments;
+    for (const QString& argument : error.arguments)
+        arguments << Wording::value(argument);
+    return namedProblem(error.setting, Wording("ProfileReason", error.source, arguments));
+}
+
 QStringList settingNames(KitPart part) {
     return profileKeys(part).settings;
 }
@@ -162,15 +172,15 @@ private:
     std::optional<Settings> read(ProfileReader<Settings>& reader, const QJsonObject& section,
                                  KitPart part) {
         if (const auto error = reader.takeProfile(section))
-            return refuse({{}, error->message});
+            return refuse({{}, error->message, readerWording(*error)});
         const auto values = valuesFor(part, values_);
         for (const CameraValue* value : values) {
             if (const auto error = reader.takeAssignment(assignment(*value)))
-                return refuse({value->column, error->message});
+                return refuse({value->column, error->message, readerWording(*error)});
         }
         const ProfileRead<Settings> read = reader.settings();
         if (read.error)
-            return refuse(read.error->message, values);
+            return refuse(read.error->message, values, readerWording(*read.error));
         return read.settings;
     }
 
