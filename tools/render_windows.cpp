@@ -1,6 +1,10 @@
 // Renders every window of the program in every language into PNG files, for people to look at.
 #include "app/preferences_store.h"
 #include "app/setup_forms.h"
+#include "dialog/card_file_actions.h"
+#include "dialog/summary_strip.h"
+#include "fleet/deploy_log.h"
+#include "fleet/many_cards_form.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "qt/desktop.h"
@@ -9,8 +13,7 @@
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 #include "res/camera_templates.h"
-#include "dialog/card_file_actions.h"
-#include "dialog/summary_strip.h"
+#include "res/fleet_templates.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -18,8 +21,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,6 +150,68 @@ int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
     return page.save(out + QStringLiteral("/settings-sheet-en.png")) ? 2 : -1;
 }
 
+// The many-cards window in the middle of a season: cameras from a table, two with their card
+// done in an earlier run, one just done, one whose card was refused and is next again.
+int saveManyCardsShot(const app::SetupForms& forms, const QString& out, int language) {
+    using namespace res::many_cards;
+    QTemporaryDir files;
+    const QString kit = files.filePath(QStringLiteral("north.json"));
+    const QString cameras = files.filePath(QStringLiteral("north.csv"));
+    QFile table(cameras);
+    if (!table.open(QIODevice::WriteOnly))
+        return -1;
+    table.write("camera_id,locationName\nNORTH-01,Old oak\nNORTH-02,Beech ridge\n"
+                "NORTH-03,Stream crossing\nNORTH-04,Clearing\nNORTH-05,Fence line\n");
+    table.close();
+    fleet::DeployLog log;
+    if (log.open(files.filePath(QStringLiteral("north-log.csv"))))
+        return -1;
+    for (const char* id : {"NORTH-01", "NORTH-02"}) {
+        fleet::LogEntry entry;
+        entry.written =
+            QDateTime::fromString(QStringLiteral("2026-05-04T09:12:40+02:00"), Qt::ISODate);
+        entry.cameraId = QLatin1String(id);
+        entry.label = QStringLiteral("KES") + QLatin1String(id).right(2);
+        entry.result = QStringLiteral("done");
+        if (log.append(entry).problem)
+            return -1;
+    }
+    qt::SilentHost host;
+    const dialog::FormContext context{{language, language == i18n::Chinese, false}, 7, 0};
+    const auto model = forms.manyCards(context, host);
+    qt::DialogWindow window(*model);
+    auto* form = static_cast<fleet::ManyCardsForm*>(model.get());
+    for (const auto& [field, text] : {std::pair{kitField, kit}, std::pair{camerasField, cameras}}) {
+        form->dialog().setText(field, text);
+        form->editChanged(field);
+    }
+    form->dialog().setText(setupByField, QStringLiteral("Ann Smith"));
+    fleet::DeployObserver& run = *form;
+    const auto said = [language](i18n::FleetText id) { return i18n::fleetText(id, language); };
+    fleet::CardReport report;
+    report.camera = 2;
+    report.cameraName = QStringLiteral("NORTH-03");
+    report.card.mountPoint = QStringLiteral("/media/ann/KES03");
+    report.card.label = QStringLiteral("KES03");
+    report.card.uuid = QStringLiteral("5E1A-22C7");
+    report.text = said(i18n::FleetText::ResultDone);
+    run.cardFinished(report);
+    report.camera = 3;
+    report.cameraName = QStringLiteral("NORTH-04");
+    report.card.label = QStringLiteral("KES04");
+    report.card.uuid = QStringLiteral("7B02-91F0");
+    report.outcome = fleet::CardOutcome::Failed;
+    report.text = said(i18n::FleetText::ResultFailed).arg(said(i18n::FleetText::ReadOnlyCard));
+    run.cardFinished(report);
+    run.nextCamera(3);
+    run.status(
+        said(i18n::FleetText::InsertAnotherCardFor).arg(QStringLiteral("NORTH-04")).arg(4).arg(5));
+    return save(window, QStringLiteral("%1/many-cards-season-%2.png")
+                            .arg(out, QLatin1String(languageTag(language))))
+               ? 1
+               : -1;
+}
+
 } // namespace
 
 // render_windows OUT: every window in every language. With a flag, a smaller set in two
@@ -179,10 +244,11 @@ int main(int argc, char** argv) {
             app::ProcessState state{{language, language == i18n::Chinese, false}, 7, 0};
             const auto model = entry.make(state, host);
             qt::DialogWindow window(*model);
-            const QString stem = QStringLiteral("%1/%2-%3").arg(
-                out, entry.name, QLatin1String(languageTag(language)));
+            const QString stem = QStringLiteral("%1/%2-%3")
+                                     .arg(out, entry.name, QLatin1String(languageTag(language)));
             const int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
-                                    : save(window, stem + QStringLiteral(".png")) ? 1 : -1;
+                              : save(window, stem + QStringLiteral(".png")) ? 1
+                                                                            : -1;
             if (shots < 0) {
                 std::fprintf(stderr, "could not render %s\n", qPrintable(stem));
                 return 1;
@@ -229,6 +295,11 @@ int main(int argc, char** argv) {
         if (shots < 0)
             return 1;
         written += shots;
+        for (const int language : languages) {
+            if (saveManyCardsShot(forms, out, language) < 0)
+                return 1;
+            ++written;
+        }
     }
     for (const int language : {i18n::English, i18n::Chinese}) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"),
