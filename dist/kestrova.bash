@@ -36,6 +36,7 @@ _kestrova() {
         --pdf) _filedir pdf ;;
         --cameras | --log | --camtrap-dp) _filedir csv ;;
         --time) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")) ;;
+        --deployment-start) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S%:z)" -- "$cur")) ;;
         --set)
             if [[ $cur != *=* ]]; then
                 COMPREPLY=($(compgen -S = -W "$("$kestrova" --list-settings "$command" 2>/dev/null)" -- "$cur"))
