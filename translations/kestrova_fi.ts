@@ -113,6 +113,460 @@
     </message>
 </context>
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>Korttiraportti: %1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>Asennus: %1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>kamera %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>asentaja %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>%1 (%2) – %3 (%4): %n päivä.</numerusform>
+            <numerusform>%1 (%2) – %3 (%4): %n päivää.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>kameroiden taulukon mukaan</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>kun kortti kirjoitettiin</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>menu.dat-tiedoston asettama kello</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>ensimmäinen kuva</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>noudettu</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>viimeinen kuva</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>Kamera: %1. Se oli asetettu näin:</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>Kortilla ei ole luettavaa kameran valikkoa (menu.dat): aikataulua ei tiedetä.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>Toiminnassa: %1/%n päivä.</numerusform>
+            <numerusform>Toiminnassa: %1/%n päivää.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>Poissa toiminnasta: %1. Ajastettu kuvaus ei ottanut kuvaa yhtenäkään ajastaan.</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>Ei kuvia: %1. Kamera oli toiminnassa vähintään 24 tuntia ottamatta kuvaa.</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>Ei kuvia %1 – %2: %3 toiminta-aikaa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>Kortti täynnä: ei kuvaa %1 jälkeen eikä tilaa yhdellekään, %n päivä menetetty.</numerusform>
+            <numerusform>Kortti täynnä: ei kuvaa %1 jälkeen eikä tilaa yhdellekään, %n päivää menetetty.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>Kortti on täynnä ja SD-kierrätys on päällä: vanhimmat kuvat on korvattu.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>Kello: ensimmäinen kuva tuli %1 alun jälkeen.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>Kello: ensimmäinen kuva on päivätty %1 ennen alkua.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>Kello: %1 näyttää %2, otettu %3: kameran kello edistää %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>Kello: %1 näyttää %2, otettu %3: kameran kello jätättää %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>Kello: %1 näyttää %2, otettu %3: kameran kello on minuutilleen oikeassa.</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>Se on tunti: kesäaika?</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>Se on 12 tuntia: 12 tunnin kello luettu 24 tunnin kelloksi?</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>Kello: se edistää %1 päivässä.</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>Kello: se jätättää %1 päivässä.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>Kello: %n kuva on päivätty ennen asennuksen alkua (aikaisin %1).</numerusform>
+            <numerusform>Kello: %n kuvaa on päivätty ennen asennuksen alkua (aikaisin %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>Kello: %n kuva on päivätty ennen vuotta 2010.</numerusform>
+            <numerusform>Kello: %n kuvaa on päivätty ennen vuotta 2010.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>Kello: %n kuva on päivätty 2010-01-01 tai 2011-01-01, josta kameran kello alkaa virran katkettua.</numerusform>
+            <numerusform>Kello: %n kuvaa on päivätty 2010-01-01 tai 2011-01-01, josta kameran kello alkaa virran katkettua.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>Kello: %n päivänä, %1 – %2, kuvat noudattavat aikataulua vain %3 siirrettyinä: kesäaika.</numerusform>
+            <numerusform>Kello: %n päivänä, %1 – %2, kuvat noudattavat aikataulua vain %3 siirrettyinä: kesäaika.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>Kello: %n päivänä, %1 – %2, kuvat noudattavat aikataulua vain 12 tuntia siirrettyinä: 12 tunnin kello luettu 24 tunnin kelloksi.</numerusform>
+            <numerusform>Kello: %n päivänä, %1 – %2, kuvat noudattavat aikataulua vain 12 tuntia siirrettyinä: 12 tunnin kello luettu 24 tunnin kelloksi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>Kello: mitään vikaa ei löytynyt.</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>Kortti: kuvia %1 (%2), videoita %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>Vapaana kortilla: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>Vaurioitunut: %n tiedosto.</numerusform>
+            <numerusform>Vaurioituneita: %n tiedostoa.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>ja %n muu</numerusform>
+            <numerusform>ja %n muuta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>tyhjä (0 tavua)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>ei voi lukea: %1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>ei sitä, mitä sen nimi sanoo</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>ei loppumerkkiä: kameralta katkesi virta kirjoitettaessa</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>lyhyempi kuin sen otsake sanoo: kamera lakkasi kirjoittamasta sitä</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>sen otsake osoittaa tiedoston ulkopuolelle</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>Tiedostolaskuri alkoi alusta: %n numero löytyi kahdesti, muun muassa %1.</numerusform>
+            <numerusform>Tiedostolaskuri alkoi alusta: %n numeroa löytyi kahdesti, muun muassa %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n tiedosto ei kerro omaa aikaansa: tiedostojärjestelmän aika on sen tilalla (muun muassa %1).</numerusform>
+            <numerusform>%n tiedostoa ei kerro omaa aikaansa: tiedostojärjestelmän aika on sen tilalla (muun muassa %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>Kortilla ei ole kuvia eikä videoita.</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>Kuvia päivässä:</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>Mitattu verrattuna arvioon:</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>Kuvia: %1, arvio noin %2.</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>Kuvia: %1.</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>Laukaisuja päivässä: mitattu %1, oletettu %2.</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>Megatavua kuvaa kohden: mitattu %1, oletettu %2 (%3).</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>Seuraavaa asennusta varten: %1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>ennen asennusta</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>toiminnassa</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>ei kuvia</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>poissa toiminnasta</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>kortti täynnä</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>asennuksen jälkeen</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>Korttiraportti...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>Korttiraportti</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>Kortti tai kansio:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>Selaa...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>Lue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>Luetaan korttia: %1/%2 tiedostoa</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>Lukeminen peruutettiin.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 ei ole kansio.</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Vie Camtrap DP -muotoon...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>Camtrap DP -paketti on kansiossa %1 (kuvia ja videoita: %2).</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>Jätetty tyhjiksi, koska kortti tai loki ei tunne niitä: %1. Paketti on kelvollinen vasta, kun ne on täytetty.</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>Pakettia ei kirjoitettu: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>Kortille ei kirjoiteta mitään: valitse kansio muualta.</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>Käytä %1 laukaisua päivässä</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1, %2: kuvia %3, videoita %4, ajastettu kuvaus %5/%6.</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>Päivät:</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>arvio</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>Ensimmäinen kuva: %1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>Viimeinen kuva: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>(ei kuvaa)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>
@@ -657,6 +1111,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>Tiedosto %1, joka tässä kansiossa oli ennen %2, on peräisin kortilta %3; ei tiedetä, mikä kortti kansiossa nyt on. Kirjoitetaanko se takaisin?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>Tiedostoa %1 ei kirjoitettu takaisin: se on peräisin kortilta %2, mutta kansiossa on nyt kortti %3.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileReason</name>
@@ -982,7 +1441,7 @@
     <message>
         <source>Triggers a day that the interval allows: at most %1.</source>
         <comment>summary.trigger_cap</comment>
-        <translation>Laukaisuja päivässä, jotka ottoviive sallii: enintään %1.</translation>
+        <translation type="vanished">Laukaisuja päivässä, jotka ottoviive sallii: enintään %1.</translation>
     </message>
     <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
@@ -1017,12 +1476,7 @@
     <message>
         <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
         <comment>summary.messages_no_limit</comment>
-        <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>Dataa kuukaudessa: noin %1 MMS-viestejä.</translation>
+        <translation type="vanished">Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -1042,17 +1496,12 @@
     <message>
         <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
         <comment>summary.emails_no_limit</comment>
-        <translation>Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>Dataa kuukaudessa: noin %1 sähköpostia.</translation>
+        <translation type="vanished">Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
     </message>
     <message>
         <source>SMS remote control is on (%1 H).</source>
         <comment>summary.remote_on</comment>
-        <translation>Tekstiviestiohjaus on päällä (%1 H).</translation>
+        <translation type="vanished">Tekstiviestiohjaus on päällä (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -1163,6 +1612,216 @@
         <source>It e-mails each picture through %1, port %2.</source>
         <comment>summary.email_sends_unnamed</comment>
         <translation>Se lähettää jokaisen kuvan sähköpostilla palvelimen %1 kautta, portti %2.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Dataa kuukaudessa: noin %1 MMS-viesteinä.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Dataa kuukaudessa: noin %1 sähköposteina.</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Nämä ovat lomakkeen asetukset: niitä ei ole kirjoitettu kortille.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>Arvioiden oletukset</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Laukaisuja päivässä: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Kuva (%1): %2 Mt</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Sekunti videota (%1): %2 Mt (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>MMS-viesti (%1): %2 kt</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Sähköposti (%1): %2 kt</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Lähetettyjä kuvia laukaisua kohden: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Yhden kuvan ottamiseen kuluva aika: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Päiviä kuukaudessa: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Mitä kamera tekee (malli %1, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Mitä kamera tekee (malli %1, %2, asetuksista; toisen mallin valitsee --model)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>noin %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(oletus: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>varoitus: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Toiminta-aika riippuu siitä, miten kamera tulkitsee ajastimen, jonka alku ja loppu ovat samat (katso varoitukset).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Laukaisuja päivässä, jotka jokainen tallennus ja sen jälkeinen odotus sallivat: enintään %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normaali</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>korkea</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>matala</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio: yksi lähetetty kuva laukaisua kohden, oletettuja laukaisuja päivässä: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio menu.dat-tiedoston mukaan otettavista kuvista).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio: yksi lähetetty kuva laukaisua kohden, oletettuja laukaisuja päivässä: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio menu.dat-tiedoston mukaan otettavista kuvista).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Tekstiviestiohjaus on päällä; sen tuntiasetus on %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 on %2, mutta tekstiviesteille ei ole annettu puhelinnumeroa: mitään ei lähetetä.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>%1 on menu.dat-tiedostossa %2, mutta setup.dat ja smtp.dat lähettävät kuvia: tässä tilassa kamera ei ota valokuvia, joten mitään ei lähetetä.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Merkkiääni</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Korvaa vanhat, kun täynnä (SD-kierto)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>Ajastin 2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>Tekstiviestiohjaus</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Siirtotie</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Puhelinnumeron tyyppi</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>Sähköpostiasetusten tila</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>Sähköpostin tila</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Sähköpostipalvelin</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Lähettäjän osoite</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Kotimaa</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>Kansainvälinen</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,448 @@
     </message>
 </context>
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>Kártyajelentés: %1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>Kihelyezés: %1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>kamera: %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>telepítette: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>%1 (%2) – %3 (%4): %n nap.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>a kameratábla szerint</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>a kártya írásakor</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>a menu.dat által beállított óra</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>az első kép</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>begyűjtve</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>az utolsó kép</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>Kamera: %1. Így volt beállítva:</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>A kártyán nincs olvasható kameramenü (menu.dat): az ütemezés nem ismert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>Működött: %1 / %n nap.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>Nem működött: %1. Az időzített felvétel egyik időpontjában sem készített képet.</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>Nincs kép: %1. A kamera legalább 24 órán át működött anélkül, hogy képet készített volna.</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>Nincs kép ettől: %1, eddig: %2; %3 működési idő.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>A kártya megtelt: %1 után nincs kép, és egynek sincs hely, %n nap elveszett.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>A kártya megtelt, és az SD-ciklus be van kapcsolva: a legrégebbi képek felülíródtak.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>Óra: az első kép %1 idővel a kezdés után készült.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>Óra: az első kép dátuma %1 idővel a kezdés előtti.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>Óra: %1 ezt mutatja: %2, felvéve ekkor: %3; a kamera órája %4 idővel siet.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>Óra: %1 ezt mutatja: %2, felvéve ekkor: %3; a kamera órája %4 idővel késik.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>Óra: %1 ezt mutatja: %2, felvéve ekkor: %3; a kamera órája percre pontos.</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>Ez egy óra: nyári időszámítás?</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>Ez 12 óra: 12 órás órát 24 órásként olvastak?</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>Óra: naponta %1 idővel siet.</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>Óra: naponta %1 idővel késik.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>Óra: %n kép dátuma a kihelyezés kezdete előtti (a legkorábbi: %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>Óra: %n kép dátuma 2010 előtti.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>Óra: %n kép dátuma 2010-01-01 vagy 2011-01-01; innen indul újra a kamera órája, ha elveszti a tápellátást.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>Óra: %n napon, %1 és %2 között a képek csak %3 eltolással követik az ütemezést: nyári időszámítás.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>Óra: %n napon, %1 és %2 között a képek csak 12 órás eltolással követik az ütemezést: 12 órás órát 24 órásként olvastak.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>Óra: nem találtunk hibát.</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>Kártya: képek %1 (%2), videók %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>Szabad hely a kártyán: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>Sérült: %n fájl.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>és még %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>üres (0 bájt)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>nem olvasható: %1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>nem az, amit a neve mond</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>nincs zárójele: a kamera írás közben elvesztette a tápellátást</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>rövidebb, mint a fejléce mondja: a kamera abbahagyta az írását</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>a fejléce a fájlon kívülre mutat</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>A fájlszámláló újraindult: %n szám kétszer szerepel, köztük ez: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n fájl nem tartalmaz saját időt: a fájlrendszer ideje áll helyette (köztük ez: %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>A kártyán nincs kép vagy videó.</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>Képek naponta:</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>Mért és becsült:</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>Képek: %1, becslés szerint kb. %2.</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>Képek: %1.</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>Napi kioldások: mért %1, feltételezett %2.</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>Megabájt képenként: mért %1, feltételezett %2 (%3).</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>A következő beállításhoz: %1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>kihelyezés előtt</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>működött</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>nincs kép</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>nem működött</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>a kártya megtelt</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>kihelyezés után</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>Kártyajelentés...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>Kártyajelentés</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>Kártya vagy mappa:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>Tallózás...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>Beolvasás</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>A kártya olvasása: %1 / %2 fájl</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>Az olvasás megszakadt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 nem mappa.</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Exportálás Camtrap DP formátumba...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>A Camtrap DP csomag itt található: %1 (képek és videók: %2).</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>Üresen maradtak, mert sem a kártya, sem a napló nem ismeri őket: %1. A csomag csak kitöltésük után érvényes.</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>Nem készült csomag: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>A kártyára semmi sem kerül: válasszon máshol egy mappát.</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>Napi %1 kioldás használata</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1, %2: képek %3, videók %4, időzített felvétel %5 / %6.</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>Napok:</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>becslés</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>Első kép: %1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>Utolsó kép: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>(nincs)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>
@@ -657,6 +1099,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>A(z) %1 fájl, amely %2 előtt ebben a mappában volt, a(z) %3 kártyáról származik; nem tudni, most melyik kártya van a mappában. Visszaírja?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>A(z) %1 fájl nem lett visszaírva: a(z) %2 kártyáról származik, de a mappában most a(z) %3 kártya van.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileReason</name>
@@ -982,7 +1429,7 @@
     <message>
         <source>Triggers a day that the interval allows: at most %1.</source>
         <comment>summary.trigger_cap</comment>
-        <translation>Az időköz által megengedett napi kioldások: legfeljebb %1.</translation>
+        <translation type="vanished">Az időköz által megengedett napi kioldások: legfeljebb %1.</translation>
     </message>
     <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
@@ -1017,12 +1464,7 @@
     <message>
         <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
         <comment>summary.messages_no_limit</comment>
-        <translation>Képek naponta: korlátlan; üzenetek: kb. napi %1, havi %2 (becslés).</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>Havi adatforgalom: kb. %1 MMS.</translation>
+        <translation type="vanished">Képek naponta: korlátlan; üzenetek: kb. napi %1, havi %2 (becslés).</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -1042,17 +1484,12 @@
     <message>
         <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
         <comment>summary.emails_no_limit</comment>
-        <translation>Képek naponta: korlátlan; e-mailek: kb. napi %1, havi %2 (becslés).</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>Havi adatforgalom: kb. %1 e-mail.</translation>
+        <translation type="vanished">Képek naponta: korlátlan; e-mailek: kb. napi %1, havi %2 (becslés).</translation>
     </message>
     <message>
         <source>SMS remote control is on (%1 H).</source>
         <comment>summary.remote_on</comment>
-        <translation>Az SMS-távvezérlés be van kapcsolva (%1 H).</translation>
+        <translation type="vanished">Az SMS-távvezérlés be van kapcsolva (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -1078,11 +1515,6 @@
         <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
         <comment>summary.conflict_timer_empty</comment>
         <translation>%1 be van kapcsolva, de a kezdés és a befejezés is %2: az időablak üres vagy egész napos, a kamerától függően.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 overlap (%3): that time counts once.</source>
-        <comment>summary.conflict_timers_overlap</comment>
-        <translation>%1 és %2 átfedi egymást (%3): ez az idő egyszer számít.</translation>
     </message>
     <message>
         <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
@@ -1163,6 +1595,221 @@
         <source>It e-mails each picture through %1, port %2.</source>
         <comment>summary.email_sends_unnamed</comment>
         <translation>Minden képet e-mailben küld a(z) %1 kiszolgálón át, %2. port.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Havi adatforgalom: kb. %1 MMS-ként.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Havi adatforgalom: kb. %1 e-mailként.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap (%3): that time counts once.</source>
+        <comment>summary.conflict_timers_overlap</comment>
+        <translation>%1 és %2 átfedik egymást (%3): ez az idő egyszer számít.</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Ezek az űrlap beállításai: nincsenek kártyára írva.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>A becslések feltevései</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Napi kioldások: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Egy kép (%1): %2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Egy másodpercnyi videó (%1): %2 MB (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>Egy MMS (%1): %2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Egy e-mail (%1): %2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Kioldásonként elküldött képek: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Egy fénykép elkészítésének ideje: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Napok egy hónapban: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Mit fog tenni a kamera (%1. modell, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Mit fog tenni a kamera (%1. modell, %2, a beállításokból; másikat a --model ad meg)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>kb. %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(feltételezve: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>figyelmeztetés: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Az, hogy mikor működik, attól függ, hogyan értelmezi a kamera az azonos kezdési és befejezési idejű időkapcsolót (lásd a figyelmeztetéseket).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Napi kioldások, amennyit a felvételek és az utánuk következő várakozás megenged: legfeljebb %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normál</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>magas</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>alacsony</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Videó</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Képek naponta: korlátlan; üzenetek: napi kb. %1, havi %2 (becslés: kioldásonként egy elküldött kép, feltételezett napi kioldások: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Képek naponta: korlátlan; üzenetek: napi kb. %1, havi %2 (becslés a menu.dat szerint készülő képekből).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Képek naponta: korlátlan; e-mailek: napi kb. %1, havi %2 (becslés: kioldásonként egy elküldött kép, feltételezett napi kioldások: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Képek naponta: korlátlan; e-mailek: napi kb. %1, havi %2 (becslés a menu.dat szerint készülő képekből).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Az SMS-távvezérlés be van kapcsolva; az óra beállítása: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 értéke %2, de nincs megadva telefonszám az SMS-hez: semmi sem lesz elküldve.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>A menu.dat fájlban %1 értéke %2, miközben a setup.dat és az smtp.dat képeket küldenek: ebben a módban a kamera nem készít fényképet, így semmi sem lesz elküldve.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Hangjelzés</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Felülírás, ha megtelt (SD-ciklus)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>2. időkapcsoló</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>SMS-távvezérlés</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Átviteli mód</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Telefonszám típusa</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>E-mail-beállítások módja</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>E-mail állapota</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Levelezőkiszolgáló</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Feladó címe</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Belföldi</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>Nemzetközi</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,448 @@
     </message>
 </context>
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>カードレポート：%1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>設置：%1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>カメラ %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>設置者 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>%1（%2）から %3（%4）まで：%n 日。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>カメラ表による</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>カードへの書き込み時</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>menu.dat が設定した時計</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>最初の画像</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>回収</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>最後の画像</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>カメラ：%1。次のように設定されていました：</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>カードに読み取れるカメラメニュー（menu.dat）がありません。スケジュールは不明です。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>動作：%n 日中 %1 日。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>停止：%1。タイムラプスはどの予定時刻にも撮影しませんでした。</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>画像なし：%1。カメラは 24 時間以上動作していたのに撮影しませんでした。</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>%1 から %2 まで画像なし：動作時間 %3。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>カードがいっぱい：%1 以降は画像がなく、1 枚分の空きもありません。%n 日分が失われました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>カードがいっぱいで SD サイクルがオンです：最も古い画像が上書きされました。</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>時計：最初の画像は開始から %1 後です。</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>時計：最初の画像の日時は開始より %1 前です。</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>時計：%1 は %2 を示し、%3 に撮影されました。カメラの時計は %4 進んでいます。</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>時計：%1 は %2 を示し、%3 に撮影されました。カメラの時計は %4 遅れています。</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>時計：%1 は %2 を示し、%3 に撮影されました。カメラの時計は分単位で正確です。</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>ちょうど 1 時間です。夏時間でしょうか？</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>ちょうど 12 時間です。12 時間制の時計を 24 時間制として読んだのでしょうか？</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>時計：1 日に %1 進みます。</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>時計：1 日に %1 遅れます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>時計：%n 枚の画像の日時が設置の開始より前です（最も早いもの %1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>時計：%n 枚の画像の日時が 2010 年より前です。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>時計：%n 枚の画像の日時が 2010-01-01 または 2011-01-01 です。電源を失ったカメラの時計はここから始まります。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>時計：%n 日間（%1 から %2）、画像は %3 ずらしたときだけスケジュールに合います。夏時間です。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>時計：%n 日間（%1 から %2）、画像は 12 時間ずらしたときだけスケジュールに合います。12 時間制の時計を 24 時間制として読んでいます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>時計：問題は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>カード：画像 %1 枚（%2）、動画 %3 本（%4）。</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>カードの空き：%1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>破損：%n 個のファイル。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>ほか %n 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>空（0 バイト）</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>読み取れません：%1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>名前が示す形式ではありません</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>終了マーカーがありません。書き込み中にカメラの電源が切れました</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>ヘッダーの示す長さより短いです。カメラが書き込みを途中でやめました</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>ヘッダーがファイルの外を指しています</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>ファイル番号がやり直されました：%n 個の番号が 2 回見つかりました（%1 など）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n 個のファイルに自身の日時がありません。代わりにファイルシステムの日時を使います（%1 など）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>カードに画像も動画もありません。</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>1日の画像数：</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>実測と見込みの比較：</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>画像：%1 枚、見込み 約 %2 枚。</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>画像：%1 枚。</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>1日のトリガー回数：実測 %1、想定 %2。</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>画像 1 枚あたりのメガバイト：実測 %1、想定 %2（%3）。</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>次の設定には：%1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>設置前</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>画像なし</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>カードがいっぱい</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>設置後</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>カードレポート...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>カードレポート</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>カードまたはフォルダ：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>読み取り</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>カードを読み取り中：%2 個中 %1 個のファイル</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>読み取りをキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 はフォルダではありません。</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Camtrap DP へエクスポート...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>Camtrap DP パッケージは %1 にあります（画像と動画 %2）。</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>カードにも記録にもないため空欄のままです：%1。これらを記入するまでパッケージは有効になりません。</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>パッケージは書き込まれませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>カードには何も書き込みません。別の場所のフォルダを選んでください。</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>1日 %1 回のトリガーを使う</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1、%2：画像 %3、動画 %4、タイムラプス %6 回中 %5 回。</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>日：</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>見込み</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>最初の画像：%1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>最後の画像：%1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>（なし）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>
@@ -657,6 +1099,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>このフォルダに %2 より前にあった %1 はカード %3 のものです。このフォルダが今どのカードかはわかりません。書き戻しますか？</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>%1 は書き戻しませんでした：カード %2 のものですが、このフォルダには今カード %3 があります。</translation>
+    </message>
 </context>
 <context>
     <name>ProfileReason</name>
@@ -770,11 +1217,6 @@
         <translation>%1：変更あり</translation>
     </message>
     <message>
-        <source>and %1 more</source>
-        <comment>summary.changed_more</comment>
-        <translation>ほか %1 件</translation>
-    </message>
-    <message>
         <source>New file.</source>
         <comment>summary.change_new_file</comment>
         <translation>新しいファイル。</translation>
@@ -800,31 +1242,6 @@
         <translation>別のカメラモデル用に書き込まれたファイルを置き換えました。</translation>
     </message>
     <message>
-        <source>%1 s</source>
-        <comment>summary.seconds</comment>
-        <translation>%1 秒</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <comment>summary.minutes</comment>
-        <translation>%1 分</translation>
-    </message>
-    <message>
-        <source>%1 h</source>
-        <comment>summary.hours</comment>
-        <translation>%1 時間</translation>
-    </message>
-    <message>
-        <source>%1 h %2 min</source>
-        <comment>summary.hours_minutes</comment>
-        <translation>%1 時間 %2 分</translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <comment>summary.minutes_seconds</comment>
-        <translation>%1 分 %2 秒</translation>
-    </message>
-    <message>
         <source>%1 MB</source>
         <comment>summary.megabytes</comment>
         <translation>%1 MB</translation>
@@ -833,46 +1250,6 @@
         <source>%1 GB</source>
         <comment>summary.gigabytes</comment>
         <translation>%1 GB</translation>
-    </message>
-    <message>
-        <source>On motion: 1 photo at %1.</source>
-        <comment>summary.trigger_photos1</comment>
-        <translation>動きを検知すると：%1 の静止画を 1 枚。</translation>
-    </message>
-    <message>
-        <source>On motion: 2 photos at %1.</source>
-        <comment>summary.trigger_photos2</comment>
-        <translation>動きを検知すると：%1 の静止画を 2 枚。</translation>
-    </message>
-    <message>
-        <source>On motion: 3 photos at %1.</source>
-        <comment>summary.trigger_photos3</comment>
-        <translation>動きを検知すると：%1 の静止画を 3 枚。</translation>
-    </message>
-    <message>
-        <source>On motion: a %1 video at %2.</source>
-        <comment>summary.trigger_video</comment>
-        <translation>動きを検知すると：%2 の動画を %1。</translation>
-    </message>
-    <message>
-        <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
-        <comment>summary.trigger_photos_video1</comment>
-        <translation>動きを検知すると：%1 の静止画を 1 枚と、%3 の動画を %2。</translation>
-    </message>
-    <message>
-        <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
-        <comment>summary.trigger_photos_video2</comment>
-        <translation>動きを検知すると：%1 の静止画を 2 枚と、%3 の動画を %2。</translation>
-    </message>
-    <message>
-        <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
-        <comment>summary.trigger_photos_video3</comment>
-        <translation>動きを検知すると：%1 の静止画を 3 枚と、%3 の動画を %2。</translation>
-    </message>
-    <message>
-        <source>After each trigger it waits %1 before the next.</source>
-        <comment>summary.wait_after_trigger</comment>
-        <translation>各トリガーの後、次まで %1 待ちます。</translation>
     </message>
     <message>
         <source>After each trigger it is ready again at once.</source>
@@ -905,24 +1282,9 @@
         <translation>終日動作します。</translation>
     </message>
     <message>
-        <source>It is active %1 (%2 a day).</source>
-        <comment>summary.active_one_window</comment>
-        <translation>動作時間：%1（1日 %2）。</translation>
-    </message>
-    <message>
-        <source>It is active %1 and %2 (%3 a day).</source>
-        <comment>summary.active_two_windows</comment>
-        <translation>動作時間：%1 と %2（1日 %3）。</translation>
-    </message>
-    <message>
         <source>Its timers leave no time in which it is active.</source>
         <comment>summary.active_never</comment>
         <translation>タイマーの設定では動作する時間がありません。</translation>
-    </message>
-    <message>
-        <source>And one photo every %1 while active: %2 a day.</source>
-        <comment>summary.time_lapse</comment>
-        <translation>さらに動作中は %1 ごとに静止画を 1 枚：1日 %2 枚。</translation>
     </message>
     <message>
         <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
@@ -955,74 +1317,19 @@
         <translation>カードがいっぱいになると、カメラは記録を停止します。</translation>
     </message>
     <message>
-        <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
-        <comment>summary.clock_set</comment>
-        <translation>カメラがこのカードを読み込むと、時計が %1 に設定されます。カードはすぐに挿入してください。遅れると、その間の時間だけ時計が遅れます。</translation>
-    </message>
-    <message>
         <source>This record returns the camera to its factory settings.</source>
         <comment>summary.factory_reset</comment>
         <translation>このレコードはカメラを工場出荷時の設定に戻します。</translation>
     </message>
     <message>
-        <source>Estimated a day: pictures about %1, card use about %2.</source>
-        <comment>summary.estimate_photos</comment>
-        <translation>1日の見込み：画像 約 %1 枚、カード使用量 約 %2。</translation>
-    </message>
-    <message>
-        <source>Estimated a day: video about %1, card use about %2.</source>
-        <comment>summary.estimate_video</comment>
-        <translation>1日の見込み：動画 約 %1、カード使用量 約 %2。</translation>
-    </message>
-    <message>
-        <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
-        <comment>summary.estimate_both</comment>
-        <translation>1日の見込み：画像 約 %1 枚、動画 約 %2、カード使用量 約 %3。</translation>
-    </message>
-    <message>
         <source>Triggers a day that the interval allows: at most %1.</source>
         <comment>summary.trigger_cap</comment>
-        <translation>間隔の設定で可能な1日のトリガー回数：最大 %1 回。</translation>
-    </message>
-    <message>
-        <source>Days until the card (%1 free) is full: about %2.</source>
-        <comment>summary.card_lasts</comment>
-        <translation>カード（空き %1）がいっぱいになるまでの日数：約 %2 日。</translation>
-    </message>
-    <message>
-        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
-        <comment>summary.card_overwrites</comment>
-        <translation>カード（空き %1）がいっぱいになるまでの日数：約 %2 日。その後は最も古いファイルが上書きされます。</translation>
-    </message>
-    <message>
-        <source>MMS sending is off.</source>
-        <comment>summary.mms_off</comment>
-        <translation>MMS の送信はオフです。</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS to %2.</source>
-        <comment>summary.mms_sends</comment>
-        <translation>各画像を %1 の MMS で %2 に送信します。</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture to %1.</source>
-        <comment>summary.sends_sms</comment>
-        <translation>画像ごとに %1 へ SMS を送信します。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
-        <comment>summary.messages_limit</comment>
-        <translation>1日の画像：最大 %1 枚。メッセージ：1日最大 %2 通、1か月 %3 通。</translation>
+        <translation type="vanished">間隔の設定で可能な1日のトリガー回数：最大 %1 回。</translation>
     </message>
     <message>
         <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
         <comment>summary.messages_no_limit</comment>
-        <translation>1日の画像：制限なし。メッセージ：1日約 %1 通、1か月約 %2 通（見込み）。</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>1か月のデータ量：MMS 約 %1。</translation>
+        <translation type="vanished">1日の画像：制限なし。メッセージ：1日約 %1 通、1か月約 %2 通（見込み）。</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -1030,39 +1337,14 @@
         <translation>メールの送信はオフです。</translation>
     </message>
     <message>
-        <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
-        <comment>summary.email_sends</comment>
-        <translation>各画像を %2（ポート %3）経由で %4 から %1 へメール送信します。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
-        <comment>summary.emails_limit</comment>
-        <translation>1日の画像：最大 %1 枚。メール：1日最大 %2 通、1か月 %3 通。</translation>
-    </message>
-    <message>
         <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
         <comment>summary.emails_no_limit</comment>
-        <translation>1日の画像：制限なし。メール：1日約 %1 通、1か月約 %2 通（見込み）。</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>1か月のデータ量：メール 約 %1。</translation>
+        <translation type="vanished">1日の画像：制限なし。メール：1日約 %1 通、1か月約 %2 通（見込み）。</translation>
     </message>
     <message>
         <source>SMS remote control is on (%1 H).</source>
         <comment>summary.remote_on</comment>
-        <translation>SMS リモート操作はオンです（%1 H）。</translation>
-    </message>
-    <message>
-        <source>SMS remote control is off.</source>
-        <comment>summary.remote_off</comment>
-        <translation>SMS リモート操作はオフです。</translation>
-    </message>
-    <message>
-        <source>Network: the operator preset for %1, %2.</source>
-        <comment>summary.network_preset</comment>
-        <translation>ネットワーク：%1、%2 の事業者プリセット。</translation>
+        <translation type="vanished">SMS リモート操作はオンです（%1 H）。</translation>
     </message>
     <message>
         <source>Network: typed in (APN %1).</source>
@@ -1070,84 +1352,9 @@
         <translation>ネットワーク：手入力（APN %1）。</translation>
     </message>
     <message>
-        <source>%1 and %2 are both off: the camera never takes a picture.</source>
-        <comment>summary.conflict_never_pictures</comment>
-        <translation>%1 と %2 がどちらもオフです：カメラは撮影しません。</translation>
-    </message>
-    <message>
-        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
-        <comment>summary.conflict_timer_empty</comment>
-        <translation>%1 がオンですが、開始と終了がどちらも %2 です：カメラによっては、この時間帯は空か終日になります。</translation>
-    </message>
-    <message>
-        <source>%1 and %2 overlap (%3): that time counts once.</source>
-        <comment>summary.conflict_timers_overlap</comment>
-        <translation>%1 と %2 が重なっています（%3）：重なった時間は一度だけ数えます。</translation>
-    </message>
-    <message>
-        <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
-        <comment>summary.conflict_time_lapse_zero</comment>
-        <translation>%1 がオンで間隔が 0 です：カメラは 0 秒ごとには撮影できません。</translation>
-    </message>
-    <message>
-        <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
-        <comment>summary.conflict_time_lapse_long</comment>
-        <translation>%1 の間隔（%2）が動作時間帯 %3 より長いため、その時間帯には 1 枚しか撮影されません。</translation>
-    </message>
-    <message>
-        <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
-        <comment>summary.conflict_zero_interval</comment>
-        <translation>%1 が 0 秒で %2 が %3 です：動きのたびにすぐ次の撮影が始まり、カードがいっぱいになり電池も消耗します。</translation>
-    </message>
-    <message>
-        <source>%1 is %2, but no recipient is given: nothing is sent.</source>
-        <comment>summary.conflict_no_recipient</comment>
-        <translation>%1 は %2 ですが、宛先がありません：何も送信されません。</translation>
-    </message>
-    <message>
-        <source>%1 is empty: the camera has no one to e-mail.</source>
-        <comment>summary.conflict_email_no_recipient</comment>
-        <translation>%1 が空です：メールの送信先がありません。</translation>
-    </message>
-    <message>
-        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
-        <comment>summary.conflict_unlimited</comment>
-        <translation>%1 が 0 ですが、これは「送信しない」ではなく「制限なし」の意味です：すべての画像が送信されます。</translation>
-    </message>
-    <message>
-        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
-        <comment>summary.conflict_video_mode</comment>
-        <translation>menu.dat の %1 が %2 ですが、%3 は画像を送信します：このモードでは静止画を撮影しないため、何も送信されません。</translation>
-    </message>
-    <message>
-        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
-        <comment>summary.conflict_clock_not_synced</comment>
-        <translation>PC の時計がタイムサーバーと同期していません：カメラの時計も PC と同じだけずれます。</translation>
-    </message>
-    <message>
-        <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
-        <comment>summary.conflict_clock_early</comment>
-        <translation>カメラの時計が 2024 年より前の %1 に設定されます：PC の時計が間違っているようです。</translation>
-    </message>
-    <message>
         <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
         <comment>summary.conflict_card_read_only</comment>
         <translation>カードは読み取り専用です：何も書き込めません（ロックスイッチがオンになっていませんか？）。</translation>
-    </message>
-    <message>
-        <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
-        <comment>summary.conflict_card_short</comment>
-        <translation>カードの空き容量（%1）は、1日約 %2 では 1 日分に足りません。</translation>
-    </message>
-    <message>
-        <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
-        <comment>summary.conflict_card_not_fat32</comment>
-        <translation>カードは 32 GB を超え、%1 でフォーマットされています：多くのカメラは 32 GB までの FAT32 カードしか読めないため、このカードは使えない可能性があります。</translation>
-    </message>
-    <message>
-        <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
-        <comment>summary.conflict_card_old_files</comment>
-        <translation>カードには前回の設置時の画像がまだ残っています（DCIM 内のファイル：%1）。</translation>
     </message>
     <message>
         <source>It sends each picture as a %1 MMS; recipients: %2.</source>
@@ -1163,6 +1370,446 @@
         <source>It e-mails each picture through %1, port %2.</source>
         <comment>summary.email_sends_unnamed</comment>
         <translation>各画像を %1（ポート %2）経由でメール送信します。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>ほか%1件</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>summary.seconds</comment>
+        <translation>%1秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>summary.minutes</comment>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>summary.hours</comment>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <comment>summary.hours_minutes</comment>
+        <translation>%1時間%2分</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <comment>summary.minutes_seconds</comment>
+        <translation>%1分%2秒</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1.</source>
+        <comment>summary.trigger_photos1</comment>
+        <translation>動きを検知すると：%1の静止画を1枚。</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1.</source>
+        <comment>summary.trigger_photos2</comment>
+        <translation>動きを検知すると：%1の静止画を2枚。</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1.</source>
+        <comment>summary.trigger_photos3</comment>
+        <translation>動きを検知すると：%1の静止画を3枚。</translation>
+    </message>
+    <message>
+        <source>On motion: a %1 video at %2.</source>
+        <comment>summary.trigger_video</comment>
+        <translation>動きを検知すると：%2の動画を%1。</translation>
+    </message>
+    <message>
+        <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video1</comment>
+        <translation>動きを検知すると：%1の静止画を1枚と、%3の動画を%2。</translation>
+    </message>
+    <message>
+        <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video2</comment>
+        <translation>動きを検知すると：%1の静止画を2枚と、%3の動画を%2。</translation>
+    </message>
+    <message>
+        <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
+        <comment>summary.trigger_photos_video3</comment>
+        <translation>動きを検知すると：%1の静止画を3枚と、%3の動画を%2。</translation>
+    </message>
+    <message>
+        <source>After each trigger it waits %1 before the next.</source>
+        <comment>summary.wait_after_trigger</comment>
+        <translation>各トリガーの後、次まで%1待ちます。</translation>
+    </message>
+    <message>
+        <source>It is active %1 (%2 a day).</source>
+        <comment>summary.active_one_window</comment>
+        <translation>動作時間：%1（1日%2）。</translation>
+    </message>
+    <message>
+        <source>It is active %1 and %2 (%3 a day).</source>
+        <comment>summary.active_two_windows</comment>
+        <translation>動作時間：%1と%2（1日%3）。</translation>
+    </message>
+    <message>
+        <source>And one photo every %1 while active: %2 a day.</source>
+        <comment>summary.time_lapse</comment>
+        <translation>さらに動作中は%1ごとに静止画を1枚：1日%2枚。</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
+        <comment>summary.clock_set</comment>
+        <translation>カメラがこのカードを読み込むと、時計が%1に設定されます。カードはすぐに挿入してください。遅れると、その間の時間だけ時計が遅れます。</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, card use about %2.</source>
+        <comment>summary.estimate_photos</comment>
+        <translation>1日の見込み：画像約%1枚、カード使用量約%2。</translation>
+    </message>
+    <message>
+        <source>Estimated a day: video about %1, card use about %2.</source>
+        <comment>summary.estimate_video</comment>
+        <translation>1日の見込み：動画約%1、カード使用量約%2。</translation>
+    </message>
+    <message>
+        <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
+        <comment>summary.estimate_both</comment>
+        <translation>1日の見込み：画像約%1枚、動画約%2、カード使用量約%3。</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2.</source>
+        <comment>summary.card_lasts</comment>
+        <translation>カード（空き%1）がいっぱいになるまでの日数：約%2日。</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
+        <comment>summary.card_overwrites</comment>
+        <translation>カード（空き%1）がいっぱいになるまでの日数：約%2日。その後は最も古いファイルが上書きされます。</translation>
+    </message>
+    <message>
+        <source>MMS sending is off.</source>
+        <comment>summary.mms_off</comment>
+        <translation>MMSの送信はオフです。</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS to %2.</source>
+        <comment>summary.mms_sends</comment>
+        <translation>各画像を%1のMMSで%2に送信します。</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture to %1.</source>
+        <comment>summary.sends_sms</comment>
+        <translation>画像ごとに%1へSMSを送信します。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
+        <comment>summary.messages_limit</comment>
+        <translation>1日の画像：最大%1枚。メッセージ：1日最大%2通、1か月%3通。</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>1か月のデータ量：MMS約%1。</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
+        <comment>summary.email_sends</comment>
+        <translation>各画像を%2（ポート%3）経由で%4から%1へメール送信します。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
+        <comment>summary.emails_limit</comment>
+        <translation>1日の画像：最大%1枚。メール：1日最大%2通、1か月%3通。</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>1か月のデータ量：メール約%1。</translation>
+    </message>
+    <message>
+        <source>SMS remote control is off.</source>
+        <comment>summary.remote_off</comment>
+        <translation>SMSリモート操作はオフです。</translation>
+    </message>
+    <message>
+        <source>Network: the operator preset for %1, %2.</source>
+        <comment>summary.network_preset</comment>
+        <translation>ネットワーク：%1、%2の事業者プリセット。</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both off: the camera never takes a picture.</source>
+        <comment>summary.conflict_never_pictures</comment>
+        <translation>%1と%2がどちらもオフです：カメラは撮影しません。</translation>
+    </message>
+    <message>
+        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
+        <comment>summary.conflict_timer_empty</comment>
+        <translation>%1がオンですが、開始と終了がどちらも%2です：カメラによっては、この時間帯は空か終日になります。</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap (%3): that time counts once.</source>
+        <comment>summary.conflict_timers_overlap</comment>
+        <translation>%1と%2が重なっています（%3）：重なった時間は一度だけ数えます。</translation>
+    </message>
+    <message>
+        <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
+        <comment>summary.conflict_time_lapse_zero</comment>
+        <translation>%1がオンで間隔が0です：カメラは0秒ごとには撮影できません。</translation>
+    </message>
+    <message>
+        <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
+        <comment>summary.conflict_time_lapse_long</comment>
+        <translation>%1の間隔（%2）が動作時間帯%3より長いため、その時間帯には1枚しか撮影されません。</translation>
+    </message>
+    <message>
+        <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
+        <comment>summary.conflict_zero_interval</comment>
+        <translation>%1が0秒で%2が%3です：動きのたびにすぐ次の撮影が始まり、カードがいっぱいになり電池も消耗します。</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no recipient is given: nothing is sent.</source>
+        <comment>summary.conflict_no_recipient</comment>
+        <translation>%1は%2ですが、宛先がありません：何も送信されません。</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the camera has no one to e-mail.</source>
+        <comment>summary.conflict_email_no_recipient</comment>
+        <translation>%1が空です：メールの送信先がありません。</translation>
+    </message>
+    <message>
+        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
+        <comment>summary.conflict_unlimited</comment>
+        <translation>%1が0ですが、これは「送信しない」ではなく「制限なし」の意味です：すべての画像が送信されます。</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode</comment>
+        <translation>menu.datの%1が%2ですが、%3は画像を送信します：このモードでは静止画を撮影しないため、何も送信されません。</translation>
+    </message>
+    <message>
+        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
+        <comment>summary.conflict_clock_not_synced</comment>
+        <translation>PCの時計がタイムサーバーと同期していません：カメラの時計もPCと同じだけずれます。</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
+        <comment>summary.conflict_clock_early</comment>
+        <translation>カメラの時計が2024年より前の%1に設定されます：PCの時計が間違っているようです。</translation>
+    </message>
+    <message>
+        <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
+        <comment>summary.conflict_card_short</comment>
+        <translation>カードの空き容量（%1）は、1日約%2では1日分に足りません。</translation>
+    </message>
+    <message>
+        <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
+        <comment>summary.conflict_card_not_fat32</comment>
+        <translation>カードは32 GBを超え、%1でフォーマットされています：多くのカメラは32 GBまでのFAT32カードしか読めないため、このカードは使えない可能性があります。</translation>
+    </message>
+    <message>
+        <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
+        <comment>summary.conflict_card_old_files</comment>
+        <translation>カードには前回の設置時の画像がまだ残っています（DCIM内のファイル：%1）。</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>これはフォームの設定です：カードには書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>見込みの前提</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>1日のトリガー回数：%1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>%1の静止画1枚：%2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>%1の動画1秒：%2 MB（Motion-JPEG AVI）</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>%1のMMS1通：%2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>%1のメール1通：%2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>トリガーごとに送信する画像：%1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>静止画1枚の撮影時間：%1秒</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>1か月の日数：%1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>カメラの動作（機種%1、%2）</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>カメラの動作（機種%1、%2、設定から。別の機種は--modelで指定）</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>約%1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>（想定：%1）</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>動作時間は、開始と終了が同じ時刻のタイマーをカメラがどう扱うかによって決まります（警告を参照）。</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>撮影とその後の待ち時間で可能な1日のトリガー回数：最大%1回。</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>1日の画像：制限なし。メッセージ：1日約%1通、1か月約%2通（見込み：トリガーごとに画像1枚を送信、想定する1日のトリガー回数：%3）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>1日の画像：制限なし。メッセージ：1日約%1通、1か月約%2通（menu.datの設定で撮影される画像からの見込み）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>1日の画像：制限なし。メール：1日約%1通、1か月約%2通（見込み：トリガーごとに画像1枚を送信、想定する1日のトリガー回数：%3）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>1日の画像：制限なし。メール：1日約%1通、1か月約%2通（menu.datの設定で撮影される画像からの見込み）。</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>SMSリモート操作はオンです。時間の設定は%1です。</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1は%2ですが、SMSを送る電話番号がありません：何も送信されません。</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>menu.datの%1が%2ですが、setup.datとsmtp.datは画像を送信します：このモードでは静止画を撮影しないため、何も送信されません。</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>ビープ音</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>満杯時に上書き（SDサイクル）</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>タイマー2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>SMSリモート操作</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>ベアラー</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>電話番号の種類</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>メール設定モード</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>メールの状態</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>メールサーバー</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>送信元アドレス</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>国内</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>国際</translation>
     </message>
 </context>
 <context>

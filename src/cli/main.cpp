@@ -18,27 +18,31 @@ using namespace kestrova::cli;
 
 const QString usage = QStringLiteral(
     "Usage:\n"
-    "  kestrova menu --model N [--out DIR] [--time YYYY-MM-DDTHH:MM:SS] [--language N]\n"
-    "                [--chinese-requested] [--tv-mode N] [--profile FILE.json] [--set "
-    "NAME=VALUE]...\n"
+    "  kestrova menu --model N [--out DIR] [--allow-fixed] [--time YYYY-MM-DDTHH:MM:SS]\n"
+    "                [--language N] [--chinese-requested] [--tv-mode N] [--profile FILE.json]\n"
+    "                [--set NAME=VALUE]... [--dry-run [--triggers-per-day N] [--card-size SIZE]]\n"
+    "  kestrova factory-reset [--out DIR] [--allow-fixed] [--language N]\n"
+    "  kestrova mms --model N [--out DIR] [--allow-fixed] [--language N] [--chinese-requested]\n"
+    "               [--tv-mode N] [--profile FILE.json] [--set NAME=VALUE]...\n"
+    "               [--dry-run [--triggers-per-day N] [--card-size SIZE]]\n"
+    "  kestrova smtp --model N [--out DIR] [--allow-fixed] [--language N] [--chinese-requested]\n"
+    "                [--profile FILE.json] [--set NAME=VALUE]...\n"
     "                [--dry-run [--triggers-per-day N] [--card-size SIZE]]\n"
-    "  kestrova factory-reset [--out DIR]\n"
-    "  kestrova mms --model N [--out DIR] [--language N] [--chinese-requested] [--tv-mode N]\n"
-    "               [--profile FILE.json] [--set NAME=VALUE]... [--dry-run ...]\n"
-    "  kestrova smtp --model N [--out DIR] [--language N] [--chinese-requested]\n"
-    "                [--profile FILE.json] [--set NAME=VALUE]... [--dry-run ...]\n"
     "  kestrova inspect FILE|DIR [--model N] [--json] [--language N] [--triggers-per-day N]\n"
     "                   [--card-size SIZE]\n"
     "  kestrova diff A B [--model N]\n"
-    "  kestrova sheet FILE|DIR --pdf OUT.pdf [--model N] [--language N]\n"
+    "  kestrova sheet FILE|DIR --pdf OUT.pdf [--model N] [--language N] [--chinese-requested]\n"
     "                 [--triggers-per-day N] [--card-size SIZE]\n"
     "  kestrova cards [--json]\n"
     "  kestrova history [--json]\n"
-    "  kestrova restore ID [--out DIR] [--force] [--keep-clock]\n"
+    "  kestrova restore ID [--out DIR] [--force] [--keep-clock] [--other-card] [--allow-fixed]\n"
     "  kestrova kit DIR --out KIT.json [--model N] [--name NAME]\n"
     "  kestrova deploy KIT.json [--cameras CAMERAS.csv] [--log LOG.csv] [--setup-by NAME]\n"
     "                  [--card DIR] [--once] [--yes]\n"
     "  kestrova log LOG.csv --camtrap-dp deployments.csv\n"
+    "  kestrova report CARD|FOLDER [--log LOG.csv] [--clock-photo FILE=TIME]...\n"
+    "                  [--retrieved TIME] [--tz ZONE] [--json] [--camtrap-dp DIR]\n"
+    "                  [--model N] [--language N] [--triggers-per-day N] [--setup-by NAME]\n"
     "  kestrova preferences\n"
     "  kestrova --help | --version\n"
     "\n"
@@ -68,6 +72,7 @@ constexpr auto commands = std::to_array<Command>({
     {"kit", runKit},
     {"deploy", runDeploy},
     {"log", runLog},
+    {"report", runReport},
     {"preferences", runPreferences},
 });
 

@@ -43,18 +43,22 @@ struct CardFileHooks {
     // A file written back from the history with the clock of now, where the file has a clock;
     // nothing for a file that keeps its bytes. Null for files without one.
     std::function<std::optional<QByteArray>(const QByteArray& bytes)> withCurrentClock = {};
-    // The settings sheet as HTML; none: the form offers no sheet.
-    std::function<QString()> sheet = {};
+    // The settings of a fitting file's bytes, as `profile` gives the form's.
+    std::function<QJsonObject(const QByteArray& bytes)> fileProfile;
+    // The settings sheet as HTML: of the file the card holds, where it holds the form's
+    // settings, else of the form's settings; none: the form offers no sheet.
+    std::function<QString(const std::optional<QByteArray>& written)> sheet = {};
 };
 
 // The context menu every setup form shares: load the settings the card holds, load and save a
 // profile (the JSON that `kestrova inspect --json` prints and `--profile` reads), and write back
-// the file an earlier write replaced. Each works on the folder in the form's folder field.
+// the file an earlier write replaced. Each works on the folder in the form's folder field. Where
+// settings were loaded from, the form says on the line under its folder field.
 class CardFileActions {
 public:
     enum Command { LoadFromCard = 101, LoadProfile, SaveProfile, RestorePrevious, PrintSheet };
 
-    CardFileActions(Host& host, const FormContext& context, TargetFolder& folder,
+    CardFileActions(Host& host, Dialog& dialog, const FormContext& context, TargetFolder& folder,
                     CardFileHooks hooks);
 
     std::vector<MenuAction> menu() const;
@@ -85,6 +89,7 @@ private:
     QString text(i18n::Notice notice) const;
 
     Host& host_;
+    Dialog& dialog_;
     const FormContext& context_;
     TargetFolder& folder_;
     CardFileHooks hooks_;

@@ -13,13 +13,15 @@ namespace kestrova::i18n {
 namespace {
 
 // Columns by language number: Chinese, English, Deutsch, Suomi, Italiano, Francais, Magyar,
-// Slovenian, Cesky, Japanese, Lithuanian.
+// Slovenian, Cesky, Japanese, Lithuanian. The original swapped the Japanese "MMS Mode" and
+// "MMS Status" captions (the Auto list read "status", the VGA list "mode"): here each names
+// its own list.
 // clang-format off
 constexpr auto mmsRows = std::to_array<VariantCaptionRow>({
-    {"mms.mms_mode", {1039, 1039}, {"MMS 模式", "MMS Mode", "MMS Modus", "MMS valikot", "Modo MMS", "MODE MMS", "MMS Mod", "MMS nacin", "Rezim MMS", "MMSステータス", "MMS rezimas"}},
+    {"mms.mms_mode", {1039, 1039}, {"MMS 模式", "MMS Mode", "MMS Modus", "MMS valikot", "Modo MMS", "MODE MMS", "MMS Mod", "MMS nacin", "Rezim MMS", "MMS モード", "MMS rezimas"}},
     {"mms.pictures_per_day", {1059, 1059}, {"拍摄张数/每天", "Picture No./ day", "Bilderanzahl/Tag", "kuvien maara / paiva", "N. immagine/data", "Image No/jour", "Kepsz./ nap", "St. slik/dan", "Snimku za den", "撮影数/1日", "Siusti per diena"}},
     {"mms.unlimited_note", {1075, 1075}, {"注： 0 = 无限制", "Note: 0 = Unlimited", "Hinweis: 0 = Unlimited", "huom! 0 = rajaton", "Nota: -00- = illimitato", "Remarque -00- = illimite", "Megj. -00- = korlutlan", "Opomba: 0 pomeni neomejeno st. MMS", "Pozor:0=neomezene", "注意：0=制限なし", "Past: Pasir. -00- Neribota"}},
-    {"mms.mms_status", {1040, 1040}, {"MMS 发送", "MMS Status", "MMS Einstellung", "MMS-tila", "stato MMS", "Etat MMS", "MMS oll.", "MMS status", "Staus MMS", "MMS モード", "MMS bukle"}},
+    {"mms.mms_status", {1040, 1040}, {"MMS 发送", "MMS Status", "MMS Einstellung", "MMS-tila", "stato MMS", "Etat MMS", "MMS oll.", "MMS status", "Staus MMS", "MMSステータス", "MMS bukle"}},
     {"mms.country", {1043, 1043}, {"国家", "Country", "Land", "maa", "Nazione", "Pays", "Orszag", "Drzava", " Zeme", "国名", "Salis"}},
     {"mms.operator", {1044, 1044}, {"运营商", "Operator", "Operateur", "operaattorit", "Operatori", "Operateurs", "Kezelok", "Operater", "Operater", "通信会社", "Operatorius"}},
     {"mms.url", {1047, 1047}, {"彩信网址", "URL", "URL", "URL", "URL", "URL", "URL", "URL naslov", "URL", "URL", "URL"}},

@@ -93,21 +93,35 @@ int ActiveTime::minutes() const {
     return total;
 }
 
-std::optional<int> ActiveTime::timeLapsePhotos(int intervalSeconds) const {
-    if (intervalSeconds <= 0)
-        return std::nullopt;
+std::vector<std::pair<int, int>> ActiveTime::stretchSeconds() const {
     if (allDay_)
-        return ceilDiv(secondsPerDay, intervalSeconds);
-    int photos = 0;
+        return {{0, secondsPerDay}};
+    std::vector<std::pair<int, int>> seconds;
     for (const DayWindow& stretch : stretches_)
-        photos += ceilDiv(stretch.minutes() * 60, intervalSeconds);
-    return photos;
+        seconds.emplace_back(stretch.start * 60, stretch.minutes() * 60);
+    return seconds;
 }
 
-std::optional<int> ActiveTime::maxTriggers(int intervalSeconds) const {
-    if (intervalSeconds <= 0)
+std::optional<int> ActiveTime::startsEvery(int seconds) const {
+    if (seconds <= 0)
         return std::nullopt;
-    return minutes() * 60 / intervalSeconds;
+    int starts = 0;
+    for (const auto& [from, length] : stretchSeconds())
+        starts += ceilDiv(length, seconds);
+    return starts;
+}
+
+std::vector<int> ActiveTime::startTimes(int seconds) const {
+    std::vector<int> times;
+    if (seconds <= 0)
+        return times;
+    // One as the stretch begins, then one every `seconds` while it lasts: ceilDiv's count.
+    for (const auto& [from, length] : stretchSeconds()) {
+        for (int after = 0; after < length; after += seconds)
+            times.push_back((from + after) % secondsPerDay);
+    }
+    std::sort(times.begin(), times.end());
+    return times;
 }
 
 std::vector<DayWindow> overlap(const DayWindow& a, const DayWindow& b) {

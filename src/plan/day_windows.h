@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace kestrova::plan {
@@ -37,14 +38,21 @@ public:
     const std::vector<DayWindow>& stretches() const { return stretches_; }
     int minutes() const;
 
-    // Photos a time lapse takes in a day at this interval: one as each stretch begins, then one
-    // every interval while it lasts. Nothing for an interval of 0.
-    std::optional<int> timeLapsePhotos(int intervalSeconds) const;
-    // The most triggers a day when each is followed by the interval; nothing for an interval of
-    // 0, which sets no bound.
-    std::optional<int> maxTriggers(int intervalSeconds) const;
+    // How often something that repeats every `seconds` happens in a day: once as each stretch
+    // begins, then once every `seconds` while the stretch lasts. So a time lapse counts its
+    // photos, and triggers that each take their capture and their wait count their most.
+    // Nothing for 0 seconds, which sets no bound.
+    std::optional<int> startsEvery(int seconds) const;
+    // When those happen, in seconds after midnight, earliest first: the time lapse's photos as
+    // the summary counts them (a stretch across midnight gives its morning times to the day it
+    // runs into). None for 0 seconds.
+    std::vector<int> startTimes(int seconds) const;
 
 private:
+    // Each stretch as its first second after midnight and its length in seconds: what both the
+    // count and the times of what repeats in them are taken from.
+    std::vector<std::pair<int, int>> stretchSeconds() const;
+
     bool allDay_ = false;
     std::vector<DayWindow> stretches_;
 };
