@@ -1451,11 +1451,6 @@
         <translation>Odhad za den: snímků přibližně %1, videa přibližně %2, místa na kartě přibližně %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">Spuštění za den, která interval dovolí: nejvýše %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Dní, než se karta (volno %1) zaplní: přibližně %2.</translation>
@@ -1486,11 +1481,6 @@
         <translation>Snímků za den: nejvýše %1; zpráv: nejvýše %2 denně, %3 měsíčně.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">Snímků za den: bez omezení; zpráv: přibližně %1 denně, %2 měsíčně (odhad).</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Odesílání e-mailů je vypnuté.</translation>
@@ -1504,16 +1494,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Snímků za den: nejvýše %1; e-mailů: nejvýše %2 denně, %3 měsíčně.</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">Snímků za den: bez omezení; e-mailů: přibližně %1 denně, %2 měsíčně (odhad).</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">Dálkové ovládání přes SMS je zapnuté (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>

@@ -1439,11 +1439,6 @@
         <translation>Geschätzt pro Tag: Bilder etwa %1, Video etwa %2, Speicherbedarf etwa %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">Auslösungen pro Tag, die das Intervall zulässt: höchstens %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Tage, bis die Karte (%1 frei) voll ist: etwa %2.</translation>
@@ -1474,11 +1469,6 @@
         <translation>Bilder pro Tag: höchstens %1; Nachrichten: höchstens %2 am Tag, %3 im Monat.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">Bilder pro Tag: unbegrenzt; Nachrichten: etwa %1 am Tag, %2 im Monat (geschätzt).</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Der E-Mail-Versand ist ausgeschaltet.</translation>
@@ -1492,16 +1482,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Bilder pro Tag: höchstens %1; E-Mails: höchstens %2 am Tag, %3 im Monat.</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">Bilder pro Tag: unbegrenzt; E-Mails: etwa %1 am Tag, %2 im Monat (geschätzt).</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">Die SMS-Fernsteuerung ist eingeschaltet (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>

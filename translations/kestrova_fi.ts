@@ -1439,11 +1439,6 @@
         <translation>Arvio päivässä: kuvia noin %1, videota noin %2, kortin tilaa noin %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">Laukaisuja päivässä, jotka ottoviive sallii: enintään %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Päiviä, kunnes kortti (%1 vapaana) on täynnä: noin %2.</translation>
@@ -1474,11 +1469,6 @@
         <translation>Kuvia päivässä: enintään %1; viestejä: enintään %2 päivässä, %3 kuukaudessa.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Sähköpostin lähetys on pois päältä.</translation>
@@ -1492,16 +1482,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Kuvia päivässä: enintään %1; sähköposteja: enintään %2 päivässä, %3 kuukaudessa.</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">Tekstiviestiohjaus on päällä (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>

@@ -1439,11 +1439,6 @@
         <translation>Estimation par jour : images environ %1, vidéo environ %2, place sur la carte environ %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">Déclenchements par jour permis par l&apos;intervalle : %1 au plus.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Jours avant que la carte (%1 libres) soit pleine : environ %2.</translation>
@@ -1474,11 +1469,6 @@
         <translation>Images par jour : %1 au plus ; messages : %2 au plus par jour, %3 par mois.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">Images par jour : sans limite ; messages : environ %1 par jour, %2 par mois (estimation).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
         <translation>Données par mois : environ %1 de MMS.</translation>
@@ -1499,19 +1489,9 @@
         <translation>Images par jour : %1 au plus ; e-mails : %2 au plus par jour, %3 par mois.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">Images par jour : sans limite ; e-mails : environ %1 par jour, %2 par mois (estimation).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
         <translation>Données par mois : environ %1 d&apos;e-mails.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">La commande à distance par SMS est active (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>

@@ -1427,11 +1427,6 @@
         <translation>Becslés naponta: kb. %1 kép, kb. %2 videó, kb. %3 a kártyán.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">Az időköz által megengedett napi kioldások: legfeljebb %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Napok, amíg a kártya (%1 szabad) megtelik: kb. %2.</translation>
@@ -1462,11 +1457,6 @@
         <translation>Képek naponta: legfeljebb %1; üzenetek: legfeljebb napi %2, havi %3.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">Képek naponta: korlátlan; üzenetek: kb. napi %1, havi %2 (becslés).</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Az e-mail-küldés ki van kapcsolva.</translation>
@@ -1480,16 +1470,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Képek naponta: legfeljebb %1; e-mailek: legfeljebb napi %2, havi %3.</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">Képek naponta: korlátlan; e-mailek: kb. napi %1, havi %2 (becslés).</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">Az SMS-távvezérlés be van kapcsolva (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>

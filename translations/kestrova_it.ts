@@ -1439,11 +1439,6 @@
         <translation>Stima al giorno: immagini circa %1, video circa %2, spazio sulla scheda circa %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">Attivazioni al giorno consentite dall&apos;intervallo: al massimo %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Giorni prima che la scheda (%1 liberi) sia piena: circa %2.</translation>
@@ -1474,11 +1469,6 @@
         <translation>Immagini al giorno: al massimo %1; messaggi: al massimo %2 al giorno, %3 al mese.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">Immagini al giorno: nessun limite; messaggi: circa %1 al giorno, %2 al mese (stima).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
         <translation>Dati al mese: circa %1 di MMS.</translation>
@@ -1499,19 +1489,9 @@
         <translation>Immagini al giorno: al massimo %1; e-mail: al massimo %2 al giorno, %3 al mese.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">Immagini al giorno: nessun limite; e-mail: circa %1 al giorno, %2 al mese (stima).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
         <translation>Dati al mese: circa %1 di e-mail.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">Il controllo remoto via SMS è attivo (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>

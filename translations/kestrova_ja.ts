@@ -1109,15 +1109,15 @@
     <name>ProfileReason</name>
     <message>
         <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
-        <translation>%1 は使用できません。位置 0..%2 か、次のいずれかを指定してください: %3</translation>
+        <translation>%1 は使用できません。位置 0..%2 か、次のいずれかを指定してください：%3</translation>
     </message>
     <message>
         <source>Enter a whole number (got %1).</source>
-        <translation>整数を入力してください（入力値: %1）。</translation>
+        <translation>整数を入力してください（入力値：%1）。</translation>
     </message>
     <message>
         <source>Enter a whole number from %1 to %2 (got %3).</source>
-        <translation>%1 から %2 までの整数を入力してください（入力値: %3）。</translation>
+        <translation>%1 から %2 までの整数を入力してください（入力値：%3）。</translation>
     </message>
     <message>
         <source>A phone number holds at most %1 digits.</source>
@@ -1322,29 +1322,9 @@
         <translation>このレコードはカメラを工場出荷時の設定に戻します。</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">間隔の設定で可能な1日のトリガー回数：最大 %1 回。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">1日の画像：制限なし。メッセージ：1日約 %1 通、1か月約 %2 通（見込み）。</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>メールの送信はオフです。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">1日の画像：制限なし。メール：1日約 %1 通、1か月約 %2 通（見込み）。</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">SMS リモート操作はオンです（%1 H）。</translation>
     </message>
     <message>
         <source>Network: typed in (APN %1).</source>

@@ -1451,11 +1451,6 @@
         <translation>Numatoma per parą: nuotraukų apie %1, vaizdo įrašų apie %2, kortelės vietos apie %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">Suveikimų per parą, kuriuos leidžia intervalas: daugiausia %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Dienų, kol kortelė (laisva %1) prisipildys: apie %2.</translation>
@@ -1486,11 +1481,6 @@
         <translation>Nuotraukų per parą: daugiausia %1; žinučių: daugiausia %2 per parą, %3 per mėnesį.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">Nuotraukų per parą: neribota; žinučių: apie %1 per parą, %2 per mėnesį (numatoma).</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>El. laiškų siuntimas išjungtas.</translation>
@@ -1504,16 +1494,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Nuotraukų per parą: daugiausia %1; el. laiškų: daugiausia %2 per parą, %3 per mėnesį.</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">Nuotraukų per parą: neribota; el. laiškų: apie %1 per parą, %2 per mėnesį (numatoma).</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">Nuotolinis valdymas SMS žinutėmis įjungtas (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>

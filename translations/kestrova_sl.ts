@@ -1463,11 +1463,6 @@
         <translation>Ocena na dan: slik približno %1, videa približno %2, porabe kartice približno %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">Sprožitev na dan, ki jih dopušča interval: največ %1.</translation>
-    </message>
-    <message>
         <source>MMS sending is off.</source>
         <comment>summary.mms_off</comment>
         <translation>Pošiljanje MMS je izklopljeno.</translation>
@@ -1488,11 +1483,6 @@
         <translation>Slik na dan: največ %1; sporočil: največ %2 na dan, %3 na mesec.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">Slik na dan: brez omejitve; sporočil: približno %1 na dan, %2 na mesec (ocena).</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Pošiljanje e-pošte je izklopljeno.</translation>
@@ -1506,16 +1496,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Slik na dan: največ %1; e-poštnih sporočil: največ %2 na dan, %3 na mesec.</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">Slik na dan: brez omejitve; e-poštnih sporočil: približno %1 na dan, %2 na mesec (ocena).</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">Upravljanje prek SMS je vklopljeno (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>

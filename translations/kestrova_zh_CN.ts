@@ -1322,34 +1322,14 @@
         <translation>此记录会让相机恢复出厂设置。</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation type="vanished">此间隔时间允许的每天触发次数：最多 %1 次。</translation>
-    </message>
-    <message>
         <source>MMS sending is off.</source>
         <comment>summary.mms_off</comment>
         <translation>彩信发送已关闭。</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation type="vanished">每天照片：无限制；消息：每天约 %1 条，每月约 %2 条（估计）。</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>电子邮件发送已关闭。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation type="vanished">每天照片：无限制；邮件：每天约 %1 封，每月约 %2 封（估计）。</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation type="vanished">短信遥控已开启（%1 H）。</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
