@@ -378,7 +378,8 @@ private Q_SLOTS:
         }
         const bool finished = run.waitForFinished(20000);
         said += run.readAllStandardOutput();
-        QVERIFY2(finished, qPrintable(QString::fromUtf8(said + asked + run.readAllStandardError())));
+        QVERIFY2(finished,
+                 qPrintable(QString::fromUtf8(said + asked + run.readAllStandardError())));
         QVERIFY2(run.exitCode() == 0, said.constData());
         QVERIFY2(said.contains("Insert another card for camera S-05 (5 of 10)"), said.constData());
         checkSeasonLog(log);
