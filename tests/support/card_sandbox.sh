@@ -31,6 +31,8 @@ make_card() { # NAME SIZE [ro]: an exFAT image on a loop device a rule of ours m
     truncate -s "$2" "$dir/$1.img" && mkfs.exfat -L "KES$1" "$dir/$1.img" >/dev/null
     loop=$(losetup -f --show ${3:+-r} "$dir/$1.img") || exit 1
     record loop "$loop"
+    # A device left read-only by `blockdev --setro` stays so through detach and attach.
+    [ -n "${3:-}" ] || blockdev --setrw "$loop" || exit 1
     rule=/run/udev/rules.d/61-kestrova-test-${loop##*/}.rules
     record rule "$rule"
     echo "KERNEL==\"${loop##*/}\", ENV{ID_DRIVE_FLASH_SD}=\"1\", ENV{UDISKS_SYSTEM}=\"0\", ENV{ID_SERIAL}=\"Kestrova_Test_$1\"" >"$rule"
