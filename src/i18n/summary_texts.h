@@ -147,6 +147,10 @@ enum class SummaryText {
     ConflictCardNotFat32,     // %1: the file system
     ConflictCardOldFiles,     // %1: how many files
 
+    // Sending pictures, where the recipients are not to be named (the deployment log).
+    MmsSendsUnnamed,   // %1: VGA or QVGA, %2: how many recipients
+    SendsSmsUnnamed,   // %1: how many recipients
+    EmailSendsUnnamed, // %1: the server, %2: the port
     // Our own words for captions and values the forms keep in English in some languages.
     CaptionBeepSound,     //
     CaptionSdCycle,       //
