@@ -58,7 +58,7 @@ inline constexpr const char* fleetTextContext = "FleetText";
 
 std::span<const FleetTextRow> fleetTextRows();
 
-// The text in the given language (English for a number outside 1..11), placeholders unfilled.
+// The text in the given language (English outside the language table), placeholders unfilled.
 QString fleetText(FleetText id, int language);
 
 } // namespace kestrova::i18n
