@@ -62,24 +62,12 @@ constexpr const Row* findRow(const std::array<Row, N>& rows, std::string_view ke
 
 // Form B's text for a key where its set departs from forms A and C, or nullptr.
 const LanguageDeparture* formBDeparture(int setLanguage, std::string_view key) {
-    for (const LanguageDeparture& departure : tables::cameraFormB) {
-        if (departure.language == setLanguage && departure.key == key)
-            return &departure;
-    }
-    return nullptr;
+    return rowFor(tables::cameraFormB, setLanguage, key);
 }
 
 // Form B's Magyar set has no caption for the second timer: the template's stays.
 bool formBLeavesTemplateCaption(int setLanguage, std::string_view key) {
     return setLanguage == Magyar && key == "label.timer2";
-}
-
-const ExtraCaptionRow* extraCaption(int setLanguage, std::string_view key) {
-    for (const ExtraCaptionRow& row : tables::cameraExtraCaptions) {
-        if (row.language == setLanguage && row.key == key)
-            return &row;
-    }
-    return nullptr;
 }
 
 int controlOn(CameraForm form, const CameraLabelRow& row) {
@@ -134,7 +122,7 @@ std::optional<QString> cameraLabel(CameraForm form, int language, std::string_vi
             return utf8Text(*text);
         return std::nullopt;
     }
-    if (const ExtraCaptionRow* caption = extraCaption(setLanguage, key))
+    if (const ExtraCaptionRow* caption = rowFor(tables::cameraExtraCaptions, setLanguage, key))
         return utf8Text(caption->text);
     return std::nullopt;
 }

@@ -108,7 +108,8 @@ def parse_csv(path):
     except UnicodeDecodeError as error:
         raise TableError(f"{path.name}: not UTF-8 ({error})") from None
     rows = []
-    for number, line in enumerate(text.splitlines(), start=1):
+    for number, line in enumerate(text.split("\n"), start=1):
+        line = line.removesuffix("\r")
         if line == "":
             continue
         cells, at = [], 0
@@ -247,7 +248,7 @@ def check_text(where, what, cell, list_cell):
     entries."""
     if cell is None or cell.text == "":
         raise TableError(f"{where}: no text for {what}")
-    if re.search(r"[\x00-\x1f\x7f]", cell.text):
+    if re.search(r"[\x00-\x1f\x7f\x85\u2028\u2029]", cell.text):
         raise TableError(f"{where}: the text for {what} holds a control character")
     if not cell.quoted and cell.text != cell.text.strip():
         raise TableError(f"{where}: the text for {what} begins or ends with a blank: quote it, "

@@ -31,10 +31,8 @@ static_assert(rowOf(tables::mmsCaptions, "mms.hour_suffix").controlA ==
 // form B's.
 QStringList optionList(MmsForm form, const OptionTextsRow& row, int setLanguage) {
     if (form == MmsForm::A) {
-        for (const LanguageDeparture& departure : tables::mmsFormA) {
-            if (departure.language == setLanguage && departure.key == row.key)
-                return utf8Entries(departure.text);
-        }
+        if (const LanguageDeparture* departure = rowFor(tables::mmsFormA, setLanguage, row.key))
+            return utf8Entries(departure->text);
     }
     return utf8Entries(row.entries[column(setLanguage)]);
 }

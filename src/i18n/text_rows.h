@@ -71,6 +71,16 @@ struct ExtraCaptionRow {
     std::string_view text;
 };
 
+// The row a table of departures or extra captions gives a language and key, or nullptr.
+template <typename Row, std::size_t N>
+constexpr const Row* rowFor(const std::array<Row, N>& rows, int language, std::string_view key) {
+    for (const Row& row : rows) {
+        if (row.language == language && row.key == key)
+            return &row;
+    }
+    return nullptr;
+}
+
 // The row of a key, found while compiling: a key the table lacks does not build.
 template <typename Row, std::size_t N>
 consteval const Row& rowOf(const std::array<Row, N>& rows, std::string_view key) {

@@ -125,12 +125,10 @@ private Q_SLOTS:
         QCOMPARE(captionOf(mainCaptions(language), controlId), text);
     }
 
-    void versionIsEnglishOutsideChinese() {
-        for (const LanguageRow& language : languageTable) {
-            if (language.number != Chinese)
-                QCOMPARE(captionOf(mainCaptions(language.number), 1077),
-                         QStringLiteral("Version:1.3.010"));
-        }
+    // Every language shows the version the program is built as.
+    void versionInEveryLanguage() {
+        for (const LanguageRow& language : languageTable)
+            QVERIFY(captionOf(mainCaptions(language.number), 1077).endsWith(u":1.3.010"));
     }
 
     void languageOutsideRangeReadsEnglish() {
