@@ -138,8 +138,8 @@ private Q_SLOTS:
                "smtp_options.csv:3: row smtp.options.mode: the row is in the table twice");
         change("a column of no language", "smtp_captions.csv", "ja,lt", "ja,lv",
                "smtp_captions.csv: column lv is not one this table has");
-        change("a quote not closed", "mms_captions.csv", "\"MMS rezimas\"", "\"MMS rezimas",
-               "mms_captions.csv:2: a quote is not closed");
+        change("a quote not closed", "messages.csv", "\"请输入GPRS APN\"", "\"请输入GPRS APN",
+               "messages.csv:2: a quote is not closed");
     }
     void generate() {
         QFETCH(bool, adding);
