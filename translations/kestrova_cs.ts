@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>Soubor %1, který byl v této složce před %2, pochází z karty %3; není známo, kterou kartu složka obsahuje nyní. Zapsat jej zpět?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>Soubor %1 nebyl zapsán zpět: pochází z karty %2, ale složka nyní obsahuje kartu %3.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -665,11 +670,6 @@
         <translation>Odhad za den: snímků přibližně %1, videa přibližně %2, místa na kartě přibližně %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>Spuštění za den, která interval dovolí: nejvýše %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Dní, než se karta (volno %1) zaplní: přibližně %2.</translation>
@@ -700,14 +700,9 @@
         <translation>Snímků za den: nejvýše %1; zpráv: nejvýše %2 denně, %3 měsíčně.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>Snímků za den: bez omezení; zpráv: přibližně %1 denně, %2 měsíčně (odhad).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
-        <translation>Data za měsíc: přibližně %1 MMS.</translation>
+        <translation>Data za měsíc: přibližně %1 přes MMS.</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -725,19 +720,9 @@
         <translation>Snímků za den: nejvýše %1; e-mailů: nejvýše %2 denně, %3 měsíčně.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>Snímků za den: bez omezení; e-mailů: přibližně %1 denně, %2 měsíčně (odhad).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
-        <translation>Data za měsíc: přibližně %1 e-mailů.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>Dálkové ovládání přes SMS je zapnuté (%1 H).</translation>
+        <translation>Data za měsíc: přibližně %1 přes e-mail.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -762,7 +747,7 @@
     <message>
         <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
         <comment>summary.conflict_timer_empty</comment>
-        <translation>%1 je zapnutý a začátek i konec jsou v %2: okno je prázdné, nebo celý den, podle kamery.</translation>
+        <translation>%1 je zapnutý a začátek i konec jsou v %2: okno je prázdné, nebo trvá celý den, podle kamery.</translation>
     </message>
     <message>
         <source>%1 and %2 overlap (%3): that time counts once.</source>
@@ -833,6 +818,206 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Na kartě jsou ještě snímky z dřívějšího nasazení (souborů v DCIM: %1).</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Toto jsou nastavení formuláře: nejsou zapsána na kartu.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>Předpoklady odhadů</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Spuštění za den: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Jeden snímek v rozlišení %1: %2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Jedna sekunda videa v rozlišení %1: %2 MB (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>Jedna MMS v rozlišení %1: %2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Jeden e-mail v rozlišení %1: %2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Odeslaných snímků na spuštění: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Čas na pořízení jednoho snímku: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Dní v měsíci: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Co bude kamera dělat (model %1, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Co bude kamera dělat (model %1, %2, z předvoleb; jiný určí --model)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>přibližně %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(předpoklad: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>upozornění: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Kdy je aktivní, závisí na tom, jak kamera chápe časovač se stejným začátkem a koncem (viz upozornění).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Spuštění za den, která dovolí každý záznam a čekání po něm: nejvýše %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normální</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>vysoká</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>nízká</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Snímků za den: bez omezení; zpráv: přibližně %1 denně, %2 měsíčně (odhad: jeden odeslaný snímek na spuštění, předpokládaná spuštění za den: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Snímků za den: bez omezení; zpráv: přibližně %1 denně, %2 měsíčně (odhad podle snímků, které pořídí nastavení v menu.dat).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Snímků za den: bez omezení; e-mailů: přibližně %1 denně, %2 měsíčně (odhad: jeden odeslaný snímek na spuštění, předpokládaná spuštění za den: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Snímků za den: bez omezení; e-mailů: přibližně %1 denně, %2 měsíčně (odhad podle snímků, které pořídí nastavení v menu.dat).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Dálkové ovládání přes SMS je zapnuté; nastavení hodin je %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 je %2, ale není zadáno žádné telefonní číslo pro SMS: nic se neodešle.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>%1 je v menu.dat %2, zatímco setup.dat a smtp.dat odesílají snímky: v tomto režimu kamera nefotí, takže se nic neodešle.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Zvukový signál</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Přepisovat při zaplnění (cyklus SD)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>Časovač 2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>Dálkové ovládání přes SMS</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Přenosová cesta</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Typ telefonního čísla</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>Režim nastavení e-mailu</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>Stav e-mailu</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Poštovní server</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Adresa odesílatele</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Domácí</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>Mezinárodní</translation>
     </message>
 </context>
 <context>

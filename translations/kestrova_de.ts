@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>Die %1, die dieser Ordner vor %2 enthielt, stammt von der Karte %3; welche Karte der Ordner jetzt enthält, ist nicht bekannt. Zurückschreiben?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>%1 wurde nicht zurückgeschrieben: Die Datei stammt von der Karte %2, der Ordner enthält jetzt aber die Karte %3.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -665,11 +670,6 @@
         <translation>Geschätzt pro Tag: Bilder etwa %1, Video etwa %2, Speicherbedarf etwa %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>Auslösungen pro Tag, die das Intervall zulässt: höchstens %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Tage, bis die Karte (%1 frei) voll ist: etwa %2.</translation>
@@ -700,14 +700,9 @@
         <translation>Bilder pro Tag: höchstens %1; Nachrichten: höchstens %2 am Tag, %3 im Monat.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>Bilder pro Tag: unbegrenzt; Nachrichten: etwa %1 am Tag, %2 im Monat (geschätzt).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
-        <translation>Daten pro Monat: etwa %1 MMS.</translation>
+        <translation>Daten pro Monat: etwa %1 per MMS.</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -725,19 +720,9 @@
         <translation>Bilder pro Tag: höchstens %1; E-Mails: höchstens %2 am Tag, %3 im Monat.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>Bilder pro Tag: unbegrenzt; E-Mails: etwa %1 am Tag, %2 im Monat (geschätzt).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
-        <translation>Daten pro Monat: etwa %1 E-Mail.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>Die SMS-Fernsteuerung ist eingeschaltet (%1 H).</translation>
+        <translation>Daten pro Monat: etwa %1 per E-Mail.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -802,7 +787,7 @@
     <message>
         <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
         <comment>summary.conflict_video_mode</comment>
-        <translation>%1 steht in menu.dat auf %2, während %3 Bilder sendet: In diesem Modus nimmt die Kamera keine Fotos auf, also wird keins gesendet.</translation>
+        <translation>%1 steht in menu.dat auf %2, während %3 Bilder sendet: In diesem Modus nimmt die Kamera keine Fotos auf, daher wird keines gesendet.</translation>
     </message>
     <message>
         <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
@@ -833,6 +818,206 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Auf der Karte sind noch Bilder eines früheren Einsatzes (Dateien in DCIM: %1).</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Dies sind die Einstellungen des Formulars: Sie sind nicht auf eine Karte geschrieben.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>Annahmen der Schätzungen</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Auslösungen pro Tag: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Ein Bild mit %1: %2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Eine Sekunde Video mit %1: %2 MB (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>Eine MMS mit %1: %2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Eine E-Mail mit %1: %2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Gesendete Bilder je Auslösung: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Zeit für ein Foto: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Tage im Monat: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Was die Kamera tun wird (Modell %1, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Was die Kamera tun wird (Modell %1, %2, aus den Einstellungen; --model wählt ein anderes)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>etwa %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(angenommen: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Wann sie aktiv ist, hängt davon ab, wie die Kamera eine Zeitschaltuhr mit gleichem Start und Stopp auslegt (siehe Warnungen).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Auslösungen pro Tag, die jede Aufnahme und die Wartezeit danach zulassen: höchstens %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Bilder pro Tag: unbegrenzt; Nachrichten: etwa %1 am Tag, %2 im Monat (geschätzt: ein gesendetes Bild je Auslösung, angenommene Auslösungen pro Tag: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Bilder pro Tag: unbegrenzt; Nachrichten: etwa %1 am Tag, %2 im Monat (geschätzt nach den Bildern, die laut menu.dat aufgenommen werden).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Bilder pro Tag: unbegrenzt; E-Mails: etwa %1 am Tag, %2 im Monat (geschätzt: ein gesendetes Bild je Auslösung, angenommene Auslösungen pro Tag: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Bilder pro Tag: unbegrenzt; E-Mails: etwa %1 am Tag, %2 im Monat (geschätzt nach den Bildern, die laut menu.dat aufgenommen werden).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Die SMS-Fernsteuerung ist eingeschaltet; ihre Stundeneinstellung ist %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 ist %2, aber keine Telefonnummer für SMS ist angegeben: Es wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>%1 steht in menu.dat auf %2, während setup.dat und smtp.dat Bilder senden: In diesem Modus nimmt die Kamera keine Fotos auf, daher wird keines gesendet.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Signalton</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Überschreiben, wenn voll (SD-Zyklus)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>Zeitschaltuhr 2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>SMS-Fernsteuerung</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Übertragungsweg</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Art der Rufnummer</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>Modus der E-Mail-Einstellungen</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>E-Mail-Status</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Mailserver</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Absenderadresse</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Inland</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>International</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>Tiedosto %1, joka tässä kansiossa oli ennen %2, on peräisin kortilta %3; ei tiedetä, mikä kortti kansiossa nyt on. Kirjoitetaanko se takaisin?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>Tiedostoa %1 ei kirjoitettu takaisin: se on peräisin kortilta %2, mutta kansiossa on nyt kortti %3.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -665,11 +670,6 @@
         <translation>Arvio päivässä: kuvia noin %1, videota noin %2, kortin tilaa noin %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>Laukaisuja päivässä, jotka ottoviive sallii: enintään %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Päiviä, kunnes kortti (%1 vapaana) on täynnä: noin %2.</translation>
@@ -700,14 +700,9 @@
         <translation>Kuvia päivässä: enintään %1; viestejä: enintään %2 päivässä, %3 kuukaudessa.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
-        <translation>Dataa kuukaudessa: noin %1 MMS-viestejä.</translation>
+        <translation>Dataa kuukaudessa: noin %1 MMS-viesteinä.</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -725,19 +720,9 @@
         <translation>Kuvia päivässä: enintään %1; sähköposteja: enintään %2 päivässä, %3 kuukaudessa.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
-        <translation>Dataa kuukaudessa: noin %1 sähköpostia.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>Tekstiviestiohjaus on päällä (%1 H).</translation>
+        <translation>Dataa kuukaudessa: noin %1 sähköposteina.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -833,6 +818,206 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Kortilla on vielä kuvia aiemmasta käytöstä (tiedostoja DCIM-kansiossa: %1).</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Nämä ovat lomakkeen asetukset: niitä ei ole kirjoitettu kortille.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>Arvioiden oletukset</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Laukaisuja päivässä: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Kuva (%1): %2 Mt</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Sekunti videota (%1): %2 Mt (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>MMS-viesti (%1): %2 kt</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Sähköposti (%1): %2 kt</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Lähetettyjä kuvia laukaisua kohden: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Yhden kuvan ottamiseen kuluva aika: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Päiviä kuukaudessa: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Mitä kamera tekee (malli %1, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Mitä kamera tekee (malli %1, %2, asetuksista; toisen mallin valitsee --model)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>noin %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(oletus: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>varoitus: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Toiminta-aika riippuu siitä, miten kamera tulkitsee ajastimen, jonka alku ja loppu ovat samat (katso varoitukset).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Laukaisuja päivässä, jotka jokainen tallennus ja sen jälkeinen odotus sallivat: enintään %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normaali</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>korkea</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>matala</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio: yksi lähetetty kuva laukaisua kohden, oletettuja laukaisuja päivässä: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Kuvia päivässä: ei rajaa; viestejä: noin %1 päivässä, %2 kuukaudessa (arvio menu.dat-tiedoston mukaan otettavista kuvista).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio: yksi lähetetty kuva laukaisua kohden, oletettuja laukaisuja päivässä: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Kuvia päivässä: ei rajaa; sähköposteja: noin %1 päivässä, %2 kuukaudessa (arvio menu.dat-tiedoston mukaan otettavista kuvista).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Tekstiviestiohjaus on päällä; sen tuntiasetus on %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 on %2, mutta tekstiviesteille ei ole annettu puhelinnumeroa: mitään ei lähetetä.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>%1 on menu.dat-tiedostossa %2, mutta setup.dat ja smtp.dat lähettävät kuvia: tässä tilassa kamera ei ota valokuvia, joten mitään ei lähetetä.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Merkkiääni</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Korvaa vanhat, kun täynnä (SD-kierto)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>Ajastin 2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>Tekstiviestiohjaus</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Siirtotie</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Puhelinnumeron tyyppi</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>Sähköpostiasetusten tila</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>Sähköpostin tila</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Sähköpostipalvelin</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Lähettäjän osoite</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Kotimaa</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>Kansainvälinen</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>Le %1 que contenait ce dossier avant le %2 provient de la carte %3 ; on ne sait pas quelle carte le dossier contient maintenant. Le réécrire ?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>%1 n&apos;a pas été réécrit : il provient de la carte %2, mais le dossier contient maintenant la carte %3.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -665,11 +670,6 @@
         <translation>Estimation par jour : images environ %1, vidéo environ %2, place sur la carte environ %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>Déclenchements par jour permis par l&apos;intervalle : %1 au plus.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Jours avant que la carte (%1 libres) soit pleine : environ %2.</translation>
@@ -700,11 +700,6 @@
         <translation>Images par jour : %1 au plus ; messages : %2 au plus par jour, %3 par mois.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>Images par jour : sans limite ; messages : environ %1 par jour, %2 par mois (estimation).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
         <translation>Données par mois : environ %1 de MMS.</translation>
@@ -725,19 +720,9 @@
         <translation>Images par jour : %1 au plus ; e-mails : %2 au plus par jour, %3 par mois.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>Images par jour : sans limite ; e-mails : environ %1 par jour, %2 par mois (estimation).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
         <translation>Données par mois : environ %1 d&apos;e-mails.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>La commande à distance par SMS est active (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -762,7 +747,7 @@
     <message>
         <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
         <comment>summary.conflict_timer_empty</comment>
-        <translation>%1 est activé avec le début et la fin tous deux à %2 : la plage est vide ou couvre toute la journée, selon la caméra.</translation>
+        <translation>%1 est activée avec le début et la fin tous deux à %2 : la plage est vide ou couvre toute la journée, selon la caméra.</translation>
     </message>
     <message>
         <source>%1 and %2 overlap (%3): that time counts once.</source>
@@ -833,6 +818,206 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>La carte contient encore des images d&apos;un déploiement précédent (fichiers dans DCIM : %1).</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Ce sont les réglages du formulaire : ils ne sont écrits sur aucune carte.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>Hypothèses des estimations</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Déclenchements par jour : %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Une image en %1 : %2 Mo</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Une seconde de vidéo en %1 : %2 Mo (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>Un MMS en %1 : %2 Ko</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Un e-mail en %1 : %2 Ko</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Images envoyées par déclenchement : %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Temps pour prendre une photo : %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Jours par mois : %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Ce que fera la caméra (modèle %1, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Ce que fera la caméra (modèle %1, %2, d&apos;après les préférences ; --model en indique un autre)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>environ %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(hypothèse : %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Les heures d&apos;activité dépendent de la façon dont la caméra lit une minuterie qui commence et s&apos;arrête à la même heure (voir les avertissements).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Déclenchements par jour que permettent chaque capture et l&apos;attente qui la suit : %1 au plus.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normale</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>élevée</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>faible</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Images par jour : sans limite ; messages : environ %1 par jour, %2 par mois (estimation : une image envoyée par déclenchement, déclenchements par jour supposés : %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Images par jour : sans limite ; messages : environ %1 par jour, %2 par mois (estimation d&apos;après les images que prévoit menu.dat).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Images par jour : sans limite ; e-mails : environ %1 par jour, %2 par mois (estimation : une image envoyée par déclenchement, déclenchements par jour supposés : %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Images par jour : sans limite ; e-mails : environ %1 par jour, %2 par mois (estimation d&apos;après les images que prévoit menu.dat).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>La commande à distance par SMS est activée ; son réglage d&apos;heures est %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 est sur %2, mais aucun numéro de téléphone n&apos;est indiqué pour les SMS : rien n&apos;est envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>%1 est sur %2 dans menu.dat alors que setup.dat et smtp.dat envoient des images : dans ce mode, la caméra ne prend pas de photos, donc aucune n&apos;est envoyée.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Signal sonore</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Écraser quand la carte est pleine (cycle SD)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>Minuterie 2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>Commande à distance par SMS</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Support de transmission</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Type de numéro</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>Mode des réglages e-mail</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>État de l&apos;envoi par e-mail</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Serveur de messagerie</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Adresse de l&apos;expéditeur</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>National</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>International</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>A(z) %1 fájl, amely %2 előtt ebben a mappában volt, a(z) %3 kártyáról származik; nem tudni, most melyik kártya van a mappában. Visszaírja?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>A(z) %1 fájl nem lett visszaírva: a(z) %2 kártyáról származik, de a mappában most a(z) %3 kártya van.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -665,11 +670,6 @@
         <translation>Becslés naponta: kb. %1 kép, kb. %2 videó, kb. %3 a kártyán.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>Az időköz által megengedett napi kioldások: legfeljebb %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Napok, amíg a kártya (%1 szabad) megtelik: kb. %2.</translation>
@@ -700,14 +700,9 @@
         <translation>Képek naponta: legfeljebb %1; üzenetek: legfeljebb napi %2, havi %3.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>Képek naponta: korlátlan; üzenetek: kb. napi %1, havi %2 (becslés).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
-        <translation>Havi adatforgalom: kb. %1 MMS.</translation>
+        <translation>Havi adatforgalom: kb. %1 MMS-ként.</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -725,19 +720,9 @@
         <translation>Képek naponta: legfeljebb %1; e-mailek: legfeljebb napi %2, havi %3.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>Képek naponta: korlátlan; e-mailek: kb. napi %1, havi %2 (becslés).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
-        <translation>Havi adatforgalom: kb. %1 e-mail.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>Az SMS-távvezérlés be van kapcsolva (%1 H).</translation>
+        <translation>Havi adatforgalom: kb. %1 e-mailként.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -767,7 +752,7 @@
     <message>
         <source>%1 and %2 overlap (%3): that time counts once.</source>
         <comment>summary.conflict_timers_overlap</comment>
-        <translation>%1 és %2 átfedi egymást (%3): ez az idő egyszer számít.</translation>
+        <translation>%1 és %2 átfedik egymást (%3): ez az idő egyszer számít.</translation>
     </message>
     <message>
         <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
@@ -833,6 +818,206 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>A kártyán még egy korábbi kihelyezés képei vannak (fájlok a DCIM mappában: %1).</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Ezek az űrlap beállításai: nincsenek kártyára írva.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>A becslések feltevései</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Napi kioldások: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Egy kép (%1): %2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Egy másodpercnyi videó (%1): %2 MB (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>Egy MMS (%1): %2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Egy e-mail (%1): %2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Kioldásonként elküldött képek: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Egy fénykép elkészítésének ideje: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Napok egy hónapban: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Mit fog tenni a kamera (%1. modell, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Mit fog tenni a kamera (%1. modell, %2, a beállításokból; másikat a --model ad meg)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>kb. %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(feltételezve: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>figyelmeztetés: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Az, hogy mikor működik, attól függ, hogyan értelmezi a kamera az azonos kezdési és befejezési idejű időkapcsolót (lásd a figyelmeztetéseket).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Napi kioldások, amennyit a felvételek és az utánuk következő várakozás megenged: legfeljebb %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normál</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>magas</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>alacsony</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Videó</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Képek naponta: korlátlan; üzenetek: napi kb. %1, havi %2 (becslés: kioldásonként egy elküldött kép, feltételezett napi kioldások: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Képek naponta: korlátlan; üzenetek: napi kb. %1, havi %2 (becslés a menu.dat szerint készülő képekből).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Képek naponta: korlátlan; e-mailek: napi kb. %1, havi %2 (becslés: kioldásonként egy elküldött kép, feltételezett napi kioldások: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Képek naponta: korlátlan; e-mailek: napi kb. %1, havi %2 (becslés a menu.dat szerint készülő képekből).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Az SMS-távvezérlés be van kapcsolva; az óra beállítása: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 értéke %2, de nincs megadva telefonszám az SMS-hez: semmi sem lesz elküldve.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>A menu.dat fájlban %1 értéke %2, miközben a setup.dat és az smtp.dat képeket küldenek: ebben a módban a kamera nem készít fényképet, így semmi sem lesz elküldve.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Hangjelzés</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Felülírás, ha megtelt (SD-ciklus)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>2. időkapcsoló</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>SMS-távvezérlés</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Átviteli mód</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Telefonszám típusa</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>E-mail-beállítások módja</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>E-mail állapota</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Levelezőkiszolgáló</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Feladó címe</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Belföldi</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>Nemzetközi</translation>
     </message>
 </context>
 <context>

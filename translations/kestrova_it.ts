@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>Il %1 presente in questa cartella prima del %2 proviene dalla scheda %3; non si sa quale scheda ci sia ora nella cartella. Riscriverlo?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>%1 non è stato riscritto: proviene dalla scheda %2, ma ora la cartella contiene la scheda %3.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -665,11 +670,6 @@
         <translation>Stima al giorno: immagini circa %1, video circa %2, spazio sulla scheda circa %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>Attivazioni al giorno consentite dall&apos;intervallo: al massimo %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Giorni prima che la scheda (%1 liberi) sia piena: circa %2.</translation>
@@ -700,11 +700,6 @@
         <translation>Immagini al giorno: al massimo %1; messaggi: al massimo %2 al giorno, %3 al mese.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>Immagini al giorno: nessun limite; messaggi: circa %1 al giorno, %2 al mese (stima).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
         <translation>Dati al mese: circa %1 di MMS.</translation>
@@ -725,19 +720,9 @@
         <translation>Immagini al giorno: al massimo %1; e-mail: al massimo %2 al giorno, %3 al mese.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>Immagini al giorno: nessun limite; e-mail: circa %1 al giorno, %2 al mese (stima).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
         <translation>Dati al mese: circa %1 di e-mail.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>Il controllo remoto via SMS è attivo (%1 H).</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -757,7 +742,7 @@
     <message>
         <source>%1 and %2 are both off: the camera never takes a picture.</source>
         <comment>summary.conflict_never_pictures</comment>
-        <translation>%1 e %2 sono entrambi disattivati: la fotocamera non scatta mai.</translation>
+        <translation>%1 ed %2 sono entrambi disattivati: la fotocamera non scatta mai.</translation>
     </message>
     <message>
         <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
@@ -797,7 +782,7 @@
     <message>
         <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
         <comment>summary.conflict_unlimited</comment>
-        <translation>%1 è 0, cioè nessun limite, non nessuna immagine: ogni immagine viene inviata.</translation>
+        <translation>%1 è 0, che significa senza limite e non zero immagini: ogni immagine viene inviata.</translation>
     </message>
     <message>
         <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
@@ -833,6 +818,206 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>La scheda contiene ancora immagini di un&apos;installazione precedente (file in DCIM: %1).</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Queste sono le impostazioni del modulo: non sono scritte su una scheda.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>Ipotesi delle stime</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Attivazioni al giorno: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Un&apos;immagine a %1: %2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Un secondo di video a %1: %2 MB (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>Un MMS a %1: %2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Un&apos;e-mail a %1: %2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Immagini inviate per attivazione: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Tempo per scattare una foto: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Giorni in un mese: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Cosa farà la fotocamera (modello %1, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Cosa farà la fotocamera (modello %1, %2, dalle preferenze; --model ne indica un altro)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>circa %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(ipotesi: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>avviso: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Quando è attiva dipende da come la fotocamera interpreta un timer con avvio e arresto alla stessa ora (vedi gli avvisi).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Attivazioni al giorno consentite da ogni cattura e dall&apos;attesa successiva: al massimo %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normale</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>alta</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>bassa</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Immagini al giorno: nessun limite; messaggi: circa %1 al giorno, %2 al mese (stima: un&apos;immagine inviata per ogni attivazione, attivazioni al giorno ipotizzate: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Immagini al giorno: nessun limite; messaggi: circa %1 al giorno, %2 al mese (stima in base alle immagini previste da menu.dat).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Immagini al giorno: nessun limite; e-mail: circa %1 al giorno, %2 al mese (stima: un&apos;immagine inviata per ogni attivazione, attivazioni al giorno ipotizzate: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Immagini al giorno: nessun limite; e-mail: circa %1 al giorno, %2 al mese (stima in base alle immagini previste da menu.dat).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Il controllo remoto via SMS è attivo; l&apos;impostazione delle ore è %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 è %2, ma non è indicato alcun numero di telefono per gli SMS: non viene inviato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>%1 è %2 in menu.dat mentre setup.dat e smtp.dat inviano immagini: in questa modalità la fotocamera non scatta foto, quindi non ne viene inviata nessuna.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Segnale acustico</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Sovrascrivi quando piena (ciclo SD)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>Timer 2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>Controllo remoto via SMS</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Canale di trasporto</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Tipo di numero</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>Modalità delle impostazioni e-mail</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>Stato e-mail</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Server di posta</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Indirizzo del mittente</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Nazionale</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>Internazionale</translation>
     </message>
 </context>
 <context>

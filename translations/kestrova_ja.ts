@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>このフォルダに %2 より前にあった %1 はカード %3 のものです。このフォルダが今どのカードかはわかりません。書き戻しますか？</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>%1 は書き戻しませんでした：カード %2 のものですが、このフォルダには今カード %3 があります。</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -457,7 +462,7 @@
     <message>
         <source>and %1 more</source>
         <comment>summary.changed_more</comment>
-        <translation>ほか %1 件</translation>
+        <translation>ほか%1件</translation>
     </message>
     <message>
         <source>New file.</source>
@@ -487,27 +492,27 @@
     <message>
         <source>%1 s</source>
         <comment>summary.seconds</comment>
-        <translation>%1 秒</translation>
+        <translation>%1秒</translation>
     </message>
     <message>
         <source>%1 min</source>
         <comment>summary.minutes</comment>
-        <translation>%1 分</translation>
+        <translation>%1分</translation>
     </message>
     <message>
         <source>%1 h</source>
         <comment>summary.hours</comment>
-        <translation>%1 時間</translation>
+        <translation>%1時間</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <comment>summary.hours_minutes</comment>
-        <translation>%1 時間 %2 分</translation>
+        <translation>%1時間%2分</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <comment>summary.minutes_seconds</comment>
-        <translation>%1 分 %2 秒</translation>
+        <translation>%1分%2秒</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -522,42 +527,42 @@
     <message>
         <source>On motion: 1 photo at %1.</source>
         <comment>summary.trigger_photos1</comment>
-        <translation>動きを検知すると：%1 の静止画を 1 枚。</translation>
+        <translation>動きを検知すると：%1の静止画を1枚。</translation>
     </message>
     <message>
         <source>On motion: 2 photos at %1.</source>
         <comment>summary.trigger_photos2</comment>
-        <translation>動きを検知すると：%1 の静止画を 2 枚。</translation>
+        <translation>動きを検知すると：%1の静止画を2枚。</translation>
     </message>
     <message>
         <source>On motion: 3 photos at %1.</source>
         <comment>summary.trigger_photos3</comment>
-        <translation>動きを検知すると：%1 の静止画を 3 枚。</translation>
+        <translation>動きを検知すると：%1の静止画を3枚。</translation>
     </message>
     <message>
         <source>On motion: a %1 video at %2.</source>
         <comment>summary.trigger_video</comment>
-        <translation>動きを検知すると：%2 の動画を %1。</translation>
+        <translation>動きを検知すると：%2の動画を%1。</translation>
     </message>
     <message>
         <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
         <comment>summary.trigger_photos_video1</comment>
-        <translation>動きを検知すると：%1 の静止画を 1 枚と、%3 の動画を %2。</translation>
+        <translation>動きを検知すると：%1の静止画を1枚と、%3の動画を%2。</translation>
     </message>
     <message>
         <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
         <comment>summary.trigger_photos_video2</comment>
-        <translation>動きを検知すると：%1 の静止画を 2 枚と、%3 の動画を %2。</translation>
+        <translation>動きを検知すると：%1の静止画を2枚と、%3の動画を%2。</translation>
     </message>
     <message>
         <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
         <comment>summary.trigger_photos_video3</comment>
-        <translation>動きを検知すると：%1 の静止画を 3 枚と、%3 の動画を %2。</translation>
+        <translation>動きを検知すると：%1の静止画を3枚と、%3の動画を%2。</translation>
     </message>
     <message>
         <source>After each trigger it waits %1 before the next.</source>
         <comment>summary.wait_after_trigger</comment>
-        <translation>各トリガーの後、次まで %1 待ちます。</translation>
+        <translation>各トリガーの後、次まで%1待ちます。</translation>
     </message>
     <message>
         <source>After each trigger it is ready again at once.</source>
@@ -592,12 +597,12 @@
     <message>
         <source>It is active %1 (%2 a day).</source>
         <comment>summary.active_one_window</comment>
-        <translation>動作時間：%1（1日 %2）。</translation>
+        <translation>動作時間：%1（1日%2）。</translation>
     </message>
     <message>
         <source>It is active %1 and %2 (%3 a day).</source>
         <comment>summary.active_two_windows</comment>
-        <translation>動作時間：%1 と %2（1日 %3）。</translation>
+        <translation>動作時間：%1と%2（1日%3）。</translation>
     </message>
     <message>
         <source>Its timers leave no time in which it is active.</source>
@@ -607,7 +612,7 @@
     <message>
         <source>And one photo every %1 while active: %2 a day.</source>
         <comment>summary.time_lapse</comment>
-        <translation>さらに動作中は %1 ごとに静止画を 1 枚：1日 %2 枚。</translation>
+        <translation>さらに動作中は%1ごとに静止画を1枚：1日%2枚。</translation>
     </message>
     <message>
         <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
@@ -642,7 +647,7 @@
     <message>
         <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
         <comment>summary.clock_set</comment>
-        <translation>カメラがこのカードを読み込むと、時計が %1 に設定されます。カードはすぐに挿入してください。遅れると、その間の時間だけ時計が遅れます。</translation>
+        <translation>カメラがこのカードを読み込むと、時計が%1に設定されます。カードはすぐに挿入してください。遅れると、その間の時間だけ時計が遅れます。</translation>
     </message>
     <message>
         <source>This record returns the camera to its factory settings.</source>
@@ -652,62 +657,52 @@
     <message>
         <source>Estimated a day: pictures about %1, card use about %2.</source>
         <comment>summary.estimate_photos</comment>
-        <translation>1日の見込み：画像 約 %1 枚、カード使用量 約 %2。</translation>
+        <translation>1日の見込み：画像約%1枚、カード使用量約%2。</translation>
     </message>
     <message>
         <source>Estimated a day: video about %1, card use about %2.</source>
         <comment>summary.estimate_video</comment>
-        <translation>1日の見込み：動画 約 %1、カード使用量 約 %2。</translation>
+        <translation>1日の見込み：動画約%1、カード使用量約%2。</translation>
     </message>
     <message>
         <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
         <comment>summary.estimate_both</comment>
-        <translation>1日の見込み：画像 約 %1 枚、動画 約 %2、カード使用量 約 %3。</translation>
-    </message>
-    <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>間隔の設定で可能な1日のトリガー回数：最大 %1 回。</translation>
+        <translation>1日の見込み：画像約%1枚、動画約%2、カード使用量約%3。</translation>
     </message>
     <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
-        <translation>カード（空き %1）がいっぱいになるまでの日数：約 %2 日。</translation>
+        <translation>カード（空き%1）がいっぱいになるまでの日数：約%2日。</translation>
     </message>
     <message>
         <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
         <comment>summary.card_overwrites</comment>
-        <translation>カード（空き %1）がいっぱいになるまでの日数：約 %2 日。その後は最も古いファイルが上書きされます。</translation>
+        <translation>カード（空き%1）がいっぱいになるまでの日数：約%2日。その後は最も古いファイルが上書きされます。</translation>
     </message>
     <message>
         <source>MMS sending is off.</source>
         <comment>summary.mms_off</comment>
-        <translation>MMS の送信はオフです。</translation>
+        <translation>MMSの送信はオフです。</translation>
     </message>
     <message>
         <source>It sends each picture as a %1 MMS to %2.</source>
         <comment>summary.mms_sends</comment>
-        <translation>各画像を %1 の MMS で %2 に送信します。</translation>
+        <translation>各画像を%1のMMSで%2に送信します。</translation>
     </message>
     <message>
         <source>It sends a text message for each picture to %1.</source>
         <comment>summary.sends_sms</comment>
-        <translation>画像ごとに %1 へ SMS を送信します。</translation>
+        <translation>画像ごとに%1へSMSを送信します。</translation>
     </message>
     <message>
         <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
         <comment>summary.messages_limit</comment>
-        <translation>1日の画像：最大 %1 枚。メッセージ：1日最大 %2 通、1か月 %3 通。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>1日の画像：制限なし。メッセージ：1日約 %1 通、1か月約 %2 通（見込み）。</translation>
+        <translation>1日の画像：最大%1枚。メッセージ：1日最大%2通、1か月%3通。</translation>
     </message>
     <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
-        <translation>1か月のデータ量：MMS 約 %1。</translation>
+        <translation>1か月のデータ量：MMS約%1。</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -717,37 +712,27 @@
     <message>
         <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
         <comment>summary.email_sends</comment>
-        <translation>各画像を %2（ポート %3）経由で %4 から %1 へメール送信します。</translation>
+        <translation>各画像を%2（ポート%3）経由で%4から%1へメール送信します。</translation>
     </message>
     <message>
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
-        <translation>1日の画像：最大 %1 枚。メール：1日最大 %2 通、1か月 %3 通。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>1日の画像：制限なし。メール：1日約 %1 通、1か月約 %2 通（見込み）。</translation>
+        <translation>1日の画像：最大%1枚。メール：1日最大%2通、1か月%3通。</translation>
     </message>
     <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
-        <translation>1か月のデータ量：メール 約 %1。</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>SMS リモート操作はオンです（%1 H）。</translation>
+        <translation>1か月のデータ量：メール約%1。</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
         <comment>summary.remote_off</comment>
-        <translation>SMS リモート操作はオフです。</translation>
+        <translation>SMSリモート操作はオフです。</translation>
     </message>
     <message>
         <source>Network: the operator preset for %1, %2.</source>
         <comment>summary.network_preset</comment>
-        <translation>ネットワーク：%1、%2 の事業者プリセット。</translation>
+        <translation>ネットワーク：%1、%2の事業者プリセット。</translation>
     </message>
     <message>
         <source>Network: typed in (APN %1).</source>
@@ -757,62 +742,62 @@
     <message>
         <source>%1 and %2 are both off: the camera never takes a picture.</source>
         <comment>summary.conflict_never_pictures</comment>
-        <translation>%1 と %2 がどちらもオフです：カメラは撮影しません。</translation>
+        <translation>%1と%2がどちらもオフです：カメラは撮影しません。</translation>
     </message>
     <message>
         <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
         <comment>summary.conflict_timer_empty</comment>
-        <translation>%1 がオンですが、開始と終了がどちらも %2 です：カメラによっては、この時間帯は空か終日になります。</translation>
+        <translation>%1がオンですが、開始と終了がどちらも%2です：カメラによっては、この時間帯は空か終日になります。</translation>
     </message>
     <message>
         <source>%1 and %2 overlap (%3): that time counts once.</source>
         <comment>summary.conflict_timers_overlap</comment>
-        <translation>%1 と %2 が重なっています（%3）：重なった時間は一度だけ数えます。</translation>
+        <translation>%1と%2が重なっています（%3）：重なった時間は一度だけ数えます。</translation>
     </message>
     <message>
         <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
         <comment>summary.conflict_time_lapse_zero</comment>
-        <translation>%1 がオンで間隔が 0 です：カメラは 0 秒ごとには撮影できません。</translation>
+        <translation>%1がオンで間隔が0です：カメラは0秒ごとには撮影できません。</translation>
     </message>
     <message>
         <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
         <comment>summary.conflict_time_lapse_long</comment>
-        <translation>%1 の間隔（%2）が動作時間帯 %3 より長いため、その時間帯には 1 枚しか撮影されません。</translation>
+        <translation>%1の間隔（%2）が動作時間帯%3より長いため、その時間帯には1枚しか撮影されません。</translation>
     </message>
     <message>
         <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
         <comment>summary.conflict_zero_interval</comment>
-        <translation>%1 が 0 秒で %2 が %3 です：動きのたびにすぐ次の撮影が始まり、カードがいっぱいになり電池も消耗します。</translation>
+        <translation>%1が0秒で%2が%3です：動きのたびにすぐ次の撮影が始まり、カードがいっぱいになり電池も消耗します。</translation>
     </message>
     <message>
         <source>%1 is %2, but no recipient is given: nothing is sent.</source>
         <comment>summary.conflict_no_recipient</comment>
-        <translation>%1 は %2 ですが、宛先がありません：何も送信されません。</translation>
+        <translation>%1は%2ですが、宛先がありません：何も送信されません。</translation>
     </message>
     <message>
         <source>%1 is empty: the camera has no one to e-mail.</source>
         <comment>summary.conflict_email_no_recipient</comment>
-        <translation>%1 が空です：メールの送信先がありません。</translation>
+        <translation>%1が空です：メールの送信先がありません。</translation>
     </message>
     <message>
         <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
         <comment>summary.conflict_unlimited</comment>
-        <translation>%1 が 0 ですが、これは「送信しない」ではなく「制限なし」の意味です：すべての画像が送信されます。</translation>
+        <translation>%1が0ですが、これは「送信しない」ではなく「制限なし」の意味です：すべての画像が送信されます。</translation>
     </message>
     <message>
         <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
         <comment>summary.conflict_video_mode</comment>
-        <translation>menu.dat の %1 が %2 ですが、%3 は画像を送信します：このモードでは静止画を撮影しないため、何も送信されません。</translation>
+        <translation>menu.datの%1が%2ですが、%3は画像を送信します：このモードでは静止画を撮影しないため、何も送信されません。</translation>
     </message>
     <message>
         <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
         <comment>summary.conflict_clock_not_synced</comment>
-        <translation>PC の時計がタイムサーバーと同期していません：カメラの時計も PC と同じだけずれます。</translation>
+        <translation>PCの時計がタイムサーバーと同期していません：カメラの時計もPCと同じだけずれます。</translation>
     </message>
     <message>
         <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
         <comment>summary.conflict_clock_early</comment>
-        <translation>カメラの時計が 2024 年より前の %1 に設定されます：PC の時計が間違っているようです。</translation>
+        <translation>カメラの時計が2024年より前の%1に設定されます：PCの時計が間違っているようです。</translation>
     </message>
     <message>
         <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
@@ -822,17 +807,217 @@
     <message>
         <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
         <comment>summary.conflict_card_short</comment>
-        <translation>カードの空き容量（%1）は、1日約 %2 では 1 日分に足りません。</translation>
+        <translation>カードの空き容量（%1）は、1日約%2では1日分に足りません。</translation>
     </message>
     <message>
         <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
         <comment>summary.conflict_card_not_fat32</comment>
-        <translation>カードは 32 GB を超え、%1 でフォーマットされています：多くのカメラは 32 GB までの FAT32 カードしか読めないため、このカードは使えない可能性があります。</translation>
+        <translation>カードは32 GBを超え、%1でフォーマットされています：多くのカメラは32 GBまでのFAT32カードしか読めないため、このカードは使えない可能性があります。</translation>
     </message>
     <message>
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
-        <translation>カードには前回の設置時の画像がまだ残っています（DCIM 内のファイル：%1）。</translation>
+        <translation>カードには前回の設置時の画像がまだ残っています（DCIM内のファイル：%1）。</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>これはフォームの設定です：カードには書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>見込みの前提</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>1日のトリガー回数：%1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>%1の静止画1枚：%2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>%1の動画1秒：%2 MB（Motion-JPEG AVI）</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>%1のMMS1通：%2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>%1のメール1通：%2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>トリガーごとに送信する画像：%1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>静止画1枚の撮影時間：%1秒</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>1か月の日数：%1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>カメラの動作（機種%1、%2）</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>カメラの動作（機種%1、%2、設定から。別の機種は--modelで指定）</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>約%1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>（想定：%1）</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>動作時間は、開始と終了が同じ時刻のタイマーをカメラがどう扱うかによって決まります（警告を参照）。</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>撮影とその後の待ち時間で可能な1日のトリガー回数：最大%1回。</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>1日の画像：制限なし。メッセージ：1日約%1通、1か月約%2通（見込み：トリガーごとに画像1枚を送信、想定する1日のトリガー回数：%3）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>1日の画像：制限なし。メッセージ：1日約%1通、1か月約%2通（menu.datの設定で撮影される画像からの見込み）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>1日の画像：制限なし。メール：1日約%1通、1か月約%2通（見込み：トリガーごとに画像1枚を送信、想定する1日のトリガー回数：%3）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>1日の画像：制限なし。メール：1日約%1通、1か月約%2通（menu.datの設定で撮影される画像からの見込み）。</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>SMSリモート操作はオンです。時間の設定は%1です。</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1は%2ですが、SMSを送る電話番号がありません：何も送信されません。</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>menu.datの%1が%2ですが、setup.datとsmtp.datは画像を送信します：このモードでは静止画を撮影しないため、何も送信されません。</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>ビープ音</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>満杯時に上書き（SDサイクル）</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>タイマー2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>SMSリモート操作</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>ベアラー</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>電話番号の種類</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>メール設定モード</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>メールの状態</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>メールサーバー</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>送信元アドレス</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>国内</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>国際</translation>
     </message>
 </context>
 <context>

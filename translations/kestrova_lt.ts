@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>Failas %1, kuris šiame aplanke buvo iki %2, yra iš kortelės %3; nežinoma, kuri kortelė dabar yra aplanke. Įrašyti jį atgal?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>Failas %1 neįrašytas atgal: jis yra iš kortelės %2, bet aplanke dabar yra kortelė %3.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -665,11 +670,6 @@
         <translation>Numatoma per parą: nuotraukų apie %1, vaizdo įrašų apie %2, kortelės vietos apie %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>Suveikimų per parą, kuriuos leidžia intervalas: daugiausia %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
         <translation>Dienų, kol kortelė (laisva %1) prisipildys: apie %2.</translation>
@@ -700,14 +700,9 @@
         <translation>Nuotraukų per parą: daugiausia %1; žinučių: daugiausia %2 per parą, %3 per mėnesį.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>Nuotraukų per parą: neribota; žinučių: apie %1 per parą, %2 per mėnesį (numatoma).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
-        <translation>Duomenų per mėnesį: apie %1 MMS.</translation>
+        <translation>Duomenų per mėnesį: apie %1 MMS žinutėmis.</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -725,19 +720,9 @@
         <translation>Nuotraukų per parą: daugiausia %1; el. laiškų: daugiausia %2 per parą, %3 per mėnesį.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>Nuotraukų per parą: neribota; el. laiškų: apie %1 per parą, %2 per mėnesį (numatoma).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
-        <translation>Duomenų per mėnesį: apie %1 el. laiškų.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>Nuotolinis valdymas SMS žinutėmis įjungtas (%1 H).</translation>
+        <translation>Duomenų per mėnesį: apie %1 el. laiškais.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -797,7 +782,7 @@
     <message>
         <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
         <comment>summary.conflict_unlimited</comment>
-        <translation>%1 yra 0, o tai reiškia be apribojimų, o ne nė vienos: bus siunčiama kiekviena nuotrauka.</translation>
+        <translation>%1 yra 0, t. y. be apribojimų, o ne nė vienos: bus siunčiama kiekviena nuotrauka.</translation>
     </message>
     <message>
         <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
@@ -833,6 +818,206 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Kortelėje dar yra nuotraukų iš ankstesnio pastatymo (failų DCIM aplanke: %1).</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>Tai formos nustatymai: jie neįrašyti į kortelę.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>Įverčių prielaidos</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Suveikimų per parą: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Viena nuotrauka (%1): %2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Viena vaizdo įrašo sekundė (%1): %2 MB (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>Viena MMS žinutė (%1): %2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Vienas el. laiškas (%1): %2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Išsiunčiamų nuotraukų per suveikimą: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Vienos nuotraukos darymo laikas: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Dienų per mėnesį: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Ką darys kamera (modelis %1, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Ką darys kamera (modelis %1, %2, iš nuostatų; kitą nurodo --model)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>apie %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(numatyta: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>įspėjimas: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Kada ji veikia, priklauso nuo to, kaip kamera supranta laikmatį, kurio pradžia ir pabaiga sutampa (žr. įspėjimus).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Suveikimų per parą, kiek leidžia kiekvienas įrašas ir laukimas po jo: daugiausia %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normalus</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>didelis</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>mažas</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Vaizdo įrašas</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Nuotraukų per parą: be apribojimų; žinučių: apie %1 per parą, %2 per mėnesį (įvertinta: po vieną nuotrauką kiekvienam suveikimui, numatoma suveikimų per parą: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Nuotraukų per parą: be apribojimų; žinučių: apie %1 per parą, %2 per mėnesį (įvertinta pagal nuotraukas, kurias numato menu.dat).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Nuotraukų per parą: be apribojimų; el. laiškų: apie %1 per parą, %2 per mėnesį (įvertinta: po vieną nuotrauką kiekvienam suveikimui, numatoma suveikimų per parą: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Nuotraukų per parą: be apribojimų; el. laiškų: apie %1 per parą, %2 per mėnesį (įvertinta pagal nuotraukas, kurias numato menu.dat).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Nuotolinis valdymas SMS žinutėmis įjungtas; valandų nustatymas: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 yra %2, bet nenurodytas telefono numeris SMS žinutėms: nieko nebus išsiųsta.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>%1 faile menu.dat yra %2, o setup.dat ir smtp.dat siunčia nuotraukas: šiuo režimu kamera nefotografuoja, todėl nieko nesiunčiama.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Garsinis signalas</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Perrašyti, kai pilna (SD ciklas)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>Laikmatis 2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>Nuotolinis valdymas SMS</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Perdavimo būdas</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Telefono numerio tipas</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>El. pašto nustatymų režimas</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>El. pašto būsena</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Pašto serveris</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Siuntėjo adresas</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Vietinis</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>Tarptautinis</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>Datoteka %1, ki je bila v tej mapi pred %2, izvira s kartice %3; ni znano, katera kartica je zdaj v mapi. Jo želite zapisati nazaj?</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>Datoteka %1 ni bila zapisana nazaj: izvira s kartice %2, v mapi pa je zdaj kartica %3.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -665,19 +670,14 @@
         <translation>Ocena na dan: slik približno %1, videa približno %2, porabe kartice približno %3.</translation>
     </message>
     <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>Sprožitev na dan, ki jih dopušča interval: največ %1.</translation>
-    </message>
-    <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
-        <translation>Dni, dokler kartica (%1 prosto) ni polna: približno %2.</translation>
+        <translation>Dni, dokler kartica (%1 prostih) ne bo polna: približno %2.</translation>
     </message>
     <message>
         <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
         <comment>summary.card_overwrites</comment>
-        <translation>Dni, dokler kartica (%1 prosto) ni polna: približno %2; nato se najstarejše datoteke prepišejo.</translation>
+        <translation>Dni, dokler kartica (%1 prostih) ne bo polna: približno %2; nato se najstarejše datoteke prepišejo.</translation>
     </message>
     <message>
         <source>MMS sending is off.</source>
@@ -700,14 +700,9 @@
         <translation>Slik na dan: največ %1; sporočil: največ %2 na dan, %3 na mesec.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>Slik na dan: brez omejitve; sporočil: približno %1 na dan, %2 na mesec (ocena).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
-        <translation>Podatkov na mesec: približno %1 MMS.</translation>
+        <translation>Podatkov na mesec: približno %1 prek MMS.</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -725,19 +720,9 @@
         <translation>Slik na dan: največ %1; e-poštnih sporočil: največ %2 na dan, %3 na mesec.</translation>
     </message>
     <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>Slik na dan: brez omejitve; e-poštnih sporočil: približno %1 na dan, %2 na mesec (ocena).</translation>
-    </message>
-    <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
-        <translation>Podatkov na mesec: približno %1 e-pošte.</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>Upravljanje prek SMS je vklopljeno (%1 H).</translation>
+        <translation>Podatkov na mesec: približno %1 prek e-pošte.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -833,6 +818,206 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Na kartici so še slike s prejšnje postavitve (datotek v DCIM: %1).</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>To so nastavitve obrazca: niso zapisane na kartico.</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>Predpostavke ocen</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>Sprožitev na dan: %1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>Ena slika v ločljivosti %1: %2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>Ena sekunda videa v ločljivosti %1: %2 MB (Motion-JPEG AVI)</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>En MMS v ločljivosti %1: %2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>Eno e-poštno sporočilo v ločljivosti %1: %2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>Poslanih slik na sprožitev: %1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>Čas za eno fotografijo: %1 s</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>Dni v mesecu: %1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>Kaj bo kamera naredila (model %1, %2)</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>Kaj bo kamera naredila (model %1, %2, iz nastavitev; drugega določi --model)</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>približno %1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>(predpostavka: %1)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>opozorilo: %1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>Kdaj je dejavna, je odvisno od tega, kako kamera razume časovnik z enakim začetkom in koncem (glejte opozorila).</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>Sprožitev na dan, ki jih dopuščata posnetek in čakanje po njem: največ %1.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>normalna</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>visoka</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>nizka</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>Slik na dan: brez omejitve; sporočil: približno %1 na dan, %2 na mesec (ocena: ena poslana slika na sprožitev, predvidenih sprožitev na dan: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>Slik na dan: brez omejitve; sporočil: približno %1 na dan, %2 na mesec (ocena po slikah, ki jih predvideva menu.dat).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>Slik na dan: brez omejitve; e-poštnih sporočil: približno %1 na dan, %2 na mesec (ocena: ena poslana slika na sprožitev, predvidenih sprožitev na dan: %3).</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>Slik na dan: brez omejitve; e-poštnih sporočil: približno %1 na dan, %2 na mesec (ocena po slikah, ki jih predvideva menu.dat).</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>Upravljanje prek SMS je vklopljeno; nastavitev ur je %1.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1 je %2, vendar ni podane telefonske številke za SMS: nič ne bo poslano.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>%1 je v menu.dat %2, setup.dat in smtp.dat pa pošiljata slike: v tem načinu kamera ne posname fotografij, zato ne bo poslana nobena.</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>Zvočni signal</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>Prepiši, ko je polna (krog SD)</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>Časovnik 2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>Upravljanje prek SMS</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>Prenosni način</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>Vrsta telefonske številke</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>Način nastavitev e-pošte</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>Stanje e-pošte</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>Poštni strežnik</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>Naslov pošiljatelja</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>Domača</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>Mednarodna</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,11 @@
         <comment>notice.ask_restore_from_card</comment>
         <translation>此文件夹在 %2 之前的 %1 来自存储卡 %3，无法确定该文件夹现在是哪张卡。要写回吗？</translation>
     </message>
+    <message>
+        <source>%1 was not written back: it came from the card %2, but the folder now holds the card %3.</source>
+        <comment>notice.restore_other_card</comment>
+        <translation>未写回 %1：它来自存储卡 %2，但该文件夹现在是存储卡 %3。</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -457,7 +462,7 @@
     <message>
         <source>and %1 more</source>
         <comment>summary.changed_more</comment>
-        <translation>以及另外 %1 项</translation>
+        <translation>以及另外%1项</translation>
     </message>
     <message>
         <source>New file.</source>
@@ -487,27 +492,27 @@
     <message>
         <source>%1 s</source>
         <comment>summary.seconds</comment>
-        <translation>%1 秒</translation>
+        <translation>%1秒</translation>
     </message>
     <message>
         <source>%1 min</source>
         <comment>summary.minutes</comment>
-        <translation>%1 分钟</translation>
+        <translation>%1分钟</translation>
     </message>
     <message>
         <source>%1 h</source>
         <comment>summary.hours</comment>
-        <translation>%1 小时</translation>
+        <translation>%1小时</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <comment>summary.hours_minutes</comment>
-        <translation>%1 小时 %2 分钟</translation>
+        <translation>%1小时%2分钟</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <comment>summary.minutes_seconds</comment>
-        <translation>%1 分钟 %2 秒</translation>
+        <translation>%1分钟%2秒</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -522,42 +527,42 @@
     <message>
         <source>On motion: 1 photo at %1.</source>
         <comment>summary.trigger_photos1</comment>
-        <translation>检测到移动时：拍摄 1 张 %1 照片。</translation>
+        <translation>检测到移动时：拍摄1张%1照片。</translation>
     </message>
     <message>
         <source>On motion: 2 photos at %1.</source>
         <comment>summary.trigger_photos2</comment>
-        <translation>检测到移动时：拍摄 2 张 %1 照片。</translation>
+        <translation>检测到移动时：拍摄2张%1照片。</translation>
     </message>
     <message>
         <source>On motion: 3 photos at %1.</source>
         <comment>summary.trigger_photos3</comment>
-        <translation>检测到移动时：拍摄 3 张 %1 照片。</translation>
+        <translation>检测到移动时：拍摄3张%1照片。</translation>
     </message>
     <message>
         <source>On motion: a %1 video at %2.</source>
         <comment>summary.trigger_video</comment>
-        <translation>检测到移动时：录制 %1 的 %2 视频。</translation>
+        <translation>检测到移动时：录制%1的%2视频。</translation>
     </message>
     <message>
         <source>On motion: 1 photo at %1 and a %2 video at %3.</source>
         <comment>summary.trigger_photos_video1</comment>
-        <translation>检测到移动时：拍摄 1 张 %1 照片，并录制 %2 的 %3 视频。</translation>
+        <translation>检测到移动时：拍摄1张%1照片，并录制%2的%3视频。</translation>
     </message>
     <message>
         <source>On motion: 2 photos at %1 and a %2 video at %3.</source>
         <comment>summary.trigger_photos_video2</comment>
-        <translation>检测到移动时：拍摄 2 张 %1 照片，并录制 %2 的 %3 视频。</translation>
+        <translation>检测到移动时：拍摄2张%1照片，并录制%2的%3视频。</translation>
     </message>
     <message>
         <source>On motion: 3 photos at %1 and a %2 video at %3.</source>
         <comment>summary.trigger_photos_video3</comment>
-        <translation>检测到移动时：拍摄 3 张 %1 照片，并录制 %2 的 %3 视频。</translation>
+        <translation>检测到移动时：拍摄3张%1照片，并录制%2的%3视频。</translation>
     </message>
     <message>
         <source>After each trigger it waits %1 before the next.</source>
         <comment>summary.wait_after_trigger</comment>
-        <translation>每次触发后，等待 %1 才能再次触发。</translation>
+        <translation>每次触发后，等待%1才能再次触发。</translation>
     </message>
     <message>
         <source>After each trigger it is ready again at once.</source>
@@ -592,12 +597,12 @@
     <message>
         <source>It is active %1 (%2 a day).</source>
         <comment>summary.active_one_window</comment>
-        <translation>工作时段为 %1（每天 %2）。</translation>
+        <translation>工作时段为%1（每天%2）。</translation>
     </message>
     <message>
         <source>It is active %1 and %2 (%3 a day).</source>
         <comment>summary.active_two_windows</comment>
-        <translation>工作时段为 %1 和 %2（每天 %3）。</translation>
+        <translation>工作时段为%1和%2（每天%3）。</translation>
     </message>
     <message>
         <source>Its timers leave no time in which it is active.</source>
@@ -607,7 +612,7 @@
     <message>
         <source>And one photo every %1 while active: %2 a day.</source>
         <comment>summary.time_lapse</comment>
-        <translation>另外在工作时段内每 %1 拍摄一张照片：每天 %2 张。</translation>
+        <translation>另外在工作时段内每%1拍摄一张照片：每天%2张。</translation>
     </message>
     <message>
         <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
@@ -642,7 +647,7 @@
     <message>
         <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
         <comment>summary.clock_set</comment>
-        <translation>相机读取此存储卡时，其时钟将被设为 %1；请尽快插入存储卡，否则时钟会慢上中间经过的时间。</translation>
+        <translation>相机读取此存储卡时，其时钟将被设为%1；请尽快插入存储卡，否则时钟会慢上中间经过的时间。</translation>
     </message>
     <message>
         <source>This record returns the camera to its factory settings.</source>
@@ -652,32 +657,27 @@
     <message>
         <source>Estimated a day: pictures about %1, card use about %2.</source>
         <comment>summary.estimate_photos</comment>
-        <translation>每天估计：照片约 %1 张，占用存储卡约 %2。</translation>
+        <translation>每天估计：照片约%1张，占用存储卡约%2。</translation>
     </message>
     <message>
         <source>Estimated a day: video about %1, card use about %2.</source>
         <comment>summary.estimate_video</comment>
-        <translation>每天估计：视频约 %1，占用存储卡约 %2。</translation>
+        <translation>每天估计：视频约%1，占用存储卡约%2。</translation>
     </message>
     <message>
         <source>Estimated a day: pictures about %1, video about %2, card use about %3.</source>
         <comment>summary.estimate_both</comment>
-        <translation>每天估计：照片约 %1 张，视频约 %2，占用存储卡约 %3。</translation>
-    </message>
-    <message>
-        <source>Triggers a day that the interval allows: at most %1.</source>
-        <comment>summary.trigger_cap</comment>
-        <translation>此间隔时间允许的每天触发次数：最多 %1 次。</translation>
+        <translation>每天估计：照片约%1张，视频约%2，占用存储卡约%3。</translation>
     </message>
     <message>
         <source>Days until the card (%1 free) is full: about %2.</source>
         <comment>summary.card_lasts</comment>
-        <translation>存储卡（剩余 %1）写满所需天数：约 %2 天。</translation>
+        <translation>存储卡（剩余%1）写满所需天数：约%2天。</translation>
     </message>
     <message>
         <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
         <comment>summary.card_overwrites</comment>
-        <translation>存储卡（剩余 %1）写满所需天数：约 %2 天；之后最早的文件会被覆盖。</translation>
+        <translation>存储卡（剩余%1）写满所需天数：约%2天；之后最早的文件会被覆盖。</translation>
     </message>
     <message>
         <source>MMS sending is off.</source>
@@ -687,27 +687,22 @@
     <message>
         <source>It sends each picture as a %1 MMS to %2.</source>
         <comment>summary.mms_sends</comment>
-        <translation>每张照片以 %1 彩信发送给 %2。</translation>
+        <translation>每张照片以%1彩信发送给%2。</translation>
     </message>
     <message>
         <source>It sends a text message for each picture to %1.</source>
         <comment>summary.sends_sms</comment>
-        <translation>每张照片发送一条短信给 %1。</translation>
+        <translation>每张照片发送一条短信给%1。</translation>
     </message>
     <message>
         <source>Pictures a day: at most %1; messages: at most %2 a day, %3 a month.</source>
         <comment>summary.messages_limit</comment>
-        <translation>每天照片：最多 %1 张；消息：每天最多 %2 条，每月 %3 条。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.messages_no_limit</comment>
-        <translation>每天照片：无限制；消息：每天约 %1 条，每月约 %2 条（估计）。</translation>
+        <translation>每天照片：最多%1张；消息：每天最多%2条，每月%3条。</translation>
     </message>
     <message>
         <source>Data a month: about %1 of MMS.</source>
         <comment>summary.mms_data</comment>
-        <translation>每月数据：彩信约 %1。</translation>
+        <translation>每月数据：彩信约%1。</translation>
     </message>
     <message>
         <source>E-mail sending is off.</source>
@@ -717,27 +712,17 @@
     <message>
         <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
         <comment>summary.email_sends</comment>
-        <translation>每张照片通过 %2（端口 %3）从 %4 发送邮件到 %1。</translation>
+        <translation>每张照片通过%2（端口%3）从%4发送邮件到%1。</translation>
     </message>
     <message>
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
-        <translation>每天照片：最多 %1 张；邮件：每天最多 %2 封，每月 %3 封。</translation>
-    </message>
-    <message>
-        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated).</source>
-        <comment>summary.emails_no_limit</comment>
-        <translation>每天照片：无限制；邮件：每天约 %1 封，每月约 %2 封（估计）。</translation>
+        <translation>每天照片：最多%1张；邮件：每天最多%2封，每月%3封。</translation>
     </message>
     <message>
         <source>Data a month: about %1 of e-mail.</source>
         <comment>summary.email_data</comment>
-        <translation>每月数据：邮件约 %1。</translation>
-    </message>
-    <message>
-        <source>SMS remote control is on (%1 H).</source>
-        <comment>summary.remote_on</comment>
-        <translation>短信遥控已开启（%1 H）。</translation>
+        <translation>每月数据：邮件约%1。</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -747,7 +732,7 @@
     <message>
         <source>Network: the operator preset for %1, %2.</source>
         <comment>summary.network_preset</comment>
-        <translation>网络：%1 %2 的运营商预设。</translation>
+        <translation>网络：运营商预设（%1，%2）。</translation>
     </message>
     <message>
         <source>Network: typed in (APN %1).</source>
@@ -757,52 +742,52 @@
     <message>
         <source>%1 and %2 are both off: the camera never takes a picture.</source>
         <comment>summary.conflict_never_pictures</comment>
-        <translation>%1 和 %2 均已关闭：相机永远不会拍摄。</translation>
+        <translation>%1和%2均已关闭：相机永远不会拍摄。</translation>
     </message>
     <message>
         <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
         <comment>summary.conflict_timer_empty</comment>
-        <translation>%1 已开启，但开始和停止时间都是 %2：根据相机不同，此时段为空或为全天。</translation>
+        <translation>%1已开启，但开始和停止时间都是%2：根据相机不同，此时段为空或为全天。</translation>
     </message>
     <message>
         <source>%1 and %2 overlap (%3): that time counts once.</source>
         <comment>summary.conflict_timers_overlap</comment>
-        <translation>%1 和 %2 有重叠（%3）：重叠时间只计算一次。</translation>
+        <translation>%1和%2有重叠（%3）：重叠时间只计算一次。</translation>
     </message>
     <message>
         <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
         <comment>summary.conflict_time_lapse_zero</comment>
-        <translation>%1 已开启，但间隔为 0：相机无法每 0 秒拍摄一张。</translation>
+        <translation>%1已开启，但间隔为0：相机无法每0秒拍摄一张。</translation>
     </message>
     <message>
         <source>The %1 interval (%2) is longer than the active window %3: only one photo is taken in it.</source>
         <comment>summary.conflict_time_lapse_long</comment>
-        <translation>%1 的间隔（%2）比工作时段 %3 还长：该时段内只会拍一张照片。</translation>
+        <translation>%1的间隔（%2）比工作时段%3还长：该时段内只会拍一张照片。</translation>
     </message>
     <message>
         <source>%1 is 0 s while %2 is %3: each motion starts the next capture at once, which fills the card and drains the battery.</source>
         <comment>summary.conflict_zero_interval</comment>
-        <translation>%1 为 0 秒而 %2 为 %3：每次移动都会立即开始下一次拍摄，会很快占满存储卡并耗尽电池。</translation>
+        <translation>%1为0秒而%2为%3：每次移动都会立即开始下一次拍摄，会很快占满存储卡并耗尽电池。</translation>
     </message>
     <message>
         <source>%1 is %2, but no recipient is given: nothing is sent.</source>
         <comment>summary.conflict_no_recipient</comment>
-        <translation>%1 为 %2，但没有填写收件人：不会发送任何内容。</translation>
+        <translation>%1为%2，但没有填写收件人：不会发送任何内容。</translation>
     </message>
     <message>
         <source>%1 is empty: the camera has no one to e-mail.</source>
         <comment>summary.conflict_email_no_recipient</comment>
-        <translation>%1 为空：相机没有可发送邮件的对象。</translation>
+        <translation>%1为空：相机没有可发送邮件的对象。</translation>
     </message>
     <message>
         <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
         <comment>summary.conflict_unlimited</comment>
-        <translation>%1 为 0，表示不限制，而不是不发送：每张照片都会被发送。</translation>
+        <translation>%1为0，表示不限制，而不是不发送：每张照片都会被发送。</translation>
     </message>
     <message>
         <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
         <comment>summary.conflict_video_mode</comment>
-        <translation>menu.dat 中的 %1 为 %2，而 %3 要发送照片：此模式下相机不拍照片，因此不会发送任何照片。</translation>
+        <translation>menu.dat中的%1为%2，而%3要发送照片：此模式下相机不拍照片，因此不会发送任何照片。</translation>
     </message>
     <message>
         <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
@@ -812,7 +797,7 @@
     <message>
         <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
         <comment>summary.conflict_clock_early</comment>
-        <translation>相机时钟被设为 %1，早于 2024 年：电脑时钟似乎有误。</translation>
+        <translation>相机时钟被设为%1，早于2024年：电脑时钟似乎有误。</translation>
     </message>
     <message>
         <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
@@ -822,17 +807,217 @@
     <message>
         <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
         <comment>summary.conflict_card_short</comment>
-        <translation>存储卡剩余空间（%1）不足一天的用量（每天约 %2）。</translation>
+        <translation>存储卡剩余空间（%1）不足一天的用量（每天约%2）。</translation>
     </message>
     <message>
         <source>The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.</source>
         <comment>summary.conflict_card_not_fat32</comment>
-        <translation>存储卡大于 32 GB 且格式为 %1：许多相机只能读取 32 GB 以内的 FAT32 存储卡，因此这张卡可能无法使用。</translation>
+        <translation>存储卡大于32 GB且格式为%1：许多相机只能读取32 GB以内的FAT32存储卡，因此这张卡可能无法使用。</translation>
     </message>
     <message>
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
-        <translation>存储卡中仍有上一次布设留下的照片（DCIM 中的文件：%1）。</translation>
+        <translation>存储卡中仍有上一次布设留下的照片（DCIM中的文件：%1）。</translation>
+    </message>
+    <message>
+        <source>These are the form&apos;s settings: they are not written to a card.</source>
+        <comment>summary.sheet_not_written</comment>
+        <translation>这些是表单中的设置：尚未写入存储卡。</translation>
+    </message>
+    <message>
+        <source>Assumed for the estimates</source>
+        <comment>summary.sheet_assumed</comment>
+        <translation>估计所依据的假定</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1</source>
+        <comment>summary.assume_triggers</comment>
+        <translation>每天触发次数：%1</translation>
+    </message>
+    <message>
+        <source>A picture at %1: %2 MB</source>
+        <comment>summary.assume_picture</comment>
+        <translation>一张%1照片：%2 MB</translation>
+    </message>
+    <message>
+        <source>A second of video at %1: %2 MB (Motion-JPEG AVI)</source>
+        <comment>summary.assume_video</comment>
+        <translation>%1视频每秒：%2 MB（Motion-JPEG AVI）</translation>
+    </message>
+    <message>
+        <source>An MMS at %1: %2 KB</source>
+        <comment>summary.assume_mms</comment>
+        <translation>一条%1彩信：%2 KB</translation>
+    </message>
+    <message>
+        <source>An e-mail at %1: %2 KB</source>
+        <comment>summary.assume_email</comment>
+        <translation>一封%1邮件：%2 KB</translation>
+    </message>
+    <message>
+        <source>Pictures sent for each trigger: %1</source>
+        <comment>summary.assume_sent_per_trigger</comment>
+        <translation>每次触发发送的照片：%1</translation>
+    </message>
+    <message>
+        <source>Time to take one photo: %1 s</source>
+        <comment>summary.assume_photo_capture</comment>
+        <translation>拍摄一张照片所需时间：%1秒</translation>
+    </message>
+    <message>
+        <source>Days in a month: %1</source>
+        <comment>summary.assume_month</comment>
+        <translation>每月天数：%1</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2)</source>
+        <comment>summary.report_model</comment>
+        <translation>相机将会做什么（型号%1，%2）</translation>
+    </message>
+    <message>
+        <source>What the camera will do (model %1, %2, from the preferences; give --model for another)</source>
+        <comment>summary.report_model_stored</comment>
+        <translation>相机将会做什么（型号%1，%2，取自首选项；可用--model指定其他型号）</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <comment>summary.report_about</comment>
+        <translation>约%1</translation>
+    </message>
+    <message>
+        <source>(assumed: %1)</source>
+        <comment>summary.report_assumed</comment>
+        <translation>（假定：%1）</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <comment>summary.report_warning</comment>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>When it is active depends on how the camera reads a timer that starts and stops at the same time (see the warnings).</source>
+        <comment>summary.active_unknown</comment>
+        <translation>工作时段取决于相机如何处理开始和停止时间相同的定时设置（见警告）。</translation>
+    </message>
+    <message>
+        <source>Triggers a day that each capture and the wait after it allow: at most %1.</source>
+        <comment>summary.trigger_cap</comment>
+        <translation>每次拍摄及其后的等待所允许的每天触发次数：最多%1次。</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <comment>summary.sensitivity_normal</comment>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <comment>summary.sensitivity_high</comment>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <comment>summary.sensitivity_low</comment>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>summary.value_video_only</comment>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.messages_no_limit</comment>
+        <translation>每天照片：不限；消息：每天约%1条，每月约%2条（估计：每次触发发送一张照片，假定每天触发次数：%3）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; messages: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.messages_no_limit_menu</comment>
+        <translation>每天照片：不限；消息：每天约%1条，每月约%2条（根据menu.dat设定拍摄的照片估计）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated: one picture sent for each trigger, triggers a day assumed: %3).</source>
+        <comment>summary.emails_no_limit</comment>
+        <translation>每天照片：不限；邮件：每天约%1封，每月约%2封（估计：每次触发发送一张照片，假定每天触发次数：%3）。</translation>
+    </message>
+    <message>
+        <source>Pictures a day: no limit; e-mails: about %1 a day, %2 a month (estimated from the pictures menu.dat makes).</source>
+        <comment>summary.emails_no_limit_menu</comment>
+        <translation>每天照片：不限；邮件：每天约%1封，每月约%2封（根据menu.dat设定拍摄的照片估计）。</translation>
+    </message>
+    <message>
+        <source>SMS remote control is on; its hour setting is %1.</source>
+        <comment>summary.remote_on</comment>
+        <translation>短信遥控已开启；小时设置为%1。</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but no phone number for SMS is given: nothing is sent.</source>
+        <comment>summary.conflict_no_phone</comment>
+        <translation>%1为%2，但没有填写接收短信的电话号码：不会发送任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while setup.dat and smtp.dat send pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode_both</comment>
+        <translation>menu.dat中的%1为%2，而setup.dat和smtp.dat要发送照片：此模式下相机不拍照片，因此不会发送任何照片。</translation>
+    </message>
+    <message>
+        <source>Beep sound</source>
+        <comment>summary.caption_beep_sound</comment>
+        <translation>提示音</translation>
+    </message>
+    <message>
+        <source>Overwrite when full (SD cycle)</source>
+        <comment>summary.caption_sd_cycle</comment>
+        <translation>存满时覆盖（SD循环）</translation>
+    </message>
+    <message>
+        <source>Timer 2</source>
+        <comment>summary.caption_timer2</comment>
+        <translation>定时设置2</translation>
+    </message>
+    <message>
+        <source>SMS remote control</source>
+        <comment>summary.caption_remote_control</comment>
+        <translation>短信遥控</translation>
+    </message>
+    <message>
+        <source>Bearer</source>
+        <comment>summary.caption_bearer</comment>
+        <translation>承载方式</translation>
+    </message>
+    <message>
+        <source>Phone number scope</source>
+        <comment>summary.caption_phone_scope</comment>
+        <translation>电话号码类型</translation>
+    </message>
+    <message>
+        <source>E-mail settings mode</source>
+        <comment>summary.caption_smtp_mode</comment>
+        <translation>邮件设置模式</translation>
+    </message>
+    <message>
+        <source>E-mail status</source>
+        <comment>summary.caption_smtp_status</comment>
+        <translation>邮件状态</translation>
+    </message>
+    <message>
+        <source>Mail server</source>
+        <comment>summary.caption_smtp_server</comment>
+        <translation>邮件服务器</translation>
+    </message>
+    <message>
+        <source>Sender address</source>
+        <comment>summary.caption_sender_email</comment>
+        <translation>发件人地址</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <comment>summary.value_domestic</comment>
+        <translation>国内</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <comment>summary.value_international</comment>
+        <translation>国际</translation>
     </message>
 </context>
 <context>

@@ -307,6 +307,9 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
                                clock.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         return dialog::FileFit::Fits;
     };
+    hooks.fileProfile = [this, decoded](const QByteArray& bytes) {
+        return menuProfileObject(decoded(bytes).settings, form_, context().model);
+    };
     hooks.showFile = [this, readable, decoded](const QByteArray& bytes) {
         showSettings(
             readable(menuProfileObject(decoded(bytes).settings, form_, context().model)).settings);
@@ -320,7 +323,9 @@ dialog::CardFileHooks CameraFormModel::cardFileHooks() {
             withClock(toMenuRecord(bytes), CapturedTime::capture(host().clock().now())));
     };
     if (plan_)
-        hooks.sheet = [this] {
+        hooks.sheet = [this](const std::optional<QByteArray>& written) {
+            if (written)
+                return plan_->cardSheet(planInput(), *written);
             return plan_->sheet(planInput(), toByteArray(prepareMenuFile(
                                                  form_, settings(), captured_,
                                                  context().recordLanguage(), context().tvMode)));

@@ -66,12 +66,20 @@ QList<Volume> SystemVolumes::volumes() const {
 #ifdef Q_OS_LINUX
     const QList<DeviceFacts> service =
         service_ ? service_().value_or(QList<DeviceFacts>()) : QList<DeviceFacts>();
+    QList<MountEntry> devices;
+    QStringList mountPoints;
     for (const MountEntry& entry : readMountTable()) {
         // Nothing is asked of a mount without a device before it is known to be one.
         if (!isOnBlockDevice(entry))
             continue;
-        Volume volume = volumeOn(entry, service);
-        if (const auto space = volumeSpace(entry.mountPoint, spaceWaitMs)) {
+        devices << entry;
+        mountPoints << entry.mountPoint;
+    }
+    // Asked together, so that mounts that do not answer hold the listing up once, not each.
+    const auto spaces = volumeSpaces(mountPoints, spaceWaitMs);
+    for (qsizetype i = 0; i < devices.size(); ++i) {
+        Volume volume = volumeOn(devices[i], service);
+        if (const auto& space = spaces[static_cast<std::size_t>(i)]) {
             volume.bytesTotal = space->bytesTotal;
             volume.bytesFree = space->bytesFree;
         } else {

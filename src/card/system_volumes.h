@@ -11,7 +11,7 @@ namespace kestrova::card {
 // The system's own facility: on Linux the mount table's volumes on block devices, each with
 // what sysfs, udev's database and its boot sector tell, joined per device with what a service
 // (udisks2) tells where it answers; the drive type on Windows; the volumes under /Volumes on
-// macOS. No volume holds it up for longer than `spaceWaitMs`.
+// macOS. The volumes that do not answer hold it up for `spaceWaitMs` at most, all together.
 class SystemVolumes final : public VolumeSource {
 public:
     // What a service says of the block devices; nothing when it does not answer.

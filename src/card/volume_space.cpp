@@ -19,7 +19,7 @@ namespace {
 
 using Answer = std::optional<VolumeSpace>;
 
-Answer askSpace(const QString& mountPoint) {
+std::optional<VolumeSpace> askSpace(const QString& mountPoint) {
 #ifdef Q_OS_UNIX
     struct statvfs info {};
     if (::statvfs(QFile::encodeName(mountPoint).constData(), &info) != 0)
@@ -42,29 +42,51 @@ QHash<QString, std::shared_future<Answer>>& waiting() {
     return questions;
 }
 
+// The question to the file system at the mount point, asked on a thread of its own; nothing
+// while an earlier one still waits there.
+std::optional<std::shared_future<Answer>> ask(const QString& mountPoint,
+                                              const SpaceQuestion& question) {
+    const std::lock_guard<std::mutex> guard(waitingLock);
+    const auto earlier = waiting().constFind(mountPoint);
+    if (earlier != waiting().cend()) {
+        if (earlier->wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return std::nullopt;
+        waiting().remove(mountPoint);
+    }
+    std::packaged_task<Answer()> task([mountPoint, question] { return question(mountPoint); });
+    std::shared_future<Answer> answer = task.get_future().share();
+    // Detached: a thread blocked in a dead file system cannot be called back, and the process
+    // ends without waiting for it.
+    std::thread(std::move(task)).detach();
+    return answer;
+}
+
 } // namespace
 
-std::optional<VolumeSpace> volumeSpace(const QString& mountPoint, int waitMs) {
-    std::shared_future<Answer> answer;
-    {
-        const std::lock_guard<std::mutex> guard(waitingLock);
-        const auto earlier = waiting().constFind(mountPoint);
-        if (earlier != waiting().cend()) {
-            if (earlier->wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-                return std::nullopt;
-            waiting().remove(mountPoint);
+std::vector<std::optional<VolumeSpace>> volumeSpaces(const QStringList& mountPoints, int waitMs,
+                                                     const SpaceQuestion& question) {
+    std::vector<std::optional<std::shared_future<Answer>>> answers;
+    for (const QString& mountPoint : mountPoints)
+        answers.push_back(ask(mountPoint, question ? question : SpaceQuestion(askSpace)));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    std::vector<std::optional<VolumeSpace>> spaces;
+    for (qsizetype i = 0; i < mountPoints.size(); ++i) {
+        const auto& answer = answers[static_cast<std::size_t>(i)];
+        if (answer && answer->wait_until(deadline) == std::future_status::ready) {
+            spaces.push_back(answer->get());
+            continue;
         }
-        std::packaged_task<Answer()> task([mountPoint] { return askSpace(mountPoint); });
-        answer = task.get_future().share();
-        // Detached: a thread blocked in a dead file system cannot be called back, and the
-        // process ends without waiting for it.
-        std::thread(std::move(task)).detach();
+        if (answer) {
+            const std::lock_guard<std::mutex> guard(waitingLock);
+            waiting().insert(mountPoints[i], *answer);
+        }
+        spaces.push_back(std::nullopt);
     }
-    if (answer.wait_for(std::chrono::milliseconds(waitMs)) == std::future_status::ready)
-        return answer.get();
-    const std::lock_guard<std::mutex> guard(waitingLock);
-    waiting().insert(mountPoint, answer);
-    return std::nullopt;
+    return spaces;
+}
+
+std::optional<VolumeSpace> volumeSpace(const QString& mountPoint, int waitMs) {
+    return volumeSpaces({mountPoint}, waitMs).front();
 }
 
 } // namespace kestrova::card

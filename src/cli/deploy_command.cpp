@@ -163,6 +163,10 @@ int runDeploy(const QStringList& arguments) {
     setup.yes = parser.isSet(yes);
     setup.language = defaults.language;
 
+    // An empty name (an unset variable in a script, say) names no file.
+    if (parser.value(log).isEmpty())
+        fail(ExitBadInput, QStringLiteral("--log: the file name is empty; give the log to append "
+                                          "to"));
     fleet::DeployLog deployLog;
     if (const auto problem = deployLog.open(parser.value(log)))
         fail(ExitBadInput, QStringLiteral("the log %1 cannot be used: %2")

@@ -1,4 +1,5 @@
 #include "app/camera_models.h"
+#include "app/process_state.h"
 #include "app/routing.h"
 #include "camera/menu_profile.h"
 #include "cli/cli_error.h"
@@ -9,9 +10,12 @@
 #include "cli/folder_files.h"
 #include "cli/json_values.h"
 #include "cli/process_options.h"
+#include "common/profile_document.h"
+#include "common/profile_values.h"
 #include "dialog/profile_file.h"
 #include "i18n/mms_texts.h"
 #include "mms/mms_profile.h"
+#include "model/camera_model.h"
 #include "plan/profile_diff.h"
 #include "smtp/smtp_profile.h"
 #include "storage/bounded_read.h"
@@ -67,6 +71,38 @@ Side readFolder(const QString& path, std::optional<int> model) {
     return side;
 }
 
+// What --profile refuses, diff refuses too: no JSON object, a name twice, the report of a
+// damaged file, a name no setting of its kind has; and a model that is none.
+QJsonObject readDiffProfile(const QString& path, const QByteArray& bytes) {
+    const auto refuse = [&path](const QString& why) {
+        fail(ExitBadInput, QStringLiteral("the profile %1 %2").arg(escapedText(path), why));
+    };
+    const ProfileDocument document = readProfileDocument(bytes);
+    if (document.problem)
+        refuse(document.problem->text());
+    const QJsonObject& profile = document.object;
+    const QString kind = kindOf(profile);
+    const std::optional<ProfileKeys> keys = kind == u"menu"  ? camera::menuProfileKeys()
+                                            : kind == u"mms" ? mms::mmsProfileKeys()
+                                            : kind == u"smtp"
+                                                ? std::optional(smtp::smtpProfileKeys())
+                                                : std::nullopt;
+    if (!keys)
+        fail(ExitBadInput, QStringLiteral("%1 names no kind of settings file (\"kind\": "
+                                          "\"menu\", \"mms\" or \"smtp\")")
+                               .arg(escapedText(path)));
+    if (profile.value(QStringLiteral("kind")).toString() != factoryReset)
+        if (const auto problem = profileKeysProblem(profile, *keys))
+            refuse(problem->text());
+    const QJsonValue model = profile.value(QStringLiteral("model"));
+    if (!model.isUndefined() && !(model.isDouble() && model.toDouble() == model.toInt() &&
+                                  app::isValidModel(model.toInt())))
+        refuse(QStringLiteral("names the model %1, which is no camera model 1..%2")
+                   .arg(shownValue(describe(model)))
+                   .arg(app::modelCount));
+    return profile;
+}
+
 Side readSide(const QString& path, std::optional<int> model) {
     if (QFileInfo(path).isDir())
         return readFolder(path, model);
@@ -79,23 +115,10 @@ Side readSide(const QString& path, std::optional<int> model) {
     Side side{path, false, {}, {}};
     // A profile is a JSON object; a settings file is binary and never starts with "{".
     if (read.bytes.trimmed().startsWith('{')) {
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(read.bytes, &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject())
-            fail(ExitBadInput,
-                 QStringLiteral("%1 is no JSON object of settings").arg(escapedText(path)));
-        const QJsonObject profile = document.object();
-        if (profile.value(QStringLiteral("intact")) == QJsonValue(false))
-            fail(ExitBadInput,
-                 QStringLiteral("%1 is the report of a damaged file").arg(escapedText(path)));
-        const QString kind = kindOf(profile);
-        if (kind != u"menu" && kind != u"mms" && kind != u"smtp")
-            fail(ExitBadInput, QStringLiteral("%1 names no kind of settings file (\"kind\": "
-                                              "\"menu\", \"mms\" or \"smtp\")")
-                                   .arg(escapedText(path)));
-        if (profile.value(QStringLiteral("model")).isDouble())
+        const QJsonObject profile = readDiffProfile(path, read.bytes);
+        side.kinds[kindOf(profile)] = profile;
+        if (profile.contains(QStringLiteral("model")))
             side.model = profile.value(QStringLiteral("model")).toInt();
-        side.kinds[kind] = profile;
         return side;
     }
     addReport(side, path, *reportFor(path, read.bytes, model));
@@ -133,6 +156,34 @@ QJsonObject canonical(const QString& kind, const QJsonObject& profile, int model
     if (read.error)
         refuse(read.error->message);
     return smtp::smtpProfile(read.settings, form);
+}
+
+// A text with control characters is none that a form or the command writes.
+void refuseControlCharacters(const QJsonObject& settings, const QString& path) {
+    for (auto it = settings.begin(); it != settings.end(); ++it) {
+        if (it->isString() && holdsControl(it->toString()))
+            fail(ExitBadInput, QStringLiteral("%1: %2 holds control characters (%3), which no "
+                                              "form and no command writes")
+                                   .arg(escapedText(path), it.key(), escapedText(it->toString())));
+    }
+}
+
+// The model whose SMTP form reads the e-mail settings: the one given, else one with the form
+// the files' headers name, where the one in the preferences sends no e-mail.
+int smtpModel(int model, bool given, const Side& a, const Side& b) {
+    if (given || cameraModel(model).sendsEmail)
+        return model;
+    const auto formOf = [](const Side& side) {
+        const auto found = side.kinds.find(QStringLiteral("smtp"));
+        return found == side.kinds.end() ? QString()
+                                         : found->second.value(QStringLiteral("form")).toString();
+    };
+    const SmtpForm form = formOf(a) == u"B" || formOf(b) == u"B" ? SmtpForm::B : SmtpForm::A;
+    for (const CameraModel& camera : cameraModels()) {
+        if (camera.sendsEmail && camera.smtpForm == form)
+            return camera.number;
+    }
+    return model;
 }
 
 QString fileNameOf(const QString& kind) {
@@ -196,9 +247,15 @@ int runDiff(const QStringList& arguments) {
                              .arg(fileNameOf(kind), escapedText(resetA ? a.path : b.path));
             continue;
         }
-        const QStringList differences = plan::profileDifferences(
-            canonical(kind, inA->second, model, a.path),
-            canonical(kind, inB->second, model, b.path), settingNames(kind));
+        const int kindModel = kind == u"smtp"
+                                  ? smtpModel(model, given.has_value() || a.model || b.model, a, b)
+                                  : model;
+        const QJsonObject settingsA = canonical(kind, inA->second, kindModel, a.path);
+        const QJsonObject settingsB = canonical(kind, inB->second, kindModel, b.path);
+        refuseControlCharacters(settingsA, a.path);
+        refuseControlCharacters(settingsB, b.path);
+        const QStringList differences =
+            plan::profileDifferences(settingsA, settingsB, settingNames(kind));
         if (differences.isEmpty())
             continue;
         lines << fileNameOf(kind) + u':';

@@ -86,12 +86,13 @@ int runFactoryReset(const QStringList& arguments) {
     parser.setApplicationDescription(QStringLiteral(
         "Writes menu.dat holding the factory reset record: the camera returns to its factory "
         "settings."));
+    // The record holds no settings, no language byte and no TV mode: the language is that of
+    // the messages alone.
     ProcessOptions process;
-    process.addTo(parser, false);
     const SettingsFileOptions file(QString{});
-    parser.addOption(file.out);
+    parser.addOptions({file.out, file.allowFixed, process.language});
     parseCommand(parser, arguments, 0);
-    const app::ProcessState state = process.resolve(parser);
+    const app::ProcessState state = process.resolveLanguage(parser);
     return writeMenuFile(file.outFolder(parser), camera::buildFactoryResetRecord(),
                          state.language());
 }

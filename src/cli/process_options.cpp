@@ -57,10 +57,15 @@ app::ProcessState ProcessOptions::resolveLanguage(const QCommandLineParser& pars
     return state;
 }
 
-app::ProcessState ProcessOptions::resolve(const QCommandLineParser& parser) const {
+app::ProcessState ProcessOptions::resolveChoice(const QCommandLineParser& parser) const {
     app::ProcessState state = resolveLanguage(parser);
     if (parser.isSet(chineseRequested))
         state.languageState = i18n::chooseLanguageRow(state.languageState, 0);
+    return state;
+}
+
+app::ProcessState ProcessOptions::resolve(const QCommandLineParser& parser) const {
+    app::ProcessState state = resolveChoice(parser);
     if (parser.isSet(tvMode))
         state.tvMode = static_cast<std::uint16_t>(integerFlag(parser, tvMode, 0, 0xFFFF));
     return state;

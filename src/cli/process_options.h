@@ -29,6 +29,8 @@ struct ProcessOptions {
     app::ProcessState resolve(const QCommandLineParser& parser) const;
     // The same for a command that takes --language alone of them.
     app::ProcessState resolveLanguage(const QCommandLineParser& parser) const;
+    // The same for one that takes --language and --chinese-requested, not --tv-mode.
+    app::ProcessState resolveChoice(const QCommandLineParser& parser) const;
 
     // What the desktop program reads at start, without any flag.
     static app::ProcessState stored();

@@ -8,13 +8,17 @@
 #include "cli/process_options.h"
 #include "cli/summary_options.h"
 #include "codec/block_container.h"
+#include "i18n/messages.h"
 #include "plan/settings_sheet.h"
 #include "storage/bounded_read.h"
+#include "storage/record_file.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 
 namespace kestrova::cli {
@@ -37,7 +41,9 @@ QString sheetPdfProgram() {
     return {};
 }
 
-void writePdf(const QString& out, const QString& html) {
+// The pages laid out by the helper, which hands the PDF back on its output: no path of the
+// owner's ever reaches its command line, where Qt would take "-reverse" for one of its own.
+QByteArray layOut(const QString& out, const QStringList& pages) {
     const QString program = sheetPdfProgram();
     if (program.isEmpty())
         fail(ExitWriteFailed, QStringLiteral("cannot write %1: kestrova-sheet-pdf, which lays out "
@@ -45,8 +51,8 @@ void writePdf(const QString& out, const QString& html) {
                                   .arg(escapedText(out)));
     QProcess pdf;
     pdf.setProcessChannelMode(QProcess::SeparateChannels);
-    pdf.start(program, {out});
-    pdf.write(html.toUtf8());
+    pdf.start(program, {});
+    pdf.write(QJsonDocument(QJsonArray::fromStringList(pages)).toJson(QJsonDocument::Compact));
     pdf.closeWriteChannel();
     if (!pdf.waitForFinished(pdfWaitMs) || pdf.exitStatus() != QProcess::NormalExit ||
         pdf.exitCode() != 0)
@@ -54,6 +60,28 @@ void writePdf(const QString& out, const QString& html) {
              QStringLiteral("cannot write %1: %2")
                  .arg(escapedText(out),
                       QString::fromLocal8Bit(pdf.readAllStandardError()).trimmed()));
+    return pdf.readAllStandardOutput();
+}
+
+// The PDF goes where a settings file would: written whole through the same writer, into a
+// regular file only; a FIFO, a device or a folder of that name is left alone.
+void writePdf(const QString& out, const QByteArray& pdf) {
+    const QFileInfo target(out);
+    if (target.exists() && !target.isSymLink() && !target.isFile())
+        fail(ExitWriteFailed, QStringLiteral("cannot write %1: it is no regular file, and only a "
+                                             "regular file is replaced")
+                                  .arg(escapedText(out)));
+    const WriteResult result =
+        writeRecordFile(QDir::toNativeSeparators(target.absolutePath()), target.fileName(), pdf);
+    if (!result.ok())
+        fail(ExitWriteFailed, i18n::writeFailureMessage(result, i18n::English));
+}
+
+// Larger than any settings file: none, as inspect says.
+[[noreturn]] void refuseTooLarge(const QString& path, const QString& size) {
+    fail(ExitDamaged, QStringLiteral("%1 is larger than any settings file (%2); the sheet shows "
+                                     "settings files only (see kestrova inspect)")
+                          .arg(escapedText(path), size));
 }
 
 } // namespace
@@ -70,7 +98,7 @@ int runSheet(const QStringList& arguments) {
         QStringLiteral("pdf"), QStringLiteral("The PDF file to write."), QStringLiteral("OUT.pdf")};
     parser.addOption(pdfOption);
     ProcessOptions process;
-    parser.addOptions({process.model, process.language});
+    parser.addOptions({process.model, process.language, process.chineseRequested});
     const SummaryOptions summaryOptions;
     summaryOptions.addTo(parser);
     parseCommand(parser, arguments, 1);
@@ -81,7 +109,7 @@ int runSheet(const QStringList& arguments) {
     if (parser.isSet(process.model))
         model = requiredModel(parser, process.model);
     const SummaryRequest request =
-        SummaryRequest::from(parser, summaryOptions, process.resolveLanguage(parser), model, true);
+        SummaryRequest::from(parser, summaryOptions, process.resolveChoice(parser), model, true);
 
     const QString path = parser.positionalArguments().constFirst();
     const bool folder = QFileInfo(path).isDir();
@@ -92,6 +120,8 @@ int runSheet(const QStringList& arguments) {
         for (const FolderFile& file : settingsFilesIn(path, model)) {
             if (file.state == FolderFile::State::Read)
                 files.emplace_back(file.name, file.bytes);
+            else if (file.state == FolderFile::State::TooLarge)
+                refuseTooLarge(file.path, file.sizeText);
             else if (file.state != FolderFile::State::Absent)
                 fail(ExitWriteFailed,
                      QStringLiteral("cannot read %1: %2").arg(escapedText(file.path), file.reason));
@@ -100,15 +130,15 @@ int runSheet(const QStringList& arguments) {
             fail(ExitBadInput, QStringLiteral("no settings file in %1").arg(escapedText(path)));
     } else {
         const storage::BoundedRead read = storage::readBounded(path, codec::containerSize);
+        if (read.status == storage::BoundedRead::Status::TooLarge)
+            refuseTooLarge(path, read.sizeText());
         if (!read.ok())
             fail(ExitWriteFailed,
-                 QStringLiteral("cannot read %1: %2")
-                     .arg(escapedText(path),
-                          read.reason.isEmpty() ? QStringLiteral("too large") : read.reason));
+                 QStringLiteral("cannot read %1: %2").arg(escapedText(path), read.reason));
         files.emplace_back(QFileInfo(path).fileName(), read.bytes);
     }
 
-    std::vector<plan::SettingsSheet> sheets;
+    QStringList pages;
     for (const auto& [name, bytes] : files) {
         const auto report = reportFor(name, bytes, model);
         const QString kind = report->json().value(QStringLiteral("kind")).toString();
@@ -124,15 +154,17 @@ int runSheet(const QStringList& arguments) {
         sheet.fileName = name;
         sheet.model = request.model;
         sheet.language = request.language;
-        sheet.folder = QDir::toNativeSeparators(QFileInfo(folderPath).absoluteFilePath());
+        sheet.folder =
+            escapedText(QDir::toNativeSeparators(QFileInfo(folderPath).absoluteFilePath()));
         sheet.date = QDateTime::currentDateTime();
         sheet.lines = read->lines;
         sheet.summary = read->summary;
         sheet.checkValue = plan::storedCheckValue(bytes);
-        sheets.push_back(std::move(sheet));
+        pages << sheet.html();
     }
+    // One page for each file.
     const QString out = parser.value(pdfOption);
-    writePdf(out, plan::sheetPage(sheets));
+    writePdf(out, layOut(out, pages));
     printLine(out);
     return ExitOk;
 }

@@ -38,8 +38,11 @@ SummaryRequest SummaryRequest::from(const QCommandLineParser& parser, const Summ
     SummaryRequest request;
     request.model = model.value_or(state.model);
     request.modelGiven = model.has_value();
-    // The report speaks the command's language; a sheet, for the owner, the chosen one.
-    const int language = i18n::textLanguage(state.language());
+    // The language the owner chose: Chinese where it is Chinese, on any system (the desktop
+    // program shows English for it on a system that is not Chinese, but a command that is told
+    // --language 1 means it). The report speaks English otherwise; a sheet, for the owner, the
+    // chosen language.
+    const int language = i18n::textLanguage(state.languageState.chosenLanguage());
     request.language = ownLanguage || language == i18n::Chinese ? language : i18n::English;
     if (parser.isSet(options.triggers))
         request.triggersPerDay = integerFlag(parser, options.triggers, 0, plan::maxTriggersPerDay);
@@ -93,14 +96,12 @@ std::optional<FileSettings> fileSettings(const QString& kind, const QByteArray& 
 }
 
 QStringList summarySection(const plan::Summary& summary, const SummaryRequest& request) {
-    QString title = i18n::summaryText(i18n::SummaryText::StripTitle, request.language);
-    title += QStringLiteral(" (model %1, %2%3)")
-                 .arg(request.model)
-                 .arg(app::modelName(request.model))
-                 .arg(request.modelGiven ? QString()
-                                         : QStringLiteral(", from the preferences; give --model "
-                                                          "for another"));
-    return summary.reportLines(title);
+    using i18n::SummaryText;
+    const SummaryText model =
+        request.modelGiven ? SummaryText::ReportModel : SummaryText::ReportModelStored;
+    const QString title = i18n::summaryText(model, request.language)
+                              .arg(QString::number(request.model), app::modelName(request.model));
+    return summary.reportLines(title, request.language);
 }
 
 void addSummaryJson(QJsonObject& report, const plan::Summary& summary,

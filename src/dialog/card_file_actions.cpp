@@ -265,6 +265,15 @@ void CardFileActions::restorePrevious() {
         question += u' ' + text(Notice::RestoreSetsClock);
     if (!host_.askYesNo(question))
         return;
+    // The card may have been swapped while the question stood: a card that can be told now must
+    // be the one the copy came from, as the command holds it (the owner was asked about a
+    // folder whose card could not be told, not about another card).
+    const VolumeIdentity now = folder_.volumeNow();
+    if (!entry->volume.isEmpty() && !now.isEmpty() && now.uuid != entry->volume.uuid) {
+        host_.showMessage(
+            text(Notice::RestoreOtherCard).arg(hooks_.fileName, entry->volume.name(), now.name()));
+        return;
+    }
     // The clock as it is once the owner said yes.
     const QByteArray bytes = newClock ? *hooks_.withCurrentClock(*kept.bytes) : *kept.bytes;
     if (folder_.writeFile(qPrintable(hooks_.fileName), bytes,
@@ -276,7 +285,14 @@ void CardFileActions::restorePrevious() {
 void CardFileActions::printSheet() {
     if (!hooks_.sheet)
         return;
-    if (const auto why = host_.printPage(hooks_.sheet()))
+    // The paper in the camera box tells what the card holds: the file itself, with its check
+    // value and clock, while its settings are the form's.
+    const CardFile file = readCardFile();
+    std::optional<QByteArray> written;
+    if (file.bytes && file.fit == FileFit::Fits &&
+        hooks_.fileProfile(*file.bytes) == hooks_.profile())
+        written = file.bytes;
+    if (const auto why = host_.printPage(hooks_.sheet(written)))
         host_.showMessage(
             i18n::summaryText(i18n::SummaryText::SheetPrintFailed, context_.textLanguage())
                 .arg(*why));

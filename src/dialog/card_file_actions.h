@@ -43,8 +43,11 @@ struct CardFileHooks {
     // A file written back from the history with the clock of now, where the file has a clock;
     // nothing for a file that keeps its bytes. Null for files without one.
     std::function<std::optional<QByteArray>(const QByteArray& bytes)> withCurrentClock = {};
-    // The settings sheet as HTML; none: the form offers no sheet.
-    std::function<QString()> sheet = {};
+    // The settings of a fitting file's bytes, as `profile` gives the form's.
+    std::function<QJsonObject(const QByteArray& bytes)> fileProfile;
+    // The settings sheet as HTML: of the file the card holds, where it holds the form's
+    // settings, else of the form's settings; none: the form offers no sheet.
+    std::function<QString(const std::optional<QByteArray>& written)> sheet = {};
 };
 
 // The context menu every setup form shares: load the settings the card holds, load and save a

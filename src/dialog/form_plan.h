@@ -34,8 +34,12 @@ public:
     // file it replaced (nothing: there was none).
     virtual QStringList changes(const Input& input,
                                 const std::optional<QByteArray>& replaced) const = 0;
-    // The settings sheet as HTML; `bytes`: the file Generate would write now, when it would.
+    // The settings sheet as HTML of the form's settings, which no card holds yet; `bytes`: the
+    // file Generate would write now, when it would.
     virtual QString sheet(const Input& input, const std::optional<QByteArray>& bytes) const = 0;
+    // The settings sheet of the file the card holds (`written`), which holds the form's
+    // settings: its own check value and clock.
+    virtual QString cardSheet(const Input& input, const QByteArray& written) const = 0;
 };
 
 // The lines a form's success message adds from its plan, with the input as it stands when the

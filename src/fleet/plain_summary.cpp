@@ -1,6 +1,7 @@
 #include "fleet/plain_summary.h"
 
 #include "model/camera_model.h"
+#include "plan/card_facts.h"
 #include "plan/replaced_file.h"
 
 namespace kestrova::fleet {
@@ -9,6 +10,13 @@ QString plainSummary(const std::vector<PreparedFile>& files, int model) {
     const CameraModel& camera = cameraModel(model);
     plan::PlanInputs inputs;
     inputs.tellClock = false;
+    // The card gets the kit's files together: each is summed up beside the others.
+    std::optional<QByteArray> parts[3];
+    for (const PreparedFile& file : files)
+        parts[static_cast<std::size_t>(file.part)] = file.bytes;
+    inputs.files = plan::cardFilesOf(parts[static_cast<std::size_t>(KitPart::Menu)],
+                                     parts[static_cast<std::size_t>(KitPart::Mms)],
+                                     parts[static_cast<std::size_t>(KitPart::Smtp)], model);
     QStringList sentences;
     for (const PreparedFile& file : files) {
         switch (file.part) {

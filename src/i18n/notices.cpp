@@ -59,6 +59,7 @@ constexpr std::array noticeTable{
     NoticeRow{AskLoadFromFolder, QT_TRANSLATE_NOOP3("Notice", "%1 in %2 holds settings (%3). Load them into the form?", "notice.ask_load_from_folder")},
     NoticeRow{HoldsMenuOf, QT_TRANSLATE_NOOP3("Notice", "%1, clock %2", "notice.holds_menu_of")},
     NoticeRow{AskRestoreFromCard, QT_TRANSLATE_NOOP3("Notice", "The %1 this folder held before %2 came from the card %3; which card the folder holds now is not known. Write it back?", "notice.ask_restore_from_card")},
+    NoticeRow{RestoreOtherCard, QT_TRANSLATE_NOOP3("Notice", "%1 was not written back: it came from the card %2, but the folder now holds the card %3.", "notice.restore_other_card")},
 };
 // clang-format on
 

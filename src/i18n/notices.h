@@ -57,6 +57,7 @@ enum class Notice {
                         // model)
     HoldsMenuOf,        // %1: the model's name, %2: the camera clock the file carries
     AskRestoreFromCard, // %1: the file name, %2: when it was replaced, %3: the card it came from
+    RestoreOtherCard,   // %1: the file name, %2: the card it came from, %3: the card there now
 };
 
 struct NoticeRow {

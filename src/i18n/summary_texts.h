@@ -29,6 +29,25 @@ enum class SummaryText {
     SheetNoWarnings,  //
     HiddenValue,      // a masked field's value
     SheetPrintFailed, // %1: why
+    SheetNotWritten,  // under the title, where the form's settings are not the card's file
+    SheetAssumed,     // the heading of what the estimates assume
+
+    // What an estimate assumes, on the sheet.
+    AssumeTriggers,       // %1: triggers a day
+    AssumePicture,        // %1: the image size, %2: megabytes
+    AssumeVideo,          // %1: the video size, %2: megabytes
+    AssumeMms,            // %1: VGA or QVGA, %2: kilobytes
+    AssumeEmail,          // %1: VGA, %2: kilobytes
+    AssumeSentPerTrigger, // %1: pictures
+    AssumePhotoCapture,   // %1: seconds
+    AssumeMonth,          // %1: days
+
+    // The command's report around the figures.
+    ReportModel,       // the heading; %1: the model's number, %2: its name
+    ReportModelStored, // as above, the model taken from the preferences
+    ReportAbout,       // %1: an estimate
+    ReportAssumed,     // %1: the assumptions
+    ReportWarning,     // %1: the warning
 
     // What a write changed on the card.
     ChangedHeader,         //
@@ -68,6 +87,7 @@ enum class SummaryText {
     ActiveOneWindow,     // %1: the window, %2: hours a day
     ActiveTwoWindows,    // %1, %2: the windows, %3: hours a day
     ActiveNever,         //
+    ActiveUnknown,       // a timer on with its start equal to its stop
     TimeLapse,           // %1: the interval, %2: photos a day
     StampTimeAndText,    // %1: the serial text
     StampTime,           //
@@ -83,23 +103,29 @@ enum class SummaryText {
     TriggerCap,          // %1: triggers a day
     CardLasts,           // %1: free space, %2: days
     CardOverwrites,      // %1: free space, %2: days
+    SensitivityNormal,   // the motion sensor's sensitivity, in a sentence
+    SensitivityHigh,     //
+    SensitivityLow,      //
+    ValueVideoOnly,      // the camera mode that records video alone
 
     // Sending pictures.
-    MmsOff,          //
-    MmsSends,        // %1: VGA or QVGA, %2: the recipients
-    SendsSms,        // %1: the recipients
-    MessagesLimit,   // %1: pictures a day, %2: messages a day, %3: messages a month
-    MessagesNoLimit, // %1: messages a day, %2: a month
-    MmsData,         // %1: megabytes a month
-    EmailOff,        //
-    EmailSends,      // %1: the recipient, %2: the server, %3: the port, %4: the sender
-    EmailsLimit,     // %1: pictures a day, %2: e-mails a day, %3: e-mails a month
-    EmailsNoLimit,   // %1: e-mails a day, %2: a month
-    EmailData,       // %1: megabytes a month
-    RemoteOn,        // %1: the list entry
-    RemoteOff,       //
-    NetworkPreset,   // %1: the country, %2: the operator
-    NetworkTyped,    // %1: the APN
+    MmsOff,              //
+    MmsSends,            // %1: VGA or QVGA, %2: the recipients
+    SendsSms,            // %1: the recipients
+    MessagesLimit,       // %1: pictures a day, %2: messages a day, %3: messages a month
+    MessagesNoLimit,     // %1: messages a day, %2: a month, %3: triggers a day
+    MessagesNoLimitMenu, // %1: messages a day, %2: a month, from menu.dat's pictures
+    MmsData,             // %1: megabytes a month
+    EmailOff,            //
+    EmailSends,          // %1: the recipient, %2: the server, %3: the port, %4: the sender
+    EmailsLimit,         // %1: pictures a day, %2: e-mails a day, %3: e-mails a month
+    EmailsNoLimit,       // %1: e-mails a day, %2: a month, %3: triggers a day
+    EmailsNoLimitMenu,   // %1: e-mails a day, %2: a month, from menu.dat's pictures
+    EmailData,           // %1: megabytes a month
+    RemoteOn,            // %1: the hour setting
+    RemoteOff,           //
+    NetworkPreset,       // %1: the country, %2: the operator
+    NetworkTyped,        // %1: the APN
 
     // Settings that work against each other; %n with a setting's caption name it.
     ConflictNeverPictures,    // %1, %2: the two settings
@@ -109,15 +135,31 @@ enum class SummaryText {
     ConflictTimeLapseLong,    // %1: the time lapse, %2: its interval, %3: the window
     ConflictZeroInterval,     // %1: the interval, %2: the setting, %3: its value
     ConflictNoRecipient,      // %1: the status, %2: its value
+    ConflictNoPhone,          // %1: the status, %2: its value
     ConflictEmailNoRecipient, // %1: the recipient
     ConflictUnlimited,        // %1: the pictures a day
     ConflictVideoMode,        // %1: the mode, %2: its value, %3: the sending file
+    ConflictVideoModeBoth,    // %1: the mode, %2: its value
     ConflictClockNotSynced,   //
     ConflictClockEarly,       // %1: the date and time
     ConflictCardReadOnly,     //
     ConflictCardShort,        // %1: free space, %2: megabytes a day
     ConflictCardNotFat32,     // %1: the file system
     ConflictCardOldFiles,     // %1: how many files
+
+    // Our own words for captions and values the forms keep in English in some languages.
+    CaptionBeepSound,     //
+    CaptionSdCycle,       //
+    CaptionTimer2,        //
+    CaptionRemoteControl, //
+    CaptionBearer,        //
+    CaptionPhoneScope,    //
+    CaptionSmtpMode,      //
+    CaptionSmtpStatus,    //
+    CaptionSmtpServer,    //
+    CaptionSenderEmail,   //
+    ValueDomestic,        //
+    ValueInternational,   //
 };
 
 struct SummaryTextRow {

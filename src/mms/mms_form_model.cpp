@@ -404,13 +404,18 @@ dialog::CardFileHooks MmsFormModel::cardFileHooks() {
         description = cameraModel(context().model).nameText();
         return dialog::FileFit::Fits;
     };
+    hooks.fileProfile = [this](const QByteArray& bytes) {
+        return mmsProfileObject(decodeMmsRecord(bytes).settings, statusEntries());
+    };
     hooks.showFile = [this, readable](const QByteArray& bytes) {
         showSettings(
             readable(mmsProfileObject(decodeMmsRecord(bytes).settings, statusEntries())).settings);
     };
     hooks.profile = [this] { return mmsProfileObject(writtenSettings(), statusEntries()); };
     if (plan_)
-        hooks.sheet = [this] {
+        hooks.sheet = [this](const std::optional<QByteArray>& written) {
+            if (written)
+                return plan_->cardSheet(planInput(), *written);
             const PreparedMmsFile file = prepared();
             const bool writable = !file.failure && !file.refusal;
             return plan_->sheet(planInput(), writable ? std::optional(file.bytes) : std::nullopt);

@@ -12,9 +12,18 @@ using i18n::SummaryText;
 QString numberText(double value, int language) {
     const double tenths = std::round(value * 10) / 10;
     const bool whole = tenths == std::floor(tenths) || std::abs(tenths) >= 100;
-    QLocale locale = i18n::localeOf(language);
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(whole ? std::round(value) : tenths, 'f', whole ? 0 : 1);
+    return i18n::localeOf(language).toString(whole ? std::round(value) : tenths, 'f',
+                                             whole ? 0 : 1);
+}
+
+QString countText(qint64 count, int language) {
+    return i18n::localeOf(language).toString(count);
+}
+
+QString listText(const QStringList& items, int language) {
+    const int shown = i18n::textLanguage(language);
+    const bool ideographic = shown == i18n::Chinese || shown == i18n::Japanese;
+    return items.join(ideographic ? QStringLiteral("\u3001") : QStringLiteral(", "));
 }
 
 QString durationText(int seconds, int language) {

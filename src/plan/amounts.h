@@ -1,13 +1,18 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace kestrova::plan {
 
 // Amounts as a summary shows them in a language.
 
-// A whole number or one decimal, with the language's decimal sign.
+// A whole number or one decimal, with the language's decimal sign and digit groups
+// ("17,280", "17.280", "17 280").
 QString numberText(double value, int language);
+// A count, in the language's digit groups.
+QString countText(qint64 count, int language);
+// Items of a list as the language lists them: "a, b" or "a、b".
+QString listText(const QStringList& items, int language);
 // "30 s", "2 min 30 s", "5 min", "1 h 30 min", "2 h"; beyond an hour with seconds "1:00:30".
 QString durationText(int seconds, int language);
 // "850 MB", "7.3 GB" (powers of ten, as card makers count).

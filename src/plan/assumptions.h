@@ -15,9 +15,19 @@ struct Assumption {
     std::string_view what; // the image or video size, or the kind of message, it holds for
     double value;
     std::string_view unit;
+    std::string_view note = {}; // what else the figure holds for ("Motion-JPEG AVI")
 
-    QString keyText() const { return QString::fromLatin1(key.data(), qsizetype(key.size())); }
-    QString whatText() const { return QString::fromLatin1(what.data(), qsizetype(what.size())); }
+    QString keyText() const { return latin1(key); }
+    QString whatText() const { return latin1(what); }
+    QString unitText() const { return latin1(unit); }
+    QString noteText() const { return latin1(note); }
+    // The value as the arithmetic takes it, every digit of it ("0.36", not "0.4").
+    QString valueText() const { return QString::number(value, 'g', 12); }
+
+private:
+    static QString latin1(std::string_view text) {
+        return QString::fromLatin1(text.data(), qsizetype(text.size()));
+    }
 };
 
 std::span<const Assumption> assumptions();
@@ -26,8 +36,8 @@ std::span<const Assumption> assumptions();
 inline constexpr int defaultTriggersPerDay = 20;
 // The most the owner may assume: more than a camera on the busiest trail sees.
 inline constexpr int maxTriggersPerDay = 9999;
-// A month of messages.
-inline constexpr int daysPerMonth = 30;
+// A month, for a figure that says "at most": the longest month.
+inline constexpr int daysInLongestMonth = 31;
 
 // The rows for an image size ("12MP"), a video size ("1280x720"), and a sent picture ("VGA",
 // "QVGA", by MMS or by e-mail); nothing for a size the table does not know.
@@ -39,5 +49,9 @@ std::optional<Assumption> sentPicture(QStringView status, bool byEmail);
 Assumption assumedTriggers(int triggersPerDay);
 // Pictures sent for each trigger.
 Assumption sentPerTrigger();
+// The seconds a photo takes to capture and store.
+Assumption photoCapture();
+// The days of an average month, for a figure a month that is an estimate.
+Assumption averageMonth();
 
 } // namespace kestrova::plan

@@ -5,6 +5,7 @@
 #include "mms/mms_checks.h"
 #include "mms/mms_record.h"
 #include "model/camera_model.h"
+#include "plan/replaced_file.h"
 #include "plan/sending.h"
 #include "smtp/smtp_record.h"
 #include "storage/bounded_read.h"
@@ -63,29 +64,34 @@ CardFacts readCardFacts(const QString& folder, bool countPictures) {
     return facts;
 }
 
-CardFiles readCardFiles(const QString& folder, int model) {
+CardFiles cardFilesOf(const std::optional<QByteArray>& menu, const std::optional<QByteArray>& mms,
+                      const std::optional<QByteArray>& smtp, int model) {
     CardFiles files;
-    if (folder.isEmpty())
-        return files;
     const CameraModel& camera = cameraModel(model);
-    if (const auto menu = settingsFile(folder, camera::menuFileName)) {
-        const camera::MenuRecordCheck check = camera::checkMenuRecord(*menu);
-        if (check.intact() && !check.factoryReset)
-            files.cameraMode =
-                camera::decodeMenuRecord(camera::toMenuRecord(*menu), camera.cameraForm)
-                    .settings.camera_mode;
+    if (menu) {
+        const ReadFile<MenuFacts> read = readMenuFile(*menu, camera.cameraForm, model);
+        if (read.state == ReplacedFile::Readable)
+            files.menu = read.facts;
     }
-    if (const auto bytes = settingsFile(folder, mms::mmsFileName)) {
-        const mms::DecodedMms decoded = mms::decodeMmsRecord(*bytes);
+    if (mms) {
+        const mms::DecodedMms decoded = mms::decodeMmsRecord(*mms);
         files.mmsSendsPictures =
             decoded.check.intact() && mmsSendsPictures(decoded.settings, camera.mmsForm, model);
     }
-    if (const auto bytes = settingsFile(folder, smtp::smtpFileName)) {
-        const smtp::DecodedSmtp decoded = smtp::decodeSmtpRecord(*bytes, camera.smtpForm);
+    if (smtp) {
+        const smtp::DecodedSmtp decoded = smtp::decodeSmtpRecord(*smtp, camera.smtpForm);
         files.emailSendsPictures =
             decoded.check.intact() && emailSendsPictures(decoded.settings, camera.smtpForm);
     }
     return files;
+}
+
+CardFiles readCardFiles(const QString& folder, int model) {
+    if (folder.isEmpty())
+        return {};
+    return cardFilesOf(settingsFile(folder, camera::menuFileName),
+                       settingsFile(folder, mms::mmsFileName),
+                       settingsFile(folder, smtp::smtpFileName), model);
 }
 
 } // namespace kestrova::plan

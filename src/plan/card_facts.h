@@ -2,7 +2,10 @@
 
 #include "plan/plan_inputs.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace kestrova::plan {
 
@@ -18,5 +21,8 @@ CardFacts readCardFacts(const QString& folder, bool countPictures = true);
 // What the settings files in the folder say, read as the model's forms wrote them; a missing or
 // damaged file says nothing.
 CardFiles readCardFiles(const QString& folder, int model);
+// The same of files' bytes (a kit's, say); nothing: no such file.
+CardFiles cardFilesOf(const std::optional<QByteArray>& menu, const std::optional<QByteArray>& mms,
+                      const std::optional<QByteArray>& smtp, int model);
 
 } // namespace kestrova::plan

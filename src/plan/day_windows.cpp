@@ -93,21 +93,15 @@ int ActiveTime::minutes() const {
     return total;
 }
 
-std::optional<int> ActiveTime::timeLapsePhotos(int intervalSeconds) const {
-    if (intervalSeconds <= 0)
+std::optional<int> ActiveTime::startsEvery(int seconds) const {
+    if (seconds <= 0)
         return std::nullopt;
     if (allDay_)
-        return ceilDiv(secondsPerDay, intervalSeconds);
-    int photos = 0;
+        return ceilDiv(secondsPerDay, seconds);
+    int starts = 0;
     for (const DayWindow& stretch : stretches_)
-        photos += ceilDiv(stretch.minutes() * 60, intervalSeconds);
-    return photos;
-}
-
-std::optional<int> ActiveTime::maxTriggers(int intervalSeconds) const {
-    if (intervalSeconds <= 0)
-        return std::nullopt;
-    return minutes() * 60 / intervalSeconds;
+        starts += ceilDiv(stretch.minutes() * 60, seconds);
+    return starts;
 }
 
 std::vector<DayWindow> overlap(const DayWindow& a, const DayWindow& b) {

@@ -37,12 +37,11 @@ public:
     const std::vector<DayWindow>& stretches() const { return stretches_; }
     int minutes() const;
 
-    // Photos a time lapse takes in a day at this interval: one as each stretch begins, then one
-    // every interval while it lasts. Nothing for an interval of 0.
-    std::optional<int> timeLapsePhotos(int intervalSeconds) const;
-    // The most triggers a day when each is followed by the interval; nothing for an interval of
-    // 0, which sets no bound.
-    std::optional<int> maxTriggers(int intervalSeconds) const;
+    // How often something that repeats every `seconds` happens in a day: once as each stretch
+    // begins, then once every `seconds` while the stretch lasts. So a time lapse counts its
+    // photos, and triggers that each take their capture and their wait count their most.
+    // Nothing for 0 seconds, which sets no bound.
+    std::optional<int> startsEvery(int seconds) const;
 
 private:
     bool allDay_ = false;

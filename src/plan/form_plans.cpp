@@ -65,8 +65,24 @@ public:
     }
 
     QString sheet(const Input& input, const std::optional<QByteArray>& bytes) const override {
-        const dialog::PlanRequest& request = input.request;
-        const Facts facts = factsOf(input);
+        SettingsSheet sheet = sheetOf(input.request, factsOf(input));
+        sheet.notWritten = true;
+        if (bytes)
+            sheet.checkValue = storedCheckValue(*bytes);
+        return sheet.html();
+    }
+
+    QString cardSheet(const Input& input, const QByteArray& written) const override {
+        const ReadFile<Facts> read = kind_.read(written, input.form, input.request.model);
+        if (read.state != ReplacedFile::Readable)
+            return sheet(input, std::nullopt);
+        SettingsSheet sheet = sheetOf(input.request, read.facts);
+        sheet.checkValue = storedCheckValue(written);
+        return sheet.html();
+    }
+
+private:
+    SettingsSheet sheetOf(const dialog::PlanRequest& request, const Facts& facts) const {
         SettingsSheet sheet;
         sheet.fileName = QString::fromLatin1(kind_.fileName);
         sheet.model = request.model;
@@ -75,12 +91,9 @@ public:
         sheet.date = QDateTime::currentDateTime();
         sheet.lines = kind_.lines(facts, request.language);
         sheet.summary = kind_.summarize(facts, inputsOf(request));
-        if (bytes)
-            sheet.checkValue = storedCheckValue(*bytes);
-        return sheet.html();
+        return sheet;
     }
 
-private:
     PlanInputs inputsOf(const dialog::PlanRequest& request) const {
         PlanInputs inputs;
         inputs.language = request.language;

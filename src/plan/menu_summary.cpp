@@ -1,13 +1,14 @@
 #include "plan/menu_summary.h"
 
 #include "camera/camera_lists.h"
-#include "camera/menu_field_entries.h"
 #include "camera/menu_fields.h"
 #include "i18n/summary_texts.h"
 #include "plan/amounts.h"
 #include "plan/card_conflicts.h"
 #include "plan/day_windows.h"
 #include "plan/form_captions.h"
+#include "plan/menu_day.h"
+#include "plan/own_wording.h"
 #include "plan/video_mode_conflict.h"
 
 #include <algorithm>
@@ -19,9 +20,6 @@ namespace {
 using camera::MenuField;
 using i18n::SummaryText;
 
-constexpr int senseOff = 3;
-constexpr int modeVideo = 1;
-constexpr int modeBoth = 2;
 constexpr int firstYearOfRightClock = 2024;
 
 // Everything the sentences, numbers and conflicts of one menu share.
@@ -31,6 +29,7 @@ public:
         : menu_(menu)
         , s_(menu.settings)
         , inputs_(inputs)
+        , day_(menuDay(menu, inputs.triggersPerDay))
         , captions_(FormCaptions::camera(menu.form, inputs.language)) {}
 
     Summary summary() {
@@ -51,69 +50,47 @@ public:
     }
 
 private:
-    QString text(SummaryText id) const { return i18n::summaryText(id, inputs_.language); }
+    int language() const { return inputs_.language; }
+    QString text(SummaryText id) const { return i18n::summaryText(id, language()); }
     void add(const QString& sentence) { summary_.sentences << sentence; }
     void say(SummaryText id) { add(text(id)); }
-    void exact(const char* key, double value) {
-        summary_.figures.push_back({QString::fromLatin1(key), value});
+    void exact(const char* key, double value, std::vector<Assumption> bound = {}) {
+        summary_.figures.push_back({QString::fromLatin1(key), value, false, std::move(bound)});
     }
     void estimated(const char* key, double value, std::vector<Assumption> basis) {
         summary_.figures.push_back({QString::fromLatin1(key), value, true, std::move(basis)});
+    }
+    // A figure that rests on nothing assumed is exact, such as the photos of a time lapse
+    // with the motion sensor off.
+    void figure(const char* key, double value, std::vector<Assumption> basis) {
+        if (basis.empty())
+            exact(key, value);
+        else
+            estimated(key, value, std::move(basis));
     }
     void conflict(ConflictId id, QStringList settings, const QString& message) {
         summary_.conflicts.push_back({id, std::move(settings), message});
     }
 
     const camera::MenuFieldRow& row(MenuField id) const { return camera::menuField(id); }
-    QString caption(MenuField id) const { return captions_.name(row(id).controlOn(menu_.form)); }
-    QString name(MenuField id) const { return row(id).nameText(); }
-    QString entry(MenuField id) const {
-        const camera::MenuFieldRow& r = row(id);
-        return camera::fieldEntries(r, menu_.form, menu_.model, inputs_.language)
-            .value(r.numberIn(s_));
+    QString caption(MenuField id) const {
+        return captions_.settingName(row(id).controlOn(menu_.form), ownCaption(id));
     }
+    QString name(MenuField id) const { return row(id).nameText(); }
     QString imageSize() const {
         return camera::imageSizeEntries(menu_.form, menu_.model).value(s_.image_size);
     }
     QString videoSize() const {
         return camera::videoSizeEntries(menu_.form, menu_.model).value(s_.video_size);
     }
-
-    bool motionOn() const { return s_.sense_level != senseOff; }
-    bool timeLapseOn() const { return s_.time_lapse == 0; }
-    int photosPerTrigger() const { return s_.camera_mode == modeVideo ? 0 : s_.picture_no + 1; }
-    int videoPerTrigger() const {
-        return s_.camera_mode == modeVideo || s_.camera_mode == modeBoth ? s_.video_length : 0;
-    }
-    int intervalSeconds() const {
-        return s_.interval_unit == camera::intervalSeconds ? s_.interval_value
-                                                           : s_.interval_value * 60;
-    }
-    int timeLapseSeconds() const {
-        return s_.time_lapse_hour * 3600 + s_.time_lapse_minute * 60 + s_.time_lapse_second;
-    }
-    DayWindow timer() const {
-        return {s_.timer_start_hour * 60 + s_.timer_start_minute,
-                s_.timer_stop_hour * 60 + s_.timer_stop_minute};
-    }
-    DayWindow timer2() const {
-        return {s_.timer2_start_hour * 60 + s_.timer2_start_minute,
-                s_.timer2_stop_hour * 60 + s_.timer2_stop_minute};
-    }
-    ActiveTime activeTime() const {
-        std::vector<DayWindow> windows;
-        if (s_.timer == 1)
-            windows.push_back(timer());
-        if (s_.timer2 == 1)
-            windows.push_back(timer2());
-        return windows.empty() ? ActiveTime::allDay() : ActiveTime::of(windows);
-    }
+    int timeLapse() const { return timeLapseSeconds(s_); }
+    int interval() const { return intervalSeconds(s_); }
 
     void describeTrigger() {
-        if (!motionOn())
+        if (!day_.motion)
             return;
-        const int photos = photosPerTrigger();
-        const QString length = durationText(s_.video_length, inputs_.language);
+        const int photos = day_.photosPerTrigger;
+        const QString length = durationText(s_.video_length, language());
         if (photos == 0) {
             add(text(SummaryText::TriggerVideo).arg(length, videoSize()));
         } else {
@@ -124,21 +101,20 @@ private:
                                                  SummaryText::TriggerPhotosVideo2,
                                                  SummaryText::TriggerPhotosVideo3};
             const std::size_t n = static_cast<std::size_t>(std::clamp(photos, 1, 3) - 1);
-            if (videoPerTrigger() > 0)
+            if (day_.videoSeconds > 0)
                 add(text(bothTexts[n]).arg(imageSize(), length, videoSize()));
             else
                 add(text(photoTexts[n]).arg(imageSize()));
         }
-        if (intervalSeconds() > 0)
-            add(text(SummaryText::WaitAfterTrigger)
-                    .arg(durationText(intervalSeconds(), inputs_.language)));
+        if (interval() > 0)
+            add(text(SummaryText::WaitAfterTrigger).arg(durationText(interval(), language())));
         else
             say(SummaryText::NoWait);
     }
 
     void describeSensors() {
-        if (motionOn())
-            add(text(SummaryText::MotionOn).arg(entry(MenuField::SenseLevel)));
+        if (day_.motion)
+            add(text(SummaryText::MotionOn).arg(sensitivityText(s_.sense_level, language())));
         else
             say(SummaryText::MotionOff);
         if (row(MenuField::SidePir).onForm(menu_.form))
@@ -146,9 +122,15 @@ private:
     }
 
     void describeActiveTime() {
-        const ActiveTime active = activeTime();
-        exact("active_hours_per_day", active.minutes() / 60.0);
-        const QString hours = durationText(active.minutes() * 60, inputs_.language);
+        // Which reading of an empty timer the camera takes cannot be told: the warning gives
+        // both, and nothing here takes a side.
+        if (!day_.activeTimeKnown) {
+            say(SummaryText::ActiveUnknown);
+            return;
+        }
+        const ActiveTime& active = day_.active;
+        exact("active_minutes_per_day", active.minutes());
+        const QString hours = durationText(active.minutes() * 60, language());
         const auto& stretches = active.stretches();
         if (active.isAllDay())
             say(SummaryText::ActiveAllDay);
@@ -162,15 +144,12 @@ private:
     }
 
     void describeTimeLapse() {
-        if (!timeLapseOn())
+        if (!day_.timeLapsePhotos)
             return;
-        const auto photos = activeTime().timeLapsePhotos(timeLapseSeconds());
-        if (!photos)
-            return;
-        exact("time_lapse_pictures_per_day", *photos);
+        exact("time_lapse_pictures_per_day", *day_.timeLapsePhotos);
         add(text(SummaryText::TimeLapse)
-                .arg(durationText(timeLapseSeconds(), inputs_.language))
-                .arg(*photos));
+                .arg(durationText(timeLapse(), language()),
+                     countText(*day_.timeLapsePhotos, language())));
     }
 
     QString serialText() const {
@@ -191,24 +170,27 @@ private:
     }
 
     void estimate() {
-        const ActiveTime active = activeTime();
-        const std::optional<int> cap = active.maxTriggers(intervalSeconds());
-        if (cap)
-            exact("max_triggers_per_day", *cap);
-        const auto tl = timeLapseOn() ? active.timeLapsePhotos(timeLapseSeconds()) : std::nullopt;
-        if (!motionOn() && !tl)
+        // The most triggers rest on the time a photo takes; a video's length is its own.
+        std::vector<Assumption> capture;
+        if (day_.motion && day_.photosPerTrigger > 0)
+            capture.push_back(photoCapture());
+        if (day_.maxTriggers)
+            exact("max_triggers_per_day", *day_.maxTriggers, capture);
+        const bool timeLapse = day_.timeLapsePhotos.has_value();
+        if (!day_.activeTimeKnown || (!day_.motion && !timeLapse))
             return;
 
-        const Assumption assumed = assumedTriggers(inputs_.triggersPerDay);
-        const int triggers =
-            motionOn() ? std::min(inputs_.triggersPerDay, cap.value_or(inputs_.triggersPerDay)) : 0;
-        if (motionOn() && cap && *cap < inputs_.triggersPerDay)
-            add(text(SummaryText::TriggerCap).arg(*cap));
-        const std::vector<Assumption> triggerBasis =
-            motionOn() ? std::vector<Assumption>{assumed} : std::vector<Assumption>{};
-
-        const int pictures = triggers * photosPerTrigger() + tl.value_or(0);
-        const int video = triggers * videoPerTrigger();
+        const int triggers = day_.triggers;
+        std::vector<Assumption> triggerBasis;
+        if (day_.motion) {
+            triggerBasis.push_back(assumedTriggers(inputs_.triggersPerDay));
+            if (triggers < inputs_.triggersPerDay) {
+                triggerBasis.insert(triggerBasis.end(), capture.begin(), capture.end());
+                add(text(SummaryText::TriggerCap).arg(countText(triggers, language())));
+            }
+        }
+        const int pictures = day_.photos();
+        const int video = day_.videoSecondsADay();
         std::vector<Assumption> sizeBasis = triggerBasis;
         double megabytes = 0;
         if (pictures > 0) {
@@ -223,22 +205,21 @@ private:
                 sizeBasis.push_back(*rate);
             }
         }
-        if (motionOn())
+        if (day_.motion)
             estimated("triggers_per_day", triggers, triggerBasis);
-        estimated("pictures_per_day", pictures, triggerBasis);
-        estimated("video_seconds_per_day", video, triggerBasis);
+        figure("pictures_per_day", pictures, triggerBasis);
+        figure("video_seconds_per_day", video, triggerBasis);
         estimated("megabytes_per_day", megabytes, sizeBasis);
         megabytesPerDay_ = megabytes;
 
-        const int language = inputs_.language;
-        const QString size = megabytesText(megabytes, language);
+        const QString size = megabytesText(megabytes, language());
         if (video > 0 && pictures > 0)
             add(text(SummaryText::EstimateBoth)
-                    .arg(QString::number(pictures), durationText(video, language), size));
+                    .arg(countText(pictures, language()), durationText(video, language()), size));
         else if (video > 0)
-            add(text(SummaryText::EstimateVideo).arg(durationText(video, language), size));
+            add(text(SummaryText::EstimateVideo).arg(durationText(video, language()), size));
         else
-            add(text(SummaryText::EstimatePhotos).arg(QString::number(pictures), size));
+            add(text(SummaryText::EstimatePhotos).arg(countText(pictures, language()), size));
 
         const std::optional<qint64> free = freeBytes(inputs_);
         if (!free || megabytes <= 0)
@@ -248,11 +229,11 @@ private:
         estimated("days_until_full", days, sizeBasis);
         const bool overwrites = menu_.form == CameraForm::B && s_.sd_cycle == 1;
         const SummaryText id = overwrites ? SummaryText::CardOverwrites : SummaryText::CardLasts;
-        add(text(id).arg(sizeText(*free, language), numberText(days, language)));
+        add(text(id).arg(sizeText(*free, language()), numberText(days, language())));
     }
 
     void findConflicts() {
-        if (!motionOn() && !timeLapseOn())
+        if (!day_.motion && !day_.timeLapse)
             conflict(ConflictId::NeverPictures,
                      {name(MenuField::SenseLevel), name(MenuField::TimeLapse)},
                      text(SummaryText::ConflictNeverPictures)
@@ -279,8 +260,9 @@ private:
             DayWindow window;
             MenuField list;
             MenuField first;
-        } timers[] = {{s_.timer == 1, timer(), MenuField::Timer, MenuField::TimerStartHour},
-                      {s_.timer2 == 1, timer2(), MenuField::Timer2, MenuField::Timer2StartHour}};
+        } timers[] = {
+            {s_.timer == 1, timerWindow(s_), MenuField::Timer, MenuField::TimerStartHour},
+            {s_.timer2 == 1, timer2Window(s_), MenuField::Timer2, MenuField::Timer2StartHour}};
         for (const auto& t : timers) {
             if (!t.on || t.window.minutes() != 0)
                 continue;
@@ -293,7 +275,7 @@ private:
         }
         if (!timers[0].on || !timers[1].on)
             return;
-        const std::vector<DayWindow> shared = overlap(timer(), timer2());
+        const std::vector<DayWindow> shared = overlap(timers[0].window, timers[1].window);
         if (shared.empty())
             return;
         QStringList spans;
@@ -302,24 +284,25 @@ private:
         conflict(ConflictId::TimersOverlap, {name(MenuField::Timer), name(MenuField::Timer2)},
                  text(SummaryText::ConflictTimersOverlap)
                      .arg(caption(MenuField::Timer), caption(MenuField::Timer2),
-                          spans.join(QStringLiteral(", "))));
+                          listText(spans, language())));
     }
 
     void timeLapseConflicts() {
-        if (!timeLapseOn())
+        if (!day_.timeLapse)
             return;
         const QStringList settings{name(MenuField::TimeLapse), name(MenuField::TimeLapseHour),
                                    name(MenuField::TimeLapseMinute),
                                    name(MenuField::TimeLapseSecond)};
-        if (timeLapseSeconds() == 0) {
+        if (timeLapse() == 0) {
             conflict(ConflictId::TimeLapseZero, settings,
                      text(SummaryText::ConflictTimeLapseZero).arg(caption(MenuField::TimeLapse)));
             return;
         }
-        const ActiveTime active = activeTime();
+        if (!day_.activeTimeKnown)
+            return;
         QStringList shorter;
-        for (const DayWindow& stretch : active.stretches()) {
-            if (stretch.minutes() * 60 < timeLapseSeconds())
+        for (const DayWindow& stretch : day_.active.stretches()) {
+            if (stretch.minutes() * 60 < timeLapse())
                 shorter << windowText(stretch);
         }
         if (shorter.isEmpty())
@@ -327,22 +310,21 @@ private:
         conflict(ConflictId::TimeLapseLong,
                  settings + QStringList{name(MenuField::Timer), name(MenuField::Timer2)},
                  text(SummaryText::ConflictTimeLapseLong)
-                     .arg(caption(MenuField::TimeLapse),
-                          durationText(timeLapseSeconds(), inputs_.language),
-                          shorter.join(QStringLiteral(", "))));
+                     .arg(caption(MenuField::TimeLapse), durationText(timeLapse(), language()),
+                          listText(shorter, language())));
     }
 
     void zeroIntervalConflict() {
-        if (!motionOn() || intervalSeconds() != 0)
+        if (!day_.motion || interval() != 0)
             return;
         MenuField heavy;
         QString value;
-        if (photosPerTrigger() > 1) {
+        if (day_.photosPerTrigger > 1) {
             heavy = MenuField::PictureNo;
-            value = entry(MenuField::PictureNo);
-        } else if (videoPerTrigger() >= longVideoSeconds) {
+            value = countText(day_.photosPerTrigger, language());
+        } else if (day_.videoSeconds >= longVideoSeconds) {
             heavy = MenuField::VideoLength;
-            value = durationText(s_.video_length, inputs_.language);
+            value = durationText(s_.video_length, language());
         } else {
             return;
         }
@@ -353,19 +335,16 @@ private:
     }
 
     void videoModeConflict() {
-        QStringList senders;
-        if (inputs_.files.mmsSendsPictures)
-            senders << QStringLiteral("setup.dat");
-        if (inputs_.files.emailSendsPictures)
-            senders << QStringLiteral("smtp.dat");
         if (auto found =
-                plan::videoModeConflict(s_.camera_mode, senders, menu_.model, inputs_.language))
+                plan::videoModeConflict(s_, inputs_.files.mmsSendsPictures,
+                                        inputs_.files.emailSendsPictures, menu_.model, language()))
             summary_.conflicts.push_back(std::move(*found));
     }
 
     const MenuFacts& menu_;
     const camera::CameraSettings& s_;
     const PlanInputs& inputs_;
+    MenuDay day_;
     FormCaptions captions_;
     Summary summary_;
     std::optional<double> megabytesPerDay_;

@@ -2,6 +2,7 @@
 
 #include "i18n/language.h"
 #include "plan/assumptions.h"
+#include "plan/menu_facts.h"
 
 #include <QString>
 
@@ -20,9 +21,9 @@ struct CardFacts {
     int dcimFiles = 0; // files below the folder's DCIM, up to a bound
 };
 
-// What the other settings files in the folder say about sending and taking pictures.
+// What the other settings files in the folder (or a kit) say about sending and taking pictures.
 struct CardFiles {
-    std::optional<int> cameraMode;   // menu.dat's, when it is intact
+    std::optional<MenuFacts> menu;   // menu.dat's settings, when it is intact and holds them
     bool mmsSendsPictures = false;   // setup.dat sends pictures by MMS
     bool emailSendsPictures = false; // smtp.dat sends pictures by e-mail
 };

@@ -1,5 +1,7 @@
 #include "plan/profile_diff.h"
 
+#include "plan/own_wording.h"
+
 #include <QJsonDocument>
 
 namespace kestrova::plan {
@@ -31,7 +33,12 @@ QStringList profileDifferences(const QJsonObject& a, const QJsonObject& b,
     for (const QString& name : names) {
         const QJsonValue before = a.value(name);
         const QJsonValue after = b.value(name);
-        if (before != after)
+        if (before == after)
+            continue;
+        // A password is not printed, not even the one it was.
+        if (isPassword(name))
+            differences << QStringLiteral("%1: (changed)").arg(name);
+        else
             differences
                 << QStringLiteral("%1: %2 -> %3").arg(name, valueText(before), valueText(after));
     }

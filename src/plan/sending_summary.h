@@ -17,8 +17,21 @@ struct SendingVolume {
     std::optional<Assumption> messageSize = {}; // a sent picture, when pictures are sent
 };
 
-// Messages a day and a month (at most, or at the assumed triggers without a limit) and the data
-// a month, as sentences and numbers.
+// The pictures a day that are there to send: those the "menu.dat" beside the file makes
+// (`fromMenu`), else one for each assumed trigger; with what the figure rests on.
+struct PicturesToSend {
+    int count = 0;
+    bool fromMenu = false;
+    std::vector<Assumption> basis;
+};
+
+PicturesToSend picturesToSend(const PlanInputs& inputs);
+
+// Whether the menu beside the file, if there is one, makes any photo to send.
+bool menuTakesPhotos(const PlanInputs& inputs);
+
+// Messages a day and a month (at most, in the longest month; or estimated, in an average month,
+// from the pictures there are to send) and the data a month, as sentences and numbers.
 void describeVolume(Summary& summary, const SendingVolume& volume, const PlanInputs& inputs);
 
 // The SMS remote control: its hour entry, or off (25).

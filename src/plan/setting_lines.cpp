@@ -11,6 +11,7 @@
 #include "plan/amounts.h"
 #include "plan/day_windows.h"
 #include "plan/form_captions.h"
+#include "plan/own_wording.h"
 #include "res/camera_templates.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_fields.h"
@@ -102,6 +103,11 @@ QString rowValue(const Row& row, const Settings& s, bool automatic, const Entrie
     return entries(row.id).value(position, QString::number(value));
 }
 
+// A password is never shown, whether its form masks its box or not.
+template <typename Row> bool hidden(const Row& row, const FormCaptions& captions, int control) {
+    return captions.masked(control) || isPassword(row.nameText());
+}
+
 // Two settings with one caption (the two "Password" boxes) are told apart by their group.
 void nameTwins(std::vector<SettingLine>& lines, const std::vector<QString>& groups) {
     std::map<QString, int> count;
@@ -121,7 +127,8 @@ std::vector<SettingLine> menuLines(const MenuFacts& menu, int language) {
     for (const camera::MenuFieldRow& row : camera::menuFields()) {
         if (!row.onForm(menu.form) || menuParts.contains(row.id))
             continue;
-        lines.push_back({captions.name(row.controlOn(menu.form)), menuValue(row, menu, language)});
+        lines.push_back({captions.settingName(row.controlOn(menu.form), ownCaption(row.id)),
+                         menuValue(row, menu, language)});
     }
     const camera::CapturedTime& c = menu.clock;
     lines.push_back({captions.name(res::camera_form::clockField),
@@ -162,8 +169,15 @@ std::vector<SettingLine> mmsLines(const MmsFacts& facts, int language) {
         QString caption = row.label ? captions.caption(row.label) : QString();
         caption += QString::fromUtf8(row.labelNote.data(), qsizetype(row.labelNote.size()));
         if (caption.isEmpty())
-            caption = captions.name(control);
-        lines.push_back({caption, rowValue(row, s, automatic, entries), captions.masked(control)});
+            caption = captions.settingName(control, ownCaption(row.id));
+        QString value = rowValue(row, s, automatic, entries);
+        // The scope's entries are English in most languages: our own words say it there.
+        if (row.id == mms::MmsField::International &&
+            i18n::textLanguage(language) != i18n::English &&
+            value.trimmed() ==
+                i18n::mmsRoamingOptions(facts.form, i18n::English).value(s.international).trimmed())
+            value = scopeText(s.international, language);
+        lines.push_back({caption, value, hidden(row, captions, control)});
         groups.push_back(captions.group(control));
     }
     nameTwins(lines, groups);
@@ -198,8 +212,8 @@ std::vector<SettingLine> smtpLines(const SmtpFacts& facts, int language) {
         if (!smtp::onForm(row, facts.form))
             continue;
         const int control = row.control[column];
-        lines.push_back({captions.name(control), rowValue(row, s, automatic, entries),
-                         captions.masked(control)});
+        lines.push_back({captions.settingName(control, ownCaption(row.id)),
+                         rowValue(row, s, automatic, entries), hidden(row, captions, control)});
         groups.push_back(captions.group(control));
     }
     nameTwins(lines, groups);

@@ -4,6 +4,7 @@
 #include "i18n/summary_texts.h"
 #include "plan/card_conflicts.h"
 #include "plan/form_captions.h"
+#include "plan/own_wording.h"
 #include "plan/sending.h"
 #include "plan/sending_summary.h"
 #include "plan/video_mode_conflict.h"
@@ -21,7 +22,8 @@ Summary summarizeSmtp(const SmtpFacts& facts, const PlanInputs& inputs) {
     const smtp::SmtpSettings& s = facts.settings;
     const FormCaptions captions = FormCaptions::smtp(facts.form, language);
     const auto caption = [&](SmtpField field) {
-        return captions.name(smtp::smtpField(field).control[smtp::formColumn(facts.form)]);
+        return captions.settingName(smtp::smtpField(field).control[smtp::formColumn(facts.form)],
+                                    ownCaption(field));
     };
     const auto name = [](SmtpField field) { return smtp::smtpField(field).nameText(); };
 
@@ -48,20 +50,23 @@ Summary summarizeSmtp(const SmtpFacts& facts, const PlanInputs& inputs) {
             {ConflictId::NoRecipient,
              {name(SmtpField::Recipient)},
              text(SummaryText::ConflictEmailNoRecipient).arg(caption(SmtpField::Recipient))});
+    // Text messages go to the phone number alone, whatever address is given.
     if (sending == Sending::TextMessages && recipient.isEmpty())
         summary.conflicts.push_back({ConflictId::NoRecipient,
                                      {name(SmtpField::Status), name(SmtpField::Phone)},
-                                     text(SummaryText::ConflictNoRecipient)
+                                     text(SummaryText::ConflictNoPhone)
                                          .arg(caption(SmtpField::Status),
                                               i18n::smtpSendOptions(language).value(s.status))});
-    if (sending != Sending::Off && s.picturesPerDay == 0)
+    // No limit matters only where pictures are there to send.
+    if (sending != Sending::Off && !recipient.isEmpty() && s.picturesPerDay == 0 &&
+        menuTakesPhotos(inputs))
         summary.conflicts.push_back(
             {ConflictId::Unlimited,
              {name(SmtpField::PicturesPerDay)},
              text(SummaryText::ConflictUnlimited).arg(caption(SmtpField::PicturesPerDay))});
-    if (sending == Sending::Pictures)
-        if (auto conflict = videoModeConflict(inputs.files.cameraMode, {QStringLiteral("smtp.dat")},
-                                              facts.model, language))
+    if (sending == Sending::Pictures && inputs.files.menu)
+        if (auto conflict =
+                videoModeConflict(inputs.files.menu->settings, false, true, facts.model, language))
             summary.conflicts.push_back(std::move(*conflict));
     for (Conflict& card : cardConflicts(inputs))
         summary.conflicts.push_back(std::move(card));

@@ -1,5 +1,7 @@
 #include "plan/summary.h"
 
+#include "i18n/summary_texts.h"
+
 #include <array>
 #include <cmath>
 
@@ -14,24 +16,32 @@ constexpr std::array conflictKeys{
 };
 static_assert(conflictKeys.size() == static_cast<std::size_t>(ConflictId::CardOldFiles) + 1);
 
-QJsonValue number(double value) {
-    // Whole numbers as such; the rest to the tenth, as the assumptions hold no finer figure.
+// An exact figure as it is; an estimate to the tenth, as no assumption is finer.
+QJsonValue number(double value, bool estimated) {
+    if (estimated)
+        value = std::round(value * 10) / 10;
     if (value == static_cast<double>(static_cast<qint64>(value)))
         return static_cast<qint64>(value);
-    return std::round(value * 10) / 10;
+    return value;
 }
 
-QString numberText(double value) {
-    return number(value).toVariant().toString();
+QString numberText(double value, bool estimated) {
+    return number(value, estimated).toVariant().toString();
 }
 
+// "megabytes_per_video_second 3.1 MB/s (1280x720, Motion-JPEG AVI)": the value as the
+// arithmetic took it.
 QString assumptionText(const Assumption& assumption) {
-    QString text = assumption.keyText() + u' ' + numberText(assumption.value);
+    QString text = assumption.keyText() + u' ' + assumption.valueText();
     if (!assumption.unit.empty())
-        text +=
-            u' ' + QString::fromLatin1(assumption.unit.data(), qsizetype(assumption.unit.size()));
+        text += u' ' + assumption.unitText();
+    QStringList holds;
     if (!assumption.what.empty())
-        text += QStringLiteral(" for ") + assumption.whatText();
+        holds << assumption.whatText();
+    if (!assumption.note.empty())
+        holds << assumption.noteText();
+    if (!holds.isEmpty())
+        text += QStringLiteral(" (%1)").arg(holds.join(QStringLiteral(", ")));
     return text;
 }
 
@@ -47,19 +57,20 @@ QJsonObject Summary::json() const {
     QJsonArray used;
     QStringList seen;
     for (const Figure& figure : figures) {
-        (figure.estimated ? estimated : exact)[figure.key] = number(figure.value);
+        (figure.estimated ? estimated : exact)[figure.key] = number(figure.value, figure.estimated);
         for (const Assumption& assumption : figure.basis) {
             const QString text = assumptionText(assumption);
             if (seen.contains(text))
                 continue;
             seen << text;
             QJsonObject row{{QStringLiteral("name"), assumption.keyText()},
-                            {QStringLiteral("value"), number(assumption.value)}};
+                            {QStringLiteral("value"), assumption.value}};
             if (!assumption.what.empty())
                 row[QStringLiteral("for")] = assumption.whatText();
             if (!assumption.unit.empty())
-                row[QStringLiteral("unit")] =
-                    QString::fromLatin1(assumption.unit.data(), qsizetype(assumption.unit.size()));
+                row[QStringLiteral("unit")] = assumption.unitText();
+            if (!assumption.note.empty())
+                row[QStringLiteral("note")] = assumption.noteText();
             used.append(row);
         }
     }
@@ -79,23 +90,27 @@ QJsonArray Summary::conflictsJson() const {
     return out;
 }
 
-QStringList Summary::reportLines(const QString& title) const {
+QStringList Summary::reportLines(const QString& title, int language) const {
+    using i18n::SummaryText;
+    const auto text = [language](SummaryText id) { return i18n::summaryText(id, language); };
     QStringList lines{title + u':'};
     for (const QString& sentence : sentences)
         lines << QStringLiteral("  ") + sentence;
     for (const Figure& figure : figures) {
-        if (!figure.estimated) {
-            lines << QStringLiteral("  %1: %2").arg(figure.key, numberText(figure.value));
-            continue;
-        }
+        const QString value = numberText(figure.value, figure.estimated);
+        QString line =
+            QStringLiteral("  %1: %2")
+                .arg(figure.key,
+                     figure.estimated ? text(SummaryText::ReportAbout).arg(value) : value);
         QStringList basis;
         for (const Assumption& assumption : figure.basis)
             basis << assumptionText(assumption);
-        lines << QStringLiteral("  %1: about %2 (assumed: %3)")
-                     .arg(figure.key, numberText(figure.value), basis.join(QStringLiteral("; ")));
+        if (!basis.isEmpty())
+            line += u' ' + text(SummaryText::ReportAssumed).arg(basis.join(QStringLiteral("; ")));
+        lines << line;
     }
     for (const Conflict& conflict : conflicts)
-        lines << QStringLiteral("  warning: ") + conflict.text;
+        lines << QStringLiteral("  ") + text(SummaryText::ReportWarning).arg(conflict.text);
     return lines;
 }
 

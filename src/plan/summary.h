@@ -40,9 +40,11 @@ struct Conflict {
 // A number the summary works out: exact from the settings alone, or estimated from the
 // assumptions it names.
 struct Figure {
-    QString key; // "active_hours_per_day"
+    QString key; // "active_minutes_per_day"
     double value;
     bool estimated = false;
+    // What the figure rests on: an estimate's assumptions, or what bounds a figure that says
+    // "at most" (the time a photo takes).
     std::vector<Assumption> basis = {};
 };
 
@@ -55,9 +57,9 @@ struct Summary {
     QJsonObject json() const;
     // [{"id": ..., "settings": [...], "text": ...}, ...]
     QJsonArray conflictsJson() const;
-    // "What the camera will do" for the command: the sentences, the numbers each with what it
-    // rests on, the conflicts.
-    QStringList reportLines(const QString& title) const;
+    // "What the camera will do" for the command, in a language: the sentences, the numbers
+    // each with what it rests on, the conflicts.
+    QStringList reportLines(const QString& title, int language) const;
 };
 
 } // namespace kestrova::plan

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "camera/camera_settings.h"
 #include "plan/summary.h"
 
 #include <optional>
 
 namespace kestrova::plan {
 
-// Sending files that send pictures (`senders`, by name), beside a "menu.dat" that records video
-// alone: the camera takes no photo to send.
-std::optional<Conflict> videoModeConflict(std::optional<int> cameraMode, const QStringList& senders,
-                                          int model, int language);
+// "setup.dat" sending pictures by MMS, or "smtp.dat" by e-mail, beside a "menu.dat" that
+// records video alone, without a time lapse: the camera takes no photo to send.
+std::optional<Conflict> videoModeConflict(const camera::CameraSettings& menu, bool mmsSends,
+                                          bool emailSends, int model, int language);
 
 } // namespace kestrova::plan

@@ -1,7 +1,10 @@
 #include "qt/one_page_print.h"
 
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace kestrova::qt {
 
@@ -9,22 +12,39 @@ namespace {
 
 constexpr qreal largestPoints = 10;
 constexpr qreal smallestPoints = 5;
+constexpr qreal pointStep = 0.25;
 
 } // namespace
 
-void printOnePage(const QString& html, QPagedPaintDevice& device) {
-    QTextDocument document;
-    // The page in points: printing scales it to the device, whatever its resolution.
-    document.setPageSize(device.pageLayout().paintRect(QPageLayout::Point).size());
+void layOutPage(QTextDocument& document, const QString& html, const QSizeF& page) {
+    document.setDocumentMargin(0);
+    document.setTextWidth(page.width());
     QFont font = document.defaultFont();
-    for (qreal points = largestPoints; points >= smallestPoints; points -= 0.5) {
+    for (qreal points = largestPoints; points >= smallestPoints; points -= pointStep) {
         font.setPointSizeF(points);
         document.setDefaultFont(font);
         document.setHtml(html);
-        if (document.pageCount() <= 1)
-            break;
+        if (document.size().height() <= page.height())
+            return;
     }
-    document.print(&device);
+}
+
+void printPages(const QStringList& pages, QPagedPaintDevice& device) {
+    // The page in points; the painter draws it at the device's resolution.
+    const QSizeF page = device.pageLayout().paintRect(QPageLayout::Point).size();
+    QPainter painter(&device);
+    const qreal scale = device.logicalDpiX() / 72.0;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            device.newPage();
+        QTextDocument document;
+        layOutPage(document, pages[i], page);
+        const qreal fit = std::min(1.0, page.height() / document.size().height());
+        painter.save();
+        painter.scale(scale * fit, scale * fit);
+        document.drawContents(&painter, QRectF(QPointF(0, 0), document.size()));
+        painter.restore();
+    }
 }
 
 } // namespace kestrova::qt

@@ -90,7 +90,7 @@ std::optional<QString> QtHost::printPage(const QString& html) {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    printOnePage(html, printer);
+    printPages({html}, printer);
     if (printer.printerState() == QPrinter::Error)
         return printer.outputFileName().isEmpty() ? printer.printerName()
                                                   : printer.outputFileName();

@@ -238,13 +238,18 @@ dialog::CardFileHooks SmtpFormModel::cardFileHooks() {
         description = cameraModel(context().model).nameText();
         return dialog::FileFit::Fits;
     };
+    hooks.fileProfile = [this](const QByteArray& bytes) {
+        return smtpProfile(decodeSmtpRecord(bytes, form_).settings, form_);
+    };
     hooks.showFile = [this, readable](const QByteArray& bytes) {
         showSettings(
             readable(smtpProfile(decodeSmtpRecord(bytes, form_).settings, form_)).settings);
     };
     hooks.profile = [this] { return smtpProfile(withGprsPreset(settings()), form_); };
     if (plan_)
-        hooks.sheet = [this] {
+        hooks.sheet = [this](const std::optional<QByteArray>& written) {
+            if (written)
+                return plan_->cardSheet(planInput(), *written);
             const PreparedSmtpFile file = prepared();
             return plan_->sheet(planInput(),
                                 file.refusal ? std::nullopt : std::optional(file.bytes));

@@ -206,7 +206,7 @@ private Q_SLOTS:
         QTest::addColumn<CameraForm>("form");
         QTest::addColumn<int>("language");
         for (const CameraForm form : {CameraForm::A, CameraForm::B, CameraForm::C}) {
-            for (int language = 1; language <= 11; ++language)
+            for (int language = 1; language <= i18n::languageCount; ++language)
                 QTest::addRow("%c %d", 'A' + static_cast<int>(form), language) << form << language;
         }
     }

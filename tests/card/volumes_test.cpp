@@ -1,5 +1,6 @@
 #include "card/device_facts.h"
 #include "card/local_device_facts.h"
+#include "card/volume_space.h"
 #include "card/volumes.h"
 #include "support/fake_volumes.h"
 #include "support/test_files.h"
@@ -9,6 +10,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
 
 using namespace kestrova::card;
 using kestrova::test::FixedVolumes;
@@ -150,5 +155,50 @@ private Q_SLOTS:
     }
 };
 
+// Every mount's size is asked at once: mounts that are slow to answer, or never do, hold the
+// listing up together for the one wait, not one after another.
+class VolumeSpaceTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void askedTogether_data() {
+        QTest::addColumn<int>("answering");
+        QTest::addColumn<int>("silent");
+        QTest::newRow("one") << 1 << 0;
+        QTest::newRow("forty that answer only once all were asked") << 40 << 0;
+        QTest::newRow("some that never answer among them") << 10 << 5;
+    }
+    void askedTogether() {
+        QFETCH(int, answering);
+        QFETCH(int, silent);
+        // Each answering mount answers only once every mount was asked: one asked after another
+        // would wait out the others' deadline and find none of them answering.
+        auto asked = std::make_shared<std::atomic<int>>(0);
+        auto stop = std::make_shared<std::atomic<bool>>(false);
+        const int total = answering + silent;
+        const SpaceQuestion question =
+            [=](const QString& mountPoint) -> std::optional<VolumeSpace> {
+            ++*asked;
+            const bool answers = !mountPoint.endsWith(QStringLiteral("silent"));
+            while (!*stop && (!answers || *asked < total))
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            return VolumeSpace{1000, answers ? 500 : 0};
+        };
+        QStringList mountPoints;
+        for (int i = 0; i < total; ++i)
+            mountPoints << QStringLiteral("/media/%1/%2-%3")
+                               .arg(QTest::currentDataTag())
+                               .arg(i)
+                               .arg(i < answering ? "answers" : "silent");
+        const auto spaces = volumeSpaces(mountPoints, 2000, question);
+        *stop = true;
+        QCOMPARE(qsizetype(spaces.size()), mountPoints.size());
+        for (int i = 0; i < total; ++i)
+            QCOMPARE(spaces[std::size_t(i)].has_value(), i < answering);
+        QCOMPARE(spaces.front()->bytesFree, qint64(500));
+    }
+};
+
 KESTROVA_TEST(VolumesTest)
+KESTROVA_TEST(VolumeSpaceTest)
 #include "volumes_test.moc"

@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.contains(QStringLiteral("phone1: \"13800138000\"")));
         QVERIFY(result.out.contains(QStringLiteral(
-            "Pictures a day: at most 10; messages: at most 10 a day, 300 a month.")));
+            "Pictures a day: at most 10; messages: at most 10 a day, 310 a month.")));
         QVERIFY(QDir(card).isEmpty());
     }
 
@@ -137,13 +137,15 @@ private Q_SLOTS:
         QCOMPARE(written.exitCode, 0);
         const auto text = runProgram(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}, {});
         QCOMPARE(text.exitCode, 0);
+        // A sentence may wrap in its column.
+        const QString words = text.out.simplified();
         const QString inspected = run({"inspect", card + "/menu.dat"}).out;
         const QString crc = inspected.section(QStringLiteral("crc: stored "), 1).left(6);
         for (const QString& expected :
              {QStringLiteral("Einstellungsblatt: menu.dat"), QStringLiteral("Video-laenge"),
               QStringLiteral("30 s"), QStringLiteral("Kes SigmaMG (7)"), crc,
               QStringLiteral("Bei Bewegung: 1 Foto mit 12MP.")})
-            QVERIFY2(text.out.contains(expected), qPrintable(expected + u'\n' + text.out));
+            QVERIFY2(words.contains(expected), qPrintable(expected + u'\n' + text.out));
     }
 };
 

@@ -299,12 +299,16 @@ private Q_SLOTS:
     void aCleanRunLeavesNothingInTmp() {
         if (!canUnshare())
             QSKIP("this machine does not allow a private mount namespace (unshare -m)");
+        // The program is opened before /tmp and /mnt are covered, and run from a copy in the
+        // private /mnt: a build under /tmp (a clone there, say) is hidden once /tmp is.
         const QString script = QStringLiteral(
+            "exec 3<\"$KESTROVA\" &&\n"
             "mount -t tmpfs tmpfs /tmp && mount -t tmpfs tmpfs /mnt && mkdir /mnt/card /mnt/home "
-            "&&\n"
+            "/mnt/bin &&\n"
+            "cat <&3 >/mnt/bin/kestrova && chmod +x /mnt/bin/kestrova && exec 3<&- &&\n"
             "mount -t tmpfs tmpfs /mnt/card\n"
             "export HOME=/mnt/home XDG_DATA_HOME=/mnt/home/data KESTROVA_SETTINGS=/mnt/home/p.ini\n"
-            "unset XDG_RUNTIME_DIR TMPDIR; K=\"$KESTROVA\"\n"
+            "unset XDG_RUNTIME_DIR TMPDIR; K=/mnt/bin/kestrova\n"
             "\"$K\" menu --model 7 --out /mnt/card && \"$K\" factory-reset --out /mnt/card &&\n"
             "\"$K\" restore \"$(\"$K\" history | head -n 1 | cut -d' ' -f1)\" &&\n"
             "\"$K\" inspect /mnt/card && \"$K\" cards && echo ran >&2\n"

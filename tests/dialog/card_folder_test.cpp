@@ -184,19 +184,30 @@ private Q_SLOTS:
     void restoreKeepsToTheCard_data() {
         QTest::addColumn<QString>("here");     // the card the folder holds now
         QTest::addColumn<QString>("question"); // a pattern
-        QTest::newRow("the card of the older copy")
-            << "AAAA-0001"
-            << "^Write back the menu.dat this folder held before 2026-01-01 ";
+        QTest::addColumn<QString>("swapTo");   // the card put in while the question stands
+        QTest::addColumn<int>("restored");     // the video length written back; 0: nothing
+        const QString older = QStringLiteral("^Write back the menu.dat this folder held before "
+                                             "2026-01-01 ");
+        const QString unknown =
+            QStringLiteral("^The menu.dat this folder held before 2026-02-01 .* came from the "
+                           "card B \\(BBBB-0002\\); which card");
+        QTest::newRow("the card of the older copy") << "AAAA-0001" << older << "AAAA-0001" << 20;
         QTest::newRow("a card no copy came from") << "CCCC-0003"
-                                                  << "";
-        QTest::newRow("no card that can be told")
-            << ""
-            << "^The menu.dat this folder held before 2026-02-01 .* came from the card B "
-               "\\(BBBB-0002\\); which card";
+                                                  << ""
+                                                  << "" << 0;
+        QTest::newRow("no card that can be told") << "" << unknown << "" << 30;
+        QTest::newRow("no card that can be told, then the copy's")
+            << "" << unknown << "BBBB-0002" << 30;
+        QTest::newRow("no card that can be told, then another")
+            << "" << unknown << "AAAA-0001" << 0;
+        QTest::newRow("the card of the older copy, then another")
+            << "AAAA-0001" << older << "CCCC-0003" << 0;
     }
     void restoreKeepsToTheCard() {
         QFETCH(QString, here);
         QFETCH(QString, question);
+        QFETCH(QString, swapTo);
+        QFETCH(int, restored);
         QTemporaryDir scratch;
         FileHistory history(scratch.filePath(QStringLiteral("history")));
         const QString folder = path("plain");
@@ -226,7 +237,15 @@ private Q_SLOTS:
         context.volumes = &volumes;
         context.history = &history;
         FakeHost host;
+        host.yesNoAnswers = {true};
+        host.whileAsked = [&] {
+            volumes.list = {test::volumeAt(folder, true, card::Bus::Sd)};
+            volumes.list[0].uuid = swapTo;
+            volumes.list[0].label = swapTo.left(1);
+        };
         OpenedForm opened = openForm(QStringLiteral("camera"), context, host);
+        const QString file = recordFilePath(folder, QStringLiteral("menu.dat"));
+        QFile::remove(file);
         opened.model->contextActionChosen(dialog::CardFileActions::RestorePrevious);
         if (question.isEmpty()) {
             QCOMPARE(host.messages, QStringList{i18n::noticeText(i18n::Notice::NoPreviousFile, 2)
@@ -236,6 +255,19 @@ private Q_SLOTS:
         QCOMPARE(host.questions.size(), 1);
         QVERIFY2(host.questions.first().contains(QRegularExpression(question)),
                  qPrintable(host.questions.first()));
+        if (restored == 0) {
+            QVERIFY(!QFile::exists(file));
+            QCOMPARE(host.messages.size(), 1);
+            QVERIFY2(host.messages.first().contains(QStringLiteral("but the folder now holds the "
+                                                                   "card ")),
+                     qPrintable(host.messages.first()));
+            return;
+        }
+        const QByteArray bytes = test::fileBytes(file);
+        QFile::remove(file);
+        QCOMPARE(camera::decodeMenuRecord(camera::toMenuRecord(bytes), CameraForm::B)
+                     .settings.video_length,
+                 restored);
     }
 
     void successSaysWhenNoCopyWasKept_data() {

@@ -200,7 +200,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("language");
         for (int model : {1, 2}) {
-            for (int language = 1; language <= 11; ++language)
+            for (int language = 1; language <= i18n::languageCount; ++language)
                 QTest::addRow("model %d language %d", model, language) << model << language;
         }
     }

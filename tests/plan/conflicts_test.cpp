@@ -31,12 +31,13 @@ Summary mmsWith(const std::function<void(mms::MmsSettings&)>& change,
     return summarizeMms({MmsForm::A, 7, s}, inputs);
 }
 
-Summary smtpWith(const std::function<void(smtp::SmtpSettings&)>& change) {
+Summary smtpWith(const std::function<void(smtp::SmtpSettings&)>& change,
+                 const PlanInputs& inputs = {}) {
     smtp::SmtpSettings s;
     s.recipient = QStringLiteral("me@example.com");
     s.picturesPerDay = 10;
     change(s);
-    return summarizeSmtp({SmtpForm::B, 7, s}, {});
+    return summarizeSmtp({SmtpForm::B, 7, s}, inputs);
 }
 
 // A card at the folder: the folder is its root, as a card's is.
@@ -47,11 +48,23 @@ PlanInputs card(const std::function<void(CardFacts&)>& change) {
     return inputs;
 }
 
-PlanInputs files(std::optional<int> cameraMode, bool mmsSends) {
+// The other files in the folder: a menu.dat of these settings, if any, and whether setup.dat and
+// smtp.dat send pictures.
+PlanInputs files(std::optional<QStringList> menu, bool mmsSends, bool emailSends = false) {
     PlanInputs inputs;
-    inputs.files = {cameraMode, mmsSends, false};
+    if (menu) {
+        camera::MenuProfileReader reader(CameraForm::B, 7, i18n::English);
+        for (const QString& assignment : *menu)
+            reader.takeAssignment(assignment);
+        inputs.files.menu =
+            MenuFacts{CameraForm::B, 7, reader.settings().settings, {2026, 5, 6, 7, 8, 9}};
+    }
+    inputs.files.mmsSendsPictures = mmsSends;
+    inputs.files.emailSendsPictures = emailSends;
     return inputs;
 }
+
+const QStringList videoOnly{QStringLiteral("camera_mode=Video")};
 
 PlanInputs clock(std::optional<bool> synchronised) {
     PlanInputs inputs;
@@ -59,12 +72,14 @@ PlanInputs clock(std::optional<bool> synchronised) {
     return inputs;
 }
 
-// Each conflict: settings that raise it, and the nearest settings that do not.
+// Each conflict: settings that raise it, and the nearest settings that do not; where one id
+// has texts for several cases, what the raised one says.
 struct Case {
     const char* name;
     ConflictId id;
     std::function<Summary()> raises;
     std::function<Summary()> clears;
+    const char* says = "";
 };
 
 const std::vector<Case>& cases() {
@@ -126,7 +141,33 @@ const std::vector<Case>& cases() {
                  s.phone1.clear();
                  s.status = 0;
              });
-         }},
+         },
+         "no recipient is given"},
+        // Text messages go to phone numbers: an address alone takes none.
+        {"MMS text messages to an address alone", ConflictId::NoRecipient,
+         [] {
+             return mmsWith([](mms::MmsSettings& s) {
+                 s.status = 2;
+                 s.phone1.clear();
+                 s.email = QStringLiteral("me@example.com");
+             });
+         },
+         [] {
+             return mmsWith([](mms::MmsSettings& s) {
+                 s.status = 2;
+                 s.email = QStringLiteral("me@example.com");
+             });
+         },
+         "no phone number for SMS"},
+        {"e-mail file with text messages and no phone", ConflictId::NoRecipient,
+         [] { return smtpWith([](smtp::SmtpSettings& s) { s.status = 2; }); },
+         [] {
+             return smtpWith([](smtp::SmtpSettings& s) {
+                 s.status = 2;
+                 s.phone = QStringLiteral("13800138000");
+             });
+         },
+         "no phone number for SMS"},
         {"e-mail to no one", ConflictId::NoRecipient,
          [] { return smtpWith([](smtp::SmtpSettings& s) { s.recipient.clear(); }); },
          [] {
@@ -135,12 +176,50 @@ const std::vector<Case>& cases() {
         {"0 pictures a day", ConflictId::Unlimited,
          [] { return mmsWith([](mms::MmsSettings& s) { s.picturesPerDay = 0; }); },
          [] { return mmsWith([](mms::MmsSettings& s) { s.picturesPerDay = 1; }); }},
+        // Nothing is sent at all: "every picture is sent" would say otherwise.
+        {"0 pictures a day, but no recipient", ConflictId::Unlimited,
+         [] { return mmsWith([](mms::MmsSettings& s) { s.picturesPerDay = 0; }); },
+         [] {
+             return mmsWith([](mms::MmsSettings& s) {
+                 s.picturesPerDay = 0;
+                 s.phone1.clear();
+             });
+         }},
+        {"0 pictures a day beside a video-only menu", ConflictId::Unlimited,
+         [] { return mmsWith([](mms::MmsSettings& s) { s.picturesPerDay = 0; }); },
+         [] {
+             return mmsWith([](mms::MmsSettings& s) { s.picturesPerDay = 0; },
+                            files(videoOnly, false));
+         }},
+        {"0 e-mails a day beside a menu that never takes a picture", ConflictId::Unlimited,
+         [] { return smtpWith([](smtp::SmtpSettings& s) { s.picturesPerDay = 0; }); },
+         [] {
+             return smtpWith([](smtp::SmtpSettings& s) { s.picturesPerDay = 0; },
+                             files(QStringList{"sense_level=Off"}, false));
+         }},
         {"video-only menu, MMS sends pictures", ConflictId::VideoMode,
-         [] { return mmsWith([](mms::MmsSettings&) {}, files(1, false)); },
-         [] { return mmsWith([](mms::MmsSettings&) {}, files(2, false)); }},
+         [] { return mmsWith([](mms::MmsSettings&) {}, files(videoOnly, false)); },
+         [] {
+             return mmsWith([](mms::MmsSettings&) {},
+                            files(QStringList{"camera_mode=Camera+Video"}, false));
+         },
+         "setup.dat sends pictures"},
+        // A time lapse takes its photos in every mode.
+        {"video-only menu with a time lapse", ConflictId::VideoMode,
+         [] { return mmsWith([](mms::MmsSettings&) {}, files(videoOnly, false)); },
+         [] {
+             return mmsWith(
+                 [](mms::MmsSettings&) {},
+                 files(videoOnly + QStringList{"time_lapse=On", "time_lapse_hour=1"}, false));
+         }},
         {"video-only mode, the card's setup.dat sends", ConflictId::VideoMode,
          [] { return menuWith({"camera_mode=Video"}, files(std::nullopt, true)); },
          [] { return menuWith({"camera_mode=Video"}, files(std::nullopt, false)); }},
+        // Two files send: the verb agrees with both.
+        {"video-only mode, setup.dat and smtp.dat send", ConflictId::VideoMode,
+         [] { return menuWith({"camera_mode=Video"}, files(std::nullopt, true, true)); },
+         [] { return menuWith({"camera_mode=Camera"}, files(std::nullopt, true, true)); },
+         "setup.dat and smtp.dat send pictures"},
         {"PC clock not synchronised", ConflictId::ClockNotSynced,
          [] { return menuWith({}, clock(false)); }, [] { return menuWith({}, clock({})); }},
         {"clock before 2024", ConflictId::ClockEarly, [] { return menuWith({}, {}, 2023); },
@@ -199,6 +278,10 @@ private Q_SLOTS:
         const Case& c = cases()[static_cast<std::size_t>(index)];
         const Summary raised = c.raises();
         QCOMPARE(count(raised, c.id), 1);
+        const auto found =
+            std::find_if(raised.conflicts.begin(), raised.conflicts.end(),
+                         [&c](const Conflict& conflict) { return conflict.id == c.id; });
+        QVERIFY2(found->text.contains(QLatin1String(c.says)), qPrintable(found->text));
         for (const Conflict& conflict : raised.conflicts)
             QVERIFY2(!conflict.settings.isEmpty() && !conflict.text.isEmpty(),
                      qPrintable(conflictKey(conflict.id)));

@@ -28,11 +28,11 @@ double figure(const Summary& summary, const QString& key) {
     return -1;
 }
 
-// "key=value" pairs, checked against the summary's numbers to the tenth.
+// "key=value" pairs, checked against the summary's numbers to the hundredth.
 void compareFigures(const Summary& summary, const QStringList& expected) {
     for (const QString& pair : expected) {
         const QString key = pair.section(u'=', 0, 0);
-        QVERIFY2(std::abs(figure(summary, key) - pair.section(u'=', 1).toDouble()) < 0.05,
+        QVERIFY2(std::abs(figure(summary, key) - pair.section(u'=', 1).toDouble()) < 0.005,
                  qPrintable(QStringLiteral("%1 is %2").arg(pair).arg(figure(summary, key))));
     }
 }
@@ -50,31 +50,32 @@ private Q_SLOTS:
         const QString timer = QStringLiteral("timer=On");
         QTest::newRow("time lapse all day, motion off")
             << QStringList{"sense_level=Off", "time_lapse=On", "time_lapse_minute=30"} << 20
-            << QStringList{"active_hours_per_day=24", "time_lapse_pictures_per_day=48",
+            << QStringList{"active_minutes_per_day=1440", "time_lapse_pictures_per_day=48",
                            "pictures_per_day=48"};
-        // 18:00 to 06:00 is 12 hours: 24 half hours, 720 minutes between triggers.
+        // 18:00 to 06:00 is 12 hours: 24 half hours; a trigger every 61 s (a photo, then a
+        // minute), the 709th at 05:59:48.
         QTest::newRow("across midnight")
             << QStringList{timer, "timer_start_hour=18", "timer_stop_hour=6", "time_lapse=On",
                            "time_lapse_minute=30"}
             << 20
-            << QStringList{"active_hours_per_day=12", "time_lapse_pictures_per_day=24",
-                           "max_triggers_per_day=720"};
-        // 05:00 to 06:00 is in both windows: 18:00 to 07:00 is 13 hours.
+            << QStringList{"active_minutes_per_day=720", "time_lapse_pictures_per_day=24",
+                           "max_triggers_per_day=709"};
+        // 05:00 to 06:00 is in both windows: 18:00 to 07:00 is 13 hours, 46800 s at 61: 768.
         QTest::newRow("overlap counted once")
             << QStringList{timer,       "timer_start_hour=18", "timer_stop_hour=6",
                            "timer2=On", "timer2_start_hour=5", "timer2_stop_hour=7"}
-            << 20 << QStringList{"active_hours_per_day=13", "max_triggers_per_day=780"};
+            << 20 << QStringList{"active_minutes_per_day=780", "max_triggers_per_day=768"};
         // 720 minutes at 45 are 16 photos (the 16th at 05:15), 120 at 45 are 3.
         QTest::newRow("two windows")
             << QStringList{timer,           "timer_start_hour=18",  "timer_stop_hour=6",
                            "timer2=On",     "timer2_start_hour=11", "timer2_stop_hour=13",
                            "time_lapse=On", "time_lapse_minute=45"}
-            << 20 << QStringList{"active_hours_per_day=14", "time_lapse_pictures_per_day=19"};
+            << 20 << QStringList{"active_minutes_per_day=840", "time_lapse_pictures_per_day=19"};
         // 1440 / 7 = 205.7: the 206th photo at 23:55.
         QTest::newRow("interval not dividing the day")
             << QStringList{"time_lapse=On", "time_lapse_minute=7"} << 20
             << QStringList{"time_lapse_pictures_per_day=206"};
-        // One hour with 10 minutes between triggers: 6 of the 20 assumed, 3 photos each.
+        // One hour with 3 photos and 10 minutes after them: 6 of the 20 assumed.
         QTest::newRow("trigger cap")
             << QStringList{timer, "timer_start_hour=8", "timer_stop_hour=9", "interval_value=10",
                            "picture_no=2"}
@@ -100,7 +101,7 @@ private Q_SLOTS:
         PlanInputs inputs;
         inputs.cardSize = 32'000'000'000LL;
         compareFigures(summarizeMenu(menuOf({}), inputs),
-                       {"megabytes_per_day=66", "days_until_full=484.8"});
+                       {"megabytes_per_day=66", "days_until_full=484.848"});
     }
 
     void sending_data() {
@@ -110,14 +111,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("figures");
         QTest::newRow("limit times recipients")
             << 2 << 10 << 20
-            << QStringList{"messages_per_day_at_most=20", "messages_per_month_at_most=600",
+            << QStringList{"messages_per_day_at_most=20", "messages_per_month_at_most=620",
                            "messages_per_day=20"};
         QTest::newRow("no limit: the assumed triggers")
-            << 3 << 0 << 7 << QStringList{"messages_per_day=21", "messages_per_month=630"};
+            << 3 << 0 << 7 << QStringList{"messages_per_day=21", "messages_per_month=638.4"};
         QTest::newRow("fewer triggers than the limit")
             << 1 << 50 << 4
             << QStringList{"messages_per_day_at_most=50", "messages_per_day=4",
-                           "megabytes_sent_per_month=4.8"};
+                           "megabytes_sent_per_month=4.864"};
     }
     void sending() {
         QFETCH(int, recipients);

@@ -1,8 +1,12 @@
 #include "camera/camera_form_model.h"
 #include "dialog/card_file_actions.h"
 #include "dialog/summary_strip.h"
+#include "plan/settings_sheet.h"
 #include "qt/open_form.h"
 #include "res/camera_templates.h"
+#include "res/mms_templates.h"
+#include "res/smtp_templates.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QListWidget>
@@ -96,6 +100,79 @@ private Q_SLOTS:
         const QString page = f.host.printedPages.constFirst();
         QVERIFY(page.contains(QStringLiteral("Settings sheet: menu.dat")));
         QVERIFY(page.contains(QStringLiteral("<b>Video Length</b></td><td>30 s")));
+    }
+
+    // The sheet in the camera box tells what the card holds: printed from the card's file while
+    // it holds the form's settings (its own check value and clock, however long the form's clock
+    // has ticked since), else from the form, marked as not written to a card.
+    void sheetTellsWhatTheCardHolds_data() {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("fields"); // control=text, typed before Generate
+        QTest::addColumn<QString>("changed");    // control=text, typed after it
+        using namespace res;
+        const auto field = [](int id, const char* text) {
+            return QStringLiteral("%1=%2").arg(id).arg(QLatin1String(text));
+        };
+        QTest::newRow("camera menu") << int(app::SetupForm::Camera) << "menu.dat" << QStringList{}
+                                     << field(camera_form::videoLength, "30");
+        QTest::newRow("MMS") << int(app::SetupForm::Mms) << "setup.dat"
+                             << QStringList{field(mms_form::phoneField, "13800138000")}
+                             << field(mms_form::picturesField, "5");
+        QTest::newRow("e-mail") << int(app::SetupForm::Smtp) << "smtp.dat"
+                                << QStringList{field(smtp_form::serverField, "smtp.example.com"),
+                                               field(smtp_form::portField, "587"),
+                                               field(smtp_form::senderField, "cam@example.com"),
+                                               field(smtp_form::senderPasswordField, "secret"),
+                                               field(smtp_form::recipientField, "me@example.com")}
+                                << field(smtp_form::portField, "25");
+    }
+    void sheetTellsWhatTheCardHolds() {
+        QFETCH(int, form);
+        QFETCH(QString, file);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, changed);
+        QTemporaryDir card;
+        OpenForm f(app::SetupForm(form), 7);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        const auto type = [&f](const QString& assignment) {
+            f.typeOver(assignment.section(u'=', 0, 0).toInt(), assignment.section(u'=', 1));
+        };
+        const int select = form == int(app::SetupForm::Camera) ? res::camera_form::selectButton
+                           : form == int(app::SetupForm::Mms)  ? res::mms_form::selectButton
+                                                               : res::smtp_form::selectButton;
+        f.host.folderAnswers.push_back(card.path());
+        QTest::mouseClick(f.window->widget(select), Qt::LeftButton);
+        for (const QString& assignment : fields)
+            type(assignment);
+        const int generate = form == int(app::SetupForm::Camera) ? res::camera_form::generateButton
+                             : form == int(app::SetupForm::Mms)  ? res::mms_form::generateButton
+                                                                 : res::smtp_form::generateButton;
+        QTest::mouseClick(f.window->widget(generate), Qt::LeftButton);
+        const QByteArray written = test::fileBytes(card.filePath(file));
+        QVERIFY2(!written.isEmpty(), qPrintable(f.host.messages.join(u'\n')));
+        const QString checkValue =
+            QStringLiteral("0x%1")
+                .arg(*plan::storedCheckValue(written), 4, 16, QLatin1Char('0'))
+                .toUpper()
+                .replace(QStringLiteral("0X"), QStringLiteral("0x"));
+
+        // An hour on, the form's clock shows another time than the card's file holds.
+        f.host.fixedClock.time = f.host.fixedClock.time.addSecs(3600);
+        f.model->tick();
+        QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+        const QString notWritten = QStringLiteral("not written to a card");
+        QCOMPARE(f.host.printedPages.size(), 1);
+        QVERIFY2(f.host.printedPages[0].contains(checkValue), qPrintable(f.host.printedPages[0]));
+        QVERIFY(!f.host.printedPages[0].contains(notWritten));
+        if (form == int(app::SetupForm::Camera))
+            QVERIFY(f.host.printedPages[0].contains(QStringLiteral("2012-05-06 07:08:09")));
+
+        type(changed);
+        QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(f.host.printedPages.size(), 2);
+        QVERIFY2(f.host.printedPages[1].contains(notWritten), qPrintable(f.host.printedPages[1]));
+        QVERIFY(!f.host.printedPages[1].contains(checkValue));
     }
 };
 

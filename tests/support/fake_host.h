@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace kestrova::test {
 
@@ -23,8 +24,9 @@ public:
     QStringList openedUrls;
     QStringList modalCaptions;
     std::deque<std::optional<QString>> folderAnswers;
-    QStringList browseStarts;      // where each folder browser opened
-    std::deque<bool> yesNoAnswers; // No once they run out
+    QStringList browseStarts;         // where each folder browser opened
+    std::deque<bool> yesNoAnswers;    // No once they run out
+    std::function<void()> whileAsked; // what happens while a question stands
     std::deque<std::optional<QString>> profileFileAnswers;
     bool browserOpens = true;
     QStringList mountPoints; // the folders where a volume is mounted, as the system lists them
@@ -46,6 +48,8 @@ public:
     }
     bool askYesNo(const QString& text) override {
         questions << text;
+        if (whileAsked)
+            whileAsked();
         if (yesNoAnswers.empty())
             return false;
         const bool answer = yesNoAnswers.front();
