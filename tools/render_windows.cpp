@@ -1,25 +1,24 @@
 // Renders every window of the program in every language into PNG files, for people to look at.
 #include "app/preferences_store.h"
 #include "app/setup_forms.h"
+#include "dialog/card_file_actions.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
+#include "qt/filled_forms.h"
+#include "qt/language_font.h"
 #include "qt/silent_host.h"
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 #include "res/camera_templates.h"
-#include "dialog/card_file_actions.h"
-#include "dialog/summary_strip.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPainter>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,11 +96,10 @@ public:
     }
 };
 
-// A camera form set up as an owner might, with its strip and its warnings, and the settings
-// sheet it prints, laid out as on paper.
+// A camera form set up as an owner might, with its strip and its warnings, written to a card
+// and loaded back from it, and the settings sheet it prints, laid out as on paper.
 int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
-    using namespace res::camera_form;
-    QTemporaryDir card;
+    QTemporaryDir card(QDir::tempPath() + QStringLiteral("/card-XXXXXX"));
     PrintingHost host;
     dialog::FormContext context{{i18n::English, false, false}, 7, 0};
     context.folder = {card.path(), false};
@@ -110,28 +108,12 @@ int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return -1;
-    const auto pick = [&window](int id, Qt::Key key, int times = 1) {
-        QWidget* list = window.widget(id);
-        list->setFocus();
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(list, key);
-    };
-    const auto type = [&window](int id, const QString& text) {
-        auto* edit = static_cast<QLineEdit*>(window.widget(id));
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    };
-    pick(pictureNo, Qt::Key_Down, 2);
-    pick(intervalUnit, Qt::Key_Up);
-    type(intervalValue, QStringLiteral("0"));
-    pick(timer, Qt::Key_Down);
-    type(timerStartHour, QStringLiteral("18"));
-    type(timerStopHour, QStringLiteral("6"));
-    pick(timeLapse, Qt::Key_Up);
-    type(timeLapseMinute, QStringLiteral("30"));
-    // The strip's end: the estimates and the warnings.
-    static_cast<QListWidget*>(window.widget(dialog::summary_strip::lines))->scrollToBottom();
+    qt::fillCameraForm(window, CameraForm::B);
+    QTest::mouseClick(window.widget(res::camera_form::generateButton), Qt::LeftButton);
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return -1;
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
     QApplication::processEvents();
     if (!window.grab().save(out + QStringLiteral("/summary-strip-en.png")))
         return -1;
@@ -150,21 +132,27 @@ int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
 
 } // namespace
 
-// render_windows OUT: every window in every language. With a flag, a smaller set in two
-// languages: --focus with the focus on a list, a button and an edit; --dark-desktop on a dark
-// desktop's palette; --dark-gtk as it stands, for a run under a dark GTK theme.
+// render_windows OUT: every window in every language, opened and filled in as an owner would,
+// with the context menu, the strip and the sheet, and a message box. With a flag: --larger-font
+// every window in every language at the desktop's larger font (a quarter larger); or a smaller
+// set in two languages: --focus with the focus on a list, a button and an edit; --dark-desktop
+// on a dark desktop's palette; --dark-gtk as it stands, for a run under a dark GTK theme.
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.contains(QStringLiteral("--dark-desktop")))
         useDarkDesktopPalette();
     const bool focus = arguments.contains(QStringLiteral("--focus"));
+    const bool largerFont = arguments.contains(QStringLiteral("--larger-font"));
     const bool fullSet = arguments.size() <= 2;
     qt::applyTheme(application);
+    QFont desktop = QApplication::font();
+    if (largerFont)
+        desktop.setPointSizeF(desktop.pointSizeF() * 1.25);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(out);
     QList<int> languages{i18n::English, i18n::Japanese};
-    if (fullSet) {
+    if (fullSet || largerFont) {
         languages.clear();
         for (int language = 1; language <= i18n::languageCount; ++language)
             languages << language;
@@ -177,13 +165,22 @@ int main(int argc, char** argv) {
     int written = 0;
     for (const auto& entry : qt::windowCatalogue(store, forms)) {
         for (const int language : languages) {
+            // As the program's host sets it for the language chosen.
+            QApplication::setFont(qt::languageFont(desktop, language));
             app::ProcessState state{{language, language == i18n::Chinese, false}, 7, 0};
             const auto model = entry.make(state, host);
             qt::DialogWindow window(*model);
-            const QString stem = QStringLiteral("%1/%2-%3").arg(
-                out, entry.name, languageTag(language));
-            const int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
-                                    : save(window, stem + QStringLiteral(".png")) ? 1 : -1;
+            const QString stem = QStringLiteral("%1/%2-%3")
+                                     .arg(out, entry.name, languageTag(language));
+            int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
+                        : save(window, stem + QStringLiteral(".png")) ? 1
+                                                                      : -1;
+            // Filled in as an owner would: the strip's longest sentences and its warnings.
+            if (!focus && shots > 0 && entry.fillIn) {
+                entry.fillIn(window);
+                QApplication::processEvents();
+                shots = window.grab().save(stem + QStringLiteral("-filled.png")) ? 2 : -1;
+            }
             if (shots < 0) {
                 std::fprintf(stderr, "could not render %s\n", qPrintable(stem));
                 return 1;
@@ -191,7 +188,7 @@ int main(int argc, char** argv) {
             written += shots;
         }
     }
-    if (focus) {
+    if (focus || largerFont) {
         std::printf("%d screenshots in %s\n", written, qPrintable(out));
         return 0;
     }
@@ -200,6 +197,7 @@ int main(int argc, char** argv) {
     for (const int language : {i18n::English, i18n::Chinese}) {
         if (!fullSet && language == i18n::Chinese)
             continue;
+        QApplication::setFont(qt::languageFont(desktop, language));
         const dialog::FormContext context{{language, language == i18n::Chinese, false}, 7, 0};
         const auto model = forms.camera(context, host);
         qt::DialogWindow window(*model);
@@ -225,6 +223,7 @@ int main(int argc, char** argv) {
         if (QWidget* menu = QApplication::activePopupWidget())
             menu->close();
     }
+    QApplication::setFont(desktop);
     if (fullSet) {
         const int shots = saveSummaryShots(forms, out);
         if (shots < 0)

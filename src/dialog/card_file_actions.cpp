@@ -60,9 +60,10 @@ constexpr const char* damagedCopyText =
 
 } // namespace
 
-CardFileActions::CardFileActions(Host& host, const FormContext& context, TargetFolder& folder,
-                                 CardFileHooks hooks)
+CardFileActions::CardFileActions(Host& host, Dialog& dialog, const FormContext& context,
+                                 TargetFolder& folder, CardFileHooks hooks)
     : host_(host)
+    , dialog_(dialog)
     , context_(context)
     , folder_(folder)
     , hooks_(std::move(hooks)) {}
@@ -153,8 +154,9 @@ bool CardFileActions::showCardFile() {
 }
 
 void CardFileActions::tellLoadedFrom(const QString& path) {
-    // Nothing else in the form shows that the settings changed, or where they came from.
-    host_.showMessage(text(i18n::Notice::LoadedFrom).arg(QDir::toNativeSeparators(path)));
+    // Said in the form, under the loaded values, rather than in a box to dismiss over them.
+    dialog_.setControlCaption(sourceLine,
+                              text(i18n::Notice::LoadedFrom).arg(QDir::toNativeSeparators(path)));
 }
 
 void CardFileActions::offerToLoad() {
@@ -164,8 +166,10 @@ void CardFileActions::offerToLoad() {
     const QString question =
         text(i18n::Notice::AskLoadFromFolder)
             .arg(hooks_.fileName, QDir::toNativeSeparators(folder_.path()), file.description);
-    if (host_.askYesNo(question))
-        hooks_.showFile(*file.bytes);
+    if (!host_.askYesNo(question))
+        return;
+    hooks_.showFile(*file.bytes);
+    tellLoadedFrom(recordFilePath(folder_.path(), hooks_.fileName));
 }
 
 QString CardFileActions::ownText(const char* source) const {
@@ -276,10 +280,12 @@ void CardFileActions::restorePrevious() {
     }
     // The clock as it is once the owner said yes.
     const QByteArray bytes = newClock ? *hooks_.withCurrentClock(*kept.bytes) : *kept.bytes;
+    // The write's own message says where the file went back to; the form then shows it.
     if (folder_.writeFile(qPrintable(hooks_.fileName), bytes,
                           text(Notice::RestoredFrom).arg(hooks_.fileName, when),
-                          context_.textLanguage()))
-        showCardFile(); // the restore's own message said where it went
+                          context_.textLanguage()) &&
+        showCardFile())
+        tellLoadedFrom(recordFilePath(folder_.path(), hooks_.fileName));
 }
 
 void CardFileActions::printSheet() {

@@ -52,12 +52,13 @@ struct CardFileHooks {
 
 // The context menu every setup form shares: load the settings the card holds, load and save a
 // profile (the JSON that `kestrova inspect --json` prints and `--profile` reads), and write back
-// the file an earlier write replaced. Each works on the folder in the form's folder field.
+// the file an earlier write replaced. Each works on the folder in the form's folder field. Where
+// settings were loaded from, the form says on the line under its folder field.
 class CardFileActions {
 public:
     enum Command { LoadFromCard = 101, LoadProfile, SaveProfile, RestorePrevious, PrintSheet };
 
-    CardFileActions(Host& host, const FormContext& context, TargetFolder& folder,
+    CardFileActions(Host& host, Dialog& dialog, const FormContext& context, TargetFolder& folder,
                     CardFileHooks hooks);
 
     std::vector<MenuAction> menu() const;
@@ -88,6 +89,7 @@ private:
     QString text(i18n::Notice notice) const;
 
     Host& host_;
+    Dialog& dialog_;
     const FormContext& context_;
     TargetFolder& folder_;
     CardFileHooks hooks_;

@@ -63,7 +63,7 @@ void SetupFormModel::cardsFound(const QList<card::Volume>& cards) {
 }
 
 void SetupFormModel::useCardFileHooks(CardFileHooks hooks) {
-    cardFile_.emplace(host(), context_, folder_, std::move(hooks));
+    cardFile_.emplace(host(), dialog(), context_, folder_, std::move(hooks));
 }
 
 void SetupFormModel::buttonPressed(int id) {

@@ -14,22 +14,33 @@ namespace {
 
 constexpr int triggersDigits = 4;
 
-DialogTemplate stripBelow(const DialogTemplate& form) {
+DialogTemplate stripBeside(const DialogTemplate& form) {
     DialogTemplate extended = form;
-    const int top = form.height;
-    const int width = form.width;
-    extended.height = top + height;
+    const int left = form.width;
+    const int bottom = form.height - 5;
+    extended.width = left + width;
+    // The triggers' caption may take two lines in the longer languages; the field stands beside
+    // its last line.
+    constexpr int captionHeight = 18;
+    constexpr int fieldWidth = 32;
+    const int right = extended.width - 5;
+    const int fieldTop = bottom - 5 - 13;
     auto& controls = extended.controls;
-    controls.push_back({group, ControlKind::GroupBox, {4, top, width - 8, height - 4}});
-    controls.push_back({lines, ControlKind::Summary, {9, top + 11, width - 18, 58}});
-    controls.push_back({triggersLabel,
-                        ControlKind::Label,
-                        {9, top + 73, 170, 10},
-                        {},
-                        RightAligned,
-                        triggersField});
+    controls.push_back({group, ControlKind::GroupBox, {left, 2, width - 5, bottom - 2}});
     controls.push_back(
-        {triggersField, ControlKind::Edit, {183, top + 71, 32, 13}, {}, DigitsOnly | Centred});
+        {lines, ControlKind::Summary, {left + 5, 13, width - 15, fieldTop - 4 - 13}});
+    controls.push_back(
+        {triggersLabel,
+         ControlKind::Label,
+         {left + 5, bottom - 3 - captionHeight, width - 19 - fieldWidth, captionHeight},
+         {},
+         RightAligned | Wrapped,
+         triggersField});
+    controls.push_back({triggersField,
+                        ControlKind::Edit,
+                        {right - 5 - fieldWidth, fieldTop, fieldWidth, 13},
+                        {},
+                        DigitsOnly | Centred});
     return extended;
 }
 
@@ -40,7 +51,7 @@ const DialogTemplate& withSummaryStrip(const DialogTemplate& form) {
     static std::map<const DialogTemplate*, std::unique_ptr<DialogTemplate>> extended;
     auto& slot = extended[&form];
     if (!slot)
-        slot = std::make_unique<DialogTemplate>(stripBelow(form));
+        slot = std::make_unique<DialogTemplate>(stripBeside(form));
     return *slot;
 }
 

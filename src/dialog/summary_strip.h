@@ -10,18 +10,18 @@
 
 namespace kestrova::dialog {
 
-// The strip below a setup form's controls that says what the camera will do with them. It is
-// added under the form's own controls, so the window grows by its height and nothing of the
-// form moves.
+// The strip beside a setup form's controls that says what the camera will do with them. It is
+// added right of the form's own controls, as high as the form: the window grows by its width
+// alone, which a laptop screen has to spare, and nothing of the form moves.
 namespace summary_strip {
 constexpr int group = 1400;
 constexpr int lines = 1401;
 constexpr int triggersLabel = 1402;
 constexpr int triggersField = 1403;
-constexpr int height = 92; // dialog units
+constexpr int width = 184; // dialog units
 } // namespace summary_strip
 
-// The form's template with the strip below it; the same object for the same form each time.
+// The form's template with the strip beside it; the same object for the same form each time.
 const DialogTemplate& withSummaryStrip(const DialogTemplate& form);
 
 // What the strip shows: sentences, and the warnings after them.

@@ -39,6 +39,8 @@ QStringList optionList(MmsForm form, const OptionTextsRow& row, int setLanguage)
 
 } // namespace
 
+// mms_captions.csv: the original swapped the Japanese "MMS Mode" and "MMS Status" captions (the
+// Auto list read "status", the VGA list "mode"); there each names its own list.
 std::span<const VariantCaptionRow> mmsCaptionRows() {
     return tables::mmsCaptions;
 }

@@ -1,6 +1,7 @@
 #include "qt/dialog_window.h"
 
 #include "qt/theme.h"
+#include "qt/wrapped_lines.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
@@ -40,16 +42,20 @@ bool takesFocus(ControlKind kind) {
 
 DialogWindow::DialogWindow(dialog::FormModel& model, QWidget* parent)
     : QDialog(parent)
-    , model_(model) {
-    // Dialog units as dialog templates have always had them: the average width of the
-    // alphabet and the height of the font.
-    const QFontMetrics metrics(font());
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    baseWidth_ = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
-    baseHeight_ = metrics.height();
-
+    , model_(model)
+    , units_(font()) {
     const dialog::DialogTemplate& dialogTemplate = model_.dialog().dialogTemplate();
-    setFixedSize(toPixels({0, 0, dialogTemplate.width, dialogTemplate.height}).size());
+    // Only a window too large for the screen sets a font of its own; the others follow the
+    // application's, as the main window's language changes it.
+    if (const QScreen* on = screen()) {
+        if (const QFont fitting =
+                fittingFont(font(), dialogTemplate, on->availableGeometry().size());
+            fitting != font()) {
+            setFont(fitting);
+            units_ = DialogUnits(fitting);
+        }
+    }
+    setFixedSize(units_.windowSize(dialogTemplate));
     setWindowIcon(applicationIcon());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     createControls();
@@ -94,9 +100,7 @@ DialogWindow::~DialogWindow() {
 }
 
 QRect DialogWindow::toPixels(const dialog::UnitRect& r) const {
-    const auto x = [this](int units) { return (units * baseWidth_ + 2) / 4; };
-    const auto y = [this](int units) { return (units * baseHeight_ + 4) / 8; };
-    return QRect(x(r.x), y(r.y), x(r.right()) - x(r.x), y(r.bottom()) - y(r.y));
+    return units_.toPixels(r);
 }
 
 QWidget* DialogWindow::widget(int controlId) const {
@@ -143,6 +147,8 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
             label->setFont(large);
             label->setWordWrap(true);
         }
+        if (control.style & dialog::Wrapped)
+            label->setWordWrap(true);
         w = label;
         break;
     }
@@ -211,6 +217,7 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         lines->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         lines->setSpacing(2);
+        lines->setItemDelegate(new WrappedLines(lines));
         w = lines;
         break;
     }
@@ -334,7 +341,11 @@ void DialogWindow::showControl(const ControlTemplate& control) {
     w->setToolTip(state.toolTip);
     switch (control.kind) {
     case ControlKind::Label:
-        static_cast<QLabel*>(w)->setText(state.caption);
+        static_cast<QLabel*>(w)->setText(shownCaption(control, state));
+        if (control.style & dialog::ShowsPath) {
+            w->setToolTip(state.caption);
+            w->setAccessibleName(state.caption);
+        }
         if (control.labelFor != 0)
             widget(control.labelFor)->setAccessibleName(state.caption);
         break;
@@ -428,6 +439,12 @@ void DialogWindow::showLines(QListWidget* lines, const dialog::ControlState& sta
 
 QString DialogWindow::shownCaption(const ControlTemplate& control,
                                    const dialog::ControlState& state) const {
+    // A path too long for its line gives up its middle; the tooltip holds the whole.
+    if (control.style & dialog::ShowsPath) {
+        const QWidget* label = widget(control.id);
+        return label->fontMetrics().elidedText(state.caption, Qt::ElideMiddle,
+                                               label->contentsRect().width());
+    }
     if (!(control.style & dialog::OpensMenu))
         return state.caption;
     // A menu button too small for its caption shows the dots alone; its tooltip and its name
@@ -440,7 +457,8 @@ QString DialogWindow::shownCaption(const ControlTemplate& control,
 }
 
 void DialogWindow::fitList(const ControlTemplate& control, QComboBox* list) {
-    // The room the box leaves for its text, with the template's width.
+    // The room the box leaves for its text, with the template's width: its text field, less
+    // the pixel the style keeps free on either side of the text.
     const QRect r = toPixels(control.rect);
     QStyleOptionComboBox option;
     option.initFrom(list);
@@ -448,7 +466,8 @@ void DialogWindow::fitList(const ControlTemplate& control, QComboBox* list) {
     const int room =
         style()
             ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
-            .width();
+            .width() -
+        2;
     int widest = 0;
     for (int i = 0; i < list->count(); ++i)
         widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));

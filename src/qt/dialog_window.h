@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialog/form_model.h"
+#include "qt/dialog_units.h"
 
 #include <QDialog>
 #include <QMenu>
@@ -65,8 +66,7 @@ private:
     std::map<int, QWidget*> widgets_;
     std::map<int, QLabel*> labelsFor_; // the label that names a control
     int shownFocusMoves_ = 0;
-    int baseWidth_ = 0;
-    int baseHeight_ = 0;
+    DialogUnits units_;
     bool closing_ = false;
     bool dispatching_ = false;
     bool shown_ = false;

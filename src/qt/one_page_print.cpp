@@ -1,5 +1,7 @@
 #include "qt/one_page_print.h"
 
+#include "qt/language_font.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
@@ -19,7 +21,8 @@ constexpr qreal pointStep = 0.25;
 void layOutPage(QTextDocument& document, const QString& html, const QSizeF& page) {
     document.setDocumentMargin(0);
     document.setTextWidth(page.width());
-    QFont font = document.defaultFont();
+    // Japanese in a Japanese face and Chinese in a Chinese one, known by the page's text.
+    QFont font = fontForText(document.defaultFont(), html);
     for (qreal points = largestPoints; points >= smallestPoints; points -= pointStep) {
         font.setPointSizeF(points);
         document.setDefaultFont(font);

@@ -2,6 +2,7 @@
 
 #include "i18n/language.h"
 #include "qt/dialog_window.h"
+#include "qt/language_font.h"
 #include "qt/one_page_print.h"
 #include "qt/theme.h"
 
@@ -42,9 +43,11 @@ std::optional<QString> chooseFile(dialog::Host::FileUse use, const QString& star
 
 } // namespace
 
-QtHost::QtHost() = default;
+QtHost::QtHost()
+    : desktopFont_(QApplication::font()) {}
 
 QtHost::~QtHost() {
+    QApplication::setFont(desktopFont_);
     if (qtTexts_)
         QCoreApplication::removeTranslator(qtTexts_.get());
 }
@@ -98,6 +101,7 @@ std::optional<QString> QtHost::printPage(const QString& html) {
 }
 
 void QtHost::useLanguage(int language) {
+    QApplication::setFont(languageFont(desktopFont_, language));
     if (qtTexts_) {
         QCoreApplication::removeTranslator(qtTexts_.get());
         qtTexts_.reset();

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "dialog/form_model.h"
 
+#include <QFont>
 #include <QTranslator>
 
 #include <memory>
@@ -29,6 +30,7 @@ public:
 
 private:
     SystemClock clock_;
+    QFont desktopFont_; // the application's font as the desktop gave it
     std::unique_ptr<QTranslator>
         qtTexts_; // Qt's own texts in the chosen language, when it has them
 };

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/routing.h"
 #include "app/setup_forms.h"
+#include "qt/filled_forms.h"
 
 namespace kestrova::qt {
 
@@ -27,6 +28,20 @@ QString formName(app::SetupForm form, int model) {
     return QStringLiteral("smtp-%1-model%2")
         .arg(QChar(u'a' + static_cast<int>(app::smtpFormFor(model))))
         .arg(model);
+}
+
+std::function<void(DialogWindow&)> fillerOf(app::SetupForm form, int model) {
+    switch (form) {
+    case app::SetupForm::Camera:
+        return [model](DialogWindow& window) { fillCameraForm(window, app::cameraFormFor(model)); };
+    case app::SetupForm::Mms:
+        return [model](DialogWindow& window) { fillMmsForm(window, app::mmsFormFor(model)); };
+    case app::SetupForm::Smtp:
+        return [model](DialogWindow& window) { fillSmtpForm(window, app::smtpFormFor(model)); };
+    case app::SetupForm::ManyCards:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -59,7 +74,8 @@ std::vector<CatalogueEntry> windowCatalogue(app::PreferencesStore& store,
                  [&forms, form, model](app::ProcessState& state, dialog::Host& host) {
                      const dialog::FormContext context{state.languageState, model, state.tvMode};
                      return forms.factory(form)(context, host);
-                 }});
+                 },
+                 fillerOf(form, model)});
         }
     }
     return entries;

@@ -16,11 +16,15 @@ struct SetupForms;
 
 namespace kestrova::qt {
 
+class DialogWindow;
+
 // Every window the program can show, each made for a given state: the screenshots and the
 // benchmarks go over all of them.
 struct CatalogueEntry {
     QString name;
     std::function<std::unique_ptr<dialog::FormModel>(app::ProcessState&, dialog::Host&)> make;
+    // A setup form filled in as an owner who uses most of it would; none for other windows.
+    std::function<void(DialogWindow&)> fillIn = {};
 };
 
 std::vector<CatalogueEntry> windowCatalogue(app::PreferencesStore& store,

@@ -17,6 +17,7 @@ constexpr int rowWidth = 278;
 constexpr int pairHeight = 21;
 constexpr int pairStep = 23;
 constexpr int timeRowHeight = 34; // room for the "Hour" and "Min" captions above the fields
+constexpr int folderRowHeight = pairHeight + sourceLineHeight + 1;
 
 // Where the controls of a full-width row go across.
 constexpr int rowLabelX = 10;
@@ -148,11 +149,13 @@ public:
         }
     }
 
+    // The folder, and under it the line that says where loaded settings came from.
     void folderRow(int y) {
-        frame({rowLeft, y, rowWidth, pairHeight});
+        frame({rowLeft, y, rowWidth, folderRowHeight});
         button(selectButton, {rowLabelX, y + 3, rowLabelWidth, 15}, QStringLiteral("Select"));
-        add(folderField, ControlKind::Edit, {rowListX, y + 4, 208, 13}, {}, NoStyle, 0,
-            QStringLiteral("Target folder"));
+        const UnitRect field{rowListX, y + 4, 208, 13};
+        add(folderField, ControlKind::Edit, field, {}, NoStyle, 0, QStringLiteral("Target folder"));
+        controls.push_back(sourceLineBelow(field));
     }
 
     void buttonRow(int y, int windowWidth) {
@@ -257,18 +260,22 @@ DialogTemplate makeTemplate(CameraForm form) {
     b.timeRow(y, timeLapseRow());
     y += timeRowHeight + gap;
     b.folderRow(y);
-    y += pairHeight + (form == CameraForm::B ? 7 : 8);
+    y += folderRowHeight + (form == CameraForm::B ? 7 : 8);
     b.buttonRow(y, form == CameraForm::B ? 289 : 288);
+    // The line under the folder makes the forms taller than the behaviour's by its height.
+    constexpr int taller = folderRowHeight - pairHeight;
 
     switch (form) {
     case CameraForm::A:
-        return {templateA, 288, 348, QStringLiteral("Kestrova Omega"), std::move(b.controls)};
+        return {templateA, 288, 348 + taller, QStringLiteral("Kestrova Omega"),
+                std::move(b.controls)};
     case CameraForm::B:
-        return {templateB, 289, 355, QStringLiteral("Kestrova Sigma"), std::move(b.controls)};
+        return {templateB, 289, 355 + taller, QStringLiteral("Kestrova Sigma"),
+                std::move(b.controls)};
     case CameraForm::C:
         break;
     }
-    return {templateC, 288, 348, QStringLiteral("Kestrova Lambda"), std::move(b.controls)};
+    return {templateC, 288, 348 + taller, QStringLiteral("Kestrova Lambda"), std::move(b.controls)};
 }
 
 } // namespace

@@ -20,4 +20,12 @@ ControlTemplate menuButtonRightOf(int id, const UnitRect& neighbour, int windowW
             OpensMenu};
 }
 
+ControlTemplate sourceLineBelow(const UnitRect& folderField) {
+    return {sourceLine,
+            ControlKind::Label,
+            {folderField.x, folderField.bottom() + 2, folderField.width, sourceLineHeight},
+            {},
+            ShowsPath};
+}
+
 } // namespace kestrova::dialog

@@ -28,8 +28,11 @@ enum Style : unsigned {
     DefaultButton = 1u << 4, // pressed by Enter
     CancelButton = 1u << 5,  // pressed by Escape and the close box
     RightAligned = 1u << 6,
-    OpensMenu = 1u << 7, // a button that opens the window's context menu
-    LargeText = 1u << 8, // a label in a larger, bold font, wrapped onto a second line
+    OpensMenu = 1u << 7,  // a button that opens the window's context menu
+    LargeText = 1u << 8,  // a label in a larger, bold font, wrapped onto a second line
+    Wrapped = 1u << 9,    // a label whose text goes on over as many lines as it is high
+    ShowsPath = 1u << 10, // a label that holds a path: where the line is too short it gives
+                          // up its middle, and shows the whole as a tooltip
 };
 
 // A rectangle in dialog units: a quarter of the font's average character width across, an
@@ -61,6 +64,12 @@ struct ControlTemplate {
 // The small button that opens a window's context menu, in the room between `neighbour` and the
 // window's right edge, so no control of the window moves for it.
 ControlTemplate menuButtonRightOf(int id, const UnitRect& neighbour, int windowWidth);
+
+// The line under a setup form's folder field that says where the settings the form shows were
+// loaded from; every setup form has it, by this number.
+constexpr int sourceLine = 1191;
+constexpr int sourceLineHeight = 10;
+ControlTemplate sourceLineBelow(const UnitRect& folderField);
 
 struct DialogTemplate {
     int id;

@@ -91,13 +91,16 @@ public:
         y += rowStep;
     }
 
+    // The folder, and under it the line that says where loaded settings came from.
     void folderRow() {
         y += 2;
         add(selectButton, ControlKind::Button, {labelX, y, labelWidth, 15},
             QStringLiteral("Select"));
-        add(folderField, ControlKind::Edit, {controlX, y + 1, controlWidth, editHeight}, {},
-            ReadOnly, 0, QStringLiteral("Target folder"));
-        y += 15;
+        const UnitRect field{controlX, y + 1, controlWidth, editHeight};
+        add(folderField, ControlKind::Edit, field, {}, ReadOnly, 0,
+            QStringLiteral("Target folder"));
+        controls.push_back(sourceLineBelow(field));
+        y += 15 + sourceLineHeight + 2;
     }
 };
 

@@ -17,8 +17,10 @@ struct Spacing {
     int gap;     // between two boxes
 };
 
-constexpr Spacing spacingA{286, 343, 17, 3};
-constexpr Spacing spacingB{292, 331, 16, 2};
+// The behaviour's sizes, taller by the line under the folder field.
+constexpr int folderRowHeight = 21 + sourceLineHeight + 1;
+constexpr Spacing spacingA{286, 343 + folderRowHeight - 21, 17, 3};
+constexpr Spacing spacingB{292, 331 + folderRowHeight - 21, 16, 2};
 
 constexpr int frameX = 5;
 constexpr int labelX = 12;
@@ -81,13 +83,14 @@ public:
         add(id, ControlKind::Button, rect, caption, style);
     }
 
+    // The folder, and under it the line that says where loaded settings came from.
     void folderRow() {
-        const int height = 21;
-        add(staticId(), ControlKind::GroupBox, {frameX, y, frameWidth(), height});
+        add(staticId(), ControlKind::GroupBox, {frameX, y, frameWidth(), folderRowHeight});
         button(selectButton, {10, y + 3, 66, 15}, QStringLiteral("Select"));
-        add(folderField, ControlKind::Edit, {80, y + 4, innerRight() - 80, editHeight}, {}, NoStyle,
-            0, QStringLiteral("Target folder"));
-        y += height;
+        const UnitRect field{80, y + 4, innerRight() - 80, editHeight};
+        add(folderField, ControlKind::Edit, field, {}, NoStyle, 0, QStringLiteral("Target folder"));
+        controls.push_back(sourceLineBelow(field));
+        y += folderRowHeight;
     }
 
     void buttonRow() {

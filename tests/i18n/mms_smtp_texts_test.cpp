@@ -142,8 +142,8 @@ private Q_SLOTS:
         add("cs country leading blank", MmsForm::A, Cesky, 1043, " Zeme");
         add("cs select stays English", MmsForm::B, Cesky, 1057, "Select");
         add("cs status", MmsForm::B, Cesky, 1040, "Staus MMS");
-        add("ja mode", MmsForm::A, Japanese, 1039, "MMSステータス");
-        add("ja status", MmsForm::B, Japanese, 1040, "MMS モード");
+        add("ja mode", MmsForm::A, Japanese, 1039, "MMS モード");
+        add("ja status", MmsForm::B, Japanese, 1040, "MMSステータス");
         add("ja phone or email", MmsForm::B, Japanese, 1054, "電話orEメール");
         add("ja select", MmsForm::A, Japanese, 1057, "フォルダ選択");
         add("lt mode A", MmsForm::A, Lithuanian, 1039, "MMS rezimas");

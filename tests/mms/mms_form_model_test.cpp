@@ -77,8 +77,8 @@ private Q_SLOTS:
         QTest::newRow("B Lithuanian remote") << 1 << 11 << 1129 << " SMS nuotol.valdymas";
         QTest::newRow("A hour suffix") << 4 << 1 << 1085 << "H";
         QTest::newRow("B hour suffix") << 5 << 1 << 1200 << "H";
-        QTest::newRow("Japanese mode") << 5 << 10 << modeLabel << "MMSステータス";
-        QTest::newRow("Japanese status") << 7 << 10 << statusLabel << "MMS モード";
+        QTest::newRow("Japanese mode") << 5 << 10 << modeLabel << "MMS モード";
+        QTest::newRow("Japanese status") << 7 << 10 << statusLabel << "MMSステータス";
         QTest::newRow("Chinese group") << 7 << 1 << groupBox << "彩信";
         QTest::newRow("Slovenian note")
             << 3 << 8 << unlimitedNote << "Opomba: 0 pomeni neomejeno st. MMS";
@@ -212,8 +212,12 @@ private Q_SLOTS:
             const dialog::ControlState& state = f.dialog().control(c.id);
             if (c.kind == dialog::ControlKind::List)
                 QVERIFY2(state.selection >= 0, qPrintable(QString::number(c.id)));
-            if (c.kind == dialog::ControlKind::Label || c.kind == dialog::ControlKind::Button ||
-                c.kind == dialog::ControlKind::GroupBox)
+            // The line under the folder says nothing until settings are loaded.
+            if (c.id == dialog::sourceLine)
+                QVERIFY(state.caption.isEmpty());
+            else if (c.kind == dialog::ControlKind::Label ||
+                     c.kind == dialog::ControlKind::Button ||
+                     c.kind == dialog::ControlKind::GroupBox)
                 QVERIFY2(!state.caption.trimmed().isEmpty(), qPrintable(QString::number(c.id)));
         }
     }

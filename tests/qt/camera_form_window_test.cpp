@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -112,9 +113,21 @@ private Q_SLOTS:
         f.typeOver(folderField, card);
         f.list(cameraMode)->setFocus();
         QTest::keyClick(f.list(cameraMode), Qt::Key_L, Qt::ControlModifier);
+        // The loaded values stand in the form, and the line under the folder says whence: no
+        // box stands over them.
         QCOMPARE(f.edit(videoLength)->text(), QStringLiteral("45"));
-        QCOMPARE(f.host.messages,
-                 QStringList{QStringLiteral("Loaded from ") + card + QStringLiteral("/menu.dat")});
+        QVERIFY(f.host.messages.isEmpty());
+        const QString loaded = QStringLiteral("Loaded from ") + card + QStringLiteral("/menu.dat");
+        auto* line = qobject_cast<QLabel*>(f.window->widget(dialog::sourceLine));
+        QCOMPARE(line->toolTip(), loaded);
+        QVERIFY(line->geometry().top() > f.edit(folderField)->geometry().bottom());
+        // A path too long for the line keeps its start and its file.
+        QVERIFY2(line->text() == loaded ||
+                     (line->text().startsWith(QStringLiteral("Loaded from ")) &&
+                      line->text().contains(QChar(0x2026)) && line->text().endsWith(u"menu.dat")),
+                 qPrintable(line->text()));
+        QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <=
+                line->contentsRect().width());
 
         // The button beside Exit opens the same menu; too narrow for its caption, it shows dots.
         auto* more = qobject_cast<QPushButton*>(f.window->widget(moreButton));

@@ -29,8 +29,8 @@ QStringList linesOf(const OpenForm& f) {
 
 } // namespace
 
-// The strip under a real window: it follows every edit, warns with an icon and in words, and
-// takes nothing of the form's own room.
+// The strip beside a real window: it follows every edit, warns with an icon and in words, shows
+// the line with the focus as clearly as any control, and takes nothing of the form's own room.
 class SummaryStripWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -67,15 +67,39 @@ private Q_SLOTS:
         QVERIFY(lines->item(0)->icon().isNull());
     }
 
-    // The window is as high as before plus the strip, and every control of the form stands where
-    // it stood.
+    // The line with the focus has the frame a button with the focus has (#0046AA, 8.6:1 on
+    // white), not the style's faint one (#A5B8D2, 2:1).
+    void focusedLineIsFramedAsClearlyAsAButton() {
+        OpenForm f(app::SetupForm::Camera, 7);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.window->activateWindow();
+        QWidget* generate = f.window->widget(generateButton);
+        generate->setFocus(Qt::TabFocusReason);
+        const QColor frame = generate->grab().toImage().pixelColor(generate->width() / 2, 1);
+        QCOMPARE(frame, QColor(0, 70, 170));
+
+        auto* lines = qobject_cast<QListWidget*>(f.window->widget(strip::lines));
+        lines->setFocus(Qt::TabFocusReason);
+        lines->setCurrentRow(1);
+        const QImage shown = lines->viewport()->grab().toImage();
+        const QRect line = lines->visualItemRect(lines->item(1));
+        QCOMPARE(shown.pixelColor(line.center().x(), line.top() + 1), frame);
+        QCOMPARE(shown.pixelColor(line.left() + 1, line.center().y()), frame);
+        // The other lines have none.
+        const QRect other = lines->visualItemRect(lines->item(0));
+        QCOMPARE(shown.pixelColor(other.center().x(), other.top() + 1), QColor(Qt::white));
+    }
+
+    // The window is as wide as before plus the strip and no higher, and every control of the
+    // form stands where it stood.
     void takesNothingOfTheFormsRoom() {
         OpenForm f(app::SetupForm::Camera, 7);
         test::FakeHost host;
         camera::CameraFormModel plain(CameraForm::B, {{2, false, false}, 7, 0}, host);
         qt::DialogWindow without(plain);
-        const int strip = f.window->toPixels({0, 0, 1, strip::height}).height();
-        QCOMPARE(f.window->height(), without.height() + strip);
+        const int strip = f.window->toPixels({0, 0, strip::width, 1}).width();
+        QCOMPARE(f.window->width(), without.width() + strip);
+        QCOMPARE(f.window->height(), without.height());
         for (const auto& control : res::cameraFormTemplate(CameraForm::B).controls)
             QCOMPARE(f.window->widget(control.id)->geometry(),
                      without.widget(control.id)->geometry());

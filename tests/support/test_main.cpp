@@ -73,6 +73,11 @@ int main(int argc, char** argv) {
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/kestrova-tests-have-no-bus");
 
 #ifdef KESTROVA_GUI_TESTS
+    // Windows open on the most common laptop screen, 1366x768, less a desktop panel of 40
+    // pixels: what a window must fit.
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        qputenv("QT_QPA_PLATFORM",
+                "offscreen:configfile=" KESTROVA_TEST_SUPPORT "/laptop_screen.json");
     QApplication app(count, arguments.data());
     kestrova::qt::applyTheme(app);
 #else
