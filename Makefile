@@ -1,5 +1,5 @@
 # The project's entry points. Each target installs what is missing and builds what changed.
-.PHONY: deps dev release run test package check-install bench format format-check presets-check layers-check tidy
+.PHONY: deps dev release run test package check-install bench format format-check presets-check layers-check tidy windows
 
 CLANG_FORMAT ?= clang-format
 SOURCES = $(shell git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
@@ -34,6 +34,11 @@ package: release
 
 check-install: package
 	@scripts/check-install
+
+# The Windows programs and their installer, cross-built against the Qt for Windows that
+# scripts/build-windows-qt makes once (about half an hour); see README.md.
+windows: deps
+	@scripts/build-windows
 
 bench: release
 	@scripts/bench

@@ -34,8 +34,11 @@ _kestrova() {
         --card) _filedir -d ;;
         --profile) _filedir json ;;
         --pdf) _filedir pdf ;;
-        --cameras | --log | --camtrap-dp) _filedir csv ;;
-        --time) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")) ;;
+        --camtrap-dp) if [[ $command == report ]]; then _filedir -d; else _filedir csv; fi ;;
+        --cameras | --log) _filedir csv ;;
+        --clock-photo) _filedir ;;
+        --time | --retrieved) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")) ;;
+        --tz) COMPREPLY=($(compgen -W "UTC $(timedatectl list-timezones 2>/dev/null)" -- "$cur")) ;;
         --set)
             if [[ $cur != *=* ]]; then
                 COMPREPLY=($(compgen -S = -W "$("$kestrova" --list-settings "$command" 2>/dev/null)" -- "$cur"))

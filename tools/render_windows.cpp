@@ -2,8 +2,10 @@
 #include "app/preferences_store.h"
 #include "app/setup_forms.h"
 #include "dialog/card_file_actions.h"
+#include "fleet/deploy_log.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
+#include "qt/card_report_window.h"
 #include "qt/desktop.h"
 #include "qt/dialog_window.h"
 #include "qt/filled_forms.h"
@@ -12,9 +14,11 @@
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 #include "res/camera_templates.h"
+#include "support/test_pictures.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QImage>
 #include <QMessageBox>
@@ -23,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimeZone>
 
 #include <cstdio>
 
@@ -130,6 +135,49 @@ int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
     return page.save(out + QStringLiteral("/settings-sheet-en.png")) ? 2 : -1;
 }
 
+// A card back from the field: a camera menu with a time lapse every 6 hours, three weeks of
+// pictures with two days missing, in the card report window of each language.
+int saveCardReportShots(const QString& out, const QList<int>& languages) {
+    QTemporaryDir work;
+    const QString folder = work.filePath(QStringLiteral("card"));
+    QByteArray menu;
+    if (!test::writeTimeLapseMenu(folder, 6, 3, &menu))
+        return -1;
+    if (test::fillCard(folder, QDateTime(QDate(2026, 5, 4), QTime(8, 0)), 21, 6, {9, 10}) <= 0)
+        return -1;
+    // The log of the deployment, as kestrova deploy writes it.
+    const QString logPath = work.filePath(QStringLiteral("north-log.csv"));
+    fleet::DeployLog log;
+    fleet::LogEntry row;
+    row.written = QDateTime(QDate(2026, 5, 4), QTime(7, 30), QTimeZone(7200));
+    row.cameraId = QStringLiteral("NORTH-01");
+    row.model = QStringLiteral("Kes SigmaMG");
+    row.sha256[QStringLiteral("menu.dat")] =
+        QString::fromLatin1(QCryptographicHash::hash(menu, QCryptographicHash::Sha256).toHex());
+    row.result = QStringLiteral("done");
+    row.setupBy = QStringLiteral("Ann Smith");
+    row.carried = {{QStringLiteral("locationName"), QStringLiteral("Oak ridge")},
+                   {QStringLiteral("latitude"), QStringLiteral("52.70442")},
+                   {QStringLiteral("longitude"), QStringLiteral("23.8")}};
+    if (log.open(logPath) || log.append(row))
+        return -1;
+    int written = 0;
+    for (const int language : languages) {
+        qt::CardReportWindow window({folder, language, 7, true, logPath});
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window) || !QTest::qWaitFor([&window] {
+                return window.session().state() == field::CardReportSession::State::Read;
+            }))
+            return -1;
+        QApplication::processEvents();
+        if (!window.grab().save(QStringLiteral("%1/card-report-%2.png")
+                                    .arg(out, QLatin1String(languageTag(language)))))
+            return -1;
+        ++written;
+    }
+    return written;
+}
+
 } // namespace
 
 // render_windows OUT: every window in every language, opened and filled in as an owner would,
@@ -230,6 +278,10 @@ int main(int argc, char** argv) {
             return 1;
         written += shots;
     }
+    const int reports = saveCardReportShots(out, languages);
+    if (reports < 0)
+        return 1;
+    written += reports;
     for (const int language : {i18n::English, i18n::Chinese}) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrova"),
                         i18n::integerRangeMessage(1, 60, language), QMessageBox::Ok);

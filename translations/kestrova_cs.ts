@@ -2,6 +2,472 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>Zpráva o kartě: %1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>Instalace: %1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>kamera %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>instaloval %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>Od %1 (%2) do %3 (%4): %n den.</numerusform>
+            <numerusform>Od %1 (%2) do %3 (%4): %n dny.</numerusform>
+            <numerusform>Od %1 (%2) do %3 (%4): %n dní.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>podle tabulky kamer</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>při zápisu karty</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>hodiny nastavené souborem menu.dat</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>první snímek</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>vyzvednuta</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>poslední snímek</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>Kamera: %1. Byla nastavena takto:</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>Karta neobsahuje čitelné menu kamery (menu.dat): rozvrh není znám.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>V provozu: %1 z %n dne.</numerusform>
+            <numerusform>V provozu: %1 z %n dnů.</numerusform>
+            <numerusform>V provozu: %1 z %n dnů.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>Mimo provoz: %1. Časosběr nepořídil snímek v žádném ze svých časů.</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>Žádné snímky: %1. Kamera byla aktivní 24 hodin nebo déle, aniž by pořídila snímek.</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>Žádné snímky od %1 do %2: %3 aktivní doby.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>Karta plná: po %1 žádný snímek a místo pro žádný, ztracen %n den.</numerusform>
+            <numerusform>Karta plná: po %1 žádný snímek a místo pro žádný, ztraceny %n dny.</numerusform>
+            <numerusform>Karta plná: po %1 žádný snímek a místo pro žádný, ztraceno %n dní.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>Karta je plná a cyklus SD je zapnutý: nejstarší snímky byly přepsány.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>Hodiny: první snímek přišel %1 po začátku.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>Hodiny: první snímek je datován %1 před začátkem.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>Hodiny: %1 ukazuje %2, pořízeno v %3: hodiny kamery jdou napřed o %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>Hodiny: %1 ukazuje %2, pořízeno v %3: hodiny kamery se zpožďují o %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>Hodiny: %1 ukazuje %2, pořízeno v %3: hodiny kamery jdou přesně na minutu.</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>To je hodina: letní čas?</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>To je 12 hodin: dvanáctihodinové hodiny čtené jako čtyřiadvacetihodinové?</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>Hodiny: denně se předbíhají o %1.</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>Hodiny: denně se zpožďují o %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>Hodiny: %n snímek je datován před začátkem instalace (nejdřívější %1).</numerusform>
+            <numerusform>Hodiny: %n snímky jsou datovány před začátkem instalace (nejdřívější %1).</numerusform>
+            <numerusform>Hodiny: %n snímků je datováno před začátkem instalace (nejdřívější %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>Hodiny: %n snímek je datován před rokem 2010.</numerusform>
+            <numerusform>Hodiny: %n snímky jsou datovány před rokem 2010.</numerusform>
+            <numerusform>Hodiny: %n snímků je datováno před rokem 2010.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>Hodiny: %n snímek je datován 2010-01-01 nebo 2011-01-01, odkud hodiny kamery začínají po ztrátě napájení.</numerusform>
+            <numerusform>Hodiny: %n snímky jsou datovány 2010-01-01 nebo 2011-01-01, odkud hodiny kamery začínají po ztrátě napájení.</numerusform>
+            <numerusform>Hodiny: %n snímků je datováno 2010-01-01 nebo 2011-01-01, odkud hodiny kamery začínají po ztrátě napájení.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>Hodiny: v %n dni, %1 až %2, snímky dodržují rozvrh jen posunuté o %3: letní čas.</numerusform>
+            <numerusform>Hodiny: ve %n dnech, %1 až %2, snímky dodržují rozvrh jen posunuté o %3: letní čas.</numerusform>
+            <numerusform>Hodiny: v %n dnech, %1 až %2, snímky dodržují rozvrh jen posunuté o %3: letní čas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>Hodiny: v %n dni, %1 až %2, snímky dodržují rozvrh jen posunuté o 12 hodin: dvanáctihodinové hodiny čtené jako čtyřiadvacetihodinové.</numerusform>
+            <numerusform>Hodiny: ve %n dnech, %1 až %2, snímky dodržují rozvrh jen posunuté o 12 hodin: dvanáctihodinové hodiny čtené jako čtyřiadvacetihodinové.</numerusform>
+            <numerusform>Hodiny: v %n dnech, %1 až %2, snímky dodržují rozvrh jen posunuté o 12 hodin: dvanáctihodinové hodiny čtené jako čtyřiadvacetihodinové.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>Hodiny: nenalezena žádná chyba.</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>Karta: snímky %1 (%2), videa %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>Volné místo na kartě: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>Poškozen: %n soubor.</numerusform>
+            <numerusform>Poškozeny: %n soubory.</numerusform>
+            <numerusform>Poškozeno: %n souborů.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n dalších</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>prázdný (0 bajtů)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>nelze přečíst: %1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>není tím, co říká jeho název</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>bez koncové značky: kamera při zápisu ztratila napájení</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>kratší, než uvádí jeho hlavička: kamera jej přestala zapisovat</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>jeho hlavička ukazuje mimo soubor</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>Počítadlo souborů začalo znovu: %n číslo nalezeno dvakrát, mezi nimi %1.</numerusform>
+            <numerusform>Počítadlo souborů začalo znovu: %n čísla nalezena dvakrát, mezi nimi %1.</numerusform>
+            <numerusform>Počítadlo souborů začalo znovu: %n čísel nalezeno dvakrát, mezi nimi %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n soubor neuvádí vlastní čas: místo něj platí čas souborového systému (mezi nimi %1).</numerusform>
+            <numerusform>%n soubory neuvádějí vlastní čas: místo něj platí čas souborového systému (mezi nimi %1).</numerusform>
+            <numerusform>%n souborů neuvádí vlastní čas: místo něj platí čas souborového systému (mezi nimi %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>Karta neobsahuje žádné snímky ani videa.</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>Snímky za den:</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>Naměřeno oproti odhadu:</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>Snímky: %1, odhadem přibližně %2.</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>Snímky: %1.</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>Spuštění za den: naměřeno %1, předpokládáno %2.</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>Megabajtů na snímek: naměřeno %1, předpokládáno %2 (%3).</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>Pro příští nastavení: %1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>před instalací</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>v provozu</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>žádné snímky</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>mimo provoz</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>karta plná</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>po instalaci</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>Zpráva o kartě...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>Zpráva o kartě</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>Karta nebo složka:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>Procházet...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>Načíst</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>Čtení karty: %1 z %2 souborů</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>Čtení bylo zrušeno.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 není složka.</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Exportovat do Camtrap DP...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>Balíček Camtrap DP je ve složce %1 (snímky a videa: %2).</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>Ponecháno prázdné, protože je nezná karta ani záznam: %1. Balíček je platný až po jejich doplnění.</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>Žádný balíček nebyl zapsán: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>Na kartu se nic nezapisuje: zvolte složku jinde.</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>Použít %1 spuštění za den</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1, %2: snímky %3, videa %4, časosběr %5 z %6.</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>Dny:</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>odhad</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>První snímek: %1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>Poslední snímek: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>(žádný)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>

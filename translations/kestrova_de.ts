@@ -2,6 +2,460 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>Kartenbericht: %1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>Einsatz: %1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>eingerichtet von %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>Von %1 (%2) bis %3 (%4): %n Tag.</numerusform>
+            <numerusform>Von %1 (%2) bis %3 (%4): %n Tage.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>laut Kameratabelle</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>als die Karte beschrieben wurde</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>die von menu.dat gestellte Uhr</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>das erste Bild</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>entnommen</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>das letzte Bild</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>Kamera: %1. Sie war so eingestellt:</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>Die Karte enthält kein lesbares Kameramenü (menu.dat): Der Zeitplan ist nicht bekannt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>In Betrieb: %1 von %n Tag.</numerusform>
+            <numerusform>In Betrieb: %1 von %n Tagen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>Ausgefallen: %1. Der Zeitraffer hat zu keiner seiner Zeiten ein Bild aufgenommen.</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>Keine Bilder: %1. Die Kamera war 24 Stunden oder länger aktiv, ohne ein Bild aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>Keine Bilder von %1 bis %2: %3 aktive Zeit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>Karte voll: kein Bild nach dem %1 und kein Platz für eines, %n Tag verloren.</numerusform>
+            <numerusform>Karte voll: kein Bild nach dem %1 und kein Platz für eines, %n Tage verloren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>Die Karte ist voll und der SD-Zyklus ist eingeschaltet: Die ältesten Bilder wurden überschrieben.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>Uhr: Das erste Bild kam %1 nach dem Beginn.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>Uhr: Das erste Bild ist %1 vor dem Beginn datiert.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>Uhr: %1 zeigt %2, aufgenommen um %3: Die Uhr der Kamera geht %4 vor.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>Uhr: %1 zeigt %2, aufgenommen um %3: Die Uhr der Kamera geht %4 nach.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>Uhr: %1 zeigt %2, aufgenommen um %3: Die Uhr der Kamera geht auf die Minute genau.</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>Das ist eine Stunde: Sommerzeit?</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>Das sind 12 Stunden: eine 12-Stunden-Uhr als 24-Stunden-Uhr gelesen?</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>Uhr: Sie geht %1 am Tag vor.</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>Uhr: Sie geht %1 am Tag nach.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>Uhr: %n Bild ist vor dem Beginn des Einsatzes datiert (das früheste %1).</numerusform>
+            <numerusform>Uhr: %n Bilder sind vor dem Beginn des Einsatzes datiert (das früheste %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>Uhr: %n Bild ist vor 2010 datiert.</numerusform>
+            <numerusform>Uhr: %n Bilder sind vor 2010 datiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>Uhr: %n Bild ist auf 2010-01-01 oder 2011-01-01 datiert, wo die Uhr einer Kamera nach einem Stromverlust beginnt.</numerusform>
+            <numerusform>Uhr: %n Bilder sind auf 2010-01-01 oder 2011-01-01 datiert, wo die Uhr einer Kamera nach einem Stromverlust beginnt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>Uhr: An %n Tag, %1 bis %2, halten die Bilder den Zeitplan nur um %3 verschoben ein: Sommerzeit.</numerusform>
+            <numerusform>Uhr: An %n Tagen, %1 bis %2, halten die Bilder den Zeitplan nur um %3 verschoben ein: Sommerzeit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>Uhr: An %n Tag, %1 bis %2, halten die Bilder den Zeitplan nur um 12 Stunden verschoben ein: eine 12-Stunden-Uhr als 24-Stunden-Uhr gelesen.</numerusform>
+            <numerusform>Uhr: An %n Tagen, %1 bis %2, halten die Bilder den Zeitplan nur um 12 Stunden verschoben ein: eine 12-Stunden-Uhr als 24-Stunden-Uhr gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>Uhr: Nichts Falsches gefunden.</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>Karte: Bilder %1 (%2), Videos %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>Frei auf der Karte: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>Beschädigt: %n Datei.</numerusform>
+            <numerusform>Beschädigt: %n Dateien.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>leer (0 Bytes)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>nicht das, was ihr Name sagt</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>keine Endmarke: Die Kamera verlor beim Schreiben den Strom</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>kürzer, als ihr Kopf angibt: Die Kamera hörte auf, sie zu schreiben</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>ihr Kopf zeigt aus der Datei hinaus</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>Der Dateizähler begann von vorn: %n Nummer doppelt gefunden, darunter %1.</numerusform>
+            <numerusform>Der Dateizähler begann von vorn: %n Nummern doppelt gefunden, darunter %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n Datei nennt keine eigene Zeit: Die Zeit des Dateisystems steht dafür (darunter %1).</numerusform>
+            <numerusform>%n Dateien nennen keine eigene Zeit: Die Zeit des Dateisystems steht dafür (darunter %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>Die Karte enthält keine Bilder oder Videos.</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>Bilder pro Tag:</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>Gemessen gegenüber geschätzt:</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>Bilder: %1, geschätzt etwa %2.</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>Bilder: %1.</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>Auslösungen pro Tag: %1 gemessen, %2 angenommen.</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>Megabyte pro Bild: %1 gemessen, %2 angenommen (%3).</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>Für die nächste Einrichtung: %1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>vor dem Einsatz</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>in Betrieb</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>keine Bilder</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>ausgefallen</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>Karte voll</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>nach dem Einsatz</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>Kartenbericht...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>Kartenbericht</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>Karte oder Ordner:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>Die Karte wird gelesen: %1 von %2 Dateien</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>Das Lesen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Als Camtrap DP exportieren...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>Das Camtrap-DP-Paket liegt in %1 (Bilder und Videos: %2).</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>Leer gelassen, da weder die Karte noch das Protokoll sie kennt: %1. Das Paket ist erst gültig, wenn sie eingetragen sind.</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>Es wurde kein Paket geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>Auf die Karte wird nichts geschrieben: Wählen Sie einen Ordner an anderer Stelle.</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>%1 Auslösungen pro Tag übernehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1, %2: Bilder %3, Videos %4, Zeitraffer %5 von %6.</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>Tage:</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>geschätzt</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>Erstes Bild: %1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>Letztes Bild: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>

@@ -2,6 +2,460 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi" sourcelanguage="en">
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>Korttiraportti: %1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>Asennus: %1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>kamera %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>asentaja %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>%1 (%2) – %3 (%4): %n päivä.</numerusform>
+            <numerusform>%1 (%2) – %3 (%4): %n päivää.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>kameroiden taulukon mukaan</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>kun kortti kirjoitettiin</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>menu.dat-tiedoston asettama kello</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>ensimmäinen kuva</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>noudettu</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>viimeinen kuva</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>Kamera: %1. Se oli asetettu näin:</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>Kortilla ei ole luettavaa kameran valikkoa (menu.dat): aikataulua ei tiedetä.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>Toiminnassa: %1/%n päivä.</numerusform>
+            <numerusform>Toiminnassa: %1/%n päivää.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>Poissa toiminnasta: %1. Ajastettu kuvaus ei ottanut kuvaa yhtenäkään ajastaan.</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>Ei kuvia: %1. Kamera oli toiminnassa vähintään 24 tuntia ottamatta kuvaa.</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>Ei kuvia %1 – %2: %3 toiminta-aikaa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>Kortti täynnä: ei kuvaa %1 jälkeen eikä tilaa yhdellekään, %n päivä menetetty.</numerusform>
+            <numerusform>Kortti täynnä: ei kuvaa %1 jälkeen eikä tilaa yhdellekään, %n päivää menetetty.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>Kortti on täynnä ja SD-kierrätys on päällä: vanhimmat kuvat on korvattu.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>Kello: ensimmäinen kuva tuli %1 alun jälkeen.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>Kello: ensimmäinen kuva on päivätty %1 ennen alkua.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>Kello: %1 näyttää %2, otettu %3: kameran kello edistää %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>Kello: %1 näyttää %2, otettu %3: kameran kello jätättää %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>Kello: %1 näyttää %2, otettu %3: kameran kello on minuutilleen oikeassa.</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>Se on tunti: kesäaika?</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>Se on 12 tuntia: 12 tunnin kello luettu 24 tunnin kelloksi?</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>Kello: se edistää %1 päivässä.</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>Kello: se jätättää %1 päivässä.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>Kello: %n kuva on päivätty ennen asennuksen alkua (aikaisin %1).</numerusform>
+            <numerusform>Kello: %n kuvaa on päivätty ennen asennuksen alkua (aikaisin %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>Kello: %n kuva on päivätty ennen vuotta 2010.</numerusform>
+            <numerusform>Kello: %n kuvaa on päivätty ennen vuotta 2010.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>Kello: %n kuva on päivätty 2010-01-01 tai 2011-01-01, josta kameran kello alkaa virran katkettua.</numerusform>
+            <numerusform>Kello: %n kuvaa on päivätty 2010-01-01 tai 2011-01-01, josta kameran kello alkaa virran katkettua.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>Kello: %n päivänä, %1 – %2, kuvat noudattavat aikataulua vain %3 siirrettyinä: kesäaika.</numerusform>
+            <numerusform>Kello: %n päivänä, %1 – %2, kuvat noudattavat aikataulua vain %3 siirrettyinä: kesäaika.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>Kello: %n päivänä, %1 – %2, kuvat noudattavat aikataulua vain 12 tuntia siirrettyinä: 12 tunnin kello luettu 24 tunnin kelloksi.</numerusform>
+            <numerusform>Kello: %n päivänä, %1 – %2, kuvat noudattavat aikataulua vain 12 tuntia siirrettyinä: 12 tunnin kello luettu 24 tunnin kelloksi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>Kello: mitään vikaa ei löytynyt.</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>Kortti: kuvia %1 (%2), videoita %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>Vapaana kortilla: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>Vaurioitunut: %n tiedosto.</numerusform>
+            <numerusform>Vaurioituneita: %n tiedostoa.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>ja %n muu</numerusform>
+            <numerusform>ja %n muuta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>tyhjä (0 tavua)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>ei voi lukea: %1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>ei sitä, mitä sen nimi sanoo</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>ei loppumerkkiä: kameralta katkesi virta kirjoitettaessa</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>lyhyempi kuin sen otsake sanoo: kamera lakkasi kirjoittamasta sitä</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>sen otsake osoittaa tiedoston ulkopuolelle</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>Tiedostolaskuri alkoi alusta: %n numero löytyi kahdesti, muun muassa %1.</numerusform>
+            <numerusform>Tiedostolaskuri alkoi alusta: %n numeroa löytyi kahdesti, muun muassa %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n tiedosto ei kerro omaa aikaansa: tiedostojärjestelmän aika on sen tilalla (muun muassa %1).</numerusform>
+            <numerusform>%n tiedostoa ei kerro omaa aikaansa: tiedostojärjestelmän aika on sen tilalla (muun muassa %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>Kortilla ei ole kuvia eikä videoita.</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>Kuvia päivässä:</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>Mitattu verrattuna arvioon:</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>Kuvia: %1, arvio noin %2.</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>Kuvia: %1.</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>Laukaisuja päivässä: mitattu %1, oletettu %2.</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>Megatavua kuvaa kohden: mitattu %1, oletettu %2 (%3).</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>Seuraavaa asennusta varten: %1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>ennen asennusta</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>toiminnassa</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>ei kuvia</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>poissa toiminnasta</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>kortti täynnä</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>asennuksen jälkeen</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>Korttiraportti...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>Korttiraportti</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>Kortti tai kansio:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>Selaa...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>Lue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>Luetaan korttia: %1/%2 tiedostoa</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>Lukeminen peruutettiin.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 ei ole kansio.</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Vie Camtrap DP -muotoon...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>Camtrap DP -paketti on kansiossa %1 (kuvia ja videoita: %2).</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>Jätetty tyhjiksi, koska kortti tai loki ei tunne niitä: %1. Paketti on kelvollinen vasta, kun ne on täytetty.</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>Pakettia ei kirjoitettu: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>Kortille ei kirjoiteta mitään: valitse kansio muualta.</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>Käytä %1 laukaisua päivässä</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1, %2: kuvia %3, videoita %4, ajastettu kuvaus %5/%6.</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>Päivät:</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>arvio</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>Ensimmäinen kuva: %1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>Viimeinen kuva: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>(ei kuvaa)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>

@@ -2,6 +2,460 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>Rapport de carte : %1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>Déploiement : %1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>caméra %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>installée par %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>Du %1 (%2) au %3 (%4) : %n jour.</numerusform>
+            <numerusform>Du %1 (%2) au %3 (%4) : %n jours.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>selon la table des caméras</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>à l&apos;écriture de la carte</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>l&apos;horloge réglée par menu.dat</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>la première image</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>retirée</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>la dernière image</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>Caméra : %1. Elle était réglée ainsi :</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>La carte ne contient aucun menu de caméra lisible (menu.dat) : le programme est inconnu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>En service : %1 sur %n jour.</numerusform>
+            <numerusform>En service : %1 sur %n jours.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>En panne : %1. L&apos;accéléré n&apos;a pris aucune image à aucune de ses heures.</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>Aucune image : %1. La caméra a été active 24 heures ou plus sans prendre d&apos;image.</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>Aucune image du %1 au %2 : %3 de temps actif.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>Carte pleine : aucune image après le %1 et plus de place pour une, %n jour perdu.</numerusform>
+            <numerusform>Carte pleine : aucune image après le %1 et plus de place pour une, %n jours perdus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>La carte est pleine et le cycle SD est activé : les images les plus anciennes ont été écrasées.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>Horloge : la première image est venue %1 après le début.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>Horloge : la première image est datée de %1 avant le début.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>Horloge : %1 indique %2, prise à %3 : l&apos;horloge de la caméra avance de %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>Horloge : %1 indique %2, prise à %3 : l&apos;horloge de la caméra retarde de %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>Horloge : %1 indique %2, prise à %3 : l&apos;horloge de la caméra est juste à la minute près.</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>C&apos;est une heure : l&apos;heure d&apos;été ?</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>C&apos;est 12 heures : une horloge de 12 heures lue comme une horloge de 24 heures ?</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>Horloge : elle avance de %1 par jour.</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>Horloge : elle retarde de %1 par jour.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>Horloge : %n image datée d&apos;avant le début du déploiement (la plus ancienne %1).</numerusform>
+            <numerusform>Horloge : %n images datées d&apos;avant le début du déploiement (la plus ancienne %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>Horloge : %n image datée d&apos;avant 2010.</numerusform>
+            <numerusform>Horloge : %n images datées d&apos;avant 2010.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>Horloge : %n image datée du 2010-01-01 ou du 2011-01-01, où repart l&apos;horloge d&apos;une caméra privée de courant.</numerusform>
+            <numerusform>Horloge : %n images datées du 2010-01-01 ou du 2011-01-01, où repart l&apos;horloge d&apos;une caméra privée de courant.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>Horloge : sur %n jour, du %1 au %2, les images ne suivent le programme que décalées de %3 : l&apos;heure d&apos;été.</numerusform>
+            <numerusform>Horloge : sur %n jours, du %1 au %2, les images ne suivent le programme que décalées de %3 : l&apos;heure d&apos;été.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>Horloge : sur %n jour, du %1 au %2, les images ne suivent le programme que décalées de 12 heures : une horloge de 12 heures lue comme une horloge de 24 heures.</numerusform>
+            <numerusform>Horloge : sur %n jours, du %1 au %2, les images ne suivent le programme que décalées de 12 heures : une horloge de 12 heures lue comme une horloge de 24 heures.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>Horloge : rien d&apos;anormal.</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>Carte : images %1 (%2), vidéos %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>Libre sur la carte : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>Endommagé : %n fichier.</numerusform>
+            <numerusform>Endommagés : %n fichiers.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>vide (0 octet)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>illisible : %1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>pas ce que dit son nom</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>sans marqueur de fin : la caméra a perdu le courant en l&apos;écrivant</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>plus court que ne le dit son en-tête : la caméra a cessé de l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>son en-tête pointe hors du fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>Le compteur de fichiers est reparti à zéro : %n numéro trouvé deux fois, dont %1.</numerusform>
+            <numerusform>Le compteur de fichiers est reparti à zéro : %n numéros trouvés deux fois, dont %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n fichier n&apos;indique pas d&apos;heure propre : l&apos;heure du système de fichiers la remplace (dont %1).</numerusform>
+            <numerusform>%n fichiers n&apos;indiquent pas d&apos;heure propre : l&apos;heure du système de fichiers la remplace (dont %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>La carte ne contient ni images ni vidéos.</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>Images par jour :</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>Mesuré face à l&apos;estimation :</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>Images : %1, environ %2 estimées.</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>Images : %1.</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>Déclenchements par jour : %1 mesurés, %2 supposés.</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>Mégaoctets par image : %1 mesurés, %2 supposés (%3).</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>Pour la prochaine installation : %1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>avant le déploiement</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>en service</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>aucune image</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>en panne</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>carte pleine</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>après le déploiement</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>Rapport de carte...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>Rapport de carte</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>Carte ou dossier :</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>Lecture de la carte : %1 fichiers sur %2</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>La lecture a été annulée.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Exporter en Camtrap DP...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>Le paquet Camtrap DP se trouve dans %1 (images et vidéos : %2).</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>Laissés vides, car ni la carte ni le journal ne les connaissent : %1. Le paquet n&apos;est valide qu&apos;une fois qu&apos;ils sont remplis.</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>Aucun paquet n&apos;a été écrit : %1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>Rien n&apos;est écrit sur la carte : choisissez un dossier ailleurs.</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>Prendre %1 déclenchements par jour</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1, %2 : images %3, vidéos %4, accéléré %5 sur %6.</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>Jours :</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>estimation</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>Première image : %1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>Dernière image : %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>

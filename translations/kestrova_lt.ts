@@ -2,6 +2,472 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lt" sourcelanguage="en">
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>Kortelės ataskaita: %1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>Pastatymas: %1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>kamera %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>įrengė %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>Nuo %1 (%2) iki %3 (%4): %n diena.</numerusform>
+            <numerusform>Nuo %1 (%2) iki %3 (%4): %n dienos.</numerusform>
+            <numerusform>Nuo %1 (%2) iki %3 (%4): %n dienų.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>pagal kamerų lentelę</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>kai kortelė buvo įrašyta</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>failo menu.dat nustatytas laikrodis</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>pirmoji nuotrauka</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>paimta</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>paskutinė nuotrauka</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>Kamera: %1. Ji buvo nustatyta taip:</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>Kortelėje nėra nuskaitomo kameros meniu (menu.dat): tvarkaraštis nežinomas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>Veikė: %1 iš %n dienos.</numerusform>
+            <numerusform>Veikė: %1 iš %n dienų.</numerusform>
+            <numerusform>Veikė: %1 iš %n dienų.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>Neveikė: %1. Laiko intervalų fotografavimas nepadarė nė vienos nuotraukos nė vienu savo laiku.</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>Nuotraukų nėra: %1. Kamera veikė 24 valandas ar ilgiau nepadariusi nė vienos nuotraukos.</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>Nuotraukų nėra nuo %1 iki %2: %3 veikimo laiko.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>Kortelė pilna: po %1 nuotraukų nėra ir vietos nebeliko, prarasta %n diena.</numerusform>
+            <numerusform>Kortelė pilna: po %1 nuotraukų nėra ir vietos nebeliko, prarastos %n dienos.</numerusform>
+            <numerusform>Kortelė pilna: po %1 nuotraukų nėra ir vietos nebeliko, prarasta %n dienų.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>Kortelė pilna, o SD ciklas įjungtas: seniausios nuotraukos perrašytos.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>Laikrodis: pirmoji nuotrauka padaryta %1 po pradžios.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>Laikrodis: pirmosios nuotraukos data yra %1 prieš pradžią.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>Laikrodis: %1 rodo %2, nufotografuota %3: kameros laikrodis skuba %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>Laikrodis: %1 rodo %2, nufotografuota %3: kameros laikrodis vėluoja %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>Laikrodis: %1 rodo %2, nufotografuota %3: kameros laikrodis tikslus minutės tikslumu.</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>Tai viena valanda: vasaros laikas?</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>Tai 12 valandų: 12 valandų laikrodis perskaitytas kaip 24 valandų?</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>Laikrodis: per parą jis paskuba %1.</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>Laikrodis: per parą jis pavėluoja %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>Laikrodis: %n nuotrauka datuota prieš pastatymo pradžią (ankstyviausia %1).</numerusform>
+            <numerusform>Laikrodis: %n nuotraukos datuotos prieš pastatymo pradžią (ankstyviausia %1).</numerusform>
+            <numerusform>Laikrodis: %n nuotraukų datuota prieš pastatymo pradžią (ankstyviausia %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>Laikrodis: %n nuotrauka datuota anksčiau nei 2010 m.</numerusform>
+            <numerusform>Laikrodis: %n nuotraukos datuotos anksčiau nei 2010 m.</numerusform>
+            <numerusform>Laikrodis: %n nuotraukų datuota anksčiau nei 2010 m.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>Laikrodis: %n nuotrauka datuota 2010-01-01 arba 2011-01-01, nuo kurių kameros laikrodis pradeda netekęs maitinimo.</numerusform>
+            <numerusform>Laikrodis: %n nuotraukos datuotos 2010-01-01 arba 2011-01-01, nuo kurių kameros laikrodis pradeda netekęs maitinimo.</numerusform>
+            <numerusform>Laikrodis: %n nuotraukų datuota 2010-01-01 arba 2011-01-01, nuo kurių kameros laikrodis pradeda netekęs maitinimo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>Laikrodis: %n dieną, nuo %1 iki %2, nuotraukos atitinka tvarkaraštį tik paslinktos %3: vasaros laikas.</numerusform>
+            <numerusform>Laikrodis: %n dienas, nuo %1 iki %2, nuotraukos atitinka tvarkaraštį tik paslinktos %3: vasaros laikas.</numerusform>
+            <numerusform>Laikrodis: %n dienų, nuo %1 iki %2, nuotraukos atitinka tvarkaraštį tik paslinktos %3: vasaros laikas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>Laikrodis: %n dieną, nuo %1 iki %2, nuotraukos atitinka tvarkaraštį tik paslinktos 12 valandų: 12 valandų laikrodis perskaitytas kaip 24 valandų.</numerusform>
+            <numerusform>Laikrodis: %n dienas, nuo %1 iki %2, nuotraukos atitinka tvarkaraštį tik paslinktos 12 valandų: 12 valandų laikrodis perskaitytas kaip 24 valandų.</numerusform>
+            <numerusform>Laikrodis: %n dienų, nuo %1 iki %2, nuotraukos atitinka tvarkaraštį tik paslinktos 12 valandų: 12 valandų laikrodis perskaitytas kaip 24 valandų.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>Laikrodis: klaidų nerasta.</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>Kortelė: nuotraukos %1 (%2), vaizdo įrašai %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>Laisva kortelėje: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>Sugadinta: %n failas.</numerusform>
+            <numerusform>Sugadinta: %n failai.</numerusform>
+            <numerusform>Sugadinta: %n failų.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>ir dar %n</numerusform>
+            <numerusform>ir dar %n</numerusform>
+            <numerusform>ir dar %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>tuščias (0 baitų)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>neįmanoma nuskaityti: %1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>ne tai, ką sako jo pavadinimas</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>nėra pabaigos žymės: rašant kamera neteko maitinimo</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>trumpesnis, nei nurodo jo antraštė: kamera nustojo jį rašyti</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>jo antraštė rodo už failo ribų</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>Failų skaitiklis pradėjo iš naujo: %n numeris rastas du kartus, tarp jų %1.</numerusform>
+            <numerusform>Failų skaitiklis pradėjo iš naujo: %n numeriai rasti du kartus, tarp jų %1.</numerusform>
+            <numerusform>Failų skaitiklis pradėjo iš naujo: %n numerių rasta du kartus, tarp jų %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n failas nenurodo savo laiko: vietoje jo imamas failų sistemos laikas (tarp jų %1).</numerusform>
+            <numerusform>%n failai nenurodo savo laiko: vietoje jo imamas failų sistemos laikas (tarp jų %1).</numerusform>
+            <numerusform>%n failų nenurodo savo laiko: vietoje jo imamas failų sistemos laikas (tarp jų %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>Kortelėje nėra nuotraukų ar vaizdo įrašų.</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>Nuotraukos per dieną:</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>Išmatuota, palyginti su numatyta:</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>Nuotraukos: %1, numatyta apie %2.</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>Nuotraukos: %1.</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>Suveikimai per dieną: išmatuota %1, numatyta %2.</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>Megabaitai nuotraukai: išmatuota %1, numatyta %2 (%3).</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>Kitam nustatymui: %1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>prieš pastatymą</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>veikė</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>nuotraukų nėra</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>neveikė</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>kortelė pilna</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>po pastatymo</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>Kortelės ataskaita...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>Kortelės ataskaita</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>Kortelė arba aplankas:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>Naršyti...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>Skaityti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>Atšaukti</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>Skaitoma kortelė: %1 iš %2 failų</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>Skaitymas atšauktas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 nėra aplankas.</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Eksportuoti į Camtrap DP...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>Camtrap DP paketas yra aplanke %1 (nuotraukos ir vaizdo įrašai: %2).</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>Palikta tuščia, nes jų nežino nei kortelė, nei žurnalas: %1. Paketas galioja tik juos užpildžius.</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>Paketas neįrašytas: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>Į kortelę niekas nerašoma: pasirinkite aplanką kitur.</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>Naudoti %1 suveikimų per dieną</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>Uždaryti</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1, %2: nuotraukos %3, vaizdo įrašai %4, laiko intervalai %5 iš %6.</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>Dienos:</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>numatyta</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>Pirmoji nuotrauka: %1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>Paskutinė nuotrauka: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>(nėra)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>

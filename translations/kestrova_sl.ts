@@ -2,6 +2,484 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sl" sourcelanguage="en">
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Card report: %1</source>
+        <comment>field.title</comment>
+        <translation>Poročilo kartice: %1</translation>
+    </message>
+    <message>
+        <source>Deployment: %1</source>
+        <comment>field.deployment</comment>
+        <translation>Postavitev: %1</translation>
+    </message>
+    <message>
+        <source>camera %1</source>
+        <comment>field.camera_part</comment>
+        <translation>kamera %1</translation>
+    </message>
+    <message>
+        <source>set up by %1</source>
+        <comment>field.setup_by_part</comment>
+        <translation>namestil %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 (%2) to %3 (%4): %n day(s).</source>
+        <comment>field.period</comment>
+        <translation>
+            <numerusform>Od %1 (%2) do %3 (%4): %n dan.</numerusform>
+            <numerusform>Od %1 (%2) do %3 (%4): %n dneva.</numerusform>
+            <numerusform>Od %1 (%2) do %3 (%4): %n dnevi.</numerusform>
+            <numerusform>Od %1 (%2) do %3 (%4): %n dni.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as the cameras table says</source>
+        <comment>field.start_cameras_table</comment>
+        <translation>po tabeli kamer</translation>
+    </message>
+    <message>
+        <source>when the card was written</source>
+        <comment>field.start_written</comment>
+        <translation>ko je bila kartica zapisana</translation>
+    </message>
+    <message>
+        <source>the clock menu.dat set</source>
+        <comment>field.start_camera_clock</comment>
+        <translation>ura, ki jo je nastavila datoteka menu.dat</translation>
+    </message>
+    <message>
+        <source>the first picture</source>
+        <comment>field.start_first_picture</comment>
+        <translation>prva slika</translation>
+    </message>
+    <message>
+        <source>retrieved</source>
+        <comment>field.end_retrieved</comment>
+        <translation>pobrana</translation>
+    </message>
+    <message>
+        <source>the last picture</source>
+        <comment>field.end_last_picture</comment>
+        <translation>zadnja slika</translation>
+    </message>
+    <message>
+        <source>Camera: %1. It was set to do this:</source>
+        <comment>field.camera</comment>
+        <translation>Kamera: %1. Nastavljena je bila takole:</translation>
+    </message>
+    <message>
+        <source>The card holds no readable camera menu (menu.dat): the schedule is not known.</source>
+        <comment>field.no_menu</comment>
+        <translation>Na kartici ni berljivega menija kamere (menu.dat): urnik ni znan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Working: %1 of %n day(s).</source>
+        <comment>field.working</comment>
+        <translation>
+            <numerusform>Delovala: %1 od %n dneva.</numerusform>
+            <numerusform>Delovala: %1 od %n dni.</numerusform>
+            <numerusform>Delovala: %1 od %n dni.</numerusform>
+            <numerusform>Delovala: %1 od %n dni.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Down: %1. The time lapse took no picture at any of its times.</source>
+        <comment>field.down</comment>
+        <translation>Ni delovala: %1. Časovni zamik ni posnel slike ob nobenem od svojih časov.</translation>
+    </message>
+    <message>
+        <source>No pictures: %1. The camera was active 24 hours or more without taking a picture.</source>
+        <comment>field.no_pictures</comment>
+        <translation>Ni slik: %1. Kamera je bila dejavna 24 ur ali več, ne da bi posnela sliko.</translation>
+    </message>
+    <message>
+        <source>No pictures from %1 to %2: %3 of active time.</source>
+        <comment>field.gap</comment>
+        <translation>Ni slik od %1 do %2: %3 dejavnega časa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Card full: no picture after %1 and no room for one, %n day(s) lost.</source>
+        <comment>field.card_full</comment>
+        <translation>
+            <numerusform>Kartica polna: po %1 ni slike in ni prostora za nobeno, izgubljen %n dan.</numerusform>
+            <numerusform>Kartica polna: po %1 ni slike in ni prostora za nobeno, izgubljena %n dneva.</numerusform>
+            <numerusform>Kartica polna: po %1 ni slike in ni prostora za nobeno, izgubljeni %n dnevi.</numerusform>
+            <numerusform>Kartica polna: po %1 ni slike in ni prostora za nobeno, izgubljenih %n dni.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card is full and SD cycle is on: the oldest pictures have been overwritten.</source>
+        <comment>field.overwrites</comment>
+        <translation>Kartica je polna in kroženje SD je vklopljeno: najstarejše slike so prepisane.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture came %1 after the start.</source>
+        <comment>field.clock_first_after</comment>
+        <translation>Ura: prva slika je prišla %1 po začetku.</translation>
+    </message>
+    <message>
+        <source>Clock: the first picture is dated %1 before the start.</source>
+        <comment>field.clock_first_before</comment>
+        <translation>Ura: prva slika ima datum %1 pred začetkom.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 ahead.</source>
+        <comment>field.clock_ahead</comment>
+        <translation>Ura: %1 kaže %2, posneto ob %3: ura kamere prehiteva za %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is %4 behind.</source>
+        <comment>field.clock_behind</comment>
+        <translation>Ura: %1 kaže %2, posneto ob %3: ura kamere zaostaja za %4.</translation>
+    </message>
+    <message>
+        <source>Clock: %1 shows %2, taken at %3: the camera&apos;s clock is right to the minute.</source>
+        <comment>field.clock_right</comment>
+        <translation>Ura: %1 kaže %2, posneto ob %3: ura kamere je točna na minuto.</translation>
+    </message>
+    <message>
+        <source>That is an hour: daylight saving time?</source>
+        <comment>field.clock_hour_off</comment>
+        <translation>To je ena ura: poletni čas?</translation>
+    </message>
+    <message>
+        <source>That is 12 hours: a 12-hour clock read as a 24-hour one?</source>
+        <comment>field.clock_half_day_off</comment>
+        <translation>To je 12 ur: 12-urna ura, prebrana kot 24-urna?</translation>
+    </message>
+    <message>
+        <source>Clock: it gains %1 a day.</source>
+        <comment>field.clock_gains</comment>
+        <translation>Ura: na dan prehiteva za %1.</translation>
+    </message>
+    <message>
+        <source>Clock: it loses %1 a day.</source>
+        <comment>field.clock_loses</comment>
+        <translation>Ura: na dan zaostaja za %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before the deployment started (the earliest %1).</source>
+        <comment>field.clock_before_start</comment>
+        <translation>
+            <numerusform>Ura: %n slika ima datum pred začetkom postavitve (najzgodnejša %1).</numerusform>
+            <numerusform>Ura: %n sliki imata datum pred začetkom postavitve (najzgodnejša %1).</numerusform>
+            <numerusform>Ura: %n slike imajo datum pred začetkom postavitve (najzgodnejša %1).</numerusform>
+            <numerusform>Ura: %n slik ima datum pred začetkom postavitve (najzgodnejša %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated before 2010.</source>
+        <comment>field.clock_before_2010</comment>
+        <translation>
+            <numerusform>Ura: %n slika ima datum pred letom 2010.</numerusform>
+            <numerusform>Ura: %n sliki imata datum pred letom 2010.</numerusform>
+            <numerusform>Ura: %n slike imajo datum pred letom 2010.</numerusform>
+            <numerusform>Ura: %n slik ima datum pred letom 2010.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: %n picture(s) dated 2010-01-01 or 2011-01-01, where a camera&apos;s clock starts after losing its power.</source>
+        <comment>field.clock_factory</comment>
+        <translation>
+            <numerusform>Ura: %n slika ima datum 2010-01-01 ali 2011-01-01, od koder ura kamere začne po izgubi napajanja.</numerusform>
+            <numerusform>Ura: %n sliki imata datum 2010-01-01 ali 2011-01-01, od koder ura kamere začne po izgubi napajanja.</numerusform>
+            <numerusform>Ura: %n slike imajo datum 2010-01-01 ali 2011-01-01, od koder ura kamere začne po izgubi napajanja.</numerusform>
+            <numerusform>Ura: %n slik ima datum 2010-01-01 ali 2011-01-01, od koder ura kamere začne po izgubi napajanja.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by %3: daylight saving time.</source>
+        <comment>field.clock_shift_hour</comment>
+        <translation>
+            <numerusform>Ura: %n dan, od %1 do %2, slike sledijo urniku le, če jih zamaknemo za %3: poletni čas.</numerusform>
+            <numerusform>Ura: %n dneva, od %1 do %2, slike sledijo urniku le, če jih zamaknemo za %3: poletni čas.</numerusform>
+            <numerusform>Ura: %n dni, od %1 do %2, slike sledijo urniku le, če jih zamaknemo za %3: poletni čas.</numerusform>
+            <numerusform>Ura: %n dni, od %1 do %2, slike sledijo urniku le, če jih zamaknemo za %3: poletni čas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clock: on %n day(s), %1 to %2, the pictures keep the schedule only when shifted by 12 hours: a 12-hour clock read as a 24-hour one.</source>
+        <comment>field.clock_shift_half_day</comment>
+        <translation>
+            <numerusform>Ura: %n dan, od %1 do %2, slike sledijo urniku le, če jih zamaknemo za 12 ur: 12-urna ura, prebrana kot 24-urna.</numerusform>
+            <numerusform>Ura: %n dneva, od %1 do %2, slike sledijo urniku le, če jih zamaknemo za 12 ur: 12-urna ura, prebrana kot 24-urna.</numerusform>
+            <numerusform>Ura: %n dni, od %1 do %2, slike sledijo urniku le, če jih zamaknemo za 12 ur: 12-urna ura, prebrana kot 24-urna.</numerusform>
+            <numerusform>Ura: %n dni, od %1 do %2, slike sledijo urniku le, če jih zamaknemo za 12 ur: 12-urna ura, prebrana kot 24-urna.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clock: nothing found wrong.</source>
+        <comment>field.clock_fine</comment>
+        <translation>Ura: ni najdenih napak.</translation>
+    </message>
+    <message>
+        <source>Card: pictures %1 (%2), videos %3 (%4).</source>
+        <comment>field.card</comment>
+        <translation>Kartica: slike %1 (%2), videoposnetki %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Free on the card: %1.</source>
+        <comment>field.card_free</comment>
+        <translation>Prosto na kartici: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Damaged: %n file(s).</source>
+        <comment>field.damaged</comment>
+        <translation>
+            <numerusform>Poškodovana: %n datoteka.</numerusform>
+            <numerusform>Poškodovani: %n datoteki.</numerusform>
+            <numerusform>Poškodovane: %n datoteke.</numerusform>
+            <numerusform>Poškodovanih: %n datotek.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>field.damaged_more</comment>
+        <translation>
+            <numerusform>in še %n</numerusform>
+            <numerusform>in še %n</numerusform>
+            <numerusform>in še %n</numerusform>
+            <numerusform>in še %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty (0 bytes)</source>
+        <comment>field.damage_empty</comment>
+        <translation>prazna (0 bajtov)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>field.damage_unreadable</comment>
+        <translation>ni je mogoče prebrati: %1</translation>
+    </message>
+    <message>
+        <source>not what its name says</source>
+        <comment>field.damage_not_its_kind</comment>
+        <translation>ni to, kar pravi njeno ime</translation>
+    </message>
+    <message>
+        <source>no end marker: the camera lost power while writing it</source>
+        <comment>field.damage_no_end_marker</comment>
+        <translation>brez končne oznake: kamera je med pisanjem izgubila napajanje</translation>
+    </message>
+    <message>
+        <source>shorter than its header says: the camera stopped writing it</source>
+        <comment>field.damage_truncated</comment>
+        <translation>krajša, kot pravi njena glava: kamera jo je nehala pisati</translation>
+    </message>
+    <message>
+        <source>its header points outside the file</source>
+        <comment>field.damage_bad_header</comment>
+        <translation>njena glava kaže izven datoteke</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file counter started again: %n number(s) found twice, %1 among them.</source>
+        <comment>field.repeated</comment>
+        <translation>
+            <numerusform>Števec datotek je začel znova: %n številka najdena dvakrat, med njimi %1.</numerusform>
+            <numerusform>Števec datotek je začel znova: %n številki najdeni dvakrat, med njimi %1.</numerusform>
+            <numerusform>Števec datotek je začel znova: %n številke najdene dvakrat, med njimi %1.</numerusform>
+            <numerusform>Števec datotek je začel znova: %n številk najdenih dvakrat, med njimi %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) tell no time of their own: the file system&apos;s time stands in (%1 among them).</source>
+        <comment>field.file_time</comment>
+        <translation>
+            <numerusform>%n datoteka nima lastnega časa: namesto njega velja čas datotečnega sistema (med njimi %1).</numerusform>
+            <numerusform>%n datoteki nimata lastnega časa: namesto njega velja čas datotečnega sistema (med njimi %1).</numerusform>
+            <numerusform>%n datoteke nimajo lastnega časa: namesto njega velja čas datotečnega sistema (med njimi %1).</numerusform>
+            <numerusform>%n datotek nima lastnega časa: namesto njega velja čas datotečnega sistema (med njimi %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card holds no pictures or videos.</source>
+        <comment>field.no_media</comment>
+        <translation>Na kartici ni slik ali videoposnetkov.</translation>
+    </message>
+    <message>
+        <source>Pictures a day:</source>
+        <comment>field.chart</comment>
+        <translation>Slike na dan:</translation>
+    </message>
+    <message>
+        <source>Measured against estimated:</source>
+        <comment>field.comparison</comment>
+        <translation>Izmerjeno v primerjavi z oceno:</translation>
+    </message>
+    <message>
+        <source>Pictures: %1, about %2 estimated.</source>
+        <comment>field.pictures_estimated</comment>
+        <translation>Slike: %1, ocenjeno približno %2.</translation>
+    </message>
+    <message>
+        <source>Pictures: %1.</source>
+        <comment>field.pictures_only</comment>
+        <translation>Slike: %1.</translation>
+    </message>
+    <message>
+        <source>Triggers a day: %1 measured, %2 assumed.</source>
+        <comment>field.triggers</comment>
+        <translation>Sprožitve na dan: izmerjeno %1, privzeto %2.</translation>
+    </message>
+    <message>
+        <source>Megabytes a picture: %1 measured, %2 assumed (%3).</source>
+        <comment>field.megabytes</comment>
+        <translation>Megabajtov na sliko: izmerjeno %1, privzeto %2 (%3).</translation>
+    </message>
+    <message>
+        <source>For the next setup: %1</source>
+        <comment>field.next_setup</comment>
+        <translation>Za naslednjo nastavitev: %1</translation>
+    </message>
+    <message>
+        <source>before the deployment</source>
+        <comment>field.state_before</comment>
+        <translation>pred postavitvijo</translation>
+    </message>
+    <message>
+        <source>working</source>
+        <comment>field.state_working</comment>
+        <translation>delovala</translation>
+    </message>
+    <message>
+        <source>no pictures</source>
+        <comment>field.state_no_pictures</comment>
+        <translation>ni slik</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>field.state_down</comment>
+        <translation>ni delovala</translation>
+    </message>
+    <message>
+        <source>card full</source>
+        <comment>field.state_card_full</comment>
+        <translation>kartica polna</translation>
+    </message>
+    <message>
+        <source>after the deployment</source>
+        <comment>field.state_after</comment>
+        <translation>po postavitvi</translation>
+    </message>
+    <message>
+        <source>Card report...</source>
+        <comment>field.menu_card_report</comment>
+        <translation>Poročilo kartice...</translation>
+    </message>
+    <message>
+        <source>Card report</source>
+        <comment>field.window_title</comment>
+        <translation>Poročilo kartice</translation>
+    </message>
+    <message>
+        <source>Card or folder:</source>
+        <comment>field.folder_label</comment>
+        <translation>Kartica ali mapa:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>field.browse</comment>
+        <translation>Prebrskaj...</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>field.read</comment>
+        <translation>Preberi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>field.cancel</comment>
+        <translation>Prekliči</translation>
+    </message>
+    <message>
+        <source>Reading the card: %1 of %2 files</source>
+        <comment>field.reading</comment>
+        <translation>Branje kartice: %1 od %2 datotek</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled.</source>
+        <comment>field.cancelled</comment>
+        <translation>Branje je bilo preklicano.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <comment>field.not_a_folder</comment>
+        <translation>%1 ni mapa.</translation>
+    </message>
+    <message>
+        <source>Export to Camtrap DP...</source>
+        <comment>field.export</comment>
+        <translation>Izvozi v Camtrap DP...</translation>
+    </message>
+    <message>
+        <source>The Camtrap DP package is in %1 (pictures and videos: %2).</source>
+        <comment>field.exported</comment>
+        <translation>Paket Camtrap DP je v %1 (slike in videoposnetki: %2).</translation>
+    </message>
+    <message>
+        <source>Left empty, as neither the card nor the log knows them: %1. The package does not validate until they are filled in.</source>
+        <comment>field.export_missing</comment>
+        <translation>Ostali so prazni, ker jih ne pozna ne kartica ne dnevnik: %1. Paket je veljaven šele, ko so izpolnjeni.</translation>
+    </message>
+    <message>
+        <source>No package was written: %1</source>
+        <comment>field.export_failed</comment>
+        <translation>Noben paket ni bil zapisan: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is written onto the card: choose a folder elsewhere.</source>
+        <comment>field.export_on_card</comment>
+        <translation>Na kartico se ne zapiše nič: izberite mapo drugje.</translation>
+    </message>
+    <message>
+        <source>Use %1 triggers a day</source>
+        <comment>field.use_triggers</comment>
+        <translation>Uporabi %1 sprožitev na dan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>field.close</comment>
+        <translation>Zapri</translation>
+    </message>
+    <message>
+        <source>%1, %2: pictures %3, videos %4, time lapse %5 of %6.</source>
+        <comment>field.day_detail</comment>
+        <translation>%1, %2: slike %3, videoposnetki %4, časovni zamik %5 od %6.</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <comment>field.days_label</comment>
+        <translation>Dnevi:</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <comment>field.estimate_legend</comment>
+        <translation>ocena</translation>
+    </message>
+    <message>
+        <source>First picture: %1</source>
+        <comment>field.first_picture</comment>
+        <translation>Prva slika: %1</translation>
+    </message>
+    <message>
+        <source>Last picture: %1</source>
+        <comment>field.last_picture</comment>
+        <translation>Zadnja slika: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <comment>field.no_thumbnail</comment>
+        <translation>(ni slike)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>field.damaged_file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FleetText</name>
     <message>
         <source>Set up many cards...</source>

@@ -5,6 +5,7 @@
 #include "app/preferences_store.h"
 #include "app/routing.h"
 #include "fleet/save_kit.h"
+#include "i18n/field_texts.h"
 #include "i18n/fleet_texts.h"
 #include "i18n/main_texts.h"
 #include "i18n/notices.h"
@@ -107,6 +108,9 @@ std::vector<dialog::MenuAction> MainWindow::contextMenu() const {
             {manyCardsCommand, i18n::fleetText(i18n::FleetText::MenuManyCards, state_.language())});
     actions.push_back(
         {saveKitCommand, i18n::fleetText(i18n::FleetText::MenuSaveKit, state_.language())});
+    if (forms_.cardReport)
+        actions.push_back({cardReportCommand,
+                           i18n::fieldText(i18n::FieldText::MenuCardReport, state_.language())});
     return actions;
 }
 
@@ -121,6 +125,11 @@ void MainWindow::contextActionChosen(int command) {
             host(), state_.model,
             {state_.recordLanguage(), state_.tvMode, i18n::textLanguage(state_.language())},
             state_.folder.path);
+        return;
+    }
+    if (command == cardReportCommand && forms_.cardReport) {
+        forms_.cardReport(
+            {state_.folder.path, i18n::textLanguage(state_.language()), state_.model, false});
         return;
     }
     if ((command & ~0xF) != copyrightCommand)

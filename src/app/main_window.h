@@ -17,6 +17,7 @@ constexpr int copyrightCommand = 16;
 // Outside copyrightCommand's sixteen.
 constexpr int manyCardsCommand = 32;
 constexpr int saveKitCommand = 33;
+constexpr int cardReportCommand = 34;
 
 // The home screen: the language and model lists, which are written to the preferences the
 // moment they change, and the three setup buttons.

@@ -22,11 +22,13 @@ const QString folderVolumeLabelKey = QStringLiteral("folderVolumeLabel");
 // Far more than the few values a preferences file holds.
 constexpr qint64 largestIni = 64 * 1024;
 
+#ifndef Q_OS_WIN
 // The INI file QSettings would read for the user's preferences, as it names it.
 QString platformIniFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Kestrova/Kestrova Setup.ini");
 }
+#endif
 
 // QSettings reads the whole INI file as it opens it, and waits forever on a FIFO: only a
 // regular file of a preferences file's size is handed to it. Why not, for any other.
@@ -50,13 +52,20 @@ std::unique_ptr<QSettings> iniSettings(const QString& path, QString& problem) {
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
+#ifdef Q_OS_WIN
+// The program's key of the preferences, under the machine's part of the registry or the user's.
+QString registryKey(const QString& root) {
+    return root + QStringLiteral("\\Software\\Microsoft\\Windows\\CurrentVersion\\App "
+                                 "Paths\\Kestrova.exe");
+}
+#endif
+
 std::unique_ptr<QSettings> platformSettings(QString& location, QString& problem) {
     location = settingsFileFromEnvironment();
 #ifdef Q_OS_WIN
+    // The user's own key: the machine's is for administrators to write.
     if (location.isEmpty()) {
-        location =
-            QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App "
-                           "Paths\\Kestrova.exe");
+        location = registryKey(QStringLiteral("HKEY_CURRENT_USER"));
         return std::make_unique<QSettings>(location, QSettings::NativeFormat);
     }
 #else
@@ -73,6 +82,23 @@ std::unique_ptr<QSettings> platformSettings(QString& location, QString& problem)
     return iniSettings(location, problem);
 }
 
+// The machine-wide key of the preferences, read where the user's own has no value: as an
+// installation left it, in the 64-bit view of the registry or the 32-bit one an older
+// installation wrote. None elsewhere, and none when an INI file is named.
+std::unique_ptr<QSettings> machineSettings() {
+#ifdef Q_OS_WIN
+    if (settingsFileFromEnvironment().isEmpty()) {
+        for (const auto format : {QSettings::Registry64Format, QSettings::Registry32Format}) {
+            auto machine = std::make_unique<QSettings>(
+                registryKey(QStringLiteral("HKEY_LOCAL_MACHINE")), format);
+            if (!machine->allKeys().isEmpty())
+                return machine;
+        }
+    }
+#endif
+    return nullptr;
+}
+
 } // namespace
 
 const QString PreferencesStore::companyName = QStringLiteral("Kestrova Imaging Co., Ltd");
@@ -82,7 +108,8 @@ QString settingsFileFromEnvironment() {
 }
 
 PreferencesStore::PreferencesStore()
-    : settings_(platformSettings(location_, problem_)) {
+    : settings_(platformSettings(location_, problem_))
+    , machine_(machineSettings()) {
     readPastFaultyLines();
 }
 
@@ -138,6 +165,8 @@ QVariant PreferencesStore::value(const QString& name) const {
         return lineByLine_->contains(name) ? QVariant(lineByLine_->value(name)) : QVariant();
     if (settings_->status() == QSettings::AccessError)
         return {};
+    if (machine_ && !settings_->contains(name))
+        return machine_->value(name);
     return settings_->value(name);
 }
 
@@ -154,7 +183,7 @@ bool PreferencesStore::exists() const {
         return true;
     if (settings_->format() == QSettings::IniFormat)
         return QFileInfo::exists(settings_->fileName());
-    return !settings_->allKeys().isEmpty();
+    return !settings_->allKeys().isEmpty() || machine_;
 }
 
 std::optional<std::uint16_t> PreferencesStore::readNumber(const QString& name) const {

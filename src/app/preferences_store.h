@@ -16,8 +16,10 @@ namespace kestrova::app {
 
 // The persisted values: "language", "model", "TvMode", the "Company" marker and the "folder"
 // the forms last wrote to, with whether it was a volume's root and which volume.
-// On Windows they live in the machine-wide registry key of the program; elsewhere in a
-// per-user INI file, or in the INI file that KESTROVA_SETTINGS names. Every operation reports
+// On Windows they are written to the user's own registry key of the program (HKEY_CURRENT_USER),
+// and read from the machine-wide key (HKEY_LOCAL_MACHINE) where the user's has no value: a
+// standard user cannot write the machine's. Elsewhere they live in a per-user INI file; on
+// either, in the INI file that KESTROVA_SETTINGS names when it is set. Every operation reports
 // success or failure; the callers ignore failures and fall back to defaults.
 class PreferencesStore {
 public:
@@ -64,6 +66,8 @@ private:
     QString problem_;
     // None when the INI file cannot be used: every value reads as unset, and nothing is written.
     std::unique_ptr<QSettings> settings_;
+    // The machine-wide key, read where settings_ has no value (Windows only).
+    std::unique_ptr<QSettings> machine_;
     // What an INI file with lines QSettings cannot parse holds, read line by line; handed to
     // QSettings at the first write, which then drops only those lines.
     std::optional<QMap<QString, QString>> lineByLine_;

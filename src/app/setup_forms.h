@@ -19,7 +19,8 @@ struct SetupForms {
     FormFactory camera;
     FormFactory mms;
     FormFactory smtp;
-    FormFactory manyCards = {}; // the window that sets up one card after another
+    FormFactory manyCards = {};               // the window that sets up one card after another
+    dialog::CardReportOpener cardReport = {}; // what a returned card tells
 
     const FormFactory& factory(SetupForm form) const;
 };

@@ -43,6 +43,7 @@ void WindowChain::run() {
             volumes_ ? card::CardLookup::start(*volumes_) : card::CardLookup::answered({});
         context.volumes = volumes_;
         context.history = history_;
+        context.cardReport = forms_.cardReport;
         const auto form = factory(context, host_);
         // However the form ends, a fresh main window follows.
         runner_.run(*form);

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <QStorageInfo>
 
 #include <chrono>
 #include <future>
@@ -11,6 +10,10 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/statvfs.h>
+#else
+#include "storage/windows_text.h"
+
+#include <windows.h>
 #endif
 
 namespace kestrova::card {
@@ -28,10 +31,12 @@ std::optional<VolumeSpace> askSpace(const QString& mountPoint) {
     return VolumeSpace{static_cast<qint64>(info.f_blocks) * unit,
                        static_cast<qint64>(info.f_bavail) * unit};
 #else
-    const QStorageInfo storage(mountPoint);
-    if (!storage.isValid() || !storage.isReady())
+    ULARGE_INTEGER available{};
+    ULARGE_INTEGER total{};
+    if (!GetDiskFreeSpaceExW(storage::win32Path(mountPoint).c_str(), &available, &total, nullptr))
         return std::nullopt;
-    return VolumeSpace{storage.bytesTotal(), storage.bytesAvailable()};
+    return VolumeSpace{static_cast<qint64>(total.QuadPart),
+                       static_cast<qint64>(available.QuadPart)};
 #endif
 }
 

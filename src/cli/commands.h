@@ -20,5 +20,6 @@ int runSheet(const QStringList& arguments);
 int runKit(const QStringList& arguments);
 int runDeploy(const QStringList& arguments);
 int runLog(const QStringList& arguments);
+int runReport(const QStringList& arguments);
 
 } // namespace kestrova::cli

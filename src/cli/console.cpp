@@ -2,9 +2,18 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace kestrova::cli {
 
 namespace {
+
+#ifdef Q_OS_WIN
+// A Windows console shows what it is given in its own code page; told once that it is UTF-8.
+[[maybe_unused]] const bool utf8Console = SetConsoleOutputCP(CP_UTF8);
+#endif
 
 void write(std::FILE* stream, const QString& line) {
     const QByteArray bytes = (line + u'\n').toUtf8();

@@ -6,9 +6,9 @@
 
 namespace kestrova::cli {
 
-// Ctrl+C (and SIGTERM) while it lives ask the loop to stop: at once through its flag, which a
-// card being written reads between files, and then as an event of the event loop. Where
-// there are no such signals, Ctrl+C ends the process as it always does.
+// Ctrl+C (and SIGTERM; Ctrl+Break on Windows) while it lives ask the loop to stop: at once
+// through its flag, which a card being written reads between files, and then as an event of
+// the event loop.
 class InterruptWatch {
 public:
     explicit InterruptWatch(fleet::DeployLoop& loop);

@@ -40,6 +40,9 @@ const QString usage = QStringLiteral(
     "  kestrova deploy KIT.json [--cameras CAMERAS.csv] [--log LOG.csv] [--setup-by NAME]\n"
     "                  [--card DIR] [--once] [--yes]\n"
     "  kestrova log LOG.csv --camtrap-dp deployments.csv\n"
+    "  kestrova report CARD|FOLDER [--log LOG.csv] [--clock-photo FILE=TIME]...\n"
+    "                  [--retrieved TIME] [--tz ZONE] [--json] [--camtrap-dp DIR]\n"
+    "                  [--model N] [--language N] [--triggers-per-day N] [--setup-by NAME]\n"
     "  kestrova preferences\n"
     "  kestrova --help | --version\n"
     "\n"
@@ -69,6 +72,7 @@ constexpr auto commands = std::to_array<Command>({
     {"kit", runKit},
     {"deploy", runDeploy},
     {"log", runLog},
+    {"report", runReport},
     {"preferences", runPreferences},
 });
 

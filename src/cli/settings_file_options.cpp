@@ -40,6 +40,8 @@ std::optional<QString> bareMountBase(const QString& folder) {
             return base;
     }
 #else
+    // A card on Windows is a drive letter of its own, gone with the card: no folder of the PC
+    // stays behind under its name.
     Q_UNUSED(folder);
 #endif
     return std::nullopt;

@@ -28,13 +28,19 @@ namespace {
 // How long laying out one page may take at most.
 constexpr int pdfWaitMs = 60000;
 
+#ifdef Q_OS_WIN
+const QString sheetPdfName = QStringLiteral("kestrova-sheet-pdf.exe");
+#else
+const QString sheetPdfName = QStringLiteral("kestrova-sheet-pdf");
+#endif
+
 // The program that lays the page out as a PDF: beside this one in a build tree, else where the
 // package installs it.
 QString sheetPdfProgram() {
     const QDir here(QCoreApplication::applicationDirPath());
     for (const QString& candidate :
-         {here.filePath(QStringLiteral("kestrova-sheet-pdf")),
-          here.filePath(QStringLiteral(KESTROVA_SHEET_PDF_FROM_BIN "/kestrova-sheet-pdf"))}) {
+         {here.filePath(sheetPdfName),
+          here.filePath(QStringLiteral(KESTROVA_SHEET_PDF_FROM_BIN "/") + sheetPdfName)}) {
         if (QFileInfo(candidate).isExecutable())
             return QDir::cleanPath(candidate);
     }

@@ -23,7 +23,7 @@ struct Cp936Text {
 // directly, so it works even where the system lacks the GBK converter.
 Cp936Text encodeCp936(const QString& text);
 
-// Whether Qt can convert between Unicode and GBK on this system (it needs ICU).
+// Whether this system converts between Unicode and GBK (Qt needs ICU for it; Windows has it).
 bool cp936Available();
 
 struct Cp936Decoded {

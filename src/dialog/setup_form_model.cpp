@@ -1,6 +1,7 @@
 #include "dialog/setup_form_model.h"
 
 #include "card/card_lookup.h"
+#include "i18n/field_texts.h"
 #include "i18n/notices.h"
 
 #include <algorithm>
@@ -87,11 +88,25 @@ void SetupFormModel::chooseFolder() {
 }
 
 std::vector<MenuAction> SetupFormModel::contextMenu() const {
-    return cardFile_.value().menu();
+    std::vector<MenuAction> actions = cardFile_.value().menu();
+    if (context_.cardReport)
+        actions.push_back({cardReportCommand, i18n::fieldText(i18n::FieldText::MenuCardReport,
+                                                              context_.textLanguage())});
+    return actions;
 }
 
 void SetupFormModel::contextActionChosen(int command) {
-    cardFile().chosen(command);
+    if (command != cardReportCommand) {
+        cardFile().chosen(command);
+        return;
+    }
+    if (!context_.cardReport)
+        return;
+    // What the card measured becomes what the strip assumes, as if typed into its field.
+    const auto triggers =
+        context_.cardReport({folder_.path(), context_.textLanguage(), context_.model, strip_});
+    if (triggers && strip_)
+        type(summary_strip::triggersField, QString::number(*triggers));
 }
 
 } // namespace kestrova::dialog

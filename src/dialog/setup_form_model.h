@@ -45,6 +45,9 @@ public:
 
     QString targetFolder() const { return folder_.path(); }
 
+    // The context menu's entry that opens the card report window, after the card actions.
+    static constexpr int cardReportCommand = 120;
+
 protected:
     // The card actions call back into the form, so the form hands its hooks over once it is
     // built: the derived constructor calls this.

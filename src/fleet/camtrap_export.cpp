@@ -13,14 +13,6 @@ const QStringList requiredColumns{QStringLiteral("deploymentID"), QStringLiteral
                                   QStringLiteral("longitude"), QStringLiteral("deploymentStart"),
                                   QStringLiteral("deploymentEnd")};
 
-// "Kes SigmaMG" is Kestrova's SigmaMG: the table names a camera as maker-model.
-QString cameraModelName(const QString& model) {
-    QString name = model;
-    if (name.startsWith(QStringLiteral("Kes ")))
-        name.remove(0, 4);
-    return QStringLiteral("Kestrova-") + name;
-}
-
 // A time with its UTC offset, as the table's datetime format has it.
 QString tableTime(const QString& iso) {
     const QDateTime time = QDateTime::fromString(iso, Qt::ISODate);
@@ -42,6 +34,13 @@ QStringList deploymentColumns() {
             QStringLiteral("baitUse"),           QStringLiteral("featureType"),
             QStringLiteral("habitat"),           QStringLiteral("deploymentGroups"),
             QStringLiteral("deploymentTags"),    QStringLiteral("deploymentComments")};
+}
+
+QString cameraModelName(const QString& model) {
+    QString name = model;
+    if (name.startsWith(QStringLiteral("Kes ")))
+        name.remove(0, 4);
+    return QStringLiteral("Kestrova-") + name;
 }
 
 QString deploymentComment(const QString& summary, const QString& kitName, const QString& comments) {

@@ -13,6 +13,9 @@ namespace kestrova::fleet {
 // The columns of a Camtrap DP 1.0 deployments table, in their order.
 QStringList deploymentColumns();
 
+// "Kes SigmaMG" is Kestrova's SigmaMG: the table names a camera as maker-model.
+QString cameraModelName(const QString& model);
+
 // What goes into a deployment's comments: the cameras table's own comments, then what the camera
 // will do with its settings in plain words (the kit's name where the log has no such summary).
 QString deploymentComment(const QString& summary, const QString& kitName, const QString& comments);

@@ -39,11 +39,11 @@ const QTranslator* translator(int language) {
     return translators[index];
 }
 
-QString lookUp(const char* context, const char* source, const char* key, int language) {
+QString lookUp(const char* context, const char* source, const char* key, int language, int n = -1) {
     const int shown = textLanguage(language);
     if (shown != English) {
         if (const QTranslator* translations = translator(shown)) {
-            QString text = translations->translate(context, source, key);
+            QString text = translations->translate(context, source, key, n);
             if (!text.isEmpty())
                 return text;
         }
@@ -59,6 +59,14 @@ QString ownText(const char* context, const char* source, int language) {
 
 QString ownText(const char* context, const OwnTextSource& text, int language) {
     return lookUp(context, text.source, text.key, language);
+}
+
+QString ownText(const char* context, const OwnTextSource& text, int language, int n) {
+    QString counted = lookUp(context, text.source, text.key, language, n);
+    if (textLanguage(language) == English)
+        counted.replace(QStringLiteral("(s)"), n == 1 ? QString() : QStringLiteral("s"));
+    QLocale locale = localeOf(textLanguage(language));
+    return counted.replace(QStringLiteral("%n"), locale.toString(n));
 }
 
 } // namespace kestrova::i18n

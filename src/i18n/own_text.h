@@ -15,5 +15,8 @@ struct OwnTextSource {
 // the translations built into the program. A text without a translation reads English.
 QString ownText(const char* context, const char* source, int language);
 QString ownText(const char* context, const OwnTextSource& text, int language);
+// A text that counts something, in the form the language gives that count, with %n written as
+// the language writes numbers. The English text marks a plural "(s)": "%n day(s)".
+QString ownText(const char* context, const OwnTextSource& text, int language, int n);
 
 } // namespace kestrova::i18n

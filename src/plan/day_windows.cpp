@@ -93,15 +93,35 @@ int ActiveTime::minutes() const {
     return total;
 }
 
+std::vector<std::pair<int, int>> ActiveTime::stretchSeconds() const {
+    if (allDay_)
+        return {{0, secondsPerDay}};
+    std::vector<std::pair<int, int>> seconds;
+    for (const DayWindow& stretch : stretches_)
+        seconds.emplace_back(stretch.start * 60, stretch.minutes() * 60);
+    return seconds;
+}
+
 std::optional<int> ActiveTime::startsEvery(int seconds) const {
     if (seconds <= 0)
         return std::nullopt;
-    if (allDay_)
-        return ceilDiv(secondsPerDay, seconds);
     int starts = 0;
-    for (const DayWindow& stretch : stretches_)
-        starts += ceilDiv(stretch.minutes() * 60, seconds);
+    for (const auto& [from, length] : stretchSeconds())
+        starts += ceilDiv(length, seconds);
     return starts;
+}
+
+std::vector<int> ActiveTime::startTimes(int seconds) const {
+    std::vector<int> times;
+    if (seconds <= 0)
+        return times;
+    // One as the stretch begins, then one every `seconds` while it lasts: ceilDiv's count.
+    for (const auto& [from, length] : stretchSeconds()) {
+        for (int after = 0; after < length; after += seconds)
+            times.push_back((from + after) % secondsPerDay);
+    }
+    std::sort(times.begin(), times.end());
+    return times;
 }
 
 std::vector<DayWindow> overlap(const DayWindow& a, const DayWindow& b) {

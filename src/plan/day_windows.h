@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace kestrova::plan {
@@ -42,8 +43,16 @@ public:
     // photos, and triggers that each take their capture and their wait count their most.
     // Nothing for 0 seconds, which sets no bound.
     std::optional<int> startsEvery(int seconds) const;
+    // When those happen, in seconds after midnight, earliest first: the time lapse's photos as
+    // the summary counts them (a stretch across midnight gives its morning times to the day it
+    // runs into). None for 0 seconds.
+    std::vector<int> startTimes(int seconds) const;
 
 private:
+    // Each stretch as its first second after midnight and its length in seconds: what both the
+    // count and the times of what repeats in them are taken from.
+    std::vector<std::pair<int, int>> stretchSeconds() const;
+
     bool allDay_ = false;
     std::vector<DayWindow> stretches_;
 };

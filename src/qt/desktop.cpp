@@ -18,6 +18,7 @@
 #ifdef KESTROVA_HAVE_TIMEDATED
 #include "plan/timedated_clock_sync.h"
 #endif
+#include "qt/card_report_window.h"
 #include "qt/qt_host.h"
 #include "qt/theme.h"
 #include "smtp/smtp_form_model.h"
@@ -60,6 +61,11 @@ app::SetupForms desktopForms(const plan::ClockSync* clockSync) {
     };
     forms.manyCards = [](const dialog::FormContext& context, dialog::Host& host) {
         return std::make_unique<fleet::ManyCardsForm>(context, host, cardServices);
+    };
+    forms.cardReport = [](const dialog::CardReportRequest& request) {
+        CardReportWindow window(request, QApplication::activeWindow());
+        window.exec();
+        return window.chosenTriggers();
     };
     return forms;
 }

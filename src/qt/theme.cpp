@@ -11,6 +11,9 @@
 // The icons are compiled into a static library: bring them in explicitly.
 static void loadIconResources() {
     Q_INIT_RESOURCE(icons);
+#ifdef Q_OS_WIN
+    Q_INIT_RESOURCE(windows_icons);
+#endif
 }
 
 namespace kestrova::qt {
@@ -105,12 +108,19 @@ void applyTheme(QApplication& application) {
     application.setWindowIcon(applicationIcon());
 }
 
+// The pictures are SVG; Qt for Windows comes without SVG, and has them as icon files.
+#ifdef Q_OS_WIN
+const QString iconFile = QStringLiteral(":/icons/%1.ico");
+#else
+const QString iconFile = QStringLiteral(":/icons/%1.svg");
+#endif
+
 QIcon applicationIcon() {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(res::applicationIcon));
+    return QIcon(iconFile.arg(res::applicationIcon));
 }
 
 QIcon messageIcon() {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(res::messageIcon));
+    return QIcon(iconFile.arg(res::messageIcon));
 }
 
 } // namespace kestrova::qt

@@ -28,11 +28,21 @@ struct BoundedRead {
     bool ok() const { return status == Status::Ok; }
     // "721 bytes", or "more than 720 bytes" where the true size is not known.
     QString sizeText() const;
+
+    static BoundedRead failed(Status status, const QString& reason);
+    // "not a regular file (a FIFO)"
+    static BoundedRead notRegular(const QString& kind);
+    static BoundedRead tooLarge(qint64 size, bool sizeKnown = true);
+    // What was read, when reading found at most `limit` bytes; too large otherwise.
+    static BoundedRead whole(QByteArray bytes, qint64 limit);
 };
 
 BoundedRead readBounded(const QString& path, qint64 limit);
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+// The same for a file already opened; the handle stays open.
+BoundedRead readBoundedFrom(Qt::HANDLE file, qint64 limit);
+#else
 // The same for a file already opened (with O_NONBLOCK, so a FIFO does not wait for a writer);
 // the descriptor stays open.
 BoundedRead readBoundedFrom(int fd, qint64 limit);

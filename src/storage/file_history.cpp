@@ -1,9 +1,9 @@
 #include "storage/file_history.h"
 
 #include "storage/bounded_read.h"
+#include "storage/private_files.h"
 #include "storage/storage_log.h"
 #include "storage/user_data_folder.h"
-#include "storage/write_all.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -14,13 +14,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace kestrova {
 
@@ -56,58 +49,6 @@ QString entryId(const QDateTime& time, const QString& folder, const QString& fil
 QByteArray sha256(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
-
-#ifdef Q_OS_UNIX
-
-// A new file of the history's own, for this user's eyes only, on the disk before it counts.
-QString writeWhole(const QString& path, const QByteArray& bytes) {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return qt_error_string(errno);
-    const int error = storage::writeAll(fd, bytes) && ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return error == 0 ? QString() : qt_error_string(error);
-}
-
-// The folder for this user alone; why it cannot be.
-QString makePrivateFolder(const QString& folder) {
-    if (!QDir().mkpath(folder))
-        return QStringLiteral("the folder cannot be made");
-    return ::chmod(QFile::encodeName(folder).constData(), 0700) == 0 ? QString()
-                                                                     : qt_error_string(errno);
-}
-
-QString syncFolder(const QString& folder) {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return qt_error_string(errno);
-    const bool synced = ::fsync(fd) == 0;
-    const int error = errno;
-    ::close(fd);
-    return synced ? QString() : qt_error_string(error);
-}
-
-#else
-
-QString writeWhole(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size() &&
-        file.flush())
-        return {};
-    return file.errorString();
-}
-
-QString makePrivateFolder(const QString& folder) {
-    return QDir().mkpath(folder) ? QString() : QStringLiteral("the folder cannot be made");
-}
-
-QString syncFolder(const QString&) {
-    return {};
-}
-
-#endif
 
 std::optional<HistoryEntry> readEntry(const QString& root, const QString& id) {
     if (!ownId.match(id).hasMatch())
@@ -151,7 +92,7 @@ KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const
     const auto notKept = [this](const QString& why) {
         return KeptCopy{{}, QStringLiteral("the history %1 could not keep it: %2").arg(root_, why)};
     };
-    if (const QString problem = makePrivateFolder(root_); !problem.isEmpty())
+    if (const QString problem = storage::makePrivateFolder(root_); !problem.isEmpty())
         return notKept(problem);
     const QString where = absoluteFolder(folder);
     QString id = entryId(time, where, fileName);
@@ -169,12 +110,12 @@ KeptCopy FileHistory::keep(const QString& folder, const QString& fileName, const
         meta.insert(QStringLiteral("volume_label"), volume.label);
     }
     // The bytes first: an entry counts once its description is there.
-    QString problem = writeWhole(root_ + u'/' + id + QStringLiteral(".dat"), bytes);
+    QString problem = storage::writeWhole(root_ + u'/' + id + QStringLiteral(".dat"), bytes);
     if (problem.isEmpty())
-        problem =
-            writeWhole(root_ + u'/' + id + QStringLiteral(".json"), QJsonDocument(meta).toJson());
+        problem = storage::writeWhole(root_ + u'/' + id + QStringLiteral(".json"),
+                                      QJsonDocument(meta).toJson());
     if (problem.isEmpty())
-        problem = syncFolder(root_);
+        problem = storage::syncFolder(root_);
     if (!problem.isEmpty()) {
         remove(id);
         return notKept(problem);

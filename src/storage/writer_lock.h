@@ -36,6 +36,9 @@ private:
     QString reason_;
 };
 
+// The name of the lock of that file in the folder with this device and inode.
+QString writeLockName(quint64 device, quint64 inode, const QString& fileName);
+
 // The lock file of that file in that folder, or an empty text when no lock folder can be had.
 QString writeLockPath(const QString& folder, const QString& fileName);
 

@@ -224,6 +224,26 @@ private Q_SLOTS:
         QCOMPARE(entry.text, QStringLiteral("Set up many cards..."));
         second.contextActionChosen(entry.command);
         QCOMPARE(second.chosenForm(), SetupForm::ManyCards);
+
+        // With the card report, its entry opens it on the folder in use, in the window's
+        // language, with nowhere to put the triggers it measures; the main window stays.
+        std::optional<dialog::CardReportRequest> asked;
+        SetupForms withReport;
+        withReport.cardReport = [&asked](const dialog::CardReportRequest& request) {
+            asked = request;
+            return std::optional<int>(12);
+        };
+        state.folder = {QStringLiteral("/media/card"), true};
+        state.languageState.language = 3;
+        MainWindow third(state, store, withReport, host);
+        third.initialise();
+        const auto report = third.contextMenu().back();
+        QCOMPARE(report.text, QStringLiteral("Kartenbericht..."));
+        third.contextActionChosen(report.command);
+        QCOMPARE(asked->folder, QStringLiteral("/media/card"));
+        QCOMPARE(asked->language, 3);
+        QVERIFY(!asked->offerTriggers);
+        QVERIFY(!third.result());
     }
 
     void closeEscapeAndEnterEndTheMainWindow() {

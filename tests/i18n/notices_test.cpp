@@ -1,3 +1,4 @@
+#include "i18n/field_texts.h"
 #include "i18n/fleet_texts.h"
 #include "i18n/notices.h"
 #include "i18n/summary_texts.h"
@@ -27,6 +28,8 @@ struct Message {
     QByteArray context, source, key;
     QString translation;
     bool finished = false;
+    QStringList forms; // a text that counts: its translation for each form of the count
+    bool counts = false;
 };
 
 QList<Message> messagesOf(const QString& path) {
@@ -42,15 +45,24 @@ QList<Message> messagesOf(const QString& path) {
         if (xml.name() == u"name")
             context = xml.readElementText().toUtf8();
         else if (xml.name() == u"message")
-            messages.append({context, {}, {}, {}, false});
+            messages.append({context,
+                             {},
+                             {},
+                             {},
+                             false,
+                             {},
+                             xml.attributes().value(QStringLiteral("numerus")) == u"yes"});
         else if (xml.name() == u"source")
             messages.last().source = xml.readElementText().toUtf8();
         else if (xml.name() == u"comment")
             messages.last().key = xml.readElementText().toUtf8();
-        else if (xml.name() == u"translation") {
+        else if (xml.name() == u"translation")
             messages.last().finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-            messages.last().translation = xml.readElementText();
-        }
+        else if (xml.name() == u"numerusform")
+            messages.last().forms << xml.readElementText();
+        if (xml.name() == u"translation" && !messages.last().counts)
+            messages.last().translation =
+                xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
     }
     return messages;
 }
@@ -92,11 +104,16 @@ private Q_SLOTS:
         addTexts(missing, noticeTextContext, noticeRows());
         addTexts(missing, summaryTextContext, summaryTextRows());
         addTexts(missing, fleetTextContext, fleetTextRows());
+        addTexts(missing, fieldTextContext, fieldTextRows());
         const QList<Message> messages =
             messagesOf(QStringLiteral(KESTROVA_TRANSLATIONS "/kestrova_%1.ts").arg(name));
         QVERIFY(!messages.isEmpty());
         for (const Message& message : messages) {
             missing.remove(message.context + '\n' + message.source + '\n' + message.key);
+            if (message.counts) {
+                checkCounted(message, language);
+                continue;
+            }
             const QString& text = message.translation;
             QVERIFY2(message.finished && !text.trimmed().isEmpty(), message.source.constData());
             QCOMPARE(placeholders(text), placeholders(QString::fromUtf8(message.source)));
@@ -110,6 +127,23 @@ private Q_SLOTS:
                 QVERIFY2(!text.contains(QStringLiteral("フォルダー")), qPrintable(text));
         }
         QVERIFY2(missing.isEmpty(), missing.isEmpty() ? "" : missing.begin()->constData());
+    }
+
+    // A text that counts has each of its forms, saying the same things, and the count in the
+    // language's own digits: one picture reads the first form.
+    static void checkCounted(const Message& message, int language) {
+        for (const QString& form : message.forms) {
+            QVERIFY2(message.finished && !form.trimmed().isEmpty(), message.source.constData());
+            QCOMPARE(placeholders(form), placeholders(QString::fromUtf8(message.source)));
+        }
+        QString one = message.forms.first();
+        QCOMPARE(ownText(message.context, {message.source, message.key}, language, 1),
+                 one.replace(QStringLiteral("%n"), QStringLiteral("1")));
+        const QString many = ownText(message.context, {message.source, message.key}, language, 25);
+        QVERIFY2(!many.contains(QStringLiteral("%n")) && many.contains(QStringLiteral("25")),
+                 qPrintable(many));
+        if (language == Chinese || language == Japanese)
+            QVERIFY2(!many.contains(u':'), qPrintable(many));
     }
 
     // What the sources mark for translation is what the translations hold: none missing, none

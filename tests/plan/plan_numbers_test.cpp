@@ -1,5 +1,6 @@
 #include "camera/menu_profile.h"
 #include "i18n/language.h"
+#include "plan/day_windows.h"
 #include "plan/menu_summary.h"
 #include "plan/mms_summary.h"
 #include "plan/smtp_summary.h"
@@ -38,6 +39,8 @@ void compareFigures(const Summary& summary, const QStringList& expected) {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(QList<kestrova::plan::DayWindow>)
 
 // The numbers a summary works out, worked out here by hand.
 class PlanNumbersTest : public QObject {
@@ -97,6 +100,38 @@ private Q_SLOTS:
     }
 
     // An empty 32 GB card at 20 photos of 12MP a day: 32000 MB / 66 MB.
+    // The time lapse's times the card report holds pictures against are the ones the summary
+    // counts: as many, each once, earliest first, each inside the active time.
+    void timeLapseTimesAreTheCountedOnes_data() {
+        QTest::addColumn<QList<DayWindow>>("windows");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QList<int>>("firstTimes");
+        QTest::newRow("all day, every 7 h")
+            << QList<DayWindow>{} << 7 * 3600 << QList<int>{0, 25200, 50400, 75600};
+        QTest::newRow("18:00-06:00 every 5 h: the morning's times are the next day's")
+            << QList<DayWindow>{{18 * 60, 6 * 60}} << 5 * 3600
+            << QList<int>{4 * 3600, 18 * 3600, 23 * 3600};
+        QTest::newRow("two windows, every 25 min")
+            << QList<DayWindow>{{8 * 60, 9 * 60}, {21 * 60 + 30, 0}} << 1500
+            << QList<int>{8 * 3600, 8 * 3600 + 1500, 8 * 3600 + 3000};
+        QTest::newRow("every second, all day") << QList<DayWindow>{} << 1 << QList<int>{0, 1, 2};
+    }
+    void timeLapseTimesAreTheCountedOnes() {
+        QFETCH(QList<DayWindow>, windows);
+        QFETCH(int, seconds);
+        QFETCH(QList<int>, firstTimes);
+        const ActiveTime active =
+            windows.isEmpty()
+                ? ActiveTime::allDay()
+                : ActiveTime::of(std::vector<DayWindow>(windows.begin(), windows.end()));
+        const std::vector<int> times = active.startTimes(seconds);
+        QCOMPARE(int(times.size()), *active.startsEvery(seconds));
+        QVERIFY(std::is_sorted(times.begin(), times.end()));
+        QVERIFY(std::adjacent_find(times.begin(), times.end()) == times.end());
+        for (int i = 0; i < firstTimes.size(); ++i)
+            QCOMPARE(times[std::size_t(i)], firstTimes[i]);
+    }
+
     void daysUntilTheCardIsFull() {
         PlanInputs inputs;
         inputs.cardSize = 32'000'000'000LL;

@@ -1,6 +1,5 @@
 #include "storage/write_all.h"
 
-#ifndef Q_OS_WIN
 #include <cerrno>
 #include <unistd.h>
 
@@ -24,4 +23,3 @@ bool writeAll(int fd, const QByteArray& bytes) {
 }
 
 } // namespace kestrova::storage
-#endif

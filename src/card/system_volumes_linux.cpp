@@ -4,19 +4,11 @@
 #include "card/mount_table.h"
 #include "card/volume_space.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QStorageInfo>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace kestrova::card {
 
 namespace {
-
-#ifdef Q_OS_LINUX
 
 // A volume on a block device, with what the system and the service tell of its device; the
 // mount table's type ("fuseblk" for exFAT through FUSE) only when neither names the file system.
@@ -35,35 +27,10 @@ Volume volumeOn(const MountEntry& entry, const QList<DeviceFacts>& service) {
     return volume;
 }
 
-#else
-
-Volume volumeOf(const QStorageInfo& storage) {
-    Volume volume;
-    volume.mountPoint = QDir::toNativeSeparators(storage.rootPath());
-    volume.label = storage.name();
-    volume.fileSystem = QString::fromUtf8(storage.fileSystemType());
-    volume.bytesTotal = storage.bytesTotal();
-    volume.bytesFree = storage.bytesAvailable();
-    volume.device = QString::fromUtf8(storage.device());
-#if defined(Q_OS_WIN)
-    volume.removable =
-        GetDriveTypeW(reinterpret_cast<LPCWSTR>(volume.mountPoint.utf16())) == DRIVE_REMOVABLE;
-#elif defined(Q_OS_MACOS)
-    // Whatever is mounted under /Volumes besides the system's own disk came from outside.
-    volume.removable = volume.mountPoint.startsWith(QLatin1String("/Volumes/")) &&
-                       !QStorageInfo::root().device().isEmpty() &&
-                       storage.device() != QStorageInfo::root().device();
-#endif
-    return volume;
-}
-
-#endif
-
 } // namespace
 
 QList<Volume> SystemVolumes::volumes() const {
     QList<Volume> volumes;
-#ifdef Q_OS_LINUX
     const QList<DeviceFacts> service =
         service_ ? service_().value_or(QList<DeviceFacts>()) : QList<DeviceFacts>();
     QList<MountEntry> devices;
@@ -87,17 +54,10 @@ QList<Volume> SystemVolumes::volumes() const {
         }
         volumes.append(volume);
     }
-#else
-    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        if (storage.isValid() && storage.isReady())
-            volumes.append(volumeOf(storage));
-    }
-#endif
     return volumes;
 }
 
 std::optional<Volume> SystemVolumes::volumeAt(const QString& folder) const {
-#ifdef Q_OS_LINUX
     const QString wanted = QFileInfo(folder).canonicalFilePath();
     if (wanted.isEmpty())
         return std::nullopt;
@@ -113,9 +73,6 @@ std::optional<Volume> SystemVolumes::volumeAt(const QString& folder) const {
         return volume;
     }
     return std::nullopt;
-#else
-    return VolumeSource::volumeAt(folder);
-#endif
 }
 
 } // namespace kestrova::card

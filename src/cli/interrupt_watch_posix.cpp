@@ -1,15 +1,11 @@
 #include "cli/interrupt_watch.h"
 
-#ifdef Q_OS_UNIX
 #include <QSocketNotifier>
 
 #include <csignal>
 #include <unistd.h>
-#endif
 
 namespace kestrova::cli {
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -60,15 +56,5 @@ InterruptWatch::~InterruptWatch() {
     ::close(wakeUp[0]);
     ::close(wakeUp[1]);
 }
-
-#else
-
-struct InterruptWatch::Notifier {};
-
-InterruptWatch::InterruptWatch(fleet::DeployLoop&) {}
-
-InterruptWatch::~InterruptWatch() = default;
-
-#endif
 
 } // namespace kestrova::cli
