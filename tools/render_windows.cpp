@@ -38,9 +38,10 @@ namespace {
 
 using namespace kestrova;
 
-const char* languageTag(int language) {
-    static const char* tags[] = {"zh", "en", "de", "fi", "it", "fr", "hu", "sl", "cs", "ja", "lt"};
-    return tags[language - 1];
+// The language's tag in the language table ("zh_CN", "en", ...).
+QLatin1StringView languageTag(int language) {
+    const std::string_view tag = i18n::languageRow(language).tag;
+    return QLatin1StringView(tag.data(), static_cast<qsizetype>(tag.size()));
 }
 
 bool save(QWidget& widget, const QString& path) {
@@ -283,7 +284,7 @@ int main(int argc, char** argv) {
             const auto model = entry.make(state, host);
             qt::DialogWindow window(*model);
             const QString stem = QStringLiteral("%1/%2-%3")
-                                     .arg(out, entry.name, QLatin1String(languageTag(language)));
+                                     .arg(out, entry.name, languageTag(language));
             int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
                         : save(window, stem + QStringLiteral(".png")) ? 1
                                                                       : -1;
@@ -326,7 +327,7 @@ int main(int argc, char** argv) {
             area = area.united(menu->frameGeometry());
         area.adjust(-10, -10, 10, 10);
         const QString path = QStringLiteral("%1/camera-context-menu-%2.png")
-                                 .arg(out, QLatin1String(languageTag(language)));
+                                 .arg(out, languageTag(language));
         if (!QApplication::primaryScreen()
                  ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
                  .save(path))
@@ -357,7 +358,7 @@ int main(int argc, char** argv) {
         box.setIconPixmap(qt::messageIcon().pixmap(32, 32));
         if (!save(
                 box,
-                QStringLiteral("%1/message-%2.png").arg(out, QLatin1String(languageTag(language)))))
+                QStringLiteral("%1/message-%2.png").arg(out, languageTag(language))))
             return 1;
         ++written;
     }

@@ -83,7 +83,7 @@ QString assignment(const CameraValue& value) {
     return value.name + u'=' + value.value;
 }
 
-// A record byte the kit gives (a language, the TV mode), or the default.
+// A record byte the kit gives (a language byte the camera knows, the TV mode), or the default.
 std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QString& name, int lower,
                                          int upper, int& into) {
     const QJsonValue value = section.value(name);
@@ -104,7 +104,8 @@ std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QStri
 // The language byte (under the section's name for it) and the TV mode of a record's header.
 std::optional<SettingRefusal> headerBytes(const QJsonObject& section, const QString& languageName,
                                           int& language, int& tvMode) {
-    if (auto wrong = recordByte(section, languageName, 1, i18n::languageCount, language))
+    const IntRange bytes = i18n::cameraLanguageBytes;
+    if (auto wrong = recordByte(section, languageName, bytes.lower, bytes.upper, language))
         return wrong;
     return recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode);
 }
@@ -236,8 +237,9 @@ private:
     std::optional<QByteArray> smtp(const QJsonObject& section) {
         const CameraModel& model = cameraModel(kit_.model);
         int language = defaults_.recordLanguage;
-        if (const auto wrong = recordByte(section, QStringLiteral("smtp_language"), 1,
-                                          i18n::languageCount, language))
+        const IntRange bytes = i18n::cameraLanguageBytes;
+        if (const auto wrong = recordByte(section, QStringLiteral("smtp_language"), bytes.lower,
+                                          bytes.upper, language))
             return refuse(*wrong);
         smtp::SmtpProfileReader reader(
             model.smtpForm, QStringLiteral("model %1 (%2)").arg(kit_.model).arg(model.nameText()),

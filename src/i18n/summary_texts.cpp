@@ -8,7 +8,7 @@ namespace {
 
 using enum SummaryText;
 
-// The English texts with their keys; the other ten languages are in translations/*.ts. Counts
+// The English texts with their keys; every other language's are in translations/*.ts. Counts
 // stand after a colon ("Pictures a day: at most %1") where a language's noun would change with
 // the number.
 // clang-format off
