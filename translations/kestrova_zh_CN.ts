@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>请输入 GPRS APN。</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>请输入邮件服务器。</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>请输入邮件服务器的端口。</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>请输入电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>电子邮件地址中没有“@”。</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>电子邮件地址中没有“.”。</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>请输入发件人邮箱账户的密码。</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>电话号码太短，或含有数字以外的字符。</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>第一个电话号码太短。</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>第二个收件人太短。</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>第三个收件人太短。</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>请输入第一个电话号码：短信遥控会回复该号码。</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>电话号码只能包含数字（国际号码前面可加“+”）。</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>请检查电话号码：只能包含数字。</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>请输入第一个电话号码或电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>请检查收件人：应为纯数字的电话号码或电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>请输入彩信 URL。</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>请输入 APN。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>请输入彩信网关。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>请输入彩信端口。</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>彩信网关中没有“.”。</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>电话号码最多 %1 位数字。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>请输入 %1 到 %2 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>请输入整数。</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>最多输入 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1：该文本在相机上占用 %2 个字节，但只能容纳 %3 个字节。每个汉字占 2 个字节。</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1：字符“%2”无法保存到相机中。</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -625,6 +736,191 @@
         <comment>fleet.ask_stop_first</comment>
         <translation>存储卡设置仍在进行中。要停止并关闭窗口吗？</translation>
     </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>日志中这些相机已有完成的存储卡，将跳过：%1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>日志中每台相机都已有完成的存储卡，没有需要写入的了。</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>请为相机 %1 插入另一张存储卡（第 %2 张，共 %3 张）</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>相机 %1 已有完成的存储卡（%2）。要为它再写一张存储卡来替换那张吗？</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>完成；替换了%1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>相机 %1 的存储卡未完成。</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>这些相机仍没有存储卡：%1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>存储卡为只读或已锁定；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>%1 处的存储卡：</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>日志中 %1 处的存储卡是相机 %2 的存储卡（%3）。</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>仍要把相机 %1 的设置写入这张存储卡吗？</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>存储卡上的 %1 是一个链接；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>存储卡上的 %1 是文件夹或设备，不是文件；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>存储卡可用空间为 %1，但文件需要 %2；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>存储卡只写入了一部分：%1 已是新设置。%2 请在使用前重新写入这张存储卡。</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>它仍处于挂载状态</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>相机 %1 的存储卡已完成，但未能弹出（%2）：请手动卸载并取出 %3 处的存储卡。</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>%1 处的存储卡未完成：请取出。</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>%1 处的存储卡未完成，且未能弹出（%2）：请手动卸载并取出。</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>无法写入日志：%1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>日志 %1 以半行结尾（第 %2 行）：该行单独保留一行，新行写在其下方。</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>自上一行以来，日志 %1 已被其他程序覆盖保存；新行已写入现在的文件。</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>相机及其存储卡（双击某台相机可下一个写入它的存储卡）：</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>现场安装时间：</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>相机</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>存储卡</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>下一台：请插入它的存储卡</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>正在写入</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>之前已完成（%1）</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>无法使用现场安装时间：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>无法使用“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>该套件包含密码（%1）：请妥善保管此文件。</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>存储卡 %1（写入于 %2）</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>写入于 %1 的存储卡</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>
@@ -810,6 +1106,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>不允许 %1；请使用位置 0..%2 或以下之一：%3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>请输入整数（输入的是 %1）。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>请输入 %1 到 %2 之间的整数（输入的是 %3）。</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>电话号码最多 %1 位数字。</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -902,11 +1217,6 @@
         <translation>%1：已更改</translation>
     </message>
     <message>
-        <source>and %1 more</source>
-        <comment>summary.changed_more</comment>
-        <translation>以及另外%1项</translation>
-    </message>
-    <message>
         <source>New file.</source>
         <comment>summary.change_new_file</comment>
         <translation>新文件。</translation>
@@ -932,6 +1242,136 @@
         <translation>它替换了一个为其他相机型号写入的文件。</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <comment>summary.megabytes</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>summary.gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>After each trigger it is ready again at once.</source>
+        <comment>summary.no_wait</comment>
+        <translation>每次触发后立即可以再次触发。</translation>
+    </message>
+    <message>
+        <source>The motion sensor is on (sensitivity: %1).</source>
+        <comment>summary.motion_on</comment>
+        <translation>移动传感器已开启（灵敏度：%1）。</translation>
+    </message>
+    <message>
+        <source>The motion sensor is off.</source>
+        <comment>summary.motion_off</comment>
+        <translation>移动传感器已关闭。</translation>
+    </message>
+    <message>
+        <source>The side sensors are on.</source>
+        <comment>summary.side_on</comment>
+        <translation>侧面传感器已开启。</translation>
+    </message>
+    <message>
+        <source>The side sensors are off.</source>
+        <comment>summary.side_off</comment>
+        <translation>侧面传感器已关闭。</translation>
+    </message>
+    <message>
+        <source>It is active all day.</source>
+        <comment>summary.active_all_day</comment>
+        <translation>全天工作。</translation>
+    </message>
+    <message>
+        <source>Its timers leave no time in which it is active.</source>
+        <comment>summary.active_never</comment>
+        <translation>定时设置使其没有任何工作时间。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_time_and_text</comment>
+        <translation>照片上印有时间和文字“%1”。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time.</source>
+        <comment>summary.stamp_time</comment>
+        <translation>照片上印有时间。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_text</comment>
+        <translation>照片上印有文字“%1”。</translation>
+    </message>
+    <message>
+        <source>Nothing is stamped on the pictures.</source>
+        <comment>summary.stamp_nothing</comment>
+        <translation>照片上不印任何信息。</translation>
+    </message>
+    <message>
+        <source>When the card is full, the oldest files are overwritten.</source>
+        <comment>summary.sd_cycle_on</comment>
+        <translation>存储卡满后，最早的文件会被覆盖。</translation>
+    </message>
+    <message>
+        <source>When the card is full, the camera stops recording.</source>
+        <comment>summary.sd_cycle_off</comment>
+        <translation>存储卡满后，相机停止记录。</translation>
+    </message>
+    <message>
+        <source>This record returns the camera to its factory settings.</source>
+        <comment>summary.factory_reset</comment>
+        <translation>此记录会让相机恢复出厂设置。</translation>
+    </message>
+    <message>
+        <source>MMS sending is off.</source>
+        <comment>summary.mms_off</comment>
+        <translation>彩信发送已关闭。</translation>
+    </message>
+    <message>
+        <source>E-mail sending is off.</source>
+        <comment>summary.email_off</comment>
+        <translation>电子邮件发送已关闭。</translation>
+    </message>
+    <message>
+        <source>SMS remote control is off.</source>
+        <comment>summary.remote_off</comment>
+        <translation>短信遥控已关闭。</translation>
+    </message>
+    <message>
+        <source>Network: typed in (APN %1).</source>
+        <comment>summary.network_typed</comment>
+        <translation>网络：手动输入（APN %1）。</translation>
+    </message>
+    <message>
+        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
+        <comment>summary.conflict_clock_not_synced</comment>
+        <translation>电脑时钟未与时间服务器同步：相机时钟的误差将与电脑相同。</translation>
+    </message>
+    <message>
+        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
+        <comment>summary.conflict_card_read_only</comment>
+        <translation>存储卡为只读：无法写入任何内容（写保护开关是否已打开？）。</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>每张照片都以 %1 彩信发送；收件人数：%2。</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>每张照片都发送一条短信；收件人数：%1。</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>每张照片都通过 %1（端口 %2）以电子邮件发送。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>以及另外%1项</translation>
+    </message>
+    <message>
         <source>%1 s</source>
         <comment>summary.seconds</comment>
         <translation>%1秒</translation>
@@ -955,16 +1395,6 @@
         <source>%1 min %2 s</source>
         <comment>summary.minutes_seconds</comment>
         <translation>%1分钟%2秒</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <comment>summary.megabytes</comment>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <comment>summary.gigabytes</comment>
-        <translation>%1 GB</translation>
     </message>
     <message>
         <source>On motion: 1 photo at %1.</source>
@@ -1007,36 +1437,6 @@
         <translation>每次触发后，等待%1才能再次触发。</translation>
     </message>
     <message>
-        <source>After each trigger it is ready again at once.</source>
-        <comment>summary.no_wait</comment>
-        <translation>每次触发后立即可以再次触发。</translation>
-    </message>
-    <message>
-        <source>The motion sensor is on (sensitivity: %1).</source>
-        <comment>summary.motion_on</comment>
-        <translation>移动传感器已开启（灵敏度：%1）。</translation>
-    </message>
-    <message>
-        <source>The motion sensor is off.</source>
-        <comment>summary.motion_off</comment>
-        <translation>移动传感器已关闭。</translation>
-    </message>
-    <message>
-        <source>The side sensors are on.</source>
-        <comment>summary.side_on</comment>
-        <translation>侧面传感器已开启。</translation>
-    </message>
-    <message>
-        <source>The side sensors are off.</source>
-        <comment>summary.side_off</comment>
-        <translation>侧面传感器已关闭。</translation>
-    </message>
-    <message>
-        <source>It is active all day.</source>
-        <comment>summary.active_all_day</comment>
-        <translation>全天工作。</translation>
-    </message>
-    <message>
         <source>It is active %1 (%2 a day).</source>
         <comment>summary.active_one_window</comment>
         <translation>工作时段为%1（每天%2）。</translation>
@@ -1047,54 +1447,14 @@
         <translation>工作时段为%1和%2（每天%3）。</translation>
     </message>
     <message>
-        <source>Its timers leave no time in which it is active.</source>
-        <comment>summary.active_never</comment>
-        <translation>定时设置使其没有任何工作时间。</translation>
-    </message>
-    <message>
         <source>And one photo every %1 while active: %2 a day.</source>
         <comment>summary.time_lapse</comment>
         <translation>另外在工作时段内每%1拍摄一张照片：每天%2张。</translation>
     </message>
     <message>
-        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
-        <comment>summary.stamp_time_and_text</comment>
-        <translation>照片上印有时间和文字“%1”。</translation>
-    </message>
-    <message>
-        <source>Pictures are stamped with the time.</source>
-        <comment>summary.stamp_time</comment>
-        <translation>照片上印有时间。</translation>
-    </message>
-    <message>
-        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
-        <comment>summary.stamp_text</comment>
-        <translation>照片上印有文字“%1”。</translation>
-    </message>
-    <message>
-        <source>Nothing is stamped on the pictures.</source>
-        <comment>summary.stamp_nothing</comment>
-        <translation>照片上不印任何信息。</translation>
-    </message>
-    <message>
-        <source>When the card is full, the oldest files are overwritten.</source>
-        <comment>summary.sd_cycle_on</comment>
-        <translation>存储卡满后，最早的文件会被覆盖。</translation>
-    </message>
-    <message>
-        <source>When the card is full, the camera stops recording.</source>
-        <comment>summary.sd_cycle_off</comment>
-        <translation>存储卡满后，相机停止记录。</translation>
-    </message>
-    <message>
         <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
         <comment>summary.clock_set</comment>
         <translation>相机读取此存储卡时，其时钟将被设为%1；请尽快插入存储卡，否则时钟会慢上中间经过的时间。</translation>
-    </message>
-    <message>
-        <source>This record returns the camera to its factory settings.</source>
-        <comment>summary.factory_reset</comment>
-        <translation>此记录会让相机恢复出厂设置。</translation>
     </message>
     <message>
         <source>Estimated a day: pictures about %1, card use about %2.</source>
@@ -1122,11 +1482,6 @@
         <translation>存储卡（剩余%1）写满所需天数：约%2天；之后最早的文件会被覆盖。</translation>
     </message>
     <message>
-        <source>MMS sending is off.</source>
-        <comment>summary.mms_off</comment>
-        <translation>彩信发送已关闭。</translation>
-    </message>
-    <message>
         <source>It sends each picture as a %1 MMS to %2.</source>
         <comment>summary.mms_sends</comment>
         <translation>每张照片以%1彩信发送给%2。</translation>
@@ -1147,11 +1502,6 @@
         <translation>每月数据：彩信约%1。</translation>
     </message>
     <message>
-        <source>E-mail sending is off.</source>
-        <comment>summary.email_off</comment>
-        <translation>电子邮件发送已关闭。</translation>
-    </message>
-    <message>
         <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
         <comment>summary.email_sends</comment>
         <translation>每张照片通过%2（端口%3）从%4发送邮件到%1。</translation>
@@ -1167,19 +1517,9 @@
         <translation>每月数据：邮件约%1。</translation>
     </message>
     <message>
-        <source>SMS remote control is off.</source>
-        <comment>summary.remote_off</comment>
-        <translation>短信遥控已关闭。</translation>
-    </message>
-    <message>
         <source>Network: the operator preset for %1, %2.</source>
         <comment>summary.network_preset</comment>
         <translation>网络：运营商预设（%1，%2）。</translation>
-    </message>
-    <message>
-        <source>Network: typed in (APN %1).</source>
-        <comment>summary.network_typed</comment>
-        <translation>网络：手动输入（APN %1）。</translation>
     </message>
     <message>
         <source>%1 and %2 are both off: the camera never takes a picture.</source>
@@ -1232,19 +1572,9 @@
         <translation>menu.dat中的%1为%2，而%3要发送照片：此模式下相机不拍照片，因此不会发送任何照片。</translation>
     </message>
     <message>
-        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
-        <comment>summary.conflict_clock_not_synced</comment>
-        <translation>电脑时钟未与时间服务器同步：相机时钟的误差将与电脑相同。</translation>
-    </message>
-    <message>
         <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
         <comment>summary.conflict_clock_early</comment>
         <translation>相机时钟被设为%1，早于2024年：电脑时钟似乎有误。</translation>
-    </message>
-    <message>
-        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
-        <comment>summary.conflict_card_read_only</comment>
-        <translation>存储卡为只读：无法写入任何内容（写保护开关是否已打开？）。</translation>
     </message>
     <message>
         <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
@@ -1499,6 +1829,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>读取结果表明它是损坏的文件</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>应为 %1 到 %2 之间的数字，实际为 %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>应为四个字符（0-9、A-Z），实际为 %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1：字符 %2 不属于 0-9、A-Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>其中含有控制字符</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>第 %1 行，%2 列：%3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>其中没有“%1”列</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>其中“%1”列出现了两次</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>其中有“serial”列，但套件中没有相机菜单</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>其中有“%1”列，它既不是套件各部分的设置，也不是日志记录的列；您是指“%2”吗？</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>每台相机都需要一个 ID</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>相机 %1 在此行之前已有一行</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>该行给出了 %1，但没有 %2：请两者都给出或都不给</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>其中没有相机：表头之后至少需要一行</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>第 %1 行（相机 %2）：%3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>第 %1 行（相机 %2），%3 列：%4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>应为带 UTC 偏移的日期和时间，如 %1，实际为 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>第 %1 行有 %2 个字段，表头有 %3 个</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>第 %1 行：不以引号开头的字段中出现了引号</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>第 %1 行：字段的结束引号之后还有文字</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>第 %1 行：带引号的字段没有结束</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>它是空的：需要一个表头行</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>它不是 UTF-8 文本</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>其中有 %1 个字符；最多只接受 %2 个</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>其中含有字符 %1，它不显示任何内容、会换行或使文本反向</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>它以“%1”开头，电子表格会把它当作公式</translation>
     </message>
 </context>
 </TS>

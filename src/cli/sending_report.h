@@ -207,7 +207,7 @@ private:
             if (onForm(row) && !fits(row))
                 wrong << row.nameText();
         }
-        if (!i18n::isValidLanguage(decoded_.languageByte))
+        if (!i18n::cameraLanguageBytes.contains(decoded_.languageByte))
             wrong << QString::fromLatin1(File::languageKey);
         return wrong;
     }
@@ -232,11 +232,12 @@ private:
                 why = read.error->message;
                 continue;
             }
-            const auto prepared = sending::prepare<File>(
-                read.settings, form, model,
-                i18n::isValidLanguage(decoded_.languageByte) ? decoded_.languageByte
-                                                             : i18n::English,
-                static_cast<std::uint16_t>(decoded_.tvModeByte));
+            const auto prepared =
+                sending::prepare<File>(read.settings, form, model,
+                                       i18n::cameraLanguageBytes.contains(decoded_.languageByte)
+                                           ? decoded_.languageByte
+                                           : i18n::cameraLanguageByte(i18n::English),
+                                       static_cast<std::uint16_t>(decoded_.tvModeByte));
             why = sending::commandRefusal<File>(prepared, i18n::English);
             if (!why)
                 return std::nullopt;

@@ -116,7 +116,7 @@ PreparedReport prepareReport(const ReportRequest& request) {
     if (request.log) {
         const LogLookup lookup = findInLog(*request.log, identity);
         if (lookup.problem) {
-            prepared.problem = QStringLiteral("the log %1").arg(*lookup.problem);
+            prepared.problem = QStringLiteral("the log: %1").arg(*lookup.problem);
             return prepared;
         }
         if (lookup.deployment) {

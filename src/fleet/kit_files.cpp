@@ -4,9 +4,12 @@
 #include "camera/captured_time.h"
 #include "camera/menu_profile.h"
 #include "camera/menu_record.h"
+#include "common/control_characters.h"
 #include "common/profile_values.h"
+#include "i18n/check_messages.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
+#include "i18n/notices.h"
 #include "mms/mms_profile.h"
 #include "model/camera_model.h"
 #include "sending/sending_messages.h"
@@ -15,6 +18,70 @@
 namespace kestrova::fleet {
 
 namespace {
+
+using i18n::Wording;
+
+// "phone1: the message", in any language.
+Wording namedProblem(const QString& name, const Wording& problem) {
+    return Wording("kestrova::fleet::KitFiles",
+                   QT_TRANSLATE_NOOP("kestrova::fleet::KitFiles", "%1: %2"),
+                   {Wording::value(name), problem});
+}
+
+// A text or number the record could not take, as the checks word it.
+Wording fieldErrorWording(const codec::FieldError& error, const QString& name) {
+    using i18n::Message;
+    const auto number = [](int value) { return Wording::value(QString::number(value)); };
+    switch (error.reason) {
+    case codec::FieldError::Reason::TooLong:
+        return i18n::checkMessage(
+            Message::FieldTooLong,
+            {Wording::value(name), number(error.actual), number(error.upper)});
+    case codec::FieldError::Reason::NotEncodable:
+    case codec::FieldError::Reason::ControlCharacter:
+        return i18n::checkMessage(
+            Message::FieldNotEncodable,
+            {Wording::value(name), Wording::value(shownCharacter(error.character))});
+    case codec::FieldError::Reason::ContainsZero:
+        return i18n::checkMessage(
+            Message::FieldNotEncodable,
+            {Wording::value(name), Wording::value(shownCharacter(QString(QChar(0))))});
+    case codec::FieldError::Reason::OutOfRange:
+        break;
+    }
+    return namedProblem(name, i18n::checkMessage(Message::IntegerRange,
+                                                 {number(error.lower), number(error.upper)}));
+}
+
+// A reader's refusal in any language, where it has words of ours for its reason.
+Wording readerWording(const ProfileError& error) {
+    if (!error.source)
+        return {};
+    QList<Wording> arguments;
+    for (const QString& argument : error.arguments)
+        arguments << Wording::value(argument);
+    return namedProblem(error.setting, Wording("ProfileReason", error.source, arguments));
+}
+
+// A check that failed, in any language.
+Wording checkWording(const sending::CheckText& text) {
+    if (const auto* message = std::get_if<i18n::Message>(&text))
+        return i18n::checkMessage(*message);
+    const i18n::Notice notice = std::get<i18n::Notice>(text);
+    return Wording::byLanguage(
+        [notice](int language) { return i18n::noticeText(notice, language); });
+}
+
+// Why Generate would write no sending file, in any language.
+template <sending::SendingFile File>
+Wording refusalWording(const sending::Prepared<typename File::Field>& prepared) {
+    const auto nameOf = [](int id) { return File::rows()[std::size_t(id)].nameText(); };
+    if (const auto& failure = prepared.failure)
+        return namedProblem(nameOf(static_cast<int>(failure->field)), checkWording(failure->text));
+    if (const auto& error = prepared.refusal)
+        return fieldErrorWording(*error, error->id >= 0 ? nameOf(error->id) : error->field);
+    return {};
+}
 
 QStringList settingNames(KitPart part) {
     return profileKeys(part).settings;
@@ -35,7 +102,7 @@ QString assignment(const CameraValue& value) {
     return value.name + u'=' + value.value;
 }
 
-// A record byte the kit gives (a language, the TV mode), or the default.
+// A record byte the kit gives (a language byte the camera knows, the TV mode), or the default.
 std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QString& name, int lower,
                                          int upper, int& into) {
     const QJsonValue value = section.value(name);
@@ -53,22 +120,30 @@ std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QStri
     return std::nullopt;
 }
 
+// The language byte a record's header carries, under the section's name for it.
+std::optional<SettingRefusal> languageByte(const QJsonObject& section, const QString& name,
+                                           int& language) {
+    const IntRange bytes = i18n::cameraLanguageBytes;
+    return recordByte(section, name, bytes.lower, bytes.upper, language);
+}
+
 // The language byte (under the section's name for it) and the TV mode of a record's header.
 std::optional<SettingRefusal> headerBytes(const QJsonObject& section, const QString& languageName,
                                           int& language, int& tvMode) {
-    if (auto wrong = recordByte(section, languageName, 1, i18n::languageCount, language))
+    if (auto wrong = languageByte(section, languageName, language))
         return wrong;
     return recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode);
 }
 
 // A refusal of the camera's values names the setting first: it is that value's column, else
 // the kit's.
-SettingRefusal refusal(const QString& message, const QList<const CameraValue*>& values) {
+SettingRefusal refusal(const QString& message, const QList<const CameraValue*>& values,
+                       const Wording& said = {}) {
     for (const CameraValue* value : values) {
         if (message.startsWith(value->name + u':'))
-            return {value->column, message};
+            return {value->column, message, said};
     }
-    return {{}, message};
+    return {{}, message, said};
 }
 
 class Preparer {
@@ -112,8 +187,9 @@ private:
         prepared_.refusal = refusal;
         return std::nullopt;
     }
-    std::nullopt_t refuse(const QString& message, const QList<const CameraValue*>& values) {
-        return refuse(refusal(message, values));
+    std::nullopt_t refuse(const QString& message, const QList<const CameraValue*>& values,
+                          const Wording& said = {}) {
+        return refuse(refusal(message, values, said));
     }
 
     // The section's settings, then this camera's own values, as the reader takes them; nothing
@@ -122,15 +198,15 @@ private:
     std::optional<Settings> read(ProfileReader<Settings>& reader, const QJsonObject& section,
                                  KitPart part) {
         if (const auto error = reader.takeProfile(section))
-            return refuse({{}, error->message});
+            return refuse({{}, error->message, readerWording(*error)});
         const auto values = valuesFor(part, values_);
         for (const CameraValue* value : values) {
             if (const auto error = reader.takeAssignment(assignment(*value)))
-                return refuse({value->column, error->message});
+                return refuse({value->column, error->message, readerWording(*error)});
         }
         const ProfileRead<Settings> read = reader.settings();
         if (read.error)
-            return refuse(read.error->message, values);
+            return refuse(read.error->message, values, readerWording(*read.error));
         return read.settings;
     }
 
@@ -164,10 +240,9 @@ private:
         const QString languageKey = QString::fromLatin1(File::languageKey);
         int language = defaults_.recordLanguage;
         int tvMode = defaults_.tvMode;
-        if (const auto wrong =
-                File::layout(form).tvModeByte >= 0
-                    ? headerBytes(section, languageKey, language, tvMode)
-                    : recordByte(section, languageKey, 1, i18n::languageCount, language))
+        if (const auto wrong = File::layout(form).tvModeByte >= 0
+                                   ? headerBytes(section, languageKey, language, tvMode)
+                                   : languageByte(section, languageKey, language))
             return refuse(*wrong);
         sending::SendingProfileReader<File> reader(form, kit_.model, defaults_.language);
         const auto settings = read(reader, section, part);
@@ -176,7 +251,7 @@ private:
         const auto prepared = sending::prepare<File>(*settings, form, kit_.model, language,
                                                      static_cast<std::uint16_t>(tvMode));
         if (const auto why = sending::commandRefusal<File>(prepared, defaults_.language))
-            return refuse(*why, valuesFor(part, values_));
+            return refuse(*why, valuesFor(part, values_), refusalWording<File>(prepared));
         return prepared.bytes;
     }
 

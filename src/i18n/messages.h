@@ -57,14 +57,15 @@ enum class Message {
     ReasonReadBackDiffers,
     // A text typed into a setup form that the camera's record cannot hold.
     FieldTooLong,      // %1: the field, %2: the bytes it takes, %3: the bytes that fit
-    FieldNotEncodable, // %1: the field, %2: the character
+    FieldNotEncodable, // %1: the field, %2: the character (the last: messages.cpp checks it)
 };
 
+// A row of src/i18n/tables/messages.csv.
 struct MessageText {
     Message id;
     std::string_view key;
-    const char* english;
-    const char* chinese;
+    std::string_view english;
+    std::string_view chinese;
 };
 
 const MessageText& messageText(Message id);
@@ -78,7 +79,9 @@ QString standardRangeMessage(int lower, int upper, int language);
 QString maxCharactersMessage(int limit, int language);
 QString maxPhoneDigitsMessage(int limit, int language);
 
-// The message for a settings file that could not be written, naming the file and the reason.
-QString writeFailureMessage(const WriteResult& result, int language);
+// The message for a settings file that could not be written, naming the file and the reason,
+// and (unless `tellCard` is false, for a card other files of which were written) whether the
+// settings on the card were changed.
+QString writeFailureMessage(const WriteResult& result, int language, bool tellCard = true);
 
 } // namespace kestrova::i18n

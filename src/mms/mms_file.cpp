@@ -51,8 +51,8 @@ bool notAPhone(const QString& text, bool emailAllowed) {
     return isLongEnough(text) && !email && hasForeignCharacter(text, 0, true);
 }
 
-ProfileError refusal(MmsField field, const QString& why) {
-    return {mmsField(field).nameText() + QStringLiteral(": ") + why};
+ProfileError refusal(MmsField field, const Reason& why) {
+    return refusedSetting(mmsField(field).nameText(), why);
 }
 
 } // namespace
@@ -109,10 +109,11 @@ std::optional<QString> MmsFile::readText(const MmsFieldRow& /*row*/, const QJson
     return std::nullopt;
 }
 
-std::optional<QString> MmsFile::readPresetChoice(const MmsFieldRow& row, const QJsonValue& value,
-                                                 MmsSettings& s) {
+std::optional<Reason> MmsFile::readPresetChoice(const MmsFieldRow& row, const QJsonValue& value,
+                                                MmsSettings& s) {
     if (s.automatic != 1)
-        return QStringLiteral("only in auto mode; manual mode writes country 0x80 and operator 0");
+        return Reason{
+            QStringLiteral("only in auto mode; manual mode writes country 0x80 and operator 0")};
     if (row.role == sending::ListRole::Country) {
         const QStringList names = mmsCountryNames(i18n::English);
         auto at = listPosition(value, names);
@@ -120,7 +121,7 @@ std::optional<QString> MmsFile::readPresetChoice(const MmsFieldRow& row, const Q
         if (!at && listPosition(value, {mmsCountryNames(i18n::Chinese).constFirst()}))
             at = 0;
         if (!at)
-            return notInList(value, names);
+            return notInListReason(value, names);
         s.country = *at;
         return std::nullopt;
     }
@@ -129,10 +130,11 @@ std::optional<QString> MmsFile::readPresetChoice(const MmsFieldRow& row, const Q
     if (!at)
         at = listPosition(value, mmsOperatorNames(s.country, i18n::Chinese));
     if (!at)
-        return QStringLiteral("%1 is not an operator of %2; use a position 0..%3 or one of: %4")
-            .arg(describe(value), mmsCountryNames(i18n::English)[s.country])
-            .arg(names.size() - 1)
-            .arg(names.join(QStringLiteral(", ")));
+        return Reason{
+            QStringLiteral("%1 is not an operator of %2; use a position 0..%3 or one of: %4")
+                .arg(describe(value), mmsCountryNames(i18n::English)[s.country])
+                .arg(names.size() - 1)
+                .arg(names.join(QStringLiteral(", ")))};
     s.operatorCode = *at;
     return std::nullopt;
 }
@@ -161,22 +163,25 @@ QString MmsFile::presetRefusal(const MmsSettings& s, const QString& presetText) 
         .arg(mmsOperatorNames(s.country, i18n::English).value(s.operatorCode), presetText);
 }
 
-std::optional<QString> MmsFile::settleChecks(const MmsSettings& s, MmsForm form, int language) {
+std::optional<ProfileError> MmsFile::settleChecks(const MmsSettings& s, MmsForm form,
+                                                  int language) {
     // The form measures "Phone No" whenever it takes its values.
     const int limit = phoneDigitLimit(form, s.international == 1);
     if (s.phone1.size() > limit)
-        return refusal(MmsField::Phone1, i18n::maxPhoneDigitsMessage(limit, language)).message;
+        return refusal(
+            MmsField::Phone1,
+            Reason{i18n::maxPhoneDigitsMessage(limit, language),
+                   QT_TRANSLATE_NOOP("ProfileReason", "A phone number holds at most %1 digits."),
+                   {QString::number(limit)}});
     // The form opens the "Phone or Email" boxes one after the other, each once the box before
     // holds 5 or more characters.
     if (!s.phone2.isEmpty() && s.phone1.size() < minRecipientLength &&
         s.email.size() < minRecipientLength)
         return refusal(MmsField::Phone2,
-                       QStringLiteral("needs phone1 or email of 5 or more characters first"))
-            .message;
+                       {QStringLiteral("needs phone1 or email of 5 or more characters first")});
     if (!s.phone3.isEmpty() && s.phone2.size() < minRecipientLength)
         return refusal(MmsField::Phone3,
-                       QStringLiteral("needs phone2 of 5 or more characters first"))
-            .message;
+                       {QStringLiteral("needs phone2 of 5 or more characters first")});
     return std::nullopt;
 }
 

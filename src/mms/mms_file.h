@@ -2,6 +2,7 @@
 
 #include "common/form_variants.h"
 #include "common/profile_document.h"
+#include "common/profile_reader.h"
 #include "mms/mms_fields.h"
 #include "mms/mms_record.h"
 #include "mms/mms_settings.h"
@@ -52,14 +53,15 @@ struct MmsFile {
 
     static std::optional<QString> readText(const Row& row, const QJsonValue& value, Form form,
                                            int language, QString& into);
-    static std::optional<QString> readPresetChoice(const Row& row, const QJsonValue& value,
-                                                   Settings& settings);
+    static std::optional<Reason> readPresetChoice(const Row& row, const QJsonValue& value,
+                                                  Settings& settings);
     static std::optional<QJsonValue> presetChoiceValue(const Row& row, const Settings& settings);
     static std::optional<QString> refuseListValue(const Row& row, const QJsonValue& value,
                                                   const Settings& settings);
     static QString presetRefusal(const Settings& settings, const QString& presetText);
     // "Phone No" within the digits of its scope, and the further recipients in their order.
-    static std::optional<QString> settleChecks(const Settings& settings, Form form, int language);
+    static std::optional<ProfileError> settleChecks(const Settings& settings, Form form,
+                                                    int language);
 };
 
 static_assert(sending::SendingFile<MmsFile>);

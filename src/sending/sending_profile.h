@@ -140,7 +140,7 @@ private:
             for (const auto& [row, value] : given_) {
                 if (!wanted(*row))
                     continue;
-                if (auto why = readValue(*row, value, s)) {
+                if (const auto why = readValue(*row, value, s)) {
                     read.error = refused(*row, *why);
                     return false;
                 }
@@ -162,15 +162,18 @@ private:
             read.error = error;
             return read;
         }
-        if (auto why = File::settleChecks(s, form_, language_))
-            read.error = ProfileError{*why};
+        if (auto error = File::settleChecks(s, form_, language_))
+            read.error = error;
         return read;
     }
 
-    std::optional<QString> readValue(const Row& row, const QJsonValue& value, Settings& s) const {
+    // Why a value is not taken, in words of ours where it has some.
+    std::optional<Reason> readValue(const Row& row, const QJsonValue& value, Settings& s) const {
         switch (row.kind) {
         case codec::FieldKind::Text:
-            return File::readText(row, value, form_, language_, s.*row.text);
+            if (auto why = File::readText(row, value, form_, language_, s.*row.text))
+                return Reason{*why};
+            return std::nullopt;
         case codec::FieldKind::Number: {
             int number = 0;
             if (auto why =
@@ -184,8 +187,11 @@ private:
         }
         if (row.role == ListRole::Country || row.role == ListRole::Operator)
             return File::readPresetChoice(row, value, s);
-        if (row.profileStyle == ProfileStyle::HourOrOff)
-            return readHour(row, value, s);
+        if (row.profileStyle == ProfileStyle::HourOrOff) {
+            if (auto why = readHour(row, value, s))
+                return Reason{*why};
+            return std::nullopt;
+        }
         const QStringList words =
             profileWordsOf(row, listContext<File>(form_, model_, i18n::English, s));
         std::optional<int> position;
@@ -195,8 +201,8 @@ private:
             position = listPosition(value, words);
         if (!position) {
             if (auto why = File::refuseListValue(row, value, s))
-                return why;
-            return notInList(value, words);
+                return Reason{*why};
+            return notInListReason(value, words);
         }
         row.setNumber(s, valueAt(row, *position));
         return std::nullopt;
@@ -238,8 +244,11 @@ private:
     static const Row* rowNamed(const QString& name) {
         return sending::rowNamed(File::rows(), name);
     }
+    static ProfileError refused(const Row& row, const Reason& why) {
+        return refusedSetting(row.nameText(), why);
+    }
     static ProfileError refused(const Row& row, const QString& why) {
-        return {row.nameText() + QStringLiteral(": ") + why};
+        return refusedSetting(row.nameText(), {why});
     }
     std::size_t column() const { return File::column(form_); }
     QString modelText() const {

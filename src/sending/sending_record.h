@@ -2,6 +2,7 @@
 
 #include "codec/container_fields.h"
 #include "codec/text_encoding.h"
+#include "i18n/language.h"
 
 #include <QByteArray>
 #include <QString>
@@ -83,7 +84,8 @@ std::vector<TextSlot<Row>> textSlots(std::span<const Row> rows, std::size_t colu
 } // namespace detail
 
 // The record's bytes, or the first setting that does not fit: the header numbers in byte order
-// (the language byte checked where it stands), then the texts in block order.
+// (the language byte checked where it stands against the bytes the camera knows), then the
+// texts in block order.
 template <typename Row, typename Settings, typename Id>
 RecordBytes buildContainer(std::span<const Row> rows, std::size_t column,
                            const ContainerLayout<Settings, Id>& layout, const Settings& settings,
@@ -91,8 +93,8 @@ RecordBytes buildContainer(std::span<const Row> rows, std::size_t column,
     using namespace codec;
     RecordBytes result;
     const std::vector<const Row*> header = headerRows(rows, column);
-    if ((result.error =
-             firstOutOfRange<Row>(header, column, settings, languageByte, layout.languageByte)))
+    if ((result.error = firstOutOfRange<Row>(header, column, settings, languageByte,
+                                             layout.languageByte, i18n::cameraLanguageBytes)))
         return result;
 
     DataBlocks blocks;

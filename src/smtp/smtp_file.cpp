@@ -87,25 +87,25 @@ std::optional<QString> SmtpFile::readText(const SmtpFieldRow& row, const QJsonVa
     return std::nullopt;
 }
 
-std::optional<QString> SmtpFile::readPresetChoice(const SmtpFieldRow& row, const QJsonValue& value,
-                                                  SmtpSettings& s) {
+std::optional<Reason> SmtpFile::readPresetChoice(const SmtpFieldRow& row, const QJsonValue& value,
+                                                 SmtpSettings& s) {
     int& code = row.role == sending::ListRole::Country ? s.country : s.operatorCode;
     if (s.automatic == 0) {
         // In "Manual" mode the country and operator lists hold "Other" alone.
         if (isManualEntry(value) || wholeNumber(value) == 0)
             return std::nullopt;
-        return QStringLiteral("in Manual mode the only entry is \"%1\" (got %2); set mode=Auto to "
-                              "choose from the presets")
-            .arg(sending::manualEntry(), describe(value));
+        return Reason{QStringLiteral("in Manual mode the only entry is \"%1\" (got %2); set "
+                                     "mode=Auto to choose from the presets")
+                          .arg(sending::manualEntry(), describe(value))};
     }
     if (isManualEntry(value))
-        return QStringLiteral("\"%1\" belongs to Manual mode; set mode=Manual")
-            .arg(sending::manualEntry());
+        return Reason{QStringLiteral("\"%1\" belongs to Manual mode; set mode=Manual")
+                          .arg(sending::manualEntry())};
     const QStringList entries =
         row.role == sending::ListRole::Country ? gprsCountryNames() : gprsOperatorNames(s.country);
     const auto found = listPosition(value, entries);
     if (!found)
-        return notInList(value, entries);
+        return notInListReason(value, entries);
     code = *found;
     return std::nullopt;
 }

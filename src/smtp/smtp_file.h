@@ -2,6 +2,7 @@
 
 #include "common/form_variants.h"
 #include "common/profile_document.h"
+#include "common/profile_reader.h"
 #include "model/camera_model.h"
 #include "sending/sending_file.h"
 #include "smtp/smtp_fields.h"
@@ -53,16 +54,16 @@ struct SmtpFile {
 
     static std::optional<QString> readText(const Row& row, const QJsonValue& value, Form form,
                                            int language, QString& into);
-    static std::optional<QString> readPresetChoice(const Row& row, const QJsonValue& value,
-                                                   Settings& settings);
+    static std::optional<Reason> readPresetChoice(const Row& row, const QJsonValue& value,
+                                                  Settings& settings);
     static std::optional<QJsonValue> presetChoiceValue(const Row& row, const Settings& settings);
     static std::optional<QString> refuseListValue(const Row& /*row*/, const QJsonValue& /*value*/,
                                                   const Settings& /*settings*/) {
         return std::nullopt;
     }
     static QString presetRefusal(const Settings& settings, const QString& presetText);
-    static std::optional<QString> settleChecks(const Settings& /*settings*/, Form /*form*/,
-                                               int /*language*/) {
+    static std::optional<ProfileError> settleChecks(const Settings& /*settings*/, Form /*form*/,
+                                                    int /*language*/) {
         return std::nullopt;
     }
 };

@@ -27,7 +27,7 @@ QString senderUserName(const QString& sender);
 const sending::ContainerLayout<SmtpSettings, SmtpField>& smtpLayout(SmtpForm form);
 
 // The 720 bytes of "smtp.dat" for the given form, or the first setting that does not fit.
-// languageByte is 1 when Chinese was requested, else the language (1..11).
+// languageByte is the one the camera knows the chosen language by (i18n::cameraLanguageByte).
 RecordBytes buildSmtpRecord(const SmtpSettings& settings, SmtpForm form, int languageByte);
 
 // What a "smtp.dat" read back from a card holds: madeText is the user name as stored, and

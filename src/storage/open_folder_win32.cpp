@@ -269,8 +269,10 @@ std::optional<QByteArray> OpenFolder::readFromDevice(const QString& fileName, qi
     return result;
 }
 
+// A new file takes the rights of its folder: a private file is the owner's alone where the
+// folder is (the user's own folders are).
 std::optional<QString> OpenFolder::writeTemporary(const QString& fileName, const QByteArray& bytes,
-                                                  Refusal& refusal) const {
+                                                  bool /*privateFile*/, Refusal& refusal) const {
     for (int attempt = 0; attempt < 20; ++attempt) {
         const QString name = freshTemporaryName(fileName);
         const std::wstring path = handle_->pathOf(name);

@@ -98,7 +98,7 @@ class ReportCommandTest : public QObject {
                        {QStringLiteral("latitude"), QStringLiteral("52.70442")},
                        {QStringLiteral("longitude"), QStringLiteral("23.8")},
                        {QStringLiteral("locationName"), QStringLiteral("Białowieża, 01")}};
-        if (log.append(row))
+        if (log.append(row).problem)
             return {};
         if (test::fillCard(card, deployed, 6, 6, missing, clockOffset) <= 0)
             return {};
