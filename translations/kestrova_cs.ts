@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>Zadejte GPRS APN.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>Zadejte poštovní server.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>Zadejte port poštovního serveru.</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>Zadejte e-mailovou adresu.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>E-mailová adresa neobsahuje „@“.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>E-mailová adresa neobsahuje „.“.</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>Zadejte heslo e-mailového účtu odesílatele.</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>Telefonní číslo je příliš krátké nebo neobsahuje jen číslice.</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>První telefonní číslo je příliš krátké.</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>Druhý příjemce je příliš krátký.</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>Třetí příjemce je příliš krátký.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>Zadejte první telefonní číslo: dálkové ovládání přes SMS odpovídá na něj.</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>Telefonní číslo obsahuje jen číslice (a „+“ na začátku, je-li mezinárodní).</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>Zkontrolujte telefonní číslo: smí obsahovat jen číslice.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>Zadejte první telefonní číslo nebo e-mailovou adresu.</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>Zkontrolujte příjemce: telefonní číslo z číslic nebo e-mailová adresa.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>Zadejte URL pro MMS.</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>Zadejte APN.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>Zadejte bránu MMS.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>Zadejte port MMS.</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>Brána MMS neobsahuje „.“.</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Telefonní číslo má nejvýše %1 číslic.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Zadejte celé číslo od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>Zadejte celé číslo.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>Zadejte nejvýše %1 znaků.</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1: text zabírá v kameře %2 bajtů, ale vejde se jen %3. Čínský znak zabírá 2 bajty.</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1: znak „%2“ nelze do kamery uložit.</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -648,6 +759,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>Karty se stále nastavují. Zastavit a zavřít okno?</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>Tyto kamery mají podle protokolu už hotovou kartu a přeskočí se: %1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>Podle protokolu má každá kamera hotovou kartu: nic nezbývá zapsat.</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>Vložte jinou kartu pro kameru %1 (%2 z %3)</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>Kamera %1 už má hotovou kartu (%2). Zapsat pro ni jinou kartu, která ji nahradí?</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>hotovo; nahrazuje: %1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>Karta pro kameru %1 není hotová.</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>Tyto kamery ještě nemají kartu: %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>karta je jen pro čtení nebo zamčená; nic nebylo zapsáno</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>Karta v %1:</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>Podle protokolu je karta v %1 kartou kamery %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>Přesto na ni zapsat nastavení kamery %1?</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>%1 na kartě je odkaz; nic nebylo zapsáno</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>%1 na kartě je složka nebo zařízení, ne soubor; nic nebylo zapsáno</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>na kartě je volných %1, ale soubory potřebují %2; nic nebylo zapsáno</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>karta je zapsaná jen zčásti: %1 už obsahují nové nastavení. %2 Než karta odejde, zapište ji znovu.</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>je stále připojená</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>Karta pro kameru %1 je hotová, ale nebyla vysunuta (%2): ručně odpojte a vyjměte kartu v %3.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>Karta v %1 není hotová: vyjměte ji.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>Karta v %1 není hotová a nebyla vysunuta (%2): ručně ji odpojte a vyjměte.</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>protokol se nepodařilo zapsat: %1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>Protokol %1 končil půlkou řádku (řádek %2): ten zůstává na vlastním řádku a nový řádek je pod ním.</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>Protokol %1 od posledního řádku přepsal jiný program; nový řádek šel do souboru, který tam je teď.</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>Kamery a jejich karty (dvojklik: její karta bude další):</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>Instalováno v terénu:</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>Místo</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>Karta</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>čeká</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>další: vložte její kartu</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>zapisuje se</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>hotovo dříve (%1)</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>Čas instalace v terénu nelze použít: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>„%1“ nelze použít: %2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>Sada obsahuje hesla (%1): soubor si nechte pro sebe.</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>karta %1 zapsaná %2</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>karta zapsaná %1</translation>
     </message>
 </context>
 <context>
@@ -1485,6 +1781,21 @@
         <comment>summary.value_international</comment>
         <translation>Mezinárodní</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Každý snímek pošle jako MMS %1; příjemců: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Za každý snímek pošle SMS; příjemců: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Každý snímek pošle e-mailem přes %1, port %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1523,6 +1834,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>načítá se jako poškozený soubor</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>očekáváno číslo od %1 do %2, zadáno %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>očekávány čtyři znaky (0–9, A–Z), zadáno %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1: znak %2 není žádný z 0–9, A–Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>obsahuje řídicí znak</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>řádek %1, sloupec %2: %3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>nemá sloupec „%1“</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>uvádí sloupec „%1“ dvakrát</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>má sloupec „serial“, ale sada nemá nabídku</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>má sloupec „%1“, který není nastavením oddílů sady ani sloupcem protokolu; mysleli jste „%2“?</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>každá kamera potřebuje označení</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>kamera %1 už má řádek před tímto</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>řádek uvádí %1, ale ne %2: uveďte obojí, nebo nic</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>neobsahuje žádnou kameru: za záhlavím musí být řádek</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>řádek %1 (kamera %2): %3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>řádek %1 (kamera %2), sloupec %3: %4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>očekávány datum a čas s posunem od UTC, např. %1, zadáno %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>řádek %1 má %2 polí, záhlaví %3</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>řádek %1: uvozovka v poli, které jí nezačíná</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>řádek %1: text za uzavírací uvozovkou pole</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>řádek %1: pole v uvozovkách se nikdy neuzavře</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>je prázdná: potřebuje řádek záhlaví</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>není to text v UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>má %1 znaků; přijme se nejvýše %2</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>obsahuje znak %1, který nic nezobrazí, zalomí řádek nebo otočí text</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>začíná znakem „%1“, který tabulkový procesor považuje za vzorec</translation>
     </message>
 </context>
 </TS>

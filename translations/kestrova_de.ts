@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>Geben Sie den GPRS-APN ein.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>Geben Sie den Mailserver ein.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>Geben Sie den Port des Mailservers ein.</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>Geben Sie eine E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>Die E-Mail-Adresse enthält kein „@“.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>Die E-Mail-Adresse enthält keinen „.“.</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>Geben Sie das Passwort des E-Mail-Kontos des Absenders ein.</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>Die Telefonnummer ist zu kurz oder enthält mehr als Ziffern.</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>Die erste Telefonnummer ist zu kurz.</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>Der zweite Empfänger ist zu kurz.</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>Der dritte Empfänger ist zu kurz.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>Geben Sie die erste Telefonnummer ein: Die SMS-Fernsteuerung antwortet ihr.</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>Eine Telefonnummer enthält nur Ziffern (und ein „+“ davor, wenn sie international ist).</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>Prüfen Sie die Telefonnummer: Sie darf nur Ziffern enthalten.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>Geben Sie die erste Telefonnummer oder eine E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>Prüfen Sie den Empfänger: eine Telefonnummer aus Ziffern oder eine E-Mail-Adresse.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>Geben Sie die MMS-URL ein.</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>Geben Sie den APN ein.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>Geben Sie das MMS-Gateway ein.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>Geben Sie den MMS-Port ein.</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>Das MMS-Gateway enthält keinen „.“.</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Eine Telefonnummer hat höchstens %1 Ziffern.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Geben Sie eine ganze Zahl von %1 bis %2 ein.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>Geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>Geben Sie höchstens %1 Zeichen ein.</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1: Der Text braucht in der Kamera %2 Bytes, es passen aber nur %3. Ein chinesisches Zeichen braucht 2 Bytes.</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1: Das Zeichen „%2“ kann in der Kamera nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -636,6 +747,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>Es werden noch Karten eingerichtet. Anhalten und das Fenster schließen?</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>Diese Kameras haben laut Protokoll schon eine fertige Karte und werden übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>Laut Protokoll hat jede Kamera eine fertige Karte: Es bleibt nichts zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>Eine andere Karte für Kamera %1 einstecken (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>Kamera %1 hat schon eine fertige Karte (%2). Eine weitere Karte für sie schreiben, die jene ersetzt?</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>fertig; sie ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>Die Karte für Kamera %1 ist nicht fertig.</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>Diese Kameras haben noch keine Karte: %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>die Karte ist schreibgeschützt oder gesperrt; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>Die Karte in %1:</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>Laut Protokoll ist die Karte in %1 die Karte von Kamera %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>Die Einstellungen von Kamera %1 trotzdem darauf schreiben?</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>%1 auf der Karte ist eine Verknüpfung; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>%1 auf der Karte ist ein Ordner oder ein Gerät, keine Datei; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>auf der Karte sind %1 frei, die Dateien brauchen aber %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>die Karte ist nur teilweise geschrieben: %1 enthalten schon die neuen Einstellungen. %2 Schreiben Sie die Karte erneut, bevor sie hinausgeht.</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>sie ist noch eingehängt</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>Die Karte für Kamera %1 ist fertig, wurde aber nicht ausgeworfen (%2): bitte die Karte in %3 von Hand aushängen und entnehmen.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>Die Karte in %1 ist nicht fertig: bitte entnehmen.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>Die Karte in %1 ist nicht fertig und wurde nicht ausgeworfen (%2): bitte von Hand aushängen und entnehmen.</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>das Protokoll konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>Das Protokoll %1 endete mit einer halben Zeile (Zeile %2): Sie bleibt auf einer eigenen Zeile erhalten, die neue Zeile steht darunter.</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>Das Protokoll %1 wurde seit der letzten Zeile von einem anderen Programm überschrieben; die neue Zeile steht in der Datei, die jetzt dort liegt.</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>Kameras und ihre Karten (Doppelklick: deren Karte als nächste):</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>Aufgestellt am:</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>als Nächste: Karte einstecken</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>wird geschrieben</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>schon fertig (%1)</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>Die Zeit der Aufstellung kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>„%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>Der Satz enthält Passwörter (%1): Behalten Sie die Datei für sich.</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>Karte %1, geschrieben %2</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>Karte, geschrieben %1</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1769,21 @@
         <comment>summary.value_international</comment>
         <translation>International</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Sie sendet jedes Bild als %1-MMS; Empfänger: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Sie sendet für jedes Bild eine SMS; Empfänger: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Sie sendet jedes Bild per E-Mail über %1, Port %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1511,6 +1822,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>sie liest sich als beschädigte Datei</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>erwartet wurde eine Zahl von %1 bis %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>erwartet wurden vier Zeichen (0-9, A-Z), nicht %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1: Das Zeichen %2 ist keines von 0-9, A-Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>es enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>sie hat keine Spalte „%1“</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>sie nennt die Spalte „%1“ zweimal</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>sie hat eine Spalte „serial“, der Satz hat aber kein Menü</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>sie hat die Spalte „%1“, die weder eine Einstellung der Abschnitte des Satzes noch eine Spalte des Protokolls ist; war „%2“ gemeint?</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>jede Kamera braucht eine Kennung</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>die Kamera %1 hat schon eine Zeile davor</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>die Zeile nennt %1, aber nicht %2: beide angeben oder keines</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>sie enthält keine Kamera: nach der Kopfzeile braucht es eine Zeile</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>Zeile %1 (Kamera %2): %3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>Zeile %1 (Kamera %2), Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>erwartet wurden Datum und Uhrzeit mit UTC-Versatz, etwa %1, nicht %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>Zeile %1 hat %2 Felder, die Kopfzeile %3</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>Zeile %1: ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>Zeile %1: Text nach dem schließenden Anführungszeichen eines Felds</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>Zeile %1: ein Feld in Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>sie ist leer: sie braucht eine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>sie ist kein UTF-8-Text</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>es hat %1 Zeichen; höchstens %2 werden angenommen</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>es enthält das Zeichen %1, das nichts zeigt, die Zeile umbricht oder den Text umdreht</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>es beginnt mit „%1“, was eine Tabellenkalkulation für eine Formel hält</translation>
     </message>
 </context>
 </TS>

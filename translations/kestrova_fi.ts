@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>Anna GPRS-APN.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>Anna sähköpostipalvelin.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>Anna sähköpostipalvelimen portti.</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>Anna sähköpostiosoite.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>Sähköpostiosoitteessa ei ole merkkiä ”@”.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>Sähköpostiosoitteessa ei ole pistettä ”.”.</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>Anna lähettäjän sähköpostitilin salasana.</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>Puhelinnumero on liian lyhyt tai siinä on muutakin kuin numeroita.</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>Ensimmäinen puhelinnumero on liian lyhyt.</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>Toinen vastaanottaja on liian lyhyt.</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>Kolmas vastaanottaja on liian lyhyt.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>Anna ensimmäinen puhelinnumero: tekstiviestikauko-ohjaus vastaa siihen.</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>Puhelinnumerossa on vain numeroita (ja kansainvälisessä ”+” edessä).</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>Tarkista puhelinnumero: siinä saa olla vain numeroita.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>Anna ensimmäinen puhelinnumero tai sähköpostiosoite.</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>Tarkista vastaanottaja: numeroista koostuva puhelinnumero tai sähköpostiosoite.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>Anna MMS-URL.</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>Anna APN.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>Anna MMS-yhdyskäytävä.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>Anna MMS-portti.</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>MMS-yhdyskäytävässä ei ole pistettä ”.”.</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Puhelinnumerossa on enintään %1 numeroa.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Anna kokonaisluku väliltä %1–%2.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>Anna kokonaisluku.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>Anna enintään %1 merkkiä.</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1: teksti vie kamerassa %2 tavua, mutta vain %3 mahtuu. Kiinalainen merkki vie 2 tavua.</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1: merkkiä ”%2” ei voi tallentaa kameraan.</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -636,6 +747,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>Kortteja määritetään yhä. Pysäytetäänkö ja suljetaanko ikkuna?</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>Näillä kameroilla on lokin mukaan jo valmis kortti, ja ne ohitetaan: %1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>Lokin mukaan jokaisella kameralla on valmis kortti: kirjoitettavaa ei ole jäljellä.</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>Aseta toinen kortti kameralle %1 (%2/%3)</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>Kameralla %1 on jo valmis kortti (%2). Kirjoitetaanko sille toinen kortti, joka korvaa sen?</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>valmis; se korvaa: %1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>Kameran %1 kortti ei ole valmis.</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>Näillä kameroilla ei vielä ole korttia: %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>kortti on vain luku -tilassa tai lukittu; mitään ei kirjoitettu</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>Kohdan %1 kortti:</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>Lokin mukaan kohdan %1 kortti on kameran %2 kortti (%3).</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>Kirjoitetaanko kameran %1 asetukset siihen silti?</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>Kortin %1 on linkki; mitään ei kirjoitettu</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>Kortin %1 on kansio tai laite, ei tiedosto; mitään ei kirjoitettu</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>kortilla on vapaana %1, mutta tiedostot tarvitsevat %2; mitään ei kirjoitettu</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>kortti on kirjoitettu vain osittain: tiedostoissa %1 on jo uudet asetukset. %2 Kirjoita kortti uudelleen ennen kuin se viedään maastoon.</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>se on yhä liitettynä</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>Kameran %1 kortti on valmis, mutta sitä ei poistettu käytöstä (%2): irrota ja poista kohdan %3 kortti käsin.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>Kohdan %1 kortti ei ole valmis: poista se.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>Kohdan %1 kortti ei ole valmis, eikä sitä poistettu käytöstä (%2): irrota ja poista se käsin.</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>lokia ei voitu kirjoittaa: %1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>Loki %1 päättyi puolikkaaseen riviin (rivi %2): se säilytetään omalla rivillään, ja uusi rivi on sen alla.</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>Toinen ohjelma on tallentanut lokin %1 päälle edellisen rivin jälkeen; uusi rivi meni nyt siellä olevaan tiedostoon.</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>Kamerat ja niiden kortit (kaksoisnapsauta, niin sen kortti on seuraava):</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>Maastoon asennettu:</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>Kortti</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>odottaa</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>seuraava: aseta sen kortti</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>kirjoitetaan</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>valmis aiemmin (%1)</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>Maastoon asennuksen aikaa ei voi käyttää: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>Kohtaa ”%1” ei voi käyttää: %2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>Sarjassa on salasanoja (%1): pidä tiedosto omana tietonasi.</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>kortti %1, kirjoitettu %2</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>kortti, kirjoitettu %1</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1769,21 @@
         <comment>summary.value_international</comment>
         <translation>Kansainvälinen</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Se lähettää jokaisen kuvan %1-multimediaviestinä; vastaanottajia: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Se lähettää jokaisesta kuvasta tekstiviestin; vastaanottajia: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Se lähettää jokaisen kuvan sähköpostilla palvelimen %1 kautta, portti %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1511,6 +1822,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>se luetaan vioittuneeksi tiedostoksi</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>odotettiin lukua väliltä %1–%2, saatiin %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>odotettiin neljää merkkiä (0-9, A-Z), saatiin %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1: merkki %2 ei ole mikään merkeistä 0-9, A-Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>siinä on ohjausmerkki</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>rivi %1, sarake %2: %3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>siinä ei ole saraketta ”%1”</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>siinä on sarake ”%1” kahdesti</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>siinä on sarake ”serial”, mutta sarjassa ei ole valikkoa</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>siinä on sarake ”%1”, joka ei ole sarjan osien asetus eikä lokiin vietävä sarake; tarkoititko ”%2”?</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>jokainen kamera tarvitsee tunnuksen</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>kameralla %1 on jo rivi ennen tätä</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>rivillä on %1 mutta ei %2: anna molemmat tai ei kumpaakaan</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>siinä ei ole kameroita: otsikkorivin jälkeen tarvitaan rivi</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>rivi %1 (kamera %2): %3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>rivi %1 (kamera %2), sarake %3: %4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>odotettiin päivämäärää ja aikaa UTC-poikkeamineen, esim. %1, saatiin %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>rivillä %1 on %2 kenttää, otsikkorivillä %3</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>rivi %1: lainausmerkki kentässä, joka ei ala lainausmerkillä</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>rivi %1: tekstiä kentän loppulainausmerkin jälkeen</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>rivi %1: lainausmerkeissä olevaa kenttää ei koskaan suljeta</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>se on tyhjä: siinä tarvitaan otsikkorivi</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>se ei ole UTF-8-tekstiä</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>siinä on %1 merkkiä; enintään %2 hyväksytään</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>siinä on merkki %1, joka ei näy, katkaisee rivin tai kääntää tekstin</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>se alkaa merkillä ”%1”, jonka taulukkolaskenta tulkitsee kaavaksi</translation>
     </message>
 </context>
 </TS>

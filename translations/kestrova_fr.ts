@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>Saisissez l&apos;APN GPRS.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>Saisissez le serveur de messagerie.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>Saisissez le port du serveur de messagerie.</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>Saisissez une adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>L&apos;adresse e-mail ne contient pas de « @ ».</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>L&apos;adresse e-mail ne contient pas de « . ».</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>Saisissez le mot de passe du compte e-mail de l&apos;expéditeur.</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>Le numéro de téléphone est trop court ou contient autre chose que des chiffres.</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>Le premier numéro de téléphone est trop court.</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>Le deuxième destinataire est trop court.</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>Le troisième destinataire est trop court.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>Saisissez le premier numéro de téléphone : la commande à distance par SMS lui répond.</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>Un numéro de téléphone ne contient que des chiffres (et un « + » devant s&apos;il est international).</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>Vérifiez le numéro de téléphone : il ne peut contenir que des chiffres.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>Saisissez le premier numéro de téléphone ou une adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>Vérifiez le destinataire : un numéro de téléphone en chiffres ou une adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>Saisissez l&apos;URL MMS.</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>Saisissez l&apos;APN.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>Saisissez la passerelle MMS.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>Saisissez le port MMS.</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>La passerelle MMS ne contient pas de « . ».</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Un numéro de téléphone compte au plus %1 chiffres.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Saisissez un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>Saisissez un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>Saisissez au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1 : le texte occupe %2 octets dans la caméra, mais seuls %3 tiennent. Un caractère chinois occupe 2 octets.</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1 : le caractère « %2 » ne peut pas être enregistré dans la caméra.</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -636,6 +747,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>Des cartes sont encore en cours de préparation. Arrêter et fermer la fenêtre ?</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>Ces caméras ont déjà une carte terminée dans le journal et sont passées : %1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>Selon le journal, chaque caméra a une carte terminée : il ne reste rien à écrire.</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>Insérez une autre carte pour la caméra %1 (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>La caméra %1 a déjà une carte terminée (%2). Écrire une autre carte pour elle, qui remplace celle-là ?</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>terminée ; elle remplace : %1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>La carte de la caméra %1 n&apos;est pas terminée.</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>Ces caméras n&apos;ont toujours pas de carte : %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>la carte est en lecture seule ou verrouillée ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>La carte de %1 :</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>Selon le journal, la carte de %1 est celle de la caméra %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>Écrire quand même les réglages de la caméra %1 dessus ?</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>%1 sur la carte est un lien ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>%1 sur la carte est un dossier ou un périphérique, pas un fichier ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>la carte a %1 de libre, mais les fichiers demandent %2 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>la carte n&apos;est écrite qu&apos;en partie : %1 contiennent déjà les nouveaux réglages. %2 Réécrivez la carte avant qu&apos;elle ne parte.</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>elle est toujours montée</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>La carte de la caméra %1 est prête, mais n&apos;a pas été éjectée (%2) : démontez et retirez à la main la carte de %3.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>La carte de %1 n&apos;est pas terminée : retirez-la.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>La carte de %1 n&apos;est pas terminée et n&apos;a pas été éjectée (%2) : démontez-la et retirez-la à la main.</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>le journal n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>Le journal %1 se terminait par une demi-ligne (ligne %2) : elle est gardée sur une ligne à part, et la nouvelle ligne est en dessous.</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>Le journal %1 a été réenregistré par un autre programme depuis la dernière ligne ; la nouvelle ligne est allée dans le fichier qui s&apos;y trouve maintenant.</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>Caméras et cartes (double-clic : sa carte sera la suivante) :</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>Posée sur le terrain :</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>suivante : insérez sa carte</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>écriture en cours</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>terminée auparavant (%1)</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>L&apos;heure de pose sur le terrain ne peut pas être utilisée : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>« %1 » ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>Le kit contient des mots de passe (%1) : gardez le fichier pour vous.</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>carte %1 écrite le %2</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>carte écrite le %1</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1769,21 @@
         <comment>summary.value_international</comment>
         <translation>International</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Elle envoie chaque image en MMS %1 ; destinataires : %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Elle envoie un SMS pour chaque image ; destinataires : %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Elle envoie chaque image par e-mail via %1, port %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1511,6 +1822,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>elle se lit comme un fichier endommagé</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>un nombre de %1 à %2 était attendu, pas %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>quatre caractères (0-9, A-Z) étaient attendus, pas %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1 : le caractère %2 n&apos;est ni 0-9 ni A-Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>il contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>il n&apos;a pas de colonne « %1 »</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>il nomme deux fois la colonne « %1 »</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>il a une colonne « serial », mais le kit n&apos;a pas de menu</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>il a la colonne « %1 », qui n&apos;est ni un réglage des sections du kit ni une colonne du journal ; vouliez-vous dire « %2 » ?</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>chaque caméra a besoin d&apos;un identifiant</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>la caméra %1 a déjà une ligne avant celle-ci</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>la ligne donne %1 mais pas %2 : donnez les deux ou aucun</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>il ne contient aucune caméra : il faut une ligne après l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>ligne %1 (caméra %2) : %3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>ligne %1 (caméra %2), colonne %3 : %4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>une date et une heure avec leur décalage UTC étaient attendues, comme %1, pas %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>la ligne %1 a %2 champs, l&apos;en-tête %3</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>ligne %1 : un guillemet dans un champ qui ne commence pas par un guillemet</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>ligne %1 : du texte après le guillemet fermant d&apos;un champ</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>ligne %1 : un champ entre guillemets n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>il est vide : il lui faut une ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>il compte %1 caractères ; au plus %2 sont acceptés</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>il contient le caractère %1, qui n&apos;affiche rien, coupe la ligne ou retourne le texte</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>il commence par « %1 », qu&apos;un tableur prend pour une formule</translation>
     </message>
 </context>
 </TS>

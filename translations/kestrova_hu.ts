@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>Adja meg a GPRS APN-t.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>Adja meg a levelezőkiszolgálót.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>Adja meg a levelezőkiszolgáló portját.</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>Adjon meg egy e-mail-címet.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>Az e-mail-címben nincs „@”.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>Az e-mail-címben nincs „.”.</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>Adja meg a feladó e-mail-fiókjának jelszavát.</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>A telefonszám túl rövid, vagy nem csak számjegyekből áll.</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>Az első telefonszám túl rövid.</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>A második címzett túl rövid.</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>A harmadik címzett túl rövid.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>Adja meg az első telefonszámot: az SMS-es távvezérlés erre válaszol.</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>A telefonszám csak számjegyekből áll (nemzetközi számnál elöl egy „+” jellel).</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>Ellenőrizze a telefonszámot: csak számjegyeket tartalmazhat.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>Adja meg az első telefonszámot vagy egy e-mail-címet.</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>Ellenőrizze a címzettet: számjegyekből álló telefonszám vagy e-mail-cím.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>Adja meg az MMS URL-címét.</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>Adja meg az APN-t.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>Adja meg az MMS-átjárót.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>Adja meg az MMS-portot.</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>Az MMS-átjáróban nincs „.”.</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>A telefonszám legfeljebb %1 számjegyből áll.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Adjon meg egy egész számot %1 és %2 között.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>Adjon meg egy egész számot.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>Legfeljebb %1 karaktert adjon meg.</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1: a szöveg %2 bájtot foglal a kamerában, de csak %3 fér el. Egy kínai karakter 2 bájt.</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1: a(z) „%2” karakter nem tárolható a kamerában.</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -624,6 +735,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>A kártyák beállítása még folyamatban van. Leállítja és bezárja az ablakot?</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>Ezeknek a kameráknak a napló szerint már van kész kártyájuk, ezért kimaradnak: %1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>A napló szerint minden kamerának van kész kártyája: nincs több írnivaló.</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>Helyezzen be egy másik kártyát a(z) %1 kamerához (%2/%3)</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>A(z) %1 kamerának már van kész kártyája (%2). Ír neki egy másik kártyát, amely azt felváltja?</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>kész; ezt váltja fel: %1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>A(z) %1 kamera kártyája nincs kész.</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>Ezeknek a kameráknak még nincs kártyájuk: %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>a kártya csak olvasható vagy zárolt; semmi sem lett megírva</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>A(z) %1 helyen lévő kártya:</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>A napló szerint a(z) %1 helyen lévő kártya a(z) %2 kamera kártyája (%3).</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>Mégis ráírja a(z) %1 kamera beállításait?</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>A kártyán lévő %1 egy hivatkozás; semmi sem lett megírva</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>A kártyán lévő %1 mappa vagy eszköz, nem fájl; semmi sem lett megírva</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>a kártyán %1 szabad, de a fájloknak %2 kell; semmi sem lett megírva</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>a kártya csak részben lett megírva: a(z) %1 már az új beállításokat tartalmazza. %2 Írja újra a kártyát, mielőtt kikerül.</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>még csatolva van</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>A(z) %1 kamera kártyája elkészült, de nem lett kiadva (%2): kézzel válassza le és vegye ki a(z) %3 helyen lévő kártyát.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>A(z) %1 helyen lévő kártya nincs kész: vegye ki.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>A(z) %1 helyen lévő kártya nincs kész, és nem lett kiadva (%2): kézzel válassza le és vegye ki.</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>a naplót nem sikerült írni: %1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>A(z) %1 napló fél sorral végződött (%2. sor): ez a sor külön sorban megmarad, az új sor alatta van.</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>A(z) %1 naplót egy másik program felülírta az utolsó sor óta; az új sor az ott most lévő fájlba került.</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>Kamerák és kártyáik (dupla kattintás: az ő kártyája jön):</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>Kihelyezve:</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>Helyszín</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>Kártya</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>várakozik</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>következik: helyezze be a kártyáját</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>írás folyamatban</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>korábban elkészült (%1)</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>A kihelyezés ideje nem használható: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>A(z) „%1” nem használható: %2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>A készlet jelszavakat tartalmaz (%1): a fájlt tartsa meg magának.</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>%1 kártya, megírva: %2</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>kártya, megírva: %1</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1757,21 @@
         <comment>summary.value_international</comment>
         <translation>Nemzetközi</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Minden képet %1 MMS-ként küld el; címzettek: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Minden képről SMS-t küld; címzettek: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Minden képet e-mailben küld a(z) %1 kiszolgálón át, %2. port.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1499,6 +1810,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>sérült fájlként olvasható be</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>%1 és %2 közötti számot várt, de ezt kapta: %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>négy karaktert várt (0-9, A-Z), de ezt kapta: %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1: a(z) %2 karakter nem 0-9 vagy A-Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>vezérlőkaraktert tartalmaz</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>%1. sor, %2 oszlop: %3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>nincs benne „%1” oszlop</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>kétszer szerepel benne a(z) „%1” oszlop</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>van benne „serial” oszlop, de a készletben nincs menü</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>van benne „%1” oszlop, amely nem a készlet részeinek beállítása és nem is naplóoszlop; erre gondolt: „%2”?</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>minden kamerának kell azonosító</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>a(z) %1 kamerának már van sora ez előtt</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>a sor megadja ezt: %1, de ezt nem: %2; adja meg mindkettőt vagy egyiket sem</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>nincs benne kamera: a fejléc után kell egy sor</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>%1. sor (%2 kamera): %3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>%1. sor (%2 kamera), %3 oszlop: %4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>dátumot és időt várt UTC-eltéréssel, például %1, de ezt kapta: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>a(z) %1. sorban %2 mező van, a fejlécben %3</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>%1. sor: idézőjel egy olyan mezőben, amely nem idézőjellel kezdődik</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>%1. sor: szöveg egy mező záró idézőjele után</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>%1. sor: egy idézőjeles mező sosem záródik le</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>üres: fejlécsor kell bele</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>nem UTF-8 szöveg</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>%1 karakterből áll; legfeljebb %2 fogadható el</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>tartalmazza a(z) %1 karaktert, amely nem látszik, sort tör vagy megfordítja a szöveget</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>„%1” karakterrel kezdődik, amit a táblázatkezelő képletnek vesz</translation>
     </message>
 </context>
 </TS>

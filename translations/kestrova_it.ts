@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>Inserire l&apos;APN GPRS.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>Inserire il server di posta.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>Inserire la porta del server di posta.</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>Inserire un indirizzo e-mail.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>L&apos;indirizzo e-mail non contiene «@».</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>L&apos;indirizzo e-mail non contiene «.».</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>Inserire la password dell&apos;account e-mail del mittente.</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>Il numero di telefono è troppo corto o contiene altro oltre alle cifre.</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>Il primo numero di telefono è troppo corto.</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>Il secondo destinatario è troppo corto.</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>Il terzo destinatario è troppo corto.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>Inserire il primo numero di telefono: il controllo remoto via SMS risponde a quello.</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>Un numero di telefono contiene solo cifre (e un «+» davanti se è internazionale).</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>Controllare il numero di telefono: può contenere solo cifre.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>Inserire il primo numero di telefono o un indirizzo e-mail.</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>Controllare il destinatario: un numero di telefono di sole cifre o un indirizzo e-mail.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>Inserire l&apos;URL MMS.</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>Inserire l&apos;APN.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>Inserire il gateway MMS.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>Inserire la porta MMS.</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>Il gateway MMS non contiene «.».</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Un numero di telefono ha al massimo %1 cifre.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Inserire un numero intero da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>Inserire un numero intero.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>Inserire al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1: il testo occupa %2 byte nella fotocamera, ma ne entrano solo %3. Un carattere cinese occupa 2 byte.</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1: il carattere «%2» non può essere memorizzato nella fotocamera.</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -636,6 +747,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>Le schede sono ancora in preparazione. Fermare e chiudere la finestra?</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>Queste fotocamere hanno già una scheda completata nel registro e vengono saltate: %1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>Secondo il registro ogni fotocamera ha una scheda completata: non resta nulla da scrivere.</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>Inserire un&apos;altra scheda per la fotocamera %1 (%2 di %3)</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>La fotocamera %1 ha già una scheda completata (%2). Scriverne un&apos;altra che la sostituisca?</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>completata; sostituisce: %1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>La scheda della fotocamera %1 non è completata.</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>Queste fotocamere non hanno ancora una scheda: %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>la scheda è di sola lettura o bloccata; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>La scheda in %1:</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>Secondo il registro la scheda in %1 è la scheda della fotocamera %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>Scrivere comunque le impostazioni della fotocamera %1?</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>%1 sulla scheda è un collegamento; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>%1 sulla scheda è una cartella o un dispositivo, non un file; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>la scheda ha %1 liberi, ma i file richiedono %2; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>la scheda è scritta solo in parte: %1 contengono già le nuove impostazioni. %2 Riscrivere la scheda prima di portarla fuori.</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>è ancora montata</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>La scheda della fotocamera %1 è pronta, ma non è stata espulsa (%2): smontare ed estrarre a mano la scheda in %3.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>La scheda in %1 non è completata: estrarla.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>La scheda in %1 non è completata e non è stata espulsa (%2): smontarla ed estrarla a mano.</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>non è stato possibile scrivere il registro: %1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>Il registro %1 terminava con mezza riga (riga %2): quella riga è conservata su una riga a sé e la nuova riga è sotto.</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>Il registro %1 è stato sovrascritto da un altro programma dopo l&apos;ultima riga; la nuova riga è andata nel file che ora si trova lì.</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>Fotocamere e schede (doppio clic: la sua scheda è la prossima):</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>Installata sul campo:</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>Fotocamera</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>Luogo</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>Scheda</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>in attesa</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>prossima: inserire la sua scheda</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>in scrittura</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>completata in precedenza (%1)</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>L&apos;ora di installazione sul campo non può essere usata: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>«%1» non può essere usato: %2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>Il kit contiene password (%1): tenere il file per sé.</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>scheda %1 scritta il %2</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>scheda scritta il %1</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1769,21 @@
         <comment>summary.value_international</comment>
         <translation>Internazionale</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Invia ogni foto come MMS %1; destinatari: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Invia un SMS per ogni foto; destinatari: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Invia ogni foto per e-mail tramite %1, porta %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1511,6 +1822,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>risulta un file danneggiato</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>atteso un numero da %1 a %2, trovato %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>attesi quattro caratteri (0-9, A-Z), trovato %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1: il carattere %2 non è tra 0-9, A-Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>riga %1, colonna %2: %3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>non ha la colonna «%1»</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>nomina due volte la colonna «%1»</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>ha la colonna «serial», ma il kit non ha un menu</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>ha la colonna «%1», che non è un&apos;impostazione delle sezioni del kit né una colonna del registro; forse «%2»?</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>ogni fotocamera ha bisogno di un identificativo</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>la fotocamera %1 ha già una riga prima di questa</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>la riga dà %1 ma non %2: indicarli entrambi o nessuno</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>non contiene fotocamere: serve una riga dopo l&apos;intestazione</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>riga %1 (fotocamera %2): %3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>riga %1 (fotocamera %2), colonna %3: %4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>attese data e ora con lo scarto da UTC, come %1, trovato %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>la riga %1 ha %2 campi, l&apos;intestazione %3</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>riga %1: virgolette dentro un campo che non inizia con esse</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>riga %1: testo dopo le virgolette di chiusura di un campo</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>riga %1: un campo tra virgolette non viene mai chiuso</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>è vuoto: serve una riga di intestazione</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>non è testo UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>contiene %1 caratteri; se ne accettano al massimo %2</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>contiene il carattere %1, che non mostra nulla, va a capo o capovolge il testo</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>inizia con «%1», che un foglio di calcolo prende per una formula</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>GPRS APN を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>メールサーバーを入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>メールサーバーのポートを入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>メールアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>メールアドレスに「@」がありません。</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>メールアドレスに「.」がありません。</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>送信者のメールアカウントのパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>電話番号が短すぎるか、数字以外の文字が含まれています。</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>1 番目の電話番号が短すぎます。</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>2 番目の宛先が短すぎます。</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>3 番目の宛先が短すぎます。</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>1 番目の電話番号を入力してください。SMS リモート操作はこの番号に応答します。</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>電話番号は数字のみです（国際番号の場合は先頭に「+」）。</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>電話番号を確認してください。数字のみ使用できます。</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>1 番目の電話番号またはメールアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>宛先を確認してください。数字だけの電話番号かメールアドレスです。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>MMS URL を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>APN を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>MMS ゲートウェイを入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>MMS ポートを入力してください。</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>MMS ゲートウェイに「.」がありません。</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>電話番号は最大 %1 桁です。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>%1 文字以内で入力してください。</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1：このテキストはカメラ上で %2 バイトになりますが、%3 バイトまでしか入りません。漢字 1 文字は 2 バイトです。</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1：文字「%2」はカメラに保存できません。</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -624,6 +735,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>カードの設定はまだ進行中です。停止してウィンドウを閉じますか？</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>ログで完了済みのカードがあるため、次のカメラは飛ばします：%1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>ログではすべてのカメラのカードが完了しています。書き込むものは残っていません。</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>カメラ %1 用に別のカードを挿入してください（%3 枚中 %2 枚目）</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>カメラ %1 にはすでに完了したカードがあります（%2）。それに代わる別のカードを書き込みますか？</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>完了。置き換え元：%1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>カメラ %1 のカードは完了していません。</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>次のカメラにはまだカードがありません：%1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>カードは読み取り専用かロックされています。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>%1 のカード：</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>ログでは、%1 のカードはカメラ %2 のカードです（%3）。</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>それでもカメラ %1 の設定を書き込みますか？</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>カード上の %1 はリンクです。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>カード上の %1 はフォルダかデバイスで、ファイルではありません。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>カードの空き容量は %1 ですが、ファイルには %2 必要です。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>カードは一部しか書き込まれていません。%1 はすでに新しい設定です。%2 持ち出す前にカードを書き直してください。</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>まだマウントされています</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>カメラ %1 のカードは完了しましたが、取り出せませんでした（%2）。%3 のカードを手動でアンマウントして取り出してください。</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>%1 のカードは完了していません。取り出してください。</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>%1 のカードは完了しておらず、取り出せませんでした（%2）。手動でアンマウントして取り出してください。</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>ログに書き込めませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>ログ %1 は行の途中で終わっていました（%2 行目）。その行はそのまま独立した行として残し、新しい行はその下に書きました。</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>ログ %1 は前の行の後に別のプログラムによって上書き保存されました。新しい行は現在そこにあるファイルに書き込みました。</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>カメラとそのカード（ダブルクリックで次に書き込むカメラを選択）：</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>現地設置日時：</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>カード</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>次：このカメラのカードを挿入</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>書き込み中</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>以前に完了（%1）</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>現地設置日時は使用できません：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>「%1」は使用できません：%2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>このキットにはパスワードが含まれています（%1）。ファイルは他人に渡さないでください。</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>カード %1（%2 に書き込み）</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>%1 に書き込んだカード</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1757,21 @@
         <comment>summary.value_international</comment>
         <translation>国際</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>各画像を %1 の MMS で送信します。宛先数：%2。</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>画像ごとに SMS を送信します。宛先数：%1。</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>各画像を %1（ポート %2）経由でメール送信します。</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1499,6 +1810,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>破損したファイルとして読み取られます</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>%1 から %2 までの数値が必要ですが、%3 でした</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>4 文字（0-9、A-Z）が必要ですが、%1 でした</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1：文字 %2 は 0-9、A-Z のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>制御文字が含まれています</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>%1 行目、%2 列：%3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>「%1」列がありません</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>「%1」列が 2 回あります</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>「serial」列がありますが、キットにメニューがありません</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>「%1」列がありますが、キットの各セクションの設定でもログの列でもありません。「%2」のことですか？</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>すべてのカメラに ID が必要です</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>カメラ %1 はこの行より前の行にあります</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>行には %1 がありますが %2 がありません。両方指定するか、どちらも指定しないでください</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>カメラがありません。見出し行の後に行が必要です</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>%1 行目（カメラ %2）：%3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>%1 行目（カメラ %2）、%3 列：%4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>UTC オフセット付きの日時（例：%1）が必要ですが、%2 でした</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>%1 行目のフィールド数は %2、見出し行は %3 です</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>%1 行目：引用符で始まらないフィールドの中に引用符があります</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>%1 行目：フィールドの閉じ引用符の後に文字があります</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>%1 行目：引用符で囲まれたフィールドが閉じられていません</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>空です。見出し行が必要です</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>UTF-8 のテキストではありません</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>%1 文字あります。最大 %2 文字までです</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>文字 %1 が含まれています。この文字は何も表示しないか、改行するか、文字列を逆向きにします</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>「%1」で始まっています。表計算ソフトはこれを数式と見なします</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lt" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>Įveskite GPRS APN.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>Įveskite pašto serverį.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>Įveskite pašto serverio prievadą.</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>Įveskite el. pašto adresą.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>El. pašto adrese nėra „@“.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>El. pašto adrese nėra „.“.</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>Įveskite siuntėjo el. pašto paskyros slaptažodį.</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>Telefono numeris per trumpas arba jame yra ne tik skaitmenys.</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>Pirmasis telefono numeris per trumpas.</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>Antrasis gavėjas per trumpas.</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>Trečiasis gavėjas per trumpas.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>Įveskite pirmąjį telefono numerį: SMS nuotolinis valdymas atsako į jį.</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>Telefono numerį sudaro tik skaitmenys (ir „+“ priekyje, jei jis tarptautinis).</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>Patikrinkite telefono numerį: jame gali būti tik skaitmenys.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>Įveskite pirmąjį telefono numerį arba el. pašto adresą.</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>Patikrinkite gavėją: telefono numeris iš skaitmenų arba el. pašto adresas.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>Įveskite MMS URL.</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>Įveskite APN.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>Įveskite MMS šliuzą.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>Įveskite MMS prievadą.</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>MMS šliuze nėra „.“.</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Telefono numeryje gali būti daugiausia %1 skaitmenų.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Įveskite sveikąjį skaičių nuo %1 iki %2.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>Įveskite sveikąjį skaičių.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>Įveskite ne daugiau kaip %1 simbolių.</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1: tekstas kameroje užima %2 baitų, bet telpa tik %3. Kinų rašmuo užima 2 baitus.</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1: simbolio „%2“ negalima išsaugoti kameroje.</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -648,6 +759,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>Kortelės vis dar ruošiamos. Sustabdyti ir uždaryti langą?</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>Šios kameros žurnale jau turi paruoštą kortelę ir praleidžiamos: %1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>Žurnale visos kameros turi paruoštą kortelę: nieko neliko įrašyti.</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>Įdėkite kitą kortelę kamerai %1 (%2 iš %3)</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>Kamera %1 jau turi paruoštą kortelę (%2). Įrašyti jai kitą kortelę, kuri pakeis anąją?</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>paruošta; ji pakeičia: %1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>Kameros %1 kortelė neparuošta.</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>Šios kameros dar neturi kortelės: %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>kortelė tik skaitoma arba užrakinta; nieko neįrašyta</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>Kortelė %1:</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>Žurnale kortelė %1 yra kameros %2 kortelė (%3).</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>Vis tiek įrašyti į ją kameros %1 nustatymus?</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>%1 kortelėje yra nuoroda; nieko neįrašyta</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>%1 kortelėje yra aplankas arba įrenginys, ne failas; nieko neįrašyta</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>kortelėje laisva %1, bet failams reikia %2; nieko neįrašyta</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>kortelė įrašyta tik iš dalies: %1 jau turi naujus nustatymus. %2 Prieš išnešdami įrašykite kortelę iš naujo.</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>ji vis dar prijungta</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>Kameros %1 kortelė paruošta, bet neišstumta (%2): rankiniu būdu atjunkite ir išimkite kortelę %3.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>Kortelė %1 neparuošta: išimkite ją.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>Kortelė %1 neparuošta ir neišstumta (%2): rankiniu būdu ją atjunkite ir išimkite.</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>žurnalo nepavyko įrašyti: %1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>Žurnalas %1 baigėsi puse eilutės (%2 eil.): ji paliekama atskiroje eilutėje, o nauja eilutė yra po ja.</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>Žurnalą %1 po paskutinės eilutės perrašė kita programa; nauja eilutė įrašyta į dabar ten esantį failą.</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>Kameros ir jų kortelės (dukart spustelėkite – jos kortelė bus kita):</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>Įrengta lauke:</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>Vieta</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>Kortelė</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>Būsena</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>laukia</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>kita: įdėkite jos kortelę</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>rašoma</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>paruošta anksčiau (%1)</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>Įrengimo lauke laiko naudoti negalima: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>„%1“ naudoti negalima: %2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>Rinkinyje yra slaptažodžių (%1): failą laikykite tik sau.</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>kortelė %1, įrašyta %2</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>kortelė, įrašyta %1</translation>
     </message>
 </context>
 <context>
@@ -1485,6 +1781,21 @@
         <comment>summary.value_international</comment>
         <translation>Tarptautinis</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Kiekvieną vaizdą siunčia kaip %1 MMS; gavėjų: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Apie kiekvieną vaizdą siunčia SMS; gavėjų: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Kiekvieną vaizdą siunčia el. paštu per %1, prievadas %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1523,6 +1834,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>ji nuskaitoma kaip sugadintas failas</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>tikėtasi skaičiaus nuo %1 iki %2, gauta %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>tikėtasi keturių simbolių (0–9, A–Z), gauta %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1: simbolis %2 nėra nė vienas iš 0–9, A–Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>jame yra valdymo simbolis</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>%1 eilutė, stulpelis %2: %3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>joje nėra stulpelio „%1“</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>stulpelis „%1“ nurodytas du kartus</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>joje yra stulpelis „serial“, bet rinkinyje nėra meniu</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>joje yra stulpelis „%1“, kuris nėra nei rinkinio skyrių nustatymas, nei žurnalo stulpelis; gal turėjote omenyje „%2“?</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>kiekvienai kamerai reikia identifikatoriaus</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>kamera %1 jau turi eilutę prieš šią</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>eilutėje nurodyta %1, bet nėra %2: nurodykite abu arba nė vieno</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>joje nėra kamerų: po antraštės reikia eilutės</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>%1 eilutė (kamera %2): %3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>%1 eilutė (kamera %2), stulpelis %3: %4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>tikėtasi datos ir laiko su UTC poslinkiu, pvz., %1, gauta %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>%1 eilutėje yra %2 laukų, antraštėje – %3</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>%1 eilutė: kabutė lauke, kuris ja neprasideda</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>%1 eilutė: tekstas po lauko uždarančiosios kabutės</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>%1 eilutė: kabutėse esantis laukas neuždaromas</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>jis tuščias: reikia antraštės eilutės</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>tai ne UTF-8 tekstas</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>jame yra %1 simbolių; priimama daugiausia %2</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>jame yra simbolis %1, kuris nieko nerodo, laužia eilutę arba apverčia tekstą</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>prasideda „%1“, kurį skaičiuoklė laiko formule</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sl" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>Vnesite GPRS APN.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>Vnesite poštni strežnik.</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>Vnesite vrata poštnega strežnika.</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>Vnesite e-poštni naslov.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>E-poštni naslov nima znaka »@«.</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>E-poštni naslov nima znaka ».«.</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>Vnesite geslo e-poštnega računa pošiljatelja.</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>Telefonska številka je prekratka ali ne vsebuje samo števk.</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>Prva telefonska številka je prekratka.</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>Drugi prejemnik je prekratek.</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>Tretji prejemnik je prekratek.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>Vnesite prvo telefonsko številko: upravljanje na daljavo prek SMS odgovarja nanjo.</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>Telefonska številka vsebuje samo števke (in spredaj »+«, če je mednarodna).</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>Preverite telefonsko številko: vsebuje lahko samo števke.</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>Vnesite prvo telefonsko številko ali e-poštni naslov.</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>Preverite prejemnika: telefonska številka iz števk ali e-poštni naslov.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>Vnesite URL za MMS.</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>Vnesite APN.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>Vnesite prehod za MMS.</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>Vnesite vrata za MMS.</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>Prehod za MMS nima znaka ».«.</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Telefonska številka ima največ toliko števk: %1.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Vnesite celo število od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>Vnesite celo število.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>Vnesite največ toliko znakov: %1.</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1: besedilo v kameri zavzame %2 bajtov, prostora pa je le za %3. Kitajski znak zavzame 2 bajta.</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1: znaka »%2« ni mogoče shraniti v kamero.</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -660,6 +771,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>Kartice se še pripravljajo. Želite ustaviti in zapreti okno?</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>Te kamere imajo po dnevniku že dokončano kartico in so preskočene: %1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>Po dnevniku ima vsaka kamera dokončano kartico: ničesar ni več za zapisati.</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>Vstavite drugo kartico za kamero %1 (%2 od %3)</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>Kamera %1 že ima dokončano kartico (%2). Ji želite zapisati drugo kartico, ki nadomesti tisto?</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>dokončano; nadomešča: %1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>Kartica za kamero %1 ni dokončana.</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>Te kamere še nimajo kartice: %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>kartica je samo za branje ali zaklenjena; nič ni bilo zapisano</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>Kartica v %1:</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>Po dnevniku je kartica v %1 kartica kamere %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>Vseeno zapisati nanjo nastavitve kamere %1?</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>%1 na kartici je povezava; nič ni bilo zapisano</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>%1 na kartici je mapa ali naprava, ne datoteka; nič ni bilo zapisano</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>kartica ima prostih %1, datoteke pa potrebujejo %2; nič ni bilo zapisano</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>kartica je zapisana le delno: %1 že vsebujejo nove nastavitve. %2 Pred odhodom kartico zapišite znova.</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>še je priklopljena</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>Kartica za kamero %1 je pripravljena, vendar ni bila izvržena (%2): ročno odklopite in odstranite kartico v %3.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>Kartica v %1 ni dokončana: odstranite jo.</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>Kartica v %1 ni dokončana in ni bila izvržena (%2): ročno jo odklopite in odstranite.</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>dnevnika ni bilo mogoče zapisati: %1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>Dnevnik %1 se je končal s pol vrstice (vrstica %2): ta vrstica je ohranjena v svoji vrstici, nova vrstica je pod njo.</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>Dnevnik %1 je od zadnje vrstice prepisal drug program; nova vrstica je šla v datoteko, ki je zdaj tam.</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>Kamere in kartice (dvoklik: njena kartica je naslednja):</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>Nameščeno na terenu:</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>Lokacija</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>Kartica</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>čaka</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>naslednja: vstavite njeno kartico</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>zapisovanje</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>dokončano prej (%1)</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>Časa namestitve na terenu ni mogoče uporabiti: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>»%1« ni mogoče uporabiti: %2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>Komplet vsebuje gesla (%1): datoteko obdržite zase.</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>kartica %1, zapisana %2</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>kartica, zapisana %1</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1793,21 @@
         <comment>summary.value_international</comment>
         <translation>Mednarodna</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Vsako sliko pošlje kot MMS %1; prejemnikov: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Za vsako sliko pošlje SMS; prejemnikov: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Vsako sliko pošlje po e-pošti prek %1, vrata %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1535,6 +1846,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>prebere se kot poškodovana datoteka</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>pričakovano je število od %1 do %2, dobljeno %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>pričakovani so štirje znaki (0–9, A–Z), dobljeno %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1: znak %2 ni med 0–9, A–Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>vsebuje krmilni znak</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>vrstica %1, stolpec %2: %3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>nima stolpca »%1«</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>stolpec »%1« navaja dvakrat</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>ima stolpec »serial«, komplet pa nima menija</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>ima stolpec »%1«, ki ni nastavitev razdelkov kompleta niti stolpec dnevnika; ste mislili »%2«?</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>vsaka kamera potrebuje oznako</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>kamera %1 ima vrstico že pred to</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>vrstica navaja %1, ne pa %2: navedite oboje ali nič</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>ne vsebuje nobene kamere: za glavo potrebuje vrstico</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>vrstica %1 (kamera %2): %3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>vrstica %1 (kamera %2), stolpec %3: %4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>pričakovana sta datum in čas z zamikom od UTC, kot %1, dobljeno %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>vrstica %1 ima %2 polj, glava %3</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>vrstica %1: narekovaj v polju, ki se ne začne z njim</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>vrstica %1: besedilo za zaključnim narekovajem polja</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>vrstica %1: polje v narekovajih ni nikoli zaprto</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>je prazna: potrebuje vrstico z glavo</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>ni besedilo UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>ima %1 znakov; sprejetih je največ %2</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>vsebuje znak %1, ki ne prikaže ničesar, prelomi vrstico ali obrne besedilo</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>začne se z »%1«, kar preglednica razume kot formulo</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>CheckMessage</name>
+    <message>
+        <source>Enter the GPRS APN.</source>
+        <translation>请输入 GPRS APN。</translation>
+    </message>
+    <message>
+        <source>Enter the mail server.</source>
+        <translation>请输入邮件服务器。</translation>
+    </message>
+    <message>
+        <source>Enter the mail server&apos;s port.</source>
+        <translation>请输入邮件服务器的端口。</translation>
+    </message>
+    <message>
+        <source>Enter an e-mail address.</source>
+        <translation>请输入电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;@&quot;.</source>
+        <translation>电子邮件地址中没有“@”。</translation>
+    </message>
+    <message>
+        <source>The e-mail address has no &quot;.&quot;.</source>
+        <translation>电子邮件地址中没有“.”。</translation>
+    </message>
+    <message>
+        <source>Enter the password of the sender&apos;s e-mail account.</source>
+        <translation>请输入发件人邮箱账户的密码。</translation>
+    </message>
+    <message>
+        <source>The phone number is too short or holds more than digits.</source>
+        <translation>电话号码太短，或含有数字以外的字符。</translation>
+    </message>
+    <message>
+        <source>The first phone number is too short.</source>
+        <translation>第一个电话号码太短。</translation>
+    </message>
+    <message>
+        <source>The second recipient is too short.</source>
+        <translation>第二个收件人太短。</translation>
+    </message>
+    <message>
+        <source>The third recipient is too short.</source>
+        <translation>第三个收件人太短。</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number: the SMS remote control answers it.</source>
+        <translation>请输入第一个电话号码：短信遥控会回复该号码。</translation>
+    </message>
+    <message>
+        <source>A phone number holds digits only (and a &quot;+&quot; in front when it is international).</source>
+        <translation>电话号码只能包含数字（国际号码前面可加“+”）。</translation>
+    </message>
+    <message>
+        <source>Check the phone number: it may hold digits only.</source>
+        <translation>请检查电话号码：只能包含数字。</translation>
+    </message>
+    <message>
+        <source>Enter the first phone number or an e-mail address.</source>
+        <translation>请输入第一个电话号码或电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>Check the recipient: a phone number of digits or an e-mail address.</source>
+        <translation>请检查收件人：应为纯数字的电话号码或电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS URL.</source>
+        <translation>请输入彩信 URL。</translation>
+    </message>
+    <message>
+        <source>Enter the APN.</source>
+        <translation>请输入 APN。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS gateway.</source>
+        <translation>请输入彩信网关。</translation>
+    </message>
+    <message>
+        <source>Enter the MMS port.</source>
+        <translation>请输入彩信端口。</translation>
+    </message>
+    <message>
+        <source>The MMS gateway has no &quot;.&quot;.</source>
+        <translation>彩信网关中没有“.”。</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>电话号码最多 %1 位数字。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>请输入 %1 到 %2 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number.</source>
+        <translation>请输入整数。</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters.</source>
+        <translation>最多输入 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>%1: the text takes %2 bytes on the camera, but only %3 fit. A Chinese character takes 2 bytes.</source>
+        <translation>%1：该文本在相机上占用 %2 个字节，但只能容纳 %3 个字节。每个汉字占 2 个字节。</translation>
+    </message>
+    <message>
+        <source>%1: the character &quot;%2&quot; cannot be stored on the camera.</source>
+        <translation>%1：字符“%2”无法保存到相机中。</translation>
+    </message>
+</context>
+<context>
     <name>FieldText</name>
     <message>
         <source>Card report: %1</source>
@@ -624,6 +735,191 @@
         <source>Cards are still being set up. Stop and close the window?</source>
         <comment>fleet.ask_stop_first</comment>
         <translation>存储卡设置仍在进行中。要停止并关闭窗口吗？</translation>
+    </message>
+    <message>
+        <source>These cameras have a card done in the log and are passed over: %1</source>
+        <comment>fleet.passing_over_done</comment>
+        <translation>日志中这些相机已有完成的存储卡，将跳过：%1</translation>
+    </message>
+    <message>
+        <source>Every camera has a card done in the log: nothing is left to write.</source>
+        <comment>fleet.nothing_left</comment>
+        <translation>日志中每台相机都已有完成的存储卡，没有需要写入的了。</translation>
+    </message>
+    <message>
+        <source>Insert another card for camera %1 (%2 of %3)</source>
+        <comment>fleet.insert_another_card_for</comment>
+        <translation>请为相机 %1 插入另一张存储卡（第 %2 张，共 %3 张）</translation>
+    </message>
+    <message>
+        <source>Camera %1 already has a card done (%2). Write another card for it, which replaces that one?</source>
+        <comment>fleet.ask_again</comment>
+        <translation>相机 %1 已有完成的存储卡（%2）。要为它再写一张存储卡来替换那张吗？</translation>
+    </message>
+    <message>
+        <source>done; it replaces the %1</source>
+        <comment>fleet.result_done_replacing</comment>
+        <translation>完成；替换了%1</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is not done.</source>
+        <comment>fleet.card_not_written</comment>
+        <translation>相机 %1 的存储卡未完成。</translation>
+    </message>
+    <message>
+        <source>These cameras still have no card: %1</source>
+        <comment>fleet.still_without_card</comment>
+        <translation>这些相机仍没有存储卡：%1</translation>
+    </message>
+    <message>
+        <source>the card is read-only or locked; nothing was written</source>
+        <comment>fleet.read_only_card</comment>
+        <translation>存储卡为只读或已锁定；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>The card at %1:</source>
+        <comment>fleet.card_warnings</comment>
+        <translation>%1 处的存储卡：</translation>
+    </message>
+    <message>
+        <source>The log has the card at %1 as the card of camera %2 (%3).</source>
+        <comment>fleet.card_of_other_camera</comment>
+        <translation>日志中 %1 处的存储卡是相机 %2 的存储卡（%3）。</translation>
+    </message>
+    <message>
+        <source>Write the settings of camera %1 onto it all the same?</source>
+        <comment>fleet.ask_write_anyway</comment>
+        <translation>仍要把相机 %1 的设置写入这张存储卡吗？</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a link; nothing was written</source>
+        <comment>fleet.file_is_link_on_card</comment>
+        <translation>存储卡上的 %1 是一个链接；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a folder or a device, not a file; nothing was written</source>
+        <comment>fleet.file_not_regular_on_card</comment>
+        <translation>存储卡上的 %1 是文件夹或设备，不是文件；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>the card has %1 free, but the files need %2; nothing was written</source>
+        <comment>fleet.no_room_on_card</comment>
+        <translation>存储卡可用空间为 %1，但文件需要 %2；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.</source>
+        <comment>fleet.partly_written</comment>
+        <translation>存储卡只写入了一部分：%1 已是新设置。%2 请在使用前重新写入这张存储卡。</translation>
+    </message>
+    <message>
+        <source>it is still mounted</source>
+        <comment>fleet.still_mounted</comment>
+        <translation>它仍处于挂载状态</translation>
+    </message>
+    <message>
+        <source>The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.</source>
+        <comment>fleet.remove_by_hand</comment>
+        <translation>相机 %1 的存储卡已完成，但未能弹出（%2）：请手动卸载并取出 %3 处的存储卡。</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done: remove it.</source>
+        <comment>fleet.remove_failed</comment>
+        <translation>%1 处的存储卡未完成：请取出。</translation>
+    </message>
+    <message>
+        <source>The card at %1 is not done and did not eject (%2): unmount and remove it by hand.</source>
+        <comment>fleet.remove_failed_by_hand</comment>
+        <translation>%1 处的存储卡未完成，且未能弹出（%2）：请手动卸载并取出。</translation>
+    </message>
+    <message>
+        <source>the log could not be written: %1</source>
+        <comment>fleet.log_not_written</comment>
+        <translation>无法写入日志：%1</translation>
+    </message>
+    <message>
+        <source>The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.</source>
+        <comment>fleet.log_ended_damaged</comment>
+        <translation>日志 %1 以半行结尾（第 %2 行）：该行单独保留一行，新行写在其下方。</translation>
+    </message>
+    <message>
+        <source>The log %1 was saved over by another program since the last row; the new row went into the file there now.</source>
+        <comment>fleet.log_replaced</comment>
+        <translation>自上一行以来，日志 %1 已被其他程序覆盖保存；新行已写入现在的文件。</translation>
+    </message>
+    <message>
+        <source>Cameras and their cards (double-click one to write its card next):</source>
+        <comment>fleet.cameras_table_label</comment>
+        <translation>相机及其存储卡（双击某台相机可下一个写入它的存储卡）：</translation>
+    </message>
+    <message>
+        <source>Set up in the field:</source>
+        <comment>fleet.set_up_in_field_label</comment>
+        <translation>现场安装时间：</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <comment>fleet.column_camera</comment>
+        <translation>相机</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <comment>fleet.column_location</comment>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <comment>fleet.column_card</comment>
+        <translation>存储卡</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>fleet.column_state</comment>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <comment>fleet.state_waiting</comment>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>next: insert its card</source>
+        <comment>fleet.state_next</comment>
+        <translation>下一台：请插入它的存储卡</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <comment>fleet.state_writing</comment>
+        <translation>正在写入</translation>
+    </message>
+    <message>
+        <source>done earlier (%1)</source>
+        <comment>fleet.state_done_before</comment>
+        <translation>之前已完成（%1）</translation>
+    </message>
+    <message>
+        <source>The time set up in the field cannot be used: %1</source>
+        <comment>fleet.time_unusable</comment>
+        <translation>无法使用现场安装时间：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2</source>
+        <comment>fleet.name_unusable</comment>
+        <translation>无法使用“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The kit holds passwords (%1): keep the file to yourself.</source>
+        <comment>fleet.kit_holds_passwords</comment>
+        <translation>该套件包含密码（%1）：请妥善保管此文件。</translation>
+    </message>
+    <message>
+        <source>card %1 written %2</source>
+        <comment>fleet.card_named_written_at</comment>
+        <translation>存储卡 %1（写入于 %2）</translation>
+    </message>
+    <message>
+        <source>card written %1</source>
+        <comment>fleet.card_written_at</comment>
+        <translation>写入于 %1 的存储卡</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1757,21 @@
         <comment>summary.value_international</comment>
         <translation>国际</translation>
     </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>每张照片都以 %1 彩信发送；收件人数：%2。</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>每张照片都发送一条短信；收件人数：%1。</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>每张照片都通过 %1（端口 %2）以电子邮件发送。</translation>
+    </message>
 </context>
 <context>
     <name>kestrova::CardFileActions</name>
@@ -1499,6 +1810,122 @@
     <message>
         <source>it reads as a damaged file</source>
         <translation>读取结果表明它是损坏的文件</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CameraList</name>
+    <message>
+        <source>expected a number from %1 to %2, got %3</source>
+        <translation>应为 %1 到 %2 之间的数字，实际为 %3</translation>
+    </message>
+    <message>
+        <source>expected four characters (0-9, A-Z), got %1</source>
+        <translation>应为四个字符（0-9、A-Z），实际为 %1</translation>
+    </message>
+    <message>
+        <source>%1: the character %2 is none of 0-9, A-Z</source>
+        <translation>%1：字符 %2 不属于 0-9、A-Z</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>其中含有控制字符</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>第 %1 行，%2 列：%3</translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;</source>
+        <translation>其中没有“%1”列</translation>
+    </message>
+    <message>
+        <source>it names the column &quot;%1&quot; twice</source>
+        <translation>其中“%1”列出现了两次</translation>
+    </message>
+    <message>
+        <source>it has a column &quot;serial&quot;, but the kit has no menu</source>
+        <translation>其中有“serial”列，但套件中没有相机菜单</translation>
+    </message>
+    <message>
+        <source>it has the column &quot;%1&quot;, which is no setting of the kit&apos;s sections nor a column the log carries; did you mean &quot;%2&quot;?</source>
+        <translation>其中有“%1”列，它既不是套件各部分的设置，也不是日志记录的列；您是指“%2”吗？</translation>
+    </message>
+    <message>
+        <source>every camera needs an id</source>
+        <translation>每台相机都需要一个 ID</translation>
+    </message>
+    <message>
+        <source>the camera %1 has a row before this one</source>
+        <translation>相机 %1 在此行之前已有一行</translation>
+    </message>
+    <message>
+        <source>the row gives a %1 but no %2: give both or neither</source>
+        <translation>该行给出了 %1，但没有 %2：请两者都给出或都不给</translation>
+    </message>
+    <message>
+        <source>it holds no camera: it needs a row after the header</source>
+        <translation>其中没有相机：表头之后至少需要一行</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2): %3</source>
+        <translation>第 %1 行（相机 %2）：%3</translation>
+    </message>
+    <message>
+        <source>row %1 (camera %2), column %3: %4</source>
+        <translation>第 %1 行（相机 %2），%3 列：%4</translation>
+    </message>
+    <message>
+        <source>expected a date and time with its UTC offset, as %1, got %2</source>
+        <translation>应为带 UTC 偏移的日期和时间，如 %1，实际为 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::CsvTable</name>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>第 %1 行有 %2 个字段，表头有 %3 个</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not begin with one</source>
+        <translation>第 %1 行：不以引号开头的字段中出现了引号</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>第 %1 行：字段的结束引号之后还有文字</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed</source>
+        <translation>第 %1 行：带引号的字段没有结束</translation>
+    </message>
+    <message>
+        <source>it is empty: it needs a header row</source>
+        <translation>它是空的：需要一个表头行</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>它不是 UTF-8 文本</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::KitFiles</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrova::fleet::LogValues</name>
+    <message>
+        <source>it holds %1 characters; at most %2 are taken</source>
+        <translation>其中有 %1 个字符；最多只接受 %2 个</translation>
+    </message>
+    <message>
+        <source>it holds the character %1, which shows nothing, breaks the line or turns the text around</source>
+        <translation>其中含有字符 %1，它不显示任何内容、会换行或使文本反向</translation>
+    </message>
+    <message>
+        <source>it begins with &quot;%1&quot;, which a spreadsheet takes for a formula</source>
+        <translation>它以“%1”开头，电子表格会把它当作公式</translation>
     </message>
 </context>
 </TS>

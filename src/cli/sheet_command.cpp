@@ -65,7 +65,7 @@ QByteArray layOut(const QString& out, const QStringList& pages) {
         fail(ExitWriteFailed,
              QStringLiteral("cannot write %1: %2")
                  .arg(escapedText(out),
-                      QString::fromLocal8Bit(pdf.readAllStandardError()).trimmed()));
+                      escapedText(QString::fromLocal8Bit(pdf.readAllStandardError()).trimmed())));
     return pdf.readAllStandardOutput();
 }
 
@@ -171,7 +171,7 @@ int runSheet(const QStringList& arguments) {
     // One page for each file.
     const QString out = parser.value(pdfOption);
     writePdf(out, layOut(out, pages));
-    printLine(out);
+    printLine(escapedText(out));
     return ExitOk;
 }
 

@@ -139,10 +139,13 @@ QString notInList(const QJsonValue& value, const QStringList& entries) {
 }
 
 QString nearestName(const QString& name, const QStringList& known) {
+    // Only the start of a name is compared: the distance takes time in the product of the
+    // lengths, and no known name is anywhere near this long.
+    const QString compared = name.left(comparedNameLength);
     QString nearest;
     qsizetype best = -1;
     for (const QString& candidate : known) {
-        const qsizetype distance = editDistance(name, candidate);
+        const qsizetype distance = editDistance(compared, candidate.left(comparedNameLength));
         if (best < 0 || distance < best) {
             best = distance;
             nearest = candidate;

@@ -49,7 +49,9 @@ QJsonValue uniqueName(int value, const QStringList& names);
 // Why a value is not one of a list's entries, and what is.
 QString notInList(const QJsonValue& value, const QStringList& entries);
 
-// The known name nearest to a misspelt one, by edit distance; the first of equals.
+// The known name nearest to a misspelt one, by edit distance over the first
+// `comparedNameLength` characters of each; the first of equals.
+inline constexpr qsizetype comparedNameLength = 64;
 QString nearestName(const QString& name, const QStringList& known);
 
 // Why a setting name is not taken, with the nearest known one.

@@ -57,6 +57,22 @@ void Dialog::select(int id, int position) {
     c.selection = position >= 0 && position < c.entries.size() ? position : -1;
 }
 
+void Dialog::setColumns(int id, const QStringList& captions) {
+    mutableControl(id).columns = captions;
+}
+
+void Dialog::setRows(int id, const QList<QStringList>& rows) {
+    ControlState& c = mutableControl(id);
+    c.rows = rows;
+    if (c.marked >= c.rows.size())
+        c.marked = -1;
+}
+
+void Dialog::setMarked(int id, int row) {
+    ControlState& c = mutableControl(id);
+    c.marked = row >= 0 && row < c.rows.size() ? row : -1;
+}
+
 void Dialog::setText(int id, const QString& text) {
     ControlState& c = mutableControl(id);
     c.text = text;

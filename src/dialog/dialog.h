@@ -12,12 +12,15 @@ namespace kestrova::dialog {
 // The state of one control, as the form model sees it and the window shows it.
 struct ControlState {
     ControlKind kind = ControlKind::Label;
-    QString caption;      // labels, buttons, group boxes
-    QStringList entries;  // lists; a summary's lines
-    QList<bool> warnings; // a summary: which lines warn
-    int selection = -1;   // lists: the selected position, -1 for none
-    QString text;         // edits
-    int limit = 0;        // edits: the most characters that can be typed, 0 for no limit
+    QString caption;         // labels, buttons, group boxes
+    QStringList entries;     // lists; a summary's lines
+    QList<bool> warnings;    // a summary: which lines warn
+    int selection = -1;      // lists: the selected position, -1 for none
+    QStringList columns;     // a table's column captions
+    QList<QStringList> rows; // a table's rows, a cell for each column
+    int marked = -1;         // a table's marked row, -1 for none
+    QString text;            // edits
+    int limit = 0;           // edits: the most characters that can be typed, 0 for no limit
     bool digitsOnly = false;
     bool masked = false;
     bool readOnly = false;
@@ -51,6 +54,13 @@ public:
     void select(int id, int position); // out of range selects nothing
     int selection(int id) const { return control(id).selection; }
     QStringList entries(int id) const { return control(id).entries; }
+
+    // Tables.
+    void setColumns(int id, const QStringList& captions);
+    void setRows(int id, const QList<QStringList>& rows);
+    QList<QStringList> rows(int id) const { return control(id).rows; }
+    void setMarked(int id, int row); // out of range marks none
+    int marked(int id) const { return control(id).marked; }
 
     // Edits. The limit holds for typing only: a text the program sets is kept whole.
     void setText(int id, const QString& text);

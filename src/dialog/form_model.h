@@ -46,6 +46,8 @@ public:
     virtual void buttonPressed(int /*id*/) {}
     // The focus left an edit.
     virtual void editFinished(int /*id*/) {}
+    // A table's row was picked: double-clicked, or Enter on it.
+    virtual void rowActivated(int /*id*/, int /*row*/) {}
 
     // Called once the window has shown the model after opening and after every event it
     // forwarded: a model that shows what follows from all its values brings it up to date here.

@@ -1,6 +1,5 @@
 #include "field/deployment.h"
 
-#include "fleet/csv_table.h"
 #include "fleet/deploy_log.h"
 
 #include <QRegularExpression>
@@ -11,11 +10,8 @@ namespace kestrova::field {
 
 namespace {
 
-Deployment fromRow(const fleet::CsvTable& table, const QStringList& row) {
-    const auto value = [&table, &row](const char* column) {
-        const qsizetype at = table.column(QString::fromLatin1(column));
-        return at >= 0 ? row[at] : QString();
-    };
+Deployment fromRow(const fleet::LogRow& row) {
+    const auto value = [&row](const char* column) { return row.value(QLatin1String(column)); };
     Deployment deployment;
     deployment.fromLog = true;
     deployment.cameraId = value("camera_id");
@@ -30,8 +26,9 @@ Deployment fromRow(const fleet::CsvTable& table, const QStringList& row) {
     deployment.comments = value("comments");
     deployment.summary = value("summary");
     deployment.card = {value("uuid"), value("label")};
+    deployment.written = value("time_written");
     const QDateTime start = QDateTime::fromString(value("deploymentStart"), Qt::ISODate);
-    const QDateTime written = QDateTime::fromString(value("time_written"), Qt::ISODate);
+    const QDateTime written = QDateTime::fromString(deployment.written, Qt::ISODate);
     if (start.isValid()) {
         deployment.start = start;
         deployment.startSource = StartSource::CamerasTable;
@@ -54,36 +51,32 @@ bool namesSerial(const QString& summary, const QString& serial) {
 
 LogLookup findInLog(const QByteArray& log, const CardIdentity& card) {
     LogLookup lookup;
-    const fleet::CsvRead read = fleet::parseCsv(log);
-    if (read.problem) {
-        lookup.problem = *read.problem;
+    const fleet::LogTable table = fleet::readLogTable(log);
+    if (table.problem) {
+        lookup.problem = table.problem;
         return lookup;
     }
-    const fleet::CsvTable& table = read.table;
-    if (table.header != fleet::logColumns()) {
-        lookup.problem = QStringLiteral("is not a deployment log of this program (its header "
-                                        "differs)");
-        return lookup;
-    }
-    const qsizetype result = table.column(QStringLiteral("result"));
-    const qsizetype menu = table.column(QStringLiteral("menu.dat"));
-    const qsizetype uuid = table.column(QStringLiteral("uuid"));
-    const qsizetype summary = table.column(QStringLiteral("summary"));
+    const auto value = [](const fleet::LogRow& row, const char* column) {
+        return row.value(QLatin1String(column));
+    };
     // The strongest tie first; of several rows, the last card written.
-    const std::function<bool(const QStringList&)> ties[] = {
-        [&](const QStringList& row) {
+    const std::function<bool(const fleet::LogRow&)> ties[] = {
+        [&](const fleet::LogRow& row) {
             return !card.menuSha256.isEmpty() &&
-                   row[menu].compare(QString::fromLatin1(card.menuSha256), Qt::CaseInsensitive) ==
+                   value(row, "menu.dat")
+                           .compare(QString::fromLatin1(card.menuSha256), Qt::CaseInsensitive) ==
                        0;
         },
-        [&](const QStringList& row) { return !card.uuid.isEmpty() && row[uuid] == card.uuid; },
-        [&](const QStringList& row) { return namesSerial(row[summary], card.serialText); },
+        [&](const fleet::LogRow& row) {
+            return !card.uuid.isEmpty() && value(row, "uuid") == card.uuid;
+        },
+        [&](const fleet::LogRow& row) { return namesSerial(value(row, "summary"), card.serialText); },
     };
     for (const auto& tie : ties) {
         for (qsizetype at = table.rows.size() - 1; at >= 0; --at) {
-            const QStringList& row = table.rows[at];
-            if (row[result] == u"done" && tie(row)) {
-                lookup.deployment = fromRow(table, row);
+            const fleet::LogRow& row = table.rows[at];
+            if (value(row, "result") == u"done" && tie(row)) {
+                lookup.deployment = fromRow(row);
                 return lookup;
             }
         }

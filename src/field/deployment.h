@@ -42,6 +42,7 @@ struct Deployment {
     std::optional<QDateTime> end;
     EndSource endSource = EndSource::None;
     bool fromLog = false;
+    QString written; // its log row's time_written: the card written that a retrieval closes
 };
 
 // What tells a card apart in the log: its menu.dat, its file system, its serial text.
@@ -53,7 +54,7 @@ struct CardIdentity {
 
 struct LogLookup {
     std::optional<Deployment> deployment; // nothing: no row is this card's
-    std::optional<QString> problem;       // the log cannot be read: reads after "the log FILE"
+    std::optional<QString> problem;       // the log cannot be read: "it is not UTF-8 text"
 };
 
 // The deployment of the card in a log kestrova deploy wrote: the last card written in full

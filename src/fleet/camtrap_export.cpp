@@ -1,9 +1,12 @@
 #include "fleet/camtrap_export.h"
 
+#include "fleet/csv_table.h"
 #include "fleet/deploy_log.h"
+#include "fleet/log_values.h"
 
 #include <QDateTime>
 #include <QMap>
+#include <QSet>
 
 namespace kestrova::fleet {
 
@@ -18,6 +21,99 @@ QString tableTime(const QString& iso) {
     const QDateTime time = QDateTime::fromString(iso, Qt::ISODate);
     return time.isValid() ? time.toString(Qt::ISODate) : QString();
 }
+
+// One camera's deployment (or one card's, without a camera): the latest card done, and the
+// earlier ones it replaced.
+struct Deployment {
+    LogRow row;
+    QStringList replaced;
+};
+
+QString value(const LogRow& row, const char* column) {
+    return row.value(QLatin1String(column));
+}
+
+QString describeCard(const LogRow& row) {
+    return LoggedCard{value(row, "camera_id"), value(row, "time_written"), value(row, "uuid"),
+                      value(row, "label")}
+        .describe();
+}
+
+// What a deployment is known by: its camera, else its card.
+QString deploymentKey(const LogRow& row, int line) {
+    const QString camera = value(row, "camera_id");
+    if (!camera.isEmpty())
+        return QStringLiteral("camera ") + camera;
+    const QString uuid = value(row, "uuid");
+    if (!uuid.isEmpty())
+        return QStringLiteral("card %1 %2").arg(uuid, value(row, "time_written").left(10));
+    return QStringLiteral("line %1").arg(line);
+}
+
+class Exporter {
+public:
+    QStringList fieldsOf(const Deployment& deployment, QString& id, bool& startedAtWriting) {
+        const LogRow& row = deployment.row;
+        QString start = tableTime(value(row, "deploymentStart"));
+        startedAtWriting = start.isEmpty();
+        if (startedAtWriting)
+            start = tableTime(value(row, "time_written"));
+        id = uniqueId(idOf(row, start));
+
+        QMap<QString, QString> out;
+        out[QStringLiteral("deploymentID")] = id;
+        for (const char* carried : {"locationID", "locationName", "latitude", "longitude"})
+            out[QLatin1String(carried)] = value(row, carried);
+        out[QStringLiteral("deploymentStart")] = start;
+        out[QStringLiteral("setupBy")] = value(row, "setup_by");
+        out[QStringLiteral("cameraID")] = value(row, "camera_id");
+        out[QStringLiteral("cameraModel")] = cameraModelName(value(row, "model"));
+        out[QStringLiteral("cameraDelay")] = value(row, "camera_delay");
+
+        QStringList comments{
+            deploymentComment(value(row, "summary"), value(row, "kit_name"), value(row, "comments"))};
+        for (const QString& earlier : deployment.replaced)
+            comments << QStringLiteral("It replaces the %1.").arg(earlier);
+        if (startedAtWriting)
+            comments << QStringLiteral("deploymentStart is the time the card was written, not "
+                                       "the time the camera was set up in the field.");
+        out[QStringLiteral("deploymentComments")] = comments.join(QStringLiteral(" | "));
+
+        QStringList fields;
+        for (const QString& column : deploymentColumns())
+            fields << (isNumberColumn(column) ? out.value(column)
+                                              : spreadsheetSafe(out.value(column)));
+        return fields;
+    }
+
+private:
+    // The camera's id, else the card's UUID, with the day; else the card's label with its time,
+    // or a number: never empty, and never what a spreadsheet would run.
+    QString idOf(const LogRow& row, const QString& start) {
+        const QString day = start.left(10);
+        for (const char* known : {"camera_id", "uuid"}) {
+            if (!value(row, known).isEmpty())
+                return value(row, known) + u'-' + day;
+        }
+        const QString label = value(row, "label").trimmed();
+        const QString time =
+            QDateTime::fromString(start, Qt::ISODate).toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
+        if (!label.isEmpty() && !startsLikeFormula(label) && !label.startsWith(u'\''))
+            return label + u'-' + time;
+        return QStringLiteral("card-%1-%2").arg(++unnamed_).arg(day);
+    }
+
+    QString uniqueId(const QString& id) {
+        QString unique = id;
+        for (int n = 2; taken_.contains(unique); ++n)
+            unique = id + u'-' + QString::number(n);
+        taken_.insert(unique);
+        return unique;
+    }
+
+    int unnamed_ = 0;
+    QSet<QString> taken_;
+};
 
 } // namespace
 
@@ -50,58 +146,41 @@ QString deploymentComment(const QString& summary, const QString& kitName, const 
 
 DeploymentsExport exportDeployments(const QByteArray& log) {
     DeploymentsExport result;
-    const CsvRead read = parseCsv(log);
-    if (read.problem) {
-        result.problem = *read.problem;
+    const LogTable table = readLogTable(log);
+    if (table.problem) {
+        result.problem = table.problem;
         return result;
     }
-    const CsvTable& table = read.table;
-    if (table.header != logColumns()) {
-        result.problem = QStringLiteral("is not a deployment log of this program (its header "
-                                        "differs)");
-        return result;
-    }
-    const auto value = [&table](const QStringList& row, const QString& column) {
-        return row[table.column(column)];
-    };
+    result.damagedLines = table.damagedLines;
+
+    // The latest card done of each camera, in the order the cameras first got one.
     QStringList order;
-    QMap<QString, QStringList> deployments;
-    for (const QStringList& row : table.rows) {
-        if (value(row, QStringLiteral("result")) != u"done")
+    QMap<QString, Deployment> deployments;
+    for (qsizetype at = 0; at < table.rows.size(); ++at) {
+        const LogRow& row = table.rows[at];
+        if (value(row, "result") != u"done")
             continue;
-        const QString start = tableTime(value(row, QStringLiteral("deploymentStart")).isEmpty()
-                                            ? value(row, QStringLiteral("time_written"))
-                                            : value(row, QStringLiteral("deploymentStart")));
-        QString camera = value(row, QStringLiteral("camera_id"));
-        // Without a cameras table the card itself is the camera.
-        const QString deployed = camera.isEmpty() ? value(row, QStringLiteral("uuid")) : camera;
-        const QString id = deployed + u'-' + start.left(10);
-        QMap<QString, QString> out;
-        out[QStringLiteral("deploymentID")] = id;
-        for (const QString& carried : {QStringLiteral("locationID"), QStringLiteral("locationName"),
-                                       QStringLiteral("latitude"), QStringLiteral("longitude")})
-            out[carried] = value(row, carried);
-        out[QStringLiteral("deploymentStart")] = start;
-        out[QStringLiteral("setupBy")] = value(row, QStringLiteral("setup_by"));
-        out[QStringLiteral("cameraID")] = camera;
-        out[QStringLiteral("cameraModel")] = cameraModelName(value(row, QStringLiteral("model")));
-        out[QStringLiteral("cameraDelay")] = value(row, QStringLiteral("camera_delay"));
-        out[QStringLiteral("deploymentComments")] = deploymentComment(
-            value(row, QStringLiteral("summary")), value(row, QStringLiteral("kit_name")),
-            value(row, QStringLiteral("comments")));
-        QStringList fields;
-        for (const QString& column : deploymentColumns())
-            fields << out.value(column);
-        if (!deployments.contains(id))
-            order << id;
-        deployments[id] = fields;
+        const QString key = deploymentKey(row, table.rowLines[at]);
+        if (!deployments.contains(key)) {
+            order << key;
+            deployments[key] = {row, {}};
+            continue;
+        }
+        Deployment& deployment = deployments[key];
+        deployment.replaced << describeCard(deployment.row);
+        deployment.row = row;
     }
 
     result.csv = csvLine(deploymentColumns());
+    Exporter exporter;
     QMap<QString, QStringList> emptyIn;
-    for (const QString& id : std::as_const(order)) {
-        const QStringList& fields = deployments[id];
+    for (const QString& key : std::as_const(order)) {
+        QString id;
+        bool startedAtWriting = false;
+        const QStringList fields = exporter.fieldsOf(deployments[key], id, startedAtWriting);
         result.csv += csvLine(fields);
+        if (startedAtWriting)
+            result.startedAtWriting << id;
         for (const QString& column : requiredColumns) {
             if (fields[deploymentColumns().indexOf(column)].isEmpty())
                 emptyIn[column] << id;

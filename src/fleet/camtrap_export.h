@@ -1,8 +1,7 @@
 #pragma once
 
-#include "fleet/csv_table.h"
-
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -25,12 +24,19 @@ struct DeploymentsExport {
     // Each required column some deployment leaves empty, with the deployments ("every
     // deployment", or their ids): what the log does not know.
     QStringList emptyRequired;
+    // The deployments whose start is the time their card was written at the desk, as no time
+    // set up in the field was given.
+    QStringList startedAtWriting;
+    // The log's rows that are not whole (a write cut off), by their line: passed over.
+    QList<int> damagedLines;
     int deployments = 0;
-    std::optional<QString> problem; // the log cannot be read: reads after "the log FILE"
+    std::optional<QString> problem; // the log cannot be read: "it is not UTF-8 text"
 };
 
-// The deployments of a log: one for each camera's card written in full, the last one where a
-// camera got its card twice on one day.
+// The deployments of a log: one for each camera's card written in full, the latest where a
+// camera got another card later (its comments name the cards it replaced); a card without a
+// camera id is a deployment of its own, known by its file system's UUID (the latest of one card
+// on one day), else by its label and time, else by a number.
 DeploymentsExport exportDeployments(const QByteArray& log);
 
 } // namespace kestrova::fleet

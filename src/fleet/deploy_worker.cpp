@@ -18,6 +18,15 @@ struct DeployWorker::Relay final : DeployObserver {
     void status(const QString& text) override {
         send([text](DeployObserver& o) { o.status(text); });
     }
+    void nextCamera(int camera) override {
+        send([camera](DeployObserver& o) { o.nextCamera(camera); });
+    }
+    void cameraDone(int camera, const LoggedCard& card) override {
+        send([camera, card](DeployObserver& o) { o.cameraDone(camera, card); });
+    }
+    void cardStarted(const CardReport& report) override {
+        send([report](DeployObserver& o) { o.cardStarted(report); });
+    }
     void cardFinished(const CardReport& report) override {
         send([report](DeployObserver& o) { o.cardFinished(report); });
     }
@@ -77,6 +86,10 @@ void DeployWorker::post(std::function<void(DeployLoop&)> event) {
 
 void DeployWorker::answer(bool yes) {
     post([yes](DeployLoop& loop) { loop.answer(yes); });
+}
+
+void DeployWorker::pickCamera(int camera) {
+    post([camera](DeployLoop& loop) { loop.pickCamera(camera); });
 }
 
 void DeployWorker::stop() {

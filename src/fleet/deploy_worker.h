@@ -26,6 +26,7 @@ public:
     DeployWorker& operator=(const DeployWorker&) = delete;
 
     void answer(bool yes);
+    void pickCamera(int camera);
     void stop();
 
 private:

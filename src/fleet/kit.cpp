@@ -3,12 +3,14 @@
 #include "camera/menu_profile.h"
 #include "common/profile_document.h"
 #include "common/profile_values.h"
+#include "fleet/log_values.h"
 #include "mms/mms_profile.h"
 #include "model/camera_model.h"
 #include "smtp/smtp_profile.h"
 #include "storage/bounded_read.h"
 
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QJsonDocument>
 
 namespace kestrova::fleet {
@@ -113,12 +115,15 @@ KitRead parseKit(const QByteArray& json) {
         return refuse(QStringLiteral("needs a \"name\": a text without control characters, "
                                      "not %1")
                           .arg(describe(name)));
+    if (const auto problem = nameProblem(normalisedName(name.toString()), NameKind::Name))
+        return refuse(
+            QStringLiteral("has a \"name\" that cannot be used: %1").arg(problem->english()));
     const auto model = wholeNumber(object.value(modelKey));
     if (!object.value(modelKey).isDouble() || !model || !isValidModel(*model))
         return refuse(QStringLiteral("needs a \"model\" from 1 to %1, not %2")
                           .arg(modelCount)
                           .arg(describe(object.value(modelKey))));
-    Kit kit{name.toString(), *model, {}};
+    Kit kit{normalisedName(name.toString()), *model, {}};
     for (const KitPart part : kitParts) {
         const QJsonValue value = object.value(sectionName(part));
         if (value.isUndefined())
@@ -160,6 +165,26 @@ QByteArray kitJson(const Kit& kit) {
             object[sectionName(part)] = *section;
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+WriteResult writeKitFile(const QString& path, const Kit& kit) {
+    const QFileInfo file(path);
+    WriteOptions options;
+    options.privateFile = true;
+    return writeRecordFile(file.absolutePath(), file.fileName(), kitJson(kit), options);
+}
+
+QStringList kitPasswords(const Kit& kit) {
+    QStringList held;
+    const std::pair<KitPart, const char*> passwords[] = {{KitPart::Mms, "password"},
+                                                         {KitPart::Smtp, "sender_password"},
+                                                         {KitPart::Smtp, "gprs_password"}};
+    for (const auto& [part, name] : passwords) {
+        const auto& section = kit.section(part);
+        if (section && !section->value(QLatin1String(name)).toString().isEmpty())
+            held << sectionName(part) + u'.' + QLatin1String(name);
+    }
+    return held;
 }
 
 QByteArray sha256Hex(const QByteArray& bytes) {

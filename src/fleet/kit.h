@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/profile_document.h"
+#include "storage/record_file.h"
+
 #include <QByteArray>
 
 #include <QJsonObject>
@@ -53,6 +55,14 @@ KitRead parseKit(const QByteArray& json);
 KitRead readKitFile(const QString& path);
 
 QByteArray kitJson(const Kit& kit);
+
+// Writes the kit through the durable writer, readable by its owner alone: a kit may hold the
+// passwords of the camera's accounts.
+WriteResult writeKitFile(const QString& path, const Kit& kit);
+
+// The passwords the kit holds, by section and setting ("smtp.sender_password"): none when every
+// password setting is empty or absent.
+QStringList kitPasswords(const Kit& kit);
 
 // The SHA-256 of bytes as lower-case hex.
 QByteArray sha256Hex(const QByteArray& bytes);

@@ -4,9 +4,12 @@
 #include "camera/captured_time.h"
 #include "camera/menu_profile.h"
 #include "camera/menu_record.h"
+#include "common/control_characters.h"
 #include "common/profile_values.h"
+#include "i18n/check_messages.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
+#include "i18n/notices.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_profile.h"
 #include "model/camera_model.h"
@@ -16,6 +19,40 @@
 namespace kestrova::fleet {
 
 namespace {
+
+using i18n::Wording;
+
+// "phone1: the message", in any language.
+Wording namedProblem(const QString& name, const Wording& problem) {
+    return Wording("kestrova::fleet::KitFiles",
+                   QT_TRANSLATE_NOOP("kestrova::fleet::KitFiles", "%1: %2"),
+                   {Wording::value(name), problem});
+}
+
+// A text or number the record could not take, as the checks word it.
+Wording fieldErrorWording(const codec::FieldError& error, const QString& name) {
+    using i18n::Message;
+    const auto number = [](int value) { return Wording::value(QString::number(value)); };
+    switch (error.reason) {
+    case codec::FieldError::Reason::TooLong:
+        return i18n::checkMessage(
+            Message::FieldTooLong,
+            {Wording::value(name), number(error.actual), number(error.upper)});
+    case codec::FieldError::Reason::NotEncodable:
+    case codec::FieldError::Reason::ControlCharacter:
+        return i18n::checkMessage(
+            Message::FieldNotEncodable,
+            {Wording::value(name), Wording::value(shownCharacter(error.character))});
+    case codec::FieldError::Reason::ContainsZero:
+        return i18n::checkMessage(
+            Message::FieldNotEncodable,
+            {Wording::value(name), Wording::value(shownCharacter(QString(QChar(0))))});
+    case codec::FieldError::Reason::OutOfRange:
+        break;
+    }
+    return namedProblem(name, i18n::checkMessage(Message::IntegerRange,
+                                                 {number(error.lower), number(error.upper)}));
+}
 
 QStringList settingNames(KitPart part) {
     return profileKeys(part).settings;
@@ -64,12 +101,13 @@ std::optional<SettingRefusal> headerBytes(const QJsonObject& section, const QStr
 
 // A refusal of the camera's values names the setting first: it is that value's column, else
 // the kit's.
-SettingRefusal refusal(const QString& message, const QList<const CameraValue*>& values) {
+SettingRefusal refusal(const QString& message, const QList<const CameraValue*>& values,
+                       const Wording& said = {}) {
     for (const CameraValue* value : values) {
         if (message.startsWith(value->name + u':'))
-            return {value->column, message};
+            return {value->column, message, said};
     }
-    return {{}, message};
+    return {{}, message, said};
 }
 
 class Preparer {
@@ -113,8 +151,9 @@ private:
         prepared_.refusal = refusal;
         return std::nullopt;
     }
-    std::nullopt_t refuse(const QString& message, const QList<const CameraValue*>& values) {
-        return refuse(refusal(message, values));
+    std::nullopt_t refuse(const QString& message, const QList<const CameraValue*>& values,
+                          const Wording& said = {}) {
+        return refuse(refusal(message, values, said));
     }
 
     // The section's settings, then this camera's own values, as the reader takes them; nothing
@@ -172,13 +211,15 @@ private:
         const mms::PreparedMmsFile prepared =
             mms::prepareMmsFile(*settings, mms::mmsStatusCount(model.mmsForm, kit_.model), language,
                                 static_cast<std::uint16_t>(tvMode));
-        if (const auto& failure = prepared.failure)
+        if (const auto& failure = prepared.failure) {
+            const QString name = mms::mmsField(failure->field).nameText();
             return refuse(QStringLiteral("%1: %2").arg(
-                              mms::mmsField(failure->field).nameText(),
-                              i18n::messageFor(failure->message, defaults_.language)),
-                          values);
+                              name, i18n::messageFor(failure->message, defaults_.language)),
+                          values, namedProblem(name, i18n::checkMessage(failure->message)));
+        }
         if (const auto& wrong = prepared.refusal)
-            return refuse(mms::fieldErrorMessage(*wrong, wrong->field, defaults_.language), values);
+            return refuse(mms::fieldErrorMessage(*wrong, wrong->field, defaults_.language), values,
+                          fieldErrorWording(*wrong, wrong->field));
         return prepared.bytes;
     }
 
@@ -197,12 +238,27 @@ private:
         const auto values = valuesFor(KitPart::Smtp, values_);
         const smtp::PreparedSmtpFile prepared =
             smtp::prepareSmtpFile(*settings, model.smtpForm, language, defaults_.language);
-        if (const auto& wrong = prepared.refusal)
-            return refuse(wrong->field ? smtp::smtpField(*wrong->field).nameText() +
-                                             QStringLiteral(": ") + wrong->message
-                                       : wrong->message,
-                          values);
+        if (const auto& wrong = prepared.refusal) {
+            const QString name =
+                wrong->field ? smtp::smtpField(*wrong->field).nameText() : QString();
+            return refuse(name.isEmpty() ? wrong->message
+                                         : name + QStringLiteral(": ") + wrong->message,
+                          values, smtpWording(*wrong, name));
+        }
         return prepared.bytes;
+    }
+
+    // The e-mail file's refusal in any language; the plain message where none is known.
+    static Wording smtpWording(const smtp::SmtpRefusal& refusal, const QString& name) {
+        if (refusal.check)
+            return namedProblem(name, i18n::checkMessage(*refusal.check));
+        if (refusal.fieldError)
+            return fieldErrorWording(*refusal.fieldError, name);
+        if (refusal.step == smtp::portNumberStep)
+            return namedProblem(name, Wording::byLanguage([](int language) {
+                                    return i18n::noticeText(i18n::Notice::PortNotNumber, language);
+                                }));
+        return {};
     }
 
     const Kit& kit_;

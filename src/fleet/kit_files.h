@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fleet/kit.h"
+#include "i18n/wording.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -39,7 +40,10 @@ struct PreparedFile {
 // Why a camera's files cannot be made: the value of that column, or (no column) the kit itself.
 struct SettingRefusal {
     QString column;
-    QString message;
+    QString message;         // as the command says it, in the language of the record defaults
+    i18n::Wording said = {}; // the same for a window, in any language, where it can be worded
+
+    QString text(int language) const { return said.isEmpty() ? message : said.text(language); }
 };
 
 struct PreparedKit {

@@ -149,4 +149,20 @@ CardKit kitFromFolder(const QString& folder, int model, const QString& name,
     return made;
 }
 
+QList<int> modelsThatWrote(const QString& folder, const RecordDefaults& defaults) {
+    QList<int> models;
+    for (int model = 1; model <= modelCount; ++model) {
+        const CardKit made = kitFromFolder(folder, model, QString(), defaults);
+        bool complete = made.refused.isEmpty() && !made.empty();
+        // A model that sends no e-mail cannot have written the card's smtp.dat.
+        const QString smtp = recordFilePath(folder, partFileName(KitPart::Smtp));
+        if (!cameraModel(model).sendsEmail &&
+            (QFileInfo::exists(smtp) || QFileInfo(smtp).isSymLink()))
+            complete = false;
+        if (complete)
+            models << model;
+    }
+    return models;
+}
+
 } // namespace kestrova::fleet

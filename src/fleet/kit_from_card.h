@@ -24,4 +24,8 @@ struct CardKit {
 CardKit kitFromFolder(const QString& folder, int model, const QString& name,
                       const RecordDefaults& defaults);
 
+// The models whose forms give back every settings file in the folder byte for byte: the one
+// model that wrote them where the files tell (a menu.dat alone never does).
+QList<int> modelsThatWrote(const QString& folder, const RecordDefaults& defaults);
+
 } // namespace kestrova::fleet

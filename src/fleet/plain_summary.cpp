@@ -17,6 +17,7 @@ QString plainSummary(const std::vector<PreparedFile>& files, int model) {
     inputs.files = plan::cardFilesOf(parts[static_cast<std::size_t>(KitPart::Menu)],
                                      parts[static_cast<std::size_t>(KitPart::Mms)],
                                      parts[static_cast<std::size_t>(KitPart::Smtp)], model);
+    inputs.nameRecipients = false;
     QStringList sentences;
     for (const PreparedFile& file : files) {
         switch (file.part) {

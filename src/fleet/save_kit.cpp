@@ -1,11 +1,12 @@
 #include "fleet/save_kit.h"
 
 #include "fleet/kit_from_card.h"
+#include "fleet/log_values.h"
 #include "i18n/fleet_texts.h"
+#include "i18n/messages.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kestrova::fleet {
 
@@ -31,14 +32,18 @@ void saveKitFromCard(dialog::Host& host, int model, const RecordDefaults& defaul
     if (!path)
         return;
     Kit kit = made.kit;
-    kit.name = QFileInfo(*path).completeBaseName();
-    QSaveFile file(*path);
-    const QByteArray json = kitJson(kit);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        host.showMessage(say(FleetText::KitNotSaved).arg(file.errorString()));
+    kit.name = normalisedName(QFileInfo(*path).completeBaseName());
+    const WriteResult written = writeKitFile(*path, kit);
+    if (!written.ok()) {
+        host.showMessage(say(FleetText::KitNotSaved)
+                             .arg(i18n::writeFailureMessage(written, defaults.language, false)));
         return;
     }
-    host.showMessage(say(FleetText::KitSaved).arg(kit.name, QDir::toNativeSeparators(*path)));
+    QString saved = say(FleetText::KitSaved).arg(kit.name, QDir::toNativeSeparators(*path));
+    if (const QStringList passwords = kitPasswords(kit); !passwords.isEmpty())
+        saved +=
+            u'\n' + say(FleetText::KitHoldsPasswords).arg(passwords.join(QStringLiteral(", ")));
+    host.showMessage(saved);
 }
 
 } // namespace kestrova::fleet

@@ -49,6 +49,47 @@ constexpr std::array fleetTable{
     FleetTextRow{KitNotSaved, QT_TRANSLATE_NOOP3("FleetText", "No kit was saved: %1", "fleet.kit_not_saved")},
     FleetTextRow{NoSettingsFile, QT_TRANSLATE_NOOP3("FleetText", "%1 holds no settings file.", "fleet.no_settings_file")},
     FleetTextRow{AskStopFirst, QT_TRANSLATE_NOOP3("FleetText", "Cards are still being set up. Stop and close the window?", "fleet.ask_stop_first")},
+
+    FleetTextRow{PassingOverDone, QT_TRANSLATE_NOOP3("FleetText", "These cameras have a card done in the log and are passed over: %1", "fleet.passing_over_done")},
+    FleetTextRow{NothingLeft, QT_TRANSLATE_NOOP3("FleetText", "Every camera has a card done in the log: nothing is left to write.", "fleet.nothing_left")},
+    FleetTextRow{InsertAnotherCardFor, QT_TRANSLATE_NOOP3("FleetText", "Insert another card for camera %1 (%2 of %3)", "fleet.insert_another_card_for")},
+    FleetTextRow{AskAgain, QT_TRANSLATE_NOOP3("FleetText", "Camera %1 already has a card done (%2). Write another card for it, which replaces that one?", "fleet.ask_again")},
+    FleetTextRow{ResultDoneReplacing, QT_TRANSLATE_NOOP3("FleetText", "done; it replaces the %1", "fleet.result_done_replacing")},
+    FleetTextRow{CardNotWritten, QT_TRANSLATE_NOOP3("FleetText", "The card for camera %1 is not done.", "fleet.card_not_written")},
+    FleetTextRow{StillWithoutCard, QT_TRANSLATE_NOOP3("FleetText", "These cameras still have no card: %1", "fleet.still_without_card")},
+    FleetTextRow{CardNamedWrittenAt, QT_TRANSLATE_NOOP3("FleetText", "card %1 written %2", "fleet.card_named_written_at")},
+    FleetTextRow{CardWrittenAt, QT_TRANSLATE_NOOP3("FleetText", "card written %1", "fleet.card_written_at")},
+
+    FleetTextRow{ReadOnlyCard, QT_TRANSLATE_NOOP3("FleetText", "the card is read-only or locked; nothing was written", "fleet.read_only_card")},
+    FleetTextRow{CardWarnings, QT_TRANSLATE_NOOP3("FleetText", "The card at %1:", "fleet.card_warnings")},
+    FleetTextRow{CardOfOtherCamera, QT_TRANSLATE_NOOP3("FleetText", "The log has the card at %1 as the card of camera %2 (%3).", "fleet.card_of_other_camera")},
+    FleetTextRow{AskWriteAnyway, QT_TRANSLATE_NOOP3("FleetText", "Write the settings of camera %1 onto it all the same?", "fleet.ask_write_anyway")},
+    FleetTextRow{FileIsLinkOnCard, QT_TRANSLATE_NOOP3("FleetText", "%1 on the card is a link; nothing was written", "fleet.file_is_link_on_card")},
+    FleetTextRow{FileNotRegularOnCard, QT_TRANSLATE_NOOP3("FleetText", "%1 on the card is a folder or a device, not a file; nothing was written", "fleet.file_not_regular_on_card")},
+    FleetTextRow{NoRoomOnCard, QT_TRANSLATE_NOOP3("FleetText", "the card has %1 free, but the files need %2; nothing was written", "fleet.no_room_on_card")},
+    FleetTextRow{PartlyWritten, QT_TRANSLATE_NOOP3("FleetText", "the card is only partly written: %1 already hold the new settings. %2 Write the card again before it goes out.", "fleet.partly_written")},
+
+    FleetTextRow{StillMounted, QT_TRANSLATE_NOOP3("FleetText", "it is still mounted", "fleet.still_mounted")},
+    FleetTextRow{RemoveByHand, QT_TRANSLATE_NOOP3("FleetText", "The card for camera %1 is done, but it did not eject (%2): unmount and remove the card at %3 by hand.", "fleet.remove_by_hand")},
+    FleetTextRow{RemoveFailed, QT_TRANSLATE_NOOP3("FleetText", "The card at %1 is not done: remove it.", "fleet.remove_failed")},
+    FleetTextRow{RemoveFailedByHand, QT_TRANSLATE_NOOP3("FleetText", "The card at %1 is not done and did not eject (%2): unmount and remove it by hand.", "fleet.remove_failed_by_hand")},
+    FleetTextRow{LogNotWritten, QT_TRANSLATE_NOOP3("FleetText", "the log could not be written: %1", "fleet.log_not_written")},
+    FleetTextRow{LogEndedDamaged, QT_TRANSLATE_NOOP3("FleetText", "The log %1 ended in half a row (line %2): that row is kept on a line of its own, and the new row is below it.", "fleet.log_ended_damaged")},
+    FleetTextRow{LogReplaced, QT_TRANSLATE_NOOP3("FleetText", "The log %1 was saved over by another program since the last row; the new row went into the file there now.", "fleet.log_replaced")},
+
+    FleetTextRow{CamerasTableLabel, QT_TRANSLATE_NOOP3("FleetText", "Cameras and their cards (double-click one to write its card next):", "fleet.cameras_table_label")},
+    FleetTextRow{SetUpInFieldLabel, QT_TRANSLATE_NOOP3("FleetText", "Set up in the field:", "fleet.set_up_in_field_label")},
+    FleetTextRow{ColumnCamera, QT_TRANSLATE_NOOP3("FleetText", "Camera", "fleet.column_camera")},
+    FleetTextRow{ColumnLocation, QT_TRANSLATE_NOOP3("FleetText", "Location", "fleet.column_location")},
+    FleetTextRow{ColumnCard, QT_TRANSLATE_NOOP3("FleetText", "Card", "fleet.column_card")},
+    FleetTextRow{ColumnState, QT_TRANSLATE_NOOP3("FleetText", "State", "fleet.column_state")},
+    FleetTextRow{StateWaiting, QT_TRANSLATE_NOOP3("FleetText", "waiting", "fleet.state_waiting")},
+    FleetTextRow{StateNext, QT_TRANSLATE_NOOP3("FleetText", "next: insert its card", "fleet.state_next")},
+    FleetTextRow{StateWriting, QT_TRANSLATE_NOOP3("FleetText", "writing", "fleet.state_writing")},
+    FleetTextRow{StateDoneBefore, QT_TRANSLATE_NOOP3("FleetText", "done earlier (%1)", "fleet.state_done_before")},
+    FleetTextRow{TimeUnusable, QT_TRANSLATE_NOOP3("FleetText", "The time set up in the field cannot be used: %1", "fleet.time_unusable")},
+    FleetTextRow{NameUnusable, QT_TRANSLATE_NOOP3("FleetText", "\"%1\" cannot be used: %2", "fleet.name_unusable")},
+    FleetTextRow{KitHoldsPasswords, QT_TRANSLATE_NOOP3("FleetText", "The kit holds passwords (%1): keep the file to yourself.", "fleet.kit_holds_passwords")},
 };
 // clang-format on
 
@@ -62,6 +103,15 @@ QString fleetText(FleetText id, int language) {
     const FleetTextRow& row = fleetTable[static_cast<std::size_t>(id)];
     Q_ASSERT(row.id == id);
     return ownText(fleetTextContext, row.text, language);
+}
+
+Wording fleetWording(FleetText id, QList<Wording> arguments) {
+    return Wording::byLanguage([id, arguments = std::move(arguments)](int language) {
+        QStringList said;
+        for (const Wording& argument : arguments)
+            said << argument.text(language);
+        return filled(fleetText(id, language), said);
+    });
 }
 
 } // namespace kestrova::i18n

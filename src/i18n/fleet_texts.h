@@ -2,6 +2,7 @@
 
 #include "i18n/language.h"
 #include "i18n/own_text.h"
+#include "i18n/wording.h"
 
 #include <span>
 
@@ -46,6 +47,51 @@ enum class FleetText {
     KitNotSaved,       // %1: why
     NoSettingsFile,    // %1: the folder
     AskStopFirst,
+
+    // A run that carries on: the log read first, a card that fails leaves its camera next.
+    PassingOverDone,      // %1: the cameras
+    NothingLeft,          //
+    InsertAnotherCardFor, // %1: the camera, %2: its place, %3: how many
+    AskAgain,             // %1: the camera, %2: its card done
+    ResultDoneReplacing,  // %1: the card it replaces
+    CardNotWritten,       // %1: the camera
+    StillWithoutCard,     // %1: the cameras
+    CardNamedWrittenAt,   // %1: the card's UUID or label, %2: when it was written
+    CardWrittenAt,        // %1: when it was written
+
+    // What a card is found to be before it is written.
+    ReadOnlyCard,         //
+    CardWarnings,         // %1: the card's folder; the warnings follow, one a line
+    CardOfOtherCamera,    // %1: the card's folder, %2: the other camera, %3: its card
+    AskWriteAnyway,       // %1: the camera
+    FileIsLinkOnCard,     // %1: the file
+    FileNotRegularOnCard, // %1: the file
+    NoRoomOnCard,         // %1: the free space, %2: the space the files need
+    PartlyWritten,        // %1: the files in place, %2: why the next one failed
+
+    // Ejecting, and the log.
+    StillMounted,       //
+    RemoveByHand,       // %1: the camera, %2: why it did not eject, %3: the card's folder
+    RemoveFailed,       // %1: the card's folder
+    RemoveFailedByHand, // %1: the card's folder, %2: why it did not eject
+    LogNotWritten,      // %1: why
+    LogEndedDamaged,    // %1: the log, %2: the line its half row begins on
+    LogReplaced,        // %1: the log
+
+    // The many-cards window's table of cameras.
+    CamerasTableLabel, //
+    SetUpInFieldLabel, //
+    ColumnCamera,      //
+    ColumnLocation,    //
+    ColumnCard,        //
+    ColumnState,       //
+    StateWaiting,      //
+    StateNext,         //
+    StateWriting,      //
+    StateDoneBefore,   // %1: when it was written
+    TimeUnusable,      // %1: why
+    NameUnusable,      // %1: the field's caption, %2: why
+    KitHoldsPasswords, // %1: the settings
 };
 
 struct FleetTextRow {
@@ -60,5 +106,8 @@ std::span<const FleetTextRow> fleetTextRows();
 
 // The text in the given language (English for a number outside 1..11), placeholders unfilled.
 QString fleetText(FleetText id, int language);
+
+// The text with its placeholders filled, in whichever language it is said.
+Wording fleetWording(FleetText id, QList<Wording> arguments = {});
 
 } // namespace kestrova::i18n

@@ -101,7 +101,7 @@ QString maxPhoneDigitsMessage(int limit, int language) {
     return formatNumbers(messageFor(MaxPhoneDigits, language), {limit});
 }
 
-QString writeFailureMessage(const WriteResult& result, int language) {
+QString writeFailureMessage(const WriteResult& result, int language, bool tellCard) {
     // Framed texts follow the classic messages: Chinese or English.
     const int framed = language == Chinese ? Chinese : English;
     QString reason;
@@ -143,9 +143,11 @@ QString writeFailureMessage(const WriteResult& result, int language) {
         break;
     }
     // Only a file that was read back wrong may have replaced the old one.
+    const QString failed = messageFor(WriteFailed, framed).arg(result.path, reason);
+    if (!tellCard)
+        return failed;
     const Message tail = result.replacedOldFile() ? WriteAgain : CardUnchanged;
-    return messageFor(WriteFailed, framed).arg(result.path, reason) + u' ' +
-           messageFor(tail, framed);
+    return failed + u' ' + messageFor(tail, framed);
 }
 
 } // namespace kestrova::i18n

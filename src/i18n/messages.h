@@ -78,7 +78,9 @@ QString standardRangeMessage(int lower, int upper, int language);
 QString maxCharactersMessage(int limit, int language);
 QString maxPhoneDigitsMessage(int limit, int language);
 
-// The message for a settings file that could not be written, naming the file and the reason.
-QString writeFailureMessage(const WriteResult& result, int language);
+// The message for a settings file that could not be written, naming the file and the reason,
+// and (unless `tellCard` is false, for a card other files of which were written) whether the
+// settings on the card were changed.
+QString writeFailureMessage(const WriteResult& result, int language, bool tellCard = true);
 
 } // namespace kestrova::i18n

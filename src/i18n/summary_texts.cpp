@@ -156,6 +156,11 @@ constexpr std::array summaryTable{
     SummaryTextRow{CaptionSenderEmail, QT_TRANSLATE_NOOP3("SummaryText", "Sender address", "summary.caption_sender_email")},
     SummaryTextRow{ValueDomestic, QT_TRANSLATE_NOOP3("SummaryText", "Domestic", "summary.value_domestic")},
     SummaryTextRow{ValueInternational, QT_TRANSLATE_NOOP3("SummaryText", "International", "summary.value_international")},
+
+    // Sending pictures, where the recipients are not to be named.
+    SummaryTextRow{MmsSendsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It sends each picture as a %1 MMS; recipients: %2.", "summary.mms_sends_unnamed")},
+    SummaryTextRow{SendsSmsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It sends a text message for each picture; recipients: %1.", "summary.sends_sms_unnamed")},
+    SummaryTextRow{EmailSendsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It e-mails each picture through %1, port %2.", "summary.email_sends_unnamed")},
 };
 // clang-format on
 

@@ -160,6 +160,11 @@ enum class SummaryText {
     CaptionSenderEmail,   //
     ValueDomestic,        //
     ValueInternational,   //
+
+    // Sending pictures, where the recipients are not to be named (the deployment log).
+    MmsSendsUnnamed,   // %1: VGA or QVGA, %2: how many recipients
+    SendsSmsUnnamed,   // %1: how many recipients
+    EmailSendsUnnamed, // %1: the server, %2: the port
 };
 
 struct SummaryTextRow {

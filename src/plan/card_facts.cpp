@@ -1,6 +1,7 @@
 #include "plan/card_facts.h"
 
 #include "camera/menu_record.h"
+#include "card/local_device_facts.h"
 #include "codec/block_container.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_record.h"
@@ -56,6 +57,14 @@ CardFacts readCardFacts(const QString& folder, bool countPictures) {
     facts.bytesTotal = storage.bytesTotal();
     facts.bytesFree = storage.bytesAvailable();
     facts.fileSystem = QString::fromLatin1(storage.fileSystemType());
+    // A FUSE mount of a device ("fuseblk", exFAT on many systems) is named as the device's file
+    // system names itself, as `kestrova cards` names it.
+    if (facts.fileSystem == u"fuseblk") {
+        const QString named =
+            card::localDeviceFacts(QString::fromLocal8Bit(storage.device())).fileSystem;
+        if (!named.isEmpty())
+            facts.fileSystem = named;
+    }
     // A card's lock switch makes the whole volume read-only; a folder the user may not write
     // into is just as closed to the file.
     facts.readOnly = storage.isReadOnly() || !QFileInfo(folder).isWritable();

@@ -37,11 +37,17 @@ Summary summarizeMms(const MmsFacts& mms, const PlanInputs& inputs) {
     const QString to = listText(recipients, language);
     if (sending == Sending::Off)
         summary.sentences << text(SummaryText::MmsOff);
-    else if (!recipients.isEmpty())
+    else if (!recipients.isEmpty() && inputs.nameRecipients)
         summary.sentences
             << (sending == Sending::Pictures
                     ? text(SummaryText::MmsSends).arg(mmsPictureSize(s, mms.form, mms.model), to)
                     : text(SummaryText::SendsSms).arg(to));
+    else if (!recipients.isEmpty())
+        summary.sentences << (sending == Sending::Pictures
+                                  ? text(SummaryText::MmsSendsUnnamed)
+                                        .arg(mmsPictureSize(s, mms.form, mms.model))
+                                        .arg(recipients.size())
+                                  : text(SummaryText::SendsSmsUnnamed).arg(recipients.size()));
     SendingVolume volume{sending, false, int(recipients.size()), s.picturesPerDay};
     if (sending == Sending::Pictures)
         volume.messageSize = sentPicture(mmsPictureSize(s, mms.form, mms.model), false);

@@ -42,6 +42,9 @@ struct PlanInputs {
     // Whether the camera menu's summary tells the clock it sets: not where the clock is kept
     // apart, as in the deployment log.
     bool tellClock = true;
+    // Whether the summary names the phone numbers and addresses pictures go to (and from): not
+    // in the deployment log and its export, which are shared beyond the owner.
+    bool nameRecipients = true;
 };
 
 } // namespace kestrova::plan

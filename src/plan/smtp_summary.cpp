@@ -32,11 +32,15 @@ Summary summarizeSmtp(const SmtpFacts& facts, const PlanInputs& inputs) {
     const QString recipient = (sending == Sending::TextMessages ? s.phone : s.recipient).trimmed();
     if (sending == Sending::Off)
         summary.sentences << text(SummaryText::EmailOff);
-    else if (!recipient.isEmpty())
+    else if (!recipient.isEmpty() && inputs.nameRecipients)
         summary.sentences
             << (sending == Sending::Pictures
                     ? text(SummaryText::EmailSends).arg(recipient, s.server, s.port, s.sender)
                     : text(SummaryText::SendsSms).arg(recipient));
+    else if (!recipient.isEmpty())
+        summary.sentences << (sending == Sending::Pictures
+                                  ? text(SummaryText::EmailSendsUnnamed).arg(s.server, s.port)
+                                  : text(SummaryText::SendsSmsUnnamed).arg(1));
     SendingVolume volume{sending, true, recipient.isEmpty() ? 0 : 1, s.picturesPerDay};
     if (sending == Sending::Pictures)
         volume.messageSize = sentPicture(QStringLiteral("VGA"), true);

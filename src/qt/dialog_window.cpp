@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
+#include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
 
@@ -35,7 +37,7 @@ namespace {
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::Edit || kind == ControlKind::List ||
-           kind == ControlKind::Summary || kind == ControlKind::ListBox;
+           kind == ControlKind::Summary || kind == ControlKind::Table;
 }
 
 } // namespace
@@ -221,11 +223,23 @@ QWidget* DialogWindow::createControl(const ControlTemplate& control) {
         w = lines;
         break;
     }
-    case ControlKind::ListBox: {
-        auto* lines = new QListWidget(this);
-        lines->setSelectionMode(QAbstractItemView::NoSelection);
-        lines->setWordWrap(true);
-        w = lines;
+    case ControlKind::Table: {
+        // Cells wrap rather than being cut: a row grows for a long reason.
+        auto* table = new QTableWidget(this);
+        table->setWordWrap(true);
+        table->setTextElideMode(Qt::ElideNone);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        table->verticalHeader()->hide();
+        table->horizontalHeader()->setStretchLastSection(true);
+        table->horizontalHeader()->setSectionsMovable(false);
+        connect(table, &QTableWidget::cellActivated, this, [this, id](int row) {
+            dispatch([this, id, row] { model_.rowActivated(id, row); });
+        });
+        w = table;
         break;
     }
     case ControlKind::Icon: {
@@ -393,20 +407,11 @@ void DialogWindow::showControl(const ControlTemplate& control) {
         showLines(static_cast<QListWidget*>(w), state);
         w->setAccessibleName(state.caption);
         break;
-    case ControlKind::ListBox: {
-        auto* lines = static_cast<QListWidget*>(w);
-        QStringList shown;
-        for (int i = 0; i < lines->count(); ++i)
-            shown << lines->item(i)->text();
-        if (shown != state.entries) {
-            lines->clear();
-            lines->addItems(state.entries);
-            lines->scrollToBottom();
-        }
+    case ControlKind::Table:
+        showTable(static_cast<QTableWidget*>(w), state);
         w->setAccessibleName(labelsFor_.contains(control.id) ? labelsFor_.at(control.id)->text()
                                                              : QString());
         break;
-    }
     case ControlKind::Frame:
     case ControlKind::Icon:
         break;
@@ -435,6 +440,58 @@ void DialogWindow::showLines(QListWidget* lines, const dialog::ControlState& sta
     }
     if (first)
         lines->scrollToTop();
+}
+
+void DialogWindow::showTable(QTableWidget* table, const dialog::ControlState& state) {
+    const auto columns = int(state.columns.size());
+    if (table->columnCount() != columns) {
+        table->setColumnCount(columns);
+        // The first columns share three fifths of the width; the last, the longest, the rest.
+        const int width =
+            table->contentsRect().width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        for (int column = 0; column + 1 < columns; ++column)
+            table->setColumnWidth(column, width * 3 / (5 * (columns - 1)));
+    }
+    for (int column = 0; column < columns; ++column) {
+        if (!table->horizontalHeaderItem(column) ||
+            table->horizontalHeaderItem(column)->text() != state.columns[column])
+            table->setHorizontalHeaderItem(column, new QTableWidgetItem(state.columns[column]));
+    }
+    // Only the cells that changed: the owner's place in the table stays where it was.
+    bool changed = table->rowCount() != state.rows.size();
+    table->setRowCount(int(state.rows.size()));
+    const QIcon marker = style()->standardIcon(QStyle::SP_ArrowRight);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const bool marked = row == state.marked;
+        for (int column = 0; column < columns; ++column) {
+            QTableWidgetItem* item = table->item(row, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                table->setItem(row, column, item);
+            }
+            const QString cell = state.rows[row].value(column);
+            if (item->text() != cell) {
+                item->setText(cell);
+                item->setToolTip(cell);
+                changed = true;
+            }
+            QFont font = item->font();
+            if (font.bold() != marked) {
+                font.setBold(marked);
+                item->setFont(font);
+                changed = true;
+            }
+        }
+        QTableWidgetItem* first = table->item(row, 0);
+        if (first && first->data(Qt::UserRole).toBool() != marked) {
+            first->setIcon(marked ? marker : QIcon());
+            first->setData(Qt::UserRole, marked);
+            if (marked)
+                table->scrollToItem(first);
+        }
+    }
+    if (changed)
+        table->resizeRowsToContents();
 }
 
 QString DialogWindow::shownCaption(const ControlTemplate& control,

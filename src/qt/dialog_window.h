@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QTimer;
+class QTableWidget;
 
 namespace kestrova::qt {
 
@@ -55,6 +56,7 @@ private:
     void showModelState();
     void showControl(const dialog::ControlTemplate& control);
     void showLines(QListWidget* lines, const dialog::ControlState& state);
+    void showTable(QTableWidget* table, const dialog::ControlState& state);
     void showContextMenu(const QPoint& globalPos);
     QString shownCaption(const dialog::ControlTemplate& control,
                          const dialog::ControlState& state) const;

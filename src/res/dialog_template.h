@@ -15,7 +15,7 @@ enum class ControlKind {
     Frame,    // a sunken frame drawn around other controls
     Icon,     // the application icon
     Summary,  // read-only lines of text, each one that warns marked as such
-    ListBox,  // lines to read, one below the other; the last stays in sight
+    Table,    // rows of cells under column captions, one of them marked; a row can be picked
 };
 
 // Style bits a template gives a control.

@@ -6,54 +6,55 @@ using namespace dialog;
 
 const DialogTemplate& manyCardsTemplate() {
     using namespace many_cards;
-    // One line of label, field and button for each file, then the status, the cards done and
-    // the buttons that run it.
-    const auto fileLine = [](int label, int field, int browse, int y, const char* caption) {
+    // A label and a field on each line (files with a button to browse), then the status, the
+    // cameras with their cards, and the buttons that run it. 264 units stay below 700 pixels at
+    // a desktop font a fifth larger than the usual.
+    const auto fieldLine = [](int label, int field, int y, const char* caption) {
         return std::vector<ControlTemplate>{
             {label,
              ControlKind::Label,
-             {10, y + 2, 82, 10},
+             {10, y + 2, 110, 10},
              QString::fromLatin1(caption),
              NoStyle,
              field},
-            {field, ControlKind::Edit, {94, y, 150, 14}, {}},
-            {browse, ControlKind::Button, {248, y, 64, 14}, QStringLiteral("Browse...")},
+            {field, ControlKind::Edit, {122, y, 230, 14}, {}},
         };
     };
-    static const DialogTemplate dialogTemplate = [&fileLine] {
-        DialogTemplate t{templateId, 322, 252, QStringLiteral("Set up many cards"), {}};
-        for (const auto& line :
-             {fileLine(kitLabel, kitField, kitBrowse, 10, "Kit file:"),
-              fileLine(camerasLabel, camerasField, camerasBrowse, 28, "Cameras (CSV):"),
-              fileLine(logLabel, logField, logBrowse, 46, "Log file:")})
+    const auto browse = [](int id, int y) {
+        return ControlTemplate{
+            id, ControlKind::Button, {356, y, 64, 14}, QStringLiteral("Browse...")};
+    };
+    static const DialogTemplate dialogTemplate = [&] {
+        DialogTemplate t{templateId, 430, 264, QStringLiteral("Set up many cards"), {}};
+        for (const auto& line : {fieldLine(kitLabel, kitField, 8, "Kit file:"),
+                                 fieldLine(camerasLabel, camerasField, 26, "Cameras (CSV):"),
+                                 fieldLine(logLabel, logField, 44, "Log file:"),
+                                 fieldLine(setupByLabel, setupByField, 62, "Set up by:"),
+                                 fieldLine(setUpAtLabel, setUpAtField, 80, "Set up in the field:")})
             t.controls.insert(t.controls.end(), line.begin(), line.end());
         t.controls.insert(
             t.controls.end(),
             {
-                {setupByLabel,
+                browse(kitBrowse, 8),
+                browse(camerasBrowse, 26),
+                browse(logBrowse, 44),
+                {status, ControlKind::Label, {10, 100, 410, 36}, {}, Centred | LargeText},
+                {camerasTableLabel,
                  ControlKind::Label,
-                 {10, 66, 82, 10},
-                 QStringLiteral("Set up by:"),
+                 {10, 140, 410, 10},
+                 QStringLiteral("Cameras and their cards:"),
                  NoStyle,
-                 setupByField},
-                {setupByField, ControlKind::Edit, {94, 64, 150, 14}, {}},
-                {status, ControlKind::Label, {10, 84, 302, 28}, {}, Centred | LargeText},
-                {cardsLabel,
-                 ControlKind::Label,
-                 {10, 116, 150, 10},
-                 QStringLiteral("Cards done:"),
-                 NoStyle,
-                 cardsList},
-                {cardsList, ControlKind::ListBox, {10, 128, 302, 92}, {}},
+                 camerasTable},
+                {camerasTable, ControlKind::Table, {10, 152, 410, 84}, {}},
                 {start,
                  ControlKind::Button,
-                 {10, 228, 60, 16},
+                 {10, 242, 60, 16},
                  QStringLiteral("Start"),
                  DefaultButton},
-                {stop, ControlKind::Button, {76, 228, 60, 16}, QStringLiteral("Stop")},
+                {stop, ControlKind::Button, {76, 242, 60, 16}, QStringLiteral("Stop")},
                 {close,
                  ControlKind::Button,
-                 {252, 228, 60, 16},
+                 {360, 242, 60, 16},
                  QStringLiteral("Close"),
                  CancelButton},
             });

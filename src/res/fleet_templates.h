@@ -19,11 +19,16 @@ constexpr int logBrowse = 1608;
 constexpr int setupByLabel = 1609;
 constexpr int setupByField = 1610;
 constexpr int status = 1611;
-constexpr int cardsLabel = 1612;
-constexpr int cardsList = 1613;
+constexpr int camerasTableLabel = 1612;
+constexpr int camerasTable = 1613;
 constexpr int start = 1614;
 constexpr int stop = 1615;
 constexpr int close = 1616;
+constexpr int setUpAtLabel = 1617;
+constexpr int setUpAtField = 1618;
+
+// The columns of the cameras table.
+enum Column { CameraColumn, LocationColumn, CardColumn, StateColumn, ColumnCount };
 } // namespace many_cards
 
 const dialog::DialogTemplate& manyCardsTemplate();

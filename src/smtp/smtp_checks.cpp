@@ -136,21 +136,23 @@ PreparedSmtpFile prepareSmtpFile(const SmtpSettings& settings, SmtpForm form, in
     PreparedSmtpFile prepared;
     const SmtpSettings written = withGprsPreset(settings);
     if (const auto failure = firstFailedCheck(written, form)) {
-        prepared.refusal = SmtpRefusal{
-            failure->field, i18n::messageFor(failure->message, textLanguage), failure->step};
+        prepared.refusal =
+            SmtpRefusal{failure->field, i18n::messageFor(failure->message, textLanguage),
+                        failure->step, failure->message, std::nullopt};
         return prepared;
     }
     if (!isPortNumber(written.port)) {
         prepared.refusal = SmtpRefusal{SmtpField::Port,
                                        i18n::noticeText(i18n::Notice::PortNotNumber, textLanguage),
-                                       portNumberStep};
+                                       portNumberStep, std::nullopt, std::nullopt};
         return prepared;
     }
     const RecordBytes record = buildSmtpRecord(written, form, languageByte);
     if (record.error) {
         const auto field =
             record.error->id >= 0 ? std::optional(SmtpField(record.error->id)) : std::nullopt;
-        prepared.refusal = SmtpRefusal{field, fieldErrorMessage(*record.error, textLanguage), 0};
+        prepared.refusal = SmtpRefusal{field, fieldErrorMessage(*record.error, textLanguage), 0,
+                                       std::nullopt, record.error};
         return prepared;
     }
     prepared.bytes = record.bytes;

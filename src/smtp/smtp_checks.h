@@ -58,6 +58,10 @@ struct SmtpRefusal {
     std::optional<SmtpField> field;
     QString message;
     int step = 0; // the check that failed, 0 when the record refused a text
+    // What the message says, for those who word it their own way: the check's message, or the
+    // text the record refused.
+    std::optional<i18n::Message> check;
+    std::optional<codec::FieldError> fieldError;
 };
 
 struct PreparedSmtpFile {

@@ -60,9 +60,10 @@ public:
     std::optional<QByteArray> readFromDevice(const QString& fileName, qint64 size) const;
 
     // Writes the bytes under a name of the writer's own, made anew, flushed to the device; the
-    // name, or nothing with `refusal` saying why (the temporary file is gone then).
+    // name, or nothing with `refusal` saying why (the temporary file is gone then). A private
+    // file is for its owner's eyes only from its first byte.
     std::optional<QString> writeTemporary(const QString& fileName, const QByteArray& bytes,
-                                          Refusal& refusal) const;
+                                          bool privateFile, Refusal& refusal) const;
     // Renames the temporary file over the file and waits until the device has the change. A
     // refusal of the rename leaves the old file and removes the temporary one; FolderNotFlushed
     // says the rename happened but the device did not confirm it.

@@ -169,13 +169,14 @@ std::optional<QByteArray> OpenFolder::readFromDevice(const QString& fileName, qi
 }
 
 std::optional<QString> OpenFolder::writeTemporary(const QString& fileName, const QByteArray& bytes,
-                                                  Refusal& refusal) const {
+                                                  bool privateFile, Refusal& refusal) const {
     const int folder = handle_->fd;
     for (int attempt = 0; attempt < 20; ++attempt) {
         const QString name = freshTemporaryName(fileName);
         const QByteArray encoded = nameBytes(name);
         const int fd = ::openat(folder, encoded.constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                privateFile ? 0600 : 0666);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0) {

@@ -269,8 +269,10 @@ std::optional<QByteArray> OpenFolder::readFromDevice(const QString& fileName, qi
     return result;
 }
 
+// A private file takes the rights of the user's own folders it is written into, as the other
+// private files do.
 std::optional<QString> OpenFolder::writeTemporary(const QString& fileName, const QByteArray& bytes,
-                                                  Refusal& refusal) const {
+                                                  bool /*privateFile*/, Refusal& refusal) const {
     for (int attempt = 0; attempt < 20; ++attempt) {
         const QString name = freshTemporaryName(fileName);
         const std::wstring path = handle_->pathOf(name);

@@ -156,7 +156,7 @@ WriteResult writeRecordFile(const QString& folder, const QString& fileName, cons
     };
 
     storage::Refusal refusal;
-    const auto temporary = open.writeTemporary(fileName, bytes, refusal);
+    const auto temporary = open.writeTemporary(fileName, bytes, options.privateFile, refusal);
     if (!temporary) {
         dropKeptCopy();
         return failed(result, refusal);

@@ -63,6 +63,8 @@ struct WriteOptions {
     // kept with a replaced file, so that the file goes back only to the card it came from.
     VolumeIdentity volume = {};
     std::function<VolumeIdentity(const QString& folder)> volumeAt = {};
+    // A file only its owner may read (it holds passwords): made 0600, whatever the umask.
+    bool privateFile = false;
 };
 
 // The folder and the file name joined with the platform's separator.

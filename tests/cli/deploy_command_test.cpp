@@ -37,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 2);
         QVERIFY2(
             result.err.startsWith(
-                QStringLiteral("kestrova: the cameras table %1, row 3 (camera \"N-02\"), column "
+                QStringLiteral("kestrova: the cameras table %1: row 3 (camera \"N-02\"), column "
                                "video_length: video_length: ")
                     .arg(cameras)),
             qPrintable(result.err));
@@ -74,6 +74,91 @@ private Q_SLOTS:
             qPrintable(result.out + result.err));
         QVERIFY(result.out.contains(QStringLiteral("unmount and remove the card at ") + card));
         QCOMPARE(test::fileBytes(dir.filePath(QStringLiteral("log.csv"))).count('\n'), 2);
+    }
+
+    // An append the disk does not take is taken back: the log stays as it was, whole, and the
+    // card counts as failed.
+    void aFailedAppendLeavesTheLogWhole() {
+        const QString logs = dir.filePath(QStringLiteral("logs"));
+        const QString card = dir.filePath(QStringLiteral("synced-card"));
+        QVERIFY(QDir().mkpath(logs) && QDir().mkpath(card));
+        const QString log = logs + QStringLiteral("/log.csv");
+        const QStringList deploy{QStringLiteral("deploy"), kit(), QStringLiteral("--card"), card,
+                                 QStringLiteral("--log"),  log};
+        QCOMPARE(runKestrova(deploy, settings()).exitCode, 0);
+        const QByteArray before = test::fileBytes(log);
+        QProcessEnvironment failing;
+        failing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KESTROVA_FAILING_IO));
+        failing.insert(QStringLiteral("ASAN_OPTIONS"),
+                       QStringLiteral("verify_asan_link_order=0:detect_leaks=0"));
+        failing.insert(QStringLiteral("KESTROVA_FAIL_SYNC_IN"), logs);
+        const auto result = runKestrova(deploy, settings(), failing);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.out.contains(QStringLiteral("failed: the log could not be written: ")),
+                 qPrintable(result.out));
+        QCOMPARE(test::fileBytes(log), before);
+    }
+
+    // No room for every file the camera gets: nothing is written, and the camera waits for
+    // another card.
+    void noRoomForEveryFile() {
+        if (runProgram(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("true")},
+                       QString())
+                .exitCode != 0)
+            QSKIP("this machine does not allow a private mount namespace (unshare -m)");
+        const QString card = dir.filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(card));
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("KESTROVA"), QStringLiteral(KESTROVA_CLI));
+        environment.insert(QStringLiteral("CARD"), card);
+        environment.insert(QStringLiteral("KIT"), dir.filePath(QStringLiteral("two.json")));
+        environment.insert(QStringLiteral("LOG"), dir.filePath(QStringLiteral("small-log.csv")));
+        QVERIFY(test::writeFile(dir.filePath(QStringLiteral("two.json")),
+                                R"({"kestrova_kit": 1, "name": "Two", "model": 7,
+                                    "menu": {"kind": "menu"},
+                                    "mms": {"kind": "mms", "phone1": "07700900123"}})"));
+        const auto result = runProgram(
+            QStringLiteral("unshare"),
+            {QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"),
+             QStringLiteral("sh"), QStringLiteral("-c"),
+             QStringLiteral("mount -t tmpfs -o size=4k tmpfs \"$CARD\" || exit 9\n"
+                            "\"$KESTROVA\" deploy \"$KIT\" --card \"$CARD\" --log \"$LOG\" "
+                            ">\"$LOG.out\" &\n"
+                            "for i in $(seq 200); do grep -q 'not done' \"$LOG.out\" && break; "
+                            "sleep 0.1; done\n"
+                            "kill -INT $!; wait $!; echo \"exit=$?\" >>\"$LOG.out\"; "
+                            "cat \"$LOG.out\"; ls -A \"$CARD\"")},
+            settings(), environment);
+        QVERIFY2(result.out.contains(QStringLiteral("free, but the files need ")) &&
+                     result.out.contains(QStringLiteral("; nothing was written")),
+                 qPrintable(result.out + result.err));
+        QVERIFY2(result.out.endsWith(QStringLiteral("exit=1\n")), qPrintable(result.out));
+        QCOMPARE(test::fileBytes(dir.filePath(QStringLiteral("small-log.csv"))).count('\n'), 1);
+    }
+
+    // What a folder's name holds is shown, never acted on by the terminal: the run's lines, and
+    // the files sheet and log write.
+    void escapesControlCharacters() {
+        const QString card = dir.filePath(QStringLiteral("card\x1b[2J"));
+        QVERIFY(QDir().mkpath(card));
+        const QString log = dir.filePath(QStringLiteral("escape-log.csv"));
+        const auto deployed =
+            runKestrova({QStringLiteral("deploy"), kit(), QStringLiteral("--card"), card,
+                         QStringLiteral("--log"), log},
+                        settings());
+        const auto exported =
+            runKestrova({QStringLiteral("log"), log, QStringLiteral("--camtrap-dp"),
+                         dir.filePath(QStringLiteral("out\x1b[2J.csv"))},
+                        settings());
+        const auto sheet = runKestrova({QStringLiteral("sheet"), card, QStringLiteral("--model"),
+                                        QStringLiteral("7"), QStringLiteral("--pdf"),
+                                        dir.filePath(QStringLiteral("sheet\x1b[2J.pdf"))},
+                                       settings());
+        for (const auto& result : {deployed, exported, sheet}) {
+            QCOMPARE(result.exitCode, 0);
+            QVERIFY2(!(result.out + result.err).contains(QChar(0x1b)), qPrintable(result.out));
+            QVERIFY2(result.out.contains(QStringLiteral("\\x1b[2J")), qPrintable(result.out));
+        }
     }
 };
 

@@ -24,4 +24,14 @@ inline fleet::Kit openingKit() {
     return kit;
 }
 
+// The e-mail section model 7 opens with, with a mail server and the accounts filled in.
+inline QJsonObject openingSmtp() {
+    return QJsonObject{{QStringLiteral("kind"), QStringLiteral("smtp")},
+                       {QStringLiteral("server"), QStringLiteral("smtp.example.com")},
+                       {QStringLiteral("port"), QStringLiteral("587")},
+                       {QStringLiteral("sender"), QStringLiteral("cam@example.com")},
+                       {QStringLiteral("sender_password"), QStringLiteral("secret")},
+                       {QStringLiteral("recipient"), QStringLiteral("me@example.com")}};
+}
+
 } // namespace kestrova::test

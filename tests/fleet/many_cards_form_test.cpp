@@ -2,6 +2,7 @@
 #include "fleet/fleet_test_support.h"
 #include "fleet/many_cards_form.h"
 #include "fleet/save_kit.h"
+#include "i18n/language.h"
 #include "res/fleet_templates.h"
 #include "support/fake_host.h"
 #include "support/fake_volumes.h"
@@ -10,8 +11,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace kestrova;
 using namespace res::many_cards;
@@ -34,74 +38,194 @@ private:
     test::FixedVolumes& readers_;
 };
 
+QStringList column(const dialog::Dialog& dialog, int column) {
+    QStringList cells;
+    for (const QStringList& row : dialog.rows(camerasTable))
+        cells << row.value(column);
+    return cells;
+}
+
 } // namespace
 
-// The window runs the loop beside itself: its status and list follow the cards, and Stop ends
-// the run.
+// The window runs the loop beside itself: its table shows the cameras and their cards from the
+// start and follows the run, a double-click picks the camera to come next, and Stop ends it.
 class ManyCardsFormTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void runsTheLoopBesideTheWindow() {
-        QTemporaryDir dir;
-        const QString kitPath = dir.filePath(QStringLiteral("north.json"));
-        QFile kitFile(kitPath);
-        QVERIFY(kitFile.open(QIODevice::WriteOnly));
-        kitFile.write(fleet::kitJson(test::openingKit()));
-        kitFile.close();
 
-        test::FixedVolumes readers;
-        test::FakeHost host;
-        dialog::FormContext context{{2, false, false}, 7, 0};
+    QTemporaryDir dir;
+    test::FixedVolumes readers;
+    test::FakeHost host;
+
+    QString kitPath() const { return dir.filePath(QStringLiteral("north.json")); }
+
+    std::unique_ptr<fleet::ManyCardsForm> openForm(int language = i18n::English) {
+        dialog::FormContext context{{language, false, false}, 7, 0};
         context.volumes = &readers;
-        fleet::ManyCardsForm form(context, host,
-                                  [&readers] { return std::make_unique<TestCards>(readers); });
-        form.initialise();
-        form.dialog().setText(kitField, kitPath);
-        form.buttonPressed(start);
-        QVERIFY(form.running());
-        QVERIFY(!form.dialog().control(kitField).enabled);
-        QTRY_COMPARE(form.dialog().controlCaption(status),
-                     QStringLiteral("Insert the next card (0 written)"));
-
-        card::Volume card =
-            test::volumeAt(dir.filePath(QStringLiteral("card")), true, card::Bus::Sd);
-        card.device = QStringLiteral("/dev/sdb1");
-        QDir(dir.path()).mkpath(QStringLiteral("card"));
+        auto form = std::make_unique<fleet::ManyCardsForm>(
+            context, host, [this] { return std::make_unique<TestCards>(readers); });
+        form->initialise();
+        form->dialog().setText(kitField, kitPath());
+        form->editChanged(kitField);
+        return form;
+    }
+    card::Volume insert(const QString& name) {
+        card::Volume card = test::volumeAt(dir.filePath(name), true, card::Bus::Sd);
+        card.device = QStringLiteral("/dev/") + name;
+        QDir(dir.path()).mkpath(name);
         readers.list << card;
         TestCards::changed();
-        QTRY_COMPARE(form.dialog().entries(cardsList).size(), 1);
-        QVERIFY(form.dialog().entries(cardsList).first().startsWith(QStringLiteral("#1 \u2014 ")));
-        QVERIFY(form.dialog().entries(cardsList).first().endsWith(QStringLiteral(": done")));
+        return card;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(test::writeFile(kitPath(), fleet::kitJson(test::openingKit()))); }
+    void init() {
+        TestCards::changed = nullptr;
+        readers.list.clear();
+        host = {};
+        QFile::remove(dir.filePath(QStringLiteral("north-log.csv")));
+    }
+
+    void runsTheLoopBesideTheWindow() {
+        auto form = openForm();
+        form->buttonPressed(start);
+        QVERIFY(form->running());
+        QVERIFY(!form->dialog().control(kitField).enabled);
+        QTRY_COMPARE(form->dialog().controlCaption(status),
+                     QStringLiteral("Insert the next card (0 written)"));
+        const card::Volume card = insert(QStringLiteral("card"));
+        QTRY_COMPARE(column(form->dialog(), StateColumn), QStringList{QStringLiteral("done")});
+        QCOMPARE(column(form->dialog(), CameraColumn), QStringList{QStringLiteral("#1")});
         QVERIFY(QFile::exists(card.mountPoint + QStringLiteral("/setup.dat")));
         // The log went beside the kit.
         QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("north-log.csv"))));
-
-        form.buttonPressed(stop);
-        QTRY_VERIFY(!form.running());
-        QCOMPARE(form.dialog().controlCaption(status), QStringLiteral("Stopped; 1 cards written."));
-        QVERIFY(form.dialog().control(start).enabled);
+        form->buttonPressed(stop);
+        QTRY_VERIFY(!form->running());
+        QCOMPARE(form->dialog().controlCaption(status),
+                 QStringLiteral("Stopped; 1 cards written."));
+        QVERIFY(form->dialog().control(start).enabled);
     }
 
-    // Save kit from card: the card's files as a kit named as its file, or why not.
+    // The cameras of the table are there before Start, with the cards the log has for them; a
+    // double-click marks the camera to come next (one with a card only after a yes), Start
+    // begins there, and the table stays across runs.
+    void showsTheCamerasFromTheStart() {
+        const QString cameras = dir.filePath(QStringLiteral("cameras.csv"));
+        QVERIFY(test::writeFile(cameras, "camera_id;locationName;locationID\r\nN-01;Oak;P1\r\n"
+                                         "N-02;;P2\r\nN-03;Birch;\r\n"));
+        {
+            fleet::DeployLog log;
+            QVERIFY(!log.open(dir.filePath(QStringLiteral("north-log.csv"))));
+            fleet::LogEntry done;
+            done.written =
+                QDateTime::fromString(QStringLiteral("2026-05-01T09:00:00Z"), Qt::ISODate);
+            done.cameraId = QStringLiteral("N-01");
+            done.label = QStringLiteral("KES1");
+            done.result = QStringLiteral("done");
+            QVERIFY(!log.append(done).problem);
+        }
+        auto form = openForm();
+        form->dialog().setText(camerasField, cameras);
+        form->editChanged(camerasField);
+        const dialog::Dialog& window = form->dialog();
+        QCOMPARE(column(window, CameraColumn), (QStringList{"N-01", "N-02", "N-03"}));
+        QCOMPARE(column(window, LocationColumn), (QStringList{"Oak", "P2", "Birch"}));
+        QCOMPARE(column(window, StateColumn),
+                 (QStringList{"done earlier (2026-05-01T09:00:00Z)", "waiting", "waiting"}));
+        QCOMPARE(column(window, CardColumn), (QStringList{"KES1", "", ""}));
+
+        form->rowActivated(camerasTable, 2);
+        QCOMPARE(window.marked(camerasTable), 2);
+        QCOMPARE(column(window, StateColumn)[2], QStringLiteral("next: insert its card"));
+        form->rowActivated(camerasTable, 0);
+        QCOMPARE(host.questions.size(), 1);
+        QCOMPARE(window.marked(camerasTable), 2);
+
+        form->buttonPressed(start);
+        QTRY_COMPARE(form->dialog().controlCaption(status),
+                     QStringLiteral("Insert the card for camera N-03 (3 of 3)"));
+        insert(QStringLiteral("first"));
+        QTRY_COMPARE(column(window, StateColumn)[2], QStringLiteral("done"));
+        QTRY_COMPARE(window.marked(camerasTable), 1);
+        form->buttonPressed(stop);
+        QTRY_VERIFY(!form->running());
+        form->buttonPressed(start);
+        QTRY_VERIFY(form->running());
+        QTRY_COMPARE(
+            column(window, StateColumn),
+            (QStringList{"done earlier (2026-05-01T09:00:00Z)", "next: insert its card", "done"}));
+        form->buttonPressed(stop);
+        QTRY_VERIFY(!form->running());
+    }
+
+    // A refused row of the cameras table reads whole in the window's language: none of the
+    // English words of the message is left (short words aside: "a", "in" are words of other
+    // languages too), only the values.
+    void refusesARowInTheWindowsLanguage_data() {
+        QTest::addColumn<int>("language");
+        for (int language = 1; language <= i18n::languageCount; ++language) {
+            if (language != i18n::English)
+                QTest::newRow(qPrintable(QString::number(language))) << language;
+        }
+    }
+    void refusesARowInTheWindowsLanguage() {
+        QFETCH(int, language);
+        const QString cameras = dir.filePath(QStringLiteral("refused.csv"));
+        QVERIFY(test::writeFile(cameras, "camera_id,mms.phone1\r\nNORTH-01,0770090012x\r\n"));
+        for (const int shown : {int(i18n::English), language}) {
+            auto form = openForm(shown);
+            form->dialog().setText(camerasField, cameras);
+            form->buttonPressed(start);
+        }
+        QCOMPARE(host.messages.size(), 2);
+        QVERIFY(host.messages[0].contains(QStringLiteral("A phone number holds digits only")));
+        const QString values = QRegularExpression::escape(cameras) +
+                               QStringLiteral("|NORTH-01|mms\\.phone1|phone1|\\d+");
+        const QRegularExpression notWord(QStringLiteral("\\W+"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+        const auto words = [&values, &notWord](QString message) {
+            QStringList found;
+            for (const QString& word :
+                 message.remove(QRegularExpression(values)).split(notWord, Qt::SkipEmptyParts)) {
+                // German says "international" too.
+                if (word.size() > 2 && word != u"international")
+                    found << word.toLower();
+            }
+            return found;
+        };
+        for (const QString& english : words(host.messages[0]))
+            QVERIFY2(!words(host.messages[1]).contains(english),
+                     qPrintable(english + QStringLiteral(" in ") + host.messages[1]));
+    }
+
+    // Save kit from card: the card's files as a kit named as its file, readable by its owner
+    // alone and said to hold passwords; or why not.
     void savesAKitFromACard() {
-        QTemporaryDir dir;
-        const auto files =
-            fleet::prepareKit(test::openingKit(), {}, QDateTime::currentDateTime(), {}).files;
+        QTemporaryDir card;
+        fleet::Kit kit = test::openingKit();
+        kit.section(fleet::KitPart::Smtp) = test::openingSmtp();
+        const auto files = fleet::prepareKit(kit, {}, QDateTime::currentDateTime(), {}).files;
         for (const fleet::PreparedFile& file : files)
-            QVERIFY(test::writeFile(dir.filePath(file.fileName), file.bytes));
-        test::FakeHost host;
-        const QString saved = dir.filePath(QStringLiteral("north.json"));
-        host.folderAnswers = {dir.path(), dir.path()};
+            QVERIFY(test::writeFile(card.filePath(file.fileName), file.bytes));
+        const QString saved = card.filePath(QStringLiteral("north.json"));
+        host.folderAnswers = {card.path(), card.path()};
         host.profileFileAnswers = {saved};
+        const mode_t umask = ::umask(0);
         fleet::saveKitFromCard(host, 7, {}, QString());
-        QCOMPARE(host.messages.last(),
-                 QStringLiteral("The kit \"north\" was saved: %1").arg(saved));
+        ::umask(umask);
+        QCOMPARE(
+            host.messages.last(),
+            QStringLiteral("The kit \"north\" was saved: %1\nThe kit holds passwords "
+                           "(smtp.sender_password, smtp.gprs_password): keep the file to yourself.")
+                .arg(saved));
+        QCOMPARE(QFile::permissions(saved), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadUser | QFileDevice::WriteUser);
         const fleet::KitRead read = fleet::readKitFile(saved);
         QVERIFY(!read.problem);
         QVERIFY(read.kit.section(fleet::KitPart::Menu));
-        QVERIFY(read.kit.section(fleet::KitPart::Mms));
+        QVERIFY(read.kit.section(fleet::KitPart::Smtp));
 
-        QVERIFY(test::writeFile(dir.filePath(QStringLiteral("setup.dat")), "broken"));
+        QVERIFY(test::writeFile(card.filePath(QStringLiteral("setup.dat")), "broken"));
         fleet::saveKitFromCard(host, 7, {}, QString());
         QVERIFY2(host.messages.last().startsWith(QStringLiteral("No kit was saved: setup.dat")),
                  qPrintable(host.messages.last()));

@@ -1,9 +1,13 @@
 #include "card/card_lookup.h"
 #include "card/system_volumes.h"
+#include "card/udisks_cards.h"
 #include "card/udisks_devices.h"
 #include "dialog/card_file_actions.h"
+#include "fleet/deploy_log.h"
+#include "fleet/many_cards_form.h"
 #include "qt/open_form.h"
 #include "res/camera_templates.h"
+#include "res/fleet_templates.h"
 #include "storage/file_history.h"
 #include "storage/record_file.h"
 #include "support/process_runner.h"
@@ -50,7 +54,14 @@ public:
         script({how, dir_, source, folder});
         return value(QStringLiteral("FUSE")).toInt();
     }
-    // BUS, UDISKSD, CARD_A, UUID_A, CARD_B, UUID_B, and FUSE of the last mount.
+    // One more card, its device.
+    QString card(const QString& name, const QString& size, bool readOnly = false) {
+        script({QStringLiteral("card"), dir_, name, size,
+                readOnly ? QStringLiteral("ro") : QString()});
+        return value(QStringLiteral("CARD_") + name);
+    }
+    // BUS, UDISKSD, CARD_A, UUID_A, CARD_B, UUID_B, CARD_ and UUID_ of each card made, and FUSE
+    // of the last mount.
     QString value(const QString& key) const { return values_.value(key); }
 
 private:
@@ -84,6 +95,37 @@ class RealCardTest : public QObject {
     pid_t cardDaemon = 0;
 
     QString card() const { return dir.filePath(QStringLiteral("card")); }
+    QString season() const { return dir.filePath(QStringLiteral("season")); }
+    QProcessEnvironment commandEnvironment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), value("BUS"));
+        environment.insert(QStringLiteral("KESTROVA_SETTINGS"),
+                           dir.filePath(QStringLiteral("season-prefs.ini")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           dir.filePath(QStringLiteral("season-data")));
+        return environment;
+    }
+    // One row for each camera, in their order, each done; the fifth on the spare; what the
+    // cards were found to be, with the file system they say they have.
+    void checkSeasonLog(const QString& log) {
+        const fleet::LogTable table = fleet::readLogTable(test::fileBytes(log));
+        QCOMPARE(table.rows.size(), 10);
+        for (int n = 1; n <= 10; ++n) {
+            const fleet::LogRow& row = table.rows[n - 1];
+            QCOMPARE(row.value(QStringLiteral("camera_id")),
+                     QStringLiteral("S-%1").arg(n, 2, 10, QLatin1Char('0')));
+            QCOMPARE(row.value(QStringLiteral("result")), QStringLiteral("done"));
+        }
+        QCOMPARE(table.rows[4].value(QStringLiteral("uuid")), value("UUID_SPARE"));
+        QVERIFY2(table.rows[6]
+                     .value(QStringLiteral("card_warnings"))
+                     .contains(QStringLiteral("DCIM: 1")),
+                 qPrintable(table.rows[6].value(QStringLiteral("card_warnings"))));
+        QVERIFY2(table.rows[8]
+                     .value(QStringLiteral("card_warnings"))
+                     .contains(QStringLiteral("larger than 32 GB and formatted as exfat")),
+                 qPrintable(table.rows[8].value(QStringLiteral("card_warnings"))));
+    }
     QString value(const char* key) const { return sandbox.value(QLatin1String(key)); }
     test::ProcessResult kestrova(const QStringList& arguments) const {
         QProcessEnvironment bus;
@@ -258,10 +300,119 @@ private Q_SLOTS:
         const auto listed = kestrova({QStringLiteral("cards")});
         QCOMPARE(listed.exitCode, 0);
         QCOMPARE(listed.out.trimmed(),
-                 card() + QStringLiteral("  label \"KESB\", exfat, 64.0 MiB, not responding: its "
+                 card() + QStringLiteral("  label \"KESB\", exfat, 1.0 GiB, not responding: its "
                                          "files are not read"));
+        // deploy with that card named ends with the reason, as cards does, rather than hang.
+        const auto deployed =
+            kestrova({QStringLiteral("deploy"), dir.filePath(QStringLiteral("kit.json")),
+                      QStringLiteral("--card"), card(), QStringLiteral("--log"),
+                      dir.filePath(QStringLiteral("stopped-log.csv"))});
+        QCOMPARE(deployed.exitCode, 1);
+        QCOMPARE(deployed.err.trimmed(),
+                 QStringLiteral("kestrova: --card: %1 does not answer: its file system is not "
+                                "responding")
+                     .arg(card()));
         for (const pid_t pid : stopped)
             ::kill(pid, SIGCONT);
+    }
+
+    // A season of ten cameras runs in one go, in the command and in the window: the fifth card
+    // is read-only (its camera gets the spare that comes next), one card holds an earlier
+    // season's pictures and one is a 64 GB exFAT card (each asked about once, and logged with
+    // what it is), and the log has one row for each camera.
+    void aSeasonRunsInOneGo() {
+        // No card of the tests before is in a reader.
+        test::runProgram(QStringLiteral("umount"), {card()}, QString());
+        const QStringList cards{"S1", "S2", "S3", "S4", "S5", "SPARE",
+                                "S6", "S7", "S8", "S9", "S10"};
+        for (const QString& name : cards)
+            QVERIFY(!sandbox
+                         .card(name, name == u"S9" ? QStringLiteral("64G") : QStringLiteral("1G"),
+                               name == u"S5")
+                         .isEmpty());
+        // Pictures of an earlier season on S7.
+        QVERIFY(sandbox.mount(QStringLiteral("mount"), value("CARD_S7"), season()) > 0);
+        QVERIFY(QDir(season()).mkpath(QStringLiteral("DCIM/100MEDIA")));
+        QVERIFY(test::writeFile(season() + QStringLiteral("/DCIM/100MEDIA/IMG0001.JPG"), "jpeg"));
+        QCOMPARE(test::runProgram(QStringLiteral("umount"), {season()}, QString()).exitCode, 0);
+
+        const QString folder = dir.filePath(QStringLiteral("season-kit"));
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(kestrova({QStringLiteral("menu"), QStringLiteral("--model"), QStringLiteral("7"),
+                           QStringLiteral("--out"), folder})
+                     .exitCode,
+                 0);
+        const QString kit = dir.filePath(QStringLiteral("season.json"));
+        QCOMPARE(kestrova({QStringLiteral("kit"), folder, QStringLiteral("--out"), kit,
+                           QStringLiteral("--model"), QStringLiteral("7")})
+                     .exitCode,
+                 0);
+        QByteArray table = "camera_id,locationName\r\n";
+        for (int n = 1; n <= 10; ++n)
+            table += QStringLiteral("S-%1,Plot %1\r\n").arg(n, 2, 10, QLatin1Char('0')).toUtf8();
+        const QString cameras = dir.filePath(QStringLiteral("season.csv"));
+        QVERIFY(test::writeFile(cameras, table));
+
+        // The command: each card mounted once the one before is ejected; questions answered yes.
+        const QString log = dir.filePath(QStringLiteral("season-log.csv"));
+        QProcess run;
+        run.setProcessEnvironment(commandEnvironment());
+        run.start(QStringLiteral(KESTROVA_CLI),
+                  {QStringLiteral("deploy"), kit, QStringLiteral("--cameras"), cameras,
+                   QStringLiteral("--log"), log});
+        QByteArray said, asked;
+        for (const QString& name : cards) {
+            QVERIFY(sandbox.mount(QStringLiteral("mount"),
+                                  value(qPrintable(QStringLiteral("CARD_") + name)), season()) > 0);
+            if (name == u"S7" || name == u"S9") {
+                QTRY_VERIFY_WITH_TIMEOUT((asked += run.readAllStandardError()).endsWith("[y/N] "),
+                                         20000);
+                asked.clear();
+                run.write("y\n");
+            }
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                !isMountPoint(season()),
+                qPrintable(name + u'\n' + QString::fromUtf8(said += run.readAllStandardOutput()) +
+                           QString::fromUtf8(asked += run.readAllStandardError())),
+                20000);
+        }
+        QVERIFY(run.waitForFinished(20000));
+        said += run.readAllStandardOutput();
+        QVERIFY2(run.exitCode() == 0, said.constData());
+        QVERIFY2(said.contains("Insert another card for camera S-05 (5 of 10)"), said.constData());
+        checkSeasonLog(log);
+
+        // The window, on the same cards with a log of its own.
+        test::FakeHost host;
+        host.yesNoAnswers = {true, true};
+        dialog::FormContext context{{2, false, false}, 7, 0};
+        context.volumes = &desktop;
+        const QString windowLog = dir.filePath(QStringLiteral("window-log.csv"));
+        fleet::ManyCardsForm form(context, host, [] {
+            return std::unique_ptr<card::CardService>(card::UdisksCards::connectTo(2000));
+        });
+        form.initialise();
+        for (const auto& [field, text] : {std::pair{res::many_cards::kitField, kit},
+                                          std::pair{res::many_cards::camerasField, cameras},
+                                          std::pair{res::many_cards::logField, windowLog}}) {
+            form.dialog().setText(field, text);
+            form.editChanged(field);
+        }
+        form.buttonPressed(res::many_cards::start);
+        for (const QString& name : cards) {
+            QTRY_VERIFY_WITH_TIMEOUT(form.dialog()
+                                         .controlCaption(res::many_cards::status)
+                                         .startsWith(QStringLiteral("Insert")),
+                                     20000);
+            QVERIFY(sandbox.mount(QStringLiteral("mount"),
+                                  value(qPrintable(QStringLiteral("CARD_") + name)), season()) > 0);
+            QTRY_VERIFY_WITH_TIMEOUT(!isMountPoint(season()) || !form.running(), 20000);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!form.running(), 20000);
+        QCOMPARE(host.questions.size(), 2);
+        for (const QStringList& row : form.dialog().rows(res::many_cards::camerasTable))
+            QCOMPARE(row.value(res::many_cards::StateColumn), QStringLiteral("done"));
+        checkSeasonLog(windowLog);
     }
 };
 

@@ -3,6 +3,8 @@
 # "cards" A and B on loop devices that a udev rule of our own makes SD cards.
 #   card_sandbox.sh check                  why this machine cannot run them (nothing: it can)
 #   card_sandbox.sh start DIR              prints BUS=, UDISKSD=, CARD_A=, UUID_A=, CARD_B=, ...
+#   card_sandbox.sh card DIR NAME SIZE [ro]   one more exFAT card (a sparse image, so 64G costs
+#                                          little), read-only with "ro"; prints CARD_NAME=, UUID_NAME=
 #   card_sandbox.sh mount DIR DEVICE FOLDER   mounts a card through FUSE, prints FUSE=pid
 #   card_sandbox.sh bind DIR SOURCE FOLDER    a FUSE mount of a folder, on no device
 #   card_sandbox.sh stop DIR               undoes everything DIR/state records, in reverse
@@ -24,6 +26,16 @@ running() { # PID PROGRAM: that process, still running (not a zombie, not a reus
 wait_for() { # up to ten seconds
     for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
     return 1
+}
+make_card() { # NAME SIZE [ro]: an exFAT image on a loop device a rule of ours makes an SD card
+    truncate -s "$2" "$dir/$1.img" && mkfs.exfat -L "KES$1" "$dir/$1.img" >/dev/null
+    loop=$(losetup -f --show ${3:+-r} "$dir/$1.img") || exit 1
+    record loop "$loop"
+    rule=/run/udev/rules.d/61-kestrova-test-${loop##*/}.rules
+    record rule "$rule"
+    echo "KERNEL==\"${loop##*/}\", ENV{ID_DRIVE_FLASH_SD}=\"1\", ENV{UDISKS_SYSTEM}=\"0\", ENV{ID_SERIAL}=\"Kestrova_Test_$1\"" >"$rule"
+    echo "CARD_$1=$loop"
+    echo "UUID_$1=$(blkid -p -o value -s UUID "$loop")"
 }
 udisksd=/usr/libexec/udisks2/udisksd
 PATH=/usr/sbin:/sbin:$PATH
@@ -61,22 +73,18 @@ EOF
     fi
     [ -e /run/udisks2 ] || record made /run/udisks2
     mkdir -p /run/udev/rules.d
-    for card in A B; do
-        truncate -s 64M "$dir/$card.img" && mkfs.exfat -L "KES$card" "$dir/$card.img" >/dev/null
-        loop=$(losetup -f --show "$dir/$card.img") || exit 1
-        record loop "$loop"
-        rule=/run/udev/rules.d/61-kestrova-test-${loop##*/}.rules
-        record rule "$rule"
-        echo "KERNEL==\"${loop##*/}\", ENV{ID_DRIVE_FLASH_SD}=\"1\", ENV{UDISKS_SYSTEM}=\"0\", ENV{ID_SERIAL}=\"Kestrova_Test_$card\"" >"$rule"
-        echo "CARD_$card=$loop"
-        echo "UUID_$card=$(blkid -p -o value -s UUID "$loop")"
-    done
+    for card in A B; do make_card "$card" 1G; done
     udevadm control --reload && udevadm trigger --subsystem-match=block && udevadm settle --timeout=30
     export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$dir/bus
     echo "BUS=$DBUS_SYSTEM_BUS_ADDRESS"
     echo "UDISKSD=$(daemon udisksd.log $udisksd)"
     wait_for dbus-send --system --print-reply --dest=org.freedesktop.UDisks2 \
         /org/freedesktop/UDisks2 org.freedesktop.DBus.Peer.Ping || { echo "udisksd did not start"; exit 1; }
+    ;;
+card)
+    make_card "$3" "$4" "${5:-}"
+    udevadm control --reload && udevadm trigger --subsystem-match=block --sysname-match="${loop##*/}" &&
+        udevadm settle --timeout=30
     ;;
 mount | bind) # a card's device through exFAT's FUSE daemon, or a folder through bindfs
     mkdir -p "$4" && record mount "$4"
