@@ -110,13 +110,14 @@ PreparedReport prepareReport(const ReportRequest& request) {
     if (menuIntact)
         identity.serialText = serialTextOf(
             camera::decodeMenuRecord(camera::toMenuRecord(*menuBytes), CameraForm::A).settings);
+    prepared.identity = identity;
 
     Deployment& deployment = basis.deployment;
     deployment.card = request.card;
     if (request.log) {
         const LogLookup lookup = findInLog(*request.log, identity);
         if (lookup.problem) {
-            prepared.problem = QStringLiteral("the log %1").arg(*lookup.problem);
+            prepared.problem = QStringLiteral("the log: %1").arg(*lookup.problem);
             return prepared;
         }
         if (lookup.deployment) {

@@ -98,7 +98,7 @@ class ReportCommandTest : public QObject {
                        {QStringLiteral("latitude"), QStringLiteral("52.70442")},
                        {QStringLiteral("longitude"), QStringLiteral("23.8")},
                        {QStringLiteral("locationName"), QStringLiteral("Białowieża, 01")}};
-        if (log.append(row))
+        if (log.append(row).problem)
             return {};
         if (test::fillCard(card, deployed, 6, 6, missing, clockOffset) <= 0)
             return {};
@@ -210,6 +210,101 @@ private Q_SLOTS:
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
         QVERIFY(result.out.isEmpty());
         QCOMPARE(stateOf(card), before);
+    }
+
+    // --log appends the card's return below the log's rows, through the log's own writer: tied
+    // to the card written that it closes, with its counts and findings; a log ending in half a
+    // row keeps that row on a line of its own, and a failed append leaves the log as it was.
+    void returnIsLoggedInTheLog_data() {
+        QTest::addColumn<QList<int>>("missing");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<QString>("log"); // the card's own, one without its row, half a row...
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QStringList>("columns"); // column=value in the return's row
+        const QString closes =
+            QStringLiteral("closes=") + deployed.addSecs(-1800).toString(Qt::ISODate);
+        QTest::newRow("the card of its row")
+            << QList<int>{} << QStringList{} << QStringLiteral("own") << 0
+            << QStringLiteral("The card's return is logged in")
+            << QStringList{QStringLiteral("camera_id=NORTH-01"),
+                           closes,
+                           QStringLiteral("retrieved=2026-05-09T23:59:00Z"),
+                           QStringLiteral("first_picture=2026-05-04T12:00:00+00:00"),
+                           QStringLiteral("last_picture=2026-05-09T18:00:00+00:00"),
+                           QStringLiteral("pictures=22"),
+                           QStringLiteral("days_working=6"),
+                           QStringLiteral("days_down=0"),
+                           QStringLiteral("timestamp_issues=false")};
+        QTest::newRow("two days down, a clock 3 min 10 s ahead")
+            << QList<int>{3, 4}
+            << QStringList{QStringLiteral("--clock-photo"),
+                           QStringLiteral("DCIM/100MEDIA/IMG_0001.JPG=2026-05-04T11:56:50Z")}
+            << QStringLiteral("own") << 1 << QStringLiteral("The card's return is logged in")
+            << QStringList{closes, QStringLiteral("days_working=4"), QStringLiteral("days_down=2"),
+                           QStringLiteral("clock_offset_seconds=190"),
+                           QStringLiteral("timestamp_issues=true")};
+        QTest::newRow("a log without the card's row")
+            << QList<int>{} << QStringList{} << QStringLiteral("empty") << 0
+            << QStringLiteral("its return is logged on its own")
+            << QStringList{QStringLiteral("camera_id="), QStringLiteral("closes="),
+                           QStringLiteral("pictures=22")};
+        QTest::newRow("a log ending in half a row")
+            << QList<int>{} << QStringList{} << QStringLiteral("half") << 0
+            << QStringLiteral("ended in half a row (line 3)") << QStringList{closes};
+        QTest::newRow("a log whose disk fails the sync")
+            << QList<int>{} << QStringList{} << QStringLiteral("failing") << 1
+            << QStringLiteral("could not be logged") << QStringList{};
+    }
+    void returnIsLoggedInTheLog() {
+        QFETCH(QList<int>, missing);
+        QFETCH(QStringList, more);
+        QFETCH(QString, log);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QFETCH(QStringList, columns);
+        const QString card = makeCard(missing, 0);
+        QVERIFY(!card.isEmpty());
+        // Each log in a folder of its own, where a failing disk fails nothing else.
+        const QString logs = card + QStringLiteral("-logs");
+        const QString path = logs + QStringLiteral("/log.csv");
+        QVERIFY(QDir().mkpath(logs));
+        QByteArray before = test::fileBytes(card + QStringLiteral(".csv"));
+        if (log == u"empty")
+            before = before.left(before.indexOf("\r\n") + 2);
+        else if (log == u"half")
+            before += "2026-05-04T07:30:00Z,NORTH-02,Kes Sig";
+        QVERIFY(test::writeFile(path, before));
+        QProcessEnvironment failing;
+        if (log == u"failing") {
+            failing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KESTROVA_FAILING_IO));
+            failing.insert(QStringLiteral("ASAN_OPTIONS"),
+                           QStringLiteral("verify_asan_link_order=0:detect_leaks=0"));
+            failing.insert(QStringLiteral("KESTROVA_FAIL_SYNC_IN"), logs);
+        }
+        const QStringList arguments{
+            QStringLiteral("report"),      card,
+            QStringLiteral("--log"),       path,
+            QStringLiteral("--tz"),        QStringLiteral("UTC"),
+            QStringLiteral("--retrieved"), QStringLiteral("2026-05-09T23:59:00Z")};
+        const auto result = runKestrova(arguments + more, settings(), failing);
+        QVERIFY2(result.exitCode == exitCode, qPrintable(result.out + result.err));
+        QVERIFY2((result.out + result.err).contains(said), qPrintable(result.out + result.err));
+
+        const QByteArray after = test::fileBytes(path);
+        if (columns.isEmpty()) {
+            QCOMPARE(after, before);
+            return;
+        }
+        QVERIFY(after.startsWith(before));
+        const fleet::LogTable table = fleet::readLogTable(after);
+        QVERIFY(!table.problem);
+        const fleet::LogRow& back = table.rows.last();
+        QCOMPARE(back.value(QStringLiteral("result")), QStringLiteral("retrieved"));
+        for (const QString& column : columns)
+            QCOMPARE(column.section(u'=', 0, 0) + u'=' + back.value(column.section(u'=', 0, 0)),
+                     column);
+        QVERIFY(back.value(QStringLiteral("findings")).contains(QStringLiteral("Working: ")));
     }
 
     // The package closes the deployment and passes the Camtrap DP validators, as the format's
