@@ -1,11 +1,14 @@
 #include "support/test_registry.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #ifdef KESTROVA_GUI_TESTS
 #include "qt/theme.h"
 
 #include <QApplication>
 #endif
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -71,6 +74,23 @@ int main(int argc, char** argv) {
     // No test, nor any program a test starts, reaches the machine's own system bus: a test
     // that needs a bus brings its own.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/kestrova-tests-have-no-bus");
+    // Nor the machine's home or runtime folder: preferences, history, locks and Qt's own files
+    // land in a home of the run's own.
+    const QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fprintf(stderr, "no temporary home for the tests: %s\n",
+                     qPrintable(home.errorString()));
+        return 1;
+    }
+    for (const char* folder : {"config", "data", "cache", "runtime"})
+        QDir(home.path()).mkdir(QString::fromLatin1(folder));
+    QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(QStringLiteral("cache"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.filePath(QStringLiteral("runtime"))));
 
 #ifdef KESTROVA_GUI_TESTS
     // Windows open on the most common laptop screen, 1366x768, less a desktop panel of 40

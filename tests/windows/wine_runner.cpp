@@ -13,8 +13,10 @@ QProcessEnvironment wineEnvironment(const QString& prefix) {
     QProcessEnvironment environment;
     environment.insert(QStringLiteral("WINEPREFIX"), prefix);
     environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-    // No Mono or Gecko to install, and no window to ask for them.
-    environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    // No Mono or Gecko to install, no window to ask for them, and no menu entries of the
+    // programs on the machine's desktop.
+    environment.insert(QStringLiteral("WINEDLLOVERRIDES"),
+                       QStringLiteral("mscoree,mshtml=;winemenubuilder.exe=d"));
     // Arguments reach the program as the UTF-8 text they are.
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));

@@ -25,7 +25,7 @@ done
 
 export WINEPREFIX
 WINEPREFIX=$(cd "$stage/.." && pwd)/wineprefix
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$out"
 rm -f "$out"/*.png
 
