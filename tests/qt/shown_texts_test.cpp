@@ -5,6 +5,7 @@
 #include "support/fake_host.h"
 #include "support/test_registry.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,7 +33,7 @@ QStringList textsOf(const QString& window, const dialog::FormModel& model) {
     QStringList lines{window + QStringLiteral(" caption ") + oneLine(dialog.caption())};
     for (const dialog::ControlTemplate& control : dialog.dialogTemplate().controls) {
         if (control.kind == dialog::ControlKind::Summary ||
-            control.kind == dialog::ControlKind::ListBox)
+            control.kind == dialog::ControlKind::Table)
             continue;
         const dialog::ControlState& state = dialog.control(control.id);
         const QString id = QStringLiteral("%1 %2 ").arg(window).arg(control.id);
@@ -40,7 +41,8 @@ QStringList textsOf(const QString& window, const dialog::FormModel& model) {
             lines << id + QStringLiteral("caption ") + oneLine(state.caption);
         if (control.kind == dialog::ControlKind::List)
             lines << id + QStringLiteral("entries ") + oneLine(state.entries.join(u'|'));
-        if (!state.hint.isEmpty())
+        // A time as a hint is the clock's now.
+        if (!state.hint.isEmpty() && !QDateTime::fromString(state.hint, Qt::ISODate).isValid())
             lines << id + QStringLiteral("hint ") + oneLine(state.hint);
         if (!state.toolTip.isEmpty())
             lines << id + QStringLiteral("tip ") + oneLine(state.toolTip);
