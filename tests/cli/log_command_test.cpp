@@ -1,5 +1,6 @@
 #include "fleet/csv_table.h"
 #include "fleet/deploy_log.h"
+#include "support/camtrap_validators.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,9 +15,6 @@ using namespace kestrova;
 using test::runKestrova;
 
 namespace {
-
-const QString data = QStringLiteral(KESTROVA_TEST_DATA);
-const QString tools = QStringLiteral(KESTROVA_TEST_SUPPORT "/../../tools");
 
 fleet::LogEntry written(const QString& camera, const QString& time) {
     fleet::LogEntry row;
@@ -218,24 +215,10 @@ private Q_SLOTS:
             QCOMPARE(column.section(u'=', 0, 0) + u'=' + row.value(column.section(u'=', 0, 0)),
                      column);
 
-        const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
-        if (node.isEmpty() ||
-            !QFileInfo::exists(tools + QStringLiteral("/tableschema/node_modules/tableschema")) ||
-            !QFileInfo::exists(tools + QStringLiteral("/ajv/node_modules/ajv-draft-04")))
+        const std::optional<QString> problems = test::camtrapProblems(out, settings());
+        if (!problems)
             QSKIP("node or the validators are missing: run scripts/install-deps");
-        const QString schemas = data + QStringLiteral("/camtrap-dp");
-        const auto tables = test::runProgram(
-            node, {tools + QStringLiteral("/tableschema/validate-tables.js"), out, schemas},
-            settings());
-        QVERIFY2(tables.exitCode == 0, qPrintable(tables.out + tables.err));
-        const auto profile =
-            test::runProgram(node,
-                             {tools + QStringLiteral("/ajv/validate-profile.js"),
-                              schemas + QStringLiteral("/camtrap-dp-profile.json"),
-                              data + QStringLiteral("/frictionless/data-package.json"),
-                              out + QStringLiteral("/datapackage.json")},
-                             settings());
-        QVERIFY2(profile.exitCode == 0, qPrintable(profile.out + profile.err));
+        QVERIFY2(problems->isEmpty(), qPrintable(*problems));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "fleet/deploy_log.h"
+#include "support/camtrap_validators.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_pictures.h"
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -27,7 +27,6 @@ namespace {
 
 const QDateTime deployed(QDate(2026, 5, 4), QTime(8, 0), QTimeZone::utc());
 const QString data = QStringLiteral(KESTROVA_TEST_DATA);
-const QString tools = QStringLiteral(KESTROVA_TEST_SUPPORT "/../../tools");
 
 // Each file below the folder with its bytes' SHA-256 and its modification and access times,
 // read without touching the access time (which reading the card back must leave too).
@@ -337,26 +336,12 @@ private Q_SLOTS:
                      "IMG_0001.JPG,false,IMG_0001.JPG,image/jpeg")),
                  qPrintable(media[1]));
 
-        const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
-        if (node.isEmpty() ||
-            !QFileInfo::exists(tools + QStringLiteral("/tableschema/node_modules/tableschema")) ||
-            !QFileInfo::exists(tools + QStringLiteral("/ajv/node_modules/ajv-draft-04")))
-            QSKIP("node or the validators are missing: run scripts/install-deps");
         const QString schemas = data + QStringLiteral("/camtrap-dp");
         for (const QString& checked : {package, schemas + QStringLiteral("/example")}) {
-            const auto tables = test::runProgram(
-                node, {tools + QStringLiteral("/tableschema/validate-tables.js"), checked, schemas},
-                settings());
-            QVERIFY2(tables.exitCode == 0, qPrintable(checked + u'\n' + tables.out + tables.err));
-            const auto profile =
-                test::runProgram(node,
-                                 {tools + QStringLiteral("/ajv/validate-profile.js"),
-                                  schemas + QStringLiteral("/camtrap-dp-profile.json"),
-                                  data + QStringLiteral("/frictionless/data-package.json"),
-                                  checked + QStringLiteral("/datapackage.json")},
-                                 settings());
-            QVERIFY2(profile.exitCode == 0,
-                     qPrintable(checked + u'\n' + profile.out + profile.err));
+            const std::optional<QString> problems = test::camtrapProblems(checked, settings());
+            if (!problems)
+                QSKIP("node or the validators are missing: run scripts/install-deps");
+            QVERIFY2(problems->isEmpty(), qPrintable(*problems));
         }
     }
 };
