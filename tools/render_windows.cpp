@@ -158,7 +158,7 @@ int saveCardReportShots(const QString& out, const QList<int>& languages) {
     row.carried = {{QStringLiteral("locationName"), QStringLiteral("Oak ridge")},
                    {QStringLiteral("latitude"), QStringLiteral("52.70442")},
                    {QStringLiteral("longitude"), QStringLiteral("23.8")}};
-    if (log.open(logPath) || log.append(row))
+    if (log.open(logPath) || log.append(row).problem)
         return -1;
     int written = 0;
     for (const int language : languages) {
