@@ -1,5 +1,7 @@
 #include "fleet/card_order.h"
 
+#include "i18n/fleet_texts.h"
+
 #include <algorithm>
 
 namespace kestrova::fleet {
@@ -27,6 +29,15 @@ QList<card::Volume> inArrivalOrder(const QList<card::Volume>& seen,
             ordered << found;
     }
     return ordered;
+}
+
+std::optional<QString> ejectCard(card::CardEjector& ejector, const card::VolumeSource& volumes,
+                                 const card::Volume& card, int language) {
+    std::optional<QString> notEjected = ejector.eject(card);
+    const auto stillThere = volumes.volumeAt(card.mountPoint);
+    if (!notEjected && stillThere && stillThere->device == card.device)
+        notEjected = i18n::fleetText(i18n::FleetText::StillMounted, language);
+    return notEjected;
 }
 
 } // namespace kestrova::fleet

@@ -457,11 +457,8 @@ void DeployLoop::afterCard(const card::Volume& card, CardOutcome outcome) {
     if (outcome == CardOutcome::Skipped) {
         observer_.status(text(FleetText::RemoveSkipped).arg(card.mountPoint));
     } else if (!card.device.isEmpty()) {
-        std::optional<QString> notEjected = ejector_.eject(card);
-        // An unmount asked for does not always happen: the card must not be taken for gone.
-        const auto stillThere = volumes_.volumeAt(card.mountPoint);
-        if (!notEjected && stillThere && stillThere->device == card.device)
-            notEjected = text(FleetText::StillMounted);
+        const std::optional<QString> notEjected =
+            ejectCard(ejector_, volumes_, card, setup_.language);
         if (outcome == CardOutcome::Done)
             observer_.status(
                 notEjected ? text(FleetText::RemoveByHand).arg(camera, *notEjected, card.mountPoint)

@@ -84,11 +84,7 @@ void ReturnLoop::eject(const card::Volume& card, const QString& whose) {
         observer_.status(text(FleetText::ReturnedRemove).arg(whose, card.mountPoint));
         return;
     }
-    std::optional<QString> notEjected = ejector_.eject(card);
-    // An unmount asked for does not always happen: the card must not be taken for gone.
-    const auto stillThere = volumes_.volumeAt(card.mountPoint);
-    if (!notEjected && stillThere && stillThere->device == card.device)
-        notEjected = text(FleetText::StillMounted);
+    const std::optional<QString> notEjected = ejectCard(ejector_, volumes_, card, language_);
     observer_.status(
         notEjected ? text(FleetText::ReturnedRemoveByHand).arg(whose, *notEjected, card.mountPoint)
                    : text(FleetText::ReturnedEjected).arg(whose));
