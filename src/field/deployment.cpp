@@ -64,13 +64,14 @@ LogLookup findInLog(const QByteArray& log, const CardIdentity& card) {
         [&](const fleet::LogRow& row) {
             return !card.menuSha256.isEmpty() &&
                    value(row, "menu.dat")
-                           .compare(QString::fromLatin1(card.menuSha256), Qt::CaseInsensitive) ==
-                       0;
+                           .compare(QString::fromLatin1(card.menuSha256), Qt::CaseInsensitive) == 0;
         },
         [&](const fleet::LogRow& row) {
             return !card.uuid.isEmpty() && value(row, "uuid") == card.uuid;
         },
-        [&](const fleet::LogRow& row) { return namesSerial(value(row, "summary"), card.serialText); },
+        [&](const fleet::LogRow& row) {
+            return namesSerial(value(row, "summary"), card.serialText);
+        },
     };
     for (const auto& tie : ties) {
         for (qsizetype at = table.rows.size() - 1; at >= 0; --at) {
