@@ -31,6 +31,8 @@ make_card() { # NAME SIZE [ro]: an exFAT image on a loop device a rule of ours m
     truncate -s "$2" "$dir/$1.img" && mkfs.exfat -L "KES$1" "$dir/$1.img" >/dev/null
     loop=$(losetup -f --show ${3:+-r} "$dir/$1.img") || exit 1
     record loop "$loop"
+    # A device once read-only can keep that flag after it was let go; a writable card clears it.
+    [ -n "${3:-}" ] || blockdev --setrw "$loop" || exit 1
     rule=/run/udev/rules.d/61-kestrova-test-${loop##*/}.rules
     record rule "$rule"
     echo "KERNEL==\"${loop##*/}\", ENV{ID_DRIVE_FLASH_SD}=\"1\", ENV{UDISKS_SYSTEM}=\"0\", ENV{ID_SERIAL}=\"Kestrova_Test_$1\"" >"$rule"
@@ -44,7 +46,7 @@ case $command in
 check)
     [ "$(id -u)" = 0 ] || { echo "the card tests need root"; exit; }
     [ -e /dev/loop-control ] && [ -e /dev/fuse ] || { echo "no /dev/loop-control or /dev/fuse"; exit; }
-    for tool in dbus-daemon dbus-send udevadm losetup blkid mkfs.exfat mount.exfat-fuse bindfs \
+    for tool in dbus-daemon dbus-send udevadm losetup blockdev blkid mkfs.exfat mount.exfat-fuse bindfs \
         $udisksd; do
         command -v $tool >/dev/null || { echo "$tool is missing: run scripts/install-deps"; exit; }
     done
