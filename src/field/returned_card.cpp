@@ -13,7 +13,7 @@ fleet::ReadReturnedCard returnedCardReader(const QString& logPath, int language)
         // The log as it is now: another run may have added the card's row meanwhile.
         const storage::BoundedRead log = fleet::readLogFile(logPath);
         if (!log.ok()) {
-            returned.problem = i18n::fleetText(i18n::FleetText::LogNotWritten, language)
+            returned.problem = QStringLiteral("the log cannot be read: %1")
                                    .arg(log.reason.isEmpty() ? log.sizeText() : log.reason);
             return returned;
         }
