@@ -39,6 +39,7 @@ _kestrova() {
         --clock-photo) _filedir ;;
         --time | --retrieved) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")) ;;
         --tz) COMPREPLY=($(compgen -W "UTC $(timedatectl list-timezones 2>/dev/null)" -- "$cur")) ;;
+        --deployment-start) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S%:z)" -- "$cur")) ;;
         --set)
             if [[ $cur != *=* ]]; then
                 COMPREPLY=($(compgen -S = -W "$("$kestrova" --list-settings "$command" 2>/dev/null)" -- "$cur"))

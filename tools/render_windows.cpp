@@ -2,7 +2,9 @@
 #include "app/preferences_store.h"
 #include "app/setup_forms.h"
 #include "dialog/card_file_actions.h"
+#include "dialog/summary_strip.h"
 #include "fleet/deploy_log.h"
+#include "fleet/many_cards_form.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "qt/card_report_window.h"
@@ -14,6 +16,7 @@
 #include "qt/theme.h"
 #include "qt/window_catalogue.h"
 #include "res/camera_templates.h"
+#include "res/fleet_templates.h"
 #include "support/test_pictures.h"
 
 #include <QApplication>
@@ -35,9 +38,10 @@ namespace {
 
 using namespace kestrova;
 
-const char* languageTag(int language) {
-    static const char* tags[] = {"zh", "en", "de", "fi", "it", "fr", "hu", "sl", "cs", "ja", "lt"};
-    return tags[language - 1];
+// The language's tag in the language table ("zh_CN", "en", ...).
+QLatin1StringView languageTag(int language) {
+    const std::string_view tag = i18n::languageRow(language).tag;
+    return QLatin1StringView(tag.data(), static_cast<qsizetype>(tag.size()));
 }
 
 bool save(QWidget& widget, const QString& path) {
@@ -134,6 +138,68 @@ int saveSummaryShots(const app::SetupForms& forms, const QString& out) {
     return page.save(out + QStringLiteral("/settings-sheet-en.png")) ? 2 : -1;
 }
 
+// The many-cards window in the middle of a season: cameras from a table, two with their card
+// done in an earlier run, one just done, one whose card was refused and is next again.
+int saveManyCardsShot(const app::SetupForms& forms, const QString& out, int language) {
+    using namespace res::many_cards;
+    QTemporaryDir files;
+    const QString kit = files.filePath(QStringLiteral("north.json"));
+    const QString cameras = files.filePath(QStringLiteral("north.csv"));
+    QFile table(cameras);
+    if (!table.open(QIODevice::WriteOnly))
+        return -1;
+    table.write("camera_id,locationName\nNORTH-01,Old oak\nNORTH-02,Beech ridge\n"
+                "NORTH-03,Stream crossing\nNORTH-04,Clearing\nNORTH-05,Fence line\n");
+    table.close();
+    fleet::DeployLog log;
+    if (log.open(files.filePath(QStringLiteral("north-log.csv"))))
+        return -1;
+    for (const char* id : {"NORTH-01", "NORTH-02"}) {
+        fleet::LogEntry entry;
+        entry.written =
+            QDateTime::fromString(QStringLiteral("2026-05-04T09:12:40+02:00"), Qt::ISODate);
+        entry.cameraId = QLatin1String(id);
+        entry.label = QStringLiteral("KES") + QLatin1String(id).right(2);
+        entry.result = QStringLiteral("done");
+        if (log.append(entry).problem)
+            return -1;
+    }
+    qt::SilentHost host;
+    const dialog::FormContext context{{language, language == i18n::Chinese, false}, 7, 0};
+    const auto model = forms.manyCards(context, host);
+    qt::DialogWindow window(*model);
+    auto* form = static_cast<fleet::ManyCardsForm*>(model.get());
+    for (const auto& [field, text] : {std::pair{kitField, kit}, std::pair{camerasField, cameras}}) {
+        form->dialog().setText(field, text);
+        form->editChanged(field);
+    }
+    form->dialog().setText(setupByField, QStringLiteral("Ann Smith"));
+    fleet::DeployObserver& run = *form;
+    const auto said = [language](i18n::FleetText id) { return i18n::fleetText(id, language); };
+    fleet::CardReport report;
+    report.camera = 2;
+    report.cameraName = QStringLiteral("NORTH-03");
+    report.card.mountPoint = QStringLiteral("/media/ann/KES03");
+    report.card.label = QStringLiteral("KES03");
+    report.card.uuid = QStringLiteral("5E1A-22C7");
+    report.text = said(i18n::FleetText::ResultDone);
+    run.cardFinished(report);
+    report.camera = 3;
+    report.cameraName = QStringLiteral("NORTH-04");
+    report.card.label = QStringLiteral("KES04");
+    report.card.uuid = QStringLiteral("7B02-91F0");
+    report.outcome = fleet::CardOutcome::Failed;
+    report.text = said(i18n::FleetText::ResultFailed).arg(said(i18n::FleetText::ReadOnlyCard));
+    run.cardFinished(report);
+    run.nextCamera(3);
+    run.status(
+        said(i18n::FleetText::InsertAnotherCardFor).arg(QStringLiteral("NORTH-04")).arg(4).arg(5));
+    return save(window, QStringLiteral("%1/many-cards-season-%2.png")
+                            .arg(out, QLatin1String(languageTag(language))))
+               ? 1
+               : -1;
+}
+
 // A card back from the field: a camera menu with a time lapse every 6 hours, three weeks of
 // pictures with two days missing, in the card report window of each language.
 int saveCardReportShots(const QString& out, const QList<int>& languages) {
@@ -218,7 +284,7 @@ int main(int argc, char** argv) {
             const auto model = entry.make(state, host);
             qt::DialogWindow window(*model);
             const QString stem = QStringLiteral("%1/%2-%3")
-                                     .arg(out, entry.name, QLatin1String(languageTag(language)));
+                                     .arg(out, entry.name, languageTag(language));
             int shots = focus ? saveFocusShots(window, model->dialog().dialogTemplate(), stem)
                         : save(window, stem + QStringLiteral(".png")) ? 1
                                                                       : -1;
@@ -261,7 +327,7 @@ int main(int argc, char** argv) {
             area = area.united(menu->frameGeometry());
         area.adjust(-10, -10, 10, 10);
         const QString path = QStringLiteral("%1/camera-context-menu-%2.png")
-                                 .arg(out, QLatin1String(languageTag(language)));
+                                 .arg(out, languageTag(language));
         if (!QApplication::primaryScreen()
                  ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
                  .save(path))
@@ -276,6 +342,11 @@ int main(int argc, char** argv) {
         if (shots < 0)
             return 1;
         written += shots;
+        for (const int language : languages) {
+            if (saveManyCardsShot(forms, out, language) < 0)
+                return 1;
+            ++written;
+        }
     }
     const int reports = saveCardReportShots(out, languages);
     if (reports < 0)
@@ -287,7 +358,7 @@ int main(int argc, char** argv) {
         box.setIconPixmap(qt::messageIcon().pixmap(32, 32));
         if (!save(
                 box,
-                QStringLiteral("%1/message-%2.png").arg(out, QLatin1String(languageTag(language)))))
+                QStringLiteral("%1/message-%2.png").arg(out, languageTag(language))))
             return 1;
         ++written;
     }

@@ -1225,6 +1225,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 není dovoleno; použijte pozici 0..%2 nebo jednu z možností: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Zadejte celé číslo (zadáno %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Zadejte celé číslo od %1 do %2 (zadáno %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Telefonní číslo má nejvýše %1 číslic.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1557,11 +1576,6 @@
         <translation>Snímků za den: nejvýše %1; zpráv: nejvýše %2 denně, %3 měsíčně.</translation>
     </message>
     <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>Data za měsíc: přibližně %1 přes MMS.</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Odesílání e-mailů je vypnuté.</translation>
@@ -1575,11 +1589,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Snímků za den: nejvýše %1; e-mailů: nejvýše %2 denně, %3 měsíčně.</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>Data za měsíc: přibližně %1 přes e-mail.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -1600,11 +1609,6 @@
         <source>%1 and %2 are both off: the camera never takes a picture.</source>
         <comment>summary.conflict_never_pictures</comment>
         <translation>%1 i %2 jsou vypnuté: kamera nikdy nic nezaznamená.</translation>
-    </message>
-    <message>
-        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
-        <comment>summary.conflict_timer_empty</comment>
-        <translation>%1 je zapnutý a začátek i konec jsou v %2: okno je prázdné, nebo trvá celý den, podle kamery.</translation>
     </message>
     <message>
         <source>%1 and %2 overlap (%3): that time counts once.</source>
@@ -1675,6 +1679,36 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Na kartě jsou ještě snímky z dřívějšího nasazení (souborů v DCIM: %1).</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Každý snímek pošle jako MMS %1; příjemců: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Za každý snímek pošle SMS; příjemců: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Každý snímek pošle e-mailem přes %1, port %2.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Data za měsíc: přibližně %1 přes MMS.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Data za měsíc: přibližně %1 přes e-mail.</translation>
+    </message>
+    <message>
+        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
+        <comment>summary.conflict_timer_empty</comment>
+        <translation>%1 je zapnutý a začátek i konec jsou v %2: okno je prázdné, nebo trvá celý den, podle kamery.</translation>
     </message>
     <message>
         <source>These are the form&apos;s settings: they are not written to a card.</source>
@@ -1875,21 +1909,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>Mezinárodní</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>Každý snímek pošle jako MMS %1; příjemců: %2.</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>Za každý snímek pošle SMS; příjemců: %1.</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>Každý snímek pošle e-mailem přes %1, port %2.</translation>
     </message>
 </context>
 <context>

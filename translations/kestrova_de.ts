@@ -1213,6 +1213,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 ist nicht erlaubt; geben Sie einen Listenplatz 0..%2 oder einen dieser Werte an: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Geben Sie eine ganze Zahl ein (angegeben: %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Geben Sie eine ganze Zahl von %1 bis %2 ein (angegeben: %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Eine Telefonnummer hat höchstens %1 Ziffern.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1545,11 +1564,6 @@
         <translation>Bilder pro Tag: höchstens %1; Nachrichten: höchstens %2 am Tag, %3 im Monat.</translation>
     </message>
     <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>Daten pro Monat: etwa %1 per MMS.</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Der E-Mail-Versand ist ausgeschaltet.</translation>
@@ -1563,11 +1577,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Bilder pro Tag: höchstens %1; E-Mails: höchstens %2 am Tag, %3 im Monat.</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>Daten pro Monat: etwa %1 per E-Mail.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -1630,11 +1639,6 @@
         <translation>%1 ist 0, das heißt unbegrenzt, nicht keine: Jedes Bild wird gesendet.</translation>
     </message>
     <message>
-        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
-        <comment>summary.conflict_video_mode</comment>
-        <translation>%1 steht in menu.dat auf %2, während %3 Bilder sendet: In diesem Modus nimmt die Kamera keine Fotos auf, daher wird keines gesendet.</translation>
-    </message>
-    <message>
         <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
         <comment>summary.conflict_clock_not_synced</comment>
         <translation>Die Uhr des PCs ist nicht mit einem Zeitserver abgeglichen: Die Uhr der Kamera geht dann genauso falsch wie die des PCs.</translation>
@@ -1663,6 +1667,36 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Auf der Karte sind noch Bilder eines früheren Einsatzes (Dateien in DCIM: %1).</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Sie sendet jedes Bild als %1-MMS; Empfänger: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Sie sendet für jedes Bild eine SMS; Empfänger: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Sie sendet jedes Bild per E-Mail über %1, Port %2.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Daten pro Monat: etwa %1 per MMS.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Daten pro Monat: etwa %1 per E-Mail.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
+        <comment>summary.conflict_video_mode</comment>
+        <translation>%1 steht in menu.dat auf %2, während %3 Bilder sendet: In diesem Modus nimmt die Kamera keine Fotos auf, daher wird keines gesendet.</translation>
     </message>
     <message>
         <source>These are the form&apos;s settings: they are not written to a card.</source>
@@ -1863,21 +1897,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>International</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>Sie sendet jedes Bild als %1-MMS; Empfänger: %2.</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>Sie sendet für jedes Bild eine SMS; Empfänger: %1.</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>Sie sendet jedes Bild per E-Mail über %1, Port %2.</translation>
     </message>
 </context>
 <context>

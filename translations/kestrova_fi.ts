@@ -1213,6 +1213,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 ei käy; anna sijainti 0..%2 tai jokin näistä: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Anna kokonaisluku (annettu %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Anna kokonaisluku väliltä %1–%2 (annettu %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Puhelinnumerossa on enintään %1 numeroa.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1545,11 +1564,6 @@
         <translation>Kuvia päivässä: enintään %1; viestejä: enintään %2 päivässä, %3 kuukaudessa.</translation>
     </message>
     <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>Dataa kuukaudessa: noin %1 MMS-viesteinä.</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Sähköpostin lähetys on pois päältä.</translation>
@@ -1563,11 +1577,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Kuvia päivässä: enintään %1; sähköposteja: enintään %2 päivässä, %3 kuukaudessa.</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>Dataa kuukaudessa: noin %1 sähköposteina.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -1663,6 +1672,31 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Kortilla on vielä kuvia aiemmasta käytöstä (tiedostoja DCIM-kansiossa: %1).</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Se lähettää jokaisen kuvan %1-multimediaviestinä; vastaanottajia: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Se lähettää jokaisesta kuvasta tekstiviestin; vastaanottajia: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Se lähettää jokaisen kuvan sähköpostilla palvelimen %1 kautta, portti %2.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Dataa kuukaudessa: noin %1 MMS-viesteinä.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Dataa kuukaudessa: noin %1 sähköposteina.</translation>
     </message>
     <message>
         <source>These are the form&apos;s settings: they are not written to a card.</source>
@@ -1863,21 +1897,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>Kansainvälinen</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>Se lähettää jokaisen kuvan %1-multimediaviestinä; vastaanottajia: %2.</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>Se lähettää jokaisesta kuvasta tekstiviestin; vastaanottajia: %1.</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>Se lähettää jokaisen kuvan sähköpostilla palvelimen %1 kautta, portti %2.</translation>
     </message>
 </context>
 <context>

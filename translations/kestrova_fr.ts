@@ -1213,6 +1213,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 n’est pas accepté ; indiquez un rang 0..%2 ou l’une de ces entrées : %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Saisissez un nombre entier (reçu : %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Saisissez un nombre entier de %1 à %2 (reçu : %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Un numéro de téléphone compte au plus %1 chiffres.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1590,11 +1609,6 @@
         <translation>%1 et %2 sont tous deux désactivés : la caméra ne prend jamais de photo.</translation>
     </message>
     <message>
-        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
-        <comment>summary.conflict_timer_empty</comment>
-        <translation>%1 est activée avec le début et la fin tous deux à %2 : la plage est vide ou couvre toute la journée, selon la caméra.</translation>
-    </message>
-    <message>
         <source>%1 and %2 overlap (%3): that time counts once.</source>
         <comment>summary.conflict_timers_overlap</comment>
         <translation>%1 et %2 se chevauchent (%3) : cette période ne compte qu&apos;une fois.</translation>
@@ -1663,6 +1677,26 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>La carte contient encore des images d&apos;un déploiement précédent (fichiers dans DCIM : %1).</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Elle envoie chaque image en MMS %1 ; destinataires : %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Elle envoie un SMS pour chaque image ; destinataires : %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Elle envoie chaque image par e-mail via %1, port %2.</translation>
+    </message>
+    <message>
+        <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
+        <comment>summary.conflict_timer_empty</comment>
+        <translation>%1 est activée avec le début et la fin tous deux à %2 : la plage est vide ou couvre toute la journée, selon la caméra.</translation>
     </message>
     <message>
         <source>These are the form&apos;s settings: they are not written to a card.</source>
@@ -1863,21 +1897,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>International</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>Elle envoie chaque image en MMS %1 ; destinataires : %2.</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>Elle envoie un SMS pour chaque image ; destinataires : %1.</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>Elle envoie chaque image par e-mail via %1, port %2.</translation>
     </message>
 </context>
 <context>

@@ -1201,6 +1201,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 nem megengedett; adjon meg egy 0..%2 pozíciót vagy ezek egyikét: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Adjon meg egy egész számot (megadott érték: %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Adjon meg egy egész számot %1 és %2 között (megadott érték: %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>A telefonszám legfeljebb %1 számjegyből áll.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1533,11 +1552,6 @@
         <translation>Képek naponta: legfeljebb %1; üzenetek: legfeljebb napi %2, havi %3.</translation>
     </message>
     <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>Havi adatforgalom: kb. %1 MMS-ként.</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Az e-mail-küldés ki van kapcsolva.</translation>
@@ -1551,11 +1565,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Képek naponta: legfeljebb %1; e-mailek: legfeljebb napi %2, havi %3.</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>Havi adatforgalom: kb. %1 e-mailként.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -1581,11 +1590,6 @@
         <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
         <comment>summary.conflict_timer_empty</comment>
         <translation>%1 be van kapcsolva, de a kezdés és a befejezés is %2: az időablak üres vagy egész napos, a kamerától függően.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 overlap (%3): that time counts once.</source>
-        <comment>summary.conflict_timers_overlap</comment>
-        <translation>%1 és %2 átfedik egymást (%3): ez az idő egyszer számít.</translation>
     </message>
     <message>
         <source>%1 is on with an interval of 0: the camera cannot take a photo every 0 seconds.</source>
@@ -1651,6 +1655,36 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>A kártyán még egy korábbi kihelyezés képei vannak (fájlok a DCIM mappában: %1).</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Minden képet %1 MMS-ként küld el; címzettek: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Minden képről SMS-t küld; címzettek: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Minden képet e-mailben küld a(z) %1 kiszolgálón át, %2. port.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Havi adatforgalom: kb. %1 MMS-ként.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Havi adatforgalom: kb. %1 e-mailként.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap (%3): that time counts once.</source>
+        <comment>summary.conflict_timers_overlap</comment>
+        <translation>%1 és %2 átfedik egymást (%3): ez az idő egyszer számít.</translation>
     </message>
     <message>
         <source>These are the form&apos;s settings: they are not written to a card.</source>
@@ -1851,21 +1885,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>Nemzetközi</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>Minden képet %1 MMS-ként küld el; címzettek: %2.</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>Minden képről SMS-t küld; címzettek: %1.</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>Minden képet e-mailben küld a(z) %1 kiszolgálón át, %2. port.</translation>
     </message>
 </context>
 <context>

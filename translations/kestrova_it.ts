@@ -1213,6 +1213,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 non è ammesso; usare una posizione 0..%2 o una di queste voci: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Inserire un numero intero (ricevuto %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Inserire un numero intero da %1 a %2 (ricevuto %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Un numero di telefono ha al massimo %1 cifre.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1585,11 +1604,6 @@
         <translation>Rete: inserita a mano (APN %1).</translation>
     </message>
     <message>
-        <source>%1 and %2 are both off: the camera never takes a picture.</source>
-        <comment>summary.conflict_never_pictures</comment>
-        <translation>%1 ed %2 sono entrambi disattivati: la fotocamera non scatta mai.</translation>
-    </message>
-    <message>
         <source>%1 is on with start and stop both at %2: its window is empty, or the whole day, depending on the camera.</source>
         <comment>summary.conflict_timer_empty</comment>
         <translation>%1 è attivo con avvio e arresto entrambi alle %2: la finestra è vuota o copre tutto il giorno, a seconda della fotocamera.</translation>
@@ -1625,11 +1639,6 @@
         <translation>%1 è vuoto: la fotocamera non ha nessuno a cui inviare e-mail.</translation>
     </message>
     <message>
-        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
-        <comment>summary.conflict_unlimited</comment>
-        <translation>%1 è 0, che significa senza limite e non zero immagini: ogni immagine viene inviata.</translation>
-    </message>
-    <message>
         <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
         <comment>summary.conflict_video_mode</comment>
         <translation>%1 è %2 in menu.dat mentre %3 invia immagini: in questa modalità la fotocamera non scatta foto, quindi non ne invia nessuna.</translation>
@@ -1663,6 +1672,31 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>La scheda contiene ancora immagini di un&apos;installazione precedente (file in DCIM: %1).</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Invia ogni foto come MMS %1; destinatari: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Invia un SMS per ogni foto; destinatari: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Invia ogni foto per e-mail tramite %1, porta %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both off: the camera never takes a picture.</source>
+        <comment>summary.conflict_never_pictures</comment>
+        <translation>%1 ed %2 sono entrambi disattivati: la fotocamera non scatta mai.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
+        <comment>summary.conflict_unlimited</comment>
+        <translation>%1 è 0, che significa senza limite e non zero immagini: ogni immagine viene inviata.</translation>
     </message>
     <message>
         <source>These are the form&apos;s settings: they are not written to a card.</source>
@@ -1863,21 +1897,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>Internazionale</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>Invia ogni foto come MMS %1; destinatari: %2.</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>Invia un SMS per ogni foto; destinatari: %1.</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>Invia ogni foto per e-mail tramite %1, porta %2.</translation>
     </message>
 </context>
 <context>

@@ -1201,6 +1201,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 は使用できません。位置 0..%2 か、次のいずれかを指定してください：%3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>整数を入力してください（入力値：%1）。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>%1 から %2 までの整数を入力してください（入力値：%3）。</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>電話番号は最大 %1 桁です。</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1293,11 +1312,6 @@
         <translation>%1：変更あり</translation>
     </message>
     <message>
-        <source>and %1 more</source>
-        <comment>summary.changed_more</comment>
-        <translation>ほか%1件</translation>
-    </message>
-    <message>
         <source>New file.</source>
         <comment>summary.change_new_file</comment>
         <translation>新しいファイル。</translation>
@@ -1323,6 +1337,121 @@
         <translation>別のカメラモデル用に書き込まれたファイルを置き換えました。</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <comment>summary.megabytes</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>summary.gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>After each trigger it is ready again at once.</source>
+        <comment>summary.no_wait</comment>
+        <translation>各トリガーの後、すぐに次の撮影ができます。</translation>
+    </message>
+    <message>
+        <source>The motion sensor is on (sensitivity: %1).</source>
+        <comment>summary.motion_on</comment>
+        <translation>動体センサーはオンです（感度：%1）。</translation>
+    </message>
+    <message>
+        <source>The motion sensor is off.</source>
+        <comment>summary.motion_off</comment>
+        <translation>動体センサーはオフです。</translation>
+    </message>
+    <message>
+        <source>The side sensors are on.</source>
+        <comment>summary.side_on</comment>
+        <translation>サイドセンサーはオンです。</translation>
+    </message>
+    <message>
+        <source>The side sensors are off.</source>
+        <comment>summary.side_off</comment>
+        <translation>サイドセンサーはオフです。</translation>
+    </message>
+    <message>
+        <source>It is active all day.</source>
+        <comment>summary.active_all_day</comment>
+        <translation>終日動作します。</translation>
+    </message>
+    <message>
+        <source>Its timers leave no time in which it is active.</source>
+        <comment>summary.active_never</comment>
+        <translation>タイマーの設定では動作する時間がありません。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_time_and_text</comment>
+        <translation>画像に時刻と文字「%1」が入ります。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time.</source>
+        <comment>summary.stamp_time</comment>
+        <translation>画像に時刻が入ります。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_text</comment>
+        <translation>画像に文字「%1」が入ります。</translation>
+    </message>
+    <message>
+        <source>Nothing is stamped on the pictures.</source>
+        <comment>summary.stamp_nothing</comment>
+        <translation>画像には何も入りません。</translation>
+    </message>
+    <message>
+        <source>When the card is full, the oldest files are overwritten.</source>
+        <comment>summary.sd_cycle_on</comment>
+        <translation>カードがいっぱいになると、最も古いファイルが上書きされます。</translation>
+    </message>
+    <message>
+        <source>When the card is full, the camera stops recording.</source>
+        <comment>summary.sd_cycle_off</comment>
+        <translation>カードがいっぱいになると、カメラは記録を停止します。</translation>
+    </message>
+    <message>
+        <source>This record returns the camera to its factory settings.</source>
+        <comment>summary.factory_reset</comment>
+        <translation>このレコードはカメラを工場出荷時の設定に戻します。</translation>
+    </message>
+    <message>
+        <source>E-mail sending is off.</source>
+        <comment>summary.email_off</comment>
+        <translation>メールの送信はオフです。</translation>
+    </message>
+    <message>
+        <source>Network: typed in (APN %1).</source>
+        <comment>summary.network_typed</comment>
+        <translation>ネットワーク：手入力（APN %1）。</translation>
+    </message>
+    <message>
+        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
+        <comment>summary.conflict_card_read_only</comment>
+        <translation>カードは読み取り専用です：何も書き込めません（ロックスイッチがオンになっていませんか？）。</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>各画像を %1 の MMS で送信します。宛先数：%2。</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>画像ごとに SMS を送信します。宛先数：%1。</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>各画像を %1（ポート %2）経由でメール送信します。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>ほか%1件</translation>
+    </message>
+    <message>
         <source>%1 s</source>
         <comment>summary.seconds</comment>
         <translation>%1秒</translation>
@@ -1346,16 +1475,6 @@
         <source>%1 min %2 s</source>
         <comment>summary.minutes_seconds</comment>
         <translation>%1分%2秒</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <comment>summary.megabytes</comment>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <comment>summary.gigabytes</comment>
-        <translation>%1 GB</translation>
     </message>
     <message>
         <source>On motion: 1 photo at %1.</source>
@@ -1398,36 +1517,6 @@
         <translation>各トリガーの後、次まで%1待ちます。</translation>
     </message>
     <message>
-        <source>After each trigger it is ready again at once.</source>
-        <comment>summary.no_wait</comment>
-        <translation>各トリガーの後、すぐに次の撮影ができます。</translation>
-    </message>
-    <message>
-        <source>The motion sensor is on (sensitivity: %1).</source>
-        <comment>summary.motion_on</comment>
-        <translation>動体センサーはオンです（感度：%1）。</translation>
-    </message>
-    <message>
-        <source>The motion sensor is off.</source>
-        <comment>summary.motion_off</comment>
-        <translation>動体センサーはオフです。</translation>
-    </message>
-    <message>
-        <source>The side sensors are on.</source>
-        <comment>summary.side_on</comment>
-        <translation>サイドセンサーはオンです。</translation>
-    </message>
-    <message>
-        <source>The side sensors are off.</source>
-        <comment>summary.side_off</comment>
-        <translation>サイドセンサーはオフです。</translation>
-    </message>
-    <message>
-        <source>It is active all day.</source>
-        <comment>summary.active_all_day</comment>
-        <translation>終日動作します。</translation>
-    </message>
-    <message>
         <source>It is active %1 (%2 a day).</source>
         <comment>summary.active_one_window</comment>
         <translation>動作時間：%1（1日%2）。</translation>
@@ -1438,54 +1527,14 @@
         <translation>動作時間：%1と%2（1日%3）。</translation>
     </message>
     <message>
-        <source>Its timers leave no time in which it is active.</source>
-        <comment>summary.active_never</comment>
-        <translation>タイマーの設定では動作する時間がありません。</translation>
-    </message>
-    <message>
         <source>And one photo every %1 while active: %2 a day.</source>
         <comment>summary.time_lapse</comment>
         <translation>さらに動作中は%1ごとに静止画を1枚：1日%2枚。</translation>
     </message>
     <message>
-        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
-        <comment>summary.stamp_time_and_text</comment>
-        <translation>画像に時刻と文字「%1」が入ります。</translation>
-    </message>
-    <message>
-        <source>Pictures are stamped with the time.</source>
-        <comment>summary.stamp_time</comment>
-        <translation>画像に時刻が入ります。</translation>
-    </message>
-    <message>
-        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
-        <comment>summary.stamp_text</comment>
-        <translation>画像に文字「%1」が入ります。</translation>
-    </message>
-    <message>
-        <source>Nothing is stamped on the pictures.</source>
-        <comment>summary.stamp_nothing</comment>
-        <translation>画像には何も入りません。</translation>
-    </message>
-    <message>
-        <source>When the card is full, the oldest files are overwritten.</source>
-        <comment>summary.sd_cycle_on</comment>
-        <translation>カードがいっぱいになると、最も古いファイルが上書きされます。</translation>
-    </message>
-    <message>
-        <source>When the card is full, the camera stops recording.</source>
-        <comment>summary.sd_cycle_off</comment>
-        <translation>カードがいっぱいになると、カメラは記録を停止します。</translation>
-    </message>
-    <message>
         <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
         <comment>summary.clock_set</comment>
         <translation>カメラがこのカードを読み込むと、時計が%1に設定されます。カードはすぐに挿入してください。遅れると、その間の時間だけ時計が遅れます。</translation>
-    </message>
-    <message>
-        <source>This record returns the camera to its factory settings.</source>
-        <comment>summary.factory_reset</comment>
-        <translation>このレコードはカメラを工場出荷時の設定に戻します。</translation>
     </message>
     <message>
         <source>Estimated a day: pictures about %1, card use about %2.</source>
@@ -1538,11 +1587,6 @@
         <translation>1か月のデータ量：MMS約%1。</translation>
     </message>
     <message>
-        <source>E-mail sending is off.</source>
-        <comment>summary.email_off</comment>
-        <translation>メールの送信はオフです。</translation>
-    </message>
-    <message>
         <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
         <comment>summary.email_sends</comment>
         <translation>各画像を%2（ポート%3）経由で%4から%1へメール送信します。</translation>
@@ -1566,11 +1610,6 @@
         <source>Network: the operator preset for %1, %2.</source>
         <comment>summary.network_preset</comment>
         <translation>ネットワーク：%1、%2の事業者プリセット。</translation>
-    </message>
-    <message>
-        <source>Network: typed in (APN %1).</source>
-        <comment>summary.network_typed</comment>
-        <translation>ネットワーク：手入力（APN %1）。</translation>
     </message>
     <message>
         <source>%1 and %2 are both off: the camera never takes a picture.</source>
@@ -1631,11 +1670,6 @@
         <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
         <comment>summary.conflict_clock_early</comment>
         <translation>カメラの時計が2024年より前の%1に設定されます：PCの時計が間違っているようです。</translation>
-    </message>
-    <message>
-        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
-        <comment>summary.conflict_card_read_only</comment>
-        <translation>カードは読み取り専用です：何も書き込めません（ロックスイッチがオンになっていませんか？）。</translation>
     </message>
     <message>
         <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
@@ -1851,21 +1885,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>国際</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>各画像を %1 の MMS で送信します。宛先数：%2。</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>画像ごとに SMS を送信します。宛先数：%1。</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>各画像を %1（ポート %2）経由でメール送信します。</translation>
     </message>
 </context>
 <context>

@@ -1225,6 +1225,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 neleidžiama; nurodykite poziciją 0..%2 arba vieną iš šių: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Įveskite sveikąjį skaičių (įvesta %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Įveskite sveikąjį skaičių nuo %1 iki %2 (įvesta %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Telefono numeryje gali būti daugiausia %1 skaitmenų.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1557,11 +1576,6 @@
         <translation>Nuotraukų per parą: daugiausia %1; žinučių: daugiausia %2 per parą, %3 per mėnesį.</translation>
     </message>
     <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>Duomenų per mėnesį: apie %1 MMS žinutėmis.</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>El. laiškų siuntimas išjungtas.</translation>
@@ -1575,11 +1589,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Nuotraukų per parą: daugiausia %1; el. laiškų: daugiausia %2 per parą, %3 per mėnesį.</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>Duomenų per mėnesį: apie %1 el. laiškais.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -1637,11 +1646,6 @@
         <translation>%1 tuščias: kamera neturi kam siųsti el. laiškų.</translation>
     </message>
     <message>
-        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
-        <comment>summary.conflict_unlimited</comment>
-        <translation>%1 yra 0, t. y. be apribojimų, o ne nė vienos: bus siunčiama kiekviena nuotrauka.</translation>
-    </message>
-    <message>
         <source>%1 is %2 in menu.dat while %3 sends pictures: the camera takes no photos in this mode, so none are sent.</source>
         <comment>summary.conflict_video_mode</comment>
         <translation>%1 faile menu.dat yra %2, o %3 siunčia nuotraukas: šiuo režimu kamera nefotografuoja, todėl nieko nesiunčia.</translation>
@@ -1675,6 +1679,36 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Kortelėje dar yra nuotraukų iš ankstesnio pastatymo (failų DCIM aplanke: %1).</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Kiekvieną vaizdą siunčia kaip %1 MMS; gavėjų: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Apie kiekvieną vaizdą siunčia SMS; gavėjų: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Kiekvieną vaizdą siunčia el. paštu per %1, prievadas %2.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Duomenų per mėnesį: apie %1 MMS žinutėmis.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Duomenų per mėnesį: apie %1 el. laiškais.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, which means no limit, not none: every picture is sent.</source>
+        <comment>summary.conflict_unlimited</comment>
+        <translation>%1 yra 0, t. y. be apribojimų, o ne nė vienos: bus siunčiama kiekviena nuotrauka.</translation>
     </message>
     <message>
         <source>These are the form&apos;s settings: they are not written to a card.</source>
@@ -1875,21 +1909,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>Tarptautinis</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>Kiekvieną vaizdą siunčia kaip %1 MMS; gavėjų: %2.</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>Apie kiekvieną vaizdą siunčia SMS; gavėjų: %1.</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>Kiekvieną vaizdą siunčia el. paštu per %1, prievadas %2.</translation>
     </message>
 </context>
 <context>

@@ -1237,6 +1237,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>%1 ni dovoljeno; uporabite položaj 0..%2 ali eno od teh možnosti: %3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>Vnesite celo število (vneseno: %1).</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>Vnesite celo število od %1 do %2 (vneseno: %3).</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>Telefonska številka ima največ toliko števk: %1.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1539,16 +1558,6 @@
         <translation>Ocena na dan: slik približno %1, videa približno %2, porabe kartice približno %3.</translation>
     </message>
     <message>
-        <source>Days until the card (%1 free) is full: about %2.</source>
-        <comment>summary.card_lasts</comment>
-        <translation>Dni, dokler kartica (%1 prostih) ne bo polna: približno %2.</translation>
-    </message>
-    <message>
-        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
-        <comment>summary.card_overwrites</comment>
-        <translation>Dni, dokler kartica (%1 prostih) ne bo polna: približno %2; nato se najstarejše datoteke prepišejo.</translation>
-    </message>
-    <message>
         <source>MMS sending is off.</source>
         <comment>summary.mms_off</comment>
         <translation>Pošiljanje MMS je izklopljeno.</translation>
@@ -1569,11 +1578,6 @@
         <translation>Slik na dan: največ %1; sporočil: največ %2 na dan, %3 na mesec.</translation>
     </message>
     <message>
-        <source>Data a month: about %1 of MMS.</source>
-        <comment>summary.mms_data</comment>
-        <translation>Podatkov na mesec: približno %1 prek MMS.</translation>
-    </message>
-    <message>
         <source>E-mail sending is off.</source>
         <comment>summary.email_off</comment>
         <translation>Pošiljanje e-pošte je izklopljeno.</translation>
@@ -1587,11 +1591,6 @@
         <source>Pictures a day: at most %1; e-mails: at most %2 a day, %3 a month.</source>
         <comment>summary.emails_limit</comment>
         <translation>Slik na dan: največ %1; e-poštnih sporočil: največ %2 na dan, %3 na mesec.</translation>
-    </message>
-    <message>
-        <source>Data a month: about %1 of e-mail.</source>
-        <comment>summary.email_data</comment>
-        <translation>Podatkov na mesec: približno %1 prek e-pošte.</translation>
     </message>
     <message>
         <source>SMS remote control is off.</source>
@@ -1687,6 +1686,41 @@
         <source>The card still holds pictures from an earlier deployment (files in DCIM: %1).</source>
         <comment>summary.conflict_card_old_files</comment>
         <translation>Na kartici so še slike s prejšnje postavitve (datotek v DCIM: %1).</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>Vsako sliko pošlje kot MMS %1; prejemnikov: %2.</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>Za vsako sliko pošlje SMS; prejemnikov: %1.</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>Vsako sliko pošlje po e-pošti prek %1, vrata %2.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2.</source>
+        <comment>summary.card_lasts</comment>
+        <translation>Dni, dokler kartica (%1 prostih) ne bo polna: približno %2.</translation>
+    </message>
+    <message>
+        <source>Days until the card (%1 free) is full: about %2; then the oldest files are overwritten.</source>
+        <comment>summary.card_overwrites</comment>
+        <translation>Dni, dokler kartica (%1 prostih) ne bo polna: približno %2; nato se najstarejše datoteke prepišejo.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of MMS.</source>
+        <comment>summary.mms_data</comment>
+        <translation>Podatkov na mesec: približno %1 prek MMS.</translation>
+    </message>
+    <message>
+        <source>Data a month: about %1 of e-mail.</source>
+        <comment>summary.email_data</comment>
+        <translation>Podatkov na mesec: približno %1 prek e-pošte.</translation>
     </message>
     <message>
         <source>These are the form&apos;s settings: they are not written to a card.</source>
@@ -1887,21 +1921,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>Mednarodna</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>Vsako sliko pošlje kot MMS %1; prejemnikov: %2.</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>Za vsako sliko pošlje SMS; prejemnikov: %1.</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>Vsako sliko pošlje po e-pošti prek %1, vrata %2.</translation>
     </message>
 </context>
 <context>

@@ -1201,6 +1201,25 @@
     </message>
 </context>
 <context>
+    <name>ProfileReason</name>
+    <message>
+        <source>%1 is not allowed; use a position 0..%2 or one of: %3</source>
+        <translation>不允许 %1；请使用位置 0..%2 或以下之一：%3</translation>
+    </message>
+    <message>
+        <source>Enter a whole number (got %1).</source>
+        <translation>请输入整数（输入的是 %1）。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2 (got %3).</source>
+        <translation>请输入 %1 到 %2 之间的整数（输入的是 %3）。</translation>
+    </message>
+    <message>
+        <source>A phone number holds at most %1 digits.</source>
+        <translation>电话号码最多 %1 位数字。</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>What the camera will do</source>
@@ -1293,11 +1312,6 @@
         <translation>%1：已更改</translation>
     </message>
     <message>
-        <source>and %1 more</source>
-        <comment>summary.changed_more</comment>
-        <translation>以及另外%1项</translation>
-    </message>
-    <message>
         <source>New file.</source>
         <comment>summary.change_new_file</comment>
         <translation>新文件。</translation>
@@ -1323,6 +1337,136 @@
         <translation>它替换了一个为其他相机型号写入的文件。</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <comment>summary.megabytes</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>summary.gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>After each trigger it is ready again at once.</source>
+        <comment>summary.no_wait</comment>
+        <translation>每次触发后立即可以再次触发。</translation>
+    </message>
+    <message>
+        <source>The motion sensor is on (sensitivity: %1).</source>
+        <comment>summary.motion_on</comment>
+        <translation>移动传感器已开启（灵敏度：%1）。</translation>
+    </message>
+    <message>
+        <source>The motion sensor is off.</source>
+        <comment>summary.motion_off</comment>
+        <translation>移动传感器已关闭。</translation>
+    </message>
+    <message>
+        <source>The side sensors are on.</source>
+        <comment>summary.side_on</comment>
+        <translation>侧面传感器已开启。</translation>
+    </message>
+    <message>
+        <source>The side sensors are off.</source>
+        <comment>summary.side_off</comment>
+        <translation>侧面传感器已关闭。</translation>
+    </message>
+    <message>
+        <source>It is active all day.</source>
+        <comment>summary.active_all_day</comment>
+        <translation>全天工作。</translation>
+    </message>
+    <message>
+        <source>Its timers leave no time in which it is active.</source>
+        <comment>summary.active_never</comment>
+        <translation>定时设置使其没有任何工作时间。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_time_and_text</comment>
+        <translation>照片上印有时间和文字“%1”。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the time.</source>
+        <comment>summary.stamp_time</comment>
+        <translation>照片上印有时间。</translation>
+    </message>
+    <message>
+        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
+        <comment>summary.stamp_text</comment>
+        <translation>照片上印有文字“%1”。</translation>
+    </message>
+    <message>
+        <source>Nothing is stamped on the pictures.</source>
+        <comment>summary.stamp_nothing</comment>
+        <translation>照片上不印任何信息。</translation>
+    </message>
+    <message>
+        <source>When the card is full, the oldest files are overwritten.</source>
+        <comment>summary.sd_cycle_on</comment>
+        <translation>存储卡满后，最早的文件会被覆盖。</translation>
+    </message>
+    <message>
+        <source>When the card is full, the camera stops recording.</source>
+        <comment>summary.sd_cycle_off</comment>
+        <translation>存储卡满后，相机停止记录。</translation>
+    </message>
+    <message>
+        <source>This record returns the camera to its factory settings.</source>
+        <comment>summary.factory_reset</comment>
+        <translation>此记录会让相机恢复出厂设置。</translation>
+    </message>
+    <message>
+        <source>MMS sending is off.</source>
+        <comment>summary.mms_off</comment>
+        <translation>彩信发送已关闭。</translation>
+    </message>
+    <message>
+        <source>E-mail sending is off.</source>
+        <comment>summary.email_off</comment>
+        <translation>电子邮件发送已关闭。</translation>
+    </message>
+    <message>
+        <source>SMS remote control is off.</source>
+        <comment>summary.remote_off</comment>
+        <translation>短信遥控已关闭。</translation>
+    </message>
+    <message>
+        <source>Network: typed in (APN %1).</source>
+        <comment>summary.network_typed</comment>
+        <translation>网络：手动输入（APN %1）。</translation>
+    </message>
+    <message>
+        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
+        <comment>summary.conflict_clock_not_synced</comment>
+        <translation>电脑时钟未与时间服务器同步：相机时钟的误差将与电脑相同。</translation>
+    </message>
+    <message>
+        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
+        <comment>summary.conflict_card_read_only</comment>
+        <translation>存储卡为只读：无法写入任何内容（写保护开关是否已打开？）。</translation>
+    </message>
+    <message>
+        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
+        <comment>summary.mms_sends_unnamed</comment>
+        <translation>每张照片都以 %1 彩信发送；收件人数：%2。</translation>
+    </message>
+    <message>
+        <source>It sends a text message for each picture; recipients: %1.</source>
+        <comment>summary.sends_sms_unnamed</comment>
+        <translation>每张照片都发送一条短信；收件人数：%1。</translation>
+    </message>
+    <message>
+        <source>It e-mails each picture through %1, port %2.</source>
+        <comment>summary.email_sends_unnamed</comment>
+        <translation>每张照片都通过 %1（端口 %2）以电子邮件发送。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <comment>summary.changed_more</comment>
+        <translation>以及另外%1项</translation>
+    </message>
+    <message>
         <source>%1 s</source>
         <comment>summary.seconds</comment>
         <translation>%1秒</translation>
@@ -1346,16 +1490,6 @@
         <source>%1 min %2 s</source>
         <comment>summary.minutes_seconds</comment>
         <translation>%1分钟%2秒</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <comment>summary.megabytes</comment>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <comment>summary.gigabytes</comment>
-        <translation>%1 GB</translation>
     </message>
     <message>
         <source>On motion: 1 photo at %1.</source>
@@ -1398,36 +1532,6 @@
         <translation>每次触发后，等待%1才能再次触发。</translation>
     </message>
     <message>
-        <source>After each trigger it is ready again at once.</source>
-        <comment>summary.no_wait</comment>
-        <translation>每次触发后立即可以再次触发。</translation>
-    </message>
-    <message>
-        <source>The motion sensor is on (sensitivity: %1).</source>
-        <comment>summary.motion_on</comment>
-        <translation>移动传感器已开启（灵敏度：%1）。</translation>
-    </message>
-    <message>
-        <source>The motion sensor is off.</source>
-        <comment>summary.motion_off</comment>
-        <translation>移动传感器已关闭。</translation>
-    </message>
-    <message>
-        <source>The side sensors are on.</source>
-        <comment>summary.side_on</comment>
-        <translation>侧面传感器已开启。</translation>
-    </message>
-    <message>
-        <source>The side sensors are off.</source>
-        <comment>summary.side_off</comment>
-        <translation>侧面传感器已关闭。</translation>
-    </message>
-    <message>
-        <source>It is active all day.</source>
-        <comment>summary.active_all_day</comment>
-        <translation>全天工作。</translation>
-    </message>
-    <message>
         <source>It is active %1 (%2 a day).</source>
         <comment>summary.active_one_window</comment>
         <translation>工作时段为%1（每天%2）。</translation>
@@ -1438,54 +1542,14 @@
         <translation>工作时段为%1和%2（每天%3）。</translation>
     </message>
     <message>
-        <source>Its timers leave no time in which it is active.</source>
-        <comment>summary.active_never</comment>
-        <translation>定时设置使其没有任何工作时间。</translation>
-    </message>
-    <message>
         <source>And one photo every %1 while active: %2 a day.</source>
         <comment>summary.time_lapse</comment>
         <translation>另外在工作时段内每%1拍摄一张照片：每天%2张。</translation>
     </message>
     <message>
-        <source>Pictures are stamped with the time and the text &quot;%1&quot;.</source>
-        <comment>summary.stamp_time_and_text</comment>
-        <translation>照片上印有时间和文字“%1”。</translation>
-    </message>
-    <message>
-        <source>Pictures are stamped with the time.</source>
-        <comment>summary.stamp_time</comment>
-        <translation>照片上印有时间。</translation>
-    </message>
-    <message>
-        <source>Pictures are stamped with the text &quot;%1&quot;.</source>
-        <comment>summary.stamp_text</comment>
-        <translation>照片上印有文字“%1”。</translation>
-    </message>
-    <message>
-        <source>Nothing is stamped on the pictures.</source>
-        <comment>summary.stamp_nothing</comment>
-        <translation>照片上不印任何信息。</translation>
-    </message>
-    <message>
-        <source>When the card is full, the oldest files are overwritten.</source>
-        <comment>summary.sd_cycle_on</comment>
-        <translation>存储卡满后，最早的文件会被覆盖。</translation>
-    </message>
-    <message>
-        <source>When the card is full, the camera stops recording.</source>
-        <comment>summary.sd_cycle_off</comment>
-        <translation>存储卡满后，相机停止记录。</translation>
-    </message>
-    <message>
         <source>The camera&apos;s clock is set to %1 when it reads this card; insert the card soon, or the clock runs behind by the time in between.</source>
         <comment>summary.clock_set</comment>
         <translation>相机读取此存储卡时，其时钟将被设为%1；请尽快插入存储卡，否则时钟会慢上中间经过的时间。</translation>
-    </message>
-    <message>
-        <source>This record returns the camera to its factory settings.</source>
-        <comment>summary.factory_reset</comment>
-        <translation>此记录会让相机恢复出厂设置。</translation>
     </message>
     <message>
         <source>Estimated a day: pictures about %1, card use about %2.</source>
@@ -1513,11 +1577,6 @@
         <translation>存储卡（剩余%1）写满所需天数：约%2天；之后最早的文件会被覆盖。</translation>
     </message>
     <message>
-        <source>MMS sending is off.</source>
-        <comment>summary.mms_off</comment>
-        <translation>彩信发送已关闭。</translation>
-    </message>
-    <message>
         <source>It sends each picture as a %1 MMS to %2.</source>
         <comment>summary.mms_sends</comment>
         <translation>每张照片以%1彩信发送给%2。</translation>
@@ -1538,11 +1597,6 @@
         <translation>每月数据：彩信约%1。</translation>
     </message>
     <message>
-        <source>E-mail sending is off.</source>
-        <comment>summary.email_off</comment>
-        <translation>电子邮件发送已关闭。</translation>
-    </message>
-    <message>
         <source>It e-mails each picture to %1 through %2, port %3, from %4.</source>
         <comment>summary.email_sends</comment>
         <translation>每张照片通过%2（端口%3）从%4发送邮件到%1。</translation>
@@ -1558,19 +1612,9 @@
         <translation>每月数据：邮件约%1。</translation>
     </message>
     <message>
-        <source>SMS remote control is off.</source>
-        <comment>summary.remote_off</comment>
-        <translation>短信遥控已关闭。</translation>
-    </message>
-    <message>
         <source>Network: the operator preset for %1, %2.</source>
         <comment>summary.network_preset</comment>
         <translation>网络：运营商预设（%1，%2）。</translation>
-    </message>
-    <message>
-        <source>Network: typed in (APN %1).</source>
-        <comment>summary.network_typed</comment>
-        <translation>网络：手动输入（APN %1）。</translation>
     </message>
     <message>
         <source>%1 and %2 are both off: the camera never takes a picture.</source>
@@ -1623,19 +1667,9 @@
         <translation>menu.dat中的%1为%2，而%3要发送照片：此模式下相机不拍照片，因此不会发送任何照片。</translation>
     </message>
     <message>
-        <source>The PC&apos;s clock is not synchronised with a time server: the camera&apos;s clock will be as far off as the PC&apos;s.</source>
-        <comment>summary.conflict_clock_not_synced</comment>
-        <translation>电脑时钟未与时间服务器同步：相机时钟的误差将与电脑相同。</translation>
-    </message>
-    <message>
         <source>The camera&apos;s clock is set to %1, before 2024: the PC&apos;s clock looks wrong.</source>
         <comment>summary.conflict_clock_early</comment>
         <translation>相机时钟被设为%1，早于2024年：电脑时钟似乎有误。</translation>
-    </message>
-    <message>
-        <source>The card is read-only: nothing can be written to it (is its lock switch on?).</source>
-        <comment>summary.conflict_card_read_only</comment>
-        <translation>存储卡为只读：无法写入任何内容（写保护开关是否已打开？）。</translation>
     </message>
     <message>
         <source>The card&apos;s free space (%1) holds less than one day at about %2 a day.</source>
@@ -1851,21 +1885,6 @@
         <source>International</source>
         <comment>summary.value_international</comment>
         <translation>国际</translation>
-    </message>
-    <message>
-        <source>It sends each picture as a %1 MMS; recipients: %2.</source>
-        <comment>summary.mms_sends_unnamed</comment>
-        <translation>每张照片都以 %1 彩信发送；收件人数：%2。</translation>
-    </message>
-    <message>
-        <source>It sends a text message for each picture; recipients: %1.</source>
-        <comment>summary.sends_sms_unnamed</comment>
-        <translation>每张照片都发送一条短信；收件人数：%1。</translation>
-    </message>
-    <message>
-        <source>It e-mails each picture through %1, port %2.</source>
-        <comment>summary.email_sends_unnamed</comment>
-        <translation>每张照片都通过 %1（端口 %2）以电子邮件发送。</translation>
     </message>
 </context>
 <context>

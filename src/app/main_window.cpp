@@ -62,7 +62,7 @@ void MainWindow::listChanged(int id) {
         applyCaptions();
         updateButtons();
         host().useLanguage(state_.language());
-        store_.writeLanguage(state_.recordLanguage());
+        store_.writeLanguage(state_.languageState.chosenLanguage());
     } else if (id == modelList) {
         state_.model = row + 1;
         store_.writeModel(state_.model);

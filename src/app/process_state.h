@@ -23,8 +23,8 @@ struct ProcessState {
     bool folderFromThisRun = false;   // picked or written to since the program started
 
     int language() const { return languageState.language; }
-    // The language byte every settings record carries.
-    int recordLanguage() const { return languageState.chosenLanguage(); }
+    // The language byte every settings record carries (never the language's number).
+    int recordLanguage() const { return languageState.recordByte(); }
 };
 
 } // namespace kestrova::app

@@ -19,7 +19,8 @@ ProcessState startUp(PreferencesStore& store, std::uint16_t systemLanguageId,
         if (write)
             store.writeLanguage(defaultLanguage);
     } else if (const auto stored = store.readLanguage()) {
-        // A number edited by hand outside 1..11 has no texts: fall back to the default.
+        // A number edited by hand outside the language table has no texts: fall back to the
+        // default.
         language = isValidLanguage(*stored) ? *stored : defaultLanguage;
     }
 

@@ -11,8 +11,12 @@ namespace kestrova::camera {
 
 namespace {
 
+ProfileError refused(const QString& name, const Reason& why) {
+    return refusedSetting(name, why);
+}
+
 ProfileError refused(const QString& name, const QString& why) {
-    return {name + QStringLiteral(": ") + why};
+    return refusedSetting(name, {why});
 }
 
 // As the model list shows it; nothing for a number outside it.
@@ -70,7 +74,7 @@ std::optional<ProfileError> MenuProfileReader::take(const QString& name, const Q
     const QStringList entries = fieldEntries(*row, form_, model_, i18n::English);
     const auto position = listPosition(value, entries);
     if (!position)
-        return refused(name, notInList(value, entries));
+        return refused(name, notInListReason(value, entries));
     row->setNumber(settings_, *position);
     return std::nullopt;
 }

@@ -38,7 +38,7 @@ const QString usage = QStringLiteral(
     "  kestrova restore ID [--out DIR] [--force] [--keep-clock] [--other-card] [--allow-fixed]\n"
     "  kestrova kit DIR --out KIT.json [--model N] [--name NAME]\n"
     "  kestrova deploy KIT.json [--cameras CAMERAS.csv] [--log LOG.csv] [--setup-by NAME]\n"
-    "                  [--deployment-start TIME] [--camera ID] [--again ID]... [--card DIR]\n"
+    "                  [--deployment-start TIME] [--card DIR] [--camera ID] [--again ID]...\n"
     "                  [--once] [--yes]\n"
     "  kestrova log LOG.csv --camtrap-dp DIR [--force]\n"
     "  kestrova report CARD|FOLDER [--log LOG.csv] [--clock-photo FILE=TIME]...\n"

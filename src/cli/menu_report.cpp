@@ -211,7 +211,7 @@ private:
         if (!QDate(t.year, t.month, t.day).isValid() ||
             !QTime(t.hour, t.minute, t.second).isValid() || t.year > 2031)
             wrong << QStringLiteral("clock");
-        if (!i18n::isValidLanguage(menu.languageByte))
+        if (!i18n::cameraLanguageBytes.contains(menu.languageByte))
             wrong << QStringLiteral("menu_language");
         // Reserved bytes hold what every writer puts there; a profile could not carry others.
         for (const int offset : camera::unexpectedReservedBytes(record_, form_))

@@ -151,11 +151,12 @@ private:
                 why = read.error->message;
                 continue;
             }
-            const mms::PreparedMmsFile prepared = mms::prepareMmsFile(
-                read.settings, mms::mmsStatusCount(form, model),
-                i18n::isValidLanguage(decoded_.languageByte) ? decoded_.languageByte
-                                                             : i18n::English,
-                static_cast<std::uint16_t>(decoded_.tvModeByte));
+            const mms::PreparedMmsFile prepared =
+                mms::prepareMmsFile(read.settings, mms::mmsStatusCount(form, model),
+                                    i18n::cameraLanguageBytes.contains(decoded_.languageByte)
+                                        ? decoded_.languageByte
+                                        : i18n::cameraLanguageByte(i18n::English),
+                                    static_cast<std::uint16_t>(decoded_.tvModeByte));
             if (prepared.failure)
                 why = named(prepared.failure->field)
                           .arg(i18n::messageFor(prepared.failure->message, i18n::English));
@@ -205,7 +206,7 @@ private:
             if (row.kind == codec::FieldKind::Text && holdsControl(s.*row.text))
                 wrong << row.nameText();
         }
-        if (!i18n::isValidLanguage(decoded_.languageByte))
+        if (!i18n::cameraLanguageBytes.contains(decoded_.languageByte))
             wrong << QStringLiteral("record_language");
         return wrong;
     }

@@ -23,9 +23,8 @@ int runPreferences(const QStringList& arguments) {
                        store.problem().isEmpty()
                            ? QString()
                            : QStringLiteral(" (not used: %1)").arg(store.problem())));
-    printLine(QStringLiteral("language: %1 (%2)")
-                  .arg(state.recordLanguage())
-                  .arg(languages.value(state.recordLanguage() - 1)));
+    const int chosen = state.languageState.chosenLanguage();
+    printLine(QStringLiteral("language: %1 (%2)").arg(chosen).arg(languages.value(chosen - 1)));
     printLine(QStringLiteral("model: %1 (%2)").arg(state.model).arg(app::modelName(state.model)));
     printLine(QStringLiteral("tv_mode: %1").arg(state.tvMode));
     printLine(QStringLiteral("folder: %1").arg(state.folder.path));

@@ -12,9 +12,10 @@ namespace kestrova::cli {
 struct ProcessOptions {
     QCommandLineOption model{QStringLiteral("model"), QStringLiteral("Camera model 1..7."),
                              QStringLiteral("N")};
-    QCommandLineOption language{QStringLiteral("language"),
-                                QStringLiteral("Language 1..11 (default: the stored one)."),
-                                QStringLiteral("N")};
+    QCommandLineOption language{
+        QStringLiteral("language"),
+        QStringLiteral("Language 1..%1 (default: the stored one).").arg(i18n::languageCount),
+        QStringLiteral("N")};
     QCommandLineOption chineseRequested{
         QStringLiteral("chinese-requested"),
         QStringLiteral("The user chose Chinese: the record's language byte is 1.")};

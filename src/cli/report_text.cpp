@@ -10,13 +10,6 @@ QString hex16(std::uint16_t value) {
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(4, u'0');
 }
 
-QString languageName(int number) {
-    if (!i18n::isValidLanguage(number))
-        return QStringLiteral("unknown");
-    const i18n::LanguageState english{i18n::English, false, false};
-    return i18n::languageListRows(english)[number - 1];
-}
-
 QString verdict(bool ok) {
     return ok ? QStringLiteral("(ok)") : QStringLiteral("(DAMAGED)");
 }
@@ -25,8 +18,8 @@ QString okOr(bool ok, const QString& good, const QString& bad) {
     return (ok ? good : bad) + u' ' + verdict(ok);
 }
 
-QString languageLine(const QString& key, int number) {
-    return QStringLiteral("%1: %2 (%3)").arg(key).arg(number).arg(languageName(number));
+QString languageLine(const QString& key, int byte) {
+    return QStringLiteral("%1: %2 (%3)").arg(key).arg(byte).arg(i18n::cameraLanguageName(byte));
 }
 
 void addOutOfRangeLine(QStringList& lines, const QStringList& outOfRange) {

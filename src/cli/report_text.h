@@ -16,17 +16,15 @@ namespace kestrova::cli {
 // A check value as "0x1A2B".
 QString hex16(std::uint16_t value);
 
-// A record's language byte by its English name; "unknown" outside 1..11.
-QString languageName(int number);
-
 // "(ok)" or "(DAMAGED)".
 QString verdict(bool ok);
 
 // What was found, followed by its verdict: "CR LF (ok)", "missing (DAMAGED)".
 QString okOr(bool ok, const QString& good, const QString& bad);
 
-// The line that names a record's language byte: "menu_language: 1 (English)".
-QString languageLine(const QString& key, int number);
+// The line that names a record's language byte by the language the camera knows by it:
+// "menu_language: 2 (English)", "unknown" for a byte it does not know.
+QString languageLine(const QString& key, int byte);
 
 // The last line of a report, when some values are out of range.
 void addOutOfRangeLine(QStringList& lines, const QStringList& outOfRange);

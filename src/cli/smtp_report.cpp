@@ -189,11 +189,12 @@ private:
                 why = read.error->message;
                 continue;
             }
-            const smtp::PreparedSmtpFile prepared = smtp::prepareSmtpFile(
-                read.settings, guess_.form,
-                i18n::isValidLanguage(decoded_.languageByte) ? decoded_.languageByte
-                                                             : i18n::English,
-                i18n::English);
+            const smtp::PreparedSmtpFile prepared =
+                smtp::prepareSmtpFile(read.settings, guess_.form,
+                                      i18n::cameraLanguageBytes.contains(decoded_.languageByte)
+                                          ? decoded_.languageByte
+                                          : i18n::cameraLanguageByte(i18n::English),
+                                      i18n::English);
             if (!prepared.refusal)
                 return std::nullopt;
             const auto& refused = *prepared.refusal;
@@ -217,7 +218,7 @@ private:
             if (holdsControl(value))
                 wrong << name;
         }
-        if (!i18n::isValidLanguage(decoded_.languageByte))
+        if (!i18n::cameraLanguageBytes.contains(decoded_.languageByte))
             wrong << QStringLiteral("smtp_language");
         return wrong;
     }

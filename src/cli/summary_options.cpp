@@ -42,7 +42,7 @@ SummaryRequest SummaryRequest::from(const QCommandLineParser& parser, const Summ
     // program shows English for it on a system that is not Chinese, but a command that is told
     // --language 1 means it). The report speaks English otherwise; a sheet, for the owner, the
     // chosen language.
-    const int language = i18n::textLanguage(state.recordLanguage());
+    const int language = i18n::textLanguage(state.languageState.chosenLanguage());
     request.language = ownLanguage || language == i18n::Chinese ? language : i18n::English;
     if (parser.isSet(options.triggers))
         request.triggersPerDay = integerFlag(parser, options.triggers, 0, plan::maxTriggersPerDay);

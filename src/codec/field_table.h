@@ -2,6 +2,7 @@
 
 #include "codec/field_place.h"
 #include "codec/record_field.h"
+#include "common/range_check.h"
 
 #include <QString>
 #include <QStringView>
@@ -192,16 +193,18 @@ constexpr bool placesInContainer(const std::array<Row, Count>& rows,
 }
 
 // The first header number outside its values, in byte order (`rows` sorted by their place in
-// `column`), with the language byte, which the process gives, checked where it stands.
+// `column`), with the language byte, which the process gives, checked where it stands against
+// the bytes the camera knows.
 template <typename Row, typename Settings>
 std::optional<FieldError> firstOutOfRange(std::span<const Row* const> rows, std::size_t column,
                                           const Settings& settings, int languageByte,
-                                          int languageOffset) {
+                                          int languageOffset, IntRange knownLanguageBytes) {
     bool languageChecked = false;
     for (const Row* row : rows) {
         if (!languageChecked && row->place[column].offset > languageOffset) {
             languageChecked = true;
-            if (auto error = checkRange(QStringLiteral("cameraLanguage"), languageByte, 1, 11))
+            if (auto error = checkRange(QStringLiteral("cameraLanguage"), languageByte,
+                                        knownLanguageBytes.lower, knownLanguageBytes.upper))
                 return error;
         }
         if (auto error =

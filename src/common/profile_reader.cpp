@@ -14,6 +14,10 @@ Assignment splitAssignment(const QString& text) {
     return {text.left(equals).trimmed(), text.mid(equals + 1), std::nullopt};
 }
 
+ProfileError refusedSetting(const QString& name, const Reason& why) {
+    return {name + QStringLiteral(": ") + why.text, why.source, why.arguments, name};
+}
+
 std::optional<QString> notNumberOrText(const QJsonValue& value) {
     if (value.isString() || value.isDouble())
         return std::nullopt;

@@ -9,13 +9,29 @@
 
 namespace kestrova {
 
+// Why a value is not taken, as the command says it (English, or the form's message in its
+// language), and, where it can be, in words of ours a window says in any language: a text marked
+// QT_TRANSLATE_NOOP("ProfileReason", ...) with what fills its %1, %2, ...
+struct Reason {
+    QString text;
+    const char* source = nullptr;
+    QStringList arguments = {};
+};
+
 // Why a named value was not taken: an English message that starts with the setting's name (or
-// with "--set" for an assignment without a name).
+// with "--set" for an assignment without a name), and the reason after the name in words of
+// ours where there are some.
 struct ProfileError {
     QString message;
+    const char* source = nullptr;
+    QStringList arguments = {};
+    QString setting = {}; // the name the reason is about, where it has words of ours
 
     bool operator==(const ProfileError&) const = default;
 };
+
+// The error for a setting of that name, for that reason.
+ProfileError refusedSetting(const QString& name, const Reason& why);
 
 // One NAME=VALUE split at its first "=": the name without its blanks, the value as typed (a
 // password may begin or end with a blank); an error where no name comes before the "=".

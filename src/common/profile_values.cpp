@@ -1,5 +1,7 @@
 #include "common/profile_values.h"
 
+#include "common/profile_reader.h"
+
 #include "common/control_characters.h"
 #include "common/range_check.h"
 
@@ -132,10 +134,16 @@ QJsonValue uniqueName(int value, const QStringList& names) {
 }
 
 QString notInList(const QJsonValue& value, const QStringList& entries) {
-    return QStringLiteral("%1 is not allowed; use a position 0..%2 or one of: %3")
-        .arg(describe(value))
-        .arg(entries.size() - 1)
-        .arg(entries.join(QStringLiteral(", ")));
+    return notInListReason(value, entries).text;
+}
+
+Reason notInListReason(const QJsonValue& value, const QStringList& entries) {
+    const char* source =
+        QT_TRANSLATE_NOOP("ProfileReason", "%1 is not allowed; use a position 0..%2 or one of: %3");
+    const QStringList arguments{describe(value), QString::number(entries.size() - 1),
+                                entries.join(QStringLiteral(", "))};
+    return {QString::fromLatin1(source).arg(arguments[0], arguments[1], arguments[2]), source,
+            arguments};
 }
 
 QString nearestName(const QString& name, const QStringList& known) {

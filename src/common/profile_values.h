@@ -8,6 +8,8 @@
 
 namespace kestrova {
 
+struct Reason;
+
 // How a settings profile (a JSON object, as inspect prints it) and a NAME=VALUE on the command
 // line give their values, and how a message echoes them back.
 
@@ -48,6 +50,8 @@ QJsonValue uniqueName(int value, const QStringList& names);
 
 // Why a value is not one of a list's entries, and what is.
 QString notInList(const QJsonValue& value, const QStringList& entries);
+// The same with the words of ours a window says in its language.
+Reason notInListReason(const QJsonValue& value, const QStringList& entries);
 
 // The known name nearest to a misspelt one, by edit distance over the first
 // `comparedNameLength` characters of each; the first of equals.

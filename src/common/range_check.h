@@ -9,7 +9,7 @@ namespace kestrova {
 struct IntRange {
     int lower;
     int upper;
-    bool contains(int value) const { return value >= lower && value <= upper; }
+    constexpr bool contains(int value) const { return value >= lower && value <= upper; }
 };
 
 // A field's text as a whole number: optional sign and digits, surrounding blanks allowed;

@@ -57,7 +57,8 @@ struct FormContext {
     CardReportOpener cardReport = {};
 
     int textLanguage() const { return i18n::textLanguage(language.language); }
-    int recordLanguage() const { return language.chosenLanguage(); }
+    // The language byte the form's records carry (never the language's number).
+    int recordLanguage() const { return language.recordByte(); }
 };
 
 } // namespace kestrova::dialog

@@ -3,6 +3,7 @@
 #include "field/time_lapse_slot.h"
 #include "fleet/camtrap_export.h"
 #include "fleet/csv_table.h"
+#include "fleet/log_values.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "storage/record_file.h"
@@ -199,8 +200,11 @@ PackageResult CamtrapPackage::commit(const QDateTime& created) {
     QString last;
     for (const PackageDeployment& deployment : deployments_) {
         QStringList fields;
-        for (const QString& column : fleet::deploymentColumns())
-            fields << deployment.columns.value(column);
+        // Text a spreadsheet would run as a formula is kept as text, as in the log's export.
+        for (const QString& column : fleet::deploymentColumns()) {
+            const QString value = deployment.columns.value(column);
+            fields << (fleet::isNumberColumn(column) ? value : fleet::spreadsheetSafe(value));
+        }
         deployments += fleet::csvLine(fields);
         for (const QString& method : deployment.captureMethods) {
             if (!methods.contains(method))

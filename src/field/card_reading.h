@@ -3,6 +3,7 @@
 #include "common/volume_identity.h"
 #include "field/card_report.h"
 #include "field/report_builder.h"
+#include "i18n/language.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,7 +27,7 @@ struct ReportRequest {
     QString folder;
     std::optional<int> model; // the model whose form wrote menu.dat; else the log's
     int fallbackModel = 1;    // where neither says: the preferences'
-    int language = 2;
+    int language = i18n::English;
     std::optional<QByteArray> log; // the deployment log's bytes
     std::vector<ClockPhotoRequest> clockPhotos;
     std::optional<QDateTime> retrieved;

@@ -51,9 +51,10 @@ bool namesSerial(const QString& summary, const QString& serial) {
 
 LogLookup findInLog(const QByteArray& log, const CardIdentity& card) {
     LogLookup lookup;
+    // Rows that are not whole (a write cut off) are passed over, as the export passes them.
     const fleet::LogTable table = fleet::readLogTable(log);
     if (table.problem) {
-        lookup.problem = table.problem;
+        lookup.problem = *table.problem;
         return lookup;
     }
     const auto value = [](const fleet::LogRow& row, const char* column) {

@@ -54,7 +54,7 @@ struct CardIdentity {
 
 struct LogLookup {
     std::optional<Deployment> deployment; // nothing: no row is this card's
-    std::optional<QString> problem;       // the log cannot be read: "it is not UTF-8 text"
+    std::optional<QString> problem;       // why the log cannot be read: "it is not UTF-8 text"
 };
 
 // The deployment of the card in a log kestrova deploy wrote: the last card written in full

@@ -7,8 +7,8 @@
 
 namespace kestrova::field {
 
-// A card's report in words, in a language (1..11): the command prints the lines, the card
-// report window shows them part by part.
+// A card's report in words, in a language of the language table: the command prints the lines, the
+// card report window shows them part by part.
 QStringList deploymentLines(const CardReport& report, int language);
 QStringList workingLines(const CardReport& report, int language);
 QStringList clockLines(const CardReport& report, int language);

@@ -131,10 +131,6 @@ public:
                     << QStringLiteral("When the card came back: %1").arg(value(back, "findings"));
         }
         out[QStringLiteral("deploymentComments")] = comments.join(QStringLiteral(" | "));
-        for (auto each = out.begin(); each != out.end(); ++each) {
-            if (!isNumberColumn(each.key()))
-                each.value() = spreadsheetSafe(each.value());
-        }
         return out;
     }
 
@@ -256,9 +252,12 @@ DeploymentsExport exportDeployments(const QByteArray& log) {
             exported.captureMethods =
                 value(*deployment.retrieval, "capture_method").split(u' ', Qt::SkipEmptyParts);
         const QString id = exported.columns.value(QStringLiteral("deploymentID"));
+        // Text a spreadsheet would run as a formula is kept as text.
         QStringList fields;
-        for (const QString& column : deploymentColumns())
-            fields << exported.columns.value(column);
+        for (const QString& column : deploymentColumns()) {
+            const QString value = exported.columns.value(column);
+            fields << (isNumberColumn(column) ? value : spreadsheetSafe(value));
+        }
         result.csv += csvLine(fields);
         if (startedAtWriting)
             result.startedAtWriting << id;

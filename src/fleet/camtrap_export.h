@@ -20,7 +20,8 @@ QString cameraModelName(const QString& model);
 // will do with its settings in plain words (the kit's name where the log has no such summary).
 QString deploymentComment(const QString& summary, const QString& kitName, const QString& comments);
 
-// A deployment of the log as the table has it, by the table's column names.
+// A deployment of the log by the table's column names, its values as they are (the CSV keeps
+// what a spreadsheet would run as text).
 struct ExportedDeployment {
     QMap<QString, QString> columns;
     bool closed = false;        // a return of its card is logged: it has its end

@@ -54,6 +54,16 @@ Wording fieldErrorWording(const codec::FieldError& error, const QString& name) {
                                                  {number(error.lower), number(error.upper)}));
 }
 
+// A reader's refusal in any language, where it has words of ours for its reason.
+Wording readerWording(const ProfileError& error) {
+    if (!error.source)
+        return {};
+    QList<Wording> arguments;
+    for (const QString& argument : error.arguments)
+        arguments << Wording::value(argument);
+    return namedProblem(error.setting, Wording("ProfileReason", error.source, arguments));
+}
+
 QStringList settingNames(KitPart part) {
     return profileKeys(part).settings;
 }
@@ -73,7 +83,7 @@ QString assignment(const CameraValue& value) {
     return value.name + u'=' + value.value;
 }
 
-// A record byte the kit gives (a language, the TV mode), or the default.
+// A record byte the kit gives (a language byte the camera knows, the TV mode), or the default.
 std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QString& name, int lower,
                                          int upper, int& into) {
     const QJsonValue value = section.value(name);
@@ -94,7 +104,8 @@ std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QStri
 // The language byte (under the section's name for it) and the TV mode of a record's header.
 std::optional<SettingRefusal> headerBytes(const QJsonObject& section, const QString& languageName,
                                           int& language, int& tvMode) {
-    if (auto wrong = recordByte(section, languageName, 1, i18n::languageCount, language))
+    const IntRange bytes = i18n::cameraLanguageBytes;
+    if (auto wrong = recordByte(section, languageName, bytes.lower, bytes.upper, language))
         return wrong;
     return recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode);
 }
@@ -162,15 +173,15 @@ private:
     std::optional<Settings> read(ProfileReader<Settings>& reader, const QJsonObject& section,
                                  KitPart part) {
         if (const auto error = reader.takeProfile(section))
-            return refuse({{}, error->message});
+            return refuse({{}, error->message, readerWording(*error)});
         const auto values = valuesFor(part, values_);
         for (const CameraValue* value : values) {
             if (const auto error = reader.takeAssignment(assignment(*value)))
-                return refuse({value->column, error->message});
+                return refuse({value->column, error->message, readerWording(*error)});
         }
         const ProfileRead<Settings> read = reader.settings();
         if (read.error)
-            return refuse(read.error->message, values);
+            return refuse(read.error->message, values, readerWording(*read.error));
         return read.settings;
     }
 
@@ -226,8 +237,9 @@ private:
     std::optional<QByteArray> smtp(const QJsonObject& section) {
         const CameraModel& model = cameraModel(kit_.model);
         int language = defaults_.recordLanguage;
-        if (const auto wrong = recordByte(section, QStringLiteral("smtp_language"), 1,
-                                          i18n::languageCount, language))
+        const IntRange bytes = i18n::cameraLanguageBytes;
+        if (const auto wrong = recordByte(section, QStringLiteral("smtp_language"), bytes.lower,
+                                          bytes.upper, language))
             return refuse(*wrong);
         smtp::SmtpProfileReader reader(
             model.smtpForm, QStringLiteral("model %1 (%2)").arg(kit_.model).arg(model.nameText()),

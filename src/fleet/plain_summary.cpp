@@ -10,6 +10,7 @@ QString plainSummary(const std::vector<PreparedFile>& files, int model) {
     const CameraModel& camera = cameraModel(model);
     plan::PlanInputs inputs;
     inputs.tellClock = false;
+    inputs.nameRecipients = false;
     // The card gets the kit's files together: each is summed up beside the others.
     std::optional<QByteArray> parts[3];
     for (const PreparedFile& file : files)
@@ -17,7 +18,6 @@ QString plainSummary(const std::vector<PreparedFile>& files, int model) {
     inputs.files = plan::cardFilesOf(parts[static_cast<std::size_t>(KitPart::Menu)],
                                      parts[static_cast<std::size_t>(KitPart::Mms)],
                                      parts[static_cast<std::size_t>(KitPart::Smtp)], model);
-    inputs.nameRecipients = false;
     QStringList sentences;
     for (const PreparedFile& file : files) {
         switch (file.part) {

@@ -13,7 +13,7 @@
 namespace kestrova::i18n {
 
 // The language whose text set a camera form shows: form B has no Lithuanian set, and a language
-// outside 1..11 has no set at all; both show English.
+// outside the language table has no set at all; both show English.
 int cameraTextLanguage(CameraForm form, int language);
 
 // Every label and button caption that the form's text set for `language` covers, with the control

@@ -12,7 +12,7 @@ using enum FieldText;
 
 constexpr bool counts = true;
 
-// The English texts with their keys; the other ten languages are in translations/*.ts.
+// The English texts with their keys; every other language's are in translations/*.ts.
 // clang-format off
 constexpr std::array fieldTable{
     FieldTextRow{Title, QT_TRANSLATE_NOOP3("FieldText", "Card report: %1", "field.title")},

@@ -111,7 +111,8 @@ inline constexpr const char* fieldTextContext = "FieldText";
 
 std::span<const FieldTextRow> fieldTextRows();
 
-// The text in the given language (English for a number outside 1..11), placeholders unfilled.
+// The text in the given language (English for a number outside the language table), placeholders
+// unfilled.
 QString fieldText(FieldText id, int language);
 // A text that counts, for that count.
 QString fieldText(FieldText id, int language, int n);

@@ -10,7 +10,7 @@ namespace {
 
 using enum FleetText;
 
-// The English texts with their keys; the other ten languages are in translations/*.ts.
+// The English texts with their keys; every other language's are in translations/*.ts.
 // clang-format off
 constexpr std::array fleetTable{
     FleetTextRow{MenuManyCards, QT_TRANSLATE_NOOP3("FleetText", "Set up many cards...", "fleet.menu_many_cards")},

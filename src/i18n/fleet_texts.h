@@ -122,7 +122,7 @@ inline constexpr const char* fleetTextContext = "FleetText";
 
 std::span<const FleetTextRow> fleetTextRows();
 
-// The text in the given language (English for a number outside 1..11), placeholders unfilled.
+// The text in the given language (English outside the language table), placeholders unfilled.
 QString fleetText(FleetText id, int language);
 
 // The text with its placeholders filled, in whichever language it is said.

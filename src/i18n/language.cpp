@@ -1,5 +1,7 @@
 #include "i18n/language.h"
 
+#include "i18n/utf8_text.h"
+
 namespace kestrova::i18n {
 
 std::uint16_t languageIdOf(const QLocale& locale) {
@@ -12,30 +14,17 @@ std::uint16_t languageIdOf(const QLocale& locale) {
 }
 
 QLocale localeOf(int language) {
-    switch (textLanguage(language)) {
-    case Chinese:
-        return QLocale(QLocale::Chinese, QLocale::China);
-    case Deutsch:
-        return QLocale(QLocale::German, QLocale::Germany);
-    case Suomi:
-        return QLocale(QLocale::Finnish, QLocale::Finland);
-    case Italiano:
-        return QLocale(QLocale::Italian, QLocale::Italy);
-    case Francais:
-        return QLocale(QLocale::French, QLocale::France);
-    case Magyar:
-        return QLocale(QLocale::Hungarian, QLocale::Hungary);
-    case Slovenian:
-        return QLocale(QLocale::Slovenian, QLocale::Slovenia);
-    case Cesky:
-        return QLocale(QLocale::Czech, QLocale::CzechRepublic);
-    case Japanese:
-        return QLocale(QLocale::Japanese, QLocale::Japan);
-    case Lithuanian:
-        return QLocale(QLocale::Lithuanian, QLocale::Lithuania);
-    default:
-        return QLocale(QLocale::English, QLocale::UnitedStates);
+    const std::string_view name = languageRow(language).locale;
+    return QLocale(QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+QString cameraLanguageName(int byte) {
+    // The first language with the byte is the one the camera knows by it; a later one shares it.
+    for (const LanguageRow& row : languageTable) {
+        if (row.cameraByte == byte)
+            return utf8Text(row.entry);
     }
+    return QStringLiteral("unknown");
 }
 
 int defaultLanguageFor(std::uint16_t languageId) {
@@ -56,18 +45,14 @@ LanguageState languageAtStart(int language, bool systemIsChinese) {
 }
 
 QStringList languageListRows(const LanguageState& state) {
-    const bool showChinese = state.language == Chinese && state.systemIsChinese;
-    return {showChinese ? QStringLiteral("中文") : QStringLiteral("Chinese"),
-            QStringLiteral("English"),
-            QStringLiteral("Deutsch"),
-            QStringLiteral("Suomi"),
-            QStringLiteral("Italiano"),
-            QStringLiteral("Francais"),
-            QStringLiteral("Magyar"),
-            QStringLiteral("Slovenian"),
-            QStringLiteral("Cesky"),
-            QStringLiteral("Japanese"),
-            QStringLiteral("Lithuanian")};
+    QStringList rows;
+    rows.reserve(languageCount);
+    for (const LanguageRow& row : languageTable)
+        rows << utf8Text(row.entry);
+    // Chinese is written in its own letters while the program speaks it.
+    if (state.language == Chinese && state.systemIsChinese)
+        rows[Chinese - 1] = QStringLiteral("中文");
+    return rows;
 }
 
 int selectedLanguageRow(const LanguageState& state) {
@@ -81,7 +66,7 @@ LanguageState chooseLanguageRow(LanguageState state, int row) {
         state.language = state.systemIsChinese ? Chinese : English;
         state.chineseRequested = true;
     } else if (row >= 1 && row < languageCount) {
-        state.language = row + 1;
+        state.language = languageTable[static_cast<std::size_t>(row)].number;
         state.chineseRequested = false;
     }
     return state;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/range_check.h"
+#include "i18n/tables/languages.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -7,30 +10,59 @@
 
 namespace kestrova::i18n {
 
-// Language numbers; a language's row in the main window's list is its number minus 1.
-enum Language : int {
-    Chinese = 1,
-    English = 2,
-    Deutsch = 3,
-    Suomi = 4,
-    Italiano = 5,
-    Francais = 6,
-    Magyar = 7,
-    Slovenian = 8,
-    Cesky = 9,
-    Japanese = 10,
-    Lithuanian = 11,
-};
-constexpr int languageCount = 11;
+// The languages are the rows of src/i18n/tables/languages.csv, which gives `Language` and
+// `languageCount`. A language's row in the main window's list is its number minus 1.
 
 constexpr bool isValidLanguage(int language) {
     return language >= 1 && language <= languageCount;
 }
 
-// The language whose texts are shown: a number outside 1..11 shows English.
+// The language whose texts are shown: a number outside the table shows English.
 constexpr int textLanguage(int language) {
     return isValidLanguage(language) ? language : English;
 }
+
+// A language's row; a number outside the table reads English's.
+constexpr const LanguageRow& languageRow(int language) {
+    return languageTable[static_cast<std::size_t>(textLanguage(language) - 1)];
+}
+
+// The language byte a record carries for a language the user chose: the camera's own byte for
+// that language (English's for a language the camera does not know), never its number.
+constexpr int cameraLanguageByte(int language) {
+    return languageRow(language).cameraByte;
+}
+
+namespace detail {
+constexpr IntRange cameraByteSpan() {
+    IntRange span{languageTable[0].cameraByte, languageTable[0].cameraByte};
+    for (const LanguageRow& row : languageTable) {
+        span.lower = row.cameraByte < span.lower ? row.cameraByte : span.lower;
+        span.upper = row.cameraByte > span.upper ? row.cameraByte : span.upper;
+    }
+    return span;
+}
+
+constexpr bool noByteMissingIn(IntRange span) {
+    for (int byte = span.lower; byte <= span.upper; ++byte) {
+        bool carried = false;
+        for (const LanguageRow& row : languageTable)
+            carried = carried || row.cameraByte == byte;
+        if (!carried)
+            return false;
+    }
+    return true;
+}
+} // namespace detail
+
+// The language bytes the camera knows: every byte of the table, from the lowest to the highest.
+inline constexpr IntRange cameraLanguageBytes = detail::cameraByteSpan();
+static_assert(detail::noByteMissingIn(cameraLanguageBytes),
+              "languages.csv: a camera_byte is another language's, or the next after the highest");
+
+// A record's language byte by the list entry of the language the camera knows by it; "unknown"
+// for a byte the camera does not know.
+QString cameraLanguageName(int byte);
 
 // Windows language identifiers that decide the default language.
 constexpr std::uint16_t langIdChinesePrc = 0x0804;
@@ -53,14 +85,17 @@ struct LanguageState {
     bool systemIsChinese = false;
     bool chineseRequested = false;
 
-    // The language the user chose: stored in the preferences and carried by every record.
+    // The language the user chose: what the preferences keep.
     int chosenLanguage() const { return chineseRequested ? Chinese : language; }
+    // The language byte every record carries: the camera's byte for the chosen language.
+    int recordByte() const { return cameraLanguageByte(chosenLanguage()); }
 };
 
 // The state after start-up, from the stored (or default) language number.
 LanguageState languageAtStart(int language, bool systemIsChinese);
 
-// The eleven rows of the main window's language list, and the row that shows as selected.
+// The rows of the main window's language list, one a language, and the row that shows as
+// selected.
 QStringList languageListRows(const LanguageState& state);
 int selectedLanguageRow(const LanguageState& state);
 

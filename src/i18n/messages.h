@@ -57,14 +57,15 @@ enum class Message {
     ReasonReadBackDiffers,
     // A text typed into a setup form that the camera's record cannot hold.
     FieldTooLong,      // %1: the field, %2: the bytes it takes, %3: the bytes that fit
-    FieldNotEncodable, // %1: the field, %2: the character
+    FieldNotEncodable, // %1: the field, %2: the character (the last: messages.cpp checks it)
 };
 
+// A row of src/i18n/tables/messages.csv.
 struct MessageText {
     Message id;
     std::string_view key;
-    const char* english;
-    const char* chinese;
+    std::string_view english;
+    std::string_view chinese;
 };
 
 const MessageText& messageText(Message id);

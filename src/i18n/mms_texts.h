@@ -25,11 +25,11 @@ constexpr int hourOptionCount = 26;
 std::span<const VariantCaptionRow> mmsCaptionRows();
 
 // The captions an MMS form sets when it opens, entry language - 1 of each row; a language outside
-// 1..11 reads English.
+// the language table reads English.
 QList<ControlCaption> mmsCaptions(MmsForm form, int language);
 
 // The language whose option texts an MMS form shows: form A has no Lithuanian set, and a language
-// outside 1..11 has none on either form; both show English.
+// outside the language table has none on either form; both show English.
 int mmsOptionLanguage(MmsForm form, int language);
 
 QStringList mmsModeOptions(MmsForm form, int language);
@@ -40,8 +40,8 @@ QStringList mmsRoamingOptions(MmsForm form, int language);
 QStringList mmsApnOptions();
 QStringList mmsManualApnOptions();
 
-// The word for off in a language (English outside 1..11); it ends every hour list and starts the
-// SMTP send list.
+// The word for off in a language (English outside the language table); it ends every hour list and
+// starts the SMTP send list.
 QString offWord(int language);
 // "0" to "24", then the off word: the hour lists of the MMS and the SMTP forms.
 QStringList hourOptions(int language);

@@ -10,7 +10,7 @@ namespace {
 
 using enum Notice;
 
-// The English texts with their keys; the other ten languages are in translations/*.ts.
+// The English texts with their keys; every other language's are in translations/*.ts.
 // clang-format off
 constexpr std::array noticeTable{
     // Writing a settings file.

@@ -8,7 +8,7 @@
 namespace kestrova::i18n {
 
 // Texts the program shows beyond the windows' captions and the classic messages: each exists in
-// all eleven languages.
+// every language.
 enum class Notice {
     // Writing a settings file.
     FileIsLink,       // %1: the file name
@@ -70,7 +70,7 @@ inline constexpr const char* noticeTextContext = "Notice";
 
 std::span<const NoticeRow> noticeRows();
 
-// The text in the given language (English for a number outside 1..11), placeholders unfilled.
+// The text in the given language (English outside the language table), placeholders unfilled.
 QString noticeText(Notice id, int language);
 
 } // namespace kestrova::i18n

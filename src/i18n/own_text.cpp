@@ -14,12 +14,9 @@ namespace {
 
 Q_LOGGING_CATEGORY(textsLog, "kestrova.texts", QtCriticalMsg)
 
-// The translations' names by language number; English is the texts' own language.
-constexpr std::array<const char*, languageCount> translationNames{
-    "zh_CN", nullptr, "de", "fi", "it", "fr", "hu", "sl", "cs", "ja", "lt"};
-
-// A language's translations are loaded the first time one of its texts is asked for, so a run
-// that shows none of our texts loads none. They stay for the whole run (never deleted: a text may
+// A language's translations (translations/kestrova_<tag>.ts; English is the texts' own language)
+// are loaded the first time one of its texts is asked for, so a run that shows none of our texts
+// loads none. They stay for the whole run (never deleted: a text may
 // be asked for until the process ends), and the many-cards loop asks from a thread of its own.
 const QTranslator* translator(int language) {
     static std::array<std::once_flag, languageCount> loaded;
@@ -27,8 +24,10 @@ const QTranslator* translator(int language) {
     const auto index = static_cast<std::size_t>(language - 1);
     std::call_once(loaded[index], [index] {
         auto* translations = new QTranslator;
+        const std::string_view tag = languageTable[index].tag;
         const QString file =
-            QStringLiteral(":/i18n/kestrova_%1.qm").arg(QLatin1StringView(translationNames[index]));
+            QStringLiteral(":/i18n/kestrova_%1.qm")
+                .arg(QLatin1StringView(tag.data(), static_cast<qsizetype>(tag.size())));
         if (translations->load(file)) {
             translators[index] = translations;
         } else {

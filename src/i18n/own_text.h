@@ -11,8 +11,8 @@ struct OwnTextSource {
     const char* key;
 };
 
-// A text of ours in a form's language (1..11; any other number reads English), from the
-// translations built into the program. A text without a translation reads English.
+// A text of ours in a form's language (a number outside the language table reads English), from
+// the translations built into the program. A text without a translation reads English.
 QString ownText(const char* context, const char* source, int language);
 QString ownText(const char* context, const OwnTextSource& text, int language);
 // A text that counts something, in the form the language gives that count, with %n written as

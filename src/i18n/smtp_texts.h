@@ -22,10 +22,10 @@ constexpr int smtpSendDefault = 1;
 std::span<const VariantCaptionRow> smtpCaptionRows();
 
 // The captions an SMTP form sets when it opens, entry language - 1 of each row; a language
-// outside 1..11 reads English.
+// outside the language table reads English.
 QList<ControlCaption> smtpCaptions(SmtpForm form, int language);
 
-// The mode list and form B's send list; a language outside 1..11 reads English.
+// The mode list and form B's send list; a language outside the table reads English.
 QStringList smtpModeOptions(int language);
 QStringList smtpSendOptions(int language);
 

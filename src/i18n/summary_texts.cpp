@@ -8,7 +8,7 @@ namespace {
 
 using enum SummaryText;
 
-// The English texts with their keys; the other ten languages are in translations/*.ts. Counts
+// The English texts with their keys; every other language's are in translations/*.ts. Counts
 // stand after a colon ("Pictures a day: at most %1") where a language's noun would change with
 // the number.
 // clang-format off
@@ -143,6 +143,10 @@ constexpr std::array summaryTable{
     SummaryTextRow{ConflictCardNotFat32, QT_TRANSLATE_NOOP3("SummaryText", "The card is larger than 32 GB and formatted as %1: many cameras read only FAT32 cards up to 32 GB, so this one may not work.", "summary.conflict_card_not_fat32")},
     SummaryTextRow{ConflictCardOldFiles, QT_TRANSLATE_NOOP3("SummaryText", "The card still holds pictures from an earlier deployment (files in DCIM: %1).", "summary.conflict_card_old_files")},
 
+    // Sending pictures, where the recipients are not to be named.
+    SummaryTextRow{MmsSendsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It sends each picture as a %1 MMS; recipients: %2.", "summary.mms_sends_unnamed")},
+    SummaryTextRow{SendsSmsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It sends a text message for each picture; recipients: %1.", "summary.sends_sms_unnamed")},
+    SummaryTextRow{EmailSendsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It e-mails each picture through %1, port %2.", "summary.email_sends_unnamed")},
     // Our own words for captions and values the forms keep in English in some languages.
     SummaryTextRow{CaptionBeepSound, QT_TRANSLATE_NOOP3("SummaryText", "Beep sound", "summary.caption_beep_sound")},
     SummaryTextRow{CaptionSdCycle, QT_TRANSLATE_NOOP3("SummaryText", "Overwrite when full (SD cycle)", "summary.caption_sd_cycle")},
@@ -156,11 +160,6 @@ constexpr std::array summaryTable{
     SummaryTextRow{CaptionSenderEmail, QT_TRANSLATE_NOOP3("SummaryText", "Sender address", "summary.caption_sender_email")},
     SummaryTextRow{ValueDomestic, QT_TRANSLATE_NOOP3("SummaryText", "Domestic", "summary.value_domestic")},
     SummaryTextRow{ValueInternational, QT_TRANSLATE_NOOP3("SummaryText", "International", "summary.value_international")},
-
-    // Sending pictures, where the recipients are not to be named.
-    SummaryTextRow{MmsSendsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It sends each picture as a %1 MMS; recipients: %2.", "summary.mms_sends_unnamed")},
-    SummaryTextRow{SendsSmsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It sends a text message for each picture; recipients: %1.", "summary.sends_sms_unnamed")},
-    SummaryTextRow{EmailSendsUnnamed, QT_TRANSLATE_NOOP3("SummaryText", "It e-mails each picture through %1, port %2.", "summary.email_sends_unnamed")},
 };
 // clang-format on
 

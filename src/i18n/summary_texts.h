@@ -11,7 +11,7 @@ namespace kestrova::i18n {
 
 // What the camera will do with a form's settings: the strip below each setup form, what a write
 // changed, the settings sheet, and the warnings about settings that work against each other.
-// Whole sentences with placeholders, each in all eleven languages.
+// Whole sentences with placeholders, each in every language.
 enum class SummaryText {
     // The strip, the settings sheet and its menu entry.
     StripTitle,       //
@@ -147,6 +147,10 @@ enum class SummaryText {
     ConflictCardNotFat32,     // %1: the file system
     ConflictCardOldFiles,     // %1: how many files
 
+    // Sending pictures, where the recipients are not to be named (the deployment log).
+    MmsSendsUnnamed,   // %1: VGA or QVGA, %2: how many recipients
+    SendsSmsUnnamed,   // %1: how many recipients
+    EmailSendsUnnamed, // %1: the server, %2: the port
     // Our own words for captions and values the forms keep in English in some languages.
     CaptionBeepSound,     //
     CaptionSdCycle,       //
@@ -160,11 +164,6 @@ enum class SummaryText {
     CaptionSenderEmail,   //
     ValueDomestic,        //
     ValueInternational,   //
-
-    // Sending pictures, where the recipients are not to be named (the deployment log).
-    MmsSendsUnnamed,   // %1: VGA or QVGA, %2: how many recipients
-    SendsSmsUnnamed,   // %1: how many recipients
-    EmailSendsUnnamed, // %1: the server, %2: the port
 };
 
 struct SummaryTextRow {
@@ -177,7 +176,7 @@ inline constexpr const char* summaryTextContext = "SummaryText";
 
 std::span<const SummaryTextRow> summaryTextRows();
 
-// The text in the given language (English for a number outside 1..11), placeholders unfilled.
+// The text in the given language (English outside the language table), placeholders unfilled.
 QString summaryText(SummaryText id, int language);
 
 } // namespace kestrova::i18n

@@ -22,8 +22,12 @@ QString nameOf(MmsField field) {
     return mmsField(field).nameText();
 }
 
+ProfileError refused(const QString& name, const Reason& why) {
+    return refusedSetting(name, why);
+}
+
 ProfileError refused(const QString& name, const QString& why) {
-    return {name + QStringLiteral(": ") + why};
+    return refusedSetting(name, {why});
 }
 
 const QStringList modeEntries{QStringLiteral("auto"), QStringLiteral("manual")};
@@ -126,7 +130,7 @@ std::optional<ProfileError> MmsProfileReader::list(const QString& name, const QS
             return refused(name, QStringLiteral("%1 only in manual mode; in auto mode the list "
                                                 "holds only APN")
                                      .arg(describe(*value)));
-        return refused(name, notInList(*value, entries));
+        return refused(name, notInListReason(*value, entries));
     }
     into = *at;
     return std::nullopt;
@@ -182,7 +186,7 @@ std::optional<ProfileError> MmsProfileReader::country(int& into) const {
         into = 0;
         return std::nullopt;
     }
-    return refused(name, notInList(*value, names));
+    return refused(name, notInListReason(*value, names));
 }
 
 std::optional<ProfileError> MmsProfileReader::operatorOf(int country, int& into) const {
@@ -241,7 +245,11 @@ std::optional<ProfileError> MmsProfileReader::checkAgainstPreset(MmsSettings& s)
 std::optional<ProfileError> MmsProfileReader::checkPhoneLength(const MmsSettings& s) const {
     const int limit = phoneDigitLimit(form_, s.international == 1);
     if (s.phone1.size() > limit)
-        return refused(nameOf(MmsField::Phone1), i18n::maxPhoneDigitsMessage(limit, language_));
+        return refused(
+            nameOf(MmsField::Phone1),
+            Reason{i18n::maxPhoneDigitsMessage(limit, language_),
+                   QT_TRANSLATE_NOOP("ProfileReason", "A phone number holds at most %1 digits."),
+                   {QString::number(limit)}});
     return std::nullopt;
 }
 

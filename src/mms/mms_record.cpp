@@ -2,6 +2,7 @@
 
 #include "codec/container_fields.h"
 #include "codec/text_encoding.h"
+#include "i18n/language.h"
 #include "mms/mms_fields.h"
 
 namespace kestrova::mms {
@@ -26,8 +27,8 @@ std::vector<const MmsFieldRow*> texts() {
 RecordBytes buildMmsRecord(const MmsSettings& settings, int languageByte, std::uint16_t tvMode) {
     RecordBytes result;
     const std::vector<const MmsFieldRow*> header = numbers();
-    if ((result.error =
-             firstOutOfRange<MmsFieldRow>(header, column, settings, languageByte, mmsLanguageByte)))
+    if ((result.error = firstOutOfRange<MmsFieldRow>(header, column, settings, languageByte,
+                                                     mmsLanguageByte, i18n::cameraLanguageBytes)))
         return result;
 
     DataBlocks blocks;

@@ -18,8 +18,9 @@ inline constexpr const char* mmsFileName = "setup.dat";
 // An international number makes the camera expect the CRC plus 18.
 inline constexpr int internationalAdjustment = 18;
 
-// The 720 bytes of "setup.dat", or the first setting that does not fit. languageByte is 1 when
-// Chinese was requested, else the language (1..11); the record keeps the low byte of tvMode.
+// The 720 bytes of "setup.dat", or the first setting that does not fit. languageByte is the one
+// the camera knows the chosen language by (i18n::cameraLanguageByte); the record keeps the low
+// byte of tvMode.
 RecordBytes buildMmsRecord(const MmsSettings& settings, int languageByte, std::uint16_t tvMode);
 
 // What a "setup.dat" read back from a card holds.

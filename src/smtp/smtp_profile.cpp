@@ -21,8 +21,12 @@ using kestrova::wholeNumber;
 // The only entry of the country and operator lists in "Manual" mode.
 const QString manualEntry = QStringLiteral("Other");
 
-QString refusal(const SmtpFieldRow& row, const QString& why) {
-    return QStringLiteral("%1: %2").arg(row.nameText(), why);
+ProfileError refusal(const SmtpFieldRow& row, const Reason& why) {
+    return refusedSetting(row.nameText(), why);
+}
+
+ProfileError refusal(const SmtpFieldRow& row, const QString& why) {
+    return refusedSetting(row.nameText(), {why});
 }
 
 bool isPresetList(SmtpField field) {
@@ -49,17 +53,17 @@ bool isManualEntry(const QJsonValue& value) {
 }
 
 // A list setting's position by its English entry or its number.
-std::optional<QString> readPosition(const SmtpFieldRow& row, const QJsonValue& value,
-                                    const QStringList& entries, int& position) {
+std::optional<ProfileError> readPosition(const SmtpFieldRow& row, const QJsonValue& value,
+                                         const QStringList& entries, int& position) {
     const auto found = kestrova::listPosition(value, entries);
     if (!found)
-        return refusal(row, kestrova::notInList(value, entries));
+        return refusal(row, kestrova::notInListReason(value, entries));
     position = *found;
     return std::nullopt;
 }
 
-std::optional<QString> readPresetEntry(const SmtpFieldRow& row, const QJsonValue& value,
-                                       const SmtpSettings& s, int& position) {
+std::optional<ProfileError> readPresetEntry(const SmtpFieldRow& row, const QJsonValue& value,
+                                            const SmtpSettings& s, int& position) {
     position = 0;
     if (value.isUndefined())
         return std::nullopt;
@@ -70,7 +74,7 @@ std::optional<QString> readPresetEntry(const SmtpFieldRow& row, const QJsonValue
 }
 
 // In "Manual" mode the country and operator lists hold "Other" alone.
-std::optional<QString> checkManualEntry(const SmtpFieldRow& row, const QJsonValue& value) {
+std::optional<ProfileError> checkManualEntry(const SmtpFieldRow& row, const QJsonValue& value) {
     if (value.isUndefined() || isManualEntry(value) || wholeNumber(value) == 0)
         return std::nullopt;
     return refusal(row, QStringLiteral("in Manual mode the only entry is \"%1\" (got %2); set "
@@ -155,16 +159,14 @@ bool SmtpProfileReader::isSetting(const QString& name) const {
 }
 
 std::optional<ProfileError> SmtpProfileReader::take(const QString& name, const QJsonValue& value) {
-    if (auto refused = readSetting(name, value))
-        return ProfileError{*refused};
-    return std::nullopt;
+    return readSetting(name, value);
 }
 
-std::optional<QString> SmtpProfileReader::readSetting(const QString& name,
-                                                      const QJsonValue& value) {
+std::optional<ProfileError> SmtpProfileReader::readSetting(const QString& name,
+                                                           const QJsonValue& value) {
     const SmtpFieldRow* row = smtpFieldNamed(name);
     if (!row)
-        return kestrova::unknownSettingMessage(name, smtpSettingNames());
+        return ProfileError{kestrova::unknownSettingMessage(name, smtpSettingNames())};
     if (!onForm(*row, form_))
         return refusal(*row, QStringLiteral("%1 has no such setting").arg(model_));
     if (const auto why = notNumberOrText(value))
@@ -200,8 +202,8 @@ std::optional<QString> SmtpProfileReader::readSetting(const QString& name,
     return std::nullopt;
 }
 
-std::optional<QString> SmtpProfileReader::readText(const SmtpFieldRow& row,
-                                                   const QJsonValue& value) {
+std::optional<ProfileError> SmtpProfileReader::readText(const SmtpFieldRow& row,
+                                                        const QJsonValue& value) {
     // A port or a phone number may come as a JSON number.
     QString text = value.isString() ? value.toString() : QString();
     if (value.isDouble()) {
@@ -225,7 +227,7 @@ ProfileRead<SmtpSettings> SmtpProfileReader::settle() const {
     SmtpSettings& s = settled.settings;
     const SmtpFieldRow& country = smtpField(SmtpField::Country);
     const SmtpFieldRow& operatorRow = smtpField(SmtpField::Operator);
-    std::optional<QString> refusal;
+    std::optional<ProfileError> refusal;
     if (s.automatic) {
         refusal = readPresetEntry(country, country_, s, s.country);
         if (!refusal)
@@ -240,13 +242,14 @@ ProfileRead<SmtpSettings> SmtpProfileReader::settle() const {
         s.operatorCode = 0;
     }
     if (refusal)
-        settled.error = ProfileError{*refusal};
+        settled.error = refusal;
     return settled;
 }
 
 // "Auto" mode takes the APN, account and GPRS password from the preset, as the form's read-only
 // fields do: a different text given for them would be lost without a word.
-std::optional<QString> SmtpProfileReader::checkPresetTexts(const SmtpSettings& settings) const {
+std::optional<ProfileError>
+SmtpProfileReader::checkPresetTexts(const SmtpSettings& settings) const {
     const SmtpSettings preset = withGprsPreset(settings);
     for (const SmtpFieldRow& row : smtpFields()) {
         if (!givenByPreset(row.id) || !given_.contains(row.id))

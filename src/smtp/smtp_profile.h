@@ -50,9 +50,9 @@ private:
     std::optional<ProfileError> take(const QString& name, const QJsonValue& value) override;
     ProfileRead<SmtpSettings> settle() const override;
 
-    std::optional<QString> readSetting(const QString& name, const QJsonValue& value);
-    std::optional<QString> readText(const SmtpFieldRow& row, const QJsonValue& value);
-    std::optional<QString> checkPresetTexts(const SmtpSettings& settings) const;
+    std::optional<ProfileError> readSetting(const QString& name, const QJsonValue& value);
+    std::optional<ProfileError> readText(const SmtpFieldRow& row, const QJsonValue& value);
+    std::optional<ProfileError> checkPresetTexts(const SmtpSettings& settings) const;
 
     SmtpForm form_;
     QString model_;

@@ -2,6 +2,7 @@
 
 #include "codec/container_fields.h"
 #include "codec/text_encoding.h"
+#include "i18n/language.h"
 #include "smtp/smtp_fields.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ RecordBytes buildSmtpRecord(const SmtpSettings& settings, SmtpForm form, int lan
     const std::size_t column = formColumn(form);
     const std::vector<const SmtpFieldRow*> header = headerRows(smtpFields(), column);
     if ((result.error = firstOutOfRange<SmtpFieldRow>(header, column, settings, languageByte,
-                                                      smtpLanguageByte)))
+                                                      smtpLanguageByte, i18n::cameraLanguageBytes)))
         return result;
 
     DataBlocks blocks;

@@ -24,7 +24,7 @@ inline constexpr int smtpAdjustment = 15;
 QString senderUserName(const QString& sender);
 
 // The 720 bytes of "smtp.dat" for the given form, or the first setting that does not fit.
-// languageByte is 1 when Chinese was requested, else the language (1..11).
+// languageByte is the one the camera knows the chosen language by (i18n::cameraLanguageByte).
 RecordBytes buildSmtpRecord(const SmtpSettings& settings, SmtpForm form, int languageByte);
 
 // What a "smtp.dat" read back from a card holds.

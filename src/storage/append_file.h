@@ -43,6 +43,10 @@ public:
     std::optional<QString> append(const QByteArray& bytes);
 
 private:
+    // Room for what another program may add between the size asked and the read.
+    static constexpr qint64 growthAllowed = 64 * 1024;
+    static QString busyText() { return QStringLiteral("another program of ours is writing to it"); }
+
     struct Open;
     std::unique_ptr<Open> open_;
 };

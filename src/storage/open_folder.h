@@ -61,7 +61,7 @@ public:
 
     // Writes the bytes under a name of the writer's own, made anew, flushed to the device; the
     // name, or nothing with `refusal` saying why (the temporary file is gone then). A private
-    // file is for its owner's eyes only from its first byte.
+    // file (it holds passwords) is for its owner's eyes only, whatever the umask.
     std::optional<QString> writeTemporary(const QString& fileName, const QByteArray& bytes,
                                           bool privateFile, Refusal& refusal) const;
     // Renames the temporary file over the file and waits until the device has the change. A

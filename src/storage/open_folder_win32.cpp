@@ -269,8 +269,8 @@ std::optional<QByteArray> OpenFolder::readFromDevice(const QString& fileName, qi
     return result;
 }
 
-// A private file takes the rights of the user's own folders it is written into, as the other
-// private files do.
+// A new file takes the rights of its folder: a private file is the owner's alone where the
+// folder is (the user's own folders are).
 std::optional<QString> OpenFolder::writeTemporary(const QString& fileName, const QByteArray& bytes,
                                                   bool /*privateFile*/, Refusal& refusal) const {
     for (int attempt = 0; attempt < 20; ++attempt) {

@@ -1,3 +1,4 @@
+#include "i18n/language.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -155,8 +156,10 @@ private Q_SLOTS:
         QTest::newRow("unknown flag")
             << QStringList{"menu", "--model", "1", "--colour"} << "Unknown option 'colour'";
         QTest::newRow("unknown command") << QStringList{"paint"} << "unknown command \"paint\"";
-        QTest::newRow("language 12") << QStringList{"menu", "--model", "1", "--language", "12"}
-                                     << "--language: expected a whole number from 1 to 11";
+        const int past = kestrova::i18n::languageCount + 1;
+        QTest::newRow("language past the table")
+            << QStringList{"menu", "--model", "1", "--language", QString::number(past)}
+            << QStringLiteral("--language: expected a whole number from 1 to %1").arg(past - 1);
     }
     void badInput() {
         QFETCH(QStringList, arguments);
@@ -198,6 +201,15 @@ private Q_SLOTS:
                                            << "0" << QStringList{"--chinese-requested"} << 1 << 0;
         QTest::newRow("stored language out of range") << "15"
                                                       << "0" << QStringList{} << 2 << 0;
+        // Each language writes the byte the camera knows it by, whatever its own number.
+        for (const kestrova::i18n::LanguageRow& row : kestrova::i18n::languageTable) {
+            QTest::addRow("stored %d", row.number)
+                << QString::number(row.number) << "0" << QStringList{} << row.cameraByte << 0;
+            QTest::addRow("--language %d", row.number)
+                << "2"
+                << "0" << QStringList{"--language", QString::number(row.number)} << row.cameraByte
+                << 0;
+        }
     }
     void preferencesGiveLanguageAndTvMode() {
         QFETCH(QString, language);

@@ -1,3 +1,4 @@
+#include "i18n/language.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -84,7 +85,7 @@ private Q_SLOTS:
 
     void onePageAFileInEveryLanguage_data() {
         QTest::addColumn<int>("language");
-        for (int language = 1; language <= 11; ++language)
+        for (int language = 1; language <= kestrova::i18n::languageCount; ++language)
             QTest::addRow("language %d", language) << language;
     }
     void onePageAFileInEveryLanguage() {

@@ -160,42 +160,71 @@ private Q_SLOTS:
 
     // A refused row of the cameras table reads whole in the window's language: none of the
     // English words of the message is left (short words aside: "a", "in" are words of other
-    // languages too), only the values.
+    // languages too), only the values: a form's check, and the reasons a value is not taken.
     void refusesARowInTheWindowsLanguage_data() {
         QTest::addColumn<int>("language");
-        for (int language = 1; language <= i18n::languageCount; ++language) {
-            if (language != i18n::English)
-                QTest::newRow(qPrintable(QString::number(language))) << language;
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("values");
+        const struct {
+            const char* name;
+            const char* column;
+            const char* cell;
+            const char* english;
+            const char* values;
+        } refusals[] = {
+            {"check", "mms.phone1", "0770090012x", "A phone number holds digits only", "phone1"},
+            {"list", "mms.status", "sometimes", "is not allowed", "status|sometimes|Off|VGA|SMS"},
+            {"number", "mms.pictures_per_day", "abc", "Enter a whole number (got",
+             "abc|pictures_per_day"},
+            {"range", "mms.pictures_per_day", "999", "Enter a whole number from 0 to 99",
+             "pictures_per_day"},
+        };
+        for (const auto& refusal : refusals) {
+            for (int language = 1; language <= i18n::languageCount; ++language) {
+                if (language != i18n::English)
+                    QTest::addRow("%s %d", refusal.name, language)
+                        << language << QString::fromLatin1(refusal.column)
+                        << QString::fromLatin1(refusal.cell) << QString::fromLatin1(refusal.english)
+                        << QString::fromLatin1(refusal.values);
+            }
         }
     }
     void refusesARowInTheWindowsLanguage() {
         QFETCH(int, language);
+        QFETCH(QString, column);
+        QFETCH(QString, cell);
+        QFETCH(QString, english);
+        QFETCH(QString, values);
         const QString cameras = dir.filePath(QStringLiteral("refused.csv"));
-        QVERIFY(test::writeFile(cameras, "camera_id,mms.phone1\r\nNORTH-01,0770090012x\r\n"));
+        QVERIFY(test::writeFile(
+            cameras, QStringLiteral("camera_id,%1\r\nNORTH-01,%2\r\n").arg(column, cell).toUtf8()));
         for (const int shown : {int(i18n::English), language}) {
             auto form = openForm(shown);
             form->dialog().setText(camerasField, cameras);
             form->buttonPressed(start);
         }
         QCOMPARE(host.messages.size(), 2);
-        QVERIFY(host.messages[0].contains(QStringLiteral("A phone number holds digits only")));
-        const QString values = QRegularExpression::escape(cameras) +
-                               QStringLiteral("|NORTH-01|mms\\.phone1|phone1|\\d+");
+        QVERIFY2(host.messages[0].contains(english), qPrintable(host.messages[0]));
+        const QString shownValues =
+            QRegularExpression::escape(cameras) + QStringLiteral("|NORTH-01|") +
+            QRegularExpression::escape(column) + u'|' + values + QStringLiteral("|\\d+");
         const QRegularExpression notWord(QStringLiteral("\\W+"),
                                          QRegularExpression::UseUnicodePropertiesOption);
-        const auto words = [&values, &notWord](QString message) {
+        const auto words = [&shownValues, &notWord](QString message) {
             QStringList found;
-            for (const QString& word :
-                 message.remove(QRegularExpression(values)).split(notWord, Qt::SkipEmptyParts)) {
+            for (const QString& word : message.remove(QRegularExpression(shownValues))
+                                           .split(notWord, Qt::SkipEmptyParts)) {
                 // German says "international" too.
                 if (word.size() > 2 && word != u"international")
                     found << word.toLower();
             }
             return found;
         };
-        for (const QString& english : words(host.messages[0]))
-            QVERIFY2(!words(host.messages[1]).contains(english),
-                     qPrintable(english + QStringLiteral(" in ") + host.messages[1]));
+        for (const QString& word : words(host.messages[0]))
+            QVERIFY2(!words(host.messages[1]).contains(word),
+                     qPrintable(word + QStringLiteral(" in ") + host.messages[1]));
     }
 
     // Save kit from card: the card's files as a kit named as its file, readable by its owner

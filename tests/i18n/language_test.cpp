@@ -1,9 +1,18 @@
 #include "i18n/language.h"
 #include "support/test_registry.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace kestrova::i18n;
+
+namespace {
+
+QString entryOf(const LanguageRow& row) {
+    return QString::fromUtf8(row.entry.data(), static_cast<qsizetype>(row.entry.size()));
+}
+
+} // namespace
 
 class LanguageTest : public QObject {
     Q_OBJECT
@@ -63,9 +72,10 @@ private Q_SLOTS:
         QCOMPARE(after.chosenLanguage(), chosen);
         QCOMPARE(selectedLanguageRow(after), row);
         const QStringList rows = languageListRows(after);
-        QCOMPARE(rows.size(), 11);
+        QCOMPARE(rows.size(), languageCount);
         QCOMPARE(rows[0], row0);
-        QCOMPARE(rows[10], QStringLiteral("Lithuanian"));
+        for (qsizetype at = 1; at < rows.size(); ++at)
+            QCOMPARE(rows[at], entryOf(languageTable[static_cast<std::size_t>(at)]));
     }
 
     void startRule() {
@@ -82,12 +92,66 @@ private Q_SLOTS:
 
         state = languageAtStart(9, false);
         QCOMPARE(selectedLanguageRow(state), 8);
-        QCOMPARE(selectedLanguageRow({12, false, false}), -1);
+        QCOMPARE(selectedLanguageRow({languageCount + 1, false, false}), -1);
+    }
+
+    // What a record carries is the byte the camera knows the chosen language by; what the
+    // preferences keep is the language's own number.
+    void recordByteIsTheCamerasOwn_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("chineseRequested");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("byte");
+        for (const LanguageRow& row : languageTable)
+            QTest::addRow("%s", row.tag.data())
+                << row.number << false << row.number << row.cameraByte;
+        const int chineseByte = languageTable[Chinese - 1].cameraByte;
+        const int englishByte = languageTable[English - 1].cameraByte;
+        QTest::newRow("Chinese asked for, English shown")
+            << int(English) << true << 1 << chineseByte;
+        QTest::newRow("past the table")
+            << languageCount + 1 << false << languageCount + 1 << englishByte;
+        QTest::newRow("none") << 0 << false << 0 << englishByte;
+    }
+    void recordByteIsTheCamerasOwn() {
+        QFETCH(int, language);
+        QFETCH(bool, chineseRequested);
+        QFETCH(int, chosen);
+        QFETCH(int, byte);
+        const LanguageState state{language, false, chineseRequested};
+        QCOMPARE(state.chosenLanguage(), chosen);
+        QCOMPARE(state.recordByte(), byte);
+        QVERIFY(cameraLanguageBytes.contains(byte));
+    }
+
+    // A byte is named by the first language the camera knows by it; a language that shares
+    // another's byte never names it.
+    void cameraBytesAreNamedByTheirLanguage() {
+        QSet<int> named;
+        for (const LanguageRow& row : languageTable) {
+            if (named.contains(row.cameraByte))
+                continue;
+            named << row.cameraByte;
+            QCOMPARE(cameraLanguageName(row.cameraByte), entryOf(row));
+        }
+        QCOMPARE(named.size(), cameraLanguageBytes.upper - cameraLanguageBytes.lower + 1);
+        for (int byte : {cameraLanguageBytes.lower - 1, cameraLanguageBytes.upper + 1, 255}) {
+            QVERIFY(!cameraLanguageBytes.contains(byte));
+            QCOMPARE(cameraLanguageName(byte), QStringLiteral("unknown"));
+        }
+    }
+
+    void localesFollowTheTable() {
+        for (const LanguageRow& row : languageTable)
+            QCOMPARE(localeOf(row.number).name(),
+                     QString::fromLatin1(row.locale.data(), row.locale.size()));
+        QCOMPARE(localeOf(languageCount + 1), localeOf(English));
+        QCOMPARE(localeOf(Chinese), QLocale(QLocale::Chinese, QLocale::China));
     }
 
     void textLanguageFallsBackToEnglish() {
         QCOMPARE(textLanguage(0), 2);
-        QCOMPARE(textLanguage(12), 2);
+        QCOMPARE(textLanguage(languageCount + 1), 2);
         QCOMPARE(textLanguage(10), 10);
     }
 };

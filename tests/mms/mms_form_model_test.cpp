@@ -82,7 +82,8 @@ private Q_SLOTS:
         QTest::newRow("Chinese group") << 7 << 1 << groupBox << "彩信";
         QTest::newRow("Slovenian note")
             << 3 << 8 << unlimitedNote << "Opomba: 0 pomeni neomejeno st. MMS";
-        QTest::newRow("language 12 is English") << 1 << 12 << selectButton << "Select";
+        QTest::newRow("a language past the table is English")
+            << 1 << i18n::languageCount + 1 << selectButton << "Select";
     }
     void captions() {
         QFETCH(int, model);
@@ -199,7 +200,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("language");
         for (int model : {1, 2}) {
-            for (int language = 1; language <= 11; ++language)
+            for (int language = 1; language <= i18n::languageCount; ++language)
                 QTest::addRow("model %d language %d", model, language) << model << language;
         }
     }

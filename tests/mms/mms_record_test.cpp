@@ -1,4 +1,5 @@
 #include "codec/crc16.h"
+#include "i18n/language.h"
 #include "mms/mms_record.h"
 #include "support/container_bytes.h"
 #include "support/test_registry.h"
@@ -358,9 +359,14 @@ private Q_SLOTS:
                                   << R::OutOfRange << 3 << 4;
         QTest::newRow("bearer 2") << with([](MmsSettings& s) { s.bearer = 2; }) << 2 << u"bearer"_s
                                   << R::OutOfRange << 1 << 2;
-        QTest::newRow("language 0") << base << 0 << u"cameraLanguage"_s << R::OutOfRange << 11 << 0;
-        QTest::newRow("language 12")
-            << base << 12 << u"cameraLanguage"_s << R::OutOfRange << 11 << 12;
+        // The language bytes the camera knows, not the languages of the program.
+        const IntRange known = i18n::cameraLanguageBytes;
+        QTest::newRow("language byte below those the camera knows")
+            << base << known.lower - 1 << u"cameraLanguage"_s << R::OutOfRange << known.upper
+            << known.lower - 1;
+        QTest::newRow("language byte above those the camera knows")
+            << base << known.upper + 1 << u"cameraLanguage"_s << R::OutOfRange << known.upper
+            << known.upper + 1;
         QTest::newRow("international 2") << with([](MmsSettings& s) { s.international = 2; }) << 2
                                          << u"international"_s << R::OutOfRange << 1 << 2;
         QTest::newRow("country 256") << with([](MmsSettings& s) { s.country = 256; }) << 2

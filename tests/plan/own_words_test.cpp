@@ -68,7 +68,7 @@ std::vector<SettingLine> linesOf(const QString& kind, int model, int language,
 } // namespace
 
 // Our own words where the forms keep theirs in English, or spelled without the language's
-// letters: on the sheet and in every sentence, in all eleven languages.
+// letters: on the sheet and in every sentence, in every language.
 class OwnWordsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:

@@ -83,7 +83,7 @@ private Q_SLOTS:
         auto* version = qobject_cast<QLabel*>(window.widget(res::main_window::version));
         QCOMPARE(version->text(), QStringLiteral("Version:1.3.010"));
         auto* languages = qobject_cast<QComboBox*>(window.widget(languageList));
-        QCOMPARE(languages->count(), 11);
+        QCOMPARE(languages->count(), i18n::languageCount);
         QCOMPARE(languages->currentIndex(), 2);
         auto* camera = qobject_cast<QPushButton*>(window.widget(cameraSetup));
         QCOMPARE(camera->text(), QStringLiteral("Kamera Installation"));

@@ -41,7 +41,7 @@ QStringList textsOf(const QString& window, const dialog::FormModel& model) {
             lines << id + QStringLiteral("caption ") + oneLine(state.caption);
         if (control.kind == dialog::ControlKind::List)
             lines << id + QStringLiteral("entries ") + oneLine(state.entries.join(u'|'));
-        // A time as a hint is the clock's now.
+        // A time as a hint is the time now.
         if (!state.hint.isEmpty() && !QDateTime::fromString(state.hint, Qt::ISODate).isValid())
             lines << id + QStringLiteral("hint ") + oneLine(state.hint);
         if (!state.toolTip.isEmpty())

@@ -1,5 +1,6 @@
 #include "codec/block_container.h"
 #include "codec/crc16.h"
+#include "i18n/language.h"
 #include "smtp/smtp_record.h"
 #include "support/container_bytes.h"
 #include "support/test_registry.h"
@@ -332,8 +333,12 @@ private Q_SLOTS:
                                      << u"country"_s << R::OutOfRange;
         QTest::newRow("operator 256") << B << with([](SmtpSettings& s) { s.operatorCode = 256; })
                                       << 2 << u"operator"_s << R::OutOfRange;
-        QTest::newRow("language 0")
-            << A << SmtpSettings{} << 0 << u"cameraLanguage"_s << R::OutOfRange;
+        QTest::newRow("language byte below those the camera knows")
+            << A << SmtpSettings{} << i18n::cameraLanguageBytes.lower - 1 << u"cameraLanguage"_s
+            << R::OutOfRange;
+        QTest::newRow("language byte above those the camera knows")
+            << B << SmtpSettings{} << i18n::cameraLanguageBytes.upper + 1 << u"cameraLanguage"_s
+            << R::OutOfRange;
         QTest::newRow("server with an emoji")
             << A << with([](SmtpSettings& s) { s.server = u"smtp\U0001F4E7.cn"_s; }) << 2
             << u"server"_s << R::NotEncodable;

@@ -31,7 +31,7 @@ make_card() { # NAME SIZE [ro]: an exFAT image on a loop device a rule of ours m
     truncate -s "$2" "$dir/$1.img" && mkfs.exfat -L "KES$1" "$dir/$1.img" >/dev/null
     loop=$(losetup -f --show ${3:+-r} "$dir/$1.img") || exit 1
     record loop "$loop"
-    # A device once read-only can keep that flag after it was let go; a writable card clears it.
+    # A device left read-only by `blockdev --setro` stays so through detach and attach.
     [ -n "${3:-}" ] || blockdev --setrw "$loop" || exit 1
     rule=/run/udev/rules.d/61-kestrova-test-${loop##*/}.rules
     record rule "$rule"
@@ -46,7 +46,7 @@ case $command in
 check)
     [ "$(id -u)" = 0 ] || { echo "the card tests need root"; exit; }
     [ -e /dev/loop-control ] && [ -e /dev/fuse ] || { echo "no /dev/loop-control or /dev/fuse"; exit; }
-    for tool in dbus-daemon dbus-send udevadm losetup blockdev blkid mkfs.exfat mount.exfat-fuse bindfs \
+    for tool in dbus-daemon dbus-send udevadm losetup blkid mkfs.exfat mount.exfat-fuse bindfs \
         $udisksd; do
         command -v $tool >/dev/null || { echo "$tool is missing: run scripts/install-deps"; exit; }
     done

@@ -1,36 +1,19 @@
 #include "storage/append_file.h"
 
 #include "storage/storage_log.h"
+#include "storage/write_all.h"
 #include "storage/writer_lock.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#ifdef Q_OS_UNIX
-#include "storage/write_all.h"
-
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
-
-#include <algorithm>
 
 namespace kestrova::storage {
-
-namespace {
-
-// Room for what another program may add between the size asked and the read.
-constexpr qint64 growthAllowed = 64 * 1024;
-
-QString busyText() {
-    return QStringLiteral("another program of ours is writing to it");
-}
-
-} // namespace
-
-#ifdef Q_OS_UNIX
 
 std::optional<FileIdentity> fileIdentity(const QString& path) {
     struct stat info {};
@@ -118,65 +101,5 @@ std::optional<QString> AppendFile::append(const QByteArray& bytes) {
                   qUtf8Printable(qt_error_string(errno)));
     return qt_error_string(error);
 }
-
-#else
-
-std::optional<FileIdentity> fileIdentity(const QString& path) {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (canonical.isEmpty())
-        return std::nullopt;
-    // Where the system gives no inode, one path names one file.
-    return FileIdentity{0, qHash(canonical.toLower())};
-}
-
-struct AppendFile::Open {
-    WriterLock lock;
-    QFile file;
-};
-
-AppendFile::AppendFile() = default;
-AppendFile::~AppendFile() = default;
-
-std::optional<QString> AppendFile::open(const QString& path, int lockWaitMs) {
-    open_.reset();
-    auto held = std::make_unique<Open>();
-    if (held->lock.acquire(0, qHash(QFileInfo(path).absoluteFilePath()), QFileInfo(path).fileName(),
-                           lockWaitMs) != WriterLock::State::Held)
-        return busyText();
-    held->file.setFileName(path);
-    if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return QStringLiteral("not a regular file");
-    if (!held->file.open(QIODevice::ReadWrite | QIODevice::Append))
-        return held->file.errorString();
-    open_ = std::move(held);
-    return std::nullopt;
-}
-
-FileIdentity AppendFile::identity() const {
-    return open_ ? fileIdentity(open_->file.fileName()).value_or(FileIdentity{}) : FileIdentity{};
-}
-
-qint64 AppendFile::size() const {
-    return open_ ? open_->file.size() : 0;
-}
-
-BoundedRead AppendFile::readAll(qint64 limit) const {
-    return readBounded(open_ ? open_->file.fileName() : QString(),
-                       std::min(limit, size() + growthAllowed));
-}
-
-std::optional<QString> AppendFile::append(const QByteArray& bytes) {
-    if (!open_)
-        return QStringLiteral("it is not open");
-    QFile& file = open_->file;
-    const qint64 before = file.size();
-    if (file.write(bytes) == bytes.size() && file.flush())
-        return std::nullopt;
-    const QString why = file.errorString();
-    file.resize(before);
-    return why;
-}
-
-#endif
 
 } // namespace kestrova::storage
