@@ -34,7 +34,7 @@ _kestrova() {
         --card) _filedir -d ;;
         --profile) _filedir json ;;
         --pdf) _filedir pdf ;;
-        --camtrap-dp) if [[ $command == report ]]; then _filedir -d; else _filedir csv; fi ;;
+        --camtrap-dp) _filedir -d ;;
         --cameras | --log) _filedir csv ;;
         --clock-photo) _filedir ;;
         --time | --retrieved) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")) ;;

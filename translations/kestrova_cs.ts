@@ -577,6 +577,21 @@
         <comment>field.damaged_file</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>The card&apos;s return is logged in %1.</source>
+        <comment>field.retrieval_logged</comment>
+        <translation>Návrat karty je zapsán do protokolu %1.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s return could not be logged in %1: %2</source>
+        <comment>field.retrieval_not_logged</comment>
+        <translation>Návrat karty se nepodařilo zapsat do protokolu %1: %2</translation>
+    </message>
+    <message>
+        <source>The log holds no card written that this one brings back: its return is logged on its own.</source>
+        <comment>field.retrieval_alone</comment>
+        <translation>Protokol neobsahuje žádnou zapsanou kartu, které by tato odpovídala: její návrat se zapíše samostatně.</translation>
+    </message>
 </context>
 <context>
     <name>FleetText</name>
@@ -944,6 +959,86 @@
         <source>card written %1</source>
         <comment>fleet.card_written_at</comment>
         <translation>karta zapsaná %1</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <comment>fleet.mode_label</comment>
+        <translation>Karty:</translation>
+    </message>
+    <message>
+        <source>Set up for the field</source>
+        <comment>fleet.mode_set_up</comment>
+        <translation>Příprava do terénu</translation>
+    </message>
+    <message>
+        <source>Returned from the field</source>
+        <comment>fleet.mode_returned</comment>
+        <translation>Vrácené z terénu</translation>
+    </message>
+    <message>
+        <source>Choose the deployment log, then press Start.</source>
+        <comment>fleet.choose_log</comment>
+        <translation>Zvolte protokol instalací a stiskněte Spustit.</translation>
+    </message>
+    <message>
+        <source>Cameras and their returned cards:</source>
+        <comment>fleet.cameras_returned_label</comment>
+        <translation>Kamery a jejich vrácené karty:</translation>
+    </message>
+    <message>
+        <source>in the field (card written %1)</source>
+        <comment>fleet.state_in_field</comment>
+        <translation>v terénu (karta zapsána %1)</translation>
+    </message>
+    <message>
+        <source>returned (read %1)</source>
+        <comment>fleet.state_returned</comment>
+        <translation>vrácena (přečtena %1)</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <comment>fleet.state_reading</comment>
+        <translation>čte se</translation>
+    </message>
+    <message>
+        <source>Insert a returned card (read so far: %1)</source>
+        <comment>fleet.insert_returned_card</comment>
+        <translation>Vložte vrácenou kartu (dosud přečteno: %1)</translation>
+    </message>
+    <message>
+        <source>Reading the card at %1...</source>
+        <comment>fleet.reading_card</comment>
+        <translation>Čte se karta v %1...</translation>
+    </message>
+    <message>
+        <source>returned: %1</source>
+        <comment>fleet.result_returned</comment>
+        <translation>vrácena: %1</translation>
+    </message>
+    <message>
+        <source>The card at %1 was not read to the end or its return not logged (%2): remove it.</source>
+        <comment>fleet.return_not_read</comment>
+        <translation>Karta v %1 nebyla přečtena do konce nebo se její návrat nezapsal (%2): vyjměte ji.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read, its return logged, and it is ejected: remove it and insert the next one.</source>
+        <comment>fleet.returned_ejected</comment>
+        <translation>Karta %1 je přečtena, její návrat zapsán a je vysunutá: vyjměte ji a vložte další.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged: unmount and remove the card at %2, then insert the next one.</source>
+        <comment>fleet.returned_remove</comment>
+        <translation>Karta %1 je přečtena a její návrat zapsán: odpojte a vyjměte kartu v %2 a pak vložte další.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged, but it was not ejected (%2): unmount and remove the card at %3.</source>
+        <comment>fleet.returned_remove_by_hand</comment>
+        <translation>Karta %1 je přečtena a její návrat zapsán, ale nebyla vysunuta (%2): odpojte a vyjměte kartu v %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Returned cards read: %1.</source>
+        <comment>fleet.returns_stopped</comment>
+        <translation>Zastaveno. Přečtené vrácené karty: %1.</translation>
     </message>
 </context>
 <context>

@@ -565,6 +565,21 @@
         <comment>field.damaged_file</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>The card&apos;s return is logged in %1.</source>
+        <comment>field.retrieval_logged</comment>
+        <translation>Die Rückkehr der Karte ist in %1 protokolliert.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s return could not be logged in %1: %2</source>
+        <comment>field.retrieval_not_logged</comment>
+        <translation>Die Rückkehr der Karte konnte nicht in %1 protokolliert werden: %2</translation>
+    </message>
+    <message>
+        <source>The log holds no card written that this one brings back: its return is logged on its own.</source>
+        <comment>field.retrieval_alone</comment>
+        <translation>Das Protokoll enthält keine geschriebene Karte, die zu dieser passt: Ihre Rückkehr wird für sich allein protokolliert.</translation>
+    </message>
 </context>
 <context>
     <name>FleetText</name>
@@ -932,6 +947,86 @@
         <source>card written %1</source>
         <comment>fleet.card_written_at</comment>
         <translation>Karte, geschrieben %1</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <comment>fleet.mode_label</comment>
+        <translation>Karten:</translation>
+    </message>
+    <message>
+        <source>Set up for the field</source>
+        <comment>fleet.mode_set_up</comment>
+        <translation>Für den Einsatz einrichten</translation>
+    </message>
+    <message>
+        <source>Returned from the field</source>
+        <comment>fleet.mode_returned</comment>
+        <translation>Aus dem Einsatz zurück</translation>
+    </message>
+    <message>
+        <source>Choose the deployment log, then press Start.</source>
+        <comment>fleet.choose_log</comment>
+        <translation>Wählen Sie das Einsatzprotokoll und drücken Sie dann „Starten“.</translation>
+    </message>
+    <message>
+        <source>Cameras and their returned cards:</source>
+        <comment>fleet.cameras_returned_label</comment>
+        <translation>Kameras und ihre zurückgekommenen Karten:</translation>
+    </message>
+    <message>
+        <source>in the field (card written %1)</source>
+        <comment>fleet.state_in_field</comment>
+        <translation>im Einsatz (Karte geschrieben %1)</translation>
+    </message>
+    <message>
+        <source>returned (read %1)</source>
+        <comment>fleet.state_returned</comment>
+        <translation>zurück (gelesen %1)</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <comment>fleet.state_reading</comment>
+        <translation>wird gelesen</translation>
+    </message>
+    <message>
+        <source>Insert a returned card (read so far: %1)</source>
+        <comment>fleet.insert_returned_card</comment>
+        <translation>Zurückgekommene Karte einstecken (bisher gelesen: %1)</translation>
+    </message>
+    <message>
+        <source>Reading the card at %1...</source>
+        <comment>fleet.reading_card</comment>
+        <translation>Die Karte unter %1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>returned: %1</source>
+        <comment>fleet.result_returned</comment>
+        <translation>zurück: %1</translation>
+    </message>
+    <message>
+        <source>The card at %1 was not read to the end or its return not logged (%2): remove it.</source>
+        <comment>fleet.return_not_read</comment>
+        <translation>Die Karte unter %1 wurde nicht zu Ende gelesen oder ihre Rückkehr nicht protokolliert (%2): bitte entnehmen.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read, its return logged, and it is ejected: remove it and insert the next one.</source>
+        <comment>fleet.returned_ejected</comment>
+        <translation>Die Karte von %1 ist gelesen, ihre Rückkehr protokolliert und sie ist ausgeworfen: bitte entnehmen und die nächste einstecken.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged: unmount and remove the card at %2, then insert the next one.</source>
+        <comment>fleet.returned_remove</comment>
+        <translation>Die Karte von %1 ist gelesen und ihre Rückkehr protokolliert: Hängen Sie die Karte unter %2 aus, entnehmen Sie sie und stecken Sie dann die nächste ein.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged, but it was not ejected (%2): unmount and remove the card at %3.</source>
+        <comment>fleet.returned_remove_by_hand</comment>
+        <translation>Die Karte von %1 ist gelesen und ihre Rückkehr protokolliert, aber sie wurde nicht ausgeworfen (%2): Hängen Sie die Karte unter %3 aus und entnehmen Sie sie.</translation>
+    </message>
+    <message>
+        <source>Stopped. Returned cards read: %1.</source>
+        <comment>fleet.returns_stopped</comment>
+        <translation>Angehalten. Gelesene zurückgekommene Karten: %1.</translation>
     </message>
 </context>
 <context>

@@ -565,6 +565,21 @@
         <comment>field.damaged_file</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>The card&apos;s return is logged in %1.</source>
+        <comment>field.retrieval_logged</comment>
+        <translation>Kortin palautus on kirjattu lokiin %1.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s return could not be logged in %1: %2</source>
+        <comment>field.retrieval_not_logged</comment>
+        <translation>Kortin palautusta ei voitu kirjata lokiin %1: %2</translation>
+    </message>
+    <message>
+        <source>The log holds no card written that this one brings back: its return is logged on its own.</source>
+        <comment>field.retrieval_alone</comment>
+        <translation>Lokissa ei ole kirjoitettua korttia, jota tämä vastaisi: sen palautus kirjataan erikseen.</translation>
+    </message>
 </context>
 <context>
     <name>FleetText</name>
@@ -932,6 +947,86 @@
         <source>card written %1</source>
         <comment>fleet.card_written_at</comment>
         <translation>kortti, kirjoitettu %1</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <comment>fleet.mode_label</comment>
+        <translation>Kortit:</translation>
+    </message>
+    <message>
+        <source>Set up for the field</source>
+        <comment>fleet.mode_set_up</comment>
+        <translation>Valmistellaan maastoon</translation>
+    </message>
+    <message>
+        <source>Returned from the field</source>
+        <comment>fleet.mode_returned</comment>
+        <translation>Palautettu maastosta</translation>
+    </message>
+    <message>
+        <source>Choose the deployment log, then press Start.</source>
+        <comment>fleet.choose_log</comment>
+        <translation>Valitse asennusten lokitiedosto ja paina sitten Aloita.</translation>
+    </message>
+    <message>
+        <source>Cameras and their returned cards:</source>
+        <comment>fleet.cameras_returned_label</comment>
+        <translation>Kamerat ja niiden palautetut kortit:</translation>
+    </message>
+    <message>
+        <source>in the field (card written %1)</source>
+        <comment>fleet.state_in_field</comment>
+        <translation>maastossa (kortti kirjoitettu %1)</translation>
+    </message>
+    <message>
+        <source>returned (read %1)</source>
+        <comment>fleet.state_returned</comment>
+        <translation>palautettu (luettu %1)</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <comment>fleet.state_reading</comment>
+        <translation>luetaan</translation>
+    </message>
+    <message>
+        <source>Insert a returned card (read so far: %1)</source>
+        <comment>fleet.insert_returned_card</comment>
+        <translation>Aseta palautettu kortti (luettu tähän mennessä: %1)</translation>
+    </message>
+    <message>
+        <source>Reading the card at %1...</source>
+        <comment>fleet.reading_card</comment>
+        <translation>Luetaan korttia %1...</translation>
+    </message>
+    <message>
+        <source>returned: %1</source>
+        <comment>fleet.result_returned</comment>
+        <translation>palautettu: %1</translation>
+    </message>
+    <message>
+        <source>The card at %1 was not read to the end or its return not logged (%2): remove it.</source>
+        <comment>fleet.return_not_read</comment>
+        <translation>Korttia %1 ei luettu loppuun tai sen palautusta ei kirjattu (%2): poista se.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read, its return logged, and it is ejected: remove it and insert the next one.</source>
+        <comment>fleet.returned_ejected</comment>
+        <translation>Kortti %1 on luettu, sen palautus kirjattu ja se on poistettu käytöstä: poista se ja aseta seuraava.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged: unmount and remove the card at %2, then insert the next one.</source>
+        <comment>fleet.returned_remove</comment>
+        <translation>Kortti %1 on luettu ja sen palautus kirjattu: irrota ja poista kortti %2 ja aseta sitten seuraava.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged, but it was not ejected (%2): unmount and remove the card at %3.</source>
+        <comment>fleet.returned_remove_by_hand</comment>
+        <translation>Kortti %1 on luettu ja sen palautus kirjattu, mutta sitä ei poistettu käytöstä (%2): irrota ja poista kortti %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Returned cards read: %1.</source>
+        <comment>fleet.returns_stopped</comment>
+        <translation>Pysäytetty. Luettuja palautettuja kortteja: %1.</translation>
     </message>
 </context>
 <context>

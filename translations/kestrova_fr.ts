@@ -565,6 +565,21 @@
         <comment>field.damaged_file</comment>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>The card&apos;s return is logged in %1.</source>
+        <comment>field.retrieval_logged</comment>
+        <translation>Le retour de la carte est consigné dans %1.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s return could not be logged in %1: %2</source>
+        <comment>field.retrieval_not_logged</comment>
+        <translation>Le retour de la carte n&apos;a pas pu être consigné dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The log holds no card written that this one brings back: its return is logged on its own.</source>
+        <comment>field.retrieval_alone</comment>
+        <translation>Le journal ne contient aucune carte écrite à laquelle celle-ci corresponde : son retour est consigné seul.</translation>
+    </message>
 </context>
 <context>
     <name>FleetText</name>
@@ -932,6 +947,86 @@
         <source>card written %1</source>
         <comment>fleet.card_written_at</comment>
         <translation>carte écrite le %1</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <comment>fleet.mode_label</comment>
+        <translation>Cartes :</translation>
+    </message>
+    <message>
+        <source>Set up for the field</source>
+        <comment>fleet.mode_set_up</comment>
+        <translation>À préparer pour le terrain</translation>
+    </message>
+    <message>
+        <source>Returned from the field</source>
+        <comment>fleet.mode_returned</comment>
+        <translation>Revenues du terrain</translation>
+    </message>
+    <message>
+        <source>Choose the deployment log, then press Start.</source>
+        <comment>fleet.choose_log</comment>
+        <translation>Choisissez le journal des déploiements, puis appuyez sur Démarrer.</translation>
+    </message>
+    <message>
+        <source>Cameras and their returned cards:</source>
+        <comment>fleet.cameras_returned_label</comment>
+        <translation>Caméras et leurs cartes revenues :</translation>
+    </message>
+    <message>
+        <source>in the field (card written %1)</source>
+        <comment>fleet.state_in_field</comment>
+        <translation>sur le terrain (carte écrite le %1)</translation>
+    </message>
+    <message>
+        <source>returned (read %1)</source>
+        <comment>fleet.state_returned</comment>
+        <translation>revenue (lue le %1)</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <comment>fleet.state_reading</comment>
+        <translation>lecture en cours</translation>
+    </message>
+    <message>
+        <source>Insert a returned card (read so far: %1)</source>
+        <comment>fleet.insert_returned_card</comment>
+        <translation>Insérez une carte revenue (lues jusqu&apos;ici : %1)</translation>
+    </message>
+    <message>
+        <source>Reading the card at %1...</source>
+        <comment>fleet.reading_card</comment>
+        <translation>Lecture de la carte en %1...</translation>
+    </message>
+    <message>
+        <source>returned: %1</source>
+        <comment>fleet.result_returned</comment>
+        <translation>revenue : %1</translation>
+    </message>
+    <message>
+        <source>The card at %1 was not read to the end or its return not logged (%2): remove it.</source>
+        <comment>fleet.return_not_read</comment>
+        <translation>La carte en %1 n&apos;a pas été lue jusqu&apos;au bout ou son retour n&apos;a pas été consigné (%2) : retirez-la.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read, its return logged, and it is ejected: remove it and insert the next one.</source>
+        <comment>fleet.returned_ejected</comment>
+        <translation>La carte de %1 est lue, son retour consigné et elle est éjectée : retirez-la et insérez la suivante.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged: unmount and remove the card at %2, then insert the next one.</source>
+        <comment>fleet.returned_remove</comment>
+        <translation>La carte de %1 est lue et son retour consigné : démontez et retirez la carte en %2, puis insérez la suivante.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged, but it was not ejected (%2): unmount and remove the card at %3.</source>
+        <comment>fleet.returned_remove_by_hand</comment>
+        <translation>La carte de %1 est lue et son retour consigné, mais elle n&apos;a pas été éjectée (%2) : démontez et retirez la carte en %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Returned cards read: %1.</source>
+        <comment>fleet.returns_stopped</comment>
+        <translation>Arrêté. Cartes revenues lues : %1.</translation>
     </message>
 </context>
 <context>

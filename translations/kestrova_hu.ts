@@ -553,6 +553,21 @@
         <comment>field.damaged_file</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>The card&apos;s return is logged in %1.</source>
+        <comment>field.retrieval_logged</comment>
+        <translation>A kártya visszaérkezése naplózva: %1.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s return could not be logged in %1: %2</source>
+        <comment>field.retrieval_not_logged</comment>
+        <translation>A kártya visszaérkezését nem sikerült naplózni (%1): %2</translation>
+    </message>
+    <message>
+        <source>The log holds no card written that this one brings back: its return is logged on its own.</source>
+        <comment>field.retrieval_alone</comment>
+        <translation>A napló nem tartalmaz olyan megírt kártyát, amelynek ez megfelelne: a visszaérkezését önállóan naplózzuk.</translation>
+    </message>
 </context>
 <context>
     <name>FleetText</name>
@@ -920,6 +935,86 @@
         <source>card written %1</source>
         <comment>fleet.card_written_at</comment>
         <translation>kártya, megírva: %1</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <comment>fleet.mode_label</comment>
+        <translation>Kártyák:</translation>
+    </message>
+    <message>
+        <source>Set up for the field</source>
+        <comment>fleet.mode_set_up</comment>
+        <translation>Terepre előkészítés</translation>
+    </message>
+    <message>
+        <source>Returned from the field</source>
+        <comment>fleet.mode_returned</comment>
+        <translation>Terepről visszahozott</translation>
+    </message>
+    <message>
+        <source>Choose the deployment log, then press Start.</source>
+        <comment>fleet.choose_log</comment>
+        <translation>Válassza ki a kihelyezési naplót, majd nyomja meg az Indítás gombot.</translation>
+    </message>
+    <message>
+        <source>Cameras and their returned cards:</source>
+        <comment>fleet.cameras_returned_label</comment>
+        <translation>Kamerák és visszahozott kártyáik:</translation>
+    </message>
+    <message>
+        <source>in the field (card written %1)</source>
+        <comment>fleet.state_in_field</comment>
+        <translation>terepen (kártya megírva: %1)</translation>
+    </message>
+    <message>
+        <source>returned (read %1)</source>
+        <comment>fleet.state_returned</comment>
+        <translation>visszahozva (beolvasva: %1)</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <comment>fleet.state_reading</comment>
+        <translation>beolvasás folyamatban</translation>
+    </message>
+    <message>
+        <source>Insert a returned card (read so far: %1)</source>
+        <comment>fleet.insert_returned_card</comment>
+        <translation>Helyezzen be egy visszahozott kártyát (eddig beolvasva: %1)</translation>
+    </message>
+    <message>
+        <source>Reading the card at %1...</source>
+        <comment>fleet.reading_card</comment>
+        <translation>A(z) %1 helyen lévő kártya beolvasása...</translation>
+    </message>
+    <message>
+        <source>returned: %1</source>
+        <comment>fleet.result_returned</comment>
+        <translation>visszahozva: %1</translation>
+    </message>
+    <message>
+        <source>The card at %1 was not read to the end or its return not logged (%2): remove it.</source>
+        <comment>fleet.return_not_read</comment>
+        <translation>A(z) %1 helyen lévő kártyát nem sikerült végig beolvasni, vagy a visszaérkezését naplózni (%2): vegye ki.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read, its return logged, and it is ejected: remove it and insert the next one.</source>
+        <comment>fleet.returned_ejected</comment>
+        <translation>%1 kártyája beolvasva, visszaérkezése naplózva, és ki lett adva: vegye ki, és helyezze be a következőt.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged: unmount and remove the card at %2, then insert the next one.</source>
+        <comment>fleet.returned_remove</comment>
+        <translation>%1 kártyája beolvasva, visszaérkezése naplózva: válassza le és vegye ki a(z) %2 helyen lévő kártyát, majd helyezze be a következőt.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged, but it was not ejected (%2): unmount and remove the card at %3.</source>
+        <comment>fleet.returned_remove_by_hand</comment>
+        <translation>%1 kártyája beolvasva, visszaérkezése naplózva, de nem lett kiadva (%2): válassza le és vegye ki a(z) %3 helyen lévő kártyát.</translation>
+    </message>
+    <message>
+        <source>Stopped. Returned cards read: %1.</source>
+        <comment>fleet.returns_stopped</comment>
+        <translation>Leállítva. Beolvasott visszahozott kártyák: %1.</translation>
     </message>
 </context>
 <context>

@@ -553,6 +553,21 @@
         <comment>field.damaged_file</comment>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>The card&apos;s return is logged in %1.</source>
+        <comment>field.retrieval_logged</comment>
+        <translation>カードの回収を %1 に記録しました。</translation>
+    </message>
+    <message>
+        <source>The card&apos;s return could not be logged in %1: %2</source>
+        <comment>field.retrieval_not_logged</comment>
+        <translation>カードの回収を %1 に記録できませんでした：%2</translation>
+    </message>
+    <message>
+        <source>The log holds no card written that this one brings back: its return is logged on its own.</source>
+        <comment>field.retrieval_alone</comment>
+        <translation>ログには、このカードに対応する書き込み済みのカードがありません。回収は単独で記録されます。</translation>
+    </message>
 </context>
 <context>
     <name>FleetText</name>
@@ -920,6 +935,86 @@
         <source>card written %1</source>
         <comment>fleet.card_written_at</comment>
         <translation>%1 に書き込んだカード</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <comment>fleet.mode_label</comment>
+        <translation>カード：</translation>
+    </message>
+    <message>
+        <source>Set up for the field</source>
+        <comment>fleet.mode_set_up</comment>
+        <translation>現地設置用に設定</translation>
+    </message>
+    <message>
+        <source>Returned from the field</source>
+        <comment>fleet.mode_returned</comment>
+        <translation>現地から回収</translation>
+    </message>
+    <message>
+        <source>Choose the deployment log, then press Start.</source>
+        <comment>fleet.choose_log</comment>
+        <translation>設置記録ファイルを選択してから「開始」を押してください。</translation>
+    </message>
+    <message>
+        <source>Cameras and their returned cards:</source>
+        <comment>fleet.cameras_returned_label</comment>
+        <translation>カメラと回収したカード：</translation>
+    </message>
+    <message>
+        <source>in the field (card written %1)</source>
+        <comment>fleet.state_in_field</comment>
+        <translation>現地設置中（カード書き込み %1）</translation>
+    </message>
+    <message>
+        <source>returned (read %1)</source>
+        <comment>fleet.state_returned</comment>
+        <translation>回収済み（読み取り %1）</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <comment>fleet.state_reading</comment>
+        <translation>読み取り中</translation>
+    </message>
+    <message>
+        <source>Insert a returned card (read so far: %1)</source>
+        <comment>fleet.insert_returned_card</comment>
+        <translation>回収したカードを挿入してください（読み取り済み：%1）</translation>
+    </message>
+    <message>
+        <source>Reading the card at %1...</source>
+        <comment>fleet.reading_card</comment>
+        <translation>%1 のカードを読み取っています...</translation>
+    </message>
+    <message>
+        <source>returned: %1</source>
+        <comment>fleet.result_returned</comment>
+        <translation>回収済み：%1</translation>
+    </message>
+    <message>
+        <source>The card at %1 was not read to the end or its return not logged (%2): remove it.</source>
+        <comment>fleet.return_not_read</comment>
+        <translation>%1 のカードを最後まで読み取れなかったか、回収を記録できませんでした（%2）。取り出してください。</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read, its return logged, and it is ejected: remove it and insert the next one.</source>
+        <comment>fleet.returned_ejected</comment>
+        <translation>%1 のカードを読み取り、回収を記録して取り出せる状態にしました。取り出して次のカードを挿入してください。</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged: unmount and remove the card at %2, then insert the next one.</source>
+        <comment>fleet.returned_remove</comment>
+        <translation>%1 のカードを読み取り、回収を記録しました。%2 のカードをマウント解除して取り出し、次のカードを挿入してください。</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged, but it was not ejected (%2): unmount and remove the card at %3.</source>
+        <comment>fleet.returned_remove_by_hand</comment>
+        <translation>%1 のカードを読み取り、回収を記録しましたが、取り出せる状態にできませんでした（%2）。%3 のカードをマウント解除して取り出してください。</translation>
+    </message>
+    <message>
+        <source>Stopped. Returned cards read: %1.</source>
+        <comment>fleet.returns_stopped</comment>
+        <translation>停止しました。読み取った回収カード：%1 枚。</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,21 @@
         <comment>field.damaged_file</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>The card&apos;s return is logged in %1.</source>
+        <comment>field.retrieval_logged</comment>
+        <translation>Kortelės grąžinimas įrašytas į žurnalą %1.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s return could not be logged in %1: %2</source>
+        <comment>field.retrieval_not_logged</comment>
+        <translation>Kortelės grąžinimo nepavyko įrašyti į žurnalą %1: %2</translation>
+    </message>
+    <message>
+        <source>The log holds no card written that this one brings back: its return is logged on its own.</source>
+        <comment>field.retrieval_alone</comment>
+        <translation>Žurnale nėra įrašytos kortelės, kurią ši atitiktų: jos grąžinimas įrašomas atskirai.</translation>
+    </message>
 </context>
 <context>
     <name>FleetText</name>
@@ -944,6 +959,86 @@
         <source>card written %1</source>
         <comment>fleet.card_written_at</comment>
         <translation>kortelė, įrašyta %1</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <comment>fleet.mode_label</comment>
+        <translation>Kortelės:</translation>
+    </message>
+    <message>
+        <source>Set up for the field</source>
+        <comment>fleet.mode_set_up</comment>
+        <translation>Paruošti lauko darbams</translation>
+    </message>
+    <message>
+        <source>Returned from the field</source>
+        <comment>fleet.mode_returned</comment>
+        <translation>Grąžintos iš lauko</translation>
+    </message>
+    <message>
+        <source>Choose the deployment log, then press Start.</source>
+        <comment>fleet.choose_log</comment>
+        <translation>Pasirinkite pastatymų žurnalą ir spauskite „Pradėti“.</translation>
+    </message>
+    <message>
+        <source>Cameras and their returned cards:</source>
+        <comment>fleet.cameras_returned_label</comment>
+        <translation>Kameros ir jų grąžintos kortelės:</translation>
+    </message>
+    <message>
+        <source>in the field (card written %1)</source>
+        <comment>fleet.state_in_field</comment>
+        <translation>lauke (kortelė įrašyta %1)</translation>
+    </message>
+    <message>
+        <source>returned (read %1)</source>
+        <comment>fleet.state_returned</comment>
+        <translation>grąžinta (nuskaityta %1)</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <comment>fleet.state_reading</comment>
+        <translation>skaitoma</translation>
+    </message>
+    <message>
+        <source>Insert a returned card (read so far: %1)</source>
+        <comment>fleet.insert_returned_card</comment>
+        <translation>Įdėkite grąžintą kortelę (iki šiol nuskaityta: %1)</translation>
+    </message>
+    <message>
+        <source>Reading the card at %1...</source>
+        <comment>fleet.reading_card</comment>
+        <translation>Skaitoma kortelė %1...</translation>
+    </message>
+    <message>
+        <source>returned: %1</source>
+        <comment>fleet.result_returned</comment>
+        <translation>grąžinta: %1</translation>
+    </message>
+    <message>
+        <source>The card at %1 was not read to the end or its return not logged (%2): remove it.</source>
+        <comment>fleet.return_not_read</comment>
+        <translation>Kortelė %1 nebuvo nuskaityta iki galo arba jos grąžinimas neįrašytas (%2): išimkite ją.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read, its return logged, and it is ejected: remove it and insert the next one.</source>
+        <comment>fleet.returned_ejected</comment>
+        <translation>%1 kortelė nuskaityta, jos grąžinimas įrašytas ir ji išstumta: išimkite ją ir įdėkite kitą.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged: unmount and remove the card at %2, then insert the next one.</source>
+        <comment>fleet.returned_remove</comment>
+        <translation>%1 kortelė nuskaityta ir jos grąžinimas įrašytas: atjunkite ir išimkite kortelę %2, tada įdėkite kitą.</translation>
+    </message>
+    <message>
+        <source>The card of %1 is read and its return logged, but it was not ejected (%2): unmount and remove the card at %3.</source>
+        <comment>fleet.returned_remove_by_hand</comment>
+        <translation>%1 kortelė nuskaityta ir jos grąžinimas įrašytas, bet ji nebuvo išstumta (%2): atjunkite ir išimkite kortelę %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Returned cards read: %1.</source>
+        <comment>fleet.returns_stopped</comment>
+        <translation>Sustabdyta. Nuskaitytų grąžintų kortelių: %1.</translation>
     </message>
 </context>
 <context>

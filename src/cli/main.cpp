@@ -40,7 +40,7 @@ const QString usage = QStringLiteral(
     "  kestrova deploy KIT.json [--cameras CAMERAS.csv] [--log LOG.csv] [--setup-by NAME]\n"
     "                  [--deployment-start TIME] [--card DIR] [--camera ID] [--again ID]...\n"
     "                  [--once] [--yes]\n"
-    "  kestrova log LOG.csv --camtrap-dp deployments.csv [--force]\n"
+    "  kestrova log LOG.csv --camtrap-dp DIR [--force]\n"
     "  kestrova report CARD|FOLDER [--log LOG.csv] [--clock-photo FILE=TIME]...\n"
     "                  [--retrieved TIME] [--tz ZONE] [--json] [--camtrap-dp DIR]\n"
     "                  [--model N] [--language N] [--triggers-per-day N] [--setup-by NAME]\n"

@@ -10,16 +10,15 @@
 #include "field/package_export.h"
 #include "field/report_json.h"
 #include "field/report_text.h"
+#include "field/retrieval_row.h"
 #include "i18n/field_texts.h"
+#include "i18n/fleet_texts.h"
 
 #include <QTimeZone>
 
 namespace kestrova::cli {
 
 namespace {
-
-// A season's log of thousands of cards is a few megabytes.
-constexpr qint64 logLimit = 256 * 1024 * 1024;
 
 QTimeZone zoneOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
     if (!parser.isSet(option))
@@ -56,6 +55,31 @@ void printPackage(const field::PackageResult& result, const QString& folder, int
                            .arg(result.missing.join(QStringLiteral(", "))));
 }
 
+// The card's row in the log, below the report (on the error output below JSON, which stays
+// whole): what the log now says of it.
+void logReturn(const QString& log, const field::CardReport& report,
+               const field::PreparedReport& prepared, const QString& device, int language,
+               bool json) {
+    fleet::LogEntry entry = field::retrievalEntry(report, prepared, QDateTime::currentDateTime());
+    entry.device = device;
+    const fleet::LogAppend appended = field::logRetrieval(log, entry);
+    if (appended.endedDamagedRow)
+        printErrorLine(i18n::fleetText(i18n::FleetText::LogEndedDamaged, language)
+                           .arg(escapedText(log))
+                           .arg(*appended.endedDamagedRow));
+    if (appended.replaced)
+        printErrorLine(
+            i18n::fleetText(i18n::FleetText::LogReplaced, language).arg(escapedText(log)));
+    if (appended.problem)
+        fail(ExitWriteFailed, i18n::fieldText(i18n::FieldText::RetrievalNotLogged, language)
+                                  .arg(escapedText(log), escapedText(*appended.problem)));
+    if (!report.deployment.fromLog)
+        printErrorLine(i18n::fieldText(i18n::FieldText::RetrievalAlone, language));
+    const QString logged =
+        i18n::fieldText(i18n::FieldText::RetrievalLogged, language).arg(escapedText(log));
+    json ? printErrorLine(logged) : printLine(logged);
+}
+
 } // namespace
 
 int runReport(const QStringList& arguments) {
@@ -69,7 +93,8 @@ int runReport(const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("CARD"), QStringLiteral("The card, or a folder."));
     const QCommandLineOption log{QStringLiteral("log"),
                                  QStringLiteral("The deployment log: where, when and by whom the "
-                                                "card's camera was set up."),
+                                                "card's camera was set up; the card's return is "
+                                                "logged there."),
                                  QStringLiteral("LOG.csv")};
     const QCommandLineOption clockPhoto{
         QStringLiteral("clock-photo"),
@@ -109,7 +134,7 @@ int runReport(const QStringList& arguments) {
     request.language = language;
     request.zone = zoneOf(parser, tz);
     if (parser.isSet(log))
-        request.log = readInputFile(parser.value(log), logLimit, QStringLiteral("the log"));
+        request.log = readInputFile(parser.value(log), fleet::logLimit, QStringLiteral("the log"));
     request.clockPhotos = clockPhotos(parser.values(clockPhoto));
     if (parser.isSet(retrieved)) {
         QDateTime time = QDateTime::fromString(parser.value(retrieved), Qt::ISODate);
@@ -147,6 +172,10 @@ int runReport(const QStringList& arguments) {
     if (parser.isSet(camtrap))
         printPackage(*field::exportCardPackage(report, prepared, packageFolder), packageFolder,
                      language);
+    if (parser.isSet(log))
+        logReturn(parser.value(log), report, prepared,
+                  volumes.volumeAt(request.folder).value_or(card::Volume{}).device, language,
+                  parser.isSet(json));
     return report.allWell() ? ExitOk : 1;
 }
 

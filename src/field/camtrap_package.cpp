@@ -4,6 +4,9 @@
 #include "fleet/camtrap_export.h"
 #include "fleet/csv_table.h"
 #include "fleet/log_values.h"
+#include "i18n/language.h"
+#include "i18n/messages.h"
+#include "storage/record_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,18 +35,12 @@ QString mediatypeOf(const QString& name) {
     return QStringLiteral("image/jpeg");
 }
 
-// The wall time a camera stamped, with the offset its file states or its zone's then.
-QString timestampOf(const CameraTime& time, const QTimeZone& zone) {
-    const QDateTime wall = time.wall();
-    QDateTime at(wall.date(), QTime(wall.time().hour(), wall.time().minute(), wall.time().second()),
-                 time.offsetSeconds ? QTimeZone(*time.offsetSeconds) : zone);
-    return at.toString(Qt::ISODate);
-}
-
-std::optional<QString> saveWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
+// A table or the description, whole: through the writer every settings file goes through.
+std::optional<QString> saveWhole(const QString& folder, const QString& name,
+                                 const QByteArray& bytes) {
+    const WriteResult written = writeRecordFile(folder, name, bytes, WriteOptions{});
+    if (!written.ok())
+        return i18n::writeFailureMessage(written, i18n::English, false);
     return std::nullopt;
 }
 
@@ -54,6 +51,22 @@ std::optional<double> coordinate(const QString& text) {
 }
 
 } // namespace
+
+QString mediaTimestamp(const CameraTime& time, const QTimeZone& zone) {
+    const QDateTime wall = time.wall();
+    QDateTime at(wall.date(), QTime(wall.time().hour(), wall.time().minute(), wall.time().second()),
+                 time.offsetSeconds ? QTimeZone(*time.offsetSeconds) : zone);
+    return at.toString(Qt::ISODate);
+}
+
+QStringList captureMethods(bool motion, bool timeLapse) {
+    QStringList methods;
+    if (motion || !timeLapse)
+        methods << QStringLiteral("activityDetection");
+    if (timeLapse)
+        methods << QStringLiteral("timeLapse");
+    return methods;
+}
 
 QStringList mediaColumns() {
     return {QStringLiteral("mediaID"),       QStringLiteral("deploymentID"),
@@ -116,10 +129,7 @@ PackageDeployment packageDeployment(const CardReport& report, bool motion, bool 
         d.summary.isEmpty() && d.kitName.isEmpty() && d.comments.isEmpty()
             ? QString()
             : fleet::deploymentComment(d.summary, d.kitName, d.comments);
-    if (motion || !timeLapse)
-        out.captureMethods << QStringLiteral("activityDetection");
-    if (timeLapse)
-        out.captureMethods << QStringLiteral("timeLapse");
+    out.captureMethods = captureMethods(motion, timeLapse);
     out.projectTitle = d.kitName.isEmpty() ? d.id : d.kitName;
     return out;
 }
@@ -153,7 +163,7 @@ void CamtrapPackage::addMedia(const QString& deploymentId, const MediaFacts& med
                           deploymentId,
                           byTimeLapse ? QStringLiteral("timeLapse")
                                       : QStringLiteral("activityDetection"),
-                          timestampOf(*time, zone),
+                          mediaTimestamp(*time, zone),
                           media.relativePath,
                           QStringLiteral("false"),
                           media.fileName(),
@@ -263,12 +273,11 @@ PackageResult CamtrapPackage::commit(const QDateTime& created) {
     else
         result.missing << QStringLiteral("spatial");
 
-    const QDir dir(folder_);
     for (const auto& [name, bytes] :
          {std::pair{QStringLiteral("deployments.csv"), deployments},
           std::pair{QStringLiteral("observations.csv"), fleet::csvLine(observationColumns())},
           std::pair{QStringLiteral("datapackage.json"), QJsonDocument(package).toJson()}}) {
-        if (const auto problem = saveWhole(dir.filePath(name), bytes)) {
+        if (const auto problem = saveWhole(folder_, name, bytes)) {
             result.problem = problem;
             return result;
         }

@@ -23,6 +23,14 @@ struct PackageDeployment {
     QString projectTitle;
 };
 
+// The wall time a camera stamped, with the offset its file states or its zone's then:
+// "2026-05-07T10:04:12+02:00".
+QString mediaTimestamp(const CameraTime& time, const QTimeZone& zone);
+
+// How a camera took its pictures, as the package names it: "activityDetection" when its motion
+// sensor is on (or nothing else is known), "timeLapse" with a time lapse.
+QStringList captureMethods(bool motion, bool timeLapse);
+
 // The deployment a card's report closes: where and when from the log (or the card), its end
 // from the retrieval (or the last picture), timestampIssues where the clock was found wrong.
 PackageDeployment packageDeployment(const CardReport& report, bool motion, bool timeLapse);

@@ -110,6 +110,7 @@ PreparedReport prepareReport(const ReportRequest& request) {
     if (menuIntact)
         identity.serialText = serialTextOf(
             camera::decodeMenuRecord(camera::toMenuRecord(*menuBytes), CameraForm::A).settings);
+    prepared.identity = identity;
 
     Deployment& deployment = basis.deployment;
     deployment.card = request.card;

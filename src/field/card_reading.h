@@ -44,6 +44,7 @@ struct PreparedReport {
     int model = 1;
     std::optional<QString> menuProblem; // why the schedule is not known
     QStringList settingsSentences;
+    CardIdentity identity;          // what ties the card to its row of the log
     std::optional<QString> problem; // bad input, in English: nothing is read then
 };
 

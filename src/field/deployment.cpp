@@ -26,8 +26,9 @@ Deployment fromRow(const fleet::LogRow& row) {
     deployment.comments = value("comments");
     deployment.summary = value("summary");
     deployment.card = {value("uuid"), value("label")};
+    deployment.written = value("time_written");
     const QDateTime start = QDateTime::fromString(value("deploymentStart"), Qt::ISODate);
-    const QDateTime written = QDateTime::fromString(value("time_written"), Qt::ISODate);
+    const QDateTime written = QDateTime::fromString(deployment.written, Qt::ISODate);
     if (start.isValid()) {
         deployment.start = start;
         deployment.startSource = StartSource::CamerasTable;

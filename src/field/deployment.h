@@ -42,6 +42,7 @@ struct Deployment {
     std::optional<QDateTime> end;
     EndSource endSource = EndSource::None;
     bool fromLog = false;
+    QString written; // its log row's time_written: the card written that a retrieval closes
 };
 
 // What tells a card apart in the log: its menu.dat, its file system, its serial text.

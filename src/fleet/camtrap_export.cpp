@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QMap>
+#include <QMultiHash>
 #include <QSet>
 
 namespace kestrova::fleet {
@@ -22,11 +23,12 @@ QString tableTime(const QString& iso) {
     return time.isValid() ? time.toString(Qt::ISODate) : QString();
 }
 
-// One camera's deployment (or one card's, without a camera): the latest card done, and the
-// earlier ones it replaced.
+// One camera's deployment (or one card's, without a camera): the latest card done, the
+// earlier ones it replaced, and the latest row of that card coming back.
 struct Deployment {
     LogRow row;
     QStringList replaced;
+    std::optional<LogRow> retrieval;
 };
 
 QString value(const LogRow& row, const char* column) {
@@ -50,15 +52,63 @@ QString deploymentKey(const LogRow& row, int line) {
     return QStringLiteral("line %1").arg(line);
 }
 
+// Whether the retrieval row tells of the card that row wrote: the same camera, else the same
+// card's file system.
+bool closes(const LogRow& retrieval, const LogRow& written) {
+    if (value(retrieval, "closes") != value(written, "time_written"))
+        return false;
+    const QString camera = value(written, "camera_id");
+    return camera.isEmpty() ? value(retrieval, "uuid") == value(written, "uuid")
+                            : value(retrieval, "camera_id") == camera;
+}
+
+// The end of a deployment its card's return tells: the time the card came out of the camera,
+// else the last picture, else the time it was read at the desk (said in `comment`).
+QString endOf(const LogRow& retrieval, QString& comment) {
+    if (const QString retrieved = tableTime(value(retrieval, "retrieved")); !retrieved.isEmpty())
+        return retrieved;
+    if (const QString last = tableTime(value(retrieval, "last_picture")); !last.isEmpty()) {
+        comment = QStringLiteral("deploymentEnd is the time of the last picture.");
+        return last;
+    }
+    comment = QStringLiteral("deploymentEnd is the time the card was read back, as it held no "
+                             "picture and no time it came out of the camera was given.");
+    return tableTime(value(retrieval, "time_written"));
+}
+
 class Exporter {
 public:
-    QStringList fieldsOf(const Deployment& deployment, QString& id, bool& startedAtWriting) {
+    QMap<QString, QString> columnsOf(const Deployment& deployment, bool& startedAtWriting) {
         const LogRow& row = deployment.row;
+        QStringList comments;
+        if (const QString setup = deploymentComment(value(row, "summary"), value(row, "kit_name"),
+                                                    value(row, "comments"));
+            !setup.isEmpty())
+            comments << setup;
+        for (const QString& earlier : deployment.replaced)
+            comments << QStringLiteral("It replaces the %1.").arg(earlier);
+
         QString start = tableTime(value(row, "deploymentStart"));
         startedAtWriting = start.isEmpty();
         if (startedAtWriting)
             start = tableTime(value(row, "time_written"));
-        id = uniqueId(idOf(row, start));
+        // Known by the day the log gives, as the card's own package knows it.
+        const QString id = uniqueId(idOf(row, start));
+        if (startedAtWriting) {
+            // The first picture after the card was written tells better when the camera went up.
+            const QString first = deployment.retrieval
+                                      ? tableTime(value(*deployment.retrieval, "first_picture"))
+                                      : QString();
+            if (!first.isEmpty() && QDateTime::fromString(first, Qt::ISODate) >=
+                                        QDateTime::fromString(start, Qt::ISODate)) {
+                start = first;
+                startedAtWriting = false;
+                comments << QStringLiteral("deploymentStart is the time of the first picture.");
+            } else {
+                comments << QStringLiteral("deploymentStart is the time the card was written, "
+                                           "not the time the camera was set up in the field.");
+            }
+        }
 
         QMap<QString, QString> out;
         out[QStringLiteral("deploymentID")] = id;
@@ -69,26 +119,19 @@ public:
         out[QStringLiteral("cameraID")] = value(row, "camera_id");
         out[QStringLiteral("cameraModel")] = cameraModelName(value(row, "model"));
         out[QStringLiteral("cameraDelay")] = value(row, "camera_delay");
-
-        QStringList comments;
-        for (const char* column : {"comments", "summary"}) {
-            if (!value(row, column).isEmpty())
-                comments << value(row, column);
+        if (deployment.retrieval) {
+            const LogRow& back = *deployment.retrieval;
+            QString said;
+            out[QStringLiteral("deploymentEnd")] = endOf(back, said);
+            out[QStringLiteral("timestampIssues")] = value(back, "timestamp_issues");
+            if (!said.isEmpty())
+                comments << said;
+            if (!value(back, "findings").isEmpty())
+                comments
+                    << QStringLiteral("When the card came back: %1").arg(value(back, "findings"));
         }
-        if (value(row, "summary").isEmpty())
-            comments << value(row, "kit_name");
-        for (const QString& earlier : deployment.replaced)
-            comments << QStringLiteral("It replaces the %1.").arg(earlier);
-        if (startedAtWriting)
-            comments << QStringLiteral("deploymentStart is the time the card was written, not "
-                                       "the time the camera was set up in the field.");
         out[QStringLiteral("deploymentComments")] = comments.join(QStringLiteral(" | "));
-
-        QStringList fields;
-        for (const QString& column : deploymentColumns())
-            fields << (isNumberColumn(column) ? out.value(column)
-                                              : spreadsheetSafe(out.value(column)));
-        return fields;
+        return out;
     }
 
 private:
@@ -168,28 +211,61 @@ DeploymentsExport exportDeployments(const QByteArray& log) {
         const QString key = deploymentKey(row, table.rowLines[at]);
         if (!deployments.contains(key)) {
             order << key;
-            deployments[key] = {row, {}};
+            deployments[key] = {row, {}, {}};
             continue;
         }
         Deployment& deployment = deployments[key];
         deployment.replaced << describeCard(deployment.row);
         deployment.row = row;
+        deployment.retrieval.reset();
+    }
+    // Each card's latest return closes its deployment; one that closes none is named.
+    QMultiHash<QString, QString> byWritten;
+    for (const QString& key : std::as_const(order))
+        byWritten.insert(value(deployments[key].row, "time_written"), key);
+    for (qsizetype at = 0; at < table.rows.size(); ++at) {
+        const LogRow& row = table.rows[at];
+        if (value(row, "result") != QLatin1String(retrievedResult))
+            continue;
+        bool closed = false;
+        for (const QString& key : byWritten.values(value(row, "closes"))) {
+            if (closes(row, deployments[key].row)) {
+                deployments[key].retrieval = row;
+                closed = true;
+            }
+        }
+        if (!closed)
+            result.retrievalsAlone << table.rowLines[at];
     }
 
     result.csv = csvLine(deploymentColumns());
     Exporter exporter;
     QMap<QString, QStringList> emptyIn;
     for (const QString& key : std::as_const(order)) {
-        QString id;
+        const Deployment& deployment = deployments[key];
+        ExportedDeployment exported;
         bool startedAtWriting = false;
-        const QStringList fields = exporter.fieldsOf(deployments[key], id, startedAtWriting);
+        exported.columns = exporter.columnsOf(deployment, startedAtWriting);
+        exported.closed = deployment.retrieval.has_value();
+        exported.kitName = value(deployment.row, "kit_name");
+        if (deployment.retrieval)
+            exported.captureMethods =
+                value(*deployment.retrieval, "capture_method").split(u' ', Qt::SkipEmptyParts);
+        const QString id = exported.columns.value(QStringLiteral("deploymentID"));
+        // Text a spreadsheet would run as a formula is kept as text.
+        QStringList fields;
+        for (const QString& column : deploymentColumns()) {
+            const QString value = exported.columns.value(column);
+            fields << (isNumberColumn(column) ? value : spreadsheetSafe(value));
+        }
         result.csv += csvLine(fields);
         if (startedAtWriting)
             result.startedAtWriting << id;
         for (const QString& column : requiredColumns) {
-            if (fields[deploymentColumns().indexOf(column)].isEmpty())
+            if (exported.columns.value(column).isEmpty())
                 emptyIn[column] << id;
         }
+        result.deploymentRows << exported;
     }
     result.deployments = static_cast<int>(order.size());
     for (const QString& column : requiredColumns) {

@@ -27,6 +27,8 @@ QStringList fieldsOf(const LogEntry& entry) {
            << entry.cameraDelay << entry.summary << entry.cardWarnings << entry.replaces;
     for (const QString& column : carriedColumns())
         fields << entry.carried.value(column);
+    for (const QString& column : retrievalColumns())
+        fields << entry.retrieval.value(column);
     // Whatever a spreadsheet would run as a formula is kept as text; the coordinates are
     // numbers checked as such.
     const QStringList columns = logColumns();
@@ -51,8 +53,24 @@ QStringList logColumns() {
             << QStringLiteral("result") << QStringLiteral("setup_by")
             << QStringLiteral("camera_delay") << QStringLiteral("summary")
             << QStringLiteral("card_warnings") << QStringLiteral("replaces");
-    columns << carriedColumns();
+    columns << carriedColumns() << retrievalColumns();
     return columns;
+}
+
+QStringList retrievalColumns() {
+    return {QStringLiteral("retrieved"),
+            QStringLiteral("closes"),
+            QStringLiteral("first_picture"),
+            QStringLiteral("last_picture"),
+            QStringLiteral("pictures"),
+            QStringLiteral("videos"),
+            QStringLiteral("days"),
+            QStringLiteral("days_working"),
+            QStringLiteral("days_down"),
+            QStringLiteral("clock_offset_seconds"),
+            QStringLiteral("timestamp_issues"),
+            QStringLiteral("capture_method"),
+            QStringLiteral("findings")};
 }
 
 storage::BoundedRead readLogFile(const QString& path) {

@@ -31,6 +31,8 @@ struct LogEntry {
     QString cardWarnings;           // what the card was found to be before it was written
     QString replaces;               // the earlier card of the camera this one replaces
     QMap<QString, QString> carried; // the cameras table's columns for the log
+    // A card that came back (result "retrieved"): retrievalColumns() and what it held.
+    QMap<QString, QString> retrieval;
 };
 
 // Thousands of cards a season are a few megabytes.
@@ -38,6 +40,14 @@ inline constexpr qint64 logLimit = 256 * 1024 * 1024;
 
 // The log's columns, in their order.
 QStringList logColumns();
+
+// The columns a returned card's row fills: when it came out of the camera, the card written it
+// closes (by that row's time_written), its first and last picture, the counts and what its
+// report found (English sentences).
+QStringList retrievalColumns();
+
+// The result of a returned card's row.
+inline constexpr char retrievedResult[] = "retrieved";
 
 // The log file's bytes, at most logLimit of them (and no more room taken than it holds).
 storage::BoundedRead readLogFile(const QString& path);

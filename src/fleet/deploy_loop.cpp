@@ -7,6 +7,7 @@
 #include "common/profile_values.h"
 #include "fleet/card_check.h"
 #include "fleet/card_contents.h"
+#include "fleet/card_order.h"
 #include "fleet/plain_summary.h"
 #include "i18n/fleet_texts.h"
 #include "model/camera_model.h"
@@ -14,22 +15,11 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace kestrova::fleet {
 
 using i18n::FleetText;
 
 namespace {
-
-bool sameCard(const card::Volume& a, const card::Volume& b) {
-    return a.mountPoint == b.mountPoint && a.device == b.device && a.uuid == b.uuid;
-}
-
-bool holds(const QList<card::Volume>& cards, const card::Volume& card) {
-    return std::any_of(cards.begin(), cards.end(),
-                       [&card](const card::Volume& other) { return sameCard(card, other); });
-}
 
 QString clockText(const QDateTime& time) {
     const camera::CapturedTime t = camera::CapturedTime::capture(time);
@@ -160,19 +150,7 @@ QList<card::Volume> DeployLoop::cardsNow() {
         folder.mountPoint = setup_.cardFolder;
         now = {folder};
     }
-    // The cards keep the order they came in; those that went are forgotten.
-    QList<card::Volume> ordered;
-    for (const card::Volume& card : std::as_const(seen_)) {
-        for (const card::Volume& found : std::as_const(now)) {
-            if (sameCard(card, found))
-                ordered << found;
-        }
-    }
-    for (const card::Volume& found : std::as_const(now)) {
-        if (!holds(ordered, found))
-            ordered << found;
-    }
-    seen_ = ordered;
+    seen_ = inArrivalOrder(seen_, now);
     handled_.removeIf([this](const card::Volume& card) { return !holds(seen_, card); });
     return seen_;
 }
@@ -479,11 +457,8 @@ void DeployLoop::afterCard(const card::Volume& card, CardOutcome outcome) {
     if (outcome == CardOutcome::Skipped) {
         observer_.status(text(FleetText::RemoveSkipped).arg(card.mountPoint));
     } else if (!card.device.isEmpty()) {
-        std::optional<QString> notEjected = ejector_.eject(card);
-        // An unmount asked for does not always happen: the card must not be taken for gone.
-        const auto stillThere = volumes_.volumeAt(card.mountPoint);
-        if (!notEjected && stillThere && stillThere->device == card.device)
-            notEjected = text(FleetText::StillMounted);
+        const std::optional<QString> notEjected =
+            ejectCard(ejector_, volumes_, card, setup_.language);
         if (outcome == CardOutcome::Done)
             observer_.status(
                 notEjected ? text(FleetText::RemoveByHand).arg(camera, *notEjected, card.mountPoint)

@@ -3,6 +3,7 @@
 #include "card/card_watch.h"
 #include "card/volumes.h"
 #include "fleet/camera_list.h"
+#include "fleet/card_loop.h"
 #include "fleet/card_writer.h"
 #include "fleet/deploy_log.h"
 #include "i18n/fleet_texts.h"
@@ -87,24 +88,24 @@ public:
 // refused leaves its camera next, for another card. It is driven by events (the cards changed,
 // an answer, a camera picked, stop), all on one thread; only requestStop may come from another.
 // Nothing that is not a card (by the one rule of window and command) is ever written.
-class DeployLoop {
+class DeployLoop final : public CardLoop {
 public:
     DeployLoop(DeploySetup setup, const card::VolumeSource& volumes, card::CardEjector& ejector,
                DeployLog& log, FileHistory* history, const Clock& clock, DeployObserver& observer);
 
     // Reads the log, then looks at the cards in the readers now.
-    void start();
+    void start() override;
     // The cards may have changed: one came, one went.
-    void cardsChanged();
+    void cardsChanged() override;
     // The owner's answer to the last question.
-    void answer(bool yes);
+    void answer(bool yes) override;
     // The owner picks the camera whose card comes next; one with a card done is asked about.
-    void pickCamera(int camera);
+    void pickCamera(int camera) override;
     // Ends the run: between cards at once, during a card once the file being written is in
     // place. Safe from any thread and from a signal handler.
-    void requestStop() { stop_.store(true); }
+    void requestStop() override { stop_.store(true); }
     // The event that follows requestStop on the loop's thread.
-    void stopRequested();
+    void stopRequested() override;
 
     bool finished() const { return end_.has_value(); }
     std::optional<DeployEnd> end() const { return end_; }

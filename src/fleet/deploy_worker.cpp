@@ -45,29 +45,42 @@ struct DeployWorker::Cards final : card::CardEjector {
     std::optional<QString> eject(const card::Volume& card) override { return service->eject(card); }
 };
 
+DeployWorker::DeployWorker(CardServices cards, DeployObserver& observer)
+    : makeCards_(std::move(cards))
+    , cards_(std::make_unique<Cards>())
+    , relay_(std::make_unique<Relay>(observer))
+    , context_(new QObject) {}
+
 DeployWorker::DeployWorker(DeploySetup setup, std::unique_ptr<DeployLog> log, CardServices cards,
                            const card::VolumeSource& volumes, FileHistory* history,
                            const Clock& clock, DeployObserver& observer)
-    : log_(std::move(log))
-    , cards_(std::make_unique<Cards>())
-    , relay_(std::make_unique<Relay>(observer))
-    , loop_(std::make_unique<DeployLoop>(std::move(setup), volumes, *cards_, *log_, history, clock,
-                                         *relay_))
-    , context_(new QObject) {
+    : DeployWorker(std::move(cards), observer) {
+    log_ = std::move(log);
+    begin(std::make_unique<DeployLoop>(std::move(setup), volumes, *cards_, *log_, history, clock,
+                                       *relay_));
+}
+
+DeployWorker::DeployWorker(const MakeLoop& makeLoop, CardServices cards, DeployObserver& observer)
+    : DeployWorker(std::move(cards), observer) {
+    begin(makeLoop(*cards_, *relay_));
+}
+
+void DeployWorker::begin(std::unique_ptr<CardLoop> loop) {
+    loop_ = std::move(loop);
     context_->moveToThread(&thread_);
     QObject::connect(&thread_, &QThread::finished, context_, &QObject::deleteLater);
     thread_.start();
-    post([this, cards = std::move(cards)](DeployLoop& loop) {
-        cards_->service = cards();
+    post([this](CardLoop& each) {
+        cards_->service = makeCards_();
         // Heard of as an event of the loop's thread, whichever thread the service tells on.
-        cards_->service->start([this] { post([](DeployLoop& each) { each.cardsChanged(); }); });
-        loop.start();
+        cards_->service->start([this] { post([](CardLoop& loop) { loop.cardsChanged(); }); });
+        each.start();
     });
 }
 
 DeployWorker::~DeployWorker() {
     loop_->requestStop();
-    post([this](DeployLoop& loop) {
+    post([this](CardLoop& loop) {
         loop.stopRequested();
         // Its timers and connections end where they live.
         cards_->service.reset();
@@ -78,24 +91,24 @@ DeployWorker::~DeployWorker() {
     relay_.reset();
 }
 
-void DeployWorker::post(std::function<void(DeployLoop&)> event) {
-    DeployLoop* loop = loop_.get();
+void DeployWorker::post(std::function<void(CardLoop&)> event) {
+    CardLoop* loop = loop_.get();
     QMetaObject::invokeMethod(
         context_, [loop, event = std::move(event)] { event(*loop); }, Qt::QueuedConnection);
 }
 
 void DeployWorker::answer(bool yes) {
-    post([yes](DeployLoop& loop) { loop.answer(yes); });
+    post([yes](CardLoop& loop) { loop.answer(yes); });
 }
 
 void DeployWorker::pickCamera(int camera) {
-    post([camera](DeployLoop& loop) { loop.pickCamera(camera); });
+    post([camera](CardLoop& loop) { loop.pickCamera(camera); });
 }
 
 void DeployWorker::stop() {
     // Seen at once by a card being written; the event ends a run that waits for a card.
     loop_->requestStop();
-    post([](DeployLoop& loop) { loop.stopRequested(); });
+    post([](CardLoop& loop) { loop.stopRequested(); });
 }
 
 } // namespace kestrova::fleet

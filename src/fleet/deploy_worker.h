@@ -17,9 +17,14 @@ public:
     // Makes what tells of cards coming and going and ejects them, on the loop's thread.
     using CardServices = std::function<std::unique_ptr<card::CardService>()>;
 
+    // Makes the loop on the worker's ejector and telling the worker's relay.
+    using MakeLoop = std::function<std::unique_ptr<CardLoop>(card::CardEjector&, DeployObserver&)>;
+
     DeployWorker(DeploySetup setup, std::unique_ptr<DeployLog> log, CardServices cards,
                  const card::VolumeSource& volumes, FileHistory* history, const Clock& clock,
                  DeployObserver& observer);
+    // Runs another loop of cards the same way (the returned cards of the many-cards window).
+    DeployWorker(const MakeLoop& makeLoop, CardServices cards, DeployObserver& observer);
     // Stops the loop (a card being written gets its file finished and is logged) and waits.
     ~DeployWorker();
     DeployWorker(const DeployWorker&) = delete;
@@ -32,12 +37,15 @@ public:
 private:
     struct Relay;
     struct Cards;
-    void post(std::function<void(DeployLoop&)> event);
+    DeployWorker(CardServices cards, DeployObserver& observer);
+    void begin(std::unique_ptr<CardLoop> loop);
+    void post(std::function<void(CardLoop&)> event);
 
+    CardServices makeCards_;
     std::unique_ptr<DeployLog> log_;
     std::unique_ptr<Cards> cards_;
     std::unique_ptr<Relay> relay_;
-    std::unique_ptr<DeployLoop> loop_;
+    std::unique_ptr<CardLoop> loop_;
     QThread thread_;
     QObject* context_; // lives on thread_
 };

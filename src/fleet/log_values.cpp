@@ -74,7 +74,12 @@ QString spreadsheetSafe(const QString& value) {
 }
 
 bool isNumberColumn(const QString& column) {
-    return column == u"latitude" || column == u"longitude";
+    static const QStringList numbers{
+        QStringLiteral("latitude"),  QStringLiteral("longitude"),
+        QStringLiteral("pictures"),  QStringLiteral("videos"),
+        QStringLiteral("days"),      QStringLiteral("days_working"),
+        QStringLiteral("days_down"), QStringLiteral("clock_offset_seconds")};
+    return numbers.contains(column);
 }
 
 QString spreadsheetValue(const QString& cell) {

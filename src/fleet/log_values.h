@@ -32,7 +32,7 @@ bool startsLikeFormula(const QString& value);
 QString spreadsheetSafe(const QString& value);
 
 // The columns of the log and its export that hold numbers checked as such (a latitude of
-// "-23.8"), never given the apostrophe.
+// "-23.8", a clock 190 seconds behind: "-190"), never given the apostrophe.
 bool isNumberColumn(const QString& column);
 
 // The value a cell of spreadsheetSafe holds: its apostrophe read off again.

@@ -45,10 +45,11 @@ QString cardText(const LoggedCard& card) {
 } // namespace
 
 ManyCardsForm::ManyCardsForm(const dialog::FormContext& context, dialog::Host& host,
-                             CardServices cards)
+                             CardServices cards, ReturnedCardReaders returned)
     : FormModel(res::manyCardsTemplate(), host)
     , context_(context)
-    , cards_(std::move(cards)) {}
+    , cards_(std::move(cards))
+    , returnedReaders_(std::move(returned)) {}
 
 ManyCardsForm::~ManyCardsForm() = default;
 
@@ -70,6 +71,7 @@ void ManyCardsForm::initialise() {
                                                   {res::many_cards::start, FleetText::Start},
                                                   {res::many_cards::stop, FleetText::Stop},
                                                   {res::many_cards::close, FleetText::Close},
+                                                  {modeLabel, FleetText::ModeLabel},
                                                   {res::many_cards::status, FleetText::ChooseKit}};
     for (const auto& [id, caption] : captions)
         dialog().setControlCaption(id, text(caption));
@@ -80,16 +82,37 @@ void ManyCardsForm::initialise() {
     dialog().setHint(
         setUpAtField,
         clock_.now().toOffsetFromUtc(clock_.now().offsetFromUtc()).toString(Qt::ISODate));
+    dialog().setEntries(modeList, {text(FleetText::ModeSetUp), text(FleetText::ModeReturned)}, 0);
     setRunning(false);
     dialog().setFocus(kitField);
 }
 
 void ManyCardsForm::setRunning(bool running) {
     running_ = running;
-    for (const int id : {kitField, kitBrowse, camerasField, camerasBrowse, logField, logBrowse,
-                         setupByField, setUpAtField, int(res::many_cards::start)})
+    for (const int id :
+         {camerasField, camerasBrowse, logField, logBrowse, int(res::many_cards::start)})
         dialog().setEnabled(id, !running);
+    // Returned cards need no kit, and were set up by whoever set them up.
+    for (const int id : {kitField, kitBrowse, setupByField, setUpAtField})
+        dialog().setEnabled(id, !running && !returned_);
+    dialog().setEnabled(modeList, !running && static_cast<bool>(returnedReaders_));
     dialog().setEnabled(res::many_cards::stop, running);
+}
+
+void ManyCardsForm::listChanged(int id) {
+    if (id != modeList || running_)
+        return;
+    returned_ = dialog().selection(modeList) == 1;
+    // The log alone says what each camera's card is now.
+    rows_.clear();
+    byCamera_ = false;
+    next_ = -1;
+    dialog().setControlCaption(camerasTableLabel, text(returned_ ? FleetText::CamerasReturnedLabel
+                                                                 : FleetText::CamerasTableLabel));
+    dialog().setControlCaption(res::many_cards::status,
+                               text(returned_ ? FleetText::ChooseLog : FleetText::ChooseKit));
+    setRunning(false);
+    readCameras();
 }
 
 void ManyCardsForm::buttonPressed(int id) {
@@ -112,7 +135,7 @@ void ManyCardsForm::buttonPressed(int id) {
                [this](const QString& at) { return host().chooseTableFile(Use::Save, at); });
         break;
     case res::many_cards::start:
-        start();
+        returned_ ? startReturns() : start();
         break;
     case res::many_cards::stop:
         stop();
@@ -157,12 +180,16 @@ void ManyCardsForm::readCameras() {
     const QList<ListedCamera> listed =
         read.ok() ? listedCameras(read.bytes) : QList<ListedCamera>();
     QMap<QString, LoggedCard> done;
+    QMap<QString, LogRow> returned; // each camera's latest return
     const storage::BoundedRead log = readLogFile(logPath());
     for (const LogRow& row : readLogTable(log.ok() ? log.bytes : QByteArray()).rows) {
+        const QString camera = row.value(QStringLiteral("camera_id"));
         if (row.value(QStringLiteral("result")) == u"done")
-            done[row.value(QStringLiteral("camera_id"))] = LoggedCard{
-                row.value(QStringLiteral("camera_id")), row.value(QStringLiteral("time_written")),
-                row.value(QStringLiteral("uuid")), row.value(QStringLiteral("label"))};
+            done[camera] =
+                LoggedCard{camera, row.value(QStringLiteral("time_written")),
+                           row.value(QStringLiteral("uuid")), row.value(QStringLiteral("label"))};
+        else if (row.value(QStringLiteral("result")) == QLatin1String(retrievedResult))
+            returned[camera] = row;
     }
     const QList<Row> before = byCamera_ ? rows_ : QList<Row>();
     const QString nextBefore = next_ >= 0 && next_ < rows_.size() ? rows_[next_].camera : QString();
@@ -178,6 +205,14 @@ void ManyCardsForm::readCameras() {
         if (done.contains(camera.id) && row.state != RowState::Done)
             row = {camera.id, camera.location, cardText(done[camera.id]), RowState::DoneBefore,
                    done[camera.id].written};
+        // Returned cards: the camera's card is in the field until a return of it is logged.
+        if (returned_ && done.contains(camera.id) && row.state != RowState::Done) {
+            const LogRow back = returned.value(camera.id);
+            const bool closed = back.value(QStringLiteral("closes")) == done[camera.id].written;
+            row.state = closed ? RowState::Returned : RowState::InField;
+            row.said =
+                closed ? back.value(QStringLiteral("time_written")) : done[camera.id].written;
+        }
         if (camera.id == nextBefore)
             next_ = int(rows_.size());
         rows_ << row;
@@ -196,10 +231,16 @@ void ManyCardsForm::showRows() {
             state = text(at == next_ ? FleetText::StateNext : FleetText::StateWaiting);
             break;
         case RowState::Writing:
-            state = text(FleetText::StateWriting);
+            state = text(returned_ ? FleetText::StateReading : FleetText::StateWriting);
             break;
         case RowState::DoneBefore:
             state = text(FleetText::StateDoneBefore).arg(row.said);
+            break;
+        case RowState::InField:
+            state = text(FleetText::StateInField).arg(row.said);
+            break;
+        case RowState::Returned:
+            state = text(FleetText::StateReturned).arg(row.said);
             break;
         case RowState::Done:
         case RowState::Failed:
@@ -222,7 +263,8 @@ int ManyCardsForm::rowOf(const CardReport& report, bool added) {
 }
 
 void ManyCardsForm::rowActivated(int id, int row) {
-    if (id != camerasTable || !byCamera_ || row < 0 || row >= rows_.size())
+    // Returned cards come in any order: their cards say whose they are.
+    if (id != camerasTable || !byCamera_ || returned_ || row < 0 || row >= rows_.size())
         return;
     if (running_) {
         worker_->pickCamera(row);
@@ -327,6 +369,40 @@ void ManyCardsForm::start() {
                                              context_.history, clock_, *this);
 }
 
+void ManyCardsForm::startReturns() {
+    const QString log = logPath();
+    if (log.isEmpty()) {
+        host().showMessage(text(FleetText::ChooseLog));
+        dialog().setFocus(logField);
+        return;
+    }
+    const storage::BoundedRead read = readLogFile(log);
+    if (unusable(log, read.ok()
+                          ? readLogTable(read.bytes).problem
+                          : std::optional(read.status == storage::BoundedRead::Status::TooLarge
+                                              ? read.sizeText()
+                                              : read.reason)))
+        return;
+    readCameras();
+    QStringList cameras;
+    if (byCamera_) {
+        for (const Row& row : std::as_const(rows_))
+            cameras << row.camera;
+    }
+    static const NoVolumes noVolumes;
+    const card::VolumeSource& volumes = context_.volumes ? *context_.volumes : noVolumes;
+    ReadReturnedCard reader = returnedReaders_(log, context_.textLanguage());
+    const int language = context_.textLanguage();
+    worker_.reset();
+    setRunning(true);
+    worker_ = std::make_unique<DeployWorker>(
+        [&](card::CardEjector& ejector, DeployObserver& observer) {
+            return std::make_unique<ReturnLoop>(cameras, std::move(reader), volumes, ejector,
+                                                observer, language);
+        },
+        cards_, *this);
+}
+
 void ManyCardsForm::stop() {
     if (worker_ && running_)
         worker_->stop();
@@ -391,6 +467,8 @@ void ManyCardsForm::cardFinished(const CardReport& report) {
             return;
         rows_[row].card = cardText(report.card);
         rows_[row].said = report.text;
+        if (!byCamera_)
+            rows_[row].camera = report.cameraName;
         switch (report.outcome) {
         case CardOutcome::Done:
             rows_[row].state = RowState::Done;

@@ -5,6 +5,7 @@
 #include "dialog/form_context.h"
 #include "dialog/form_model.h"
 #include "fleet/deploy_worker.h"
+#include "fleet/return_loop.h"
 #include "i18n/fleet_texts.h"
 
 #include <QSet>
@@ -18,16 +19,21 @@ namespace kestrova::fleet {
 // out in the field. It shows the cameras of the table from the start, each with its card and
 // its state (from the log, then from the run), the next one marked; a double-click picks another
 // to come next. Start runs the loop of many cards beside the window, which says what to do now in
-// a large line; Stop ends it as Ctrl+C ends the command. The table stays across runs.
+// a large line; Stop ends it as Ctrl+C ends the command. The table stays across runs. Its cards
+// may instead be those returned from the field: each one inserted is read, its return logged and
+// the card ejected, and its camera's row says what it found.
 class ManyCardsForm final : public dialog::FormModel, public DeployObserver {
 public:
     // What tells of cards coming and going and ejects them, anew for each run.
     using CardServices = DeployWorker::CardServices;
 
-    ManyCardsForm(const dialog::FormContext& context, dialog::Host& host, CardServices cards);
+    // `returned` reads returned cards; without it the window only sets cards up.
+    ManyCardsForm(const dialog::FormContext& context, dialog::Host& host, CardServices cards,
+                  ReturnedCardReaders returned = {});
     ~ManyCardsForm() override;
 
     void initialise() override;
+    void listChanged(int id) override;
     void buttonPressed(int id) override;
     void editChanged(int id) override;
     void rowActivated(int id, int row) override;
@@ -37,6 +43,7 @@ public:
 
 private:
     void start();
+    void startReturns();
     void stop();
     void setRunning(bool running);
     QString text(i18n::FleetText id) const;
@@ -60,12 +67,14 @@ private:
 
     dialog::FormContext context_;
     CardServices cards_;
+    ReturnedCardReaders returnedReaders_;
+    bool returned_ = false; // the cards are returned ones, read and logged
     SystemClock clock_;
     std::unique_ptr<DeployWorker> worker_;
     bool running_ = false;
 
     // A row of the table: a camera and its card.
-    enum class RowState { Waiting, Writing, Done, DoneBefore, Failed, Skipped };
+    enum class RowState { Waiting, Writing, Done, DoneBefore, Failed, Skipped, InField, Returned };
     struct Row {
         QString camera;
         QString location;

@@ -98,6 +98,10 @@ constexpr std::array fieldTable{
     FieldTextRow{FirstPicture, QT_TRANSLATE_NOOP3("FieldText", "First picture: %1", "field.first_picture")},
     FieldTextRow{LastPicture, QT_TRANSLATE_NOOP3("FieldText", "Last picture: %1", "field.last_picture")},
     FieldTextRow{NoThumbnail, QT_TRANSLATE_NOOP3("FieldText", "(none)", "field.no_thumbnail")},
+
+    FieldTextRow{RetrievalLogged, QT_TRANSLATE_NOOP3("FieldText", "The card's return is logged in %1.", "field.retrieval_logged")},
+    FieldTextRow{RetrievalNotLogged, QT_TRANSLATE_NOOP3("FieldText", "The card's return could not be logged in %1: %2", "field.retrieval_not_logged")},
+    FieldTextRow{RetrievalAlone, QT_TRANSLATE_NOOP3("FieldText", "The log holds no card written that this one brings back: its return is logged on its own.", "field.retrieval_alone")},
 };
 // clang-format on
 

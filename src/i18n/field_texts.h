@@ -93,6 +93,11 @@ enum class FieldText {
     FirstPicture,      // %1: its time and file
     LastPicture,       // %1: its time and file
     NoThumbnail,       //
+
+    // A returned card's row in the deployment log.
+    RetrievalLogged,    // %1: the log
+    RetrievalNotLogged, // %1: the log; %2: why
+    RetrievalAlone,     //
 };
 
 struct FieldTextRow {

@@ -90,6 +90,23 @@ constexpr std::array fleetTable{
     FleetTextRow{TimeUnusable, QT_TRANSLATE_NOOP3("FleetText", "The time set up in the field cannot be used: %1", "fleet.time_unusable")},
     FleetTextRow{NameUnusable, QT_TRANSLATE_NOOP3("FleetText", "\"%1\" cannot be used: %2", "fleet.name_unusable")},
     FleetTextRow{KitHoldsPasswords, QT_TRANSLATE_NOOP3("FleetText", "The kit holds passwords (%1): keep the file to yourself.", "fleet.kit_holds_passwords")},
+
+    FleetTextRow{ModeLabel, QT_TRANSLATE_NOOP3("FleetText", "Cards:", "fleet.mode_label")},
+    FleetTextRow{ModeSetUp, QT_TRANSLATE_NOOP3("FleetText", "Set up for the field", "fleet.mode_set_up")},
+    FleetTextRow{ModeReturned, QT_TRANSLATE_NOOP3("FleetText", "Returned from the field", "fleet.mode_returned")},
+    FleetTextRow{ChooseLog, QT_TRANSLATE_NOOP3("FleetText", "Choose the deployment log, then press Start.", "fleet.choose_log")},
+    FleetTextRow{CamerasReturnedLabel, QT_TRANSLATE_NOOP3("FleetText", "Cameras and their returned cards:", "fleet.cameras_returned_label")},
+    FleetTextRow{StateInField, QT_TRANSLATE_NOOP3("FleetText", "in the field (card written %1)", "fleet.state_in_field")},
+    FleetTextRow{StateReturned, QT_TRANSLATE_NOOP3("FleetText", "returned (read %1)", "fleet.state_returned")},
+    FleetTextRow{StateReading, QT_TRANSLATE_NOOP3("FleetText", "reading", "fleet.state_reading")},
+    FleetTextRow{InsertReturnedCard, QT_TRANSLATE_NOOP3("FleetText", "Insert a returned card (read so far: %1)", "fleet.insert_returned_card")},
+    FleetTextRow{ReadingCard, QT_TRANSLATE_NOOP3("FleetText", "Reading the card at %1...", "fleet.reading_card")},
+    FleetTextRow{ResultReturned, QT_TRANSLATE_NOOP3("FleetText", "returned: %1", "fleet.result_returned")},
+    FleetTextRow{ReturnNotRead, QT_TRANSLATE_NOOP3("FleetText", "The card at %1 was not read to the end or its return not logged (%2): remove it.", "fleet.return_not_read")},
+    FleetTextRow{ReturnedEjected, QT_TRANSLATE_NOOP3("FleetText", "The card of %1 is read, its return logged, and it is ejected: remove it and insert the next one.", "fleet.returned_ejected")},
+    FleetTextRow{ReturnedRemove, QT_TRANSLATE_NOOP3("FleetText", "The card of %1 is read and its return logged: unmount and remove the card at %2, then insert the next one.", "fleet.returned_remove")},
+    FleetTextRow{ReturnedRemoveByHand, QT_TRANSLATE_NOOP3("FleetText", "The card of %1 is read and its return logged, but it was not ejected (%2): unmount and remove the card at %3.", "fleet.returned_remove_by_hand")},
+    FleetTextRow{ReturnsStopped, QT_TRANSLATE_NOOP3("FleetText", "Stopped. Returned cards read: %1.", "fleet.returns_stopped")},
 };
 // clang-format on
 

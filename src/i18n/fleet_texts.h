@@ -92,6 +92,24 @@ enum class FleetText {
     TimeUnusable,      // %1: why
     NameUnusable,      // %1: the field's caption, %2: why
     KitHoldsPasswords, // %1: the settings
+
+    // The many-cards window's returned cards: each read, its return logged, then ejected.
+    ModeLabel,            //
+    ModeSetUp,            //
+    ModeReturned,         //
+    ChooseLog,            //
+    CamerasReturnedLabel, //
+    StateInField,         // %1: when its card was written
+    StateReturned,        // %1: when its return was logged
+    StateReading,         //
+    InsertReturnedCard,   // %1: the cards read
+    ReadingCard,          // %1: the card's folder
+    ResultReturned,       // %1: what its report found
+    ReturnNotRead,        // %1: the card's folder, %2: why
+    ReturnedEjected,      // %1: the camera (or "#2")
+    ReturnedRemove,       // %1: the camera, %2: the card's folder
+    ReturnedRemoveByHand, // %1: the camera, %2: why it did not eject, %3: the card's folder
+    ReturnsStopped,       // %1: the cards read
 };
 
 struct FleetTextRow {

@@ -59,12 +59,14 @@ CardFacts readCardFacts(const QString& folder, bool countPictures) {
     facts.fileSystem = QString::fromLatin1(storage.fileSystemType());
     // A FUSE mount of a device ("fuseblk", exFAT on many systems) is named as the device's file
     // system names itself, as `kestrova cards` names it.
+#ifdef Q_OS_LINUX
     if (facts.fileSystem == u"fuseblk") {
         const QString named =
             card::localDeviceFacts(QString::fromLocal8Bit(storage.device())).fileSystem;
         if (!named.isEmpty())
             facts.fileSystem = named;
     }
+#endif
     // A card's lock switch makes the whole volume read-only; a folder the user may not write
     // into is just as closed to the file.
     facts.readOnly = storage.isReadOnly() || !QFileInfo(folder).isWritable();

@@ -11,6 +11,7 @@
 #include "app/window_chain.h"
 #include "camera/camera_form_model.h"
 #include "card/system_volumes.h"
+#include "field/returned_card.h"
 #include "fleet/many_cards_form.h"
 #include "mms/mms_form_model.h"
 #include "plan/form_plans.h"
@@ -60,7 +61,8 @@ app::SetupForms desktopForms(const plan::ClockSync* clockSync) {
                                                      smtpPlan);
     };
     forms.manyCards = [](const dialog::FormContext& context, dialog::Host& host) {
-        return std::make_unique<fleet::ManyCardsForm>(context, host, cardServices);
+        return std::make_unique<fleet::ManyCardsForm>(context, host, cardServices,
+                                                      field::returnedCardReader);
     };
     forms.cardReport = [](const dialog::CardReportRequest& request) {
         CardReportWindow window(request, QApplication::activeWindow());

@@ -26,6 +26,8 @@ constexpr int stop = 1615;
 constexpr int close = 1616;
 constexpr int setUpAtLabel = 1617;
 constexpr int setUpAtField = 1618;
+constexpr int modeLabel = 1619;
+constexpr int modeList = 1620; // cards to set up, or cards returned from the field
 
 // The columns of the cameras table.
 enum Column { CameraColumn, LocationColumn, CardColumn, StateColumn, ColumnCount };

@@ -146,9 +146,13 @@ private Q_SLOTS:
             runKestrova({QStringLiteral("deploy"), kit(), QStringLiteral("--card"), card,
                          QStringLiteral("--log"), log},
                         settings());
+        // The card comes back (without a picture), which closes its deployment for the package.
+        const auto reported =
+            runKestrova({QStringLiteral("report"), card, QStringLiteral("--log"), log}, settings());
+        QVERIFY2(!(reported.out + reported.err).contains(QChar(0x1b)), qPrintable(reported.out));
         const auto exported =
             runKestrova({QStringLiteral("log"), log, QStringLiteral("--camtrap-dp"),
-                         dir.filePath(QStringLiteral("out\x1b[2J.csv"))},
+                         dir.filePath(QStringLiteral("out\x1b[2J"))},
                         settings());
         const auto sheet = runKestrova({QStringLiteral("sheet"), card, QStringLiteral("--model"),
                                         QStringLiteral("7"), QStringLiteral("--pdf"),

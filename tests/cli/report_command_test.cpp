@@ -1,4 +1,5 @@
 #include "fleet/deploy_log.h"
+#include "support/camtrap_validators.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
 #include "support/test_pictures.h"
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -27,7 +27,6 @@ namespace {
 
 const QDateTime deployed(QDate(2026, 5, 4), QTime(8, 0), QTimeZone::utc());
 const QString data = QStringLiteral(KESTROVA_TEST_DATA);
-const QString tools = QStringLiteral(KESTROVA_TEST_SUPPORT "/../../tools");
 
 // Each file below the folder with its bytes' SHA-256 and its modification and access times,
 // read without touching the access time (which reading the card back must leave too).
@@ -212,6 +211,101 @@ private Q_SLOTS:
         QCOMPARE(stateOf(card), before);
     }
 
+    // --log appends the card's return below the log's rows, through the log's own writer: tied
+    // to the card written that it closes, with its counts and findings; a log ending in half a
+    // row keeps that row on a line of its own, and a failed append leaves the log as it was.
+    void returnIsLoggedInTheLog_data() {
+        QTest::addColumn<QList<int>>("missing");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<QString>("log"); // the card's own, one without its row, half a row...
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QStringList>("columns"); // column=value in the return's row
+        const QString closes =
+            QStringLiteral("closes=") + deployed.addSecs(-1800).toString(Qt::ISODate);
+        QTest::newRow("the card of its row")
+            << QList<int>{} << QStringList{} << QStringLiteral("own") << 0
+            << QStringLiteral("The card's return is logged in")
+            << QStringList{QStringLiteral("camera_id=NORTH-01"),
+                           closes,
+                           QStringLiteral("retrieved=2026-05-09T23:59:00Z"),
+                           QStringLiteral("first_picture=2026-05-04T12:00:00+00:00"),
+                           QStringLiteral("last_picture=2026-05-09T18:00:00+00:00"),
+                           QStringLiteral("pictures=22"),
+                           QStringLiteral("days_working=6"),
+                           QStringLiteral("days_down=0"),
+                           QStringLiteral("timestamp_issues=false")};
+        QTest::newRow("two days down, a clock 3 min 10 s ahead")
+            << QList<int>{3, 4}
+            << QStringList{QStringLiteral("--clock-photo"),
+                           QStringLiteral("DCIM/100MEDIA/IMG_0001.JPG=2026-05-04T11:56:50Z")}
+            << QStringLiteral("own") << 1 << QStringLiteral("The card's return is logged in")
+            << QStringList{closes, QStringLiteral("days_working=4"), QStringLiteral("days_down=2"),
+                           QStringLiteral("clock_offset_seconds=190"),
+                           QStringLiteral("timestamp_issues=true")};
+        QTest::newRow("a log without the card's row")
+            << QList<int>{} << QStringList{} << QStringLiteral("empty") << 0
+            << QStringLiteral("its return is logged on its own")
+            << QStringList{QStringLiteral("camera_id="), QStringLiteral("closes="),
+                           QStringLiteral("pictures=22")};
+        QTest::newRow("a log ending in half a row")
+            << QList<int>{} << QStringList{} << QStringLiteral("half") << 0
+            << QStringLiteral("ended in half a row (line 3)") << QStringList{closes};
+        QTest::newRow("a log whose disk fails the sync")
+            << QList<int>{} << QStringList{} << QStringLiteral("failing") << 1
+            << QStringLiteral("could not be logged") << QStringList{};
+    }
+    void returnIsLoggedInTheLog() {
+        QFETCH(QList<int>, missing);
+        QFETCH(QStringList, more);
+        QFETCH(QString, log);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QFETCH(QStringList, columns);
+        const QString card = makeCard(missing, 0);
+        QVERIFY(!card.isEmpty());
+        // Each log in a folder of its own, where a failing disk fails nothing else.
+        const QString logs = card + QStringLiteral("-logs");
+        const QString path = logs + QStringLiteral("/log.csv");
+        QVERIFY(QDir().mkpath(logs));
+        QByteArray before = test::fileBytes(card + QStringLiteral(".csv"));
+        if (log == u"empty")
+            before = before.left(before.indexOf("\r\n") + 2);
+        else if (log == u"half")
+            before += "2026-05-04T07:30:00Z,NORTH-02,Kes Sig";
+        QVERIFY(test::writeFile(path, before));
+        QProcessEnvironment failing;
+        if (log == u"failing") {
+            failing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KESTROVA_FAILING_IO));
+            failing.insert(QStringLiteral("ASAN_OPTIONS"),
+                           QStringLiteral("verify_asan_link_order=0:detect_leaks=0"));
+            failing.insert(QStringLiteral("KESTROVA_FAIL_SYNC_IN"), logs);
+        }
+        const QStringList arguments{
+            QStringLiteral("report"),      card,
+            QStringLiteral("--log"),       path,
+            QStringLiteral("--tz"),        QStringLiteral("UTC"),
+            QStringLiteral("--retrieved"), QStringLiteral("2026-05-09T23:59:00Z")};
+        const auto result = runKestrova(arguments + more, settings(), failing);
+        QVERIFY2(result.exitCode == exitCode, qPrintable(result.out + result.err));
+        QVERIFY2((result.out + result.err).contains(said), qPrintable(result.out + result.err));
+
+        const QByteArray after = test::fileBytes(path);
+        if (columns.isEmpty()) {
+            QCOMPARE(after, before);
+            return;
+        }
+        QVERIFY(after.startsWith(before));
+        const fleet::LogTable table = fleet::readLogTable(after);
+        QVERIFY(!table.problem);
+        const fleet::LogRow& back = table.rows.last();
+        QCOMPARE(back.value(QStringLiteral("result")), QStringLiteral("retrieved"));
+        for (const QString& column : columns)
+            QCOMPARE(column.section(u'=', 0, 0) + u'=' + back.value(column.section(u'=', 0, 0)),
+                     column);
+        QVERIFY(back.value(QStringLiteral("findings")).contains(QStringLiteral("Working: ")));
+    }
+
     // The package closes the deployment and passes the Camtrap DP validators, as the format's
     // own example does; reading the card and writing the package change nothing on the card.
     void packageValidatesAndTheCardStaysAsItWas() {
@@ -242,26 +336,12 @@ private Q_SLOTS:
                      "IMG_0001.JPG,false,IMG_0001.JPG,image/jpeg")),
                  qPrintable(media[1]));
 
-        const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
-        if (node.isEmpty() ||
-            !QFileInfo::exists(tools + QStringLiteral("/tableschema/node_modules/tableschema")) ||
-            !QFileInfo::exists(tools + QStringLiteral("/ajv/node_modules/ajv-draft-04")))
-            QSKIP("node or the validators are missing: run scripts/install-deps");
         const QString schemas = data + QStringLiteral("/camtrap-dp");
         for (const QString& checked : {package, schemas + QStringLiteral("/example")}) {
-            const auto tables = test::runProgram(
-                node, {tools + QStringLiteral("/tableschema/validate-tables.js"), checked, schemas},
-                settings());
-            QVERIFY2(tables.exitCode == 0, qPrintable(checked + u'\n' + tables.out + tables.err));
-            const auto profile =
-                test::runProgram(node,
-                                 {tools + QStringLiteral("/ajv/validate-profile.js"),
-                                  schemas + QStringLiteral("/camtrap-dp-profile.json"),
-                                  data + QStringLiteral("/frictionless/data-package.json"),
-                                  checked + QStringLiteral("/datapackage.json")},
-                                 settings());
-            QVERIFY2(profile.exitCode == 0,
-                     qPrintable(checked + u'\n' + profile.out + profile.err));
+            const std::optional<QString> problems = test::camtrapProblems(checked, settings());
+            if (!problems)
+                QSKIP("node or the validators are missing: run scripts/install-deps");
+            QVERIFY2(problems->isEmpty(), qPrintable(*problems));
         }
     }
 };
