@@ -2,7 +2,7 @@
 
 #include "camera/camera_settings.h"
 #include "camera/menu_record.h"
-#include "codec/field_table.h"
+#include "codec/table_checks.h"
 #include "res/camera_templates.h"
 
 #include <span>
@@ -173,36 +173,33 @@ inline constexpr auto table = std::to_array<MenuFieldRow>({
 // clang-format on
 
 // Each setting a form keeps has a body byte of its own, apart from the clock, the language and
-// the TV mode (the interval's unit shares the value's byte); each typed number has a step of its
-// own, apart from the clock's and the folder's.
-constexpr bool placesInBody() {
+// the TV mode (the interval's unit shares the value's byte).
+constexpr codec::TableFault bodyFault() {
     for (std::size_t form = 0; form < 3; ++form) {
         std::array<bool, menuBodySize> used{};
-        std::array<bool, 64> steps{};
-        steps[clockTakeStep] = steps[folderTakeStep] = true;
-        for (const MenuFieldRow& row : table) {
+        for (std::size_t at = 0; at < table.size(); ++at) {
+            const MenuFieldRow& row = table[at];
             const codec::Place p = row.place[form];
-            const bool typed = row.kind == FieldKind::Number && row.onForm(form);
-            if (typed && (row.take[form] <= 0 || row.take[form] >= int(steps.size()) ||
-                          steps[std::size_t(row.take[form])]))
-                return false;
-            if (typed)
-                steps[std::size_t(row.take[form])] = true;
             if (!p.has() || row.menuEncoding == MenuEncoding::IntervalUnit)
                 continue;
             const int b = p.offset;
             if (p.kind != codec::PlaceKind::Byte || b < 0 || b >= menuBodySize ||
                 (b >= menuClockByte && b < menuClockByte + 6) || b == menuLanguageByte ||
-                b == menuTvModeByte || used[std::size_t(b)])
-                return false;
+                b == menuTvModeByte)
+                return {at, codec::RowFault::PlaceOutsideRecord};
+            if (used[std::size_t(b)])
+                return {at, codec::RowFault::PlaceTaken};
             used[std::size_t(b)] = true;
         }
     }
-    return true;
+    return {};
 }
 
-static_assert(codec::oneRowPerId(table, MenuField::Count));
-static_assert(placesInBody());
+static_assert(codec::soundTable<table, codec::rowFault(table, MenuField::Count)>());
+static_assert(codec::soundTable<table, bodyFault()>());
+// Each typed number has a step of its own, apart from the clock's and the folder's.
+static_assert(
+    codec::soundTable<table, codec::takeStepFault(table, {clockTakeStep, folderTakeStep})>());
 
 } // namespace fields
 

@@ -83,9 +83,9 @@ QJsonObject readDiffProfile(const QString& path, const QByteArray& bytes) {
     const QJsonObject& profile = document.object;
     const QString kind = kindOf(profile);
     const std::optional<ProfileKeys> keys = kind == u"menu"  ? camera::menuProfileKeys()
-                                            : kind == u"mms" ? mms::mmsProfileKeys()
+                                            : kind == u"mms" ? mms::MmsFile::profileKeys()
                                             : kind == u"smtp"
-                                                ? std::optional(smtp::smtpProfileKeys())
+                                                ? std::optional(smtp::SmtpFile::profileKeys())
                                                 : std::nullopt;
     if (!keys)
         fail(ExitBadInput, QStringLiteral("%1 names no kind of settings file (\"kind\": "
@@ -125,6 +125,16 @@ Side readSide(const QString& path, std::optional<int> model) {
     return side;
 }
 
+// A sending file's profile as its command reads it, written back as a profile.
+template <sending::SendingFile File, typename Refuse>
+QJsonObject canonicalSending(const QJsonObject& profile, int model, const Refuse& refuse) {
+    const auto form = File::form(model);
+    const auto read = sending::SendingProfileReader<File>(form, model, i18n::English).read(profile);
+    if (read.error)
+        refuse(read.error->message);
+    return sending::profileObject<File>(read.settings, form, model);
+}
+
 // The settings in one shape whatever gave them: read as the model's form would, then written
 // out again; a list as its English entry, say, whether the profile gave its position.
 QJsonObject canonical(const QString& kind, const QJsonObject& profile, int model,
@@ -139,23 +149,9 @@ QJsonObject canonical(const QString& kind, const QJsonObject& profile, int model
             refuse(read.error->message);
         return camera::menuProfileObject(read.settings, form, model);
     }
-    if (kind == u"mms") {
-        const MmsForm form = app::mmsFormFor(model);
-        const auto read = mms::MmsProfileReader(form, model, i18n::English).read(profile);
-        if (read.error)
-            refuse(read.error->message);
-        return mms::mmsProfileObject(read.settings,
-                                     i18n::mmsSendOptions(form, model, i18n::English));
-    }
-    const SmtpForm form = app::smtpFormFor(model);
-    const auto read =
-        smtp::SmtpProfileReader(
-            form, QStringLiteral("model %1 (%2)").arg(model).arg(app::modelName(model)),
-            i18n::English)
-            .read(profile);
-    if (read.error)
-        refuse(read.error->message);
-    return smtp::smtpProfile(read.settings, form);
+    if (kind == u"mms")
+        return canonicalSending<mms::MmsFile>(profile, model, refuse);
+    return canonicalSending<smtp::SmtpFile>(profile, model, refuse);
 }
 
 // A text with control characters is none that a form or the command writes.
@@ -194,8 +190,8 @@ QString fileNameOf(const QString& kind) {
 
 QStringList settingNames(const QString& kind) {
     if (kind == u"mms")
-        return mms::mmsSettingNames();
-    return kind == u"smtp" ? smtp::smtpSettingNames() : camera::menuSettingNames();
+        return sending::settingNamesOf<mms::MmsFile>();
+    return kind == u"smtp" ? sending::settingNamesOf<smtp::SmtpFile>() : camera::menuSettingNames();
 }
 
 } // namespace

@@ -62,8 +62,8 @@ struct Command {
 constexpr auto commands = std::to_array<Command>({
     {"menu", runMenu, kestrova::camera::menuSettingNames},
     {"factory-reset", runFactoryReset},
-    {"mms", runMms, kestrova::mms::mmsSettingNames},
-    {"smtp", runSmtp, kestrova::smtp::smtpSettingNames},
+    {"mms", runMms, kestrova::sending::settingNamesOf<kestrova::mms::MmsFile>},
+    {"smtp", runSmtp, kestrova::sending::settingNamesOf<kestrova::smtp::SmtpFile>},
     {"inspect", runInspect},
     {"diff", runDiff},
     {"sheet", runSheet},

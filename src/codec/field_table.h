@@ -28,6 +28,13 @@ struct MessageName {
     std::string_view english;
 };
 
+// Whether a settings structure keeps the numbers of rows without a member by their field's id.
+template <typename Settings> constexpr bool keepsById() {
+    return requires(Settings settings) {
+        settings.byId;
+    };
+}
+
 // One field of a settings file: every fact about it in one row. `Settings` is the structure the
 // file is built from, `Id` the enum that names the fields, `Forms` the number of form variants
 // that show the file. The per-form columns say what each form has: a form without a control
@@ -37,7 +44,7 @@ template <typename Settings, typename Id, std::size_t Forms> struct FieldRow {
     std::string_view name; // in profiles, on the command line and in inspect's report
     FieldKind kind;
     // List and Number: the member that holds it; none for a number no rule of the form names,
-    // which the settings keep by id where they can (see numberIn).
+    // which the settings keep by its id (see numberIn).
     int Settings::*number = nullptr;
     QString Settings::*text = nullptr; // Text
     // List and Number: the values the record may carry, which inspect holds a raw byte to.
@@ -57,6 +64,7 @@ template <typename Settings, typename Id, std::size_t Forms> struct FieldRow {
     // takes it with the lists, which cannot fail).
     std::array<int, Forms> take{};
 
+    using SettingsType = Settings;
     static constexpr std::size_t forms = Forms;
 
     QString nameText() const { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
@@ -64,7 +72,7 @@ template <typename Settings, typename Id, std::size_t Forms> struct FieldRow {
 
     // The value of a List or Number field in `settings`.
     int numberIn(const Settings& settings) const {
-        if constexpr (requires { settings.byId; }) {
+        if constexpr (keepsById<Settings>()) {
             if (!number) {
                 const auto found = settings.byId.find(static_cast<int>(id));
                 return found == settings.byId.end() ? 0 : found->second;
@@ -73,7 +81,7 @@ template <typename Settings, typename Id, std::size_t Forms> struct FieldRow {
         return settings.*number;
     }
     void setNumber(Settings& settings, int value) const {
-        if constexpr (requires { settings.byId; }) {
+        if constexpr (keepsById<Settings>()) {
             if (!number) {
                 // Zero is not kept, so settings with the same values compare equal.
                 if (value == 0)
@@ -118,78 +126,6 @@ template <typename Row> const Row* rowNamed(std::span<const Row> rows, QStringVi
             return &row;
     }
     return nullptr;
-}
-
-// Compile-time checks of a table: one row for each id, in the ids' order, so a row is found by
-// its id and an id without a row does not compile; each row holds what its kind needs.
-template <typename Row, std::size_t Count>
-constexpr bool oneRowPerId(const std::array<Row, Count>& rows, decltype(Row::id) end) {
-    if (Count != static_cast<std::size_t>(end))
-        return false;
-    for (std::size_t at = 0; at < Count; ++at) {
-        const Row& row = rows[at];
-        if (static_cast<std::size_t>(row.id) != at)
-            return false;
-        if ((row.kind == FieldKind::Text) != (row.text != nullptr))
-            return false;
-        for (std::size_t form = 0; form < Row::forms; ++form) {
-            // A form that shows the field keeps it, and a text's place is a text's.
-            const Place place = row.place[form];
-            if (row.onForm(form) && !place.has())
-                return false;
-            if (place.has() && (place.kind == PlaceKind::Byte) == (row.kind == FieldKind::Text))
-                return false;
-        }
-    }
-    return true;
-}
-
-// Whether every place lies inside a container of eleven blocks and apart from every other on
-// its form, and from the `reserved` bytes and blocks that hold what is no setting's: header
-// numbers before the check value's bytes of block 0, texts in blocks 1..10 or inside a block
-// before those bytes.
-template <typename Row, std::size_t Count>
-constexpr bool placesInContainer(const std::array<Row, Count>& rows,
-                                 std::initializer_list<Place> reserved) {
-    for (std::size_t form = 0; form < Row::forms; ++form) {
-        std::array<std::array<bool, checkValueOffset>, dataBlockCount> held{};
-        const auto take = [&held](int block, int offset, int count) {
-            for (int at = offset; at < offset + count; ++at) {
-                bool& byte = held[std::size_t(block)][std::size_t(at)];
-                if (byte)
-                    return false;
-                byte = true;
-            }
-            return true;
-        };
-        const auto hold = [&take](Place p, int width) {
-            switch (p.kind) {
-            case PlaceKind::None:
-                return true;
-            case PlaceKind::Byte:
-                return p.offset >= 0 && p.offset + width <= checkValueOffset &&
-                       take(0, p.offset, width);
-            case PlaceKind::Block:
-                return p.block >= 1 && p.block <= textBlockCount && width <= maxTextBytes &&
-                       take(p.block, 0, checkValueOffset);
-            case PlaceKind::InBlock:
-                return p.block >= 0 && p.block <= textBlockCount && p.offset >= 0 && width > 0 &&
-                       p.offset + width <= checkValueOffset && take(p.block, p.offset, width);
-            }
-            return false;
-        };
-        for (const Place p : reserved) {
-            if (!hold(p, 1))
-                return false;
-        }
-        for (const Row& row : rows) {
-            const int width =
-                row.kind == FieldKind::Text ? row.bytes[form] : byteWidth(row.encoding);
-            if (!hold(row.place[form], width))
-                return false;
-        }
-    }
-    return true;
 }
 
 // The first header number outside its values, in byte order (`rows` sorted by their place in

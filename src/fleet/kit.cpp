@@ -31,11 +31,11 @@ ProfileKeys profileKeys(KitPart part) {
     case KitPart::Menu:
         return camera::menuProfileKeys();
     case KitPart::Mms:
-        return mms::mmsProfileKeys();
+        return mms::MmsFile::profileKeys();
     case KitPart::Smtp:
         break;
     }
-    return smtp::smtpProfileKeys();
+    return smtp::SmtpFile::profileKeys();
 }
 
 namespace {

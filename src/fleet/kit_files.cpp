@@ -10,10 +10,9 @@
 #include "i18n/language.h"
 #include "i18n/messages.h"
 #include "i18n/notices.h"
-#include "mms/mms_checks.h"
 #include "mms/mms_profile.h"
 #include "model/camera_model.h"
-#include "smtp/smtp_checks.h"
+#include "sending/sending_messages.h"
 #include "smtp/smtp_profile.h"
 
 namespace kestrova::fleet {
@@ -64,6 +63,26 @@ Wording readerWording(const ProfileError& error) {
     return namedProblem(error.setting, Wording("ProfileReason", error.source, arguments));
 }
 
+// A check that failed, in any language.
+Wording checkWording(const sending::CheckText& text) {
+    if (const auto* message = std::get_if<i18n::Message>(&text))
+        return i18n::checkMessage(*message);
+    const i18n::Notice notice = std::get<i18n::Notice>(text);
+    return Wording::byLanguage(
+        [notice](int language) { return i18n::noticeText(notice, language); });
+}
+
+// Why Generate would write no sending file, in any language.
+template <sending::SendingFile File>
+Wording refusalWording(const sending::Prepared<typename File::Field>& prepared) {
+    const auto nameOf = [](int id) { return File::rows()[std::size_t(id)].nameText(); };
+    if (const auto& failure = prepared.failure)
+        return namedProblem(nameOf(static_cast<int>(failure->field)), checkWording(failure->text));
+    if (const auto& error = prepared.refusal)
+        return fieldErrorWording(*error, error->id >= 0 ? nameOf(error->id) : error->field);
+    return {};
+}
+
 QStringList settingNames(KitPart part) {
     return profileKeys(part).settings;
 }
@@ -101,11 +120,17 @@ std::optional<SettingRefusal> recordByte(const QJsonObject& section, const QStri
     return std::nullopt;
 }
 
+// The language byte a record's header carries, under the section's name for it.
+std::optional<SettingRefusal> languageByte(const QJsonObject& section, const QString& name,
+                                           int& language) {
+    const IntRange bytes = i18n::cameraLanguageBytes;
+    return recordByte(section, name, bytes.lower, bytes.upper, language);
+}
+
 // The language byte (under the section's name for it) and the TV mode of a record's header.
 std::optional<SettingRefusal> headerBytes(const QJsonObject& section, const QString& languageName,
                                           int& language, int& tvMode) {
-    const IntRange bytes = i18n::cameraLanguageBytes;
-    if (auto wrong = recordByte(section, languageName, bytes.lower, bytes.upper, language))
+    if (auto wrong = languageByte(section, languageName, language))
         return wrong;
     return recordByte(section, QStringLiteral("tv_mode"), 0, 255, tvMode);
 }
@@ -141,10 +166,10 @@ public:
                 bytes = menu(*section);
                 break;
             case KitPart::Mms:
-                bytes = mms(*section);
+                bytes = sending<mms::MmsFile>(*section, part);
                 break;
             case KitPart::Smtp:
-                bytes = smtp(*section);
+                bytes = sending<smtp::SmtpFile>(*section, part);
                 break;
             }
             if (!bytes) {
@@ -207,70 +232,27 @@ private:
         return camera::toByteArray(record);
     }
 
-    std::optional<QByteArray> mms(const QJsonObject& section) {
-        const CameraModel& model = cameraModel(kit_.model);
+    // A sending file: its record's language (and TV mode, where it has one), its settings,
+    // then Generate's checks.
+    template <sending::SendingFile File>
+    std::optional<QByteArray> sending(const QJsonObject& section, KitPart part) {
+        const auto form = File::form(kit_.model);
+        const QString languageKey = QString::fromLatin1(File::languageKey);
         int language = defaults_.recordLanguage;
         int tvMode = defaults_.tvMode;
-        if (const auto wrong =
-                headerBytes(section, QStringLiteral("record_language"), language, tvMode))
+        if (const auto wrong = File::layout(form).tvModeByte >= 0
+                                   ? headerBytes(section, languageKey, language, tvMode)
+                                   : languageByte(section, languageKey, language))
             return refuse(*wrong);
-        mms::MmsProfileReader reader(model.mmsForm, kit_.model, defaults_.language);
-        const auto settings = read(reader, section, KitPart::Mms);
+        sending::SendingProfileReader<File> reader(form, kit_.model, defaults_.language);
+        const auto settings = read(reader, section, part);
         if (!settings)
             return std::nullopt;
-        const auto values = valuesFor(KitPart::Mms, values_);
-        const mms::PreparedMmsFile prepared =
-            mms::prepareMmsFile(*settings, mms::mmsStatusCount(model.mmsForm, kit_.model), language,
-                                static_cast<std::uint16_t>(tvMode));
-        if (const auto& failure = prepared.failure) {
-            const QString name = mms::mmsField(failure->field).nameText();
-            return refuse(QStringLiteral("%1: %2").arg(
-                              name, i18n::messageFor(failure->message, defaults_.language)),
-                          values, namedProblem(name, i18n::checkMessage(failure->message)));
-        }
-        if (const auto& wrong = prepared.refusal)
-            return refuse(mms::fieldErrorMessage(*wrong, wrong->field, defaults_.language), values,
-                          fieldErrorWording(*wrong, wrong->field));
+        const auto prepared = sending::prepare<File>(*settings, form, kit_.model, language,
+                                                     static_cast<std::uint16_t>(tvMode));
+        if (const auto why = sending::commandRefusal<File>(prepared, defaults_.language))
+            return refuse(*why, valuesFor(part, values_), refusalWording<File>(prepared));
         return prepared.bytes;
-    }
-
-    std::optional<QByteArray> smtp(const QJsonObject& section) {
-        const CameraModel& model = cameraModel(kit_.model);
-        int language = defaults_.recordLanguage;
-        const IntRange bytes = i18n::cameraLanguageBytes;
-        if (const auto wrong = recordByte(section, QStringLiteral("smtp_language"), bytes.lower,
-                                          bytes.upper, language))
-            return refuse(*wrong);
-        smtp::SmtpProfileReader reader(
-            model.smtpForm, QStringLiteral("model %1 (%2)").arg(kit_.model).arg(model.nameText()),
-            defaults_.language);
-        const auto settings = read(reader, section, KitPart::Smtp);
-        if (!settings)
-            return std::nullopt;
-        const auto values = valuesFor(KitPart::Smtp, values_);
-        const smtp::PreparedSmtpFile prepared =
-            smtp::prepareSmtpFile(*settings, model.smtpForm, language, defaults_.language);
-        if (const auto& wrong = prepared.refusal) {
-            const QString name =
-                wrong->field ? smtp::smtpField(*wrong->field).nameText() : QString();
-            return refuse(name.isEmpty() ? wrong->message
-                                         : name + QStringLiteral(": ") + wrong->message,
-                          values, smtpWording(*wrong, name));
-        }
-        return prepared.bytes;
-    }
-
-    // The e-mail file's refusal in any language; the plain message where none is known.
-    static Wording smtpWording(const smtp::SmtpRefusal& refusal, const QString& name) {
-        if (refusal.check)
-            return namedProblem(name, i18n::checkMessage(*refusal.check));
-        if (refusal.fieldError)
-            return fieldErrorWording(*refusal.fieldError, name);
-        if (refusal.step == smtp::portNumberStep)
-            return namedProblem(name, Wording::byLanguage([](int language) {
-                                    return i18n::noticeText(i18n::Notice::PortNotNumber, language);
-                                }));
-        return {};
     }
 
     const Kit& kit_;

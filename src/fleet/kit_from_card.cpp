@@ -69,9 +69,7 @@ Section mmsSection(const QByteArray& bytes, int model) {
     if (!decoded.check.intact())
         return {{}, QStringLiteral("damaged: its check value or layout is wrong"), {}};
     QJsonObject object = head(QStringLiteral("mms"), model);
-    insert(object,
-           mms::mmsProfileObject(decoded.settings, i18n::mmsSendOptions(cameraModel(model).mmsForm,
-                                                                        model, i18n::English)));
+    insert(object, mms::mmsProfileObject(decoded.settings, cameraModel(model).mmsForm, model));
     object[QStringLiteral("record_language")] = decoded.languageByte;
     object[QStringLiteral("tv_mode")] = decoded.tvModeByte;
     return {object, {}, {}};
@@ -85,7 +83,7 @@ Section smtpSection(const QByteArray& bytes, int model) {
     QJsonObject object = head(QStringLiteral("smtp"), model);
     object[QStringLiteral("form")] = QString(QChar(u'A' + static_cast<int>(form)));
     insert(object, smtp::smtpProfile(decoded.settings, form));
-    object[QStringLiteral("user_name")] = decoded.userName;
+    object[QStringLiteral("user_name")] = decoded.madeText;
     object[QStringLiteral("smtp_language")] = decoded.languageByte;
     return {object, {}, {}};
 }

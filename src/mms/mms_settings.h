@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <map>
+
 namespace kestrova::mms {
 
 // What the MMS form hands to "setup.dat". List settings hold the 0-based position of the chosen
@@ -27,6 +29,9 @@ struct MmsSettings {
     QString email;  // "Email"
     QString phone2; // first "Phone or Email"
     QString phone3; // second "Phone or Email"
+    // The numbers of settings that no rule of the forms names, by their field's id: a row
+    // without a member keeps its value here. Zero is not kept.
+    std::map<int, int> byId;
 
     bool operator==(const MmsSettings&) const = default;
 };

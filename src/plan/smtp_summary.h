@@ -17,6 +17,6 @@ struct SmtpFacts {
 
 // Whether and what the camera e-mails, through which server, to whom, how many a day and a
 // month, the SMS remote control and the network; and what works against it.
-Summary summarizeSmtp(const SmtpFacts& smtp, const PlanInputs& inputs);
+Summary summarizeSmtp(const SmtpFacts& facts, const PlanInputs& inputs);
 
 } // namespace kestrova::plan

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <map>
+
 namespace kestrova::smtp {
 
 // What the SMTP form hands to "smtp.dat". List settings hold the 0-based row of the chosen
@@ -24,6 +26,9 @@ struct SmtpSettings {
     QString senderPassword;
     QString phone;     // "Phone No"
     QString recipient; // "Email 01"
+    // The numbers of settings that no rule of the forms names, by their field's id: a row
+    // without a member keeps its value here. Zero is not kept.
+    std::map<int, int> byId;
 
     bool operator==(const SmtpSettings&) const = default;
 };

@@ -1,8 +1,10 @@
 #include "camera/menu_record.h"
 #include "codec/block_container.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_file.h"
 #include "mms/mms_record.h"
 #include "smtp/smtp_checks.h"
+#include "smtp/smtp_file.h"
 #include "smtp/smtp_record.h"
 #include "support/process_runner.h"
 #include "support/test_files.h"
@@ -296,7 +298,7 @@ private Q_SLOTS:
                                                  << "1"
                                                  << "out of range: byte 36 (DAMAGED)";
         mms::MmsSettings letters;
-        mms::applyPreset(letters);
+        letters = sending::withPreset<mms::MmsFile>(letters);
         letters.phone1 = QStringLiteral("0770abc9");
         QTest::newRow("mms, letters in a phone number")
             << mms::buildMmsRecord(letters, 2, 0).bytes << "setup.dat"
@@ -316,7 +318,9 @@ private Q_SLOTS:
         mail.senderPassword = QStringLiteral("pw");
         mail.recipient = QStringLiteral("me@example.com");
         QTest::newRow("smtp, a sender without @")
-            << smtp::buildSmtpRecord(smtp::withGprsPreset(mail), SmtpForm::B, 2).bytes << "smtp.dat"
+            << smtp::buildSmtpRecord(sending::withPreset<smtp::SmtpFile>(mail), SmtpForm::B, 2)
+                   .bytes
+            << "smtp.dat"
             << "7"
             << "checks: sender: Email Error(@) (DAMAGED)";
     }

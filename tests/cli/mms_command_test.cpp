@@ -1,3 +1,4 @@
+#include "mms/mms_file.h"
 #include "mms/mms_form_test_support.h"
 #include "mms/mms_record.h"
 #include "mms/operator_presets.h"
@@ -34,8 +35,7 @@ QProcessEnvironment chineseSystem() {
 QByteArray sigmaWithPhone() {
     mms::MmsSettings s;
     s.phone1 = QStringLiteral("13800138000");
-    mms::applyPreset(s);
-    return mms::buildMmsRecord(s, 2, 0).bytes;
+    return mms::buildMmsRecord(sending::withPreset<mms::MmsFile>(s), 2, 0).bytes;
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "codec/block_container.h"
 #include "i18n/language.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_file.h"
 #include "mms/operator_presets.h"
+#include "sending/sending_messages.h"
 #include "support/test_registry.h"
 
 #include <QSet>
@@ -50,6 +52,17 @@ MmsSettings settingsFrom(const QStringList& assignments) {
             qFatal("unknown name %s", qPrintable(name));
     }
     return s;
+}
+
+// Model 1 has three status entries on form A and four on form B.
+std::optional<sending::CheckFailure<MmsField>> checkGenerate(const MmsSettings& s,
+                                                             int statusCount) {
+    const MmsForm form = statusCount == 3 ? MmsForm::A : MmsForm::B;
+    return sending::firstFailure(MmsFile::checks(s, form, 1));
+}
+
+QString keyOf(const sending::CheckText& text) {
+    return QString::fromLatin1(i18n::messageText(std::get<Message>(text)).key.data());
 }
 
 const QStringList manualNetwork{"manual", "url=http://mms.example", "apn=mms", "gateway=10.0.0.1",
@@ -164,12 +177,11 @@ private Q_SLOTS:
         QFETCH(QString, field);
         const auto failure = checkGenerate(settingsFrom(settings), statusCount);
         if (message < 0) {
-            QVERIFY2(!failure, failure ? i18n::messageText(failure->message).key.data() : "");
+            QVERIFY2(!failure, failure ? qPrintable(keyOf(failure->text)) : "");
             return;
         }
         QVERIFY(failure.has_value());
-        QCOMPARE(QString::fromLatin1(i18n::messageText(failure->message).key.data()),
-                 QString::fromLatin1(i18n::messageText(Message(message)).key.data()));
+        QCOMPARE(keyOf(failure->text), keyOf(Message(message)));
         QCOMPARE(mmsField(failure->field).nameText(), field);
     }
 
@@ -201,9 +213,9 @@ private Q_SLOTS:
     void presetOnlyInAuto() {
         MmsSettings manual;
         manual.automatic = 0;
-        manual.country = manualCountry;
+        manual.country = sending::manualCountry;
         manual.url = QStringLiteral("typed");
-        applyPreset(manual);
+        manual = sending::withPreset<MmsFile>(manual);
         QCOMPARE(manual.url, QStringLiteral("typed"));
         QVERIFY(manual.apn.isEmpty());
 
@@ -211,7 +223,7 @@ private Q_SLOTS:
         automatic.country = 3;
         automatic.operatorCode = 8;
         automatic.url = QStringLiteral("typed");
-        applyPreset(automatic);
+        automatic = sending::withPreset<MmsFile>(automatic);
         const OperatorPreset preset = mmsPreset(3, 8);
         QCOMPARE(automatic.url, QString::fromUtf8(preset.url.data(), qsizetype(preset.url.size())));
         QCOMPARE(automatic.gateway,
@@ -256,14 +268,17 @@ private Q_SLOTS:
         QFETCH(QString, message);
         const FieldText encoded = encodeField(QStringLiteral("url"), text, limit);
         QVERIFY(encoded.error.has_value());
-        QCOMPARE(fieldErrorMessage(*encoded.error, QStringLiteral("URL"), language), message);
+        QCOMPARE(sending::refusalInForm(*encoded.error, &mmsField(MmsField::Url),
+                                        QStringLiteral("URL"), language),
+                 message);
     }
 
     void pictureCountOutOfRange() {
         auto error = checkRange(QStringLiteral("pictures_per_day"), 120, 0, 99);
         QVERIFY(error.has_value());
         error->id = static_cast<int>(MmsField::PicturesPerDay);
-        QCOMPARE(fieldErrorMessage(*error, QStringLiteral("Picture No./ day"), 2),
+        QCOMPARE(sending::refusalInForm(*error, &mmsField(MmsField::PicturesPerDay),
+                                        QStringLiteral("Picture No./ day"), 2),
                  QStringLiteral("Please enter an integer between 0 and 99!"));
     }
 

@@ -50,7 +50,7 @@ private Q_SLOTS:
         // The network texts and the bearer are typed and picked in "Manual" mode only, which
         // asks for all four network texts; "Phone No" and a first further recipient open the
         // second one.
-        if (givenByPreset(field) || field == MmsField::Bearer || flag) {
+        if (row.givenByPreset || field == MmsField::Bearer || flag) {
             taking.choose(modeList, 1);
             for (const int box : {urlField, apnField, gatewayField, portField})
                 taking.edit(box, QStringLiteral("10.0.0.1"));

@@ -1,5 +1,6 @@
 #include "app/setup_forms.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_file.h"
 #include "mms/mms_record.h"
 #include "mms/operator_presets.h"
 #include "qt/desktop.h"
@@ -81,8 +82,8 @@ private Q_SLOTS:
         expected.operatorCode = 1;
         expected.phone1 = QStringLiteral("13800138000");
         expected.phone2 = QStringLiteral("+4915112345");
-        mms::applyPreset(expected);
-        const codec::RecordBytes record = mms::buildMmsRecord(expected, 2, 0);
+        const codec::RecordBytes record =
+            mms::buildMmsRecord(sending::withPreset<mms::MmsFile>(expected), 2, 0);
         QCOMPARE(fileBytes(setupFile()).toHex(' '), record.bytes.toHex(' '));
         QCOMPARE(
             f.host.messages,

@@ -4,6 +4,7 @@
 #include "qt/open_form.h"
 #include "res/smtp_templates.h"
 #include "smtp/smtp_checks.h"
+#include "smtp/smtp_file.h"
 #include "storage/record_file.h"
 #include "support/fake_host.h"
 #include "support/test_files.h"
@@ -84,7 +85,7 @@ private Q_SLOTS:
 
         smtp::SmtpSettings expected;
         expected.automatic = 0;
-        expected.country = smtp::manualCountry;
+        expected.country = sending::manualCountry;
         expected.picturesPerDay = 12;
         expected.status = form == SmtpForm::B ? 2 : 1;
         expected.apn = u"cmnet"_s;

@@ -1,6 +1,8 @@
 #include "i18n/smtp_texts.h"
+#include "sending/sending_messages.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_checks.h"
+#include "smtp/smtp_file.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -20,7 +22,7 @@ namespace {
 SmtpSettings passing() {
     SmtpSettings s;
     s.automatic = 0;
-    s.country = manualCountry;
+    s.country = sending::manualCountry;
     s.operatorCode = 0;
     s.apn = u"cmnet"_s;
     s.server = u"smtp.example.com"_s;
@@ -33,8 +35,18 @@ SmtpSettings passing() {
     return s;
 }
 
-QString messageOf(const std::optional<CheckFailure>& failure) {
-    return failure ? i18n::messageFor(failure->message, 2) : u"(none)"_s;
+using Failure = std::optional<sending::CheckFailure<SmtpField>>;
+
+Failure firstFailedCheck(const SmtpSettings& s, SmtpForm form) {
+    return sending::firstFailure(SmtpFile::checks(s, form, 1));
+}
+
+QString messageOf(const Failure& failure) {
+    return failure ? sending::checkText(failure->text, 2) : u"(none)"_s;
+}
+
+sending::Prepared<SmtpField> prepared(const SmtpSettings& s, SmtpForm form, int languageByte) {
+    return sending::prepare<SmtpFile>(s, form, 1, languageByte, 0);
 }
 
 } // namespace
@@ -196,7 +208,8 @@ private Q_SLOTS:
         s.apn.clear();
         QVERIFY(!firstFailedCheck(s, SmtpForm::A));
         s.automatic = 0;
-        QCOMPARE(firstFailedCheck(s, SmtpForm::A)->message, Message::EnterApn);
+        QCOMPARE(messageOf(firstFailedCheck(s, SmtpForm::A)),
+                 i18n::messageFor(Message::EnterApn, 2));
     }
 
     void phoneRules_data() {
@@ -245,7 +258,7 @@ private Q_SLOTS:
     void oneChineseCharacterPassesALengthCheck() {
         SmtpSettings s = passing();
         s.apn = u"中"_s;
-        s.port = u"端"_s;
+        s.server = u"服"_s;
         QVERIFY(!firstFailedCheck(s, SmtpForm::B));
     }
 
@@ -256,7 +269,8 @@ private Q_SLOTS:
         QVERIFY(!firstFailedCheck(s, SmtpForm::A));
         // A full-width "＠" is not the character the camera looks for.
         s.sender = u"a＠b.c"_s;
-        QCOMPARE(firstFailedCheck(s, SmtpForm::A)->message, Message::EmailNoAt);
+        QCOMPARE(messageOf(firstFailedCheck(s, SmtpForm::A)),
+                 i18n::messageFor(Message::EmailNoAt, 2));
     }
 
     void presetInAutoModeOnly() {
@@ -265,7 +279,7 @@ private Q_SLOTS:
         s.country = 0;
         s.operatorCode = 1;
         s.apn = u"typed"_s;
-        const SmtpSettings taken = withGprsPreset(s);
+        const SmtpSettings taken = sending::withPreset<SmtpFile>(s);
         const GprsPreset preset = gprsPreset(0, 1);
         QCOMPARE(taken.apn, QString::fromLatin1(preset.apn.data(), qsizetype(preset.apn.size())));
         QCOMPARE(taken.account,
@@ -281,7 +295,7 @@ private Q_SLOTS:
         QCOMPARE(rest, s);
 
         s.automatic = 0;
-        QCOMPARE(withGprsPreset(s), s);
+        QCOMPARE(sending::withPreset<SmtpFile>(s), s);
     }
 
     void fieldMessages_data() {
@@ -323,12 +337,12 @@ private Q_SLOTS:
             s.phone = text;
         if (setting == u"server")
             s.server = text;
-        const PreparedSmtpFile prepared = prepareSmtpFile(s, SmtpForm::B, 2, language);
-        QVERIFY(prepared.bytes.isEmpty());
-        QVERIFY(prepared.refusal);
-        QCOMPARE(prepared.refusal->step, 0);
-        QCOMPARE(prepared.refusal->field, std::optional(field));
-        QCOMPARE(prepared.refusal->message, message);
+        const auto file = prepared(s, SmtpForm::B, 2);
+        QVERIFY(!file.failure);
+        QVERIFY(file.refusal);
+        QCOMPARE(file.refusal->id, static_cast<int>(field));
+        QCOMPARE(sending::refusalInForm(*file.refusal, &smtpField(field), QString(), language),
+                 message);
     }
 
     void portIsAWholeNumber_data() {
@@ -351,12 +365,12 @@ private Q_SLOTS:
         QFETCH(int, step);
         SmtpSettings s = passing();
         s.port = port;
-        const PreparedSmtpFile prepared = prepareSmtpFile(s, SmtpForm::A, 2, 3);
-        QCOMPARE(prepared.refusal ? prepared.refusal->step : 0, step);
-        QCOMPARE(prepared.bytes.isEmpty(), step != 0);
+        const auto file = prepared(s, SmtpForm::A, 2);
+        QCOMPARE(file.failure ? file.failure->step : 0, step);
+        QCOMPARE(file.written(), step == 0);
         if (step == portNumberStep) {
-            QCOMPARE(prepared.refusal->field, std::optional(SmtpField::Port));
-            QCOMPARE(prepared.refusal->message,
+            QCOMPARE(file.failure->field, SmtpField::Port);
+            QCOMPARE(sending::checkText(file.failure->text, 3),
                      u"Der Port muss eine ganze Zahl von 1 bis 65535 sein."_s);
         }
     }
@@ -365,10 +379,10 @@ private Q_SLOTS:
         SmtpSettings s = passing();
         s.apn = u"☃"_s; // the record would refuse it, but check 2 speaks first
         s.server.clear();
-        const PreparedSmtpFile prepared = prepareSmtpFile(s, SmtpForm::A, 2, 1);
-        QCOMPARE(prepared.refusal->step, 2);
-        QCOMPARE(prepared.refusal->message, u"请输入Smtp Server地址"_s);
-        QCOMPARE(prepared.refusal->field, std::optional(SmtpField::Server));
+        const auto file = prepared(s, SmtpForm::A, 2);
+        QCOMPARE(file.failure->step, 2);
+        QCOMPARE(sending::checkText(file.failure->text, 1), u"请输入Smtp Server地址"_s);
+        QCOMPARE(file.failure->field, SmtpField::Server);
     }
 
     void preparedFileIsTheRecordOfThePreset() {
@@ -376,19 +390,20 @@ private Q_SLOTS:
         s.automatic = 1;
         s.country = 3;
         s.operatorCode = 2;
-        const PreparedSmtpFile prepared = prepareSmtpFile(s, SmtpForm::A, 10, 2);
-        QVERIFY(!prepared.refusal);
-        const RecordBytes expected = buildSmtpRecord(withGprsPreset(s), SmtpForm::A, 10);
+        const auto file = prepared(s, SmtpForm::A, 10);
+        QVERIFY(file.written());
+        const RecordBytes expected =
+            buildSmtpRecord(sending::withPreset<SmtpFile>(s), SmtpForm::A, 10);
         QVERIFY(expected.ok());
-        QCOMPARE(prepared.bytes, expected.bytes);
-        QCOMPARE(prepared.bytes.size(), 720);
+        QCOMPARE(file.bytes, expected.bytes);
+        QCOMPARE(file.bytes.size(), 720);
     }
 
     void fieldNamesAreDistinct() {
         for (int language : {1, 2}) {
             QSet<QString> names;
             for (const SmtpFieldRow& row : smtpFields())
-                names.insert(smtpFieldName(row.id, language));
+                names.insert(sending::messageName(row.message, language));
             QCOMPARE(names.size(), static_cast<int>(smtpFields().size()));
         }
     }

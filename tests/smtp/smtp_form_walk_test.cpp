@@ -41,7 +41,7 @@ private Q_SLOTS:
 
         // The GPRS texts are typed in "Manual" mode only, which asks for an APN; a change of
         // mode empties the mail texts, so they come after it. Remote control needs "Phone No".
-        if (givenByPreset(field) || flag) {
+        if (row.givenByPreset || flag) {
             taking.choose(modeList, 1);
             taking.type(apnField, QStringLiteral("internet"));
         }

@@ -411,7 +411,7 @@ private Q_SLOTS:
             expected.status = SmtpSettings{}.status;
         QCOMPARE(decoded.settings, expected);
         QCOMPARE(decoded.languageByte, languageByte);
-        QCOMPARE(decoded.userName, senderUserName(settings.sender));
+        QCOMPARE(decoded.madeText, senderUserName(settings.sender));
         QVERIFY(decoded.check.intact());
     }
 
@@ -473,7 +473,7 @@ private Q_SLOTS:
             decodeSmtpRecord(codec::sealContainer(plain, smtpAdjustment), SmtpForm::A).check;
         QVERIFY(check.checkValueOk);
         QVERIFY(check.layoutOk);
-        QVERIFY(!check.userNameOk);
+        QVERIFY(!check.madeTextOk);
         QVERIFY(!check.intact());
     }
 
