@@ -36,7 +36,7 @@ check-install: package
 	@scripts/check-install
 
 # The Windows programs and their installer, cross-built against the Qt for Windows that
-# scripts/build-windows-qt makes once (about half an hour); see README.md.
+# scripts/build-windows-qt makes once (an hour or more); see README.md.
 windows: deps
 	@scripts/build-windows
 
