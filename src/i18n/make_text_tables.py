@@ -23,8 +23,8 @@ MAX_CONTROLS = 5
 IDENTIFIER = re.compile(r"[A-Za-z][A-Za-z0-9]*")
 KEY = re.compile(r"[a-z0-9_.]+")
 
-# Placeholders a text may hold, the C++ macro that stands for each and the header giving it.
-PLACEHOLDERS = {"{version}": ("KESTROVA_VERSION_TEXT", "common/version.h")}
+# Names in braces a text may hold, the C++ macro that stands for each and the header giving it.
+MACRO_NAMES = {"{version}": ("KESTROVA_VERSION_TEXT", "common/version.h")}
 
 # Each table: the row type its header fills, the header that declares the type, the columns
 # before the languages (name, kind), and what its language cells hold: "text" (one text a
@@ -164,11 +164,11 @@ def read_table(path):
 
 
 def cpp_string(text, includes):
-    """A C++ string literal for the text, placeholders as their macros."""
+    """A C++ string literal for the text, names in braces as their macros."""
     escaped = text.replace("\\", "\\\\").replace('"', '\\"')
-    for placeholder, (macro, header) in PLACEHOLDERS.items():
-        if placeholder in escaped:
-            escaped = escaped.replace(placeholder, f'" {macro} "')
+    for name, (macro, header) in MACRO_NAMES.items():
+        if name in escaped:
+            escaped = escaped.replace(name, f'" {macro} "')
             includes.add(header)
     return f'"{escaped}"'
 
