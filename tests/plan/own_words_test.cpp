@@ -160,7 +160,7 @@ private Q_SLOTS:
         QVERIFY2(all.contains(QStringLiteral("smtp.dat")), qPrintable(all));
         // The remote control's hour said in words, not as the form's unit label.
         QVERIFY2(!all.contains(QStringLiteral(" H)")), qPrintable(all));
-        // Every placeholder filled; no blank beside a Chinese or Japanese character.
+        // Every %-argument filled in; no blank beside a Chinese or Japanese character.
         QVERIFY2(!all.contains(QRegularExpression(QStringLiteral("%\\d"))), qPrintable(all));
         if (ideographic(language))
             QVERIFY2(!all.contains(blankBesideCjk), qPrintable(all));
